@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: MIT
+// Phase events, the sign-change seek and the seasons.
+#include "astronomy/AstroInterface.h"
+
+#include "astronomy/aa/Earth.h"
+#include "astronomy/aa/Moon.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace lunafold {
+namespace {
+
+Instant phaseEvent(Instant date, int phase, bool forward) {
+    return aa::Moon(aa::JulianDay(date)).phaseInstant(phase, forward, false).date();
+}
+
+// One pass of the sign seek: the last sample before the longitude's remainder mod 30° drops.
+std::optional<Instant> seekPass(Instant start, double stepDays) {
+    const double j0 = start.julianDay();
+    double previousRemainder = -1.0;
+    double previousJd = j0;
+    for (int i = 0; i <= 30; ++i) {
+        const double ji = j0 + stepDays * i;
+        const double r = std::fmod(aa::moonEclipticLongitude(aa::JulianDay(ji)), 30.0);
+        if (r < previousRemainder)
+            return Instant::trustedJulianDay(previousJd);
+        previousRemainder = r;
+        previousJd = ji;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<Instant> AstroInterface::phaseInstant(Instant date, int phase, bool forward) {
+    if (phase < 0 || phase > 3)
+        return std::nullopt;
+    return phaseEvent(date, phase, forward);
+}
+
+Instant AstroInterface::getNewMoonNext(Instant date) { return phaseEvent(date, 0, true); }
+Instant AstroInterface::getFirstQuarterNext(Instant date) { return phaseEvent(date, 1, true); }
+Instant AstroInterface::getFullMoonNext(Instant date) { return phaseEvent(date, 2, true); }
+Instant AstroInterface::getLastQuarterNext(Instant date) { return phaseEvent(date, 3, true); }
+Instant AstroInterface::getNewMoonPrev(Instant date) { return phaseEvent(date, 0, false); }
+Instant AstroInterface::getFirstQuarterPrev(Instant date) { return phaseEvent(date, 1, false); }
+Instant AstroInterface::getFullMoonPrev(Instant date) { return phaseEvent(date, 2, false); }
+Instant AstroInterface::getLastQuarterPrev(Instant date) { return phaseEvent(date, 3, false); }
+
+Instant AstroInterface::seekNextSignTime(Instant startDate) {
+    Instant at = startDate;
+    for (double step : {0.1, 0.01, 0.001, 0.0001}) {
+        if (auto found = seekPass(at, step)) {
+            at = *found;
+        } else {
+            std::printf("%s\n", kSeekWarning);
+            std::fflush(stdout);
+            at = distantPast();
+        }
+    }
+    return at;
+}
+
+Instant AstroInterface::getNorthwardSpringEquinox(Instant startDate) {
+    return aa::Earth(aa::JulianDay(startDate)).equinox(aa::Equinox::northwardSpring).date();
+}
+Instant AstroInterface::getSouthwardSpringEquinox(Instant startDate) {
+    return aa::Earth(aa::JulianDay(startDate)).equinox(aa::Equinox::southwardSpring).date();
+}
+Instant AstroInterface::getNorthernSummerSolstice(Instant startDate) {
+    return aa::Earth(aa::JulianDay(startDate)).solstice(aa::Solstice::northernSummer).date();
+}
+Instant AstroInterface::getSouthernSummerSolstice(Instant startDate) {
+    return aa::Earth(aa::JulianDay(startDate)).solstice(aa::Solstice::southernSummer).date();
+}
+
+} // namespace lunafold

@@ -1,0 +1,175 @@
+// SPDX-License-Identifier: MIT
+// The Sun's events in a local day: solar transit from the hour angle, then each crossing of its
+// target altitude searched from the transit, with coarse positions for sampling and precise ones
+// for the final bisection.
+#include "astronomy/AstroInterface.h"
+
+#include "Bisection.h"
+#include "astronomy/aa/Sun.h"
+
+#include <cmath>
+
+namespace lunafold {
+namespace {
+
+constexpr double kSunrise = -0.833, kCivil = -6.0, kNautical = -12.0, kAstronomical = -18.0;
+
+struct SunPlace {
+    double longitude; // east positive
+    aa::GeographicCoordinates geo;
+};
+
+// Hour angle in degrees, (−180, 180].
+double hourAngle(Instant t, const SunPlace &p) {
+    const aa::JulianDay jd(t);
+    const double alpha = aa::Sun(jd.UTCtoTT(), false).equatorialCoordinates().rightAscension;
+    const double theta = jd.meanLocalSiderealTime(-p.longitude);
+    double h = std::fmod(15.0 * theta - 15.0 * alpha, 360.0);
+    if (h < 0)
+        h += 360.0;
+    if (h > 180.0)
+        h -= 360.0;
+    return h;
+}
+
+double sunAltitude(Instant t, const SunPlace &p, bool precise) {
+    const aa::JulianDay jd(t);
+    return aa::Sun(jd.UTCtoTT(), precise).equatorialCoordinates().makeHorizontalCoordinates(p.geo, jd).altitude;
+}
+
+std::optional<Instant> solarTransit(const LocalDayFrame &day, const SunPlace &p) {
+    const Instant start = day.noon.plusSeconds(-46800.0), end = day.noon.plusSeconds(46800.0);
+    std::optional<Instant> best;
+    Instant cursor = start;
+    double hprev = hourAngle(cursor, p);
+    while (cursor < end) {
+        const Instant next = cursor.plusSeconds(1200.0);
+        const double hn = hourAngle(next, p);
+        if (hprev <= 0 && hn > 0) {
+            Instant lo = cursor, hi = next;
+            for (int round = 0; round < 40 && hi.secondsSince(lo) > 0.5; ++round) {
+                const Instant mid = lo.plusSeconds(hi.secondsSince(lo) / 2);
+                if (hourAngle(mid, p) <= 0)
+                    lo = mid;
+                else
+                    hi = mid;
+            }
+            const Instant candidate = lo.plusSeconds(hi.secondsSince(lo) / 2);
+            if (!best || std::abs(candidate.secondsSince(day.noon)) < std::abs(best->secondsSince(day.noon)))
+                best = candidate;
+        }
+        cursor = next;
+        hprev = hn;
+    }
+    return best;
+}
+
+std::optional<Instant> crossing(Instant t0, const SunPlace &p, double target, bool rising) {
+    auto precise = [&p](Instant t) { return sunAltitude(t, p, true); };
+    const Instant other = t0.plusSeconds(rising ? -43200.0 : 43200.0);
+    if (sunAltitude(t0, p, false) > target && sunAltitude(other, p, false) <= target) {
+        return rising ? detail::bisectCrossing(t0.plusSeconds(-43200.0), t0, precise, target)
+                      : detail::bisectCrossing(t0, t0.plusSeconds(43200.0), precise, target);
+    }
+    const Instant start = std::min(t0, other), end = std::max(t0, other);
+    Instant cursor = start;
+    double fprev = sunAltitude(start, p, false) - target;
+    while (cursor < end) {
+        const Instant next = std::min(cursor.plusSeconds(900.0), end);
+        const double fn = sunAltitude(next, p, false) - target;
+        const bool bracket = rising ? (fprev <= 0 && fn > 0) : (fprev > 0 && fn <= 0);
+        if (bracket)
+            return detail::bisectCrossing(cursor, next, precise, target);
+        if (next >= end)
+            return std::nullopt;
+        cursor = next;
+        fprev = fn;
+    }
+    return std::nullopt;
+}
+
+std::optional<SunPlace> sunPlace(double longitude, double latitude) {
+    if (!detail::validPlace(longitude, latitude))
+        return std::nullopt;
+    return SunPlace{longitude, {-longitude, latitude, 0.0}};
+}
+
+std::optional<Instant> sunEvent(Instant date, double longitude, double latitude, const TimeZone &zone,
+                                double target, bool rising) {
+    const auto p = sunPlace(longitude, latitude);
+    const auto day = LocalDayFrame::containing(date, zone);
+    if (!p || !day)
+        return std::nullopt;
+    const auto t0 = solarTransit(*day, *p);
+    if (!t0)
+        return std::nullopt;
+    return crossing(*t0, *p, target, rising);
+}
+
+} // namespace
+
+std::optional<Instant> AstroInterface::getSunRiseTime(Instant date, double longitude, double latitude,
+                                                      const TimeZone &timezone) {
+    return sunEvent(date, longitude, latitude, timezone, kSunrise, true);
+}
+std::optional<Instant> AstroInterface::getSunSetTime(Instant date, double longitude, double latitude,
+                                                     const TimeZone &timezone) {
+    return sunEvent(date, longitude, latitude, timezone, kSunrise, false);
+}
+std::optional<Instant> AstroInterface::getCivilTwilightDawn(Instant date, double longitude, double latitude,
+                                                            const TimeZone &timezone) {
+    return sunEvent(date, longitude, latitude, timezone, kCivil, true);
+}
+std::optional<Instant> AstroInterface::getCivilTwilightDusk(Instant date, double longitude, double latitude,
+                                                            const TimeZone &timezone) {
+    return sunEvent(date, longitude, latitude, timezone, kCivil, false);
+}
+std::optional<Instant> AstroInterface::getNauticalTwilightDawn(Instant date, double longitude, double latitude,
+                                                               const TimeZone &timezone) {
+    return sunEvent(date, longitude, latitude, timezone, kNautical, true);
+}
+std::optional<Instant> AstroInterface::getNauticalTwilightDusk(Instant date, double longitude, double latitude,
+                                                               const TimeZone &timezone) {
+    return sunEvent(date, longitude, latitude, timezone, kNautical, false);
+}
+std::optional<Instant> AstroInterface::getAstronomicalTwilightDawn(Instant date, double longitude,
+                                                                   double latitude, const TimeZone &timezone) {
+    return sunEvent(date, longitude, latitude, timezone, kAstronomical, true);
+}
+std::optional<Instant> AstroInterface::getAstronomicalTwilightDusk(Instant date, double longitude,
+                                                                   double latitude, const TimeZone &timezone) {
+    return sunEvent(date, longitude, latitude, timezone, kAstronomical, false);
+}
+
+std::optional<Instant> AstroInterface::getSunTransitTime(Instant date, double longitude, double latitude,
+                                                         const TimeZone &timezone) {
+    const auto p = sunPlace(longitude, latitude);
+    const auto day = LocalDayFrame::containing(date, timezone);
+    if (!p || !day)
+        return std::nullopt;
+    return solarTransit(*day, *p);
+}
+
+std::optional<SunDayKind> AstroInterface::getSunDayKind(Instant date, double longitude, double latitude,
+                                                        const TimeZone &timezone) {
+    const auto p = sunPlace(longitude, latitude);
+    const auto day = LocalDayFrame::containing(date, timezone);
+    if (!p || !day)
+        return std::nullopt;
+    const auto t0 = solarTransit(*day, *p);
+    if (!t0)
+        return SunDayKind::riseAndSet;
+    if (crossing(*t0, *p, kSunrise, true) || crossing(*t0, *p, kSunrise, false))
+        return SunDayKind::riseAndSet;
+    return sunAltitude(*t0, *p, true) > kSunrise ? SunDayKind::alwaysUp : SunDayKind::alwaysDown;
+}
+
+std::optional<double> AstroInterface::getSunElevation(Instant date, double longitude, double latitude) {
+    const auto p = sunPlace(longitude, latitude);
+    if (!p)
+        return std::nullopt;
+    const aa::JulianDay jd(date);
+    return aa::Sun(jd, true).makeHorizontalCoordinates(p->geo).altitude;
+}
+
+} // namespace lunafold

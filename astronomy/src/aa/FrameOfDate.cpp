@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: MIT
+#include "FrameOfDate.h"
+
+#include <erfa.h>
+#include <erfam.h>
+
+#include <cmath>
+
+namespace lunafold::aa {
+namespace {
+
+FrameOfDate computeFrame(double jdTt) {
+    FrameOfDate f{};
+    const double d1 = ERFA_DJ00, d2 = jdTt - ERFA_DJ00;
+    double gamb, phib, psib, epsa;
+    eraPfw06(d1, d2, &gamb, &phib, &psib, &epsa);
+    eraNut00b(d1, d2, &f.nutationLongitude, &f.nutationObliquity);
+    eraFw2m(gamb, phib, psib + f.nutationLongitude, epsa + f.nutationObliquity, f.gcrsToTrue);
+    eraEcm06(d1, d2, f.gcrsToEcliptic);
+    f.meanObliquity = epsa;
+    f.equationOfEquinoxes = f.nutationLongitude * std::cos(epsa + f.nutationObliquity);
+    return f;
+}
+
+struct CacheEntry {
+    double hour = std::nan("");
+    FrameOfDate frame{};
+};
+
+} // namespace
+
+FrameOfDate frameOfDate(double jdTt) {
+    thread_local CacheEntry cache[4];
+    thread_local unsigned next = 0;
+    const double hour = std::floor(jdTt * 24.0);
+    for (const CacheEntry &e : cache)
+        if (e.hour == hour)
+            return e.frame;
+    CacheEntry &slot = cache[next++ % 4];
+    slot.hour = hour;
+    slot.frame = computeFrame((hour + 0.5) / 24.0);
+    return slot.frame;
+}
+
+void rotate(const double m[3][3], const double v[3], double out[3]) {
+    for (int i = 0; i < 3; ++i)
+        out[i] = m[i][0] * v[0] + m[i][1] * v[1] + m[i][2] * v[2];
+}
+
+double normalizeRadians(double a) {
+    a = std::fmod(a, 2 * kPi);
+    return a < 0 ? a + 2 * kPi : a;
+}
+
+double wrapPiRadians(double a) {
+    a = normalizeRadians(a);
+    return a > kPi ? a - 2 * kPi : a;
+}
+
+double normalizeDegrees(double a) {
+    a = std::fmod(a, 360.0);
+    if (a < 0)
+        a += 360.0;
+    return a >= 360.0 ? 0.0 : a;
+}
+
+} // namespace lunafold::aa

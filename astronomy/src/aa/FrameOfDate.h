@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+namespace lunafold::aa {
+
+/// Rotations and angles of the true and mean frames of date for a TT Julian day.
+struct FrameOfDate {
+    double gcrsToTrue[3][3]; ///< bias-precession-nutation: GCRS → true equator and equinox of date
+    double gcrsToEcliptic[3][3]; ///< GCRS → mean ecliptic and equinox of date
+    double nutationLongitude;    ///< Δψ, radians
+    double nutationObliquity;    ///< Δε, radians
+    double meanObliquity;        ///< ε₀, radians
+    double equationOfEquinoxes;  ///< radians
+};
+
+/// The frame of date for @p jdTt. Evaluated once per hour of TT and reused: precession and
+/// nutation move by less than 0.01″ within an hour, far below the lunar theory's error, and the
+/// answer depends only on the hour, so results never depend on what was asked before.
+FrameOfDate frameOfDate(double jdTt);
+
+/// Helpers shared by the position code.
+void rotate(const double m[3][3], const double v[3], double out[3]);
+double normalizeRadians(double a);   ///< to [0, 2π)
+double wrapPiRadians(double a);      ///< to (−π, π]
+double normalizeDegrees(double a);   ///< to [0, 360)
+
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kDegToRad = kPi / 180.0;
+constexpr double kRadToDeg = 180.0 / kPi;
+constexpr double kAuKm = 149597870.7;
+
+} // namespace lunafold::aa

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+#include "astronomy/aa/JulianDay.h"
+
+#include "FrameOfDate.h"
+#include "astronomy/aa/DeltaT.h"
+
+#include <erfa.h>
+#include <erfam.h>
+
+#include <cmath>
+
+namespace lunafold::aa {
+
+JulianDay JulianDay::UTCtoTT() const { return JulianDay(m_value + deltaTSeconds(m_value) / 86400.0); }
+
+double JulianDay::meanSiderealTime() const {
+    const double tt = UTCtoTT().value();
+    const double gmst = eraGmst06(ERFA_DJ00, m_value - ERFA_DJ00, ERFA_DJ00, tt - ERFA_DJ00);
+    return normalizeRadians(gmst) * 12.0 / kPi;
+}
+
+double JulianDay::apparentSiderealTime() const {
+    const double tt = UTCtoTT().value();
+    const double gmst = eraGmst06(ERFA_DJ00, m_value - ERFA_DJ00, ERFA_DJ00, tt - ERFA_DJ00);
+    return normalizeRadians(gmst + frameOfDate(tt).equationOfEquinoxes) * 12.0 / kPi;
+}
+
+double JulianDay::meanLocalSiderealTime(double westLongitude) const {
+    double h = std::fmod(meanSiderealTime() - westLongitude / 15.0, 24.0);
+    return h < 0 ? h + 24.0 : h;
+}
+
+} // namespace lunafold::aa

@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+namespace lunafold::aa {
+
+/// Instant of the principal phase numbered k (k integer: new moon; +0.25 first quarter; +0.5 full;
+/// +0.75 last quarter; k = 0 is the new moon of 2000-01-06), Julian Ephemeris Day (TT).
+/// @see Meeus, Astronomical Algorithms, 2nd ed., ch. 49.
+double meanPhaseJde(double k);
+double truePhaseJde(double k);
+
+/// Mean synodic month, days.
+constexpr double kSynodicMonth = 29.530588861;
+
+} // namespace lunafold::aa

@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: MIT
+#include "astronomy/aa/Sun.h"
+
+#include "FrameOfDate.h"
+
+#include <erfa.h>
+#include <erfam.h>
+
+#include <cmath>
+
+namespace lunafold::aa {
+
+Sun::Sun(JulianDay jdUt, bool highPrecision) : m_jd(jdUt), m_highPrecision(highPrecision) {}
+
+const Sun::State &Sun::state() const {
+    if (!m_state)
+        m_state = m_highPrecision ? computePrecise() : computeCoarse();
+    return *m_state;
+}
+
+Sun::State Sun::computePrecise() const {
+    const double tt = m_jd.UTCtoTT().value();
+    double pvh[2][3], pvb[2][3];
+    eraEpv00(ERFA_DJ00, tt - ERFA_DJ00, pvh, pvb);
+    const FrameOfDate frame = frameOfDate(tt);
+
+    // Geocentric geometric direction of the Sun, then annual aberration from the Earth's
+    // barycentric velocity (light time of the Sun's own motion is below 0.01″).
+    double p[3] = {-pvh[0][0], -pvh[0][1], -pvh[0][2]};
+    double r, u[3];
+    eraPn(p, &r, u);
+    double v[3];
+    for (int i = 0; i < 3; ++i)
+        v[i] = pvb[1][i] * ERFA_AULT / ERFA_DAYSEC;
+    const double bm1 = std::sqrt(1.0 - eraPdp(v, v));
+    double app[3];
+    eraAb(u, v, r, bm1, app);
+
+    double q[3], eApp[3], eGeo[3];
+    rotate(frame.gcrsToTrue, app, q);
+    rotate(frame.gcrsToEcliptic, app, eApp);
+    rotate(frame.gcrsToEcliptic, u, eGeo);
+
+    State s{};
+    s.ra = normalizeRadians(std::atan2(q[1], q[0]));
+    s.dec = std::atan2(q[2], std::hypot(q[0], q[1]));
+    s.apparentLambda = normalizeRadians(std::atan2(eApp[1], eApp[0]) + frame.nutationLongitude);
+    s.geometricLambda = normalizeRadians(std::atan2(eGeo[1], eGeo[0]));
+    s.radiusAu = r;
+    return s;
+}
+
+// Meeus, Astronomical Algorithms, 2nd ed., ch. 25 (low accuracy): 0.01° in longitude.
+Sun::State Sun::computeCoarse() const {
+    const double t = (m_jd.UTCtoTT().value() - 2451545.0) / 36525.0;
+    const double l0 = 280.46646 + t * (36000.76983 + t * 0.0003032);
+    const double m = (357.52911 + t * (35999.05029 - t * 0.0001537)) * kDegToRad;
+    const double e = 0.016708634 - t * (0.000042037 + t * 0.0000001267);
+    const double c = (1.914602 - t * (0.004817 + t * 0.000014)) * std::sin(m) +
+                     (0.019993 - t * 0.000101) * std::sin(2 * m) + 0.000289 * std::sin(3 * m);
+    const double trueLon = l0 + c;
+    const double nu = m + c * kDegToRad;
+    const double omega = (125.04 - 1934.136 * t) * kDegToRad;
+    const double lambda = (trueLon - 0.00569 - 0.00478 * std::sin(omega)) * kDegToRad;
+    const double eps0 = (23.0 + 26.0 / 60.0 + 21.448 / 3600.0) - t * (46.8150 + t * (0.00059 - t * 0.001813)) / 3600.0;
+    const double eps = (eps0 + 0.00256 * std::cos(omega)) * kDegToRad;
+
+    State s{};
+    s.ra = normalizeRadians(std::atan2(std::cos(eps) * std::sin(lambda), std::cos(lambda)));
+    s.dec = std::asin(std::sin(eps) * std::sin(lambda));
+    s.apparentLambda = normalizeRadians(lambda);
+    s.geometricLambda = normalizeRadians(trueLon * kDegToRad);
+    s.radiusAu = 1.000001018 * (1 - e * e) / (1 + e * std::cos(nu));
+    return s;
+}
+
+EquatorialCoordinates Sun::equatorialCoordinates() const {
+    const State &s = state();
+    return {s.ra * kRadToDeg / 15.0, s.dec * kRadToDeg};
+}
+
+double Sun::apparentEclipticLongitude() const { return normalizeDegrees(state().apparentLambda * kRadToDeg); }
+
+double Sun::geometricEclipticLongitude() const { return normalizeDegrees(state().geometricLambda * kRadToDeg); }
+
+double Sun::radiusVector() const { return state().radiusAu; }
+
+HorizontalCoordinates Sun::makeHorizontalCoordinates(const GeographicCoordinates &place) const {
+    return equatorialCoordinates().makeHorizontalCoordinates(place, m_jd);
+}
+
+double sunGeometricEclipticLongitude(JulianDay jdUt, bool highPrecision) {
+    return Sun(jdUt, highPrecision).geometricEclipticLongitude();
+}
+
+} // namespace lunafold::aa

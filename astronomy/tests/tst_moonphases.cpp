@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: MIT
+#include "aa/MoonPhaseSeries.h"
+#include "ReferenceData.h"
+#include "astronomy/AstroInterface.h"
+
+#include <gtest/gtest.h>
+
+#include <iostream>
+
+using namespace lunafold;
+using lunafold::testing::ErrorStats;
+using lunafold::testing::readCsv;
+using lunafold::testing::unixAt;
+
+namespace {
+
+Instant utc(int y, int mo, int d, int h, int mi, double s = 0) {
+    // days from civil (Hinnant), good for the Gregorian dates used here
+    y -= mo <= 2;
+    const int era = (y >= 0 ? y : y - 399) / 400;
+    const int yoe = y - era * 400;
+    const int doy = (153 * (mo + (mo > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    const double days = era * 146097.0 + doe - 719468.0;
+    return Instant::trusted(days * 86400.0 + h * 3600.0 + mi * 60.0 + s);
+}
+
+} // namespace
+
+// Meeus, Astronomical Algorithms, 2nd ed., examples 49.a and 49.b (JDE, TT).
+TEST(MoonPhaseSeries, ReproducesMeeusWorkedExamples) {
+    EXPECT_NEAR(aa::truePhaseJde(-283.0), 2443192.65118, 1e-5);  // new moon, 1977 Feb 18
+    EXPECT_NEAR(aa::truePhaseJde(544.75), 2467636.49186, 1e-5);  // last quarter, 2044 Jan 21
+}
+
+// Every principal phase 1901–2099 against the apparent-longitude instants of the reference
+// (astronomy-engine, Sun with aberration); tolerance: 10 s at the 99th percentile, 30 s at most.
+TEST(MoonPhases, EveryPhaseOfTwoCenturiesMatchesReference) {
+    const auto rows = readCsv("phases_1901_2099.csv");
+    ASSERT_GT(rows.size(), 9800u);
+    ErrorStats stats;
+    Instant cursor = Instant::trusted(unixAt(rows.front()[2]).unixSeconds() - 86400.0);
+    for (const auto &row : rows) {
+        const int phase = std::stoi(row[0]);
+        const Instant want = unixAt(row[2]);
+        // The same query the app makes: the next phase of this kind after a day before.
+        const Instant got = *AstroInterface::phaseInstant(want.plusSeconds(-86400.0), phase, true);
+        stats.add(got.secondsSince(want));
+        // And the phases come in order with nothing skipped.
+        ASSERT_GT(want, cursor);
+        cursor = want;
+    }
+    const double p50 = stats.percentile(50), p99 = stats.percentile(99), worst = stats.max();
+    std::cout << "phase error vs reference: median " << p50 << " s, p99 " << p99 << " s, max " << worst << " s\n";
+    EXPECT_LE(p99, 10.0);
+    EXPECT_LE(worst, 30.0);
+}
+
+// Published instants (US Naval Observatory, rounded to the minute): ±30 s rounding plus a few seconds.
+TEST(MoonPhases, PublishedInstantsToTheMinute) {
+    struct Case {
+        const char *what;
+        int phase;
+        Instant when;
+    } cases[] = {
+        {"eclipse new moon 2024-04-08 18:21", 0, utc(2024, 4, 8, 18, 21)},
+        {"eclipse full moon 2019-01-21 05:16", 2, utc(2019, 1, 21, 5, 16)},
+        {"eclipse new moon 2017-08-21 18:30", 0, utc(2017, 8, 21, 18, 30)},
+        {"eclipse full moon 2000-01-21 04:40", 2, utc(2000, 1, 21, 4, 40)},
+        {"eclipse full moon 2015-09-28 02:50", 2, utc(2015, 9, 28, 2, 50)},
+        {"eclipse new moon 1999-08-11 11:08", 0, utc(1999, 8, 11, 11, 8)},
+        {"first quarter 2024-04-15 19:13", 1, utc(2024, 4, 15, 19, 13)},
+        {"last quarter 2024-04-02 03:15", 3, utc(2024, 4, 2, 3, 15)},
+    };
+    for (const Case &c : cases) {
+        const Instant got = *AstroInterface::phaseInstant(c.when.plusSeconds(-5 * 86400.0), c.phase, true);
+        EXPECT_NEAR(got.secondsSince(c.when), 0.0, 40.0) << c.what;
+    }
+}
+
+TEST(MoonPhases, NextAndPreviousBracketTheInstantOneLunationApart) {
+    for (Instant t : {utc(1901, 1, 1, 0, 0), utc(1969, 7, 20, 20, 17), utc(2026, 12, 5, 23, 30), utc(2099, 12, 31, 12, 0)}) {
+        const Instant next[] = {AstroInterface::getNewMoonNext(t), AstroInterface::getFirstQuarterNext(t),
+                                AstroInterface::getFullMoonNext(t), AstroInterface::getLastQuarterNext(t)};
+        const Instant prev[] = {AstroInterface::getNewMoonPrev(t), AstroInterface::getFirstQuarterPrev(t),
+                                AstroInterface::getFullMoonPrev(t), AstroInterface::getLastQuarterPrev(t)};
+        for (int p = 0; p < 4; ++p) {
+            EXPECT_LE(prev[p], t);
+            EXPECT_GT(next[p], t);
+            const double days = next[p].secondsSince(prev[p]) / 86400.0;
+            EXPECT_GT(days, 29.0);  // quarters wander more than the 29.27–29.83 d of new and full moons
+            EXPECT_LT(days, 30.1);
+        }
+    }
+}
+
+TEST(MoonPhases, AnInstantExactlyAtAPhase) {
+    const Instant full = AstroInterface::getFullMoonNext(utc(2024, 4, 20, 0, 0));
+    // The next one is a lunation later; the previous one is the phase itself.
+    EXPECT_GT(AstroInterface::getFullMoonNext(full).secondsSince(full), 29 * 86400.0);
+    EXPECT_NEAR(AstroInterface::getFullMoonPrev(full).secondsSince(full), 0.0, 1e-3);
+    EXPECT_FALSE(AstroInterface::phaseInstant(full, 4, true).has_value());
+    EXPECT_FALSE(AstroInterface::phaseInstant(full, -1, false).has_value());
+}
