@@ -1,10 +1,26 @@
 // SPDX-License-Identifier: MIT
 #include "astronomy/TimeZone.h"
 
+#include "PosixTzRule.h"
+
 #include <date/tz.h>
 
 #include <cmath>
 #include <cstdlib>
+#include <map>
+#include <memory>
+#include <mutex>
+
+namespace lunafold::detail {
+
+/// What the date/tz library leaves out of a zone: the rule for the years after its last
+/// explicit transition.
+struct ZoneExtras {
+    std::optional<PosixTzRule> rule;
+    long long lastTransition = 0; // Unix seconds
+};
+
+} // namespace lunafold::detail
 
 namespace lunafold {
 namespace {
@@ -15,9 +31,46 @@ date::sys_seconds toSys(Instant instant) {
     return date::sys_seconds(seconds(static_cast<long long>(std::floor(instant.unixSeconds()))));
 }
 
-Instant fromSys(date::sys_seconds s) { return Instant::trusted(static_cast<double>(s.time_since_epoch().count())); }
+
+const detail::ZoneExtras *extrasFor(const date::time_zone *zone) {
+    static std::mutex mutex;
+    static std::map<const date::time_zone *, std::unique_ptr<detail::ZoneExtras>> cache;
+    if (!zone)
+        return nullptr;
+    std::lock_guard lock(mutex);
+    auto &slot = cache[zone];
+    if (!slot) {
+        slot = std::make_unique<detail::ZoneExtras>();
+        slot->rule = detail::PosixTzRule::forZone(std::string(zone->name()));
+        const date::sys_seconds farFuture = date::sys_days(date::year(2500) / 1 / 1);
+        slot->lastTransition = zone->get_info(farFuture).begin.time_since_epoch().count();
+    }
+    return slot.get();
+}
 
 } // namespace
+
+TimeZone::TimeZone(const date::time_zone *zone) : m_zone(zone), m_extras(extrasFor(zone)) {}
+
+bool TimeZone::ruleApplies(long long unixSeconds) const {
+    return m_extras && m_extras->rule && unixSeconds >= m_extras->lastTransition;
+}
+
+TimeZone::Local TimeZone::resolve(long long local) const {
+    if (!m_zone)
+        return {local, false, 0};
+    // Past the last explicit transition (with a day's margin for any offset) the rule decides.
+    if (ruleApplies(local - 86400)) {
+        Local out{0, false, 0};
+        out.ut = m_extras->rule->toUt(local, &out.inGap, &out.transition);
+        return out;
+    }
+    const date::local_info info = m_zone->get_info(date::local_seconds(seconds(local)));
+    const long long ut = local - info.first.offset.count();
+    if (info.result == date::local_info::nonexistent)
+        return {ut, true, info.first.end.time_since_epoch().count()};
+    return {ut, false, 0};
+}
 
 std::optional<TimeZone> TimeZone::named(std::string_view ianaName) {
     if (ianaName.empty())
@@ -57,13 +110,19 @@ std::string TimeZone::name() const { return m_zone ? std::string(m_zone->name())
 int TimeZone::offsetSeconds(Instant instant) const {
     if (!m_zone)
         return 0;
-    return static_cast<int>(m_zone->get_info(toSys(instant)).offset.count());
+    const date::sys_seconds t = toSys(instant);
+    if (ruleApplies(t.time_since_epoch().count()))
+        return m_extras->rule->at(t.time_since_epoch().count()).seconds;
+    return static_cast<int>(m_zone->get_info(t).offset.count());
 }
 
 std::string TimeZone::abbreviation(Instant instant) const {
     if (!m_zone)
         return "UTC";
-    return m_zone->get_info(toSys(instant)).abbrev;
+    const date::sys_seconds t = toSys(instant);
+    if (ruleApplies(t.time_since_epoch().count()))
+        return m_extras->rule->at(t.time_since_epoch().count()).abbreviation;
+    return m_zone->get_info(t).abbrev;
 }
 
 LocalDateTime TimeZone::localDateTime(Instant instant) const {
@@ -90,20 +149,9 @@ std::optional<Instant> TimeZone::instantOf(const LocalDateTime &l) const {
     const double wholeSec = std::floor(l.second);
     const date::local_seconds local = date::local_days(ymd) + std::chrono::hours(l.hour) +
                                       std::chrono::minutes(l.minute) + seconds(static_cast<long long>(wholeSec));
-    if (!m_zone)
-        return Instant::fromUnixSeconds(static_cast<double>(local.time_since_epoch().count()) + l.second - wholeSec);
-    const date::local_info info = m_zone->get_info(local);
-    date::sys_seconds sys;
-    switch (info.result) {
-    case date::local_info::unique:
-    case date::local_info::ambiguous:
-        sys = date::sys_seconds(local.time_since_epoch() - info.first.offset);
-        break;
-    default: // nonexistent: the wall time slides forward over the gap
-        sys = date::sys_seconds(local.time_since_epoch() - info.first.offset);
-        break;
-    }
-    return Instant::fromUnixSeconds(static_cast<double>(sys.time_since_epoch().count()) + l.second - wholeSec);
+    // In a gap the wall time slides forward (read with the offset before the jump).
+    const Local r = resolve(local.time_since_epoch().count());
+    return Instant::fromUnixSeconds(static_cast<double>(r.ut) + l.second - wholeSec);
 }
 
 std::optional<Instant> TimeZone::startOfDay(int year, int month, int day) const {
@@ -111,13 +159,9 @@ std::optional<Instant> TimeZone::startOfDay(int year, int month, int day) const 
                                    date::day(static_cast<unsigned>(day))};
     if (!ymd.ok())
         return std::nullopt;
-    const date::local_seconds local(date::local_days(ymd).time_since_epoch());
-    if (!m_zone)
-        return Instant::fromUnixSeconds(static_cast<double>(local.time_since_epoch().count()));
-    const date::local_info info = m_zone->get_info(local);
-    if (info.result == date::local_info::nonexistent)
-        return fromSys(info.first.end); // the day begins when the clocks jump
-    return fromSys(date::sys_seconds(local.time_since_epoch() - info.first.offset));
+    const Local r = resolve(date::local_days(ymd).time_since_epoch().count() * 86400LL);
+    // When midnight falls in a gap the day begins at the jump.
+    return Instant::fromUnixSeconds(static_cast<double>(r.inGap ? r.transition : r.ut));
 }
 
 std::optional<LocalDayFrame> LocalDayFrame::containing(Instant instant, const TimeZone &zone) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "aa/MoonPhaseSeries.h"
 #include "ReferenceData.h"
+#include "TestTime.h"
 #include "astronomy/AstroInterface.h"
 
 #include <gtest/gtest.h>
@@ -11,21 +12,8 @@ using namespace lunafold;
 using lunafold::testing::ErrorStats;
 using lunafold::testing::readCsv;
 using lunafold::testing::unixAt;
+using lunafold::testing::utc;
 
-namespace {
-
-Instant utc(int y, int mo, int d, int h, int mi, double s = 0) {
-    // days from civil (Hinnant), good for the Gregorian dates used here
-    y -= mo <= 2;
-    const int era = (y >= 0 ? y : y - 399) / 400;
-    const int yoe = y - era * 400;
-    const int doy = (153 * (mo + (mo > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    const double days = era * 146097.0 + doe - 719468.0;
-    return Instant::trusted(days * 86400.0 + h * 3600.0 + mi * 60.0 + s);
-}
-
-} // namespace
 
 // Meeus, Astronomical Algorithms, 2nd ed., examples 49.a and 49.b (JDE, TT).
 TEST(MoonPhaseSeries, ReproducesMeeusWorkedExamples) {

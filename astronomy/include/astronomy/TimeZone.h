@@ -11,6 +11,10 @@ namespace date {
 class time_zone;
 }
 
+namespace lunafold::detail {
+struct ZoneExtras;
+}
+
 namespace lunafold {
 
 /// Civil date and wall-clock time in some zone.
@@ -45,8 +49,17 @@ public:
     friend bool operator==(const TimeZone &a, const TimeZone &b) { return a.m_zone == b.m_zone; }
 
 private:
-    explicit TimeZone(const date::time_zone *zone) : m_zone(zone) {}
+    struct Local {
+        long long ut;         // Unix seconds
+        bool inGap;           // the wall time does not exist
+        long long transition; // the jump over the gap, when inGap
+    };
+    explicit TimeZone(const date::time_zone *zone);
+    Local resolve(long long localSeconds) const;
+    bool ruleApplies(long long unixSeconds) const;
+
     const date::time_zone *m_zone;
+    const detail::ZoneExtras *m_extras;
 };
 
 /// The local calendar day containing an instant: [dayStart, dayEnd), 23 or 25 hours long on a
