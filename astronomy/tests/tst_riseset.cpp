@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
+#include "MoonDayFallback.h"
 #include "ReferenceData.h"
+#include "TestTime.h"
 #include "astronomy/AstroInterface.h"
 #include "astronomy/aa/Moon.h"
 #include "astronomy/aa/RiseTransitSet.h"
@@ -82,4 +84,111 @@ TEST(MoonRiseSet, EveryLocalDayOfTenPlacesMatchesReference) {
     report("moonrise", rise);
     report("moonset", set);
     report("transit", transit);
+}
+
+namespace {
+
+const TimeZone &zoneNamed(const char *name) {
+    static std::map<std::string, TimeZone> zones;
+    auto it = zones.find(name);
+    if (it == zones.end())
+        it = zones.emplace(name, *TimeZone::named(name)).first;
+    return it->second;
+}
+
+} // namespace
+
+// The day's own searches agree with the framework's events: the rise/set scan aims at +0.125°
+// instead of the standard altitude (a minute or two apart); the highest point comes a few minutes
+// off the meridian, since the declination changes meanwhile.
+TEST(MoonRiseSet, FallbackSearchesAgreeWithTheFramework) {
+    const TimeZone &paris = zoneNamed("Europe/Paris");
+    const aa::GeographicCoordinates place{-2.35, 48.85, 0};
+    int compared = 0;
+    for (int d = 0; d < 30; ++d) {
+        const auto day = LocalDayFrame::containing(utc(2024, 5, 1 + d % 30, 12), paris);
+        const auto rise = AstroInterface::getMoonRiseTime(day->noon, 2.35, 48.85, paris);
+        const auto set = AstroInterface::getMoonSetTime(day->noon, 2.35, 48.85, paris);
+        const auto transit = AstroInterface::getMoonTransitTime(day->noon, 2.35, 48.85, paris);
+        const auto fRise = detail::moonRiseSetFallback(*day, place, true);
+        const auto fSet = detail::moonRiseSetFallback(*day, place, false);
+        const auto fTransit = detail::moonTransitFallback(*day, place);
+        EXPECT_EQ(rise.has_value(), fRise.has_value()) << d;
+        EXPECT_EQ(set.has_value(), fSet.has_value()) << d;
+        if (rise && fRise) {
+            EXPECT_NEAR(fRise->secondsSince(*rise), 0.0, 180.0) << d;
+        }
+        if (set && fSet) {
+            EXPECT_NEAR(fSet->secondsSince(*set), 0.0, 180.0) << d;
+        }
+        if (transit && fTransit) {
+            EXPECT_NEAR(fTransit->secondsSince(*transit), 0.0, 600.0) << d;
+            ++compared;
+        }
+        // No culmination in the day: the scan must not invent one at midnight.
+        if (!transit) {
+            EXPECT_FALSE(fTransit) << d;
+        }
+    }
+    EXPECT_GT(compared, 25);
+}
+
+TEST(MoonRiseSet, HighLatitudeDaysWithTheMoonAlwaysUpOrDown) {
+    // Svalbard: around each lunar standstill the Moon neither rises nor sets for days, while it
+    // still crosses the meridian.
+    const TimeZone &svalbard = zoneNamed("Arctic/Longyearbyen");
+    int circumpolar = 0, withTransit = 0;
+    for (int d = 0; d < 60; ++d) {
+        const auto day = *LocalDayFrame::containing(utc(2024, 1, 1, 12).plusSeconds(d * 86400.0), svalbard);
+        if (AstroInterface::getMoonRiseTime(day.noon, 15.65, 78.22, svalbard) ||
+            AstroInterface::getMoonSetTime(day.noon, 15.65, 78.22, svalbard))
+            continue;
+        ++circumpolar;
+        withTransit += AstroInterface::getMoonTransitTime(day.noon, 15.65, 78.22, svalbard).has_value();
+        // Then the Moon stays on one side of the horizon all day.
+        const bool up = *AstroInterface::getMoonAltitude(day.dayStart, 15.65, 78.22) > 0.5;
+        for (Instant t = day.dayStart; t < day.dayEnd; t = t.plusSeconds(3600)) {
+            EXPECT_EQ(*AstroInterface::getMoonAltitude(t, 15.65, 78.22) > 0.3, up) << d;
+        }
+    }
+    EXPECT_GT(circumpolar, 10);
+    EXPECT_GE(withTransit, circumpolar - 3); // a day without a transit happens once a lunation
+}
+
+TEST(MoonRiseSet, DaylightSavingDaysAndDayBoundaries) {
+    const TimeZone &ny = zoneNamed("America/New_York");
+    for (const Instant t : {utc(2024, 3, 10, 16), utc(2024, 11, 3, 16)}) {
+        const auto day = *LocalDayFrame::containing(t, ny);
+        for (const auto &fn : {AstroInterface::getMoonRiseTime, AstroInterface::getMoonSetTime,
+                               AstroInterface::getMoonTransitTime}) {
+            const auto e = fn(t, -74.01, 40.71, ny);
+            if (e.has_value()) {
+                EXPECT_GE(*e, day.dayStart);
+                EXPECT_LT(*e, day.dayEnd);
+            }
+            // Any instant inside the day gives the same answer.
+            EXPECT_EQ(fn(day.dayStart, -74.01, 40.71, ny), e);
+            EXPECT_EQ(fn(day.dayEnd.plusSeconds(-1), -74.01, 40.71, ny), e);
+        }
+    }
+    EXPECT_FALSE(AstroInterface::getMoonRiseTime(utc(2024, 1, 1), 0, 95, ny));
+    EXPECT_FALSE(AstroInterface::getMoonSetTime(utc(2024, 1, 1), std::nan(""), 0, ny));
+}
+
+// The framework's window is the 24 hours centred on the Moon's instant: an event seen from two
+// neighbouring windows is the same event to the millisecond.
+TEST(RiseTransitSetTimes, OverlappingWindowsAgree) {
+    const aa::GeographicCoordinates tokyo{-139.69, 35.69, 0};
+    const Instant base = utc(2031, 8, 14);
+    for (int h = 0; h < 24; h += 3) {
+        const aa::RiseTransitSetTimes a(aa::Moon{aa::JulianDay(base.plusSeconds(h * 3600.0))}, tokyo);
+        const aa::RiseTransitSetTimes b(aa::Moon{aa::JulianDay(base.plusSeconds(h * 3600.0 + 6 * 3600))}, tokyo);
+        for (auto get : {&aa::RiseTransitSetTimes::riseTime, &aa::RiseTransitSetTimes::setTime,
+                         &aa::RiseTransitSetTimes::transitTime}) {
+            const auto ea = (a.*get)(), eb = (b.*get)();
+            if (ea && eb && std::abs(ea->value() - eb->value()) < 0.2) {
+                EXPECT_NEAR((ea->value() - eb->value()) * 86400.0, 0.0, 1e-3);
+            }
+        }
+    }
 }

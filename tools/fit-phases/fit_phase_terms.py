@@ -305,8 +305,11 @@ def main():
         return
     r = jd - jde
     fund = fundamental_args(k)
-    # Every fourth lunation is held out; the others are fitted.
-    held = (np.floor(k).astype(int) % 4) == 0
+    # A fixed pseudo-random quarter of the lunations is held out. A regular pattern (every fourth
+    # lunation) would see arguments advancing ~90 deg a lunation as constants.
+    lunation = np.floor(k).astype(np.int64)
+    pick = np.random.default_rng(20240601).random(lunation.max() - lunation.min() + 1) < 0.25
+    held = pick[lunation - lunation.min()]
     train = ~held
     cands = candidates(args.max_order)
     print("%d rows (%d fitted, %d held out), %d candidate arguments"

@@ -75,8 +75,16 @@ double leapSecondDeltaT(double jdUt) {
 } // namespace
 
 double deltaTSeconds(double jdUt) {
-    if (jdUt >= kJd1972)
-        return leapSecondDeltaT(jdUt);
+    if (jdUt >= kJd1972) {
+        // Leap seconds only ever start at 0h UT, so the value holds for a whole civil day.
+        thread_local double cachedDay = std::nan(""), cachedValue = 0.0;
+        const double day = std::floor(jdUt - 0.5);
+        if (day != cachedDay) {
+            cachedValue = leapSecondDeltaT(jdUt);
+            cachedDay = day;
+        }
+        return cachedValue;
+    }
     // Decimal year as the canon defines it: y = year + (month − 0.5)/12, continued smoothly.
     const double y = 2000.0 + (jdUt - 2451544.5) / 365.2425;
     return espenakMeeus(y);

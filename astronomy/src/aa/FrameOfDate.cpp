@@ -22,23 +22,26 @@ FrameOfDate computeFrame(double jdTt) {
     return f;
 }
 
+// Six-hour buckets: the fastest nutation terms move the frame by about 0.02″ in six hours.
+constexpr double kBucketsPerDay = 4.0;
+
 struct CacheEntry {
-    double hour = std::nan("");
+    double bucket = std::nan("");
     FrameOfDate frame{};
 };
 
 } // namespace
 
 FrameOfDate frameOfDate(double jdTt) {
-    thread_local CacheEntry cache[4];
+    thread_local CacheEntry cache[16];
     thread_local unsigned next = 0;
-    const double hour = std::floor(jdTt * 24.0);
+    const double bucket = std::floor(jdTt * kBucketsPerDay);
     for (const CacheEntry &e : cache)
-        if (e.hour == hour)
+        if (e.bucket == bucket)
             return e.frame;
-    CacheEntry &slot = cache[next++ % 4];
-    slot.hour = hour;
-    slot.frame = computeFrame((hour + 0.5) / 24.0);
+    CacheEntry &slot = cache[next++ % 16];
+    slot.bucket = bucket;
+    slot.frame = computeFrame((bucket + 0.5) / kBucketsPerDay);
     return slot.frame;
 }
 

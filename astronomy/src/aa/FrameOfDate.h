@@ -13,9 +13,9 @@ struct FrameOfDate {
     double equationOfEquinoxes;  ///< radians
 };
 
-/// The frame of date for @p jdTt. Evaluated once per hour of TT and reused: precession and
-/// nutation move by less than 0.01″ within an hour, far below the lunar theory's error, and the
-/// answer depends only on the hour, so results never depend on what was asked before.
+/// The frame of date for @p jdTt. Evaluated at the middle of each six-hour span of TT and reused:
+/// precession and nutation move by about 0.01″ within that span, far below the lunar theory's
+/// error, and the answer depends only on the span, so results never depend on what was asked before.
 FrameOfDate frameOfDate(double jdTt);
 
 /// Helpers shared by the position code.

@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: MIT
+// The day's own search for moonrise, moonset and culmination, used when the framework proposes
+// no event inside the local day.
+#include "MoonDayFallback.h"
+
+#include "Bisection.h"
+#include "astronomy/aa/Moon.h"
+
+#include <algorithm>
+
+namespace lunafold::detail {
+
+namespace {
+
+constexpr double kSearchAltitude = 0.125; // degrees
+constexpr double kScanStep = 1800.0;      // seconds
+
+double moonAltitude(Instant t, const aa::GeographicCoordinates &place) {
+    const aa::JulianDay jd(t);
+    return aa::Moon(jd).equatorialCoordinates().makeHorizontalCoordinates(place, jd).altitude;
+}
+
+} // namespace
+
+std::optional<Instant> moonRiseSetFallback(const LocalDayFrame &day, const aa::GeographicCoordinates &place,
+                                       bool rise) {
+    auto altitude = [&place](Instant t) { return moonAltitude(t, place); };
+    Instant cursor = day.dayStart;
+    double fprev = altitude(cursor) - kSearchAltitude;
+    while (cursor < day.dayEnd) {
+        const Instant next = cursor.plusSeconds(kScanStep);
+        const double fn = altitude(next) - kSearchAltitude;
+        const bool bracket = rise ? (fprev <= 0 && fn > 0) : (fprev > 0 && fn <= 0);
+        if (bracket)
+            return detail::bisectCrossing(cursor, next, altitude, kSearchAltitude);
+        cursor = next;
+        fprev = fn;
+    }
+    return std::nullopt;
+}
+
+// Culmination search: the highest half-hour sample, narrowed by ternary search, kept only when
+// it is a true maximum.
+std::optional<Instant> moonTransitFallback(const LocalDayFrame &day, const aa::GeographicCoordinates &place) {
+    auto altitude = [&place](Instant t) { return moonAltitude(t, place); };
+    Instant best = day.dayStart;
+    double bestAlt = altitude(best);
+    for (Instant t = day.dayStart; t < day.dayEnd; t = t.plusSeconds(kScanStep)) {
+        const double a = altitude(t);
+        if (a > bestAlt) {
+            best = t;
+            bestAlt = a;
+        }
+    }
+    Instant lo = std::max(best.plusSeconds(-kScanStep), day.dayStart);
+    Instant hi = std::min(best.plusSeconds(kScanStep), day.dayEnd);
+    for (int round = 0; round < 25 && hi.secondsSince(lo) > 1.0; ++round) {
+        const double span = hi.secondsSince(lo);
+        const Instant m1 = lo.plusSeconds(span / 3), m2 = hi.plusSeconds(-span / 3);
+        if (altitude(m2) <= altitude(m1))
+            hi = m2;
+        else
+            lo = m1;
+    }
+    const Instant mid = lo.plusSeconds(hi.secondsSince(lo) / 2);
+    // A maximum pinned to midnight is the Moon culminating just outside the day, not in it.
+    if (lo <= day.dayStart || hi >= day.dayEnd)
+        return std::nullopt;
+    const double top = altitude(mid);
+    if (top > altitude(mid.plusSeconds(-kScanStep)) && top > altitude(mid.plusSeconds(kScanStep)))
+        return mid;
+    return std::nullopt;
+}
+
+} // namespace lunafold::detail
