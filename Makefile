@@ -20,6 +20,7 @@ build-asan: bootstrap
 
 # Until the window exists: the principal phases of the coming month.
 run: build
+	@echo "Principal moon phases of the coming month (UTC):"
 	@$(CLI) phases --from "$$(date -u +%Y-%m-%dT%H:%M:%SZ)" --until "$$(date -u -d '+1 month' +%Y-%m-%dT%H:%M:%SZ)"
 
 test: build build-asan

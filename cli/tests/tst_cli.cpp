@@ -1,0 +1,142 @@
+// SPDX-License-Identifier: MIT
+// The CLI run as a process: outputs per the published contract, and exit status 2 on bad input.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out, err;
+};
+
+std::string slurp(const std::string &path) {
+    std::ifstream in(path);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+Outcome run(const std::string &args) {
+    // Tests may run in parallel processes: one pair of files each.
+    const std::string base = testing::TempDir() + "lunafold-cli-" +
+                             testing::UnitTest::GetInstance()->current_test_info()->name() + "-" +
+                             std::to_string(getpid());
+    const std::string out = base + ".out", err = base + ".err";
+    const std::string cmd = std::string(LUNAFOLD_CLI) + " " + args + " >" + out + " 2>" + err;
+    const int raw = std::system(cmd.c_str());
+    Outcome o{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(out), slurp(err)};
+    std::remove(out.c_str());
+    std::remove(err.c_str());
+    return o;
+}
+
+int count(const std::string &s, const std::string &what) {
+    int n = 0;
+    for (auto p = s.find(what); p != std::string::npos; p = s.find(what, p + 1))
+        ++n;
+    return n;
+}
+
+} // namespace
+
+TEST(Cli, PhasesInOrderAsTextAndJson) {
+    const Outcome text = run("phases --from 2024-04-01T00:00:00Z --count 4");
+    ASSERT_EQ(text.status, 0) << text.err;
+    const std::regex line(R"((\d{4}-\d\d-\d\dT\d\d:\d\d:\d\dZ)  (New Moon|First Quarter|Full Moon|Last Quarter))");
+    std::istringstream lines(text.out);
+    std::string l, names;
+    while (std::getline(lines, l)) {
+        std::smatch m;
+        ASSERT_TRUE(std::regex_match(l, m, line)) << l;
+        names += m[2].str() + ";";
+    }
+    EXPECT_EQ(names, "Last Quarter;New Moon;First Quarter;Full Moon;");
+    EXPECT_NE(text.out.find("2024-04-08T18:2"), std::string::npos); // 18:21 UT, give or take seconds
+
+    const Outcome json = run("phases --from 2024-04-01T00:00:00Z --until 2024-05-01T00:00:00Z --json");
+    ASSERT_EQ(json.status, 0);
+    EXPECT_EQ(json.out.substr(0, 12), "[{\"phase\":3,");
+    EXPECT_EQ(count(json.out, "\"instant\":\""), 4);
+    EXPECT_NE(json.out.find("{\"phase\":0,\"name\":\"New Moon\",\"instant\":\"2024-04-08T18:2"), std::string::npos);
+    EXPECT_EQ(json.out.back(), '\n');
+}
+
+TEST(Cli, MoonWithAndWithoutAPlace) {
+    const Outcome bare = run("moon --at 2024-04-08T18:21:00Z --json");
+    ASSERT_EQ(bare.status, 0);
+    for (const char *key : {"instant", "fraction", "waning", "age_days", "longitude", "distance_km", "sign",
+                            "position_angle_rad"})
+        EXPECT_NE(bare.out.find(std::string("\"") + key + "\":"), std::string::npos) << key;
+    EXPECT_EQ(bare.out.find("altitude"), std::string::npos);
+    EXPECT_NE(bare.out.find("\"sign\":\"Aries\""), std::string::npos);
+    const Outcome placed = run("moon --at 2024-04-08T18:21:00Z --lat 40.71 --lon -74.01 --json");
+    for (const char *key : {"altitude", "azimuth", "parallactic_angle_rad"})
+        EXPECT_NE(placed.out.find(std::string("\"") + key + "\":"), std::string::npos) << key;
+}
+
+TEST(Cli, RiseSetDaysWithNullForAbsentEvents) {
+    // New York, 2024-04-16 to 04-18: around first quarter one of these days has no moonset.
+    const Outcome r = run("riseset --date 2024-04-01 --days 30 --lat 40.71 --lon -74.01 --tz America/New_York --json");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.front(), '[');
+    EXPECT_EQ(count(r.out, "\"date\":"), 30);
+    EXPECT_GE(count(r.out, "null"), 2); // a day without rise and one without set in a month
+    const Outcome one = run("riseset --date 2024-04-08 --lat 40.71 --lon -74.01 --tz America/New_York --json");
+    EXPECT_EQ(one.out.front(), '{');
+}
+
+TEST(Cli, SunDayKinds) {
+    const Outcome r = run("sun --date 2024-06-21 --lat 78.22 --lon 15.65 --tz Arctic/Longyearbyen --json");
+    ASSERT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("\"rise\":null"), std::string::npos);
+    EXPECT_NE(r.out.find("\"day_kind\":\"alwaysUp\""), std::string::npos);
+    for (const char *key : {"transit", "civil_dawn", "civil_dusk", "nautical_dawn", "nautical_dusk",
+                            "astronomical_dawn", "astronomical_dusk"})
+        EXPECT_NE(r.out.find(std::string("\"") + key + "\":"), std::string::npos) << key;
+    const Outcome text = run("sun --date 2024-12-21 --lat 78.22 --lon 15.65 --tz Arctic/Longyearbyen");
+    EXPECT_NE(text.out.find("day_kind alwaysDown"), std::string::npos);
+}
+
+TEST(Cli, Seasons) {
+    const Outcome r = run("seasons --year 2024 --json");
+    ASSERT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("\"march_equinox\":\"2024-03-20T03:0"), std::string::npos);
+    EXPECT_NE(r.out.find("\"december_solstice\":\"2024-12-21T09:2"), std::string::npos);
+}
+
+TEST(Cli, BadInputIsRefusedWithStatusTwo) {
+    const std::pair<const char *, const char *> cases[] = {
+        {"", "usage"},
+        {"bogus", "unknown command"},
+        {"phases --count 3", "--from is required"},
+        {"phases --from 2024-02-30 --count 3", "not an instant"},
+        {"phases --from 2024-01-01 --count 3 --until 2024-02-01", "exactly one"},
+        {"phases --from 2024-03-01 --until 2024-02-01", "before --from"},
+        {"phases --from 2024-01-01 --count 0", "outside"},
+        {"moon --at 2024-01-01T12:00", "not an instant"},
+        {"moon --at 2024-01-01 --lat 91 --lon 0", "outside"},
+        {"moon --at 2024-01-01 --lat 10", "go together"},
+        {"moon --at 2024-01-01 --lat abc --lon 0", "not a number"},
+        {"riseset --date 2024-01-01 --lat 10 --lon 10 --tz Mars/Base", "unknown time zone"},
+        {"riseset --date 2024-01-01 --lat 10 --lon 10", "--tz is required"},
+        {"sun --date 2024-01-01 --lat 10 --lon 190 --tz UTC", "outside"},
+        {"seasons --year 2024 --frobnicate", "unknown option"},
+        {"now", "not available"},
+    };
+    for (const auto &[args, message] : cases) {
+        const Outcome r = run(args);
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_TRUE(r.out.empty()) << args;
+        EXPECT_NE(r.err.find(message), std::string::npos) << args << " → " << r.err;
+    }
+    EXPECT_EQ(run("--help").status, 0);
+}
