@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: MIT
 """Fit extra periodic terms to Meeus' true-phase series against DE431 phase instants.
 
-Reads de431_phases.csv (phase,jd_tt), takes the residual of aa::truePhaseJde for every
+Reads astronomy/tests/data/phases_de431.csv (phase,jd_tt), takes the residual of aa::meeusTruePhaseJde for every
 row and, per phase type, picks sin/cos pairs of integer combinations of M, M', F, Omega
 (optionally with one of the planetary arguments A1..A14) by greedy forward selection,
 checked on held-out lunations. Writes astronomy/src/aa/MoonPhaseFit.inc.
@@ -18,7 +18,7 @@ import numpy as np
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 REPO = os.path.normpath(os.path.join(HERE, "..", ".."))
-DEFAULT_CSV = os.path.join(HERE, "de431_phases.csv")
+DEFAULT_CSV = os.path.join(HERE, "..", "..", "astronomy", "tests", "data", "phases_de431.csv")
 DEFAULT_OUT = os.path.join(REPO, "astronomy", "src", "aa", "MoonPhaseFit.inc")
 
 SYNODIC_MONTH = 29.530588861
@@ -44,7 +44,7 @@ def mean_phase_jde(k):
 
 
 def fundamental_args(k):
-    """M, M', F, Omega in degrees, exactly as truePhaseJde computes them."""
+    """M, M', F, Omega in degrees, exactly as meeusTruePhaseJde computes them."""
     t = k / 1236.85
     t2 = t * t
     t3 = t2 * t
@@ -149,6 +149,14 @@ def true_phase_jde(k):
 
 # --- Fit ---------------------------------------------------------------------------------------
 
+def splitmix64(x):
+    """Stateless 64-bit hash: a held-out split that does not depend on the numpy version."""
+    x = (x + 0x9E3779B97F4A7C15) & 0xFFFFFFFFFFFFFFFF
+    x = ((x ^ (x >> 30)) * 0xBF58476D1CE4E5B9) & 0xFFFFFFFFFFFFFFFF
+    x = ((x ^ (x >> 27)) * 0x94D049BB133111EB) & 0xFFFFFFFFFFFFFFFF
+    return x ^ (x >> 31)
+
+
 def load_reference(path):
     phases, jds = [], []
     with open(path) as fh:
@@ -162,23 +170,28 @@ def load_reference(path):
     return np.array(phases), np.array(jds)
 
 
-def candidates(max_order):
-    """Argument multipliers (iM, iM', iF, iOmega, planet), one sign of each +-pair."""
+def candidates(max_order, max_planet_order):
+    """Argument multipliers (iM, iM', iF, iOmega, planet). Lunar-only arguments keep one sign of
+    each +-pair; a planetary argument always enters with +1, combined with lunar arguments of
+    either sign."""
     out = []
     for i, j, f, o in itertools.product(range(-3, 4), range(-5, 6), (-4, -2, 0, 2, 4), range(-2, 3)):
         v = (i, j, f, o)
-        if v == (0, 0, 0, 0) or abs(i) + abs(j) + abs(f) + abs(o) > max_order:
+        order = abs(i) + abs(j) + abs(f) + abs(o)
+        if v == (0, 0, 0, 0):
+            for p in range(1, 15):
+                out.append((0, 0, 0, 0, p))
             continue
-        first = next(x for x in v if x != 0)
-        if first > 0:  # sin/cos of -x spans the same pair
+        if order <= max_order and next(x for x in v if x != 0) > 0:  # sin/cos of -x span the same pair
             out.append((i, j, f, o, 0))
-    for p in range(1, 15):
-        for j in (0, 1, -1):
-            out.append((0, j, 0, 0, p))
+        if order <= max_planet_order:
+            for p in range(1, 15):
+                out.append((i, j, f, o, p))
     return out
 
 
 def argument(term, k, fund):
+    """Degrees: iM*M + iM'*M' + iF*F + iOmega*Omega (+ A_planet)."""
     i, j, f, o, p = term
     m, mp, ff, om = fund
     a = i * m + j * mp + f * ff + o * om
@@ -226,13 +239,22 @@ def forward_select(k, r, train, fund, cands, max_terms, min_sep):
     """Orthogonal matching pursuit over sin/cos pairs; returns the selection path."""
     kt, rt = k[train], r[train]
     fund_t = tuple(x[train] for x in fund)
-    # Candidate columns on the training rows, pairs side by side: (n, C, 2).
+    # Candidate columns on the training rows, kept orthogonal to everything chosen so far.
     args = np.column_stack([argument(c, kt, fund_t) for c in cands]) * DEG
-    X = np.stack([np.sin(args), np.cos(args)], axis=2)
-    X2 = X.reshape(len(kt), -1)
-    base = design([], kt, fund_t)
-    q, _ = np.linalg.qr(base)
-    resid = rt - q @ (q.T @ rt)
+    xs, xc = np.sin(args), np.cos(args)
+    del args
+    q, _ = np.linalg.qr(design([], kt, fund_t))
+    basis = [q[:, 0], q[:, 1]]
+
+    def deflate(u):
+        nonlocal resid, xs, xc
+        xs -= np.outer(u, u @ xs)
+        xc -= np.outer(u, u @ xc)
+        resid = resid - u * (u @ resid)
+
+    resid = rt.copy()
+    for u in basis:
+        deflate(u)
     chosen = []
     # Arguments whose sampled rates are closer than min_sep (to each other, or to zero where the
     # polynomial already lives) cannot be told apart over the span and only trade huge,
@@ -241,23 +263,25 @@ def forward_select(k, r, train, fund, cands, max_terms, min_sep):
     available = rates >= min_sep
     path = []
     for _ in range(max_terms):
-        # Project the candidate pairs off the current basis and score by RSS reduction.
-        Xp = (X2 - q @ (q.T @ X2)).reshape(X.shape)
-        g11 = np.einsum("nc,nc->c", Xp[:, :, 0], Xp[:, :, 0])
-        g22 = np.einsum("nc,nc->c", Xp[:, :, 1], Xp[:, :, 1])
-        g12 = np.einsum("nc,nc->c", Xp[:, :, 0], Xp[:, :, 1])
-        b1 = resid @ Xp[:, :, 0]
-        b2 = resid @ Xp[:, :, 1]
+        g11 = np.einsum("nc,nc->c", xs, xs)
+        g22 = np.einsum("nc,nc->c", xc, xc)
+        g12 = np.einsum("nc,nc->c", xs, xc)
+        b1 = resid @ xs
+        b2 = resid @ xc
         det = g11 * g22 - g12 * g12
-        ok = available & (det > 1e-9 * np.maximum(g11 * g22, 1e-300))
+        ok = available & (det > 1e-6 * len(kt) ** 2)
         gain = np.where(ok, (g22 * b1 * b1 - 2 * g12 * b1 * b2 + g11 * b2 * b2) / np.where(ok, det, 1.0), -1.0)
         best = int(np.argmax(gain))
         if gain[best] <= 0:
             break
         chosen.append(cands[best])
         available &= np.abs(rates - rates[best]) >= min_sep
-        q, _ = np.linalg.qr(np.column_stack([q, X[:, best, :]]))
-        resid = rt - q @ (q.T @ rt)
+        for col in (xs[:, best].copy(), xc[:, best].copy()):
+            for u in basis:  # second Gram-Schmidt pass against round-off
+                col -= u * (u @ col)
+            u = col / np.linalg.norm(col)
+            basis.append(u)
+            deflate(u)
         path.append(list(chosen))
     return path
 
@@ -278,11 +302,13 @@ def main():
     ap.add_argument("--out", default=DEFAULT_OUT)
     ap.add_argument("--max-terms", type=int, default=60)
     ap.add_argument("--max-order", type=int, default=6, help="max |iM|+|iM'|+|iF|+|iOmega| of a candidate")
+    ap.add_argument("--max-planet-order", type=int, default=5,
+                    help="max order of the lunar part combined with a planetary argument")
     ap.add_argument("--min-sep", type=float, default=0.146,
                     help="min difference of sampled rates, deg/lunation (360/lunations in the span)")
     ap.add_argument("--tolerance", type=float, default=0.005,
                     help="stop at the first term count within this fraction of the best held-out RMS")
-    ap.add_argument("--dump-k", metavar="FILE", help="write k and truePhaseJde(k) for every row, then exit")
+    ap.add_argument("--dump-k", metavar="FILE", help="write k and meeusTruePhaseJde(k) for every row, then exit")
     args = ap.parse_args()
 
     # Port check against values computed with the C++ engine.
@@ -305,13 +331,11 @@ def main():
         return
     r = jd - jde
     fund = fundamental_args(k)
-    # A fixed pseudo-random quarter of the lunations is held out. A regular pattern (every fourth
-    # lunation) would see arguments advancing ~90 deg a lunation as constants.
-    lunation = np.floor(k).astype(np.int64)
-    pick = np.random.default_rng(20240601).random(lunation.max() - lunation.min() + 1) < 0.25
-    held = pick[lunation - lunation.min()]
+    # A hashed quarter of the lunations is held out (all four phases of each). A regular pattern
+    # (every fourth lunation) would see arguments advancing ~90 deg a lunation as constants.
+    held = np.array([splitmix64(int(n)) >> 62 == 0 for n in np.floor(k)])
     train = ~held
-    cands = candidates(args.max_order)
+    cands = candidates(args.max_order, args.max_planet_order)
     print("%d rows (%d fitted, %d held out), %d candidate arguments"
           % (len(k), train.sum(), held.sum(), len(cands)))
 
@@ -342,9 +366,10 @@ def main():
         fitted_all[rows] = predict(terms, coef, kp, fp)
         emitted_poly.append((p, coef[0], coef[1]))
         for idx, term in enumerate(terms):
-            emitted_terms.append((p,) + term + (coef[2 + 2 * idx], coef[3 + 2 * idx]))
-            print("  %-22s rate %7.3f s=%+.3e c=%+.3e  amp %.2f s" % (
-                term, sampled_rate(term), coef[2 + 2 * idx], coef[3 + 2 * idx], math.hypot(coef[2 + 2 * idx], coef[3 + 2 * idx]) * DAY_S))
+            sc, cc = coef[2 + 2 * idx], coef[3 + 2 * idx]
+            emitted_terms.append((p,) + term + (sc, cc))
+            print("  %-22s rate %7.3f deg/lunation  s=%+.3e c=%+.3e  amplitude %.2f s"
+                  % (term, sampled_rate(term), sc, cc, math.hypot(sc, cc) * DAY_S))
 
     before_all, after_all = stats(r), stats(r - fitted_all)
     before_ho, after_ho = stats(r[held]), stats(r[held] - fitted_held[held])
@@ -367,9 +392,10 @@ def main():
             fh.write("    {%d, %d, %d, %d, %d, %d, %r, %r},\n" % (p, i, j, f, o, pl, float(s), float(c)))
         fh.write("};\n")
         fh.write("// {phase type, a0, a1} with correction a0 + a1*T\n")
-        fh.write("static constexpr PhaseFitPolynomial kPhaseFitPolynomials[] = {\n    ")
-        fh.write(" ".join("{%d, %r, %r}," % (p, float(a0), float(a1)) for p, a0, a1 in emitted_poly))
-        fh.write("\n};\n")
+        fh.write("static constexpr PhaseFitPolynomial kPhaseFitPolynomials[] = {\n")
+        for p, a0, a1 in emitted_poly:
+            fh.write("    {%d, %r, %r},\n" % (p, float(a0), float(a1)))
+        fh.write("};\n")
     print("\nwrote %s (%d terms)" % (args.out, len(emitted_terms)))
 
 

@@ -78,19 +78,33 @@ JulianDay Moon::phaseInstant(int phase, bool forward, bool mean) const {
     const double offset = (phase & 3) / 4.0;
     const double jde = m_jd.UTCtoTT().value();
     auto at = [mean](double k) { return mean ? meanPhaseJde(k) : truePhaseJde(k); };
-    // Start from a lunation certainly on the wrong side, then step across.
+    // The true phase lies within kPhaseMargin of the mean one, so the mean phases pick the
+    // lunation and the series is evaluated only where the answer could go either way.
     const double x = (jde - kPhaseEpochJde) / kSynodicMonth - offset;
-    double k;
     if (forward) {
-        k = std::floor(x - kPhaseMargin / kSynodicMonth) + offset + 1.0;
-        while (at(k) <= jde)
-            k += 1.0;
-    } else {
-        k = std::ceil(x + kPhaseMargin / kSynodicMonth) + offset - 1.0;
-        while (at(k) > jde)
+        double k = std::floor(x) + offset; // mean(k) ≤ jde < mean(k + 1), give or take rounding
+        while (meanPhaseJde(k) > jde - kPhaseMargin)
             k -= 1.0;
+        // Now true(k) ≤ jde for sure; step forward to the first true phase after jde.
+        for (k += 1.0;; k += 1.0) {
+            if (meanPhaseJde(k) > jde + kPhaseMargin)
+                return JulianDay(ttToUt(at(k)));
+            const double t = at(k);
+            if (t > jde)
+                return JulianDay(ttToUt(t));
+        }
     }
-    return JulianDay(ttToUt(at(k)));
+    double k = std::ceil(x) + offset;
+    while (meanPhaseJde(k) <= jde + kPhaseMargin)
+        k += 1.0;
+    // Now true(k) > jde for sure; step back to the last true phase at or before jde.
+    for (k -= 1.0;; k -= 1.0) {
+        if (meanPhaseJde(k) <= jde - kPhaseMargin)
+            return JulianDay(ttToUt(at(k)));
+        const double t = at(k);
+        if (t <= jde)
+            return JulianDay(ttToUt(t));
+    }
 }
 
 double moonEclipticLongitude(JulianDay jdUt) {
