@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "PosixTzRule.h"
 
+#include "astronomy/CivilDate.h"
+
 #include <cctype>
 #include <cstdlib>
 #include <fstream>
@@ -9,24 +11,7 @@
 namespace lunafold::detail {
 namespace {
 
-long long daysFromCivil(long long y, unsigned m, unsigned d) {
-    y -= m <= 2;
-    const long long era = (y >= 0 ? y : y - 399) / 400;
-    const unsigned yoe = static_cast<unsigned>(y - era * 400);
-    const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + static_cast<long long>(doe) - 719468;
-}
-
-int yearOf(long long days) {
-    days += 719468;
-    const long long era = (days >= 0 ? days : days - 146096) / 146097;
-    const unsigned doe = static_cast<unsigned>(days - era * 146097);
-    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const unsigned mp = (5 * doy + 2) / 153;
-    return static_cast<int>(static_cast<long long>(yoe) + era * 400 + (mp >= 10));
-}
+int yearOf(long long days) { return civilFromDays(days).year; }
 
 bool isLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
 
@@ -188,11 +173,11 @@ long long PosixTzRule::transitionLocal(const Rule &r, int year) const {
     } else if (r.kind == 'N') {
         day = daysFromCivil(year, 1, 1) + r.day;
     } else {
-        const long long first = daysFromCivil(year, static_cast<unsigned>(r.month), 1);
+        const long long first = daysFromCivil(year, r.month, 1);
         const int firstWeekday = static_cast<int>(((first % 7) + 11) % 7); // 1970-01-01 was a Thursday
         long long d = first + (r.weekday - firstWeekday + 7) % 7 + 7LL * (r.week - 1);
         const int next = r.month == 12 ? 1 : r.month + 1;
-        const long long monthEnd = daysFromCivil(r.month == 12 ? year + 1 : year, static_cast<unsigned>(next), 1);
+        const long long monthEnd = daysFromCivil(r.month == 12 ? year + 1 : year, next, 1);
         while (d >= monthEnd)
             d -= 7;
         day = d;

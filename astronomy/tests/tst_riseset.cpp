@@ -86,23 +86,12 @@ TEST(MoonRiseSet, EveryLocalDayOfTenPlacesMatchesReference) {
     report("transit", transit);
 }
 
-namespace {
-
-const TimeZone &zoneNamed(const char *name) {
-    static std::map<std::string, TimeZone> zones;
-    auto it = zones.find(name);
-    if (it == zones.end())
-        it = zones.emplace(name, *TimeZone::named(name)).first;
-    return it->second;
-}
-
-} // namespace
 
 // The day's own searches agree with the framework's events: the rise/set scan aims at +0.125°
 // instead of the standard altitude (a minute or two apart); the highest point comes a few minutes
 // off the meridian, since the declination changes meanwhile.
 TEST(MoonRiseSet, FallbackSearchesAgreeWithTheFramework) {
-    const TimeZone &paris = zoneNamed("Europe/Paris");
+    const TimeZone &paris = zone("Europe/Paris");
     const aa::GeographicCoordinates place{-2.35, 48.85, 0};
     int compared = 0;
     for (int d = 0; d < 30; ++d) {
@@ -136,7 +125,7 @@ TEST(MoonRiseSet, FallbackSearchesAgreeWithTheFramework) {
 TEST(MoonRiseSet, HighLatitudeDaysWithTheMoonAlwaysUpOrDown) {
     // Svalbard: around each lunar standstill the Moon neither rises nor sets for days, while it
     // still crosses the meridian.
-    const TimeZone &svalbard = zoneNamed("Arctic/Longyearbyen");
+    const TimeZone &svalbard = zone("Arctic/Longyearbyen");
     int circumpolar = 0, withTransit = 0;
     for (int d = 0; d < 60; ++d) {
         const auto day = *LocalDayFrame::containing(utc(2024, 1, 1, 12).plusSeconds(d * 86400.0), svalbard);
@@ -156,7 +145,7 @@ TEST(MoonRiseSet, HighLatitudeDaysWithTheMoonAlwaysUpOrDown) {
 }
 
 TEST(MoonRiseSet, DaylightSavingDaysAndDayBoundaries) {
-    const TimeZone &ny = zoneNamed("America/New_York");
+    const TimeZone &ny = zone("America/New_York");
     for (const Instant t : {utc(2024, 3, 10, 16), utc(2024, 11, 3, 16)}) {
         const auto day = *LocalDayFrame::containing(t, ny);
         for (const auto &fn : {AstroInterface::getMoonRiseTime, AstroInterface::getMoonSetTime,
