@@ -2,7 +2,7 @@
 //
 // Compares the Swiss Ephemeris phase instants (from phases.mjs) with the
 // astronomy-engine table astronomy/tests/data/phases_1901_2099.csv.
-// Both are put on TT: the table's UT + ΔT(UT) from ./deltat.mjs.
+// Both are put on TT: the table's UT + ΔT(UT) from ../reference/deltat.mjs.
 //
 // Usage: node compare.mjs [SWE_DETAIL_CSV] [TABLE_CSV]
 //   defaults: /tmp/swe_phases_detail.csv and the repo table.
@@ -11,7 +11,7 @@
 import { readFileSync } from 'node:fs';
 import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { jdTtFromUnixUt } from './deltat.mjs';
+import { jdTtFromUnixUt } from '../reference/deltat.mjs';
 
 const HERE = dirname(fileURLToPath(import.meta.url));
 const sweFile = process.argv[2] || '/tmp/swe_phases_detail.csv';

@@ -4,7 +4,7 @@
 // from the Swiss Ephemeris (npm package "sweph") with its compressed JPL files
 // (semo_18.se1 / sepl_18.se1). A phase instant is when the Moon's apparent
 // geocentric ecliptic longitude (true equinox of date) minus the Sun's equals
-// 90° × phase. The root is found in TT; UT follows from ./deltat.mjs.
+// 90° × phase. The root is found in TT; UT follows from ../reference/deltat.mjs.
 //
 // Usage: node phases.mjs [--ephe-path DIR] [--moshier] [--out-dir DIR]
 //   default ephemeris path: $SE_EPHE_PATH or /usr/share/libswe/ephe
@@ -16,7 +16,7 @@
 import sweph from 'sweph';
 import { writeFileSync, existsSync } from 'node:fs';
 import { join } from 'node:path';
-import { unixOf, jdTtFromUnixUt, unixUtFromJdTt } from './deltat.mjs';
+import { unixOf, jdTtFromUnixUt, unixUtFromJdTt } from '../reference/deltat.mjs';
 
 const args = process.argv.slice(2);
 const opt = (name, dflt) => {
