@@ -32,12 +32,11 @@ struct Tally {
 };
 
 // Walks every local day of every reference place and compares one event kind.
-void compareAllDays(const std::string &file, const std::string &kind, const Event &event, Tally &tally,
-                    bool sunPlacesOnly) {
+// LUNAFOLD_VERBOSE=1 lists the days that disagree.
+void compareAllDays(const std::string &file, const std::string &kind, const Event &event, Tally &tally) {
     const auto events = referenceEvents(file);
+    const bool verbose = std::getenv("LUNAFOLD_VERBOSE") != nullptr;
     for (const Place &p : referencePlaces()) {
-        if (sunPlacesOnly && !p.hasSunEvents)
-            continue;
         const auto zone = TimeZone::named(p.zone);
         ASSERT_TRUE(zone) << p.zone;
         const auto &list = events.at(p.name).count(kind) ? events.at(p.name).at(kind) : std::vector<Instant>{};
@@ -47,17 +46,13 @@ void compareAllDays(const std::string &file, const std::string &kind, const Even
             const auto want = earliestIn(list, *day);
             const auto got = event(day->noon, p.lon, p.lat, *zone);
             ++tally.days;
-            if (want.has_value() == got.has_value()) {
-                ++tally.agree;
-                if (want)
-                    tally.errors.add(got->secondsSince(*want));
-                if (want && std::abs(got->secondsSince(*want)) > 30 && std::getenv("LUNAFOLD_VERBOSE"))
-                    std::cout << p.name << " " << kind << " day " << day->dayStart.unixSeconds() << " want "
-                              << want->unixSeconds() << " got " << got->unixSeconds() << "\n";
-            } else if (std::getenv("LUNAFOLD_VERBOSE")) {
-                std::cout << p.name << " " << kind << " day " << day->dayStart.unixSeconds() << " want "
+            const bool same = want.has_value() == got.has_value();
+            tally.agree += same;
+            if (same && want)
+                tally.errors.add(got->secondsSince(*want));
+            if (verbose && (!same || (want && std::abs(got->secondsSince(*want)) > 30)))
+                std::cout << p.name << " " << kind << " day from " << day->dayStart.unixSeconds() << ": want "
                           << (want ? want->unixSeconds() : 0) << " got " << (got ? got->unixSeconds() : 0) << "\n";
-            }
         }
     }
 }
@@ -67,9 +62,11 @@ void report(const char *what, Tally &t) {
     const double p50 = t.errors.percentile(50), p99 = t.errors.percentile(99), worst = t.errors.max();
     std::cout << what << ": " << t.days << " local days, same presence on " << presence << " %, median " << p50
               << " s, p99 " << p99 << " s, max " << worst << " s\n";
+    // The bar is 99.5 % presence, 10 s median and 30 s at the 99th percentile; we measure
+    // about 99.95 %, 0.14 s and 1.2 s, and hold on to most of that.
     EXPECT_GE(presence, 99.5) << what;
-    EXPECT_LE(p50, 10.0) << what;
-    EXPECT_LE(p99, 30.0) << what;
+    EXPECT_LE(p50, 2.0) << what;
+    EXPECT_LE(p99, 10.0) << what;
 }
 
 } // namespace
@@ -78,14 +75,28 @@ void report(const char *what, Tally &t) {
 // Ten places from −77.85° to +78.22° latitude, one year each between 1910 and 2099.
 TEST(MoonRiseSet, EveryLocalDayOfTenPlacesMatchesReference) {
     Tally rise, set, transit;
-    compareAllDays("moon_events.csv", "R", AstroInterface::getMoonRiseTime, rise, false);
-    compareAllDays("moon_events.csv", "S", AstroInterface::getMoonSetTime, set, false);
-    compareAllDays("moon_events.csv", "T", AstroInterface::getMoonTransitTime, transit, false);
+    compareAllDays("moon_events.csv", "R", AstroInterface::getMoonRiseTime, rise);
+    compareAllDays("moon_events.csv", "S", AstroInterface::getMoonSetTime, set);
+    compareAllDays("moon_events.csv", "T", AstroInterface::getMoonTransitTime, transit);
     report("moonrise", rise);
     report("moonset", set);
     report("transit", transit);
 }
 
+
+// The almanac convention (astronomy-engine's own search: topocentric upper limb, 34′ refraction)
+// is what the standard altitude stands for; the two agree to seconds except for grazing events.
+TEST(MoonRiseSet, MatchesTheAlmanacConvention) {
+    Tally rise, set;
+    compareAllDays("moon_events_engine.csv", "R", AstroInterface::getMoonRiseTime, rise);
+    compareAllDays("moon_events_engine.csv", "S", AstroInterface::getMoonSetTime, set);
+    for (Tally *t : {&rise, &set}) {
+        std::cout << "vs almanac convention: presence " << 100.0 * t->agree / t->days << " %, p99 "
+                  << t->errors.percentile(99) << " s\n";
+        EXPECT_GE(100.0 * t->agree / t->days, 99.5);
+        EXPECT_LE(t->errors.percentile(99), 30.0);
+    }
+}
 
 // The day's own searches agree with the framework's events: the rise/set scan aims at +0.125°
 // instead of the standard altitude (a minute or two apart); the highest point comes a few minutes
