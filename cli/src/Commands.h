@@ -12,5 +12,7 @@ void moonCommand(const std::vector<std::string> &args, std::string &out);
 void riseSetCommand(const std::vector<std::string> &args, std::string &out);
 void sunCommand(const std::vector<std::string> &args, std::string &out);
 void seasonsCommand(const std::vector<std::string> &args, std::string &out);
+void nowCommand(const std::vector<std::string> &args, std::string &out);
+void calendarCommand(const std::vector<std::string> &args, std::string &out);
 
 } // namespace lunafold::cli

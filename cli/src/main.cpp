@@ -3,6 +3,8 @@
 #include "Commands.h"
 #include "Options.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -17,8 +19,11 @@ constexpr const char *kUsage =
     "  riseset --date YYYY-MM-DD [--days N] --lat D --lon D --tz ZONE [--json]\n"
     "  sun     --date YYYY-MM-DD [--days N] --lat D --lon D --tz ZONE [--json]\n"
     "  seasons --year YYYY [--json]\n"
+    "  now      [--at ISO] [--lat D --lon D --tz ZONE] [--locale NAME]\n"
+    "  calendar --month YYYY-MM [--tz ZONE] [--locale NAME]\n"
     "Instants are UTC ISO 8601 (2024-04-08T18:21:00Z); latitude and longitude in degrees,\n"
-    "north and east positive; ZONE is an IANA time zone (Europe/Paris).\n";
+    "north and east positive; ZONE is an IANA time zone (Europe/Paris). now uses the saved\n"
+    "place (or 0, 0 in the device's zone) when none is given.\n";
 
 void write(const std::string &s) {
     std::fwrite(s.data(), 1, s.size(), stdout);
@@ -38,6 +43,8 @@ int main(int argc, char **argv) {
         write(kUsage);
         return 0;
     }
+    // Translations are looked up through the application object.
+    QCoreApplication app(argc, argv);
     const std::vector<std::string> args(argv + 2, argv + argc);
     std::string out;
     try {
@@ -51,8 +58,11 @@ int main(int argc, char **argv) {
             sunCommand(args, out);
         else if (command == "seasons")
             seasonsCommand(args, out);
-        else if (command == "now" || command == "calendar" || command == "place" || command == "ics" ||
-                 command == "render") {
+        else if (command == "now")
+            nowCommand(args, out);
+        else if (command == "calendar")
+            calendarCommand(args, out);
+        else if (command == "place" || command == "ics" || command == "render") {
             std::fprintf(stderr, "lunafold-cli: '%s' is not available in this version yet\n", command.c_str());
             return 2;
         } else {

@@ -25,13 +25,13 @@ std::string slurp(const std::string &path) {
     return ss.str();
 }
 
-Outcome run(const std::string &args) {
+Outcome run(const std::string &args, const std::string &environment = "") {
     // Tests may run in parallel processes: one pair of files each.
     const std::string base = testing::TempDir() + "lunafold-cli-" +
                              testing::UnitTest::GetInstance()->current_test_info()->name() + "-" +
                              std::to_string(getpid());
     const std::string out = base + ".out", err = base + ".err";
-    const std::string cmd = std::string(LUNAFOLD_CLI) + " " + args + " >" + out + " 2>" + err;
+    const std::string cmd = environment + std::string(LUNAFOLD_CLI) + " " + args + " >" + out + " 2>" + err;
     const int raw = std::system(cmd.c_str());
     Outcome o{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(out), slurp(err)};
     std::remove(out.c_str());
@@ -130,7 +130,7 @@ TEST(Cli, BadInputIsRefusedWithStatusTwo) {
         {"riseset --date 2024-01-01 --lat 10 --lon 10", "--tz is required"},
         {"sun --date 2024-01-01 --lat 10 --lon 190 --tz UTC", "outside"},
         {"seasons --year 2024 --frobnicate", "unknown option"},
-        {"now", "not available"},
+        {"place --lat 1 --lon 1", "not available"},
     };
     for (const auto &[args, message] : cases) {
         const Outcome r = run(args);
@@ -139,4 +139,59 @@ TEST(Cli, BadInputIsRefusedWithStatusTwo) {
         EXPECT_NE(r.err.find(message), std::string::npos) << args << " → " << r.err;
     }
     EXPECT_EQ(run("--help").status, 0);
+}
+
+TEST(Cli, NowShowsTheNowAndRiseSetScreens) {
+    const Outcome en = run("now --at 2024-04-23T12:00:00Z --lat 48.85 --lon 2.35 --tz Europe/Paris --locale en_US");
+    ASSERT_EQ(en.status, 0) << en.err;
+    for (const char *line : {"2024-04-23T12:00:00Z  48.8500, 2.3500  Europe/Paris", "Moon Phase", "UPCOMING",
+                             "  Full Moon in 11 hours, 48 minutes.", "  Last Quarter in 7 days, 23 hours.", "NOW",
+                             "  Phase is waxing gibbous.", "Rise and Set", "RISE & SET", "TRANSIT", "OTHER"})
+        EXPECT_NE(en.out.find(std::string(line) + "\n"), std::string::npos) << line;
+    EXPECT_NE(en.out.find("% of full and is down."), std::string::npos);
+    EXPECT_NE(en.out.find("Libra \u264e"), std::string::npos);
+    EXPECT_NE(en.out.find(" mi\n"), std::string::npos);
+    EXPECT_EQ(count(en.out, "Moon Rise t") + count(en.out, "Moon Set t"), 4);
+
+    const Outcome de = run("now --at 2024-04-23T12:00:00Z --lat 48.85 --lon 2.35 --tz Europe/Paris --locale de_DE");
+    EXPECT_NE(de.out.find("  Vollmond in 11 Stunden, 48 Minuten.\n"), std::string::npos);
+    EXPECT_NE(de.out.find(" km\n"), std::string::npos);
+}
+
+TEST(Cli, NowFallsBackToTheSavedPlace) {
+    const std::string dir = testing::TempDir() + "lunafold-cli-config-" + std::to_string(getpid());
+    std::system(("mkdir -p " + dir).c_str());
+    {
+        std::ofstream ini(dir + "/lunafold.ini");
+        ini << "[General]\nlunafold.calculationLatitude=-33.87\nlunafold.calculationLongitude=151.21\n"
+               "lunafold.timezone=Australia/Sydney\n";
+    }
+    const Outcome r = run("now --at 2024-04-23T12:00:00Z --locale en_US", "LUNAFOLD_CONFIG_DIR=" + dir + " ");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("-33.8700, 151.2100  Australia/Sydney"), std::string::npos) << r.out;
+    std::system(("rm -rf " + dir).c_str());
+}
+
+TEST(Cli, CalendarGridsFollowTheLocalesFirstWeekday) {
+    // February 2026 begins on a Sunday, the first weekday in en_US: exactly four rows.
+    const Outcome us = run("calendar --month 2026-02 --tz America/New_York --locale en_US");
+    ASSERT_EQ(us.status, 0) << us.err;
+    EXPECT_EQ(count(us.out, "\n"), 2 + 4);
+    EXPECT_NE(us.out.find("   Sun       Mon"), std::string::npos);
+    EXPECT_NE(us.out.find("   1 "), std::string::npos);
+    EXPECT_EQ(us.out.find("("), us.out.find("(America")); // no neighbouring-month cells
+    // February 2024 in Germany: weeks start on Monday, the 1st is a Thursday, five rows.
+    const Outcome de = run("calendar --month 2024-02 --tz Europe/Berlin --locale de_DE");
+    ASSERT_EQ(de.status, 0);
+    EXPECT_EQ(count(de.out, "\n"), 2 + 5);
+    EXPECT_NE(de.out.find("Februar 2024"), std::string::npos);
+    EXPECT_NE(de.out.find("(29)"), std::string::npos);
+    EXPECT_NE(de.out.find("24 Full"), std::string::npos); // full moon 2024-02-24 12:30 UT
+    EXPECT_NE(de.out.find(" 9 New"), std::string::npos);
+    // A 31-day month starting on the last weekday takes six rows (March 2024 in en_US starts Friday: five;
+    // June 2024 starts Saturday: six).
+    EXPECT_EQ(count(run("calendar --month 2024-06 --tz UTC --locale en_US").out, "\n"), 2 + 6);
+    EXPECT_EQ(run("calendar --month 2024-13").status, 2);
+    EXPECT_EQ(run("now --lat 10 --lon 10").status, 2);
+    EXPECT_EQ(run("now --at 2024-01-01 --locale xx_YY").status, 2);
 }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <compare>
 #include <optional>
 
 namespace lunafold {
@@ -42,7 +41,13 @@ public:
     constexpr Instant plusSeconds(double s) const { return Instant(m_seconds + s); }
     constexpr double secondsSince(Instant other) const { return m_seconds - other.m_seconds; }
 
-    friend constexpr auto operator<=>(Instant, Instant) = default;
+    // Spelled out rather than <=>: Qt's moc cannot parse <compare>, and Qt headers include this one.
+    friend constexpr bool operator==(Instant a, Instant b) { return a.m_seconds == b.m_seconds; }
+    friend constexpr bool operator!=(Instant a, Instant b) { return a.m_seconds != b.m_seconds; }
+    friend constexpr bool operator<(Instant a, Instant b) { return a.m_seconds < b.m_seconds; }
+    friend constexpr bool operator<=(Instant a, Instant b) { return a.m_seconds <= b.m_seconds; }
+    friend constexpr bool operator>(Instant a, Instant b) { return a.m_seconds > b.m_seconds; }
+    friend constexpr bool operator>=(Instant a, Instant b) { return a.m_seconds >= b.m_seconds; }
 
 private:
     constexpr explicit Instant(double seconds) : m_seconds(seconds) {}

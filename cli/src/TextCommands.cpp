@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: MIT
+// now and calendar: the screens' texts in a terminal.
+#include "Commands.h"
+#include "Options.h"
+
+#include "ScreenTexts.h"
+#include "Translations.h"
+#include "UIHelper.h"
+#include "astronomy/CivilDate.h"
+#include "common/UserDefaults.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QLocale>
+
+namespace lunafold::cli {
+namespace {
+
+void applyLocale(const Options &o) {
+    if (!o.has("locale"))
+        return;
+    const std::string name = o.required("locale");
+    const QLocale locale(QString::fromStdString(name));
+    if (locale.language() == QLocale::C && name != "C")
+        throw UsageError{"--locale: unknown locale '" + name + "' (expected e.g. en_US or de_DE)"};
+    useLocale(locale);
+}
+
+void append(std::string &out, const QString &line) {
+    out += line.toStdString();
+    out += '\n';
+}
+
+void appendRows(std::string &out, const char *title, const QList<TextRow> &rows) {
+    append(out, QString::fromLatin1(title).toUpper());
+    for (const TextRow &r : rows)
+        append(out, QStringLiteral("  %1  %2").arg(r.label, -24).arg(r.value));
+}
+
+// The place: given on the command line, else the saved one, else 0°, 0° in the device's zone.
+std::pair<GeoPoint, TimeZone> placeFrom(const Options &o) {
+    if (const auto ll = o.latLon()) {
+        if (!o.has("tz"))
+            throw UsageError{"--tz goes with --lat and --lon"};
+        return {{ll->first, ll->second}, o.zone("tz")};
+    }
+    UserDefaults &saved = UserDefaults::standard();
+    GeoPoint p{saved.doubleForKey(QStringLiteral("lunafold.calculationLatitude")),
+               saved.doubleForKey(QStringLiteral("lunafold.calculationLongitude"))};
+    if (!(p.latitude >= -90 && p.latitude <= 90 && p.longitude >= -180 && p.longitude <= 180))
+        p = {};
+    std::optional<TimeZone> zone = TimeZone::named(saved.stringForKey(QStringLiteral("lunafold.timezone")).toStdString());
+    if (o.has("tz"))
+        zone = o.zone("tz");
+    return {p, zone.value_or(TimeZone::current())};
+}
+
+} // namespace
+
+void nowCommand(const std::vector<std::string> &args, std::string &out) {
+    const Options o(args, {"at", "lat", "lon", "tz", "locale"}, {});
+    applyLocale(o);
+    const Instant now = o.optionalInstant("at").value_or(
+        Instant::trusted(static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 1000.0));
+    const auto [place, zone] = placeFrom(o);
+    UIHelper::setTimeZoneSource([z = zone] { return z; });
+
+    append(out, QStringLiteral("%1  %2, %3  %4")
+                    .arg(QString::fromStdString(formatInstant(now)))
+                    .arg(place.latitude, 0, 'f', 4)
+                    .arg(place.longitude, 0, 'f', 4)
+                    .arg(QString::fromStdString(zone.name())));
+    out += '\n';
+    append(out, QStringLiteral("Moon Phase"));
+    append(out, QStringLiteral("UPCOMING"));
+    append(out, QStringLiteral("  ") + UIHelper::countdownText(now, true));
+    append(out, QStringLiteral("  ") + UIHelper::countdownText(now, false));
+    append(out, QStringLiteral("NOW"));
+    append(out, QStringLiteral("  ") + UIHelper::phaseText(now, true));
+    append(out, QStringLiteral("  ") + ScreenTexts::moonRow(now, place));
+    out += '\n';
+    append(out, QStringLiteral("Rise and Set"));
+    appendRows(out, "Rise & Set", ScreenTexts::riseSetRows(now, place, zone));
+    appendRows(out, "Transit", ScreenTexts::transitRows(now, place, zone));
+    appendRows(out, "Other", ScreenTexts::otherRows(now, place));
+}
+
+void calendarCommand(const std::vector<std::string> &args, std::string &out) {
+    const Options o(args, {"month", "tz", "locale"}, {});
+    applyLocale(o);
+    const std::string monthText = o.required("month");
+    const auto month = parseMonth(monthText);
+    if (!month || month->year < 1 || month->year > 3000)
+        throw UsageError{"--month: '" + monthText + "' is not a month (expected YYYY-MM)"};
+    const TimeZone zone = o.has("tz") ? o.zone("tz") : TimeZone::current();
+    const QLocale locale;
+
+    const QDate first(month->year, month->month, 1);
+    const int firstWeekday = static_cast<int>(locale.firstDayOfWeek());
+    const int lead = (first.dayOfWeek() - firstWeekday + 7) % 7;
+    const int cells = (lead + first.daysInMonth() + 6) / 7 * 7;
+
+    append(out, QStringLiteral("%1 %2  (%3)")
+                    .arg(locale.standaloneMonthName(month->month))
+                    .arg(month->year)
+                    .arg(QString::fromStdString(zone.name())));
+    QString header;
+    for (int i = 0; i < 7; ++i)
+        header += QStringLiteral("%1 %2").arg(QString(), 2).arg(locale.dayName((firstWeekday - 1 + i) % 7 + 1, QLocale::ShortFormat), -7);
+    while (header.endsWith(u' '))
+        header.chop(1);
+    append(out, header);
+    const long long firstDay = daysFromCivil(month->year, month->month, 1) - lead;
+    QString line;
+    for (int i = 0; i < cells; ++i) {
+        const CivilDate d = civilFromDays(firstDay + i);
+        const auto start = zone.startOfDay(d.year, d.month, d.day);
+        if (!start)
+            throw UsageError{"--month is outside the supported years"};
+        const bool inMonth = d.month == month->month;
+        // Days of the neighbouring months fill the first and last week, in parentheses.
+        const QString day = inMonth ? QStringLiteral("%1").arg(d.day, 2) : QStringLiteral("(%1)").arg(d.day);
+        const QString label = inMonth ? UIHelper::calendarPhaseLabel(*start, zone) : QString();
+        line += QStringLiteral("%1 %2").arg(day, 4).arg(label, -5);
+        if (i % 7 == 6) {
+            while (line.endsWith(u' '))
+                line.chop(1);
+            append(out, line);
+            line.clear();
+        }
+    }
+}
+
+} // namespace lunafold::cli
