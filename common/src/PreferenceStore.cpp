@@ -15,14 +15,12 @@ namespace lunafold {
 
 namespace {
 
-void printLine(const QString &line)
-{
+void printLine(const QString &line) {
     std::fputs(line.toUtf8().append('\n').constData(), stdout);
     std::fflush(stdout);
 }
 
-bool isIntegral(const QVariant &value)
-{
+bool isIntegral(const QVariant &value) {
     switch (value.typeId()) {
     case QMetaType::Int:
     case QMetaType::UInt:
@@ -40,8 +38,7 @@ bool isIntegral(const QVariant &value)
     }
 }
 
-std::optional<bool> toBool(const QVariant &value)
-{
+std::optional<bool> toBool(const QVariant &value) {
     if (value.typeId() == QMetaType::Bool)
         return value.toBool();
     if (value.typeId() == QMetaType::QString) {
@@ -54,8 +51,7 @@ std::optional<bool> toBool(const QVariant &value)
     return std::nullopt;
 }
 
-std::optional<qint64> toInteger(const QVariant &value)
-{
+std::optional<qint64> toInteger(const QVariant &value) {
     if (value.typeId() == QMetaType::ULongLong || value.typeId() == QMetaType::ULong) {
         const qulonglong unsignedValue = value.toULongLong();
         if (unsignedValue > qulonglong(std::numeric_limits<qint64>::max()))
@@ -73,8 +69,7 @@ std::optional<qint64> toInteger(const QVariant &value)
     return std::nullopt;
 }
 
-std::optional<double> toDouble(const QVariant &value)
-{
+std::optional<double> toDouble(const QVariant &value) {
     if (value.typeId() == QMetaType::Double || value.typeId() == QMetaType::Float || isIntegral(value))
         return value.toDouble();
     if (value.typeId() == QMetaType::QString) {
@@ -86,15 +81,13 @@ std::optional<double> toDouble(const QVariant &value)
     return std::nullopt;
 }
 
-std::optional<QString> toText(const QVariant &value)
-{
+std::optional<QString> toText(const QVariant &value) {
     if (value.typeId() == QMetaType::QString)
         return value.toString();
     return std::nullopt;
 }
 
-std::optional<QDateTime> toDate(const QVariant &value)
-{
+std::optional<QDateTime> toDate(const QVariant &value) {
     QDateTime date;
     if (value.typeId() == QMetaType::QDateTime) {
         date = value.toDateTime();
@@ -109,14 +102,12 @@ std::optional<QDateTime> toDate(const QVariant &value)
     return date.toUTC();
 }
 
-QString dateText(const QDateTime &date)
-{
+QString dateText(const QDateTime &date) {
     return date.toUTC().toString(Qt::ISODateWithMs);
 }
 
 // QSettings parses lazily and tolerates almost anything, so catch what it would silently accept.
-bool looksReadable(const QString &path)
-{
+bool looksReadable(const QString &path) {
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink())
         return true;
@@ -134,10 +125,9 @@ bool looksReadable(const QString &path)
 }
 
 // Renaming keeps the user's bytes for inspection; returns the new path, or empty on failure.
-QString setAside(const QString &path)
-{
-    const QString base = path + QStringLiteral(".corrupt-")
-                         + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd'T'HHmmss"));
+QString setAside(const QString &path) {
+    const QString base = path + QStringLiteral(".corrupt-") +
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd'T'HHmmss"));
     QString target = base;
     for (int n = 2; QFileInfo::exists(target) || QFileInfo(target).isSymLink(); ++n) {
         if (n > 1000)
@@ -149,16 +139,14 @@ QString setAside(const QString &path)
     return target;
 }
 
-std::unique_ptr<QSettings> makeSettings(const QString &path)
-{
+std::unique_ptr<QSettings> makeSettings(const QString &path) {
     auto settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
     // Never fall back to rewriting the file in place: a crash then could leave half a file.
     settings->setAtomicSyncRequired(true);
     return settings;
 }
 
-QString standardFilePath()
-{
+QString standardFilePath() {
     QString dir = qEnvironmentVariable("LUNAFOLD_CONFIG_DIR");
     if (dir.isEmpty())
         dir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
@@ -170,27 +158,23 @@ QString standardFilePath()
 
 } // namespace
 
-UserDefaults &UserDefaults::standard()
-{
+UserDefaults &UserDefaults::standard() {
     static UserDefaults instance(standardFilePath());
     return instance;
 }
 
 UserDefaults::UserDefaults(const QString &filePath, LogFunction log)
-    : m_path(filePath), m_log(log ? std::move(log) : LogFunction(printLine))
-{
+    : m_path(filePath), m_log(log ? std::move(log) : LogFunction(printLine)) {
     open();
 }
 
 UserDefaults::~UserDefaults() = default;
 
-QString UserDefaults::filePath() const
-{
+QString UserDefaults::filePath() const {
     return m_path;
 }
 
-void UserDefaults::open()
-{
+void UserDefaults::open() {
     if (looksReadable(m_path)) {
         m_settings = makeSettings(m_path);
         // Parses every section now; otherwise a format error would only surface on first lookup.
@@ -202,24 +186,23 @@ void UserDefaults::open()
     const QString aside = setAside(m_path);
     if (aside.isEmpty()) {
         // Writing would replace the unreadable file, so keep changes in memory for this run.
-        m_log(QStringLiteral("PREFS2. Preference file could not be read or set aside; changes are not saved: ")
-              + m_path);
+        m_log(QStringLiteral(
+                  "PREFS2. Preference file could not be read or set aside; changes are not saved: ") +
+              m_path);
         return;
     }
     m_log(QStringLiteral("PREFS1. Preference file could not be read; set aside as ") + aside);
     m_settings = makeSettings(m_path);
 }
 
-void UserDefaults::registerDefaults(const QVariantMap &defaults)
-{
+void UserDefaults::registerDefaults(const QVariantMap &defaults) {
     std::lock_guard lock(m_mutex);
     for (auto it = defaults.constBegin(); it != defaults.constEnd(); ++it)
         m_registered.insert(it.key(), it.value());
 }
 
 template <typename T>
-T UserDefaults::lookup(const QString &key, std::optional<T> (*convert)(const QVariant &), T zero) const
-{
+T UserDefaults::lookup(const QString &key, std::optional<T> (*convert)(const QVariant &), T zero) const {
     std::lock_guard lock(m_mutex);
     const QVariant stored = m_settings ? m_settings->value(key) : m_memoryOnly.value(key);
     if (stored.isValid()) {
@@ -234,66 +217,54 @@ T UserDefaults::lookup(const QString &key, std::optional<T> (*convert)(const QVa
     return zero;
 }
 
-bool UserDefaults::boolForKey(const QString &key) const
-{
+bool UserDefaults::boolForKey(const QString &key) const {
     return lookup<bool>(key, toBool, false);
 }
 
-double UserDefaults::doubleForKey(const QString &key) const
-{
+double UserDefaults::doubleForKey(const QString &key) const {
     return lookup<double>(key, toDouble, 0.0);
 }
 
-qint64 UserDefaults::integerForKey(const QString &key) const
-{
+qint64 UserDefaults::integerForKey(const QString &key) const {
     return lookup<qint64>(key, toInteger, 0);
 }
 
-QString UserDefaults::stringForKey(const QString &key) const
-{
+QString UserDefaults::stringForKey(const QString &key) const {
     return lookup<QString>(key, toText, QString());
 }
 
-std::optional<QDateTime> UserDefaults::dateForKey(const QString &key) const
-{
+std::optional<QDateTime> UserDefaults::dateForKey(const QString &key) const {
     const QDateTime date = lookup<QDateTime>(key, toDate, QDateTime());
     if (!date.isValid())
         return std::nullopt;
     return date;
 }
 
-void UserDefaults::setBool(const QString &key, bool value)
-{
+void UserDefaults::setBool(const QString &key, bool value) {
     store(key, value ? QStringLiteral("true") : QStringLiteral("false"));
 }
 
-void UserDefaults::setDouble(const QString &key, double value)
-{
+void UserDefaults::setDouble(const QString &key, double value) {
     store(key, QString::number(value, 'g', QLocale::FloatingPointShortest));
 }
 
-void UserDefaults::setInteger(const QString &key, qint64 value)
-{
+void UserDefaults::setInteger(const QString &key, qint64 value) {
     store(key, QString::number(value));
 }
 
-void UserDefaults::setString(const QString &key, const QString &value)
-{
+void UserDefaults::setString(const QString &key, const QString &value) {
     store(key, value.isNull() ? QVariant() : QVariant(value));
 }
 
-void UserDefaults::setDate(const QString &key, const QDateTime &value)
-{
+void UserDefaults::setDate(const QString &key, const QDateTime &value) {
     store(key, value.isValid() ? QVariant(dateText(value)) : QVariant());
 }
 
-void UserDefaults::removeObjectForKey(const QString &key)
-{
+void UserDefaults::removeObjectForKey(const QString &key) {
     store(key, QVariant());
 }
 
-bool UserDefaults::contains(const QString &key) const
-{
+bool UserDefaults::contains(const QString &key) const {
     std::lock_guard lock(m_mutex);
     const bool stored = m_settings ? m_settings->contains(key) : m_memoryOnly.contains(key);
     return stored || m_registered.contains(key);
@@ -301,8 +272,7 @@ bool UserDefaults::contains(const QString &key) const
 
 // An invalid @p text removes the key. Values are always written as text so that what a getter
 // sees is the same before and after a restart.
-void UserDefaults::store(const QString &key, const QVariant &text)
-{
+void UserDefaults::store(const QString &key, const QVariant &text) {
     bool reportFailure = false;
     {
         std::lock_guard lock(m_mutex);

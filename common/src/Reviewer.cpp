@@ -15,14 +15,12 @@ namespace lunafold {
 
 namespace {
 
-void printLine(const QString &line)
-{
+void printLine(const QString &line) {
     std::fputs(line.toUtf8().append('\n').constData(), stdout);
     std::fflush(stdout);
 }
 
-QStringList versionComponents(const QString &version)
-{
+QStringList versionComponents(const QString &version) {
     QStringList components = version.split(QLatin1Char('.'));
     while (components.size() < 3)
         components.append(QStringLiteral("0"));
@@ -30,20 +28,17 @@ QStringList versionComponents(const QString &version)
 }
 
 // The log convention joins the pieces of a line with one blank, even after a trailing blank.
-QString joined(std::initializer_list<QString> pieces)
-{
+QString joined(std::initializer_list<QString> pieces) {
     return QStringList(pieces).join(QLatin1Char(' '));
 }
 
-QString boolText(bool value)
-{
+QString boolText(bool value) {
     return value ? QStringLiteral("true") : QStringLiteral("false");
 }
 
 } // namespace
 
-Reviewer::Reviewer(Environment env) : m_env(std::move(env))
-{
+Reviewer::Reviewer(Environment env) : m_env(std::move(env)) {
     if (m_env.bundleIdentifier.isEmpty())
         m_env.bundleIdentifier = QString::fromLatin1(kBundleIdentifier);
     if (!m_env.now)
@@ -77,8 +72,8 @@ Reviewer::Reviewer(Environment env) : m_env(std::move(env))
     // at every launch.
     const QString version = m_env.shortVersion;
     if (!version.isEmpty() && !sameMajorMinor(version, m_lastRunVersion)) {
-        m_env.log(QStringLiteral(
-            "RP9. New App Version detected. First Run Date and Run Count will be reset."));
+        m_env.log(
+            QStringLiteral("RP9. New App Version detected. First Run Date and Run Count will be reset."));
         m_runCount = 0;
         m_dateFirstRun = now;
         m_lastRunVersion = version;
@@ -93,8 +88,7 @@ Reviewer::Reviewer(Environment env) : m_env(std::move(env))
     defaults.setString(key("lastRunVersion"), m_lastRunVersion);
 }
 
-Reviewer &Reviewer::shared()
-{
+Reviewer &Reviewer::shared() {
     static std::once_flag once;
     static Reviewer *instance = nullptr;
     std::call_once(once, [] {
@@ -106,7 +100,8 @@ Reviewer &Reviewer::shared()
         // Diagnostics appear after the call returns, from the main thread's event loop.
         env.log = [](const QString &line) {
             if (QCoreApplication *app = QCoreApplication::instance())
-                QMetaObject::invokeMethod(app, [line] { printLine(line); }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    app, [line] { printLine(line); }, Qt::QueuedConnection);
             else
                 printLine(line);
         };
@@ -116,21 +111,19 @@ Reviewer &Reviewer::shared()
     return *instance;
 }
 
-bool Reviewer::showReviewPrompt()
-{
+bool Reviewer::showReviewPrompt() {
     return showReviewPrompt(5, 5);
 }
 
-bool Reviewer::showReviewPrompt(int daysUntilPrompt, int runsUntilPrompt)
-{
+bool Reviewer::showReviewPrompt(int daysUntilPrompt, int runsUntilPrompt) {
     const qint64 days = wholeDaysBetween(m_dateFirstRun, m_env.now());
 
     if (!m_hasAppeared) {
         const auto &log = m_env.log;
         log(QStringLiteral("RP0. Show Review Prompt called."));
         log(joined({QStringLiteral("RP8. Last Run Version is "), m_lastRunVersion}));
-        log(joined({QStringLiteral("RP1. Date of first run is "),
-                    m_dateFirstRun.toUTC().toString(Qt::ISODate)}));
+        log(joined(
+            {QStringLiteral("RP1. Date of first run is "), m_dateFirstRun.toUTC().toString(Qt::ISODate)}));
         log(joined({QStringLiteral("RP2. Days since first run is "), QString::number(days),
                     QStringLiteral(", needs to be >= "), QString::number(daysUntilPrompt),
                     QStringLiteral(" to present review prompt.")}));
@@ -141,28 +134,24 @@ bool Reviewer::showReviewPrompt(int daysUntilPrompt, int runsUntilPrompt)
                     QStringLiteral(", needs to be false to present review prompt.")}));
     }
 
-    if (days < daysUntilPrompt || m_runCount < runsUntilPrompt || m_thisVersionReviewed
-        || m_hasAppeared)
+    if (days < daysUntilPrompt || m_runCount < runsUntilPrompt || m_thisVersionReviewed || m_hasAppeared)
         return false;
 
     m_thisVersionReviewed = true;
     m_env.defaults->setBool(key("thisVersionReviewed"), true);
     m_hasAppeared = true;
     m_env.log(QStringLiteral("RP5. Have set thisVersionReviewed."));
-    m_env.log(QStringLiteral(
-        "RP6. ** Will return true so attempt can be made to show review prompt **"));
+    m_env.log(QStringLiteral("RP6. ** Will return true so attempt can be made to show review prompt **"));
     return true;
 }
 
-bool Reviewer::sameMajorMinor(const QString &a, const QString &b)
-{
+bool Reviewer::sameMajorMinor(const QString &a, const QString &b) {
     const QStringList first = versionComponents(a);
     const QStringList second = versionComponents(b);
     return first.at(0) == second.at(0) && first.at(1) == second.at(1);
 }
 
-qint64 Reviewer::wholeDaysBetween(const QDateTime &from, const QDateTime &to)
-{
+qint64 Reviewer::wholeDaysBetween(const QDateTime &from, const QDateTime &to) {
     const QDateTime start = from.toLocalTime();
     const QDateTime end = to.toLocalTime();
     qint64 days = start.date().daysTo(end.date());
@@ -174,8 +163,7 @@ qint64 Reviewer::wholeDaysBetween(const QDateTime &from, const QDateTime &to)
     return days;
 }
 
-QString Reviewer::key(const char *field) const
-{
+QString Reviewer::key(const char *field) const {
     return m_savePrefix + QLatin1Char('.') + QLatin1String(field);
 }
 

@@ -9,8 +9,7 @@ namespace lunafold {
 inline constexpr char kBundleIdentifier[] = "app.lunafold.Lunafold";
 
 /// The short version string ("0.1.0"), taken from the project version at build time.
-inline QString appShortVersion()
-{
+inline QString appShortVersion() {
     return QStringLiteral(LUNAFOLD_VERSION);
 }
 

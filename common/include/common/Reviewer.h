@@ -18,14 +18,14 @@ class UserDefaults;
 /// four keys, the bundle identifier followed by ".dateFirstRun", ".runCount",
 /// ".thisVersionReviewed" and ".lastRunVersion". Main thread only.
 class Reviewer {
-public:
+  public:
     /// Everything the gate takes from the platform, replaceable in tests.
     struct Environment {
-        QString bundleIdentifier;                          ///< key prefix; kBundleIdentifier if empty
-        QString shortVersion;                              ///< e.g. "2.3.1"
-        std::function<QDateTime()> now;                    ///< current UTC instant if empty
-        UserDefaults *defaults = nullptr;                  ///< UserDefaults::standard() if null
-        std::function<void(const QString &line)> log;      ///< stdout if empty
+        QString bundleIdentifier;                     ///< key prefix; kBundleIdentifier if empty
+        QString shortVersion;                         ///< e.g. "2.3.1"
+        std::function<QDateTime()> now;               ///< current UTC instant if empty
+        UserDefaults *defaults = nullptr;             ///< UserDefaults::standard() if null
+        std::function<void(const QString &line)> log; ///< stdout if empty
     };
 
     /// Runs the launch bookkeeping.
@@ -54,7 +54,7 @@ public:
     /// (truncated toward zero, negative when @p to is earlier).
     static qint64 wholeDaysBetween(const QDateTime &from, const QDateTime &to);
 
-private:
+  private:
     QString key(const char *field) const;
 
     Environment m_env;

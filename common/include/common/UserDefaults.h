@@ -29,7 +29,7 @@ namespace lunafold {
 /// deleted), "PREFS1. Preference file could not be read; set aside as <path>" is logged, and the
 /// store starts empty on a fresh file. All members are thread-safe.
 class UserDefaults {
-public:
+  public:
     using LogFunction = std::function<void(const QString &line)>;
 
     /// The application's store, created on first use: "lunafold.ini" in $LUNAFOLD_CONFIG_DIR when
@@ -48,10 +48,10 @@ public:
     /// Never written to the file.
     void registerDefaults(const QVariantMap &defaults);
 
-    bool boolForKey(const QString &key) const;       ///< false when absent
-    double doubleForKey(const QString &key) const;   ///< 0 when absent; integers count as numbers
-    qint64 integerForKey(const QString &key) const;  ///< 0 when absent
-    QString stringForKey(const QString &key) const;  ///< null when absent; any stored text
+    bool boolForKey(const QString &key) const;      ///< false when absent
+    double doubleForKey(const QString &key) const;  ///< 0 when absent; integers count as numbers
+    qint64 integerForKey(const QString &key) const; ///< 0 when absent
+    QString stringForKey(const QString &key) const; ///< null when absent; any stored text
     /// UTC, millisecond precision; std::nullopt when absent or not a date.
     std::optional<QDateTime> dateForKey(const QString &key) const;
 
@@ -68,7 +68,7 @@ public:
     /// Removes the persisted value; a registered default applies again.
     void removeObjectForKey(const QString &key);
 
-private:
+  private:
     template <typename T>
     T lookup(const QString &key, std::optional<T> (*convert)(const QVariant &), T zero) const;
     void store(const QString &key, const QVariant &text);
@@ -77,8 +77,8 @@ private:
     QString m_path;
     LogFunction m_log;
     mutable std::mutex m_mutex;
-    std::unique_ptr<QSettings> m_settings;  // null when the bad file could not be set aside
-    QVariantMap m_memoryOnly;               // used instead of m_settings in that case
+    std::unique_ptr<QSettings> m_settings; // null when the bad file could not be set aside
+    QVariantMap m_memoryOnly;              // used instead of m_settings in that case
     QVariantMap m_registered;
     bool m_writeFailureLogged = false;
 };
