@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 // lunafold-cli: the astronomy engine from a terminal. Invalid input: a message on stderr, exit 2.
+// The commands that print the app's texts live in lunafold-cli-screens beside it (Qt and ICU
+// would otherwise add ten milliseconds to every start of the engine commands).
 #include "Commands.h"
-#include "Options.h"
+#include "RunCommand.h"
 
-#include <QCoreApplication>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
@@ -25,9 +27,20 @@ constexpr const char *kUsage =
     "north and east positive; ZONE is an IANA time zone (Europe/Paris). now uses the saved\n"
     "place (or 0, 0 in the device's zone) when none is given.\n";
 
-void write(const std::string &s) {
-    std::fwrite(s.data(), 1, s.size(), stdout);
-    std::fflush(stdout);
+// Hands the command to lunafold-cli-screens in the same folder as this program.
+int execScreens(char **argv) {
+    char self[4096];
+    const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (n <= 0) {
+        std::fputs("lunafold-cli: cannot locate lunafold-cli-screens\n", stderr);
+        return 2;
+    }
+    self[n] = '\0';
+    std::string path(self);
+    path = path.substr(0, path.rfind('/') + 1) + "lunafold-cli-screens";
+    execv(path.c_str(), argv);
+    std::fprintf(stderr, "lunafold-cli: cannot run %s: %s\n", path.c_str(), std::strerror(errno));
+    return 2;
 }
 
 } // namespace
@@ -40,39 +53,26 @@ int main(int argc, char **argv) {
     }
     const std::string command = argv[1];
     if (command == "--help" || command == "-h" || command == "help") {
-        write(kUsage);
+        std::fputs(kUsage, stdout);
         return 0;
     }
-    // Translations are looked up through the application object.
-    QCoreApplication app(argc, argv);
     const std::vector<std::string> args(argv + 2, argv + argc);
-    std::string out;
-    try {
-        if (command == "phases")
-            phasesCommand(args, out);
-        else if (command == "moon")
-            moonCommand(args, out);
-        else if (command == "riseset")
-            riseSetCommand(args, out);
-        else if (command == "sun")
-            sunCommand(args, out);
-        else if (command == "seasons")
-            seasonsCommand(args, out);
-        else if (command == "now")
-            nowCommand(args, out);
-        else if (command == "calendar")
-            calendarCommand(args, out);
-        else if (command == "place" || command == "ics" || command == "render") {
-            std::fprintf(stderr, "lunafold-cli: '%s' is not available in this version yet\n", command.c_str());
-            return 2;
-        } else {
-            std::fprintf(stderr, "lunafold-cli: unknown command '%s'\n%s", command.c_str(), kUsage);
-            return 2;
-        }
-    } catch (const UsageError &e) {
-        std::fprintf(stderr, "lunafold-cli %s: %s\n", command.c_str(), e.message.c_str());
+    if (command == "phases")
+        return runCommand(command, phasesCommand, args);
+    if (command == "moon")
+        return runCommand(command, moonCommand, args);
+    if (command == "riseset")
+        return runCommand(command, riseSetCommand, args);
+    if (command == "sun")
+        return runCommand(command, sunCommand, args);
+    if (command == "seasons")
+        return runCommand(command, seasonsCommand, args);
+    if (command == "now" || command == "calendar")
+        return execScreens(argv);
+    if (command == "place" || command == "ics" || command == "render") {
+        std::fprintf(stderr, "lunafold-cli: '%s' is not available in this version yet\n", command.c_str());
         return 2;
     }
-    write(out);
-    return 0;
+    std::fprintf(stderr, "lunafold-cli: unknown command '%s'\n%s", command.c_str(), kUsage);
+    return 2;
 }

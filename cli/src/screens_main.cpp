@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+// lunafold-cli-screens: the Now, Rise & Set and calendar texts; started by lunafold-cli.
+#include "Commands.h"
+#include "RunCommand.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+int main(int argc, char **argv) {
+    using namespace lunafold::cli;
+    if (argc < 2) {
+        std::fputs("usage: lunafold-cli (now | calendar) [options]\n", stderr);
+        return 2;
+    }
+    // Translations are looked up through the application object.
+    QCoreApplication app(argc, argv);
+    const std::string command = argv[1];
+    const std::vector<std::string> args(argv + 2, argv + argc);
+    if (command == "now")
+        return runCommand(command, nowCommand, args);
+    if (command == "calendar")
+        return runCommand(command, calendarCommand, args);
+    std::fprintf(stderr, "lunafold-cli: unknown command '%s'\n", command.c_str());
+    return 2;
+}
