@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "common/UserDefaults.h"
 
+#include "common/Log.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -8,17 +10,11 @@
 #include <QStandardPaths>
 #include <QStringDecoder>
 
-#include <cstdio>
 #include <limits>
 
 namespace lunafold {
 
 namespace {
-
-void printLine(const QString &line) {
-    std::fputs(line.toUtf8().append('\n').constData(), stdout);
-    std::fflush(stdout);
-}
 
 bool isIntegral(const QVariant &value) {
     switch (value.typeId()) {
@@ -148,9 +144,10 @@ std::unique_ptr<QSettings> makeSettings(const QString &path) {
 
 QString standardFilePath() {
     QString dir = qEnvironmentVariable("LUNAFOLD_CONFIG_DIR");
+    // One folder for the app and the command-line tools, whatever the running program is called.
     if (dir.isEmpty())
-        dir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    if (dir.isEmpty())
+        dir = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/lunafold");
+    if (dir == QStringLiteral("/lunafold"))
         dir = QDir::homePath() + QStringLiteral("/.config/lunafold");
     QDir().mkpath(dir);
     return QDir(dir).filePath(QStringLiteral("lunafold.ini"));
@@ -164,7 +161,7 @@ UserDefaults &UserDefaults::standard() {
 }
 
 UserDefaults::UserDefaults(const QString &filePath, LogFunction log)
-    : m_path(filePath), m_log(log ? std::move(log) : LogFunction(printLine)) {
+    : m_path(filePath), m_log(log ? std::move(log) : LogFunction(logLine)) {
     open();
 }
 

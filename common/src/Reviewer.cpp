@@ -2,23 +2,18 @@
 #include "common/Reviewer.h"
 
 #include "common/AppInfo.h"
+#include "common/Log.h"
 #include "common/UserDefaults.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 
-#include <cstdio>
 #include <initializer_list>
 #include <mutex>
 
 namespace lunafold {
 
 namespace {
-
-void printLine(const QString &line) {
-    std::fputs(line.toUtf8().append('\n').constData(), stdout);
-    std::fflush(stdout);
-}
 
 QStringList versionComponents(const QString &version) {
     QStringList components = version.split(QLatin1Char('.'));
@@ -46,7 +41,7 @@ Reviewer::Reviewer(Environment env) : m_env(std::move(env)) {
     if (!m_env.defaults)
         m_env.defaults = &UserDefaults::standard();
     if (!m_env.log)
-        m_env.log = printLine;
+        m_env.log = logLine;
     UserDefaults &defaults = *m_env.defaults;
     const QDateTime now = m_env.now();
 
@@ -98,13 +93,7 @@ Reviewer &Reviewer::shared() {
         env.now = &QDateTime::currentDateTimeUtc;
         env.defaults = &UserDefaults::standard();
         // Diagnostics appear after the call returns, from the main thread's event loop.
-        env.log = [](const QString &line) {
-            if (QCoreApplication *app = QCoreApplication::instance())
-                QMetaObject::invokeMethod(
-                    app, [line] { printLine(line); }, Qt::QueuedConnection);
-            else
-                printLine(line);
-        };
+        env.log = logLineLater;
         // Never destroyed: it lives as long as the process and refers to the standard store.
         instance = new Reviewer(std::move(env));
     });

@@ -13,13 +13,26 @@ using lunafold::UserDefaults;
 
 namespace {
 
-enum Kind { Bool, Double, Integer, String, Date, RawIni };
+constexpr int Bool = 0, Double = 1, Integer = 2, String = 3, Date = 4; // the types of put() and get()
 
 const QString kKey = QStringLiteral("lunafold.value");
 const QString kPrefs1 = QStringLiteral("PREFS1. Preference file could not be read; set aside as ");
 
-UserDefaults::LogFunction into(QStringList &lines) {
-    return [&lines](const QString &line) { lines.append(line); };
+void put(const QString &path, int type, const QVariant &v) {
+    UserDefaults d(path);
+    const std::function<void()> set[] = {
+        [&] { d.setBool(kKey, v.toBool()); }, [&] { d.setDouble(kKey, v.toDouble()); },
+        [&] { d.setInteger(kKey, v.toLongLong()); }, [&] { d.setString(kKey, v.toString()); },
+        [&] { d.setDate(kKey, v.toDateTime()); }};
+    set[type]();
+}
+
+QVariant get(const UserDefaults &d, int type) {
+    const std::function<QVariant()> read[] = {
+        [&] { return QVariant(d.boolForKey(kKey)); }, [&] { return QVariant(d.doubleForKey(kKey)); },
+        [&] { return QVariant(d.integerForKey(kKey)); }, [&] { return QVariant(d.stringForKey(kKey)); },
+        [&] { return QVariant(d.dateForKey(kKey).value_or(QDateTime())); }};
+    return read[type]();
 }
 
 QByteArray readAll(const QString &path) {
@@ -32,39 +45,9 @@ void writeAll(const QString &path, const QByteArray &bytes) {
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
 
-void put(UserDefaults &d, int kind, const QVariant &value) {
-    switch (kind) {
-    case Bool:
-        return d.setBool(kKey, value.toBool());
-    case Double:
-        return d.setDouble(kKey, value.toDouble());
-    case Integer:
-        return d.setInteger(kKey, value.toLongLong());
-    case String:
-        return d.setString(kKey, value.toString());
-    case Date:
-        return d.setDate(kKey, value.toDateTime());
-    }
-}
-
-// Absent values come back as an invalid QVariant so rows can state them.
-QVariant get(const UserDefaults &d, int kind) {
-    switch (kind) {
-    case Bool:
-        return d.boolForKey(kKey);
-    case Double:
-        return d.doubleForKey(kKey);
-    case Integer:
-        return d.integerForKey(kKey);
-    case Date:
-        return d.dateForKey(kKey) ? QVariant(*d.dateForKey(kKey)) : QVariant();
-    }
-    const QString text = d.stringForKey(kKey);
-    return text.isNull() ? QVariant() : QVariant(text);
-}
-
-QDateTime utc(int y, int mo, int d, int h, int mi, int s = 0, int ms = 0) {
-    return QDateTime(QDate(y, mo, d), QTime(h, mi, s, ms), Qt::UTC);
+ino_t inode(const QString &path) {
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
 }
 
 } // namespace
@@ -73,177 +56,97 @@ class TestPreferenceStore : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_standardDir;
+    std::unique_ptr<QTemporaryDir> m_dir; // a fresh one for every row
+    QString m_path;
 
   private Q_SLOTS:
     // standard() reads the variable once, so it must be set before anything touches it.
     void initTestCase() { qputenv("LUNAFOLD_CONFIG_DIR", (m_standardDir.path() + "/a/b").toUtf8()); }
+    void init() {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_path = m_dir->filePath("lunafold.ini");
+    }
 
     void testRegisteredDefaultsAreNeverWritten() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("lunafold.ini");
-        QStringList log;
-        {
-            UserDefaults d(path, into(log));
-            d.registerDefaults({{"flag", true}, {"count", 7}, {"name", "moonlit"}, {"ratio", 2.5}});
-            d.registerDefaults({{"when", utc(2024, 1, 2, 3, 4)}});
-            QVERIFY(d.boolForKey("flag") && d.contains("flag"));
-            QCOMPARE(d.integerForKey("count"), 7);
-            QCOMPARE(d.doubleForKey("ratio"), 2.5);
-            QCOMPARE(d.stringForKey("name"), QStringLiteral("moonlit"));
-            QCOMPARE(d.dateForKey("when").value_or(QDateTime()), utc(2024, 1, 2, 3, 4));
-            d.setBool("flag", false); // a stored value wins over the default
-            QCOMPARE(d.boolForKey("flag"), false);
-            d.removeObjectForKey("flag");
-            QCOMPARE(d.boolForKey("flag"), true);
-            d.setInteger("other", 1);
-        }
-        const QByteArray bytes = readAll(path);
-        QVERIFY(bytes.contains("other=1"));
-        QVERIFY(!bytes.contains("moonlit") && !bytes.contains("count") && !bytes.contains("flag"));
-        UserDefaults d(path, into(log));
-        QVERIFY(!d.contains("flag") && d.stringForKey("name").isNull() && !d.dateForKey("when"));
-        QVERIFY(log.isEmpty());
+        UserDefaults d(m_path);
+        d.registerDefaults({{"flag", true}, {"name", "moonlit"}});
+        d.setBool("flag", false); // a stored value wins over the default
+        QVERIFY(!d.boolForKey("flag") && d.stringForKey("name") == QLatin1String("moonlit"));
+        const ino_t before = inode(m_path);
+        d.removeObjectForKey("flag");
+        QVERIFY(d.boolForKey("flag") && d.contains("flag") && !d.contains("other"));
+        // The write renamed a complete temporary file over the old one.
+        QVERIFY(before != 0 && inode(m_path) != before);
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"lunafold.ini"});
+        QVERIFY2(!readAll(m_path).contains("moonlit") && !readAll(m_path).contains("flag"), readAll(m_path));
     }
 
-    void testRoundTripSurvivesRestart_data() {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QVariant>("value");
-        QTest::addColumn<QVariant>("registered"); // differs, so a lost value shows
-        QTest::newRow("bool false") << int(Bool) << QVariant(false) << QVariant(true);
-        QTest::newRow("double 1/3") << int(Double) << QVariant(1.0 / 3.0) << QVariant(1.0);
-        QTest::newRow("integer min") << int(Integer) << QVariant(std::numeric_limits<qint64>::min())
-                                     << QVariant(1);
-        QTest::newRow("empty string") << int(String) << QVariant(QString("")) << QVariant("x");
-        QTest::newRow("ini syntax") << int(String) << QVariant("@a, b = [c]; \"d\"\n Füll 🌕 ")
-                                    << QVariant("x");
-        QTest::newRow("date with offset and ms")
-            << int(Date) << QVariant(QDateTime(QDate(2024, 2, 29), QTime(5, 30, 1, 123), QTimeZone(19800)))
-            << QVariant(utc(2000, 1, 1, 0, 0));
-    }
-
-    void testRoundTripSurvivesRestart() {
-        QFETCH(int, kind);
-        QFETCH(QVariant, value);
-        QFETCH(QVariant, registered);
-        QTemporaryDir dir;
-        const QString path = dir.filePath("lunafold.ini");
-        {
-            UserDefaults d(path);
-            put(d, kind, value);
-            QCOMPARE(get(d, kind), value);
-        }
-        // A copy under another name is read from disk, not from any in-process cache.
-        const QString copy = dir.filePath("copy.ini");
-        QVERIFY(QFile::copy(path, copy));
-        for (const QString &file : {path, copy}) {
-            UserDefaults d(file);
-            d.registerDefaults({{kKey, registered}});
-            QCOMPARE(get(d, kind), value);
-            QVERIFY(kind != Date || d.dateForKey(kKey)->timeSpec() == Qt::UTC);
-        }
-    }
-
-    void testWriteReplacesFileAtomically() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("lunafold.ini");
-        UserDefaults d(path);
-        d.setInteger("a", 1);
-        struct stat before {
-        }, after{};
-        QCOMPARE(::stat(QFile::encodeName(path).constData(), &before), 0);
-        d.setInteger("b", 2);
-        QCOMPARE(::stat(QFile::encodeName(path).constData(), &after), 0);
-        // A new inode means a complete temporary file was renamed over the old one.
-        QVERIFY(before.st_ino != after.st_ino);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"lunafold.ini"});
-    }
-
-    void testWrongTypeFallsBack_data() {
-        QTest::addColumn<int>("storedKind");
+    // Rows: a value stored with the setter of its type, or as INI text of another type, read by the
+    // getter of the type after a restart: with no default, a registered one and a wrongly typed one.
+    void testTypedValue_data() {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("raw"); // INI text the getter must treat as absent
         QTest::addColumn<QVariant>("stored");
-        QTest::addColumn<int>("getter");
         QTest::addColumn<QVariant>("registered");
-        QTest::addColumn<QVariant>("zero");
-        QTest::newRow("text as bool")
-            << int(String) << QVariant("yes") << int(Bool) << QVariant(true) << QVariant(false);
-        QTest::newRow("double as integer")
-            << int(Double) << QVariant(2.5) << int(Integer) << QVariant(9) << QVariant(0);
-        QTest::newRow("text as double")
-            << int(String) << QVariant("abc") << int(Double) << QVariant(1.5) << QVariant(0.0);
-        QTest::newRow("bare date") << int(String) << QVariant("2024-01-02") << int(Date)
-                                   << QVariant(utc(2001, 1, 1, 0, 0)) << QVariant();
-        QTest::newRow("list as text")
-            << int(RawIni) << QVariant("a, b") << int(String) << QVariant("def") << QVariant();
+        const QDateTime offset(QDate(2024, 2, 29), QTime(5, 30, 1, 123), QTimeZone(19800));
+        QTest::newRow("bool false") << Bool << false << QVariant(false) << QVariant(true);
+        QTest::newRow("double 1/3") << Double << false << QVariant(1.0 / 3.0) << QVariant(1.0);
+        QTest::newRow("integer min") << Integer << false << QVariant(std::numeric_limits<qint64>::min())
+                                     << QVariant(1);
+        QTest::newRow("empty string") << String << false << QVariant("") << QVariant("x");
+        QTest::newRow("ini syntax") << String << false << QVariant("@a,b=[c];\"d\"\n Fü🌕 ") << QVariant("x");
+        QTest::newRow("date +05:30.123") << Date << false << QVariant(offset) << QVariant(offset.addDays(1));
+        QTest::newRow("text as bool") << Bool << true << QVariant("yes") << QVariant(true);
+        QTest::newRow("double as integer") << Integer << true << QVariant("2.5") << QVariant(9);
+        QTest::newRow("bare date") << Date << true << QVariant("2024-01-02") << QVariant(offset);
+        QTest::newRow("list as text") << String << true << QVariant("a, b") << QVariant("x");
     }
 
-    void testWrongTypeFallsBack() {
-        QFETCH(int, storedKind);
+    void testTypedValue() {
+        QFETCH(int, type);
+        QFETCH(bool, raw);
         QFETCH(QVariant, stored);
-        QFETCH(int, getter);
         QFETCH(QVariant, registered);
-        QFETCH(QVariant, zero);
-        QTemporaryDir dir;
-        const QString path = dir.filePath("lunafold.ini");
-        if (storedKind == RawIni)
-            writeAll(path, "[General]\n" + kKey.toUtf8() + "=" + stored.toString().toUtf8() + "\n");
-        UserDefaults d(path);
-        put(d, storedKind, stored);
-        QCOMPARE(get(d, getter), zero);
-        d.registerDefaults({{kKey, registered}});
-        QCOMPARE(get(d, getter), registered);
-        d.registerDefaults({{kKey, QStringList{"x"}}}); // a wrongly typed default counts as absent too
-        QCOMPARE(get(d, getter), zero);
+        const QByteArray text = "[General]\n" + kKey.toUtf8() + "=" + stored.toString().toUtf8() + "\n";
+        raw ? writeAll(m_path, text) : put(m_path, type, stored);
+        const QVariant bare = raw ? QVariantList{false, 0.0, 0, QString(), QDateTime()}.at(type) : stored;
+        // A copy under another name is read from disk, not from any in-process cache.
+        QVERIFY(QFile::copy(m_path, m_path + ".copy"));
+        for (const QString &file : {m_path, m_path + ".copy"}) {
+            UserDefaults d(file);
+            QCOMPARE(get(d, type), bare);
+            d.registerDefaults({{kKey, registered}});
+            QCOMPARE(get(d, type), raw ? registered : stored);
+            d.registerDefaults({{kKey, QStringList{"x"}}}); // a wrongly typed default counts as absent
+            QCOMPARE(get(d, type), bare);
+        }
     }
 
     void testUnreadableFileIsSetAside_data() {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<bool>("directory"); // stands in for an unreadable file, even as root
-        QTest::newRow("binary") << QByteArray("[General\n\0\x01 bad", 15) << false;
-        QTest::newRow("NUL byte") << QByteArray("[General]\nlunafold.value=1\0\n", 28) << false;
-        QTest::newRow("no equals sign") << QByteArray("[General]\nlunafold.value=1\nstray\n") << false;
-        QTest::newRow("invalid UTF-8") << QByteArray("[General]\nlunafold.value=1\nx=\xff\n") << false;
-        QTest::newRow("directory") << QByteArray("inside") << true;
+        QTest::newRow("NUL byte") << QByteArray("[General]\nlunafold.value=1\0\n", 28);
+        QTest::newRow("no equals sign") << QByteArray("[General]\nlunafold.value=1\nstray\n");
+        QTest::newRow("invalid UTF-8") << QByteArray("[General]\nlunafold.value=1\nx=\xff\n");
     }
 
     void testUnreadableFileIsSetAside() {
         QFETCH(QByteArray, bytes);
-        QFETCH(bool, directory);
-        QTemporaryDir dir;
-        const QString path = dir.filePath("lunafold.ini");
-        const QString inner = directory ? QStringLiteral("/inner") : QString();
-        QVERIFY(!directory || QDir().mkpath(path));
-        writeAll(path + inner, bytes);
+        const QRegularExpression logged('^' + QRegularExpression::escape(kPrefs1 + m_path) +
+                                        "\\.corrupt-\\d{8}T\\d{6}(-\\d+)?$");
         QStringList log;
-        {
-            UserDefaults d(path, into(log));
-            QCOMPARE(log.size(), 1);
-            QVERIFY(log[0].startsWith(kPrefs1));
+        // Twice within a second or so: the second copy must not replace the first.
+        for (int run = 1; run <= 2; ++run) {
+            writeAll(m_path, bytes);
+            UserDefaults d(m_path, [&log](const QString &line) { log << line; });
+            QCOMPARE(log.size(), run);
+            QVERIFY2(logged.match(log.last()).hasMatch(), qPrintable(log.last()));
+            QCOMPARE(readAll(log.last().mid(kPrefs1.size())), bytes);
             d.registerDefaults({{kKey, 42}});
             QCOMPARE(d.integerForKey(kKey), 42); // nothing half-read from the bad file
-            d.setInteger("fresh", 5);
+            d.setInteger("fresh", run);
         }
-        const QFileInfo aside(log[0].mid(kPrefs1.size()));
-        QCOMPARE(aside.absolutePath(), QFileInfo(path).absolutePath());
-        QVERIFY(QRegularExpression("^lunafold\\.ini\\.corrupt-\\d{8}T\\d{6}$")
-                    .match(aside.fileName())
-                    .hasMatch());
-        QCOMPARE(readAll(aside.filePath() + inner), bytes);
-        UserDefaults again(path, into(log));
-        QCOMPARE(again.integerForKey("fresh"), 5);
-        QCOMPARE(log.size(), 1);
-    }
-
-    void testSetAsideNeverOverwritesEarlierCopy() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("lunafold.ini");
-        QStringList log;
-        for (const char *bytes : {"[first\n", "[second\n"}) {
-            writeAll(path, bytes);
-            UserDefaults d(path, into(log));
-        }
-        QCOMPARE(log.size(), 2);
-        QCOMPARE(readAll(log[0].mid(kPrefs1.size())) + readAll(log[1].mid(kPrefs1.size())),
-                 QByteArray("[first\n[second\n"));
+        QVERIFY(log[0] != log[1]);
+        QVERIFY(readAll(m_path).contains("fresh=2"));
     }
 
     void testStandardUsesConfigDirectory() {

@@ -33,7 +33,7 @@ class UserDefaults {
     using LogFunction = std::function<void(const QString &line)>;
 
     /// The application's store, created on first use: "lunafold.ini" in $LUNAFOLD_CONFIG_DIR when
-    /// set, else in the user's application configuration directory; the folder is created.
+    /// set, else in ~/.config/lunafold (the user's configuration directory); the folder is created.
     static UserDefaults &standard();
 
     /// A store on @p filePath. @p log receives diagnostic lines; when empty they go to stdout.
