@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The settings store and the scheduling of phase notices, against a recording notification centre.
+#include "LocalNotificationCenter.h"
 #include "NotificationScheduler.h"
 #include "SavedData.h"
 #include "Translations.h"
@@ -27,6 +28,25 @@ public:
         completion(QString());
     }
 };
+
+class RecordingDeliverer : public NotificationDeliverer {
+public:
+    QStringList shown;
+    bool deliver(const NotificationRequest &r) override {
+        shown << r.body;
+        return true;
+    }
+};
+
+NotificationRequest requestAt(Instant fire, const QString &body) {
+    NotificationRequest r;
+    r.identifier = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    r.body = body;
+    r.sound = QStringLiteral("moonalert.caf");
+    r.fireInstant = fire;
+    r.trigger = TimeZone::current().localDateTime(fire);
+    return r;
+}
 
 const Instant kQuiet = Instant::trusted(1712836800); // 2024-04-11T12:00Z: no phase within four days
 const Instant kFull = AstroInterface::getFullMoonNext(kQuiet); // 2024-04-23T23:49Z
@@ -57,6 +77,8 @@ class TestNotifications : public QObject {
     }
 
 private Q_SLOTS:
+    void initTestCase() { qputenv("TZ", "UTC"); }
+
     void init() {
         useLocale(QLocale(QLocale::English, QLocale::UnitedStates));
         m_store = std::make_unique<UserDefaults>(m_dir.filePath(QStringLiteral("prefs.ini")), [](const QString &) {});
@@ -150,6 +172,52 @@ private Q_SLOTS:
         QVERIFY(m_center.pending[12].fireInstant > m_center.pending[0].fireInstant);
         QCOMPARE(m_center.pending[12].fireInstant,
                  AstroInterface::getFullMoonNext(kFull.plusSeconds(86400)).plusSeconds(-85973));
+    }
+
+    void pendingRequestsSurviveARestartAndAreDeliveredWhenDue() {
+        const QString file = m_dir.filePath(QStringLiteral("pending.json"));
+        RecordingDeliverer shown;
+        Instant now = kQuiet;
+        {
+            LocalNotificationCenter center(file, shown, [&now] { return now; });
+            center.add(requestAt(kQuiet.plusSeconds(7200), QStringLiteral("second")), {});
+            center.add(requestAt(kQuiet.plusSeconds(3600), QStringLiteral("first")), {});
+            center.add(requestAt(kQuiet.plusSeconds(86400), QStringLiteral("tomorrow")), {});
+        }
+        now = kQuiet.plusSeconds(7200);
+        LocalNotificationCenter restarted(file, shown, [&now] { return now; });
+        // The two that came due while the app was closed are shown at start, in trigger order.
+        QCOMPARE(shown.shown, (QStringList{QStringLiteral("first"), QStringLiteral("second")}));
+        QCOMPARE(restarted.pending().size(), 1);
+        QCOMPARE(restarted.pending()[0].fireInstant, kQuiet.plusSeconds(86400));
+        restarted.removeAllPendingNotificationRequests();
+        QVERIFY(LocalNotificationCenter(file, shown, [&now] { return now; }).pending().isEmpty());
+    }
+
+    void aRunningCenterDeliversAtTheInstant() {
+        RecordingDeliverer shown;
+        LocalNotificationCenter center(m_dir.filePath(QStringLiteral("live.json")), shown);
+        const Instant soon = Instant::trusted(static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 1000.0 + 0.3);
+        center.add(requestAt(soon, QStringLiteral("now")), {});
+        QVERIFY(shown.shown.isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(shown.shown.size(), 1, 5000);
+        QVERIFY(center.pending().isEmpty());
+    }
+
+    void anUnreadablePendingFileIsSetAside() {
+        const QString file = m_dir.filePath(QStringLiteral("broken.json"));
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[{\"identifier\": ");
+        f.close();
+        RecordingDeliverer shown;
+        LocalNotificationCenter center(file, shown);
+        QVERIFY(center.pending().isEmpty());
+        QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("broken.json.corrupt-*")}).size(), 1);
+        center.add(requestAt(kQuiet.plusSeconds(1e9), QStringLiteral("later")), [](const QString &error) {
+            QVERIFY(error.isEmpty());
+        });
+        QCOMPARE(LocalNotificationCenter(file, shown).pending().size(), 1);
     }
 
     void noticesAreTranslated() {

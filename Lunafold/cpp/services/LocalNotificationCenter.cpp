@@ -1,0 +1,153 @@
+// SPDX-License-Identifier: MIT
+#include "LocalNotificationCenter.h"
+
+#include "common/Log.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <cmath>
+
+namespace lunafold {
+namespace {
+
+constexpr int kMaxWaitMs = 3600 * 1000; // re-check hourly: the clock or the zone may change
+
+QJsonObject toJson(const NotificationRequest &r) {
+    const LocalDateTime &t = r.trigger;
+    return {{QStringLiteral("identifier"), r.identifier},
+            {QStringLiteral("body"), r.body},
+            {QStringLiteral("sound"), r.sound},
+            {QStringLiteral("badge"), r.badge},
+            {QStringLiteral("fireInstant"), r.fireInstant.unixSeconds()},
+            {QStringLiteral("trigger"), QJsonArray{t.year, t.month, t.day, t.hour, t.minute, t.second}}};
+}
+
+std::optional<NotificationRequest> fromJson(const QJsonObject &o) {
+    const QJsonArray t = o.value(QStringLiteral("trigger")).toArray();
+    const auto fire = Instant::fromUnixSeconds(o.value(QStringLiteral("fireInstant")).toDouble(std::nan("")));
+    if (t.size() != 6 || !fire || o.value(QStringLiteral("identifier")).toString().isEmpty())
+        return std::nullopt;
+    NotificationRequest r;
+    r.identifier = o.value(QStringLiteral("identifier")).toString();
+    r.body = o.value(QStringLiteral("body")).toString();
+    r.sound = o.value(QStringLiteral("sound")).toString();
+    r.badge = o.value(QStringLiteral("badge")).toInt(1);
+    r.fireInstant = *fire;
+    r.trigger = {t[0].toInt(), t[1].toInt(), t[2].toInt(), t[3].toInt(), t[4].toInt(), t[5].toDouble()};
+    return r;
+}
+
+Instant systemNow() { return Instant::trusted(static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 1000.0); }
+
+} // namespace
+
+LocalNotificationCenter::LocalNotificationCenter(QString pendingFile, NotificationDeliverer &deliverer,
+                                                 std::function<Instant()> now, QObject *parent)
+    : QObject(parent), m_file(std::move(pendingFile)), m_deliverer(deliverer),
+      m_now(now ? std::move(now) : std::function<Instant()>(systemNow)) {
+    m_timer.setSingleShot(true);
+    connect(&m_timer, &QTimer::timeout, this, &LocalNotificationCenter::deliverDue);
+    load();
+    deliverDue();
+}
+
+void LocalNotificationCenter::removeAllPendingNotificationRequests() {
+    m_pending.clear();
+    save();
+    arm();
+}
+
+void LocalNotificationCenter::add(const NotificationRequest &request,
+                                  std::function<void(const QString &error)> completion) {
+    m_pending << request;
+    QString error;
+    const bool saved = save(&error);
+    arm();
+    if (completion)
+        completion(saved ? QString() : error);
+}
+
+// The trigger is a wall-clock time of the device's calendar: it fires when the clock shows it.
+std::optional<Instant> LocalNotificationCenter::dueInstant(const NotificationRequest &r) const {
+    return TimeZone::current().instantOf(r.trigger);
+}
+
+void LocalNotificationCenter::deliverDue() {
+    const Instant now = m_now();
+    QList<NotificationRequest> due, later;
+    for (const NotificationRequest &r : std::as_const(m_pending)) {
+        const auto at = dueInstant(r);
+        (at && *at <= now ? due : later) << r;
+    }
+    if (!due.isEmpty()) {
+        std::stable_sort(due.begin(), due.end(), [this](const auto &a, const auto &b) {
+            return dueInstant(a).value_or(Instant()) < dueInstant(b).value_or(Instant());
+        });
+        m_pending = later;
+        save();
+        for (const NotificationRequest &r : std::as_const(due))
+            if (!m_deliverer.deliver(r))
+                logLine(QStringLiteral("Notification could not be shown: ") + r.body);
+    }
+    arm();
+}
+
+void LocalNotificationCenter::arm() {
+    m_timer.stop();
+    std::optional<Instant> next;
+    for (const NotificationRequest &r : std::as_const(m_pending))
+        if (const auto at = dueInstant(r); at && (!next || *at < *next))
+            next = at;
+    if (!next)
+        return;
+    const double ms = std::clamp(next->secondsSince(m_now()) * 1000.0, 0.0, static_cast<double>(kMaxWaitMs));
+    m_timer.start(static_cast<int>(std::ceil(ms)));
+}
+
+bool LocalNotificationCenter::save(QString *error) const {
+    QDir().mkpath(QFileInfo(m_file).absolutePath());
+    QJsonArray list;
+    for (const NotificationRequest &r : m_pending)
+        list << toJson(r);
+    QSaveFile out(m_file);
+    if (!out.open(QIODevice::WriteOnly) || out.write(QJsonDocument(list).toJson(QJsonDocument::Indented)) < 0 ||
+        !out.commit()) {
+        const QString message = QStringLiteral("Pending notifications could not be saved: ") + out.errorString();
+        logLine(message);
+        if (error)
+            *error = message;
+        return false;
+    }
+    return true;
+}
+
+void LocalNotificationCenter::load() {
+    QFile in(m_file);
+    if (!in.exists())
+        return;
+    QJsonParseError parseError{};
+    const QByteArray bytes = in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &parseError);
+    if (parseError.error != QJsonParseError::NoError || !doc.isArray()) {
+        // Keep the unreadable file for inspection and start empty.
+        const QString aside = m_file + QStringLiteral(".corrupt-") +
+                              QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddTHHmmss"));
+        in.close();
+        QFile::rename(m_file, aside);
+        logLine(QStringLiteral("Pending notifications could not be read; set aside as ") + aside);
+        return;
+    }
+    for (const QJsonValue &v : doc.array())
+        if (const auto r = fromJson(v.toObject()))
+            m_pending << *r;
+}
+
+} // namespace lunafold
