@@ -19,6 +19,7 @@ namespace lunafold {
 namespace {
 
 constexpr int kMaxWaitMs = 3600 * 1000; // re-check hourly: the clock or the zone may change
+constexpr int kRetryMs = 60 * 1000;
 
 QJsonObject toJson(const NotificationRequest &r) {
     const LocalDateTime &t = r.trigger;
@@ -87,17 +88,24 @@ void LocalNotificationCenter::deliverDue() {
         const auto at = dueInstant(r);
         (at && *at <= now ? due : later) << r;
     }
-    if (!due.isEmpty()) {
-        std::stable_sort(due.begin(), due.end(), [this](const auto &a, const auto &b) {
-            return dueInstant(a).value_or(Instant()) < dueInstant(b).value_or(Instant());
-        });
-        m_pending = later;
-        save();
-        for (const NotificationRequest &r : std::as_const(due))
-            if (!m_deliverer.deliver(r))
-                logLine(QStringLiteral("Notification could not be shown: ") + r.body);
+    if (due.isEmpty()) {
+        arm();
+        return;
     }
-    arm();
+    std::stable_sort(due.begin(), due.end(), [this](const auto &a, const auto &b) {
+        return dueInstant(a).value_or(Instant()) < dueInstant(b).value_or(Instant());
+    });
+    // What the desktop could not show stays pending and is tried again a minute later.
+    QList<NotificationRequest> failed;
+    for (const NotificationRequest &r : std::as_const(due))
+        if (!m_deliverer.deliver(r))
+            failed << r;
+    m_pending = failed + later;
+    save();
+    if (failed.isEmpty())
+        arm();
+    else
+        m_timer.start(kRetryMs);
 }
 
 void LocalNotificationCenter::arm() {

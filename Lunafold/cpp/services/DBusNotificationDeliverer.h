@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "LocalNotificationCenter.h"
+
+namespace lunafold {
+
+/// Shows notifications through the desktop's org.freedesktop.Notifications service and sets the
+/// launcher badge through com.canonical.Unity.LauncherEntry, on the session bus.
+class DBusNotificationDeliverer : public NotificationDeliverer {
+public:
+    /// @param soundDirectory where the notices' sound files are, for the "sound-file" hint
+    explicit DBusNotificationDeliverer(QString soundDirectory = {});
+
+    bool deliver(const NotificationRequest &request) override;
+    /// The badge on the app's launcher icon (0 hides it).
+    static void setBadge(int count);
+
+private:
+    QString m_soundDirectory;
+};
+
+} // namespace lunafold
