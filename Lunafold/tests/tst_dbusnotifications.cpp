@@ -87,7 +87,7 @@ private Q_SLOTS:
                  QStringLiteral("/usr/share/lunafold/sounds/wolfhowl.caf"));
         QCOMPARE(center.pending().size(), 1);
         QTRY_COMPARE_WITH_TIMEOUT(badge.count, qint64(1), 5000);
-        DBusNotificationDeliverer::setBadge(0);
+        deliverer.setBadge(0);
         QTRY_COMPARE_WITH_TIMEOUT(badge.count, qint64(0), 5000);
     }
 };

@@ -27,6 +27,7 @@ public:
         pending << r;
         completion(QString());
     }
+    void setBadgeCount(int) override {}
 };
 
 class RecordingDeliverer : public NotificationDeliverer {
@@ -36,6 +37,7 @@ public:
         shown << r.body;
         return true;
     }
+    void setBadge(int) override {}
 };
 
 NotificationRequest requestAt(Instant fire, const QString &body) {

@@ -14,7 +14,7 @@ public:
 
     bool deliver(const NotificationRequest &request) override;
     /// The badge on the app's launcher icon (0 hides it).
-    static void setBadge(int count);
+    void setBadge(int count) override;
 
 private:
     QString m_soundDirectory;

@@ -11,6 +11,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
+#include <QThread>
 
 #include <algorithm>
 #include <cmath>
@@ -60,7 +61,13 @@ LocalNotificationCenter::LocalNotificationCenter(QString pendingFile, Notificati
     deliverDue();
 }
 
+QList<NotificationRequest> LocalNotificationCenter::pending() const {
+    std::lock_guard lock(m_mutex);
+    return m_pending;
+}
+
 void LocalNotificationCenter::removeAllPendingNotificationRequests() {
+    std::lock_guard lock(m_mutex);
     m_pending.clear();
     save();
     arm();
@@ -68,10 +75,14 @@ void LocalNotificationCenter::removeAllPendingNotificationRequests() {
 
 void LocalNotificationCenter::add(const NotificationRequest &request,
                                   std::function<void(const QString &error)> completion) {
-    m_pending << request;
     QString error;
-    const bool saved = save(&error);
-    arm();
+    bool saved;
+    {
+        std::lock_guard lock(m_mutex);
+        m_pending << request;
+        saved = save(&error);
+        arm();
+    }
     if (completion)
         completion(saved ? QString() : error);
 }
@@ -82,6 +93,7 @@ std::optional<Instant> LocalNotificationCenter::dueInstant(const NotificationReq
 }
 
 void LocalNotificationCenter::deliverDue() {
+    std::lock_guard lock(m_mutex);
     const Instant now = m_now();
     QList<NotificationRequest> due, later;
     for (const NotificationRequest &r : std::as_const(m_pending)) {
@@ -104,11 +116,18 @@ void LocalNotificationCenter::deliverDue() {
     save();
     if (failed.isEmpty())
         arm();
-    else
+    else if (QThread::currentThread() == thread())
         m_timer.start(kRetryMs);
 }
 
 void LocalNotificationCenter::arm() {
+    if (QThread::currentThread() != thread()) {
+        QMetaObject::invokeMethod(this, [this] {
+            std::lock_guard lock(m_mutex);
+            arm();
+        }, Qt::QueuedConnection);
+        return;
+    }
     m_timer.stop();
     std::optional<Instant> next;
     for (const NotificationRequest &r : std::as_const(m_pending))

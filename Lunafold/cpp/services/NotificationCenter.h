@@ -28,6 +28,8 @@ public:
     virtual void removeAllPendingNotificationRequests() = 0;
     /// Adds one request; @p completion is called later with an empty text or an error description.
     virtual void add(const NotificationRequest &request, std::function<void(const QString &error)> completion) = 0;
+    /// The number on the app's icon (0 clears it).
+    virtual void setBadgeCount(int count) = 0;
 
     /// The app's centre, once start-up has made one; nullptr before.
     static NotificationCenter *current();

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: MIT
+#include "NotificationAuthorizer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QThreadPool>
+
+namespace lunafold {
+
+NotificationAuthorizer::NotificationAuthorizer(QString decisionFile, Prompt prompt)
+    : m_file(std::move(decisionFile)), m_prompt(std::move(prompt)) {}
+
+std::optional<bool> NotificationAuthorizer::decision() const {
+    QFile in(m_file);
+    if (!in.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray text = in.readAll().trimmed();
+    if (text == "granted")
+        return true;
+    if (text == "denied")
+        return false;
+    return std::nullopt;
+}
+
+void NotificationAuthorizer::requestAuthorization(Completion completion) {
+    QThreadPool::globalInstance()->start([this, completion = std::move(completion)] { answer(completion); });
+}
+
+void NotificationAuthorizer::answer(const Completion &completion) {
+    if (const auto known = decision()) {
+        completion(*known, std::nullopt);
+        return;
+    }
+    const std::optional<bool> given = m_prompt ? m_prompt() : std::nullopt;
+    if (!given) {
+        completion(false, std::nullopt); // asked again at the next launch
+        return;
+    }
+    QDir().mkpath(QFileInfo(m_file).absolutePath());
+    QSaveFile out(m_file);
+    if (!out.open(QIODevice::WriteOnly) || out.write(*given ? "granted\n" : "denied\n") < 0 || !out.commit()) {
+        completion(false, QStringLiteral("The notification permission could not be stored: ") + out.errorString());
+        return;
+    }
+    completion(*given, std::nullopt);
+}
+
+} // namespace lunafold

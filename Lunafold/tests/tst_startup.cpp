@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: MIT
+// Start-up: the log lines in order for a first launch, granted, denied and error, the permission
+// remembered, scheduling from the permission thread, and the badge cleared on activation.
+#include "LunafoldApp.h"
+#include "NotificationAuthorizer.h"
+#include "NotificationCenter.h"
+
+#include <QMutex>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QtTest>
+
+using namespace lunafold;
+
+namespace {
+
+class BadgeCenter : public NotificationCenter {
+public:
+    QList<int> badges;
+    void removeAllPendingNotificationRequests() override {}
+    void add(const NotificationRequest &, std::function<void(const QString &)>) override {}
+    void setBadgeCount(int count) override { badges << count; }
+};
+
+const QStringList kConstruction = {
+    QStringLiteral("STARTUP1: Lunafold Begins."),
+    QStringLiteral("STARTUP3: About to request notification permissions if necessary."),
+    QStringLiteral("STARTUPn: Startup ends, likely traversal to first view next."),
+};
+
+} // namespace
+
+class TestStartup : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QMutex m_mutex;
+    QStringList m_log;
+    bool m_rescheduledOffMainThread = false;
+    int m_prompts = 0;
+
+    QStringList launch(NotificationAuthorizer &authorizer, int expectedLines) {
+        {
+            QMutexLocker lock(&m_mutex);
+            m_log.clear();
+        }
+        LunafoldApp app({nullptr, &authorizer,
+                         [this](const QString &l) {
+                             QMutexLocker lock(&m_mutex);
+                             m_log << l;
+                         },
+                         [this] { m_rescheduledOffMainThread = QThread::currentThread() != qApp->thread(); }});
+        (void)QTest::qWaitFor([&] { return lines().size() >= expectedLines; }, 5000); // the tests compare what came
+        QTest::qWait(50); // nothing more arrives
+        return lines();
+    }
+    QStringList lines() {
+        QMutexLocker lock(&m_mutex);
+        return m_log;
+    }
+    NotificationAuthorizer::Prompt answering(std::optional<bool> answer) {
+        return [this, answer] {
+            ++m_prompts;
+            return answer;
+        };
+    }
+
+private Q_SLOTS:
+    void init() { m_prompts = 0; }
+
+    void firstLaunchGrantedThenRemembered() {
+        NotificationAuthorizer authorizer(m_dir.filePath(QStringLiteral("granted")), answering(true));
+        const QStringList log = launch(authorizer, 5);
+        QCOMPARE(log.mid(0, 3), kConstruction);
+        QCOMPARE(log.mid(3), (QStringList{QStringLiteral("STARTUP5: About to Schedule Notifications."),
+                                          QStringLiteral("STARTUP6: Notifications scheduled.")}));
+        QVERIFY(m_rescheduledOffMainThread);
+        launch(authorizer, 5);
+        QCOMPARE(m_prompts, 1); // asked once, remembered
+    }
+
+    void deniedSchedulesNothing() {
+        NotificationAuthorizer authorizer(m_dir.filePath(QStringLiteral("denied")), answering(false));
+        QCOMPARE(launch(authorizer, 3), kConstruction);
+        QCOMPARE(authorizer.decision(), std::optional<bool>(false));
+    }
+
+    void unansweredIsAskedAgain() {
+        NotificationAuthorizer authorizer(m_dir.filePath(QStringLiteral("later")), answering(std::nullopt));
+        QCOMPARE(launch(authorizer, 3), kConstruction);
+        launch(authorizer, 3);
+        QCOMPARE(m_prompts, 2);
+        QVERIFY(!authorizer.decision());
+    }
+
+    void anErrorIsOneLine() {
+        // The answer cannot be stored: the decision file's folder is a file.
+        QFile blocker(m_dir.filePath(QStringLiteral("blocked")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        NotificationAuthorizer authorizer(m_dir.filePath(QStringLiteral("blocked/decision")), answering(true));
+        const QStringList log = launch(authorizer, 4);
+        QCOMPARE(log.mid(0, 3), kConstruction);
+        QVERIFY(log[3].startsWith(u"STARTUP4: Error : Notification Setup Error The notification permission"));
+        QVERIFY(log[3].endsWith(u'.'));
+    }
+
+    void badgeClearedOnlyWhenBecomingActive() {
+        BadgeCenter center;
+        LunafoldApp app({&center, nullptr, [](const QString &) {}, [] {}, Qt::ApplicationActive});
+        app.applicationStateChanged(Qt::ApplicationActive); // not a change
+        QVERIFY(center.badges.isEmpty());
+        app.applicationStateChanged(Qt::ApplicationInactive);
+        app.applicationStateChanged(Qt::ApplicationSuspended);
+        QVERIFY(center.badges.isEmpty());
+        app.applicationStateChanged(Qt::ApplicationActive);
+        QCOMPARE(center.badges, QList<int>{0});
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStartup)
+#include "tst_startup.moc"
