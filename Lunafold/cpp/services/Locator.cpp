@@ -1,0 +1,217 @@
+// SPDX-License-Identifier: MIT
+#include "Locator.h"
+
+#include "common/Log.h"
+#include "common/UserDefaults.h"
+
+#include <cmath>
+
+namespace lunafold {
+namespace {
+
+const QString kLatitudeKey = QStringLiteral("lunafold.calculationLatitude");
+const QString kLongitudeKey = QStringLiteral("lunafold.calculationLongitude");
+const QString kTextKey = QStringLiteral("lunafold.friendlyLocationText");
+const QString kZoneKey = QStringLiteral("lunafold.timezone");
+
+constexpr double kFreshFixSeconds = 15.0;
+
+} // namespace
+
+QString LocationFix::description() const {
+    return QStringLiteral("<%1,%2> @ %3")
+        .arg(latitude, 0, 'f', 8)
+        .arg(longitude, 0, 'f', 8)
+        .arg(QString::number(timestamp.unixSeconds(), 'f', 0));
+}
+
+Locator::Locator(LocationManager &manager, Geocoder &geocoder, UserDefaults &defaults, bool useCurrentLocation,
+                 QObject *parent)
+    : QObject(parent), m_manager(manager), m_geocoder(geocoder), m_defaults(defaults),
+      m_useCurrentLocation(useCurrentLocation) {
+    m_defaults.registerDefaults({{kLatitudeKey, 0.0}});
+    m_defaults.registerDefaults({{kLongitudeKey, 0.0}});
+    m_defaults.registerDefaults({{kTextKey, m_text}});
+    m_defaults.registerDefaults({{kZoneKey, timezoneName()}});
+}
+
+void Locator::didChangeAuthorization(LocationAuthorization status) {
+    logLine(QStringLiteral("LOC0. didChangeAuthorization called."));
+    const bool available =
+        status == LocationAuthorization::authorizedAlways || status == LocationAuthorization::authorizedWhenInUse;
+    if (available != m_servicesAvailable) {
+        m_servicesAvailable = available;
+        Q_EMIT locationServicesAvailableChanged();
+    }
+    handleAuthorizationStatus(status);
+}
+
+void Locator::handleAuthorizationStatus(LocationAuthorization status) {
+    switch (status) {
+    case LocationAuthorization::notDetermined:
+        logLine(QStringLiteral("LOC1. location Authorization Status has changed to .notDetermined"));
+        if (m_useCurrentLocation) {
+            logLine(QStringLiteral("LOC1A. Requesting Location Authorization.."));
+            m_manager.requestWhenInUseAuthorization();
+        } else {
+            logLine(QStringLiteral("LOC1B. NOT Requesting Location Authorization - useCurrentLocation is false."));
+            loadLocation();
+        }
+        return;
+    case LocationAuthorization::restricted:
+    case LocationAuthorization::denied:
+        logLine(QStringLiteral("LOC3. location Authorization Status has changed to .restricted or .denied"));
+        loadLocation();
+        return;
+    case LocationAuthorization::authorizedAlways:
+    case LocationAuthorization::authorizedWhenInUse:
+        logLine(QStringLiteral("LOC2. location Authorization Status has changed to .authorizedAlways or "
+                               ".authorizedWhenInUse"));
+        if (m_useCurrentLocation) {
+            logLine(QStringLiteral("LOC2A. Starting Location Updates.."));
+            m_manager.startUpdatingLocation();
+        } else {
+            logLine(QStringLiteral("LOC2B. NOT starting Location Updates - useCurrentLocation is false."));
+            loadLocation();
+        }
+        return;
+    case LocationAuthorization::unknown:
+        loadLocation();
+        return;
+    }
+}
+
+void Locator::didUpdateLocations(const QList<LocationFix> &fixes, Instant now) {
+    if (fixes.isEmpty())
+        return;
+    const LocationFix &fix = fixes.last();
+    if (!(std::abs(fix.timestamp.secondsSince(now)) < kFreshFixSeconds))
+        return; // a stale fix: keep listening
+    logLine(QStringLiteral("LOC6. Stopping Location Services"));
+    m_manager.stopUpdatingLocation();
+    setLocation(Coordinate{fix.latitude, fix.longitude});
+    logLine(QStringLiteral("LOC5. Location Received ") + fix.description());
+    saveLocation();
+    lookUpPlace(fix.latitude, fix.longitude);
+}
+
+void Locator::didFailWithError(const QString &description) {
+    logLine(QStringLiteral("LOC4. didFailWithError called. Error was ") + description);
+    logLine(QStringLiteral("LOC6. Stopping Location Services"));
+    m_manager.stopUpdatingLocation();
+    loadLocation();
+}
+
+void Locator::didUpdateHeading(double trueHeading, double magneticHeading) {
+    const std::optional<double> next = trueHeading >= 0     ? std::optional<double>(trueHeading)
+                                       : magneticHeading >= 0 ? std::optional<double>(magneticHeading)
+                                                              : m_heading;
+    if (next != m_heading) {
+        m_heading = next;
+        Q_EMIT headingChanged();
+    }
+}
+
+void Locator::startCurrentLocation() {
+    logLine(QStringLiteral("LOC7. Manual Start Location Services"));
+    logLine(QStringLiteral("LOC7A. Setting useCurrentLocation to true."));
+    m_useCurrentLocation = true;
+    setText(QStringLiteral(" "));
+    setLocation(std::nullopt);
+    setZone(TimeZone::current());
+    handleAuthorizationStatus(m_manager.authorizationStatus());
+}
+
+void Locator::lookUpPlace(double latitude, double longitude) {
+    m_geocoder.reverseGeocode(latitude, longitude,
+                              [this](const std::optional<QList<Placemark>> &placemarks,
+                                     const std::optional<QString> &error) { geocoded(placemarks, error); });
+}
+
+void Locator::geocoded(const std::optional<QList<Placemark>> &placemarks, const std::optional<QString> &error) {
+    if (error || !placemarks || placemarks->isEmpty()) {
+        logLineLater(error ? QStringLiteral("Reverse geocode failed with error.")
+                           : QStringLiteral("No placemarks returned."));
+        setText(QStringLiteral("-"));
+        setZone(TimeZone::current());
+        saveLocation();
+        return;
+    }
+    const Placemark &p = placemarks->first();
+    setText(placeText(p));
+    const auto zone = p.timeZone ? TimeZone::named(p.timeZone->toStdString()) : std::nullopt;
+    setZone(zone.value_or(TimeZone::current()));
+    saveLocation();
+}
+
+QString Locator::placeText(const Placemark &p) {
+    QString text;
+    int parts = 0;
+    if (p.locality) {
+        text += *p.locality;
+        ++parts;
+    }
+    if (p.administrativeArea) {
+        if (parts == 1)
+            text += QStringLiteral(", ");
+        text += *p.administrativeArea;
+        ++parts;
+    }
+    if (p.country && parts < 2) {
+        if (parts == 1)
+            text += QStringLiteral(", ");
+        text += *p.country;
+    }
+    return text.isEmpty() ? QStringLiteral(" ") : text;
+}
+
+void Locator::saveLocation() {
+    if (m_location) {
+        m_defaults.setDouble(kLatitudeKey, m_location->latitude);
+        m_defaults.setDouble(kLongitudeKey, m_location->longitude);
+    }
+    m_defaults.setString(kTextKey, m_text);
+    m_defaults.setString(kZoneKey, timezoneName());
+    logLine(QStringLiteral("LOC10. Saved location on device"));
+}
+
+void Locator::loadLocation() {
+    setLocation(Coordinate{m_defaults.doubleForKey(kLatitudeKey), m_defaults.doubleForKey(kLongitudeKey)});
+    const auto zone = TimeZone::named(m_defaults.stringForKey(kZoneKey).toStdString());
+    setZone(zone.value_or(TimeZone::current()));
+    const QString text = m_defaults.stringForKey(kTextKey);
+    setText(text.isNull() ? QStringLiteral("Saved Location") : text);
+    logLine(QStringLiteral("LOC11. Loaded location from device"));
+}
+
+void Locator::setChosenLocation(double latitude, double longitude) {
+    if (!std::isfinite(latitude) || !std::isfinite(longitude) || std::abs(latitude) > 90 || std::abs(longitude) > 180)
+        return;
+    setLocation(Coordinate{latitude, longitude});
+    saveLocation();
+    lookUpPlace(latitude, longitude);
+}
+
+void Locator::setLocation(std::optional<Coordinate> c) {
+    const bool same = c.has_value() == m_location.has_value() &&
+                      (!c || (c->latitude == m_location->latitude && c->longitude == m_location->longitude));
+    m_location = c;
+    if (!same)
+        Q_EMIT currentLocationChanged();
+}
+
+void Locator::setText(const QString &text) {
+    if (text == m_text)
+        return;
+    m_text = text;
+    Q_EMIT friendlyLocationTextChanged();
+}
+
+void Locator::setZone(const TimeZone &zone) {
+    if (zone == m_zone)
+        return;
+    m_zone = zone;
+    Q_EMIT timezoneChanged();
+}
+
+} // namespace lunafold

@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "LocationPlatform.h"
+#include "astronomy/TimeZone.h"
+
+#include <QObject>
+
+namespace lunafold {
+
+class UserDefaults;
+
+/// The observer's place for every screen: the device's fix (once per request) or the saved one,
+/// its place text from reverse geocoding, its time zone, and the compass heading.
+class Locator : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(bool hasLocation READ hasLocation NOTIFY currentLocationChanged)
+    Q_PROPERTY(double latitude READ latitude NOTIFY currentLocationChanged)
+    Q_PROPERTY(double longitude READ longitude NOTIFY currentLocationChanged)
+    Q_PROPERTY(QString friendlyLocationText READ friendlyLocationText NOTIFY friendlyLocationTextChanged)
+    Q_PROPERTY(QString timezoneName READ timezoneName NOTIFY timezoneChanged)
+    Q_PROPERTY(bool locationServicesAvailable READ locationServicesAvailable NOTIFY locationServicesAvailableChanged)
+    Q_PROPERTY(bool hasHeading READ hasHeading NOTIFY headingChanged)
+    Q_PROPERTY(double heading READ headingDegrees NOTIFY headingChanged)
+
+public:
+    struct Coordinate {
+        double latitude, longitude;
+    };
+
+    /// Registers the location defaults; requests nothing until the first authorisation report.
+    Locator(LocationManager &manager, Geocoder &geocoder, UserDefaults &defaults, bool useCurrentLocation,
+            QObject *parent = nullptr);
+
+    std::optional<Coordinate> currentLocation() const { return m_location; }
+    bool hasLocation() const { return m_location.has_value(); }
+    double latitude() const { return m_location ? m_location->latitude : 0.0; }
+    double longitude() const { return m_location ? m_location->longitude : 0.0; }
+    QString friendlyLocationText() const { return m_text; }
+    TimeZone timezone() const { return m_zone; }
+    QString timezoneName() const { return QString::fromStdString(m_zone.name()); }
+    bool locationServicesAvailable() const { return m_servicesAvailable; }
+    std::optional<double> heading() const { return m_heading; }
+    bool hasHeading() const { return m_heading.has_value(); }
+    double headingDegrees() const { return m_heading.value_or(0.0); }
+    LocationManager &locationManager() { return m_manager; }
+
+    // Reports from the location service.
+    void didChangeAuthorization(LocationAuthorization status);
+    void didUpdateLocations(const QList<LocationFix> &fixes, Instant now);
+    void didFailWithError(const QString &description);
+    void didUpdateHeading(double trueHeading, double magneticHeading);
+
+    void handleAuthorizationStatus(LocationAuthorization status);
+    Q_INVOKABLE void startCurrentLocation();
+    Q_INVOKABLE void lookUpPlace(double latitude, double longitude);
+    Q_INVOKABLE void saveLocation();
+    Q_INVOKABLE void loadLocation();
+    /// Takes a chosen point (the map): the coordinate, saved, then its place looked up.
+    Q_INVOKABLE void setChosenLocation(double latitude, double longitude);
+
+    /// "Locality, Area", "Locality, Country", "Area, Country", "Country" or " ".
+    static QString placeText(const Placemark &placemark);
+
+Q_SIGNALS:
+    void currentLocationChanged();
+    void friendlyLocationTextChanged();
+    void timezoneChanged();
+    void locationServicesAvailableChanged();
+    void headingChanged();
+
+private:
+    void setLocation(std::optional<Coordinate> c);
+    void setText(const QString &text);
+    void setZone(const TimeZone &zone);
+    void geocoded(const std::optional<QList<Placemark>> &placemarks, const std::optional<QString> &error);
+
+    LocationManager &m_manager;
+    Geocoder &m_geocoder;
+    UserDefaults &m_defaults;
+    bool m_useCurrentLocation;
+    std::optional<Coordinate> m_location;
+    QString m_text = QStringLiteral(" ");
+    TimeZone m_zone = TimeZone::current();
+    bool m_servicesAvailable = false;
+    std::optional<double> m_heading;
+};
+
+} // namespace lunafold

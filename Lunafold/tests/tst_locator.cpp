@@ -1,0 +1,172 @@
+// SPDX-License-Identifier: MIT
+// The location service's state machine, fixes, failures and place texts, on fake platform parts.
+#include "Locator.h"
+#include "common/Log.h"
+#include "common/UserDefaults.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace lunafold;
+
+namespace {
+
+class FakeManager : public LocationManager {
+public:
+    LocationAuthorization status = LocationAuthorization::notDetermined;
+    int requests = 0, starts = 0, stops = 0;
+    LocationAuthorization authorizationStatus() const override { return status; }
+    void requestWhenInUseAuthorization() override { ++requests; }
+    void startUpdatingLocation() override { ++starts; }
+    void stopUpdatingLocation() override { ++stops; }
+};
+
+class FakeGeocoder : public Geocoder {
+public:
+    std::optional<QList<Placemark>> answer;
+    std::optional<QString> error;
+    void reverseGeocode(double, double,
+                        std::function<void(const std::optional<QList<Placemark>> &, const std::optional<QString> &)>
+                            completion) override {
+        completion(answer, error);
+    }
+};
+
+const Instant kNow = Instant::trusted(1712836800);
+
+} // namespace
+
+class TestLocator : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<UserDefaults> m_store;
+    FakeManager m_manager;
+    FakeGeocoder m_geocoder;
+    QStringList m_log;
+
+    std::unique_ptr<Locator> make(bool useCurrentLocation) {
+        m_log.clear();
+        return std::make_unique<Locator>(m_manager, m_geocoder, *m_store, useCurrentLocation);
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        qputenv("TZ", "Europe/Berlin");
+        setLogSink([this](const QString &l) { m_log << l; });
+    }
+    void init() {
+        QFile::remove(m_dir.filePath(QStringLiteral("p.ini")));
+        m_store = std::make_unique<UserDefaults>(m_dir.filePath(QStringLiteral("p.ini")), [](const QString &) {});
+        m_manager = FakeManager();
+        m_geocoder = FakeGeocoder();
+    }
+
+    void notDeterminedAsksOrLoads() {
+        auto asking = make(true);
+        asking->didChangeAuthorization(LocationAuthorization::notDetermined);
+        QCOMPARE(m_log, (QStringList{"LOC0. didChangeAuthorization called.",
+                                     "LOC1. location Authorization Status has changed to .notDetermined",
+                                     "LOC1A. Requesting Location Authorization.."}));
+        QCOMPARE(m_manager.requests, 1);
+        QVERIFY(!asking->hasLocation());
+        auto loading = make(false);
+        loading->didChangeAuthorization(LocationAuthorization::notDetermined);
+        QCOMPARE(m_log.last(), QStringLiteral("LOC11. Loaded location from device"));
+        QVERIFY(loading->hasLocation());
+        QCOMPARE(loading->latitude(), 0.0);
+        QCOMPARE(loading->friendlyLocationText(), QStringLiteral(" ")); // nothing ever saved
+        QCOMPARE(loading->timezoneName(), QStringLiteral("Europe/Berlin"));
+    }
+
+    void aFreshFixIsTakenSavedAndGeocoded() {
+        m_geocoder.answer = QList<Placemark>{{QStringLiteral("Paris"), QStringLiteral("Île-de-France"),
+                                             QStringLiteral("France"), QStringLiteral("Europe/Paris")}};
+        auto locator = make(true);
+        locator->didChangeAuthorization(LocationAuthorization::authorizedWhenInUse);
+        QVERIFY(locator->locationServicesAvailable());
+        QCOMPARE(m_manager.starts, 1);
+        // A fix 20 s old is ignored and updates go on.
+        locator->didUpdateLocations({{48.85, 2.35, kNow.plusSeconds(-20)}}, kNow);
+        QVERIFY(!locator->hasLocation());
+        QCOMPARE(m_manager.stops, 0);
+        locator->didUpdateLocations({{10, 10, kNow.plusSeconds(-60)}, {48.85, 2.35, kNow.plusSeconds(-5)}}, kNow);
+        QCOMPARE(m_manager.stops, 1);
+        QCOMPARE(locator->latitude(), 48.85);
+        QCOMPARE(locator->friendlyLocationText(), QStringLiteral("Paris, Île-de-France"));
+        QCOMPARE(locator->timezoneName(), QStringLiteral("Europe/Paris"));
+        QVERIFY(m_log.contains(QStringLiteral("LOC6. Stopping Location Services")));
+        QVERIFY(m_log.filter(QStringLiteral("LOC5. Location Received <48.85")).size() == 1);
+        QCOMPARE(m_log.count(QStringLiteral("LOC10. Saved location on device")), 2); // at once, then with the place
+        QCOMPARE(m_store->stringForKey(QStringLiteral("lunafold.timezone")), QStringLiteral("Europe/Paris"));
+        QCOMPARE(m_store->doubleForKey(QStringLiteral("lunafold.calculationLongitude")), 2.35);
+    }
+
+    void aFailureLoadsTheSavedPlace() {
+        m_store->setDouble(QStringLiteral("lunafold.calculationLatitude"), -33.87);
+        m_store->setString(QStringLiteral("lunafold.timezone"), QStringLiteral("Mars/Base")); // unknown: device zone
+        auto locator = make(true);
+        locator->didFailWithError(QStringLiteral("timeout"));
+        QCOMPARE(m_log.mid(0, 2), (QStringList{"LOC4. didFailWithError called. Error was timeout",
+                                               "LOC6. Stopping Location Services"}));
+        QCOMPARE(locator->latitude(), -33.87);
+        QCOMPARE(locator->timezoneName(), QStringLiteral("Europe/Berlin"));
+        QCOMPARE(locator->friendlyLocationText(), QStringLiteral(" "));
+    }
+
+    void geocoderFailuresGiveADash() {
+        auto locator = make(false);
+        m_geocoder.error = QStringLiteral("offline");
+        locator->setChosenLocation(1, 2);
+        QCOMPARE(locator->friendlyLocationText(), QStringLiteral("-"));
+        m_geocoder.error.reset();
+        m_geocoder.answer = QList<Placemark>{};
+        locator->setChosenLocation(3, 4);
+        QCOMPARE(locator->friendlyLocationText(), QStringLiteral("-"));
+        QCOMPARE(locator->latitude(), 3.0);
+    }
+
+    void placeTexts_data() {
+        QTest::addColumn<QStringList>("parts"); // locality, area, country ("" = absent)
+        QTest::addColumn<QString>("text");
+        QTest::newRow("all three") << QStringList{"Sydney", "New South Wales", "Australia"} << "Sydney, New South Wales";
+        QTest::newRow("locality and country") << QStringList{"Paris", "", "France"} << "Paris, France";
+        QTest::newRow("area and country") << QStringList{"", "Texas", "United States"} << "Texas, United States";
+        QTest::newRow("country") << QStringList{"", "", "Iceland"} << "Iceland";
+        QTest::newRow("none") << QStringList{"", "", ""} << " ";
+    }
+    void placeTexts() {
+        QFETCH(QStringList, parts);
+        QFETCH(QString, text);
+        auto part = [&](int i) { return parts[i].isEmpty() ? std::nullopt : std::optional<QString>(parts[i]); };
+        QCOMPARE(Locator::placeText({part(0), part(1), part(2), std::nullopt}), text);
+    }
+
+    void manualStartWhileDeniedRestoresTheSavedPlace() {
+        m_store->setDouble(QStringLiteral("lunafold.calculationLatitude"), 51.5);
+        m_store->setString(QStringLiteral("lunafold.friendlyLocationText"), QStringLiteral("London, England"));
+        m_manager.status = LocationAuthorization::denied;
+        auto locator = make(false);
+        locator->startCurrentLocation();
+        QCOMPARE(m_log.mid(0, 3), (QStringList{"LOC7. Manual Start Location Services",
+                                               "LOC7A. Setting useCurrentLocation to true.",
+                                               "LOC3. location Authorization Status has changed to .restricted or .denied"}));
+        QCOMPARE(locator->latitude(), 51.5);
+        QCOMPARE(locator->friendlyLocationText(), QStringLiteral("London, England"));
+    }
+
+    void headings() {
+        auto locator = make(false);
+        locator->didUpdateHeading(-1, -1);
+        QVERIFY(!locator->heading());
+        locator->didUpdateHeading(-1, 120);
+        QCOMPARE(*locator->heading(), 120.0);
+        locator->didUpdateHeading(30, 120);
+        QCOMPARE(*locator->heading(), 30.0);
+        locator->didUpdateHeading(-1, -1);
+        QCOMPARE(*locator->heading(), 30.0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLocator)
+#include "tst_locator.moc"
