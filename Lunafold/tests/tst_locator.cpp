@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The location service's state machine, fixes, failures and place texts, on fake platform parts.
 #include "Locator.h"
+#include "QtLocationManager.h"
 #include "common/Log.h"
 #include "common/UserDefaults.h"
 
@@ -153,6 +154,40 @@ private Q_SLOTS:
                                                "LOC3. location Authorization Status has changed to .restricted or .denied"}));
         QCOMPARE(locator->latitude(), 51.5);
         QCOMPARE(locator->friendlyLocationText(), QStringLiteral("London, England"));
+    }
+
+    void anNmeaReplayGivesAFixThatIsSavedAndGeocoded() {
+        // $GPRMC for 48°51.000' N, 2°21.000' E; replayed fixes stand in for a live device.
+        auto sentence = [](const QByteArray &body) {
+            char sum = 0;
+            for (char c : body)
+                sum ^= c;
+            return "$" + body + "*" + QByteArray::number(static_cast<uchar>(sum), 16).toUpper().rightJustified(2, '0') + "\r\n";
+        };
+        QFile log(m_dir.filePath(QStringLiteral("paris.nmea")));
+        QVERIFY(log.open(QIODevice::WriteOnly));
+        log.write(sentence("GPRMC,120000,A,4851.000,N,00221.000,E,0.0,0.0,230424,,,A"));
+        log.write(sentence("GPRMC,120001,A,4851.000,N,00221.000,E,0.0,0.0,230424,,,A"));
+        log.close();
+        m_geocoder.answer = QList<Placemark>{{QStringLiteral("Paris"), std::nullopt, QStringLiteral("France"),
+                                             QStringLiteral("Europe/Paris")}};
+        QtLocationManager manager(log.fileName());
+        Locator locator(manager, m_geocoder, *m_store, true);
+        manager.attach(&locator);
+        QTRY_VERIFY_WITH_TIMEOUT(locator.hasLocation(), 5000);
+        QCOMPARE(locator.latitude(), 48.85);
+        QCOMPARE(locator.friendlyLocationText(), QStringLiteral("Paris, France"));
+        QCOMPARE(m_store->stringForKey(QStringLiteral("lunafold.timezone")), QStringLiteral("Europe/Paris"));
+    }
+
+    void noPositionSourceReadsAsRestricted() {
+        QtLocationManager manager(m_dir.filePath(QStringLiteral("missing.nmea")));
+        QCOMPARE(manager.authorizationStatus(), LocationAuthorization::restricted);
+        m_store->setDouble(QStringLiteral("lunafold.calculationLatitude"), 12.5);
+        Locator locator(manager, m_geocoder, *m_store, true);
+        manager.attach(&locator);
+        QTRY_VERIFY_WITH_TIMEOUT(locator.hasLocation(), 5000); // the saved place
+        QCOMPARE(locator.latitude(), 12.5);
     }
 
     void headings() {
