@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The location service's state machine, fixes, failures and place texts, on fake platform parts.
 #include "Locator.h"
+#include "OfflineGeocoder.h"
 #include "QtLocationManager.h"
 #include "common/Log.h"
 #include "common/UserDefaults.h"
@@ -188,6 +189,17 @@ private Q_SLOTS:
         manager.attach(&locator);
         QTRY_VERIFY_WITH_TIMEOUT(locator.hasLocation(), 5000); // the saved place
         QCOMPARE(locator.latitude(), 12.5);
+    }
+
+    void aChosenPointIsLookedUpOffline() {
+        OfflineGeocoder offline;
+        Locator locator(m_manager, offline, *m_store, false);
+        locator.setChosenLocation(42.3149, -83.0364); // Windsor, across the river from Detroit
+        QCOMPARE(locator.timezoneName(), QStringLiteral("America/Toronto"));
+        QVERIFY(locator.friendlyLocationText().startsWith(u"Windsor, "));
+        locator.setChosenLocation(-30, -140); // the open Pacific
+        QCOMPARE(locator.timezoneName(), QStringLiteral("Etc/GMT+9"));
+        QCOMPARE(locator.friendlyLocationText(), QStringLiteral(" "));
     }
 
     void headings() {

@@ -14,5 +14,6 @@ void sunCommand(const std::vector<std::string> &args, std::string &out);
 void seasonsCommand(const std::vector<std::string> &args, std::string &out);
 void nowCommand(const std::vector<std::string> &args, std::string &out);
 void calendarCommand(const std::vector<std::string> &args, std::string &out);
+void placeCommand(const std::vector<std::string> &args, std::string &out);
 
 } // namespace lunafold::cli

@@ -3,6 +3,9 @@
 #include "Commands.h"
 #include "Options.h"
 
+#include "Json.h"
+#include "Locator.h"
+#include "ReverseGeocoder.h"
 #include "ScreenTexts.h"
 #include "Translations.h"
 #include "UIHelper.h"
@@ -129,6 +132,35 @@ void calendarCommand(const std::vector<std::string> &args, std::string &out) {
             line.clear();
         }
     }
+}
+
+void placeCommand(const std::vector<std::string> &args, std::string &out) {
+    const Options o(args, {"lat", "lon"}, {"json"});
+    const auto ll = o.latLon();
+    if (!ll)
+        throw UsageError{"--lat and --lon are required"};
+    const auto place = ReverseGeocoder::shared()->lookup(ll->first, ll->second);
+    if (!place)
+        throw UsageError{"the coordinate is not on the Earth"};
+    const QString text = Locator::placeText({place->locality, place->adminArea, place->country, place->timeZone});
+    auto optional = [](const std::optional<QString> &s) {
+        return s ? std::optional<std::string>(s->toStdString()) : std::nullopt;
+    };
+    // A place text of one blank means there is none.
+    const std::optional<std::string> placeText = text.trimmed().isEmpty() ? std::nullopt
+                                                                           : std::optional<std::string>(text.toStdString());
+    if (o.flag("json")) {
+        JsonWriter j;
+        j.beginObject().key("locality").optionalString(optional(place->locality));
+        j.key("admin_area").optionalString(optional(place->adminArea));
+        j.key("country").optionalString(optional(place->country));
+        j.key("time_zone").value(place->timeZone.toStdString());
+        j.key("place_text").optionalString(placeText);
+        out = j.endObject().str() + "\n";
+        return;
+    }
+    out += "place: " + placeText.value_or("-") + "\n";
+    out += "time_zone: " + place->timeZone.toStdString() + "\n";
 }
 
 } // namespace lunafold::cli

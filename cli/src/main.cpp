@@ -23,6 +23,7 @@ constexpr const char *kUsage =
     "  seasons --year YYYY [--json]\n"
     "  now      [--at ISO] [--lat D --lon D --tz ZONE] [--locale NAME]\n"
     "  calendar --month YYYY-MM [--tz ZONE] [--locale NAME]\n"
+    "  place    --lat D --lon D [--json]\n"
     "Instants are UTC ISO 8601 (2024-04-08T18:21:00Z); latitude and longitude in degrees,\n"
     "north and east positive; ZONE is an IANA time zone (Europe/Paris). now uses the saved\n"
     "place (or 0, 0 in the device's zone) when none is given.\n";
@@ -67,9 +68,9 @@ int main(int argc, char **argv) {
         return runCommand(command, sunCommand, args);
     if (command == "seasons")
         return runCommand(command, seasonsCommand, args);
-    if (command == "now" || command == "calendar")
+    if (command == "now" || command == "calendar" || command == "place")
         return execScreens(argv);
-    if (command == "place" || command == "ics" || command == "render") {
+    if (command == "ics" || command == "render") {
         std::fprintf(stderr, "lunafold-cli: '%s' is not available in this version yet\n", command.c_str());
         return 2;
     }

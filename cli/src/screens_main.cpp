@@ -10,7 +10,7 @@
 int main(int argc, char **argv) {
     using namespace lunafold::cli;
     if (argc < 2) {
-        std::fputs("usage: lunafold-cli (now | calendar) [options]\n", stderr);
+        std::fputs("usage: lunafold-cli (now | calendar | place) [options]\n", stderr);
         return 2;
     }
     // Translations are looked up through the application object.
@@ -21,6 +21,8 @@ int main(int argc, char **argv) {
         return runCommand(command, nowCommand, args);
     if (command == "calendar")
         return runCommand(command, calendarCommand, args);
+    if (command == "place")
+        return runCommand(command, placeCommand, args);
     std::fprintf(stderr, "lunafold-cli: unknown command '%s'\n", command.c_str());
     return 2;
 }

@@ -130,7 +130,8 @@ TEST(Cli, BadInputIsRefusedWithStatusTwo) {
         {"riseset --date 2024-01-01 --lat 10 --lon 10", "--tz is required"},
         {"sun --date 2024-01-01 --lat 10 --lon 190 --tz UTC", "outside"},
         {"seasons --year 2024 --frobnicate", "unknown option"},
-        {"place --lat 1 --lon 1", "not available"},
+        {"ics --from 2024-01-01 --months 1", "not available"},
+        {"place --lat 91 --lon 0", "outside"},
     };
     for (const auto &[args, message] : cases) {
         const Outcome r = run(args);
@@ -194,4 +195,15 @@ TEST(Cli, CalendarGridsFollowTheLocalesFirstWeekday) {
     EXPECT_EQ(run("calendar --month 2024-13").status, 2);
     EXPECT_EQ(run("now --lat 10 --lon 10").status, 2);
     EXPECT_EQ(run("now --at 2024-01-01 --locale xx_YY").status, 2);
+}
+
+TEST(Cli, PlaceAnswersFromTheBundledData) {
+    const Outcome paris = run("place --lat 48.8566 --lon 2.3522 --json");
+    ASSERT_EQ(paris.status, 0) << paris.err;
+    EXPECT_NE(paris.out.find("\"locality\":\"Paris\""), std::string::npos) << paris.out;
+    EXPECT_NE(paris.out.find("\"time_zone\":\"Europe/Paris\""), std::string::npos);
+    EXPECT_NE(paris.out.find("\"place_text\":\"Paris, "), std::string::npos);
+    const Outcome sea = run("place --lat -30 --lon -140 --json");
+    EXPECT_EQ(sea.out, "{\"locality\":null,\"admin_area\":null,\"country\":null,\"time_zone\":\"Etc/GMT+9\","
+                       "\"place_text\":null}\n");
 }
