@@ -184,6 +184,9 @@ private Q_SLOTS:
     void noPositionSourceReadsAsRestricted() {
         QtLocationManager manager(m_dir.filePath(QStringLiteral("missing.nmea")));
         QCOMPARE(manager.authorizationStatus(), LocationAuthorization::restricted);
+        // These machines have no compass backend: no heading data, and starting it changes nothing.
+        QVERIFY(!manager.headingAvailable());
+        manager.startUpdatingHeading();
         m_store->setDouble(QStringLiteral("lunafold.calculationLatitude"), 12.5);
         Locator locator(manager, m_geocoder, *m_store, true);
         manager.attach(&locator);

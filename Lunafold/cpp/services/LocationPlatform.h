@@ -30,6 +30,10 @@ public:
     virtual void requestWhenInUseAuthorization() = 0;
     virtual void startUpdatingLocation() = 0;
     virtual void stopUpdatingLocation() = 0;
+    /// Whether the device has a compass; without one there is no heading data at all.
+    virtual bool headingAvailable() const { return false; }
+    virtual void startUpdatingHeading() {}
+    virtual void stopUpdatingHeading() {}
 };
 
 /// A reverse-geocoding answer: the parts of a place name and the point's time zone.

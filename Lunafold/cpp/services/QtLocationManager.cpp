@@ -8,6 +8,7 @@
 #include <QGeoPositionInfoSource>
 #include <QNmeaPositionInfoSource>
 #include <QTimer>
+#include <QCompass>
 
 namespace lunafold {
 namespace {
@@ -88,6 +89,28 @@ void QtLocationManager::startUpdatingLocation() {
 void QtLocationManager::stopUpdatingLocation() {
     if (m_source)
         m_source->stopUpdates();
+}
+
+QString QtLocationManager::replayFileFromEnvironment() { return qEnvironmentVariable("LUNAFOLD_NMEA_FILE"); }
+
+bool QtLocationManager::headingAvailable() const { return !QSensor::sensorsForType(QCompass::sensorType).isEmpty(); }
+
+void QtLocationManager::startUpdatingHeading() {
+    if (!headingAvailable())
+        return;
+    if (!m_compass) {
+        m_compass = new QCompass(this);
+        connect(m_compass, &QCompass::readingChanged, this, [this] {
+            if (m_locator && m_compass->reading())
+                m_locator->didUpdateHeading(m_compass->reading()->azimuth(), -1.0);
+        });
+    }
+    m_compass->start();
+}
+
+void QtLocationManager::stopUpdatingHeading() {
+    if (m_compass)
+        m_compass->stop();
 }
 
 void QtLocationManager::reportAuthorization() {

@@ -7,6 +7,7 @@
 
 class QGeoPositionInfoSource;
 class QIODevice;
+class QCompass;
 
 namespace lunafold {
 
@@ -21,6 +22,8 @@ class QtLocationManager : public QObject, public LocationManager {
 public:
     /// @param nmeaReplayFile when not empty, positions are replayed from this NMEA log instead
     explicit QtLocationManager(const QString &nmeaReplayFile = {}, QObject *parent = nullptr);
+    /// The replay log named by $LUNAFOLD_NMEA_FILE (demos and tests), or empty.
+    static QString replayFileFromEnvironment();
 
     /// Reports go to @p locator; the current authorisation is reported once, from the event loop.
     void attach(Locator *locator);
@@ -29,11 +32,15 @@ public:
     void requestWhenInUseAuthorization() override;
     void startUpdatingLocation() override;
     void stopUpdatingLocation() override;
+    bool headingAvailable() const override;
+    void startUpdatingHeading() override;
+    void stopUpdatingHeading() override;
 
 private:
     void reportAuthorization();
 
     QGeoPositionInfoSource *m_source = nullptr;
+    QCompass *m_compass = nullptr;
     bool m_replay = false;
     Locator *m_locator = nullptr;
 };
