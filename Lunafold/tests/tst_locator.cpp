@@ -157,7 +157,7 @@ private Q_SLOTS:
         QCOMPARE(locator->friendlyLocationText(), QStringLiteral("London, England"));
     }
 
-    void anNmeaReplayGivesAFixThatIsSavedAndGeocoded() {
+    void anNmeaReplayGivesAFixThatIsSavedAndGeocodedOffline() {
         // $GPRMC for 48°51.000' N, 2°21.000' E; replayed fixes stand in for a live device.
         auto sentence = [](const QByteArray &body) {
             char sum = 0;
@@ -170,14 +170,13 @@ private Q_SLOTS:
         log.write(sentence("GPRMC,120000,A,4851.000,N,00221.000,E,0.0,0.0,230424,,,A"));
         log.write(sentence("GPRMC,120001,A,4851.000,N,00221.000,E,0.0,0.0,230424,,,A"));
         log.close();
-        m_geocoder.answer = QList<Placemark>{{QStringLiteral("Paris"), std::nullopt, QStringLiteral("France"),
-                                             QStringLiteral("Europe/Paris")}};
+        OfflineGeocoder offline;
         QtLocationManager manager(log.fileName());
-        Locator locator(manager, m_geocoder, *m_store, true);
+        Locator locator(manager, offline, *m_store, true);
         manager.attach(&locator);
         QTRY_VERIFY_WITH_TIMEOUT(locator.hasLocation(), 5000);
         QCOMPARE(locator.latitude(), 48.85);
-        QCOMPARE(locator.friendlyLocationText(), QStringLiteral("Paris, France"));
+        QCOMPARE(locator.friendlyLocationText(), QStringLiteral("Paris, Île-de-France"));
         QCOMPARE(m_store->stringForKey(QStringLiteral("lunafold.timezone")), QStringLiteral("Europe/Paris"));
     }
 
