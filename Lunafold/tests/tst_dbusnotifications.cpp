@@ -3,6 +3,10 @@
 // bus (the test runs under dbus-run-session).
 #include "DBusNotificationDeliverer.h"
 #include "LocalNotificationCenter.h"
+#include "NotificationScheduler.h"
+#include "SavedData.h"
+#include "astronomy/AstroInterface.h"
+#include "common/UserDefaults.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -89,6 +93,29 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(badge.count, qint64(1), 5000);
         deliverer.setBadge(0);
         QTRY_COMPARE_WITH_TIMEOUT(badge.count, qint64(0), 5000);
+
+        // End to end on a clock we move: the default settings schedule eight notices into the
+        // centre; the first is delivered through the bus when its instant comes, the other seven
+        // survive a restart.
+        QTemporaryDir store;
+        UserDefaults defaults(store.filePath(QStringLiteral("prefs.ini")), [](const QString &) {});
+        SavedData settings(defaults);
+        Instant clock = Instant::trusted(1712836800); // 2024-04-11T12:00Z
+        const QString file = store.filePath(QStringLiteral("pending.json"));
+        service.bodies.clear();
+        {
+            LocalNotificationCenter scheduled(file, deliverer, [&clock] { return clock; });
+            QCOMPARE(NotificationScheduler::rescheduleNotifications(
+                         {&scheduled, &settings, [&clock] { return clock; }, [](const QString &) {}}),
+                     8);
+            clock = AstroInterface::getFullMoonNext(clock).plusSeconds(-85973 + 1);
+            scheduled.deliverDue();
+            QCOMPARE(service.bodies, QStringList{QStringLiteral(
+                                         "Full Moon is in less than 24 hours - counting down to the minute now.")});
+        }
+        LocalNotificationCenter restarted(file, deliverer, [&clock] { return clock; });
+        QCOMPARE(restarted.pending().size(), 7);
+        QCOMPARE(service.bodies.size(), 1);
     }
 };
 
