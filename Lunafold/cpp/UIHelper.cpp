@@ -9,6 +9,7 @@
 #include "common/Localization.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTime>
 
 #include <unicode/numberformatter.h>
@@ -143,10 +144,11 @@ QString UIHelper::calendarPhaseLabel(Instant t, const TimeZone &zone) {
 }
 
 QString UIHelper::ordinalText(const QString &s) {
+    // An optional sign and decimal digits only: toLongLong alone would also take blanks around them.
+    static const QRegularExpression integer(QStringLiteral("^[+-]?[0-9]+$"));
     bool ok = false;
-    const QString trimmed = s.startsWith(u'+') ? s.mid(1) : s;
-    const qlonglong n = trimmed.isEmpty() || trimmed.startsWith(u'+') ? 0 : trimmed.toLongLong(&ok, 10);
-    if (!ok || trimmed.contains(u' '))
+    const qlonglong n = integer.match(s).hasMatch() ? s.toLongLong(&ok, 10) : 0;
+    if (!ok)
         return localized(QT_TRANSLATE_NOOP("Lunafold", " "));
     UErrorCode status = U_ZERO_ERROR;
     icu::RuleBasedNumberFormat format(icu::URBNF_ORDINAL, icuLocale(), status);

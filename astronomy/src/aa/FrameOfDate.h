@@ -24,6 +24,16 @@ double normalizeRadians(double a);   ///< to [0, 2π)
 double wrapPiRadians(double a);      ///< to (−π, π]
 double normalizeDegrees(double a);   ///< to [0, 360)
 
+/// Weights of four-point Lagrange interpolation on equally spaced nodes at −1, 0, 1, 2, for a
+/// point @p x in [0, 1) between the middle two.
+struct LagrangeWeights {
+    double w[4];
+};
+constexpr LagrangeWeights lagrangeWeights(double x) {
+    return {{-x * (x - 1) * (x - 2) / 6, (x + 1) * (x - 1) * (x - 2) / 2, -(x + 1) * x * (x - 2) / 2,
+             (x + 1) * x * (x - 1) / 6}};
+}
+
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kDegToRad = kPi / 180.0;
 constexpr double kRadToDeg = 180.0 / kPi;

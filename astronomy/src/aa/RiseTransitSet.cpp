@@ -79,8 +79,8 @@ BodyState interpolated(Body body, double jdUt) {
     const BodyState &s0 = node(body, i - 1), &s1 = node(body, i), &s2 = node(body, i + 1),
                     &s3 = node(body, i + 2);
     // Lagrange weights for nodes at −1, 0, 1, 2.
-    const double w0 = -x * (x - 1) * (x - 2) / 6, w1 = (x + 1) * (x - 1) * (x - 2) / 2,
-                 w2 = -(x + 1) * x * (x - 2) / 2, w3 = (x + 1) * x * (x - 1) / 6;
+    const auto [w] = lagrangeWeights(x);
+    const double w0 = w[0], w1 = w[1], w2 = w[2], w3 = w[3];
     auto unwrap = [&](double ra) { return s1.ra + wrapPiRadians(ra - s1.ra); };
     BodyState r;
     r.ra = normalizeRadians(w0 * unwrap(s0.ra) + w1 * s1.ra + w2 * unwrap(s2.ra) + w3 * unwrap(s3.ra));

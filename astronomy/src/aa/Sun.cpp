@@ -57,8 +57,7 @@ const EarthNode &earthNode(long index) {
 EarthNode earthAt(double jdTt) {
     const long i = static_cast<long>(std::floor(jdTt / kNodeSpacing));
     const double x = jdTt / kNodeSpacing - static_cast<double>(i);
-    const double w[4] = {-x * (x - 1) * (x - 2) / 6, (x + 1) * (x - 1) * (x - 2) / 2, -(x + 1) * x * (x - 2) / 2,
-                         (x + 1) * x * (x - 1) / 6};
+    const auto [w] = lagrangeWeights(x);
     EarthNode out{};
     for (int n = 0; n < 4; ++n) {
         const EarthNode &e = earthNode(i - 1 + n);
