@@ -15,5 +15,6 @@ void seasonsCommand(const std::vector<std::string> &args, std::string &out);
 void nowCommand(const std::vector<std::string> &args, std::string &out);
 void calendarCommand(const std::vector<std::string> &args, std::string &out);
 void placeCommand(const std::vector<std::string> &args, std::string &out);
+void icsCommand(const std::vector<std::string> &args, std::string &out);
 
 } // namespace lunafold::cli

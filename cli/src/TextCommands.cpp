@@ -3,8 +3,10 @@
 #include "Commands.h"
 #include "Options.h"
 
+#include "CalendarExport.h"
 #include "Json.h"
 #include "Locator.h"
+#include "SavedData.h"
 #include "ReverseGeocoder.h"
 #include "ScreenTexts.h"
 #include "Translations.h"
@@ -161,6 +163,27 @@ void placeCommand(const std::vector<std::string> &args, std::string &out) {
     }
     out += "place: " + placeText.value_or("-") + "\n";
     out += "time_zone: " + place->timeZone.toStdString() + "\n";
+}
+
+void icsCommand(const std::vector<std::string> &args, std::string &out) {
+    const Options o(args, {"from", "months", "out", "locale"}, {});
+    applyLocale(o);
+    const Instant from = o.instant("from");
+    const int months = o.integer("months", 1, CalendarExport::kMaxMonths);
+    const Instant now = Instant::trusted(static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 1000.0);
+    // The alarms follow the notification settings the app has saved.
+    const SavedData &settings = SavedData::shared();
+    if (o.has("out")) {
+        const QString error = CalendarExport::writeFile(QString::fromStdString(o.required("out")), from, months,
+                                                        settings, now);
+        if (!error.isEmpty())
+            throw UsageError{error.toStdString()};
+        return;
+    }
+    const CalendarExport::Result r = CalendarExport::icsText(from, months, settings, now);
+    if (!r.error.isEmpty())
+        throw UsageError{r.error.toStdString()};
+    out = r.text.toStdString();
 }
 
 } // namespace lunafold::cli

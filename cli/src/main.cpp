@@ -24,9 +24,11 @@ constexpr const char *kUsage =
     "  now      [--at ISO] [--lat D --lon D --tz ZONE] [--locale NAME]\n"
     "  calendar --month YYYY-MM [--tz ZONE] [--locale NAME]\n"
     "  place    --lat D --lon D [--json]\n"
+    "  ics      --from ISO --months N [--out FILE] [--locale NAME]\n"
     "Instants are UTC ISO 8601 (2024-04-08T18:21:00Z); latitude and longitude in degrees,\n"
     "north and east positive; ZONE is an IANA time zone (Europe/Paris). now uses the saved\n"
-    "place (or 0, 0 in the device's zone) when none is given.\n";
+    "place (or 0, 0 in the device's zone) when none is given; ics writes the principal phases as an\n"
+    "iCalendar file with an alarm for every notice the saved notification settings ask for.\n";
 
 // Hands the command to lunafold-cli-screens in the same folder as this program.
 int execScreens(char **argv) {
@@ -68,9 +70,9 @@ int main(int argc, char **argv) {
         return runCommand(command, sunCommand, args);
     if (command == "seasons")
         return runCommand(command, seasonsCommand, args);
-    if (command == "now" || command == "calendar" || command == "place")
+    if (command == "now" || command == "calendar" || command == "place" || command == "ics")
         return execScreens(argv);
-    if (command == "ics" || command == "render") {
+    if (command == "render") {
         std::fprintf(stderr, "lunafold-cli: '%s' is not available in this version yet\n", command.c_str());
         return 2;
     }

@@ -130,7 +130,8 @@ TEST(Cli, BadInputIsRefusedWithStatusTwo) {
         {"riseset --date 2024-01-01 --lat 10 --lon 10", "--tz is required"},
         {"sun --date 2024-01-01 --lat 10 --lon 190 --tz UTC", "outside"},
         {"seasons --year 2024 --frobnicate", "unknown option"},
-        {"ics --from 2024-01-01 --months 1", "not available"},
+        {"ics --from 2024-01-01 --months 0", "outside"},
+        {"ics --from 2099-12-15T00:00:00Z --months 1", "2100-01-01"},
         {"place --lat 91 --lon 0", "outside"},
     };
     for (const auto &[args, message] : cases) {
@@ -206,4 +207,25 @@ TEST(Cli, PlaceAnswersFromTheBundledData) {
     const Outcome sea = run("place --lat -30 --lon -140 --json");
     EXPECT_EQ(sea.out, "{\"locality\":null,\"admin_area\":null,\"country\":null,\"time_zone\":\"Etc/GMT+9\","
                        "\"place_text\":null}\n");
+}
+
+TEST(Cli, IcsFollowsTheSavedNotificationSettings) {
+    const std::string dir = testing::TempDir() + "lunafold-cli-ics-" + std::to_string(getpid());
+    std::system(("mkdir -p " + dir).c_str());
+    const Outcome defaults = run("ics --from 2024-01-01T00:00:00Z --months 1", "LUNAFOLD_CONFIG_DIR=" + dir + " ");
+    ASSERT_EQ(defaults.status, 0) << defaults.err;
+    EXPECT_EQ(count(defaults.out, "BEGIN:VEVENT"), 4);
+    EXPECT_EQ(count(defaults.out, "TRIGGER;RELATED=START:-PT23H52M53S\r\n"), 2); // new and full moon only
+    {
+        std::ofstream ini(dir + "/lunafold.ini");
+        ini << "[General]\nlunafold.notifyQuarter=true\nlunafold.notify12=true\nlunafold.notifyExact=true\n";
+    }
+    const std::string file = dir + "/moon.ics";
+    const Outcome all = run("ics --from 2024-01-01T00:00:00Z --months 1 --out " + file, "LUNAFOLD_CONFIG_DIR=" + dir + " ");
+    ASSERT_EQ(all.status, 0) << all.err;
+    EXPECT_TRUE(all.out.empty());
+    const std::string written = slurp(file);
+    EXPECT_EQ(count(written, "BEGIN:VALARM"), 12);
+    EXPECT_EQ(count(written, "TRIGGER;RELATED=START:-PT6M53S\r\n"), 4);
+    std::system(("rm -rf " + dir).c_str());
 }

@@ -4,6 +4,10 @@
 <context>
     <name>Lunafold</name>
     <message>
+        <source>Moon Phases</source>
+        <translation>Mondphasen</translation>
+    </message>
+    <message>
         <source>Last Quarter</source>
         <translation>Letztes Viertel</translation>
     </message>

@@ -1,0 +1,205 @@
+// SPDX-License-Identifier: MIT
+// The calendar export, read back by libical: the phases of the span, their alarms, the texts.
+#include "CalendarExport.h"
+#include "LocalNotificationCenter.h"
+#include "NoticeTexts.h"
+#include "NotificationScheduler.h"
+#include "SavedData.h"
+#include "Translations.h"
+#include "astronomy/AstroInterface.h"
+#include "common/Localization.h"
+#include "common/UserDefaults.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <libical/ical.h>
+
+#include <memory>
+
+using namespace lunafold;
+
+namespace {
+
+struct Alarm {
+    int offsetSeconds; // negative: before the start
+    QString description;
+};
+struct Event {
+    Instant start;
+    QString summary;
+    QString uid;
+    QList<Alarm> alarms;
+};
+
+using Calendar = std::unique_ptr<icalcomponent, decltype(&icalcomponent_free)>;
+
+// Parses with libical and insists that it found nothing to complain about.
+QList<Event> parse(const QString &text) {
+    Calendar cal(icalparser_parse_string(text.toUtf8().constData()), &icalcomponent_free);
+    if (!cal)
+        qFatal("libical could not parse the calendar");
+    icalrestriction_check(cal.get());
+    if (const int errors = icalcomponent_count_errors(cal.get()))
+        qFatal("libical found %d errors:\n%s", errors, icalcomponent_as_ical_string(cal.get()));
+    QList<Event> events;
+    for (icalcomponent *ev = icalcomponent_get_first_component(cal.get(), ICAL_VEVENT_COMPONENT); ev;
+         ev = icalcomponent_get_next_component(cal.get(), ICAL_VEVENT_COMPONENT)) {
+        // Without an iTIP method libical checks no cardinalities, so the required ones are checked here.
+        if (!icalcomponent_get_first_property(ev, ICAL_DTSTAMP_PROPERTY) || !icalcomponent_get_uid(ev))
+            qFatal("an event lacks DTSTAMP or UID");
+        Event e{Instant::trusted(static_cast<double>(
+                    icaltime_as_timet_with_zone(icalcomponent_get_dtstart(ev), icaltimezone_get_utc_timezone()))),
+                QString::fromUtf8(icalcomponent_get_summary(ev)), QString::fromUtf8(icalcomponent_get_uid(ev)), {}};
+        for (icalcomponent *a = icalcomponent_get_first_component(ev, ICAL_VALARM_COMPONENT); a;
+             a = icalcomponent_get_next_component(ev, ICAL_VALARM_COMPONENT)) {
+            const icalproperty *action = icalcomponent_get_first_property(a, ICAL_ACTION_PROPERTY);
+            if (!action || icalproperty_get_action(action) != ICAL_ACTION_DISPLAY)
+                qFatal("an alarm is not a display alarm");
+            const icaltriggertype trigger = icalproperty_get_trigger(icalcomponent_get_first_property(a, ICAL_TRIGGER_PROPERTY));
+            e.alarms << Alarm{icaldurationtype_as_int(trigger.duration),
+                              QString::fromUtf8(icalproperty_get_description(
+                                  icalcomponent_get_first_property(a, ICAL_DESCRIPTION_PROPERTY)))};
+        }
+        events << e;
+    }
+    return events;
+}
+
+Instant at(const char *iso) {
+    return Instant::trusted(static_cast<double>(QDateTime::fromString(QString::fromLatin1(iso), Qt::ISODate).toSecsSinceEpoch()));
+}
+
+const Instant kStamp = at("2024-01-01T00:00:00Z");
+
+} // namespace
+
+class TestCalendarExport : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<UserDefaults> m_store;
+    std::unique_ptr<SavedData> m_settings;
+
+    void setFlags(bool full, bool fresh, bool quarter, bool twelve, bool exact) {
+        m_settings->setNotifyFull(full);
+        m_settings->setNotifyNew(fresh);
+        m_settings->setNotifyQuarter(quarter);
+        m_settings->setNotify12(twelve);
+        m_settings->setNotifyExact(exact);
+    }
+    QList<Event> exported(Instant from, int months) {
+        const auto r = CalendarExport::icsText(from, months, *m_settings, kStamp);
+        if (!r.error.isEmpty())
+            qFatal("export failed: %s", qPrintable(r.error));
+        return parse(r.text);
+    }
+
+private Q_SLOTS:
+    void init() {
+        useLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+        m_store = std::make_unique<UserDefaults>(m_dir.filePath(QStringLiteral("prefs.ini")));
+        m_settings = std::make_unique<SavedData>(*m_store);
+    }
+
+    // January 2024: last quarter on the 4th, new moon 11th 11:57, first quarter 18th, full moon 25th.
+    void phasesOfTheSpanWithDefaultAlarms() {
+        const QList<Event> events = exported(at("2024-01-01T00:00:00Z"), 1);
+        QCOMPARE(events.size(), 4);
+        const QStringList names = {QStringLiteral("Last Quarter"), QStringLiteral("New Moon"),
+                                   QStringLiteral("First Quarter"), QStringLiteral("Full Moon")};
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(events[i].summary, names[i]);
+            const Instant engine = *AstroInterface::phaseInstant(at("2024-01-01T00:00:00Z"), (3 + i) % 4, true);
+            QVERIFY(std::abs(events[i].start.unixSeconds() - engine.unixSeconds()) <= 0.5);
+        }
+        // USNO: new moon 2024-01-11 11:57 UT.
+        QVERIFY(std::abs(events[1].start.unixSeconds() - at("2024-01-11T11:57:00Z").unixSeconds()) < 60);
+        // Defaults: full and new moons get the day-ahead notice only; quarters get none.
+        QVERIFY(events[0].alarms.isEmpty() && events[2].alarms.isEmpty());
+        QCOMPARE(events[1].alarms.size(), 1);
+        QCOMPARE(events[1].alarms[0].offsetSeconds, -85973);
+        QCOMPARE(events[1].alarms[0].description, QString::fromLatin1(kNoticeTexts[0][0]));
+        QCOMPARE(events[3].alarms[0].description, QString::fromLatin1(kNoticeTexts[2][0]));
+        // Identities are stable, so a second export updates the same events.
+        QCOMPARE(exported(at("2024-01-01T00:00:00Z"), 1)[2].uid, events[2].uid);
+    }
+
+    void everyNoticeAtItsOffset() {
+        setFlags(true, true, true, true, true);
+        const QList<Event> events = exported(at("2024-03-01T00:00:00Z"), 2);
+        QVERIFY(events.size() >= 8);
+        for (const Event &e : events) {
+            QCOMPARE(e.alarms.size(), 3);
+            QCOMPARE(e.alarms[0].offsetSeconds, -85973);
+            QCOMPARE(e.alarms[1].offsetSeconds, -42773);
+            QCOMPARE(e.alarms[2].offsetSeconds, -413);
+        }
+        for (int i = 1; i < events.size(); ++i) // every phase once, in turn, about a week apart
+            QVERIFY(events[i].start.unixSeconds() - events[i - 1].start.unixSeconds() > 5.5 * 86400);
+    }
+
+    // For every combination of the flags, the alarms of the next four occurrences of each phase
+    // that still lie ahead are exactly the notices the scheduler hands to the centre.
+    void alarmsMatchTheScheduler() {
+        class Counter : public NotificationCenter {
+        public:
+            int added = 0;
+            void removeAllPendingNotificationRequests() override { added = 0; }
+            void add(const NotificationRequest &, std::function<void(const QString &)>) override { ++added; }
+            void setBadgeCount(int) override {}
+        } center;
+        const Instant now = at("2024-04-11T12:00:00Z"); // a quiet day, no phase within four days
+        for (int mask = 0; mask < 32; ++mask) {
+            setFlags(mask & 1, mask & 2, mask & 4, mask & 8, mask & 16);
+            const int scheduled =
+                NotificationScheduler::rescheduleNotifications({&center, m_settings.get(), [now] { return now; },
+                                                                [](const QString &) {}});
+            int alarms = 0;
+            int seen[4] = {};
+            for (const Event &e : exported(now, 5)) {
+                const int phase = e.summary == QLatin1String("New Moon") ? 0 : e.summary == QLatin1String("First Quarter") ? 1
+                                  : e.summary == QLatin1String("Full Moon")  ? 2
+                                                                             : 3;
+                if (seen[phase]++ >= 4)
+                    continue;
+                for (const Alarm &a : e.alarms)
+                    alarms += e.start.unixSeconds() + a.offsetSeconds > now.unixSeconds();
+            }
+            QCOMPARE(alarms, scheduled);
+        }
+    }
+
+    // German texts survive folding of their multi-byte characters.
+    void translatedTextsUnfoldIntact() {
+        useLocale(QLocale(QLocale::German, QLocale::Germany));
+        setFlags(true, true, true, true, true);
+        const QString text = CalendarExport::icsText(at("2024-01-01T00:00:00Z"), 1, *m_settings, kStamp).text;
+        for (const QString &line : text.split(QStringLiteral("\r\n")))
+            QVERIFY2(line.toUtf8().size() <= 75, qPrintable(line));
+        const QList<Event> events = parse(text);
+        QCOMPARE(events[1].summary, localized("New Moon"));
+        QCOMPARE(events[1].alarms[1].description, localized(kNoticeTexts[0][1]));
+        QVERIFY(events[1].alarms[1].description != QString::fromLatin1(kNoticeTexts[0][1]));
+    }
+
+    void badSpansAreRefusedAndWriteNothing() {
+        const QString path = m_dir.filePath(QStringLiteral("moon.ics"));
+        QVERIFY(!CalendarExport::writeFile(path, at("2024-01-01T00:00:00Z"), 0, *m_settings, kStamp).isEmpty());
+        QVERIFY(!CalendarExport::writeFile(path, at("2024-01-01T00:00:00Z"), 121, *m_settings, kStamp).isEmpty());
+        QVERIFY(!CalendarExport::writeFile(path, at("1900-12-31T00:00:00Z"), 1, *m_settings, kStamp).isEmpty());
+        QVERIFY(!CalendarExport::writeFile(path, at("2099-12-15T00:00:00Z"), 1, *m_settings, kStamp).isEmpty());
+        QVERIFY(!QFile::exists(path));
+        QVERIFY(!CalendarExport::writeFile(m_dir.filePath(QStringLiteral("no/such/dir.ics")), at("2024-01-01T00:00:00Z"),
+                                           1, *m_settings, kStamp)
+                     .isEmpty());
+        // The last month the engine covers, written and read back.
+        QCOMPARE(CalendarExport::writeFile(path, at("2099-12-01T00:00:00Z"), 1, *m_settings, kStamp), QString());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(parse(QString::fromUtf8(file.readAll())).size(), 4);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCalendarExport)
+#include "tst_calendarexport.moc"
