@@ -4,6 +4,7 @@
 #include "common/Log.h"
 #include "common/UserDefaults.h"
 
+#include <atomic>
 #include <cmath>
 
 namespace lunafold {
@@ -191,6 +192,23 @@ void Locator::setChosenLocation(double latitude, double longitude) {
     saveLocation();
     lookUpPlace(latitude, longitude);
 }
+
+void Locator::setFixedPlace(double latitude, double longitude, const TimeZone &zone) {
+    setLocation(Coordinate{latitude, longitude});
+    m_geocoder.reverseGeocode(latitude, longitude,
+                              [this](const std::optional<QList<Placemark>> &placemarks, const std::optional<QString> &) {
+                                  setText(placemarks && !placemarks->isEmpty() ? placeText(placemarks->first())
+                                                                               : QStringLiteral("-"));
+                              });
+    setZone(zone);
+}
+
+namespace {
+std::atomic<Locator *> g_shared{nullptr};
+}
+
+Locator *Locator::shared() { return g_shared; }
+void Locator::setShared(Locator *locator) { g_shared = locator; }
 
 void Locator::setLocation(std::optional<Coordinate> c) {
     const bool same = c.has_value() == m_location.has_value() &&

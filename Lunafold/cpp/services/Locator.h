@@ -58,6 +58,13 @@ public:
     Q_INVOKABLE void loadLocation();
     /// Takes a chosen point (the map): the coordinate, saved, then its place looked up.
     Q_INVOKABLE void setChosenLocation(double latitude, double longitude);
+    /// A place given from outside (screenshots, demos): its zone as given, its name looked up,
+    /// nothing saved.
+    void setFixedPlace(double latitude, double longitude, const TimeZone &zone);
+
+    /// The app's instance, once start-up has made one; nullptr before.
+    static Locator *shared();
+    static void setShared(Locator *locator);
 
     /// "Locality, Area", "Locality, Country", "Area, Country", "Country" or " ".
     static QString placeText(const Placemark &placemark);

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QObject>
+
+namespace lunafold {
+
+/// The window's calls into the platform: sounds and the store page.
+class AppBridge : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(bool interactive READ interactive CONSTANT)
+
+public:
+    /// @param interactive false for screenshots: nobody is there to answer questions
+    explicit AppBridge(bool interactive = true, QObject *parent = nullptr)
+        : QObject(parent), m_interactive(interactive) {}
+    bool interactive() const { return m_interactive; }
+
+    /// The wolf howl of the Now screen and the notification settings.
+    Q_INVOKABLE void playHowl();
+    /// The review prompt's "Rate" answer: the project's page in the browser.
+    Q_INVOKABLE void openReviewPage();
+
+private:
+    bool m_interactive;
+};
+
+} // namespace lunafold

@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: MIT
+#include "AppServices.h"
+
+#include "DBusNotificationDeliverer.h"
+#include "LocalNotificationCenter.h"
+#include "Locator.h"
+#include "NotificationAuthorizer.h"
+#include "OfflineGeocoder.h"
+#include "PermissionPrompt.h"
+#include "QtLocationManager.h"
+#include "SavedData.h"
+#include "UIHelper.h"
+#include "common/UserDefaults.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+namespace lunafold {
+
+QString AppServices::dataDirectory() {
+    if (const QByteArray dir = qgetenv("LUNAFOLD_DATA_DIR"); !dir.isEmpty())
+        return QString::fromLocal8Bit(dir);
+    return QDir::homePath() + QStringLiteral("/.local/share/lunafold");
+}
+
+AppServices::AppServices(const Options &options, QObject *parent)
+    : QObject(parent), m_prompt(std::make_unique<PermissionPrompt>()),
+      m_deliverer(std::make_unique<DBusNotificationDeliverer>()) {
+    const QString data = dataDirectory();
+    QDir().mkpath(data);
+    m_center = std::make_unique<LocalNotificationCenter>(data + QStringLiteral("/pending-notifications.json"),
+                                                         *m_deliverer);
+    NotificationCenter::setCurrent(m_center.get());
+
+    PermissionPrompt *prompt = m_prompt.get();
+    NotificationAuthorizer::Prompt ask;
+    if (options.interactive)
+        ask = [prompt] { return prompt->ask(); };
+    m_authorizer = std::make_unique<NotificationAuthorizer>(data + QStringLiteral("/notification-permission"), ask);
+
+    m_geocoder = std::make_unique<OfflineGeocoder>();
+    QString nmea = options.nmeaReplayFile;
+    if (nmea.isEmpty())
+        nmea = QtLocationManager::replayFileFromEnvironment();
+    m_manager = std::make_unique<QtLocationManager>(nmea);
+    m_locator = std::make_unique<Locator>(*m_manager, *m_geocoder, UserDefaults::standard(),
+                                          SavedData::shared().useCurrentLocation());
+    Locator::setShared(m_locator.get());
+    Locator *locator = m_locator.get();
+    UIHelper::setTimeZoneSource([locator] { return locator->timezone(); });
+
+    if (options.place)
+        m_locator->setFixedPlace(options.place->first, options.place->second,
+                                 options.placeZone.value_or(TimeZone::current()));
+    else
+        m_manager->attach(m_locator.get());
+}
+
+AppServices::~AppServices() {
+    // A permission question still open would keep its worker thread waiting for ever.
+    m_prompt->abandon();
+    Locator::setShared(nullptr);
+    NotificationCenter::setCurrent(nullptr);
+    UIHelper::setTimeZoneSource({});
+}
+
+} // namespace lunafold

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "astronomy/TimeZone.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+namespace lunafold {
+
+class DBusNotificationDeliverer;
+class LocalNotificationCenter;
+class Locator;
+class NotificationAuthorizer;
+class OfflineGeocoder;
+class PermissionPrompt;
+class QtLocationManager;
+
+/// The platform layers the running app uses, made once by the process entry and shared with
+/// the screens: location and place names, the notification centre and its permission.
+class AppServices : public QObject {
+    Q_OBJECT
+
+public:
+    struct Options {
+        QString nmeaReplayFile; ///< positions replayed from this NMEA log instead of the device
+        /// A fixed place (screenshots, demos): the location service is then not used.
+        std::optional<std::pair<double, double>> place;
+        std::optional<TimeZone> placeZone;
+        bool interactive = true; ///< false: nobody can answer the permission question
+    };
+
+    explicit AppServices(const Options &options, QObject *parent = nullptr);
+    ~AppServices() override;
+
+    Locator &locator() { return *m_locator; }
+    LocalNotificationCenter &center() { return *m_center; }
+    NotificationAuthorizer &authorizer() { return *m_authorizer; }
+    PermissionPrompt &permissionPrompt() { return *m_prompt; }
+
+    /// Where the pending notifications and the permission answer are kept.
+    static QString dataDirectory();
+
+private:
+    std::unique_ptr<PermissionPrompt> m_prompt;
+    std::unique_ptr<DBusNotificationDeliverer> m_deliverer;
+    std::unique_ptr<LocalNotificationCenter> m_center;
+    std::unique_ptr<NotificationAuthorizer> m_authorizer;
+    std::unique_ptr<OfflineGeocoder> m_geocoder;
+    std::unique_ptr<QtLocationManager> m_manager;
+    std::unique_ptr<Locator> m_locator;
+};
+
+} // namespace lunafold

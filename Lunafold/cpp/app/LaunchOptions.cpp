@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: MIT
+#include "LaunchOptions.h"
+
+#include <QDateTime>
+#include <QLocale>
+#include <QRegularExpression>
+
+#include <cmath>
+
+namespace lunafold {
+
+QString LaunchOptions::usage() {
+    return QStringLiteral(
+        "usage: lunafold [--at ISO] [--place LAT,LON,ZONE] [--nmea FILE] [--locale NAME]\n"
+        "                [--screenshot FILE.png [--tab N] [--size WxH] [--dpr S]]\n"
+        "  --at          the clock starts at this UTC instant (frozen in screenshots)\n"
+        "  --place       a fixed place, e.g. 48.8566,2.3522,Europe/Paris\n"
+        "  --nmea        replay positions from an NMEA log instead of the device\n"
+        "  --screenshot  render tab N (0 Now … 4 Settings) off-screen into FILE.png and exit\n");
+}
+
+std::optional<LaunchOptions> LaunchOptions::parse(const QStringList &args, QString *error) {
+    LaunchOptions o;
+    auto fail = [error](const QString &text) {
+        *error = text;
+        return std::nullopt;
+    };
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &name = args[i];
+        if (!name.startsWith(QLatin1String("--")))
+            return fail(QStringLiteral("unexpected argument '%1'").arg(name));
+        if (i + 1 >= args.size())
+            return fail(QStringLiteral("%1 needs a value").arg(name));
+        const QString value = args[++i];
+        if (name == QLatin1String("--screenshot")) {
+            o.screenshotFile = value;
+        } else if (name == QLatin1String("--tab")) {
+            bool ok = false;
+            o.tab = value.toInt(&ok);
+            if (!ok || o.tab < 0 || o.tab > 4)
+                return fail(QStringLiteral("--tab: expected 0 to 4, got '%1'").arg(value));
+        } else if (name == QLatin1String("--at")) {
+            const QDateTime t = QDateTime::fromString(value, Qt::ISODateWithMs);
+            if (!t.isValid() || t.timeSpec() == Qt::LocalTime)
+                return fail(QStringLiteral("--at: '%1' is not a UTC instant like 2024-04-08T18:21:00Z").arg(value));
+            const auto instant = Instant::fromUnixSeconds(static_cast<double>(t.toMSecsSinceEpoch()) / 1000.0);
+            if (!instant)
+                return fail(QStringLiteral("--at: '%1' is out of range").arg(value));
+            o.at = *instant;
+        } else if (name == QLatin1String("--place")) {
+            const QStringList parts = value.split(u',');
+            bool okLat = false, okLon = false;
+            const double lat = parts.value(0).toDouble(&okLat);
+            const double lon = parts.value(1).toDouble(&okLon);
+            if (parts.size() != 3 || !okLat || !okLon || std::abs(lat) > 90 || std::abs(lon) > 180)
+                return fail(QStringLiteral("--place: expected LAT,LON,ZONE such as 48.8566,2.3522,Europe/Paris"));
+            const auto zone = TimeZone::named(parts[2].toStdString());
+            if (!zone)
+                return fail(QStringLiteral("--place: unknown time zone '%1'").arg(parts[2]));
+            o.place = {lat, lon};
+            o.zone = *zone;
+        } else if (name == QLatin1String("--size")) {
+            const auto m = QRegularExpression(QStringLiteral("^(\\d{2,5})x(\\d{2,5})$")).match(value);
+            if (!m.hasMatch())
+                return fail(QStringLiteral("--size: expected WxH in points, such as 390x844"));
+            o.size = QSize(m.captured(1).toInt(), m.captured(2).toInt());
+        } else if (name == QLatin1String("--dpr")) {
+            bool ok = false;
+            const double dpr = value.toDouble(&ok);
+            if (!ok || !(dpr >= 0.5 && dpr <= 4))
+                return fail(QStringLiteral("--dpr: expected a scale between 0.5 and 4"));
+            o.devicePixelRatio = dpr;
+        } else if (name == QLatin1String("--locale")) {
+            if (QLocale(value).language() == QLocale::C && value != QLatin1String("C"))
+                return fail(QStringLiteral("--locale: unknown locale '%1'").arg(value));
+            o.locale = value;
+        } else if (name == QLatin1String("--nmea")) {
+            o.nmeaFile = value;
+        } else {
+            return fail(QStringLiteral("unknown option '%1'").arg(name));
+        }
+    }
+    return o;
+}
+
+} // namespace lunafold

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "astronomy/Instant.h"
+#include "astronomy/TimeZone.h"
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace lunafold {
+
+/// What the command line asks of one run of the app.
+struct LaunchOptions {
+    QString screenshotFile;                 ///< render one tab into this PNG and exit
+    int tab = 0;
+    std::optional<Instant> at;              ///< frozen (screenshots) or shifted (interactive) clock
+    std::optional<std::pair<double, double>> place;
+    std::optional<TimeZone> zone;
+    QSize size{390, 844};                   ///< window size in points
+    std::optional<double> devicePixelRatio;
+    QString locale;
+    QString nmeaFile;
+
+    /// Parses the arguments after the program name; an error text when they cannot be used.
+    static std::optional<LaunchOptions> parse(const QStringList &arguments, QString *error);
+    static QString usage();
+};
+
+} // namespace lunafold

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+#include "QmlTypes.h"
+
+#include "AppBridge.h"
+#include "AppServices.h"
+#include "Locator.h"
+#include "MainViewModel.h"
+#include "MoonImageProvider.h"
+#include "NowViewModel.h"
+#include "PermissionPrompt.h"
+#include "RiseSetViewModel.h"
+#include "SavedData.h"
+
+#include <QQmlEngine>
+
+namespace lunafold {
+
+void registerQmlTypes(AppServices *services, AppBridge *bridge) {
+    constexpr const char *uri = "Lunafold";
+    qmlRegisterType<MainViewModel>(uri, 1, 0, "MainViewModel");
+    qmlRegisterType<NowViewModel>(uri, 1, 0, "NowViewModel");
+    qmlRegisterType<RiseSetViewModel>(uri, 1, 0, "RiseSetViewModel");
+    qmlRegisterSingletonInstance<SavedData>(uri, 1, 0, "SavedData", &SavedData::shared());
+    static PermissionPrompt idlePrompt; // nobody asks without services
+    qmlRegisterSingletonInstance<PermissionPrompt>(uri, 1, 0, "PermissionPrompt",
+                                                   services ? &services->permissionPrompt() : &idlePrompt);
+    static AppBridge idleBridge;
+    qmlRegisterSingletonInstance<AppBridge>(uri, 1, 0, "App", bridge ? bridge : &idleBridge);
+}
+
+void addImageProviders(QQmlEngine &engine, MoonImageProvider::Renderer renderer) {
+    engine.addImageProvider(QStringLiteral("moon"), new MoonImageProvider(std::move(renderer)));
+}
+
+} // namespace lunafold

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: MIT
+#include "MoonImageProvider.h"
+
+namespace lunafold {
+
+MoonImageProvider::MoonImageProvider(Renderer renderer)
+    : QQuickImageProvider(QQuickImageProvider::Image), m_renderer(std::move(renderer)) {}
+
+QImage MoonImageProvider::requestImage(const QString &id, QSize *size, const QSize &requestedSize) {
+    const QStringList parts = id.split(u'/');
+    bool okTime = false, okPixels = false;
+    const double seconds = parts.value(0).toDouble(&okTime);
+    int pixels = parts.value(4).toInt(&okPixels);
+    const auto instant = Instant::fromUnixSeconds(seconds);
+    if (parts.size() != 5 || !okTime || !okPixels || !instant || pixels <= 0 || pixels > 4096)
+        return {};
+    if (requestedSize.isValid() && requestedSize.width() > 0)
+        pixels = std::min(requestedSize.width(), requestedSize.height() > 0 ? requestedSize.height() : pixels);
+    auto degrees = [](const QString &s) -> std::optional<double> {
+        bool ok = false;
+        const double v = s.toDouble(&ok);
+        return ok ? std::optional<double>(v) : std::nullopt;
+    };
+    QImage image = m_renderer(*instant, parts[1] == QLatin1String("1"), degrees(parts[2]), degrees(parts[3]), pixels,
+                              pixels);
+    if (size)
+        *size = image.size();
+    return image;
+}
+
+} // namespace lunafold

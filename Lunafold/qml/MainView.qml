@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: MIT
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import Lunafold
+import "components"
+import "screens"
+
+// The five tabs; a horizontal swipe moves to the neighbouring tab, wrapping at the ends.
+Item {
+    id: root
+    property bool wide: false
+    readonly property alias model: model
+    property alias selectedTab: model.selectedTab
+    signal reviewWanted()
+    signal shareRequested()
+    signal howlRequested()
+
+    MainViewModel { id: model }
+
+    StackLayout {
+        id: pages
+        anchors { left: parent.left; right: parent.right; top: parent.top; bottom: tabs.top }
+        currentIndex: model.selectedTab
+
+        NowView {
+            wide: root.wide
+            shown: pages.currentIndex === 0 && root.visible
+            onShareRequested: root.shareRequested()
+            onHowlRequested: root.howlRequested()
+        }
+        RiseSetView { wide: root.wide; shown: pages.currentIndex === 1 && root.visible }
+        PlaceholderView { wide: root.wide; title: qsTranslate("Lunafold", "Future and Past") }
+        PlaceholderView { wide: root.wide; title: qsTranslate("Lunafold", "Location") }
+        PlaceholderView { wide: root.wide; title: qsTranslate("Lunafold", "Settings") }
+
+        // Only the end of the drag counts; buttons and lists inside keep their own gestures.
+        DragHandler {
+            id: swipe
+            target: null
+            dragThreshold: 10
+            grabPermissions: PointerHandler.CanTakeOverFromItems | PointerHandler.ApprovesTakeOverByAnything
+            onActiveChanged: if (!active) model.dragEnded(translation.x)
+        }
+    }
+
+    TabBar {
+        id: tabs
+        anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
+        currentIndex: model.selectedTab
+        onCurrentIndexChanged: model.selectedTab = currentIndex
+        background: Rectangle { color: "#121018" }
+        Repeater {
+            model: [
+                { title: qsTranslate("Lunafold", "Now"), icon: "house" },
+                { title: qsTranslate("Lunafold", "Rise & Set"), icon: "moon" },
+                { title: qsTranslate("Lunafold", "Future"), icon: "calendar" },
+                { title: qsTranslate("Lunafold", "Location"), icon: "location" },
+                { title: qsTranslate("Lunafold", "Settings"), icon: "gear" }
+            ]
+            TabButton {
+                required property var modelData
+                text: modelData.title.replace(/&/g, "&&") // a single & would mark a mnemonic
+                background: Rectangle { color: "transparent" }
+                icon.source: "qrc:/icons/" + modelData.icon + ".svg"
+                icon.color: checked ? Theme.button : "#9a98a8"
+                display: AbstractButton.TextUnderIcon
+                font.pixelSize: Theme.caption
+                palette.buttonText: checked ? Theme.button : "#9a98a8"
+                Accessible.name: modelData.title
+            }
+        }
+    }
+
+    // Screenshots are not runs of the app: they leave the review bookkeeping alone.
+    function askForReview() { if (visible && App.interactive && model.shown()) root.reviewWanted() }
+    onVisibleChanged: askForReview()
+    Component.onCompleted: askForReview()
+}

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: MIT
+import QtQuick
+
+// The screens' gradient, optionally with the star field over it.
+Rectangle {
+    property bool stars: false
+    gradient: Gradient {
+        GradientStop { position: 0; color: Theme.gradientTop }
+        GradientStop { position: 1; color: Theme.viewBackground }
+    }
+    Image {
+        anchors.fill: parent
+        visible: parent.stars
+        source: parent.stars ? "qrc:/images/starfield.png" : ""
+        fillMode: Image.Stretch
+        opacity: 0.45
+        Accessible.ignored: true
+    }
+}

@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: MIT
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+
+// A small centred question with two answers.
+Popup {
+    id: dialog
+    property string title
+    property string message
+    property string acceptText
+    property string rejectText
+    signal answered(bool yes)
+
+    parent: Overlay.overlay
+    anchors.centerIn: parent
+    width: Math.min(320, parent ? parent.width - 40 : 320)
+    modal: true
+    closePolicy: Popup.NoAutoClose
+    padding: 20
+    background: Rectangle { color: "#2c2a3a"; radius: 14 }
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 14
+        Text {
+            text: dialog.title
+            color: "white"
+            font.bold: true
+            font.pixelSize: Theme.body
+            wrapMode: Text.Wrap
+            horizontalAlignment: Text.AlignHCenter
+            Layout.fillWidth: true
+        }
+        Text {
+            text: dialog.message
+            color: Theme.secondaryText
+            font.pixelSize: Theme.footnote
+            wrapMode: Text.Wrap
+            horizontalAlignment: Text.AlignHCenter
+            Layout.fillWidth: true
+        }
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: 10
+            Button {
+                text: dialog.rejectText
+                Layout.fillWidth: true
+                Accessible.name: text
+                onClicked: { dialog.close(); dialog.answered(false) }
+            }
+            Button {
+                text: dialog.acceptText
+                highlighted: true
+                Layout.fillWidth: true
+                Accessible.name: text
+                onClicked: { dialog.close(); dialog.answered(true) }
+            }
+        }
+    }
+}

@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: MIT
+pragma Singleton
+import QtQuick
+
+// The dark scheme's colours and the type scale, which follows the platform's font size.
+QtObject {
+    readonly property color gradientTop: Qt.rgba(0.2, 0.1, 0.42, 1)
+    readonly property color viewBackground: "#0b0a1a"
+    readonly property color button: "#8f7cf0"
+    readonly property color card: "#1c1c1e"
+    readonly property color separator: Qt.rgba(1, 1, 1, 0.12)
+    readonly property color header: Qt.rgba(1, 1, 1, 0.6)
+    readonly property color secondaryText: Qt.rgba(1, 1, 1, 0.7)
+    readonly property real base: Qt.application.font.pixelSize > 0 ? Qt.application.font.pixelSize : 14
+    readonly property real body: base * 1.2
+    readonly property real title3: base * 1.45
+    readonly property real largeTitle: base * 2.4
+    readonly property real footnote: base * 0.95
+    readonly property real subheadline: base * 1.1
+    readonly property real caption: base * 0.9
+}

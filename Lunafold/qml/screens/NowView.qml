@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: MIT
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import QtQuick.Window
+import Lunafold
+import "../components"
+
+// The moon now: countdowns, today's phase, the illuminated share, the picture and two buttons.
+Item {
+    id: view
+    property bool wide: false
+    property bool shown: true
+    signal shareRequested()
+    signal howlRequested()
+
+    NowViewModel {
+        id: model
+        active: view.shown
+        rasterPixels: Math.round(model.rasterEdge(moonArea.diameter) * Screen.devicePixelRatio)
+    }
+
+    Background { anchors.fill: parent; stars: true }
+
+    GridLayout {
+        anchors.fill: parent
+        columns: view.wide ? 2 : 1
+        columnSpacing: 0
+        rowSpacing: 0
+
+        ColumnLayout {
+            id: texts
+            Layout.margins: 20
+            Layout.maximumWidth: view.wide ? 540 : -1
+            Layout.fillWidth: !view.wide
+            Layout.alignment: Qt.AlignTop
+            spacing: 20
+            Text {
+                text: qsTranslate("Lunafold", "Moon Phase")
+                color: "white"
+                font.bold: true
+                font.pixelSize: Theme.largeTitle
+                Accessible.role: Accessible.Heading
+                Accessible.name: text
+            }
+            Section {
+                Layout.fillWidth: true
+                wide: view.wide
+                title: qsTranslate("Lunafold", "Upcoming")
+                TextRow { first: true; wide: view.wide; label: model.firstCountdown }
+                TextRow { wide: view.wide; label: model.secondCountdown }
+            }
+            Section {
+                Layout.fillWidth: true
+                wide: view.wide
+                title: qsTranslate("Lunafold", "Now")
+                TextRow { first: true; wide: view.wide; label: model.phaseSentence }
+                TextRow {
+                    wide: view.wide
+                    label: model.moonRow
+                }
+            }
+        }
+
+        Item {
+            id: moonArea
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            readonly property real diameter: model.moonDiameter(width, height, view.wide)
+
+            Image {
+                anchors.centerIn: moonImage
+                visible: model.showPointer
+                source: visible ? "qrc:/images/pointeronly.svg" : ""
+                height: 1.5 * moonArea.diameter
+                width: height
+                sourceSize.height: height
+                fillMode: Image.PreserveAspectFit
+                rotation: model.pointerRotation
+                Accessible.ignored: true
+            }
+            Image {
+                id: moonImage
+                anchors.horizontalCenter: parent.horizontalCenter
+                y: Math.max(10, (parent.height - height - buttons.height - 20) / 2)
+                width: moonArea.diameter
+                height: moonArea.diameter
+                source: model.moonImageSource
+                cache: false
+                smooth: true
+                Accessible.ignored: true
+            }
+            RowLayout {
+                id: buttons
+                anchors.top: moonImage.bottom
+                anchors.topMargin: 10
+                anchors.horizontalCenter: parent.horizontalCenter
+                spacing: 24
+                ToolButton {
+                    icon.source: "qrc:/images/wolficon.svg"
+                    icon.width: 25
+                    icon.height: 25
+                    icon.color: "white"
+                    background: Rectangle { color: "transparent" }
+                    Accessible.name: qsTranslate("Lunafold", "Wolf Howl")
+                    onClicked: view.howlRequested()
+                }
+                ToolButton {
+                    icon.source: "qrc:/icons/share.svg"
+                    icon.width: 25
+                    icon.height: 25
+                    icon.color: "grey"
+                    background: Rectangle { color: "transparent" }
+                    Accessible.name: qsTranslate("Lunafold", "Share")
+                    onClicked: view.shareRequested()
+                }
+            }
+        }
+    }
+}
