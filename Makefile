@@ -18,10 +18,16 @@ build-asan: bootstrap
 	@cmake --preset asan >/dev/null
 	@cmake --build --preset asan -j $(JOBS)
 
-# Until the window exists: the principal phases of the coming month.
+APP := build/default/Lunafold/lunafold
+
+# The window when there is a display; otherwise the Now and Rise & Set screens as text.
 run: build
-	@echo "Principal moon phases of the coming month (UTC):"
-	@$(CLI) phases --from "$$(date -u +%Y-%m-%dT%H:%M:%SZ)" --until "$$(date -u -d '+1 month' +%Y-%m-%dT%H:%M:%SZ)"
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	  $(APP); \
+	else \
+	  echo "No display found (neither DISPLAY nor WAYLAND_DISPLAY is set): showing 'lunafold-cli now' instead."; \
+	  $(CLI) now; \
+	fi
 
 test: build build-asan
 	@ctest --preset default -j $(JOBS)

@@ -7,6 +7,7 @@
 #include "LunafoldApp.h"
 #include "NotificationAuthorizer.h"
 #include "LocalNotificationCenter.h"
+#include "Locator.h"
 #include "PermissionPrompt.h"
 #include "QmlTypes.h"
 #include "Translations.h"
@@ -22,8 +23,16 @@ using namespace lunafold;
 
 namespace {
 
-// Waits for the first frames, grabs the window and quits with the outcome.
-void takeScreenshot(QQuickWindow *window, const QString &file) {
+// Waits for the place (a replayed position takes a moment) and the first frames, then grabs the
+// window and quits with the outcome.
+void takeScreenshot(QQuickWindow *window, const QString &file, const Locator &locator, bool awaitPlace) {
+    if (awaitPlace && !locator.hasLocation()) {
+        static int waited = 0;
+        if (waited++ < 100) {
+            QTimer::singleShot(100, window, [=, &locator] { takeScreenshot(window, file, locator, awaitPlace); });
+            return;
+        }
+    }
     QTimer::singleShot(600, window, [window, file] {
         const QImage image = window->grabWindow();
         if (image.isNull() || !image.save(file, "PNG")) {
@@ -109,7 +118,7 @@ int main(int argc, char **argv) {
     if (QObject *main = window->findChild<QObject *>(QStringLiteral("mainView")))
         main->setProperty("selectedTab", options->tab);
     if (screenshot)
-        takeScreenshot(window, options->screenshotFile);
+        takeScreenshot(window, options->screenshotFile, services.locator(), !options->nmeaFile.isEmpty());
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &services, [&services] {
         services.permissionPrompt().abandon();
     });

@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: MIT
+// The application process: its options, a screenshot, an NMEA replay taken into the saved place,
+// the start-up lines with the notifications scheduled into the pending file, and the in-app
+// permission question answered across threads.
+#include "PermissionPrompt.h"
+
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtConcurrent/QtConcurrentRun>
+#include <QtTest>
+
+using namespace lunafold;
+
+namespace {
+
+struct Run {
+    int status;
+    QString out, err;
+};
+
+QByteArray nmeaSentence(const QByteArray &body) {
+    char sum = 0;
+    for (const char c : body)
+        sum ^= c;
+    return "$" + body + "*" + QByteArray::number(static_cast<uchar>(sum), 16).toUpper().rightJustified(2, '0') + "\r\n";
+}
+
+} // namespace
+
+class TestApp : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    // Runs the app with its own settings and data folders; @p seconds bounds an interactive run.
+    Run run(const QStringList &args, int seconds = 30) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("LUNAFOLD_CONFIG_DIR"), m_dir.filePath(QStringLiteral("config")));
+        env.insert(QStringLiteral("LUNAFOLD_DATA_DIR"), m_dir.filePath(QStringLiteral("data")));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(LUNAFOLD_APP), args);
+        if (!p.waitForFinished(seconds * 1000)) {
+            p.terminate();
+            p.waitForFinished(5000);
+        }
+        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
+                QString::fromUtf8(p.readAllStandardError())};
+    }
+    QSettings saved() {
+        return QSettings(m_dir.filePath(QStringLiteral("config/lunafold.ini")), QSettings::IniFormat);
+    }
+
+private Q_SLOTS:
+    void badOptionsAreRefused_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("tab") << QStringList{"--screenshot", "x.png", "--tab", "5"} << "--tab";
+        QTest::newRow("place") << QStringList{"--place", "91,0,UTC"} << "--place";
+        QTest::newRow("zone") << QStringList{"--place", "10,10,Mars/Base"} << "unknown time zone";
+        QTest::newRow("instant") << QStringList{"--at", "2024-04-08 18:21"} << "--at";
+        QTest::newRow("size") << QStringList{"--size", "huge"} << "--size";
+        QTest::newRow("unknown") << QStringList{"--frobnicate", "1"} << "unknown option";
+        QTest::newRow("dangling") << QStringList{"--at"} << "needs a value";
+    }
+    void badOptionsAreRefused() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, message);
+        const Run r = run(args);
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+    }
+
+    void screenshotOfATab() {
+        const QString file = m_dir.filePath(QStringLiteral("rise.png"));
+        const Run r = run({"--screenshot", file, "--tab", "1", "--at", "2024-04-23T12:00:00Z", "--place",
+                           "48.8566,2.3522,Europe/Paris", "--size", "400x700", "--dpr", "2"});
+        QCOMPARE(r.status, 0);
+        const QImage image(file);
+        QCOMPARE(image.size(), QSize(800, 1400));
+        QVERIFY(!r.out.contains(QLatin1String("STARTUP"))); // screenshots leave notifications alone
+        QVERIFY(!saved().contains(QStringLiteral("lunafold.timezone"))); // and save no place
+        QCOMPARE(run({"--screenshot", m_dir.filePath(QStringLiteral("no/such/dir.png"))}).status, 1);
+    }
+
+    void replayedFixIsTakenSavedAndNamed() {
+        QFile log(m_dir.filePath(QStringLiteral("sydney.nmea")));
+        QVERIFY(log.open(QIODevice::WriteOnly));
+        for (int s = 0; s < 3; ++s)
+            log.write(nmeaSentence("GPRMC,12000" + QByteArray::number(s) + ",A,3352.200,S,15112.600,E,0.0,0.0,230424,,,A"));
+        log.close();
+        const Run r = run({"--screenshot", m_dir.filePath(QStringLiteral("sydney.png")), "--nmea", log.fileName()});
+        QCOMPARE(r.status, 0);
+        QVERIFY2(r.out.contains(QLatin1String("LOC")), qPrintable(r.out));
+        QSettings s = saved();
+        QCOMPARE(s.value(QStringLiteral("lunafold.timezone")).toString(), QStringLiteral("Australia/Sydney"));
+        QVERIFY(s.value(QStringLiteral("lunafold.friendlyLocationText")).toString().startsWith(QLatin1String("Sydney")));
+        QCOMPARE(s.value(QStringLiteral("lunafold.calculationLatitude")).toDouble(), -33.87);
+    }
+
+    // With the permission granted earlier, a launch schedules the defaults from the worker thread.
+    void grantedLaunchSchedulesTheDefaults() {
+        QDir().mkpath(m_dir.filePath(QStringLiteral("data")));
+        QFile decision(m_dir.filePath(QStringLiteral("data/notification-permission")));
+        QVERIFY(decision.open(QIODevice::WriteOnly));
+        decision.write("granted\n");
+        decision.close();
+        const Run r = run({"--place", "48.8566,2.3522,Europe/Paris"}, 4);
+        const QStringList lines = r.out.split(u'\n');
+        const QStringList expected = {"STARTUP1: Lunafold Begins.",
+                                      "STARTUP3: About to request notification permissions if necessary.",
+                                      "STARTUPn: Startup ends, likely traversal to first view next.",
+                                      "STARTUP5: About to Schedule Notifications.", "STARTUP6: Notifications scheduled."};
+        qsizetype at = -1;
+        for (const QString &line : expected) {
+            const qsizetype next = lines.indexOf(line, at + 1);
+            QVERIFY2(next > at, qPrintable(line + QStringLiteral(" in\n") + r.out));
+            at = next;
+        }
+        QFile pending(m_dir.filePath(QStringLiteral("data/pending-notifications.json")));
+        QVERIFY(pending.open(QIODevice::ReadOnly));
+        const qsizetype count = QJsonDocument::fromJson(pending.readAll()).array().size();
+        QVERIFY2(count == 7 || count == 8, qPrintable(QString::number(count)));
+    }
+
+    void permissionQuestionWaitsForTheWindow() {
+        PermissionPrompt prompt;
+        QSignalSpy asking(&prompt, &PermissionPrompt::askingChanged);
+        prompt.answer(true); // nobody asked: ignored
+        QFuture<std::optional<bool>> answer = QtConcurrent::run([&prompt] { return prompt.ask(); });
+        QTRY_VERIFY(prompt.asking());
+        QVERIFY(!answer.isFinished());
+        prompt.answer(false);
+        QCOMPARE(answer.result(), std::optional<bool>(false));
+        QTRY_VERIFY(!prompt.asking());
+        QTRY_COMPARE(asking.count(), 2);
+
+        answer = QtConcurrent::run([&prompt] { return prompt.ask(); });
+        QTRY_VERIFY(prompt.asking());
+        prompt.abandon(); // the app quits before an answer
+        QCOMPARE(answer.result(), std::nullopt);
+        QCOMPARE(prompt.ask(), std::nullopt);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestApp)
+#include "tst_app.moc"
