@@ -46,6 +46,7 @@ Item {
 
     TabBar {
         id: tabs
+        objectName: "tabBar"
         anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
         currentIndex: model.selectedTab
         onCurrentIndexChanged: model.selectedTab = currentIndex

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: MIT
+import QtQuick
+import QtTest
+import "qrc:/qml"
+
+// The swipe between tabs, driven through a real window with the mouse.
+Item {
+    id: root
+    width: 390
+    height: 844
+
+    MainView { id: main; anchors.fill: parent }
+
+    TestCase {
+        name: "MainView"
+        when: windowShown
+
+        function swipe(dx, dy) {
+            mouseDrag(main, 200, 400, dx, dy, Qt.LeftButton, Qt.NoModifier, 20)
+            wait(20)
+        }
+
+        function test_swipes_data() {
+            return [
+                { tag: "right 60 from Now wraps to Settings", from: 0, dx: 60, dy: 0, to: 4 },
+                { tag: "left 60 from Settings wraps to Now", from: 4, dx: -60, dy: 0, to: 0 },
+                { tag: "left 51 moves on", from: 2, dx: -51, dy: 0, to: 3 },
+                { tag: "right 51 moves back", from: 2, dx: 51, dy: 0, to: 1 },
+                { tag: "exactly 50 stays", from: 2, dx: -50, dy: 0, to: 2 },
+                { tag: "mostly vertical stays", from: 2, dx: -30, dy: 200, to: 2 },
+                { tag: "under the drag threshold stays", from: 2, dx: 8, dy: 0, to: 2 }
+            ]
+        }
+        function test_swipes(data) {
+            main.selectedTab = data.from
+            swipe(data.dx, data.dy)
+            compare(main.selectedTab, data.to)
+        }
+
+        function test_tabButtonsAndSwipesShareTheSelection() {
+            main.selectedTab = 0
+            const tabs = findChild(main, "tabBar")
+            verify(tabs)
+            tabs.setCurrentIndex(3)
+            compare(main.selectedTab, 3)
+            swipe(-70, 0)
+            compare(tabs.currentIndex, 4)
+        }
+    }
+}

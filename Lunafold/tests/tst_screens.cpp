@@ -1,0 +1,166 @@
+// SPDX-License-Identifier: MIT
+// The view-models of the tab container, the Now screen and the Rise & Set screen, on a frozen
+// clock and a fixed place, without a window.
+#include "AppClock.h"
+#include "Locator.h"
+#include "MainViewModel.h"
+#include "NowViewModel.h"
+#include "RiseSetViewModel.h"
+#include "Translations.h"
+#include "common/UserDefaults.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace lunafold;
+
+namespace {
+
+class Compass : public LocationManager {
+public:
+    bool compass = false;
+    LocationAuthorization authorizationStatus() const override { return LocationAuthorization::denied; }
+    void requestWhenInUseAuthorization() override {}
+    void startUpdatingLocation() override {}
+    void stopUpdatingLocation() override {}
+    bool headingAvailable() const override { return compass; }
+};
+
+class NoNames : public Geocoder {
+public:
+    void reverseGeocode(double, double,
+                        std::function<void(const std::optional<QList<Placemark>> &, const std::optional<QString> &)>
+                            completion) override {
+        completion(QList<Placemark>{}, std::nullopt);
+    }
+};
+
+Instant at(const char *iso) {
+    return Instant::trusted(static_cast<double>(QDateTime::fromString(QString::fromLatin1(iso), Qt::ISODate).toSecsSinceEpoch()));
+}
+
+} // namespace
+
+class TestScreens : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<UserDefaults> m_store;
+    Compass m_manager;
+    NoNames m_geocoder;
+    std::unique_ptr<Locator> m_locator;
+
+private Q_SLOTS:
+    void init() {
+        useLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+        m_store = std::make_unique<UserDefaults>(m_dir.filePath(QStringLiteral("prefs.ini")));
+        m_locator = std::make_unique<Locator>(m_manager, m_geocoder, *m_store, false);
+        m_manager.compass = false;
+        AppClock::freeze(at("2024-04-23T12:00:00Z"));
+    }
+    void cleanupTestCase() { AppClock::reset(); }
+
+    void swipesWrapAndNeedMoreThanTheThreshold() {
+        int asked = 0;
+        MainViewModel tabs([&asked] { return ++asked == 2; });
+        QCOMPARE(tabs.selectedTab(), 0);
+        tabs.dragEnded(60);
+        QCOMPARE(tabs.selectedTab(), 4);
+        tabs.dragEnded(-60);
+        QCOMPARE(tabs.selectedTab(), 0);
+        tabs.setSelectedTab(2);
+        tabs.dragEnded(50);
+        tabs.dragEnded(-50);
+        QCOMPARE(tabs.selectedTab(), 2);
+        tabs.dragEnded(-51);
+        QCOMPARE(tabs.selectedTab(), 3);
+        tabs.setSelectedTab(7); // no such tab
+        QCOMPARE(tabs.selectedTab(), 3);
+        // The review gate is asked every time the container shows, and its answer passed on.
+        QVERIFY(!tabs.shown());
+        QVERIFY(tabs.shown());
+        QCOMPARE(asked, 2);
+    }
+
+    void moonAreaSizes() {
+        QCOMPARE(NowViewModel::moonDiameter(390, 600, false), 214.5);
+        QCOMPARE(NowViewModel::rasterEdge(NowViewModel::moonDiameter(390, 600, false)), 256);
+        QCOMPARE(NowViewModel::moonDiameter(700, 900, true), 420.0);
+        QCOMPARE(NowViewModel::rasterEdge(420), 448);
+        QCOMPARE(NowViewModel::rasterEdge(NowViewModel::moonDiameter(80, 60, false)), 64);
+        QCOMPARE(NowViewModel::rasterEdge(64), 64);
+        QCOMPARE(NowViewModel::rasterEdge(64.01), 128);
+    }
+
+    void pointerTurnsWithTheOrientation() {
+        QCOMPARE(NowViewModel::pointerRotationFor(120, 30, NowViewModel::landscapeRight), 180.0);
+        QCOMPARE(NowViewModel::pointerRotationFor(120, 30, NowViewModel::portrait), 90.0);
+        QCOMPARE(NowViewModel::pointerRotationFor(120, 30, NowViewModel::landscapeLeft), 0.0);
+        QCOMPARE(NowViewModel::pointerRotationFor(120, 30, NowViewModel::portraitUpsideDown), 270.0);
+        QCOMPARE(NowViewModel::pointerRotationFor(120, 30, NowViewModel::unknown), 90.0);
+    }
+
+    // 2024-04-23 12:00 UT: full moon 23:49 UT that day; in Paris the moon is below the horizon
+    // at noon local time, in Auckland (midnight) it is up.
+    void nowTextsFollowThePlaceAndTheClock() {
+        NowViewModel now(m_locator.get());
+        QCOMPARE(now.firstCountdown(), QStringLiteral("Full Moon in 11 hours, 48 minutes."));
+        QVERIFY(now.moonRow().endsWith(QLatin1String("% of full.")));
+        QVERIFY(now.moonImageSource().contains(QLatin1String("/0/0.000000/0.000000/")));
+        QVERIFY(!now.showPointer());
+
+        QSignalSpy refreshed(&now, &NowViewModel::refreshed);
+        m_locator->setFixedPlace(48.8566, 2.3522, *TimeZone::named("Europe/Paris"));
+        QVERIFY(refreshed.count() >= 1);
+        QVERIFY(now.moonRow().endsWith(QLatin1String("% of full and is down.")));
+        QVERIFY(now.moonImageSource().contains(QLatin1String("/1/48.856600/2.352200/")));
+        m_locator->setFixedPlace(-36.85, 174.76, *TimeZone::named("Pacific/Auckland"));
+        QVERIFY(now.moonRow().endsWith(QLatin1String("% of full and is up.")));
+
+        // The clock, not the timer, decides what a refresh shows.
+        AppClock::freeze(at("2024-04-24T00:00:00Z"));
+        now.refresh();
+        QCOMPARE(now.firstCountdown(), QStringLiteral("Last Quarter in 7 days, 11 hours."));
+        QVERIFY(now.moonImageSource().startsWith(QLatin1String("image://moon/1713916800/")));
+        now.setRasterPixels(512);
+        QVERIFY(now.moonImageSource().endsWith(QLatin1String("/512")));
+        // A compass without a heading yet draws no pointer.
+        m_manager.compass = true;
+        now.refresh();
+        QVERIFY(!now.showPointer());
+    }
+
+    void timelinesRunOnlyWhileShown() {
+        NowViewModel now(m_locator.get());
+        RiseSetViewModel riseSet(m_locator.get());
+        QVERIFY(!now.active() && !riseSet.active());
+        now.setActive(true);
+        riseSet.setActive(true);
+        QSignalSpy ticks(&now, &NowViewModel::refreshed);
+        QVERIFY(ticks.wait(1500));
+        now.setActive(false);
+        riseSet.setActive(false);
+        ticks.clear();
+        QTest::qWait(1200);
+        QCOMPARE(ticks.count(), 0);
+    }
+
+    void riseSetRowsOnlyWithAPlace() {
+        RiseSetViewModel view(m_locator.get());
+        QVERIFY(!view.hasLocation());
+        QVERIFY(view.riseSetRows().isEmpty() && view.otherRows().isEmpty());
+        m_locator->setFixedPlace(48.8566, 2.3522, *TimeZone::named("Europe/Paris"));
+        QVERIFY(view.hasLocation());
+        QCOMPARE(view.riseSetRows().size(), 4);
+        QCOMPARE(view.transitRows().size(), 2);
+        QCOMPARE(view.otherRows().size(), 5);
+        // Paris, 23 April 2024: the moon sets in the morning and rises in the evening.
+        const QVariantMap first = view.riseSetRows()[0].toMap();
+        QCOMPARE(first.value(QStringLiteral("label")).toString(), QStringLiteral("Moon Set today"));
+        QCOMPARE(view.otherRows()[0].toMap().value(QStringLiteral("label")).toString(), QStringLiteral("Moon Sign"));
+    }
+};
+
+QTEST_MAIN(TestScreens)
+#include "tst_screens.moc"
