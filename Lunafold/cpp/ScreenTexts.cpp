@@ -36,10 +36,10 @@ QString fixed(double v, int decimals) { return QString::number(v, 'f', decimals)
 QString ScreenTexts::moonRow(Instant now, const std::optional<GeoPoint> &place) {
     const QString percent = fixed(AstroInterface::getMoonFraction(now) * 100.0, 4);
     if (!place)
-        return QStringLiteral("Moon is ") + percent + QStringLiteral("% of full.");
+        return localized("Moon is ") + percent + localized("% of full.");
     const double altitude = AstroInterface::getMoonAltitude(now, place->longitude, place->latitude).value_or(0.0);
-    return QStringLiteral("Moon is ") + percent +
-           (altitude <= 0.0 ? QStringLiteral("% of full and is down.") : QStringLiteral("% of full and is up."));
+    return localized("Moon is ") + percent +
+           (altitude <= 0.0 ? localized("% of full and is down.") : localized("% of full and is up."));
 }
 
 QList<TextRow> ScreenTexts::riseSetRows(Instant now, const GeoPoint &place, const TimeZone &zone) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 import QtQuick
 import QtQuick.Controls.Basic
+import QtQuick.Window
 import Lunafold
 import "components"
 
@@ -27,7 +28,10 @@ ApplicationWindow {
         wide: window.wide
         onReviewWanted: review.open()
         onHowlRequested: App.playHowl()
+        onShareRequested: App.share(Screen.devicePixelRatio)
     }
+
+    ShareSheetView { objectName: "shareSheet" }
 
     PromptDialog {
         id: permission

@@ -54,7 +54,7 @@ Item {
         Repeater {
             model: [
                 { title: qsTranslate("Lunafold", "Now"), icon: "house" },
-                { title: qsTranslate("Lunafold", "Rise & Set"), icon: "moon" },
+                { title: qsTranslate("Lunafold", "Rise & Set", "tab"), icon: "moon" },
                 { title: qsTranslate("Lunafold", "Future"), icon: "calendar" },
                 { title: qsTranslate("Lunafold", "Location"), icon: "location" },
                 { title: qsTranslate("Lunafold", "Settings"), icon: "gear" }
@@ -63,10 +63,12 @@ Item {
                 required property var modelData
                 text: modelData.title.replace(/&/g, "&&") // a single & would mark a mnemonic
                 background: Rectangle { color: "transparent" }
+                leftPadding: 2
+                rightPadding: 2
                 icon.source: "qrc:/icons/" + modelData.icon + ".svg"
                 icon.color: checked ? Theme.button : "#9a98a8"
                 display: AbstractButton.TextUnderIcon
-                font.pixelSize: Theme.caption
+                font.pixelSize: Theme.tabLabel
                 palette.buttonText: checked ? Theme.button : "#9a98a8"
                 Accessible.name: modelData.title
             }

@@ -10,15 +10,16 @@ class Setup : public QObject {
     Q_OBJECT
 
 public Q_SLOTS:
-    void applicationAvailable() { lunafold::registerQmlTypes(nullptr, nullptr); }
-    void qmlEngineAvailable(QQmlEngine *engine) {
-        lunafold::addImageProviders(*engine, [](lunafold::Instant, bool, std::optional<double>, std::optional<double>,
-                                                int w, int h) {
-            QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
-            image.fill(Qt::gray);
-            return image;
-        });
+    void applicationAvailable() {
+        lunafold::registerQmlTypes(nullptr, nullptr);
+        lunafold::MoonImageProvider::setRenderer(
+            [](lunafold::Instant, bool, std::optional<double>, std::optional<double>, int w, int h) {
+                QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+                image.fill(Qt::gray);
+                return image;
+            });
     }
+    void qmlEngineAvailable(QQmlEngine *engine) { lunafold::addImageProviders(*engine); }
 };
 
 QUICK_TEST_MAIN_WITH_SETUP(screens, Setup)

@@ -5,6 +5,7 @@
 #include "Locator.h"
 #include "MainViewModel.h"
 #include "NowViewModel.h"
+#include "RenderView.h"
 #include "RiseSetViewModel.h"
 #include "Translations.h"
 #include "common/UserDefaults.h"
@@ -159,6 +160,31 @@ private Q_SLOTS:
         const QVariantMap first = view.riseSetRows()[0].toMap();
         QCOMPARE(first.value(QStringLiteral("label")).toString(), QStringLiteral("Moon Set today"));
         QCOMPARE(view.otherRows()[0].toMap().value(QStringLiteral("label")).toString(), QStringLiteral("Moon Sign"));
+    }
+
+    // The share card is drawn for its instant, and its moon is never turned to anyone's sky.
+    void shareCard() {
+        QList<std::tuple<bool, bool, bool, int>> calls;
+        const auto moon = [&calls](Instant, bool orient, std::optional<double> lat, std::optional<double> lon, int w,
+                                   int h) {
+            calls << std::make_tuple(orient, lat.has_value(), lon.has_value(), w);
+            QImage disc(w, h, QImage::Format_ARGB32_Premultiplied);
+            disc.fill(Qt::white);
+            return disc;
+        };
+        const QImage card = RenderView::render(AppClock::now(), 2.0, moon);
+        QCOMPARE(card.size(), QSize(800, 800));
+        QCOMPARE(calls.size(), 1);
+        QCOMPARE(calls[0], std::make_tuple(false, false, false, 300));
+        QCOMPARE(card.pixelColor(400, 520), QColor(Qt::white)); // the moon, centred in its block
+        QVERIFY(RenderView::render(AppClock::now(), 0.0, moon).isNull());
+
+        const QStringList lines = RenderView::lines(AppClock::now());
+        QCOMPARE(lines.size(), 6);
+        QCOMPARE(lines[0], QStringLiteral("Lunafold App"));
+        QCOMPARE(lines[1], QStringLiteral("Full Moon in 11 hours, 48 minutes."));
+        QVERIFY(QRegularExpression(QStringLiteral("^Moon is \\d{1,3}\\.\\d{4}% of full\\.$")).match(lines[4]).hasMatch());
+        QCOMPARE(lines[5], QStringLiteral("Moon is in \u264e Libra."));
     }
 };
 

@@ -5,6 +5,8 @@
 
 namespace lunafold {
 
+class ActivityViewController;
+
 /// The window's calls into the platform: sounds and the store page.
 class AppBridge : public QObject {
     Q_OBJECT
@@ -20,6 +22,11 @@ public:
     Q_INVOKABLE void playHowl();
     /// The review prompt's "Rate" answer: the project's page in the browser.
     Q_INVOKABLE void openReviewPage();
+    /// Draws the share card for now at @p scale pixels per point and presents the share sheet;
+    /// nothing happens when no picture results.
+    Q_INVOKABLE void share(double scale);
+    /// The app's one share sheet.
+    static ActivityViewController &shareSheet();
 
 private:
     bool m_interactive;

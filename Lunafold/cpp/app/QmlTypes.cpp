@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "QmlTypes.h"
 
+#include "ActivityViewController.h"
 #include "AppBridge.h"
 #include "AppServices.h"
 #include "Locator.h"
@@ -26,10 +27,12 @@ void registerQmlTypes(AppServices *services, AppBridge *bridge) {
                                                    services ? &services->permissionPrompt() : &idlePrompt);
     static AppBridge idleBridge;
     qmlRegisterSingletonInstance<AppBridge>(uri, 1, 0, "App", bridge ? bridge : &idleBridge);
+    qmlRegisterSingletonInstance<ActivityViewController>(uri, 1, 0, "ShareSheet", &AppBridge::shareSheet());
 }
 
-void addImageProviders(QQmlEngine &engine, MoonImageProvider::Renderer renderer) {
-    engine.addImageProvider(QStringLiteral("moon"), new MoonImageProvider(std::move(renderer)));
+void addImageProviders(QQmlEngine &engine) {
+    engine.addImageProvider(QStringLiteral("moon"), new MoonImageProvider);
+    engine.addImageProvider(QStringLiteral("share"), new ShareImageProvider(AppBridge::shareSheet()));
 }
 
 } // namespace lunafold

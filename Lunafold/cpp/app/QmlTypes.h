@@ -13,7 +13,7 @@ class AppBridge;
 /// Makes the view-models and the app's shared objects known to QML under "import Lunafold".
 /// @p services may be null (tests): the screens then run without a place or notifications.
 void registerQmlTypes(AppServices *services, AppBridge *bridge);
-/// The moon picture provider, on @p engine, drawing with @p renderer.
-void addImageProviders(QQmlEngine &engine, MoonImageProvider::Renderer renderer);
+/// The moon picture and the share picture providers, on @p engine.
+void addImageProviders(QQmlEngine &engine);
 
 } // namespace lunafold

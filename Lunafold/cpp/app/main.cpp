@@ -103,11 +103,7 @@ int main(int argc, char **argv) {
 
     registerQmlTypes(&services, &bridge);
     QQmlApplicationEngine engine;
-    addImageProviders(engine, [](Instant, bool, std::optional<double>, std::optional<double>, int w, int h) {
-        QImage blank(w, h, QImage::Format_ARGB32_Premultiplied);
-        blank.fill(Qt::transparent);
-        return blank;
-    });
+    addImageProviders(engine);
     engine.load(QUrl(QStringLiteral("qrc:/qml/Main.qml")));
     if (engine.rootObjects().isEmpty()) {
         std::fputs("lunafold: the window could not be built\n", stderr);

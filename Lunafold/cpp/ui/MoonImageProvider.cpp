@@ -1,10 +1,42 @@
 // SPDX-License-Identifier: MIT
 #include "MoonImageProvider.h"
 
-namespace lunafold {
+#include "ActivityViewController.h"
 
-MoonImageProvider::MoonImageProvider(Renderer renderer)
-    : QQuickImageProvider(QQuickImageProvider::Image), m_renderer(std::move(renderer)) {}
+#include <mutex>
+
+namespace lunafold {
+namespace {
+
+std::mutex g_rendererMutex;
+MoonImageProvider::Renderer &installed() {
+    static MoonImageProvider::Renderer renderer;
+    return renderer;
+}
+
+} // namespace
+
+MoonImageProvider::Renderer MoonImageProvider::renderer() {
+    std::lock_guard lock(g_rendererMutex);
+    return installed();
+}
+
+void MoonImageProvider::setRenderer(Renderer renderer) {
+    std::lock_guard lock(g_rendererMutex);
+    installed() = std::move(renderer);
+}
+
+MoonImageProvider::MoonImageProvider() : QQuickImageProvider(QQuickImageProvider::Image) {}
+
+ShareImageProvider::ShareImageProvider(const ActivityViewController &sheet)
+    : QQuickImageProvider(QQuickImageProvider::Image), m_sheet(sheet) {}
+
+QImage ShareImageProvider::requestImage(const QString &, QSize *size, const QSize &) {
+    const QImage image = m_sheet.image();
+    if (size)
+        *size = image.size();
+    return image;
+}
 
 QImage MoonImageProvider::requestImage(const QString &id, QSize *size, const QSize &requestedSize) {
     const QStringList parts = id.split(u'/');
@@ -21,7 +53,10 @@ QImage MoonImageProvider::requestImage(const QString &id, QSize *size, const QSi
         const double v = s.toDouble(&ok);
         return ok ? std::optional<double>(v) : std::nullopt;
     };
-    QImage image = m_renderer(*instant, parts[1] == QLatin1String("1"), degrees(parts[2]), degrees(parts[3]), pixels,
+    const Renderer render = renderer();
+    if (!render)
+        return {};
+    QImage image = render(*instant, parts[1] == QLatin1String("1"), degrees(parts[2]), degrees(parts[3]), pixels,
                               pixels);
     if (size)
         *size = image.size();

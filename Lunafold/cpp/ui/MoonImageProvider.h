@@ -17,11 +17,25 @@ public:
     using Renderer = std::function<QImage(Instant, bool orientToSky, std::optional<double> latitude,
                                           std::optional<double> longitude, int width, int height)>;
 
-    explicit MoonImageProvider(Renderer renderer);
+    /// The app's moon pictures, for the screens and the share card (tests put in their own).
+    static Renderer renderer();
+    static void setRenderer(Renderer renderer);
+
+    MoonImageProvider();
+    QImage requestImage(const QString &id, QSize *size, const QSize &requestedSize) override;
+
+};
+
+class ActivityViewController;
+
+/// Serves "image://share/<id>": the picture the share sheet shows.
+class ShareImageProvider : public QQuickImageProvider {
+public:
+    explicit ShareImageProvider(const ActivityViewController &sheet);
     QImage requestImage(const QString &id, QSize *size, const QSize &requestedSize) override;
 
 private:
-    Renderer m_renderer;
+    const ActivityViewController &m_sheet;
 };
 
 } // namespace lunafold

@@ -18,4 +18,5 @@ QtObject {
     readonly property real footnote: base * 0.95
     readonly property real subheadline: base * 1.1
     readonly property real caption: base * 0.9
+    readonly property real tabLabel: base * 0.75
 }

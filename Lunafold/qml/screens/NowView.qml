@@ -97,6 +97,7 @@ Item {
                 anchors.horizontalCenter: parent.horizontalCenter
                 spacing: 24
                 ToolButton {
+                    objectName: "howlButton"
                     icon.source: "qrc:/images/wolficon.svg"
                     icon.width: 25
                     icon.height: 25
@@ -106,6 +107,7 @@ Item {
                     onClicked: view.howlRequested()
                 }
                 ToolButton {
+                    objectName: "shareButton"
                     icon.source: "qrc:/icons/share.svg"
                     icon.width: 25
                     icon.height: 25

@@ -239,5 +239,154 @@
         <source> </source>
         <translation> </translation>
     </message>
+    <message>
+        <source>% of full.</source>
+        <translation>% voll.</translation>
+    </message>
+    <message>
+        <source>A short review helps other moon watchers find the app.</source>
+        <translation>Eine kurze Bewertung hilft anderen Mondbeobachtern, die App zu finden.</translation>
+    </message>
+    <message>
+        <source>Allow</source>
+        <translation>Erlauben</translation>
+    </message>
+    <message>
+        <source>Copied.</source>
+        <translation>Kopiert.</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Don’t Allow</source>
+        <translation>Nicht erlauben</translation>
+    </message>
+    <message>
+        <source>Enjoying Lunafold?</source>
+        <translation>Gefällt dir Lunafold?</translation>
+    </message>
+    <message>
+        <source>Future</source>
+        <translation>Zukunft</translation>
+    </message>
+    <message>
+        <source>Future and Past</source>
+        <translation>Zukunft und Vergangenheit</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>Lunafold App</source>
+        <translation>Lunafold-App</translation>
+    </message>
+    <message>
+        <source>Moon Phase</source>
+        <translation>Mondphase</translation>
+    </message>
+    <message>
+        <source>Moon is </source>
+        <translation>Der Mond ist zu </translation>
+    </message>
+    <message>
+        <source>Moon is in </source>
+        <translation>Der Mond steht in </translation>
+    </message>
+    <message>
+        <source>Moon picture to share</source>
+        <translation>Mondbild zum Teilen</translation>
+    </message>
+    <message>
+        <source>Not Now</source>
+        <translation>Jetzt nicht</translation>
+    </message>
+    <message>
+        <source>Notifications may include alerts, sounds and icon badges.</source>
+        <translation>Mitteilungen können Hinweise, Töne und Kennzeichen auf dem Symbol enthalten.</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Jetzt</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Weiteres</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>Rate Lunafold</source>
+        <translation>Lunafold bewerten</translation>
+    </message>
+    <message>
+        <source>Rise &amp; Set</source>
+        <translation>Auf- &amp; Untergang</translation>
+    </message>
+    <message>
+        <source>Rise and Set</source>
+        <translation>Auf- und Untergang</translation>
+    </message>
+    <message>
+        <source>Save Image…</source>
+        <translation>Bild sichern …</translation>
+    </message>
+    <message>
+        <source>Saved.</source>
+        <translation>Gesichert.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Teilen</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved:</source>
+        <translation>Das Bild konnte nicht gesichert werden:</translation>
+    </message>
+    <message>
+        <source>There is no picture to save.</source>
+        <translation>Es gibt kein Bild zum Sichern.</translation>
+    </message>
+    <message>
+        <source>Transit</source>
+        <translation>Meridiandurchgang</translation>
+    </message>
+    <message>
+        <source>Upcoming</source>
+        <translation>Demnächst</translation>
+    </message>
+    <message>
+        <source>Wolf Howl</source>
+        <translation>Wolfsgeheul</translation>
+    </message>
+    <message>
+        <source>“Lunafold” Would Like to Send You Notifications</source>
+        <translation>„Lunafold“ möchte dir Mitteilungen senden</translation>
+    </message>
+    <message>
+        <source>% of full and is down.</source>
+        <translation>% voll und untergegangen.</translation>
+    </message>
+    <message>
+        <source>% of full and is up.</source>
+        <translation>% voll und über dem Horizont.</translation>
+    </message>
+    <message>
+        <source>Rise &amp; Set</source>
+        <comment>tab</comment>
+        <translation>Auf/Unter</translation>
+    </message>
 </context>
 </TS>

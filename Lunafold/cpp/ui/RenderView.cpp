@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: MIT
+#include "RenderView.h"
+
+#include "UIHelper.h"
+#include "astronomy/AstroInterface.h"
+#include "common/Localization.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+
+namespace lunafold {
+
+QStringList RenderView::lines(Instant now) {
+    const QString percent = QString::asprintf("%.4f", AstroInterface::getMoonFraction(now) * 100.0);
+    return {localized("Lunafold App"),
+            UIHelper::countdownText(now, true),
+            UIHelper::countdownText(now, false),
+            UIHelper::phaseText(now, true),
+            localized("Moon is ") + percent + localized("% of full."),
+            localized("Moon is in ") + UIHelper::emojiWithSign(now) + u'.'};
+}
+
+QImage RenderView::render(Instant now, double scale, const MoonImageProvider::Renderer &moon) {
+    if (!(scale > 0.0) || scale > 8.0)
+        return {};
+    QImage card(static_cast<int>(kWidth * scale), static_cast<int>(kHeight * scale), QImage::Format_ARGB32_Premultiplied);
+    card.setDevicePixelRatio(scale);
+    QPainter p(&card);
+    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+
+    QLinearGradient background(0, 0, 0, kHeight);
+    background.setColorAt(0, QColor::fromRgbF(0.2f, 0.1f, 0.42f));
+    background.setColorAt(1, QColor(0x0b, 0x0a, 0x1a)); // ViewBackgroundColor
+    p.fillRect(QRectF(0, 0, kWidth, kHeight), background);
+
+    // Six lines of 20 points, then the 280-point moon block: the card's 400 points exactly.
+    const QStringList texts = lines(now);
+    QFont font = p.font();
+    font.setPixelSize(15);
+    p.setPen(Qt::white);
+    for (int i = 0; i < texts.size(); ++i) {
+        font.setWeight(i == 0 ? QFont::Black : QFont::Normal);
+        p.setFont(font);
+        p.drawText(QRectF(8, i * 20.0, kWidth - 16, 20), Qt::AlignCenter | Qt::TextSingleLine, texts[i]);
+    }
+    const QRectF block(0, 120, kWidth, 280);
+    const QImage stars(QStringLiteral(":/images/starfield.png"));
+    if (!stars.isNull())
+        p.drawImage(block, stars);
+    const int pixels = static_cast<int>(150 * scale);
+    const QImage picture = moon(now, false, std::nullopt, std::nullopt, pixels, pixels);
+    if (!picture.isNull())
+        p.drawImage(QRectF(block.center().x() - 75, block.center().y() - 75, 150, 150), picture);
+    p.end();
+    return card;
+}
+
+} // namespace lunafold
