@@ -35,6 +35,7 @@ test: build build-asan
 
 bench: build
 	@build/default/bench/lunafold-bench --benchmark_counters_tabular=true
+	@build/default/bench/lunafold-bench-screens
 
 clean:
 	rm -rf build

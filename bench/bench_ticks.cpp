@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: MIT
+// What the screens recompute on every tick of their timelines, with the caches warm:
+// the Now screen every second (texts and its moon picture), Rise & Set every two seconds.
+#include "AppClock.h"
+#include "Locator.h"
+#include "MoonImageProvider.h"
+#include "NowViewModel.h"
+#include "RiseSetViewModel.h"
+#include "common/UserDefaults.h"
+
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+using namespace lunafold;
+
+namespace {
+
+class NoDevice : public LocationManager {
+public:
+    LocationAuthorization authorizationStatus() const override { return LocationAuthorization::denied; }
+    void requestWhenInUseAuthorization() override {}
+    void startUpdatingLocation() override {}
+    void stopUpdatingLocation() override {}
+};
+
+class NoNames : public Geocoder {
+public:
+    void reverseGeocode(double, double,
+                        std::function<void(const std::optional<QList<Placemark>> &, const std::optional<QString> &)>
+                            completion) override {
+        completion(QList<Placemark>{}, std::nullopt);
+    }
+};
+
+// A place with a zone, as the app has after start-up.
+struct Place {
+    QTemporaryDir dir;
+    UserDefaults store{dir.filePath(QStringLiteral("prefs.ini"))};
+    NoDevice manager;
+    NoNames names;
+    Locator locator{manager, names, store, false};
+    Place() { locator.setFixedPlace(48.8566, 2.3522, *TimeZone::named("Europe/Paris")); }
+};
+
+// Each tick a second later than the one before, as the timeline runs.
+void NowTick(benchmark::State &state) {
+    Place place;
+    NowViewModel now(&place.locator);
+    now.setRasterPixels(512); // a 256-point picture on a 2× phone screen
+    const auto render = MoonImageProvider::renderer();
+    double t = 1713873600.0;
+    for (auto _ : state) {
+        AppClock::freeze(Instant::trusted(t += 1.0));
+        now.refresh();
+        benchmark::DoNotOptimize(now.moonRow());
+        if (render)
+            benchmark::DoNotOptimize(render(AppClock::now(), true, 48.8566, 2.3522, 512, 512));
+    }
+    state.SetLabel(render ? "texts and picture" : "texts only");
+}
+BENCHMARK(NowTick)->Unit(benchmark::kMicrosecond);
+
+void RiseSetTick(benchmark::State &state) {
+    Place place;
+    RiseSetViewModel riseSet(&place.locator);
+    double t = 1713873600.0;
+    for (auto _ : state) {
+        AppClock::freeze(Instant::trusted(t += 2.0));
+        riseSet.refresh();
+        benchmark::DoNotOptimize(riseSet.otherRows());
+    }
+}
+BENCHMARK(RiseSetTick)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char **argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
