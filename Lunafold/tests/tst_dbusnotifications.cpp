@@ -103,6 +103,9 @@ private Q_SLOTS:
         Instant clock = Instant::trusted(1712836800); // 2024-04-11T12:00Z
         const QString file = store.filePath(QStringLiteral("pending.json"));
         service.bodies.clear();
+        // The app plays the sound itself and asks the desktop to stay silent.
+        QStringList played;
+        deliverer.setSoundPlayer([&played](const QString &sound) { played << sound; });
         {
             LocalNotificationCenter scheduled(file, deliverer, [&clock] { return clock; });
             QCOMPARE(NotificationScheduler::rescheduleNotifications(
@@ -112,6 +115,9 @@ private Q_SLOTS:
             scheduled.deliverDue();
             QCOMPARE(service.bodies, QStringList{QStringLiteral(
                                          "Full Moon is in less than 24 hours - counting down to the minute now.")});
+            QCOMPARE(played, QStringList{QStringLiteral("/usr/share/lunafold/sounds/moonalert.caf")});
+            QCOMPARE(service.lastHints.value(QStringLiteral("suppress-sound")).toBool(), true);
+            QVERIFY(!service.lastHints.contains(QStringLiteral("sound-file")));
         }
         LocalNotificationCenter restarted(file, deliverer, [&clock] { return clock; });
         QCOMPARE(restarted.pending().size(), 7);

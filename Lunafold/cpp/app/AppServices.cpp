@@ -13,6 +13,7 @@
 #include "common/UserDefaults.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace lunafold {
@@ -25,7 +26,13 @@ QString AppServices::dataDirectory() {
 
 AppServices::AppServices(const Options &options, QObject *parent)
     : QObject(parent), m_prompt(std::make_unique<PermissionPrompt>()),
-      m_deliverer(std::make_unique<DBusNotificationDeliverer>()) {
+      m_deliverer(std::make_unique<DBusNotificationDeliverer>(options.soundDirectory)) {
+    if (options.playSound) {
+        m_deliverer->setSoundPlayer([play = options.playSound](const QString &file) {
+            const QFileInfo info(file);
+            play(info.completeBaseName(), info.suffix());
+        });
+    }
     const QString data = dataDirectory();
     QDir().mkpath(data);
     m_center = std::make_unique<LocalNotificationCenter>(data + QStringLiteral("/pending-notifications.json"),

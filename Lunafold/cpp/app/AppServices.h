@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -31,6 +32,9 @@ public:
         std::optional<std::pair<double, double>> place;
         std::optional<TimeZone> placeZone;
         bool interactive = true; ///< false: nobody can answer the permission question
+        QString soundDirectory;  ///< where the notices' sounds are
+        /// Plays a delivered notice's sound (resource name and type); none: the desktop is asked to.
+        std::function<void(const QString &name, const QString &type)> playSound;
     };
 
     explicit AppServices(const Options &options, QObject *parent = nullptr);

@@ -6,12 +6,16 @@
 namespace lunafold {
 
 /// Plays the app's sound resources; a missing or unplayable sound is only logged.
+/// The files are Core Audio (CAF) files, which the media backends here cannot read, so they are
+/// decoded with libsndfile and played as PCM.
 class SoundPlayer {
 public:
-    /// Main thread only. Returns at once; playback continues in the background.
+    /// Main thread only. Returns at once; the last sound keeps playing in the background.
     static void playSound(const QString &name, const QString &type);
-    /// Where the sound resources are looked up ($LUNAFOLD_SOUNDS_DIR, else beside the program).
+    /// The resource's file: $LUNAFOLD_SOUNDS_DIR, else the sounds folder beside the program.
     static QString soundPath(const QString &name, const QString &type);
+    /// Whether a sound is playing now.
+    static bool isPlaying();
 };
 
 } // namespace lunafold

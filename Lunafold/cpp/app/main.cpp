@@ -10,6 +10,7 @@
 #include "Locator.h"
 #include "PermissionPrompt.h"
 #include "QmlTypes.h"
+#include "SoundPlayer.h"
 #include "Translations.h"
 
 #include <QGuiApplication>
@@ -89,6 +90,8 @@ int main(int argc, char **argv) {
     serviceOptions.place = options->place;
     serviceOptions.placeZone = options->zone;
     serviceOptions.interactive = !screenshot;
+    serviceOptions.soundDirectory = QCoreApplication::applicationDirPath() + QStringLiteral("/sounds");
+    serviceOptions.playSound = SoundPlayer::playSound;
     AppServices services(serviceOptions);
     AppBridge bridge(!screenshot);
 

@@ -29,8 +29,11 @@ bool DBusNotificationDeliverer::deliver(const NotificationRequest &request) {
     QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kService, QStringLiteral("Notify"));
     QVariantMap hints{{QStringLiteral("desktop-entry"), QStringLiteral("lunafold")},
                       {QStringLiteral("category"), QStringLiteral("x-lunafold.phase")}};
-    if (!m_soundDirectory.isEmpty())
-        hints.insert(QStringLiteral("sound-file"), QDir(m_soundDirectory).filePath(request.sound));
+    const QString soundFile = QDir(m_soundDirectory).filePath(request.sound);
+    if (m_play)
+        hints.insert(QStringLiteral("suppress-sound"), true);
+    else if (!m_soundDirectory.isEmpty())
+        hints.insert(QStringLiteral("sound-file"), soundFile);
     // The notices have no title of their own: the app's name stands in the summary line.
     call << QStringLiteral("Lunafold") << quint32(0) << QString() << QStringLiteral("Lunafold") << request.body
          << QStringList() << hints << qint32(-1);
@@ -40,6 +43,8 @@ bool DBusNotificationDeliverer::deliver(const NotificationRequest &request) {
         return false;
     }
     setBadge(request.badge);
+    if (m_play)
+        m_play(soundFile);
     return true;
 }
 

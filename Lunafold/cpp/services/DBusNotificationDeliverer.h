@@ -3,6 +3,8 @@
 
 #include "LocalNotificationCenter.h"
 
+#include <functional>
+
 namespace lunafold {
 
 /// Shows notifications through the desktop's org.freedesktop.Notifications service and sets the
@@ -12,12 +14,17 @@ public:
     /// @param soundDirectory where the notices' sound files are, for the "sound-file" hint
     explicit DBusNotificationDeliverer(QString soundDirectory = {});
 
+    /// The app plays each notice's sound itself with @p play (desktop notification servers
+    /// cannot read its sound files): servers are then asked to stay silent.
+    void setSoundPlayer(std::function<void(const QString &soundFile)> play) { m_play = std::move(play); }
+
     bool deliver(const NotificationRequest &request) override;
     /// The badge on the app's launcher icon (0 hides it).
     void setBadge(int count) override;
 
 private:
     QString m_soundDirectory;
+    std::function<void(const QString &)> m_play;
 };
 
 } // namespace lunafold

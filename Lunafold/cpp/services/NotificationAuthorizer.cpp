@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "NotificationAuthorizer.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -25,7 +26,13 @@ std::optional<bool> NotificationAuthorizer::decision() const {
 }
 
 void NotificationAuthorizer::requestAuthorization(Completion completion) {
-    QThreadPool::globalInstance()->start([this, completion = std::move(completion)] { answer(completion); });
+    auto work = [this, completion = std::move(completion)] { answer(completion); };
+    // The question goes out once the caller is back in the event loop, as a platform's does: the
+    // answer never overtakes the rest of start-up.
+    if (QCoreApplication *app = QCoreApplication::instance())
+        QMetaObject::invokeMethod(app, [work] { QThreadPool::globalInstance()->start(work); }, Qt::QueuedConnection);
+    else
+        QThreadPool::globalInstance()->start(work);
 }
 
 void NotificationAuthorizer::answer(const Completion &completion) {

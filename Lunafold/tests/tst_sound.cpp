@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+// The sound player: the log lines for a missing and an unreadable sound, and the howl really
+// played into a sound server (the test runs beside a PulseAudio null sink).
+#include "SoundPlayer.h"
+#include "common/Log.h"
+
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace lunafold;
+
+class TestSound : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QStringList m_log;
+
+private Q_SLOTS:
+    void initTestCase() {
+        setLogSink([this](const QString &line) { m_log << line; });
+        qputenv("LUNAFOLD_SOUNDS_DIR", m_dir.path().toLocal8Bit());
+    }
+    void init() { m_log.clear(); }
+
+    void missingSoundIsLogged() {
+        SoundPlayer::playSound(QStringLiteral("wolfhowl"), QStringLiteral("caf"));
+        QCOMPARE(m_log, QStringList{QStringLiteral("UIHEL02. Path not found for sound or similar issue")});
+        QVERIFY(!SoundPlayer::isPlaying());
+    }
+
+    void unreadableSoundIsLogged() {
+        QFile bad(m_dir.filePath(QStringLiteral("broken.caf")));
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write("caff, but not really");
+        bad.close();
+        SoundPlayer::playSound(QStringLiteral("broken"), QStringLiteral("caf"));
+        QCOMPARE(m_log.size(), 1);
+        QVERIFY2(m_log[0].startsWith(QLatin1String("UIHEL01. Error playing sound -  ")), qPrintable(m_log[0]));
+        QVERIFY(m_log[0].size() > 33); // the reason follows
+    }
+
+    void howlPlays() {
+        qputenv("LUNAFOLD_SOUNDS_DIR", LUNAFOLD_SOUNDS);
+        QVERIFY(!SoundPlayer::soundPath(QStringLiteral("wolfhowl"), QStringLiteral("caf")).isEmpty());
+        SoundPlayer::playSound(QStringLiteral("wolfhowl"), QStringLiteral("caf"));
+        QVERIFY2(m_log.isEmpty(), qPrintable(m_log.join(u'\n')));
+        QTRY_VERIFY(SoundPlayer::isPlaying());
+        SoundPlayer::playSound(QStringLiteral("moonalert"), QStringLiteral("caf")); // replaces the howl
+        QVERIFY(m_log.isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(!SoundPlayer::isPlaying(), 5000); // 1.6 s of chime, then idle
+    }
+};
+
+QTEST_MAIN(TestSound)
+#include "tst_sound.moc"
