@@ -32,7 +32,7 @@ Item {
         RiseSetView { wide: root.wide; shown: pages.currentIndex === 1 && root.visible }
         PlaceholderView { wide: root.wide; title: qsTranslate("Lunafold", "Future and Past") }
         PlaceholderView { wide: root.wide; title: qsTranslate("Lunafold", "Location") }
-        PlaceholderView { wide: root.wide; title: qsTranslate("Lunafold", "Settings") }
+        SettingsView { objectName: "settingsView"; wide: root.wide; shown: pages.currentIndex === 4 && root.visible }
 
         // Only the end of the drag counts; buttons and lists inside keep their own gestures.
         DragHandler {

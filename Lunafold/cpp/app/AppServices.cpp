@@ -44,6 +44,7 @@ AppServices::AppServices(const Options &options, QObject *parent)
     if (options.interactive)
         ask = [prompt] { return prompt->ask(); };
     m_authorizer = std::make_unique<NotificationAuthorizer>(data + QStringLiteral("/notification-permission"), ask);
+    NotificationAuthorizer::setCurrent(m_authorizer.get());
 
     m_geocoder = std::make_unique<OfflineGeocoder>();
     QString nmea = options.nmeaReplayFile;
@@ -68,6 +69,7 @@ AppServices::~AppServices() {
     m_prompt->abandon();
     Locator::setShared(nullptr);
     NotificationCenter::setCurrent(nullptr);
+    NotificationAuthorizer::setCurrent(nullptr);
     UIHelper::setTimeZoneSource({});
 }
 

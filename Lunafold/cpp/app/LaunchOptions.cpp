@@ -12,11 +12,12 @@ namespace lunafold {
 QString LaunchOptions::usage() {
     return QStringLiteral(
         "usage: lunafold [--at ISO] [--place LAT,LON,ZONE] [--nmea FILE] [--locale NAME]\n"
-        "                [--screenshot FILE.png [--tab N] [--size WxH] [--dpr S]]\n"
+        "                [--screenshot FILE.png [--tab N | --page notifications|about] [--size WxH] [--dpr S]]\n"
         "  --at          the clock starts at this UTC instant (frozen in screenshots)\n"
         "  --place       a fixed place, e.g. 48.8566,2.3522,Europe/Paris\n"
         "  --nmea        replay positions from an NMEA log instead of the device\n"
-        "  --screenshot  render tab N (0 Now … 4 Settings) off-screen into FILE.png and exit\n");
+        "  --screenshot  render tab N (0 Now … 4 Settings) off-screen into FILE.png and exit\n"
+        "  --page        open a page of the Settings tab\n");
 }
 
 std::optional<LaunchOptions> LaunchOptions::parse(const QStringList &args, QString *error) {
@@ -39,6 +40,11 @@ std::optional<LaunchOptions> LaunchOptions::parse(const QStringList &args, QStri
             o.tab = value.toInt(&ok);
             if (!ok || o.tab < 0 || o.tab > 4)
                 return fail(QStringLiteral("--tab: expected 0 to 4, got '%1'").arg(value));
+        } else if (name == QLatin1String("--page")) {
+            if (value != QLatin1String("notifications") && value != QLatin1String("about"))
+                return fail(QStringLiteral("--page: expected notifications or about, got '%1'").arg(value));
+            o.page = value;
+            o.tab = 4;
         } else if (name == QLatin1String("--at")) {
             const QDateTime t = QDateTime::fromString(value, Qt::ISODateWithMs);
             if (!t.isValid() || t.timeSpec() == Qt::LocalTime)

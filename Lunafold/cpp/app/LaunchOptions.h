@@ -16,6 +16,7 @@ namespace lunafold {
 struct LaunchOptions {
     QString screenshotFile;                 ///< render one tab into this PNG and exit
     int tab = 0;
+    QString page;                           ///< a settings page to open: "notifications" or "about"
     std::optional<Instant> at;              ///< frozen (screenshots) or shifted (interactive) clock
     std::optional<std::pair<double, double>> place;
     std::optional<TimeZone> zone;

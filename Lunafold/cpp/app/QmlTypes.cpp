@@ -2,11 +2,13 @@
 #include "QmlTypes.h"
 
 #include "ActivityViewController.h"
+#include "AboutViewModel.h"
 #include "AppBridge.h"
 #include "AppServices.h"
 #include "Locator.h"
 #include "MainViewModel.h"
 #include "MoonImageProvider.h"
+#include "NotificationsViewModel.h"
 #include "NowViewModel.h"
 #include "PermissionPrompt.h"
 #include "RiseSetViewModel.h"
@@ -21,6 +23,8 @@ void registerQmlTypes(AppServices *services, AppBridge *bridge) {
     qmlRegisterType<MainViewModel>(uri, 1, 0, "MainViewModel");
     qmlRegisterType<NowViewModel>(uri, 1, 0, "NowViewModel");
     qmlRegisterType<RiseSetViewModel>(uri, 1, 0, "RiseSetViewModel");
+    qmlRegisterType<NotificationsViewModel>(uri, 1, 0, "NotificationsViewModel");
+    qmlRegisterType<AboutViewModel>(uri, 1, 0, "AboutViewModel");
     qmlRegisterSingletonInstance<SavedData>(uri, 1, 0, "SavedData", &SavedData::shared());
     static PermissionPrompt idlePrompt; // nobody asks without services
     qmlRegisterSingletonInstance<PermissionPrompt>(uri, 1, 0, "PermissionPrompt",

@@ -116,6 +116,8 @@ int main(int argc, char **argv) {
     window->resize(options->size);
     if (QObject *main = window->findChild<QObject *>(QStringLiteral("mainView")))
         main->setProperty("selectedTab", options->tab);
+    if (QObject *settings = window->findChild<QObject *>(QStringLiteral("settingsView")); settings && !options->page.isEmpty())
+        QMetaObject::invokeMethod(settings, "openPage", Q_ARG(QVariant, options->page));
     if (screenshot)
         takeScreenshot(window, options->screenshotFile, services.locator(), !options->nmeaFile.isEmpty());
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &services, [&services] {

@@ -88,7 +88,7 @@ CalendarExport::Result CalendarExport::icsText(Instant from, int months, const S
     appendLine(out, QStringLiteral("VERSION:2.0"));
     appendLine(out, QStringLiteral("PRODID:-//Lunafold//Lunafold " LUNAFOLD_VERSION "//EN"));
     appendLine(out, QStringLiteral("CALSCALE:GREGORIAN"));
-    appendLine(out, QStringLiteral("X-WR-CALNAME:") + escaped(localized("Moon Phases")));
+    appendLine(out, QStringLiteral("X-WR-CALNAME:") + escaped(localized(QT_TRANSLATE_NOOP("Lunafold", "Moon Phases"))));
 
     // Phases come in a fixed cycle, so after the first one each next one is the following phase.
     int phase = 0;

@@ -8,10 +8,19 @@
 #include <QSaveFile>
 #include <QThreadPool>
 
+#include <atomic>
+
 namespace lunafold {
 
 NotificationAuthorizer::NotificationAuthorizer(QString decisionFile, Prompt prompt)
     : m_file(std::move(decisionFile)), m_prompt(std::move(prompt)) {}
+
+namespace {
+std::atomic<NotificationAuthorizer *> g_current{nullptr};
+}
+
+NotificationAuthorizer *NotificationAuthorizer::current() { return g_current; }
+void NotificationAuthorizer::setCurrent(NotificationAuthorizer *authorizer) { g_current = authorizer; }
 
 std::optional<bool> NotificationAuthorizer::decision() const {
     QFile in(m_file);

@@ -23,6 +23,10 @@ public:
     /// The remembered answer, if the user gave one.
     std::optional<bool> decision() const;
 
+    /// The app's authorizer, once start-up has made one; nullptr before.
+    static NotificationAuthorizer *current();
+    static void setCurrent(NotificationAuthorizer *authorizer);
+
 private:
     void answer(const Completion &completion);
 

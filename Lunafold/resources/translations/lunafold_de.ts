@@ -388,5 +388,93 @@
         <comment>tab</comment>
         <translation>Auf/Unter</translation>
     </message>
+    <message>
+        <source>A notice comes 24 hours before each event; also:</source>
+        <translation>Eine Mitteilung kommt 24 Stunden vor jedem Ereignis; außerdem:</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über Lunafold</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Calendar (*.ics)</source>
+        <translation>Kalender (*.ics)</translation>
+    </message>
+    <message>
+        <source>Contact us</source>
+        <translation>Kontakt</translation>
+    </message>
+    <message>
+        <source>Current Location</source>
+        <translation>Aktueller Ort</translation>
+    </message>
+    <message>
+        <source>Current Location on Startup</source>
+        <translation>Aktuellen Ort beim Start verwenden</translation>
+    </message>
+    <message>
+        <source>Export to calendar</source>
+        <translation>In den Kalender exportieren</translation>
+    </message>
+    <message>
+        <source>Full Moon Notifications</source>
+        <translation>Mitteilungen zum Vollmond</translation>
+    </message>
+    <message>
+        <source>Howling Notifications</source>
+        <translation>Mitteilungen mit Wolfsgeheul</translation>
+    </message>
+    <message>
+        <source>New Moon Notifications</source>
+        <translation>Mitteilungen zum Neumond</translation>
+    </message>
+    <message>
+        <source>Notification Settings</source>
+        <translation>Mitteilungen</translation>
+    </message>
+    <message>
+        <source>Notifications</source>
+        <translation>Mitteilungen</translation>
+    </message>
+    <message>
+        <source>Notify 12 hours before</source>
+        <translation>12 Stunden vorher benachrichtigen</translation>
+    </message>
+    <message>
+        <source>Notify at the Exact Moment</source>
+        <translation>Im genauen Moment benachrichtigen</translation>
+    </message>
+    <message>
+        <source>Privacy Policy</source>
+        <translation>Datenschutz</translation>
+    </message>
+    <message>
+        <source>Quarter Moon Notifications</source>
+        <translation>Mitteilungen zu den Vierteln</translation>
+    </message>
+    <message>
+        <source>Support and Information</source>
+        <translation>Hilfe und Informationen</translation>
+    </message>
+    <message>
+        <source>Terms of Use</source>
+        <translation>Nutzungsbedingungen</translation>
+    </message>
+    <message>
+        <source>The next twelve months of phases were saved with their alarms.</source>
+        <translation>Die Phasen der nächsten zwölf Monate wurden mit ihren Erinnerungen gesichert.</translation>
+    </message>
+    <message>
+        <source>Website</source>
+        <translation>Website</translation>
+    </message>
+    <message>
+        <source>Wolf Howl test</source>
+        <translation>Wolfsgeheul testen</translation>
+    </message>
 </context>
 </TS>

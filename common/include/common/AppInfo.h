@@ -13,4 +13,7 @@ inline QString appShortVersion() {
     return QStringLiteral(LUNAFOLD_VERSION);
 }
 
+/// The build number (the count of commits built from); empty when unknown.
+QString appBuildNumber();
+
 } // namespace lunafold

@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QObject>
+#include <QUrl>
+
+#include <functional>
+#include <optional>
+
+namespace lunafold {
+
+/// The About screen: the project's links, the version line, and the contact address that
+/// carries what support needs to know about this installation.
+class AboutViewModel : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QUrl supportUrl READ supportUrl CONSTANT)
+    Q_PROPERTY(QUrl websiteUrl READ websiteUrl CONSTANT)
+    Q_PROPERTY(QUrl termsUrl READ termsUrl CONSTANT)
+    Q_PROPERTY(QUrl privacyUrl READ privacyUrl CONSTANT)
+    Q_PROPERTY(QUrl contactUrl READ contactUrl NOTIFY notificationAuthStatusChanged)
+    Q_PROPERTY(QString versionLine READ versionLine CONSTANT)
+    Q_PROPERTY(QString notificationAuthStatus READ notificationAuthStatus NOTIFY notificationAuthStatusChanged)
+
+public:
+    /// Where the answers come from; tests put in their own.
+    struct Sources {
+        std::function<std::optional<bool>()> notificationDecision; ///< read off the main thread
+        std::function<QString()> locationPermission;                ///< "always", "denied", …
+        QString shortVersion;                                       ///< empty: no version line
+        QString buildNumber;
+    };
+
+    /// @param sources defaults: the app's notification permission and location service
+    explicit AboutViewModel(QObject *parent = nullptr);
+    AboutViewModel(Sources sources, QObject *parent = nullptr);
+
+    QUrl supportUrl() const { return QUrl(QStringLiteral("https://lunafold.app/support")); }
+    QUrl websiteUrl() const { return QUrl(QStringLiteral("https://lunafold.app/")); }
+    QUrl termsUrl() const { return QUrl(QStringLiteral("https://lunafold.app/terms")); }
+    QUrl privacyUrl() const { return QUrl(QStringLiteral("https://lunafold.app/privacy")); }
+    static QString contactPage() { return QStringLiteral("https://lunafold.app/contact"); }
+    /// The contact page with app, ver, os, device, loc, notif, tz and locale in its query.
+    QUrl contactUrl() const;
+    QString versionLine() const;
+    QString notificationAuthStatus() const { return m_notificationStatus; }
+
+    /// The screen opened: reads the notification permission in the background.
+    Q_INVOKABLE void opened();
+    Q_INVOKABLE void openUrl(const QUrl &url) const;
+
+Q_SIGNALS:
+    void notificationAuthStatusChanged();
+
+private:
+    Sources m_sources;
+    QString m_notificationStatus;
+};
+
+} // namespace lunafold

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "astronomy/Instant.h"
+
+#include <QObject>
+#include <QUrl>
+
+#include <functional>
+
+namespace lunafold {
+
+class SavedData;
+
+/// The notification settings screen: every change is saved at once and, for the notices,
+/// the pending notifications are rebuilt at once.
+class NotificationsViewModel : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(bool notifyHowl READ notifyHowl WRITE setNotifyHowl NOTIFY changed)
+    Q_PROPERTY(bool notify12 READ notify12 WRITE setNotify12 NOTIFY changed)
+    Q_PROPERTY(bool notifyExact READ notifyExact WRITE setNotifyExact NOTIFY changed)
+    Q_PROPERTY(bool notifyQuarter READ notifyQuarter WRITE setNotifyQuarter NOTIFY changed)
+    Q_PROPERTY(bool notifyFull READ notifyFull WRITE setNotifyFull NOTIFY changed)
+    Q_PROPERTY(bool notifyNew READ notifyNew WRITE setNotifyNew NOTIFY changed)
+    Q_PROPERTY(bool useCurrentLocation READ useCurrentLocation WRITE setUseCurrentLocation NOTIFY changed)
+    Q_PROPERTY(QString suggestedCalendarFile READ suggestedCalendarFile CONSTANT)
+
+public:
+    /// @param settings the app's settings when null; @param reschedule the scheduler by default
+    explicit NotificationsViewModel(SavedData *settings = nullptr, std::function<void()> reschedule = {},
+                                    QObject *parent = nullptr);
+
+    bool notifyHowl() const;
+    bool notify12() const;
+    bool notifyExact() const;
+    bool notifyQuarter() const;
+    bool notifyFull() const;
+    bool notifyNew() const;
+    bool useCurrentLocation() const;
+    void setNotifyHowl(bool on);
+    void setNotify12(bool on);
+    void setNotifyExact(bool on);
+    void setNotifyQuarter(bool on);
+    void setNotifyFull(bool on);
+    void setNotifyNew(bool on);
+    void setUseCurrentLocation(bool on);
+
+    /// Twelve months of phases from now, with the alarms the settings ask for, as an iCalendar
+    /// file; returns an error text, empty on success.
+    Q_INVOKABLE QString exportCalendar(const QUrl &file) const;
+    QString suggestedCalendarFile() const { return QStringLiteral("Lunafold moon phases.ics"); }
+
+Q_SIGNALS:
+    void changed();
+
+private:
+    void apply(bool on, bool (SavedData::*get)() const, void (SavedData::*set)(bool), bool reschedules);
+
+    SavedData &m_settings;
+    std::function<void()> m_reschedule;
+};
+
+} // namespace lunafold

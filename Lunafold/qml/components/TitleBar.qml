@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+
+// A pushed screen's top: a back button and the title in the large-title font.
+ColumnLayout {
+    id: bar
+    property string title
+    signal back()
+    spacing: 4
+    ToolButton {
+        objectName: "backButton"
+        icon.source: "qrc:/icons/chevron-left.svg"
+        icon.color: "white"
+        icon.width: 20
+        icon.height: 20
+        background: Rectangle { color: "transparent" }
+        Accessible.name: qsTranslate("Lunafold", "Back")
+        onClicked: bar.back()
+    }
+    Text {
+        text: bar.title
+        color: "white"
+        font.bold: true
+        font.pixelSize: Theme.largeTitle
+        Accessible.role: Accessible.Heading
+        Accessible.name: text
+    }
+}

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import Lunafold
+import "../components"
+
+// Support, contact and legal links, and the version.
+Flickable {
+    id: view
+    property bool wide: false
+    signal back()
+    contentHeight: column.implicitHeight + 40
+    boundsBehavior: Flickable.StopAtBounds
+
+    AboutViewModel { id: model; objectName: "aboutModel" }
+    Component.onCompleted: model.opened()
+
+    ColumnLayout {
+        id: column
+        x: Math.max(20, (view.width - width) / 2)
+        y: 12
+        width: Math.min(680, view.width - 40)
+        spacing: 20
+        TitleBar { title: qsTranslate("Lunafold", "About"); onBack: view.back() }
+        Group {
+            NavigationRow { showTile: false; wide: view.wide; trailingIcon: "qrc:/icons/arrow-up-right.svg"; trailingOpacity: 0.9; label: qsTranslate("Lunafold", "Support and Information"); onClicked: model.openUrl(model.supportUrl) }
+            Separator {}
+            NavigationRow { showTile: false; wide: view.wide; trailingIcon: "qrc:/icons/arrow-up-right.svg"; trailingOpacity: 0.9; label: qsTranslate("Lunafold", "Website"); onClicked: model.openUrl(model.websiteUrl) }
+            Separator {}
+            NavigationRow { objectName: "contactRow"; showTile: false; wide: view.wide; trailingIcon: "qrc:/icons/arrow-up-right.svg"; trailingOpacity: 0.9; label: qsTranslate("Lunafold", "Contact us"); onClicked: model.openUrl(model.contactUrl) }
+        }
+        Group {
+            NavigationRow { showTile: false; wide: view.wide; trailingIcon: "qrc:/icons/arrow-up-right.svg"; trailingOpacity: 0.9; label: qsTranslate("Lunafold", "Terms of Use"); onClicked: model.openUrl(model.termsUrl) }
+            Separator {}
+            NavigationRow { showTile: false; wide: view.wide; trailingIcon: "qrc:/icons/arrow-up-right.svg"; trailingOpacity: 0.9; label: qsTranslate("Lunafold", "Privacy Policy"); onClicked: model.openUrl(model.privacyUrl) }
+        }
+        Text {
+            visible: model.versionLine !== ""
+            text: model.versionLine
+            color: Theme.secondaryText
+            font.pixelSize: Theme.footnote
+            Layout.alignment: Qt.AlignHCenter
+            Accessible.name: text
+        }
+    }
+}

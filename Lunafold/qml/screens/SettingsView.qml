@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: MIT
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import "../components"
+
+// The Settings tab: a short menu leading to the notification settings and About.
+Item {
+    id: view
+    property bool wide: false
+    property bool shown: true
+
+    Background { anchors.fill: parent }
+
+    // Opens "notifications" or "about" as if its row had been tapped.
+    function openPage(name) {
+        stack.pop(null)
+        if (name === "notifications")
+            stack.push(notifications)
+        else if (name === "about")
+            stack.push(about)
+    }
+
+    StackView {
+        id: stack
+        objectName: "settingsStack"
+        anchors.fill: parent
+        initialItem: menu
+    }
+
+    Component {
+        id: menu
+        Flickable {
+            contentHeight: column.implicitHeight + 40
+            boundsBehavior: Flickable.StopAtBounds
+            ColumnLayout {
+                id: column
+                x: Math.max(20, (parent.width - width) / 2)
+                y: 20
+                width: Math.min(680, view.width - 40)
+                spacing: 20
+                Text {
+                    text: qsTranslate("Lunafold", "Settings")
+                    color: "white"
+                    font.bold: true
+                    font.pixelSize: Theme.largeTitle
+                    Accessible.role: Accessible.Heading
+                    Accessible.name: text
+                }
+                Group {
+                    NavigationRow {
+                        objectName: "notificationSettingsRow"
+                        wide: view.wide
+                        label: qsTranslate("Lunafold", "Notification Settings")
+                        icon: "qrc:/icons/bell.svg"
+                        tileColor: "#e5453a"
+                        onClicked: stack.push(notifications)
+                    }
+                    Separator { inset: 16 + (view.wide ? 36 : 32) + 12 }
+                    NavigationRow {
+                        objectName: "aboutRow"
+                        wide: view.wide
+                        label: qsTranslate("Lunafold", "About")
+                        icon: "qrc:/icons/info.svg"
+                        tileColor: "#2f6fe4"
+                        onClicked: stack.push(about)
+                    }
+                }
+            }
+        }
+    }
+
+    Component {
+        id: notifications
+        NotificationsView { wide: view.wide; onBack: stack.pop() }
+    }
+    Component {
+        id: about
+        AboutView { wide: view.wide; onBack: stack.pop() }
+    }
+}
