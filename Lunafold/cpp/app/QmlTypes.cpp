@@ -3,9 +3,13 @@
 
 #include "AppBridge.h"
 #include "AppServices.h"
+#include "CalendarViewModel.h"
+#include "FutureDetailViewModel.h"
 #include "Locator.h"
 #include "MainViewModel.h"
 #include "MoonImageProvider.h"
+#include "MoonPictures.h"
+#include "MotionPreference.h"
 #include "NowViewModel.h"
 #include "PermissionPrompt.h"
 #include "RiseSetViewModel.h"
@@ -20,6 +24,12 @@ void registerQmlTypes(AppServices *services, AppBridge *bridge) {
     qmlRegisterType<MainViewModel>(uri, 1, 0, "MainViewModel");
     qmlRegisterType<NowViewModel>(uri, 1, 0, "NowViewModel");
     qmlRegisterType<RiseSetViewModel>(uri, 1, 0, "RiseSetViewModel");
+    qmlRegisterType<CalendarViewModel>(uri, 1, 0, "CalendarViewModel");
+    qmlRegisterType<FutureDetailViewModel>(uri, 1, 0, "FutureDetailViewModel");
+    qmlRegisterSingletonInstance<MotionPreference>(uri, 1, 0, "MotionPreference",
+                                                   &MotionPreference::shared());
+    static MoonPictures pictures;
+    qmlRegisterSingletonInstance<MoonPictures>(uri, 1, 0, "MoonPictures", &pictures);
     qmlRegisterSingletonInstance<SavedData>(uri, 1, 0, "SavedData", &SavedData::shared());
     static PermissionPrompt idlePrompt; // nobody asks without services
     qmlRegisterSingletonInstance<PermissionPrompt>(uri, 1, 0, "PermissionPrompt",
