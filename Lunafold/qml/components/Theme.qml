@@ -18,4 +18,7 @@ QtObject {
     readonly property real footnote: base * 0.95
     readonly property real subheadline: base * 1.1
     readonly property real caption: base * 0.9
+    readonly property real caption2: base * 0.8
+    readonly property real headline: base * 1.2
+    readonly property real title2: base * 1.6
 }

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+// The Future tab's screens in Qt Quick: Paris, a frozen clock at 2024-04-23T12:00Z, en_US.
+#include "AppClock.h"
+#include "FixedPlace.h"
+#include "QmlTypes.h"
+#include "Translations.h"
+
+#include <QImage>
+#include <QQmlEngine>
+#include <QtQuickTest>
+
+#include <memory>
+
+using namespace lunafold;
+
+class Setup : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::FixedPlace> m_place;
+
+  public Q_SLOTS:
+    void applicationAvailable() {
+        qputenv("TZ", "UTC");
+        useLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+        AppClock::freeze(Instant::trusted(1713873600)); // 2024-04-23T12:00:00Z
+        m_place = std::make_unique<test::FixedPlace>();
+        m_place->set(48.8566, 2.3522, "Europe/Paris");
+        Locator::setShared(&m_place->locator());
+        registerQmlTypes(nullptr, nullptr);
+    }
+    void qmlEngineAvailable(QQmlEngine *engine) {
+        addImageProviders(*engine,
+                          [](Instant, bool, std::optional<double>, std::optional<double>, int w, int h) {
+                              QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+                              image.fill(Qt::gray);
+                              return image;
+                          });
+    }
+    void cleanupTestCase() {
+        Locator::setShared(nullptr);
+        m_place.reset();
+    }
+};
+
+QUICK_TEST_MAIN_WITH_SETUP(tst_futureview, Setup)
+#include "tst_futureview.moc"
