@@ -30,7 +30,7 @@ Item {
             onHowlRequested: root.howlRequested()
         }
         RiseSetView { wide: root.wide; shown: pages.currentIndex === 1 && root.visible }
-        PlaceholderView { wide: root.wide; title: qsTranslate("Lunafold", "Future and Past") }
+        FutureView { wide: root.wide; shown: pages.currentIndex === 2 && root.visible }
         PlaceholderView { wide: root.wide; title: qsTranslate("Lunafold", "Location") }
         SettingsView { objectName: "settingsView"; wide: root.wide; shown: pages.currentIndex === 4 && root.visible }
 

@@ -1,25 +1,44 @@
 // SPDX-License-Identifier: MIT
-// Qt Quick tests of the screens, with the app's QML types and without services.
+// Qt Quick tests of the screens (qml/tst_*.qml) with the app's QML types and without services:
+// Paris, a frozen clock at 2024-04-23T12:00Z, en_US, grey discs for moon pictures.
+#include "AppClock.h"
+#include "FixedPlace.h"
 #include "QmlTypes.h"
+#include "Translations.h"
 
 #include <QImage>
 #include <QQmlEngine>
 #include <QtQuickTest>
 
+#include <memory>
+
+using namespace lunafold;
+
 class Setup : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<test::FixedPlace> m_place;
+
 public Q_SLOTS:
     void applicationAvailable() {
-        lunafold::registerQmlTypes(nullptr, nullptr);
-        lunafold::MoonImageProvider::setRenderer(
-            [](lunafold::Instant, bool, std::optional<double>, std::optional<double>, int w, int h) {
-                QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
-                image.fill(Qt::gray);
-                return image;
-            });
+        qputenv("TZ", "UTC");
+        useLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+        AppClock::freeze(Instant::trusted(1713873600)); // 2024-04-23T12:00:00Z
+        m_place = std::make_unique<test::FixedPlace>();
+        m_place->set(48.8566, 2.3522, "Europe/Paris");
+        Locator::setShared(&m_place->locator());
+        registerQmlTypes(nullptr, nullptr);
+        MoonImageProvider::setRenderer([](Instant, bool, std::optional<double>, std::optional<double>, int w, int h) {
+            QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::gray);
+            return image;
+        });
     }
-    void qmlEngineAvailable(QQmlEngine *engine) { lunafold::addImageProviders(*engine); }
+    void qmlEngineAvailable(QQmlEngine *engine) { addImageProviders(*engine); }
+    void cleanupTestCase() {
+        Locator::setShared(nullptr);
+        m_place.reset();
+    }
 };
 
 QUICK_TEST_MAIN_WITH_SETUP(screens, Setup)

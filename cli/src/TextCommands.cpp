@@ -4,6 +4,7 @@
 #include "Options.h"
 
 #include "CalendarExport.h"
+#include "CalendarMath.h"
 #include "Json.h"
 #include "Locator.h"
 #include "SavedData.h"
@@ -11,10 +12,8 @@
 #include "ScreenTexts.h"
 #include "Translations.h"
 #include "UIHelper.h"
-#include "astronomy/CivilDate.h"
 #include "common/UserDefaults.h"
 
-#include <QDate>
 #include <QDateTime>
 #include <QLocale>
 
@@ -100,10 +99,10 @@ void calendarCommand(const std::vector<std::string> &args, std::string &out) {
     const TimeZone zone = o.has("tz") ? o.zone("tz") : TimeZone::current();
     const QLocale locale;
 
-    const QDate first(month->year, month->month, 1);
     const int firstWeekday = static_cast<int>(locale.firstDayOfWeek());
-    const int lead = (first.dayOfWeek() - firstWeekday + 7) % 7;
-    const int cells = (lead + first.daysInMonth() + 6) / 7 * 7;
+    const std::vector<GridDay> days = monthGridDays(month->year, month->month, firstWeekday, zone);
+    if (days.empty())
+        throw UsageError{"--month is outside the supported years"};
 
     append(out, QStringLiteral("%1 %2  (%3)")
                     .arg(locale.standaloneMonthName(month->month))
@@ -115,17 +114,13 @@ void calendarCommand(const std::vector<std::string> &args, std::string &out) {
     while (header.endsWith(u' '))
         header.chop(1);
     append(out, header);
-    const long long firstDay = daysFromCivil(month->year, month->month, 1) - lead;
     QString line;
-    for (int i = 0; i < cells; ++i) {
-        const CivilDate d = civilFromDays(firstDay + i);
-        const auto start = zone.startOfDay(d.year, d.month, d.day);
-        if (!start)
-            throw UsageError{"--month is outside the supported years"};
-        const bool inMonth = d.month == month->month;
+    for (std::size_t i = 0; i < days.size(); ++i) {
+        const GridDay &d = days[i];
         // Days of the neighbouring months fill the first and last week, in parentheses.
-        const QString day = inMonth ? QStringLiteral("%1").arg(d.day, 2) : QStringLiteral("(%1)").arg(d.day);
-        const QString label = inMonth ? UIHelper::calendarPhaseLabel(*start, zone) : QString();
+        const QString day =
+            d.inMonth ? QStringLiteral("%1").arg(d.date.day, 2) : QStringLiteral("(%1)").arg(d.date.day);
+        const QString label = d.inMonth ? UIHelper::calendarPhaseLabel(d.start, zone) : QString();
         line += QStringLiteral("%1 %2").arg(day, 4).arg(label, -5);
         if (i % 7 == 6) {
             while (line.endsWith(u' '))

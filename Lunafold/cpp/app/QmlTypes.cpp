@@ -5,10 +5,14 @@
 #include "AboutViewModel.h"
 #include "AppBridge.h"
 #include "AppServices.h"
+#include "CalendarViewModel.h"
+#include "FutureDetailViewModel.h"
 #include "Locator.h"
 #include "MainViewModel.h"
 #include "MoonImageProvider.h"
 #include "NotificationsViewModel.h"
+#include "MoonPictures.h"
+#include "MotionPreference.h"
 #include "NowViewModel.h"
 #include "PermissionPrompt.h"
 #include "RiseSetViewModel.h"
@@ -25,6 +29,12 @@ void registerQmlTypes(AppServices *services, AppBridge *bridge) {
     qmlRegisterType<RiseSetViewModel>(uri, 1, 0, "RiseSetViewModel");
     qmlRegisterType<NotificationsViewModel>(uri, 1, 0, "NotificationsViewModel");
     qmlRegisterType<AboutViewModel>(uri, 1, 0, "AboutViewModel");
+    qmlRegisterType<CalendarViewModel>(uri, 1, 0, "CalendarViewModel");
+    qmlRegisterType<FutureDetailViewModel>(uri, 1, 0, "FutureDetailViewModel");
+    qmlRegisterSingletonInstance<MotionPreference>(uri, 1, 0, "MotionPreference",
+                                                   &MotionPreference::shared());
+    static MoonPictures pictures;
+    qmlRegisterSingletonInstance<MoonPictures>(uri, 1, 0, "MoonPictures", &pictures);
     qmlRegisterSingletonInstance<SavedData>(uri, 1, 0, "SavedData", &SavedData::shared());
     static PermissionPrompt idlePrompt; // nobody asks without services
     qmlRegisterSingletonInstance<PermissionPrompt>(uri, 1, 0, "PermissionPrompt",

@@ -19,4 +19,7 @@ QtObject {
     readonly property real subheadline: base * 1.1
     readonly property real caption: base * 0.9
     readonly property real tabLabel: base * 0.75
+    readonly property real caption2: base * 0.8
+    readonly property real headline: base * 1.2
+    readonly property real title2: base * 1.6
 }

@@ -395,6 +395,20 @@
     <message>
         <source>About</source>
         <translation>Über Lunafold</translation>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Vorheriger Monat</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Nächster Monat</translation>
+    </message>
+    <message>
+        <source>Shows moon details</source>
+        <translation>Zeigt die Monddetails</translation>
     </message>
     <message>
         <source>Back</source>
@@ -475,6 +489,64 @@
     <message>
         <source>Wolf Howl test</source>
         <translation>Wolfsgeheul testen</translation>
+        <source>Moon Detail</source>
+        <translation>Monddetails</translation>
+    </message>
+    <message>
+        <source>Previous day</source>
+        <translation>Vorheriger Tag</translation>
+    </message>
+    <message>
+        <source>Next day</source>
+        <translation>Nächster Tag</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>At Midnight</source>
+        <translation>Um Mitternacht</translation>
+    </message>
+    <message>
+        <source>Moon is %@%% of full.</source>
+        <translation>Der Mond ist zu %@ %% voll.</translation>
+    </message>
+    <message>
+        <source>Moon Rise today</source>
+        <translation>Mondaufgang heute</translation>
+    </message>
+    <message>
+        <source>No Moon Rise today</source>
+        <translation>Heute kein Mondaufgang</translation>
+    </message>
+    <message>
+        <source>Moon Set today</source>
+        <translation>Monduntergang heute</translation>
+    </message>
+    <message>
+        <source>No Moon Set today</source>
+        <translation>Heute kein Monduntergang</translation>
+    </message>
+    <message>
+        <source>Moon Transit today</source>
+        <translation>Mondkulmination heute</translation>
+    </message>
+    <message>
+        <source>No Moon Transit today</source>
+        <translation>Heute keine Mondkulmination</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,169 @@
+// SPDX-License-Identifier: MIT
+#include "CalendarViewModel.h"
+
+#include "AppClock.h"
+#include "CalendarMath.h"
+#include "Locator.h"
+#include "NowViewModel.h"
+#include "ScreenPlace.h"
+#include "UIHelper.h"
+
+#include <QDate>
+#include <QLocale>
+
+#include <cmath>
+
+namespace lunafold {
+
+CalendarViewModel::CalendarViewModel(Locator *locator, QObject *parent)
+    : QAbstractListModel(parent), m_locator(locator ? locator : Locator::shared()),
+      m_selected(AppClock::now()) {
+    if (m_locator) {
+        connect(m_locator, &Locator::timezoneChanged, this, &CalendarViewModel::rebuild);
+        connect(m_locator, &Locator::currentLocationChanged, this, &CalendarViewModel::rebuild);
+    }
+    rebuild();
+}
+
+int CalendarViewModel::rowCount(const QModelIndex &parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_cells.size());
+}
+
+QVariant CalendarViewModel::data(const QModelIndex &index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const Cell &c = m_cells[static_cast<std::size_t>(index.row())];
+    switch (role) {
+    case DayTextRole:
+        return c.dayText;
+    case InMonthRole:
+        return c.inMonth;
+    case DayStartRole:
+        return toDateTime(c.start);
+    case PhaseLabelRole:
+        return c.phaseLabel;
+    case AccessibilityLabelRole:
+        return c.accessibilityLabel;
+    case MoonImageRole:
+        return c.moonImage;
+    default:
+        return {};
+    }
+}
+
+QHash<int, QByteArray> CalendarViewModel::roleNames() const {
+    return {{DayTextRole, "dayText"},
+            {InMonthRole, "inMonth"},
+            {DayStartRole, "dayStart"},
+            {PhaseLabelRole, "phaseLabel"},
+            {AccessibilityLabelRole, "accessibilityLabel"},
+            {MoonImageRole, "moonImage"}};
+}
+
+QDateTime CalendarViewModel::selectedDate() const {
+    return toDateTime(m_selected);
+}
+
+void CalendarViewModel::setSelectedDate(const QDateTime &date) {
+    if (date.isValid())
+        setSelectedInstant(toInstant(date));
+}
+
+void CalendarViewModel::setSelectedInstant(Instant t) {
+    if (t == m_selected)
+        return;
+    m_selected = t;
+    rebuildIfMonthChanged();
+    Q_EMIT selectedDateChanged();
+}
+
+void CalendarViewModel::setRegularWidth(bool regular) {
+    if (regular == m_regular)
+        return;
+    m_regular = regular;
+    rebuild();
+    Q_EMIT cellSizeChanged();
+}
+
+void CalendarViewModel::setDevicePixelRatio(double ratio) {
+    if (!(ratio > 0.0) || ratio == m_ratio)
+        return;
+    m_ratio = ratio;
+    rebuild();
+    Q_EMIT cellSizeChanged();
+}
+
+void CalendarViewModel::setActive(bool active) {
+    if (active == m_active)
+        return;
+    m_active = active;
+    if (active)
+        today();
+    Q_EMIT activeChanged();
+}
+
+void CalendarViewModel::today() {
+    setSelectedInstant(AppClock::now());
+}
+
+void CalendarViewModel::previousMonth() {
+    if (const auto t = addingMonths(m_selected, -1, ScreenPlace::of(m_locator).zone))
+        setSelectedInstant(*t);
+}
+
+void CalendarViewModel::nextMonth() {
+    if (const auto t = addingMonths(m_selected, 1, ScreenPlace::of(m_locator).zone))
+        setSelectedInstant(*t);
+}
+
+bool CalendarViewModel::selectDay(int row) {
+    if (row < 0 || row >= rowCount() || !m_cells[static_cast<std::size_t>(row)].inMonth)
+        return false;
+    setSelectedInstant(m_cells[static_cast<std::size_t>(row)].start);
+    return true;
+}
+
+void CalendarViewModel::rebuildIfMonthChanged() {
+    const ScreenPlace place = ScreenPlace::of(m_locator);
+    const LocalDateTime local = place.zone.localDateTime(m_selected);
+    if (local.year != m_year || local.month != m_month || place.zone.name() != m_zoneName)
+        rebuild();
+}
+
+void CalendarViewModel::rebuild() {
+    const ScreenPlace place = ScreenPlace::of(m_locator);
+    const LocalDateTime local = place.zone.localDateTime(m_selected);
+    const QLocale locale;
+    const int pixels = static_cast<int>(std::lround(cellPoints() * m_ratio));
+
+    beginResetModel();
+    m_year = local.year;
+    m_month = local.month;
+    m_zoneName = place.zone.name();
+    m_cells.clear();
+    const std::vector<GridDay> days =
+        monthGridDays(local.year, local.month, static_cast<int>(locale.firstDayOfWeek()), place.zone);
+    m_cells.reserve(days.size());
+    for (const GridDay &d : days) {
+        Cell c;
+        c.dayText = locale.toString(QDate(d.date.year, d.date.month, d.date.day), u"d");
+        c.inMonth = d.inMonth;
+        c.start = d.start;
+        // Neighbouring days only hold their place in the grid: nothing of theirs is shown.
+        if (d.inMonth) {
+            c.phaseLabel = UIHelper::calendarPhaseLabel(d.start, place.zone);
+            c.accessibilityLabel = UIHelper::ordinalText(c.dayText) + u' ' + c.phaseLabel;
+            c.moonImage = NowViewModel::imageSource(d.start, false, place.latitude, place.longitude, pixels);
+        }
+        m_cells.push_back(std::move(c));
+    }
+    endResetModel();
+
+    m_title = locale.toString(QDate(local.year, local.month, 1), u"MMMM, yyyy");
+    m_weekdays.clear();
+    for (std::size_t i = 0; i < 7 && i < days.size(); ++i)
+        m_weekdays << locale.dayName(isoWeekday(days[i].date), QLocale::NarrowFormat);
+    Q_EMIT monthChanged();
+}
+
+} // namespace lunafold

@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "Locator.h"
+#include "UIHelper.h"
+#include "common/UserDefaults.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace lunafold::test {
+
+/// A Locator on still platform parts, for screens under test: no fix, no place names, and a place
+/// only when one is given. The texts read the same zone as the Locator.
+class FixedPlace {
+  public:
+    FixedPlace() {
+        m_store =
+            std::make_unique<UserDefaults>(m_dir.filePath(QStringLiteral("p.ini")), [](const QString &) {});
+        m_locator = std::make_unique<Locator>(m_manager, m_geocoder, *m_store, false);
+        Locator *locator = m_locator.get();
+        UIHelper::setTimeZoneSource([locator] { return locator->timezone(); });
+    }
+    ~FixedPlace() { UIHelper::setTimeZoneSource({}); }
+
+    Locator &locator() { return *m_locator; }
+    void set(double latitude, double longitude, const char *zone) {
+        m_locator->setFixedPlace(latitude, longitude, *TimeZone::named(zone));
+    }
+
+  private:
+    struct StillManager : LocationManager {
+        LocationAuthorization authorizationStatus() const override { return LocationAuthorization::denied; }
+        void requestWhenInUseAuthorization() override {}
+        void startUpdatingLocation() override {}
+        void stopUpdatingLocation() override {}
+    };
+    struct NamelessGeocoder : Geocoder {
+        void reverseGeocode(
+            double, double,
+            std::function<void(const std::optional<QList<Placemark>> &, const std::optional<QString> &)>
+                completion) override {
+            completion(QList<Placemark>{}, std::nullopt);
+        }
+    };
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<UserDefaults> m_store;
+    StillManager m_manager;
+    NamelessGeocoder m_geocoder;
+    std::unique_ptr<Locator> m_locator;
+};
+
+} // namespace lunafold::test

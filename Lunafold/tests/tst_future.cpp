@@ -1,0 +1,413 @@
+// SPDX-License-Identifier: MIT
+// The Future tab's month grid and day detail, driven without a window on a frozen clock.
+#include "AppClock.h"
+#include "CalendarViewModel.h"
+#include "FixedPlace.h"
+#include "FutureDetailViewModel.h"
+#include "MoonPictures.h"
+#include "MotionPreference.h"
+#include "ScreenPlace.h"
+#include "Translations.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace lunafold;
+
+namespace {
+
+Instant at(const QString &iso) {
+    const QDateTime d = QDateTime::fromString(iso, Qt::ISODate);
+    Q_ASSERT(d.isValid());
+    return Instant::trusted(static_cast<double>(d.toMSecsSinceEpoch()) / 1000.0);
+}
+
+QString iso(Instant t) {
+    return QDateTime::fromSecsSinceEpoch(static_cast<qint64>(t.unixSeconds()), Qt::UTC).toString(Qt::ISODate);
+}
+
+QVariant cell(const CalendarViewModel &m, int row, CalendarViewModel::Role role) {
+    return m.data(m.index(row), role);
+}
+
+Instant dayStart(const CalendarViewModel &m, int row) {
+    return toInstant(cell(m, row, CalendarViewModel::DayStartRole).toDateTime());
+}
+
+// The row of the in-month day @p day.
+int rowOf(const CalendarViewModel &m, int day) {
+    for (int r = 0; r < m.rowCount(); ++r)
+        if (cell(m, r, CalendarViewModel::InMonthRole).toBool() &&
+            cell(m, r, CalendarViewModel::DayTextRole).toString() == QString::number(day))
+            return r;
+    return -1;
+}
+
+QString label(const QVariantList &rows, int i) {
+    return rows.value(i).toMap().value(QStringLiteral("label")).toString();
+}
+QString value(const QVariantList &rows, int i) {
+    return rows.value(i).toMap().value(QStringLiteral("value")).toString();
+}
+
+} // namespace
+
+class TestFuture : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::FixedPlace> m_place;
+
+  private Q_SLOTS:
+    void init() {
+        qputenv("TZ", "UTC"); // the device stays in UTC: every day boundary below is the place's
+        useLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+        AppClock::freeze(at(QStringLiteral("2024-04-23T12:00:00Z")));
+        m_place = std::make_unique<test::FixedPlace>();
+        m_place->set(48.8566, 2.3522, "Europe/Paris");
+    }
+    void cleanup() {
+        m_place.reset();
+        AppClock::reset();
+    }
+
+    void gridHoldsWholeWeeksOfTheLocale_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("firstCell");
+        QTest::addColumn<QString>("lastCell");
+        QTest::addColumn<int>("leading");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("weekdays");
+        const QStringList sundayFirst{"S", "M", "T", "W", "T", "F", "S"};
+        const QStringList mondayFirst{"M", "D", "M", "D", "F", "S", "S"};
+        // 1 February 2026 is a Sunday and the month has 28 days.
+        QTest::newRow("February 2026, Sunday first") << "en_US"
+                                                     << "2026-02-14T12:00:00Z" << 4 << "1"
+                                                     << "28" << 0 << "February, 2026" << sundayFirst;
+        // 1 August 2026 is a Saturday, the last weekday, and the month has 31 days.
+        QTest::newRow("August 2026, Sunday first") << "en_US"
+                                                   << "2026-08-20T12:00:00Z" << 6 << "26"
+                                                   << "5" << 6 << "August, 2026" << sundayFirst;
+        QTest::newRow("February 2026, Monday first") << "de_DE"
+                                                     << "2026-02-14T12:00:00Z" << 5 << "26"
+                                                     << "1" << 6 << "Februar, 2026" << mondayFirst;
+        // 1 April 2024 is a Monday: no leading days in Germany.
+        QTest::newRow("April 2024, Monday first") << "de_DE"
+                                                  << "2024-04-10T12:00:00Z" << 5 << "1"
+                                                  << "5" << 0 << "April, 2024" << mondayFirst;
+    }
+    void gridHoldsWholeWeeksOfTheLocale() {
+        QFETCH(QString, locale);
+        QFETCH(QString, selected);
+        QFETCH(int, rows);
+        QFETCH(QString, firstCell);
+        QFETCH(QString, lastCell);
+        QFETCH(int, leading);
+        QFETCH(QString, title);
+        QFETCH(QStringList, weekdays);
+        useLocale(QLocale(locale));
+        CalendarViewModel m(&m_place->locator());
+        m.setSelectedInstant(at(selected));
+        QCOMPARE(m.rows(), rows);
+        QCOMPARE(m.rowCount(), rows * 7);
+        QCOMPARE(cell(m, 0, CalendarViewModel::DayTextRole).toString(), firstCell);
+        QCOMPARE(cell(m, m.rowCount() - 1, CalendarViewModel::DayTextRole).toString(), lastCell);
+        QCOMPARE(m.monthTitle(), title);
+        QCOMPARE(m.weekdayHeaders(), weekdays);
+        int lead = 0;
+        while (!cell(m, lead, CalendarViewModel::InMonthRole).toBool())
+            ++lead;
+        QCOMPARE(lead, leading);
+        QCOMPARE(cell(m, lead, CalendarViewModel::DayTextRole).toString(), QStringLiteral("1"));
+        // Days of the neighbouring months show nothing of their own.
+        const int last = m.rowCount() - 1;
+        const bool trailing = !cell(m, last, CalendarViewModel::InMonthRole).toBool();
+        QCOMPARE(cell(m, last, CalendarViewModel::MoonImageRole).toString().isEmpty(), trailing);
+        QCOMPARE(cell(m, last, CalendarViewModel::AccessibilityLabelRole).toString().isEmpty(), trailing);
+    }
+
+    void daysBeginAtMidnightInThePlacesZone() {
+        // At 2024-04-30T14:00Z it is already 1 May, 02:00, in Auckland; New Zealand left summer
+        // time on 7 April 2024 (03:00 NZDT → 02:00 NZST), so that day lasted 25 hours.
+        m_place->set(-36.85, 174.76, "Pacific/Auckland");
+        CalendarViewModel m(&m_place->locator());
+        m.setSelectedInstant(at(QStringLiteral("2024-04-30T14:00:00Z")));
+        QCOMPARE(m.monthTitle(), QStringLiteral("May, 2024"));
+        m.setSelectedInstant(at(QStringLiteral("2024-04-15T00:00:00Z")));
+        QCOMPARE(iso(dayStart(m, rowOf(m, 1))), QStringLiteral("2024-03-31T11:00:00Z"));
+        QCOMPARE(iso(dayStart(m, rowOf(m, 7))), QStringLiteral("2024-04-06T11:00:00Z"));
+        QCOMPARE(iso(dayStart(m, rowOf(m, 8))), QStringLiteral("2024-04-07T12:00:00Z"));
+
+        // The place moves to UTC: the grid is rebuilt for that zone at once.
+        QSignalSpy reset(&m, &QAbstractItemModel::modelReset);
+        m_place->set(51.48, 0.0, "UTC");
+        QVERIFY(reset.count() >= 1);
+        QCOMPARE(iso(dayStart(m, rowOf(m, 8))), QStringLiteral("2024-04-08T00:00:00Z"));
+        m.setSelectedInstant(at(QStringLiteral("2024-04-30T14:00:00Z")));
+        QCOMPARE(m.monthTitle(), QStringLiteral("April, 2024"));
+    }
+
+    void phaseLabelsFallOnThePlacesDay_data() {
+        QTest::addColumn<QString>("zone");
+        QTest::addColumn<int>("day");
+        QTest::addColumn<QString>("phase");
+        QTest::addColumn<QString>("spoken");
+        // USNO, Phases of the Moon 2024 (UT): last quarter Apr 2 03:15, new Apr 8 18:21, first
+        // quarter Apr 15 19:13, full Apr 23 23:49 — 01:49 on the 24th in Paris, 19:49 on the 23rd
+        // in New York.
+        QTest::newRow("Paris full") << "Europe/Paris" << 24 << "Full"
+                                    << "24th Full";
+        QTest::newRow("Paris eve of full") << "Europe/Paris" << 23 << ""
+                                           << "23rd ";
+        QTest::newRow("Paris last quarter") << "Europe/Paris" << 2 << "Last"
+                                            << "2nd Last";
+        QTest::newRow("Paris new") << "Europe/Paris" << 8 << "New"
+                                   << "8th New";
+        QTest::newRow("Paris first quarter") << "Europe/Paris" << 15 << "First"
+                                             << "15th First";
+        QTest::newRow("New York full") << "America/New_York" << 23 << "Full"
+                                       << "23rd Full";
+        QTest::newRow("New York last quarter") << "America/New_York" << 1 << "Last"
+                                               << "1st Last";
+        QTest::newRow("New York day after full") << "America/New_York" << 24 << ""
+                                                 << "24th ";
+    }
+    void phaseLabelsFallOnThePlacesDay() {
+        QFETCH(QString, zone);
+        QFETCH(int, day);
+        QFETCH(QString, phase);
+        QFETCH(QString, spoken);
+        m_place->set(45.0, 0.0, zone.toLatin1().constData());
+        CalendarViewModel m(&m_place->locator());
+        const int row = rowOf(m, day);
+        QVERIFY(row >= 0);
+        QCOMPARE(cell(m, row, CalendarViewModel::PhaseLabelRole).toString(), phase);
+        QCOMPARE(cell(m, row, CalendarViewModel::AccessibilityLabelRole).toString(), spoken);
+    }
+
+    void picturesForEveryDayOfTheMonth() {
+        CalendarViewModel m(&m_place->locator());
+        m.setDevicePixelRatio(2.0);
+        const int row = rowOf(m, 23);
+        const QString start = QString::number(static_cast<qint64>(dayStart(m, row).unixSeconds()));
+        QCOMPARE(start, QStringLiteral("1713823200")); // 2024-04-23T00:00+02:00
+        QCOMPARE(cell(m, row, CalendarViewModel::MoonImageRole).toString(),
+                 "image://moon/" + start + "/0/48.856600/2.352200/70");
+        QSignalSpy size(&m, &CalendarViewModel::cellSizeChanged);
+        m.setRegularWidth(true);
+        QCOMPARE(size.count(), 1);
+        QCOMPARE(m.cellPoints(), 56);
+        QVERIFY(cell(m, row, CalendarViewModel::MoonImageRole).toString().endsWith(u"/112"));
+
+        // Without a coordinate the pictures are drawn for 0°, 0°.
+        test::FixedPlace nowhere;
+        CalendarViewModel unplaced(&nowhere.locator());
+        QVERIFY(cell(unplaced, rowOf(unplaced, 23), CalendarViewModel::MoonImageRole)
+                    .toString()
+                    .contains(u"/0/0.000000/0.000000/35"));
+    }
+
+    void monthNavigationAndTaps() {
+        CalendarViewModel m(&m_place->locator());
+        m.setSelectedInstant(at(QStringLiteral("2024-01-31T11:00:00Z"))); // 12:00 in Paris
+        m.nextMonth();
+        QCOMPARE(iso(m.selectedInstant()), QStringLiteral("2024-02-29T11:00:00Z")); // the day is clamped
+        QCOMPARE(m.monthTitle(), QStringLiteral("February, 2024"));
+        m.previousMonth();
+        m.previousMonth();
+        QCOMPARE(iso(m.selectedInstant()), QStringLiteral("2023-12-29T11:00:00Z"));
+        m.today();
+        QCOMPARE(m.selectedInstant(), AppClock::now());
+
+        // A tap on a neighbouring month's day changes nothing; a day of the month is chosen at its start.
+        const Instant before = m.selectedInstant();
+        QSignalSpy changed(&m, &CalendarViewModel::selectedDateChanged);
+        QVERIFY(!m.selectDay(0));                // 31 March
+        QVERIFY(!m.selectDay(m.rowCount() - 1)); // 4 May
+        QCOMPARE(changed.count(), 0);
+        QCOMPARE(m.selectedInstant(), before);
+        QVERIFY(m.selectDay(rowOf(m, 30)));
+        QCOMPARE(iso(m.selectedInstant()), QStringLiteral("2024-04-29T22:00:00Z"));
+
+        // Showing the screen again returns to the present month.
+        m.nextMonth();
+        m.setActive(true);
+        QCOMPARE(m.selectedInstant(), AppClock::now());
+        QCOMPARE(m.monthTitle(), QStringLiteral("April, 2024"));
+    }
+
+    void dayStepsStayInsideTheRange() {
+        CalendarViewModel grid(&m_place->locator());
+        FutureDetailViewModel d(&m_place->locator());
+        d.setCalendar(&grid);
+        d.setSelectedInstant(
+            at(QStringLiteral("1901-01-01T23:50:39Z"))); // midnight: Paris kept its mean time until 1911
+        QVERIFY(d.canGoBack());
+        d.previousDay();
+        QCOMPARE(d.dateText(), QStringLiteral("Jan 1, 1901"));
+        const Instant first = d.selectedInstant();
+        QVERIFY(!d.canGoBack());
+        d.previousDay();
+        QCOMPARE(d.selectedInstant(), first);
+        QCOMPARE(grid.selectedInstant(), first);
+
+        d.setSelectedInstant(at(QStringLiteral("2099-12-30T00:00:00+01:00")));
+        QVERIFY(d.canGoForward());
+        d.nextDay();
+        QCOMPARE(iso(d.selectedInstant()), QStringLiteral("2099-12-30T23:00:00Z"));
+        QVERIFY(!d.canGoForward());
+        d.nextDay();
+        QCOMPARE(iso(d.selectedInstant()), QStringLiteral("2099-12-30T23:00:00Z"));
+    }
+
+    void nextDayFromTheLastOfTheMonth() {
+        CalendarViewModel grid(&m_place->locator());
+        FutureDetailViewModel d(&m_place->locator());
+        d.setCalendar(&grid);
+        QVERIFY(grid.selectDay(rowOf(grid, 30)));
+        QCOMPARE(d.dateText(), QStringLiteral("Apr 30, 2024"));
+        QVERIFY(!d.animateDateChange()); // a tapped day is shown at once
+        d.nextDay();
+        QCOMPARE(d.dateText(), QStringLiteral("May 1, 2024"));
+        QCOMPARE(iso(d.selectedInstant()), QStringLiteral("2024-04-30T22:00:00Z"));
+        QCOMPARE(grid.monthTitle(), QStringLiteral("May, 2024"));
+        QVERIFY(d.animateDateChange()); // a step sweeps
+        d.today();
+        QVERIFY(!d.animateDateChange());
+        QCOMPARE(d.selectedInstant(), AppClock::now()); // the time of day too
+        QCOMPARE(d.dateInterval(), AppClock::now().unixSeconds() - 978307200.0);
+    }
+
+    void aDayIsADayOnTheWallClock() {
+        // Paris springs forward on 31 March 2024: noon to noon is 23 hours.
+        FutureDetailViewModel d(&m_place->locator());
+        d.setSelectedInstant(at(QStringLiteral("2024-03-30T12:00:00+01:00")));
+        d.nextDay();
+        QCOMPARE(iso(d.selectedInstant()), QStringLiteral("2024-03-31T10:00:00Z"));
+        d.previousDay();
+        QCOMPARE(iso(d.selectedInstant()), QStringLiteral("2024-03-30T11:00:00Z"));
+    }
+
+    void pickedDatesStayInsideTheRange_data() {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<int>("month");
+        QTest::addColumn<int>("day");
+        QTest::addColumn<QString>("expected");
+        // The selection is 2024-04-23 14:00 in Paris; a pick keeps that time of day.
+        QTest::newRow("an ordinary day") << 2030 << 6 << 15 << "2030-06-15T12:00:00Z";
+        QTest::newRow("a day the month lacks") << 2030 << 2 << 31 << "2030-02-28T13:00:00Z";
+        QTest::newRow("before 1901") << 1850 << 6 << 1 << "1900-12-31T23:50:39Z";
+        QTest::newRow("the first day") << 1901 << 1 << 1 << "1901-01-01T13:50:39Z";
+        QTest::newRow("the last day, past its midnight") << 2099 << 12 << 31 << "2099-12-30T23:00:00Z";
+        QTest::newRow("after 2099") << 2150 << 1 << 1 << "2099-12-30T23:00:00Z";
+    }
+    void pickedDatesStayInsideTheRange() {
+        QFETCH(int, year);
+        QFETCH(int, month);
+        QFETCH(int, day);
+        QFETCH(QString, expected);
+        FutureDetailViewModel d(&m_place->locator());
+        QCOMPARE(d.selectedInstant(), at(QStringLiteral("2024-04-23T12:00:00Z")));
+        d.pickDate(year, month, day);
+        QCOMPARE(iso(d.selectedInstant()), expected);
+    }
+
+    void riseSetAndTransitRows_data() {
+        QTest::addColumn<QString>("day");
+        QTest::addColumn<QStringList>("labels");
+        QTest::addColumn<QStringList>("values");
+        // lunafold-cli riseset --lat 48.8566 --lon 2.3522 --tz Europe/Paris: on 2024-04-26 no rise,
+        // set 05:22:45Z, transit 01:19:40Z; on 2024-04-21 set 03:59:59Z, rise 16:23:59Z, no transit.
+        QTest::newRow("no moonrise") << "2024-04-26T00:00:00+02:00"
+                                     << QStringList{"No Moon Rise today", "Moon Set today",
+                                                    "Moon Transit today"}
+                                     << QStringList{" ", "7:22 AM", "3:19 AM"};
+        QTest::newRow("set before rise, no transit")
+            << "2024-04-21T00:00:00+02:00"
+            << QStringList{"Moon Set today", "Moon Rise today", "No Moon Transit today"}
+            << QStringList{"", "6:23 PM", " "};
+    }
+    void riseSetAndTransitRows() {
+        QFETCH(QString, day);
+        QFETCH(QStringList, labels);
+        QFETCH(QStringList, values);
+        FutureDetailViewModel d(&m_place->locator());
+        d.setSelectedInstant(at(day));
+        QCOMPARE(d.riseSetRows().size(), 2);
+        QCOMPARE(d.transitRows().size(), 1);
+        const QVariantList rows = d.riseSetRows() + d.transitRows();
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(label(rows, i), labels[i]);
+            if (!values[i].isEmpty())
+                QCOMPARE(value(rows, i), values[i]);
+        }
+    }
+
+    void atMidnightTexts() {
+        FutureDetailViewModel d(&m_place->locator());
+        d.setSelectedInstant(at(QStringLiteral("2024-04-24T00:00:00+02:00")));
+        // 23:48:59 UT: the almanac rounds to 23:49, the wall clock shows the minute begun.
+        QCOMPARE(d.phaseSentence(), QStringLiteral("Full Moon is today - 1:48 AM."));
+        // Two hours before the full moon the disc is all but whole.
+        QVERIFY(
+            d.moonRow().contains(QRegularExpression(QStringLiteral("^Moon is 99\\.9\\d{3}% of full\\.$"))));
+        QCOMPARE(d.latitude(), 48.8566);
+        QCOMPARE(d.longitude(), 2.3522);
+    }
+
+    void withoutACoordinateTheFiguresAreForZeroZero() {
+        test::FixedPlace nowhere; // the device's zone, UTC, and no coordinate
+        test::FixedPlace nullIsland;
+        nullIsland.set(0.0, 0.0, "UTC");
+        FutureDetailViewModel a(&nowhere.locator()), b(&nullIsland.locator());
+        for (const char *day : {"2024-04-26T00:00:00Z", "2024-05-20T00:00:00Z"}) {
+            a.setSelectedInstant(at(QString::fromLatin1(day)));
+            b.setSelectedInstant(at(QString::fromLatin1(day)));
+            QCOMPARE(a.riseSetRows() + a.transitRows(), b.riseSetRows() + b.transitRows());
+            QVERIFY(value(a.riseSetRows(), 0) != u" " || value(a.riseSetRows(), 1) != u" ");
+        }
+        QCOMPARE(a.latitude(), 0.0);
+    }
+
+    void theDayFollowsTheZone() {
+        FutureDetailViewModel d(&m_place->locator());
+        d.setSelectedInstant(at(QStringLiteral("2024-04-30T14:00:00Z")));
+        QCOMPARE(d.dateText(), QStringLiteral("Apr 30, 2024"));
+        m_place->set(-36.85, 174.76, "Pacific/Auckland");
+        QCOMPARE(d.dateText(), QStringLiteral("May 1, 2024"));
+        QCOMPARE(d.selectedMonth(), 5);
+    }
+
+    void germanTexts() {
+        useLocale(QLocale(QLocale::German, QLocale::Germany));
+        FutureDetailViewModel d(&m_place->locator());
+        d.setSelectedInstant(at(QStringLiteral("2024-04-26T00:00:00+02:00")));
+        QCOMPARE(d.dateText(), QStringLiteral("26.04.2024"));
+        QCOMPARE(label(d.riseSetRows(), 0), QStringLiteral("Heute kein Mondaufgang"));
+        QCOMPARE(label(d.riseSetRows(), 1), QStringLiteral("Monduntergang heute"));
+        QCOMPARE(value(d.riseSetRows(), 1), QStringLiteral("07:22"));
+        QCOMPARE(label(d.transitRows(), 0), QStringLiteral("Mondkulmination heute"));
+        QVERIFY(d.moonRow().contains(
+            QRegularExpression(QStringLiteral("^Der Mond ist zu \\d+\\.\\d{4} % voll\\.$"))));
+        QCOMPARE(d.monthNames().first(), QStringLiteral("Januar"));
+        d.setSelectedInstant(at(QStringLiteral("2024-04-21T00:00:00+02:00")));
+        QCOMPARE(label(d.transitRows(), 0), QStringLiteral("Heute keine Mondkulmination"));
+    }
+
+    void animatedMoonPictures() {
+        // dateInterval counts from 2001-01-01T00:00:00Z; the renderer turns the southern picture.
+        QCOMPARE(MoonPictures::upright(0.0, -33.9, 151.2, 440),
+                 QStringLiteral("image://moon/978307200/0/-33.900000/151.200000/440"));
+        QCOMPARE(MoonPictures::upright(86400.5, 33.9, 151.2, 440),
+                 QStringLiteral("image://moon/978393600/0/33.900000/151.200000/440"));
+        QVERIFY(MoonPictures::upright(1e12, 0, 0, 440).isEmpty());
+        qputenv("LUNAFOLD_REDUCE_MOTION", "1");
+        QVERIFY(MotionPreference().reduceMotion());
+        qputenv("LUNAFOLD_REDUCE_MOTION", "0");
+        QVERIFY(!MotionPreference().reduceMotion());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFuture)
+#include "tst_future.moc"
