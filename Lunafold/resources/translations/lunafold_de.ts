@@ -395,6 +395,8 @@
     <message>
         <source>About</source>
         <translation>Über Lunafold</translation>
+    </message>
+    <message>
         <source>Today</source>
         <translation>Heute</translation>
     </message>
@@ -489,6 +491,8 @@
     <message>
         <source>Wolf Howl test</source>
         <translation>Wolfsgeheul testen</translation>
+    </message>
+    <message>
         <source>Moon Detail</source>
         <translation>Monddetails</translation>
     </message>
