@@ -7,12 +7,13 @@
 //
 // What the parameters do (all light values are linear, before sRGB encoding):
 //   light          unit vector towards the Sun; x right, y up, z towards the viewer (and the Earth).
-//   shadeConstantA earthshine: the night side is lit from the Earth's direction at this fraction of
-//                  sunlight, so the dark part keeps its maria, very faintly.
+//   shadeConstantA earthshine: the night side is lit from the Earth's direction, reflecting this
+//                  fraction of its albedo (not exposed like sunlight), so the dark part stays very
+//                  dark yet keeps its maria, faintly.
 //   fractionTerm   the Earth seen from the Moon is full when the Moon is new, so earthshine grows by
 //                  (1 + fractionTerm): 0.22 × (1 − illuminated fraction) from the entry points.
-//   shadeConstantB exposure in stops (1.25: × 2.38) for sunlight and earthshine alike, so that the
-//                  map's brightest highlands come out near white, as in a photograph of the moon;
+//   shadeConstantB exposure of the sunlit side in stops (1.25: × 2.38), so that the map's
+//                  brightest highlands come out near white, as in a photograph of the moon;
 //                  a soft shoulder above 0.8 keeps the bright limb from clipping flat.
 //   mirror         > 0.5 flips the map east–west (longitudes negated), as in a star diagonal.
 // Reflectance is Lommel–Seeliger, 2μ0 / (μ0 + μ): the full moon looks flat as the real one does, the
@@ -71,7 +72,7 @@ vec3 shade(vec3 nrm, float lat, float lon, float lod, float mu) {
     float day = smoothstep(-0.04, 0.04, dot(nrm, light));
     float sun = lommelSeeliger(max(dot(bumped, light), 0.0), mu) * day;
     float earth = p.shadeConstantA * (1.0 + p.fractionTerm) * lommelSeeliger(max(bumped.z, 0.0), mu);
-    return encodeSrgb(shoulder(albedo * (exp2(p.shadeConstantB) * (sun + earth))));
+    return encodeSrgb(shoulder(albedo * (exp2(p.shadeConstantB) * sun + earth)));
 }
 
 void main() {

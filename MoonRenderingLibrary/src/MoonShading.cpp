@@ -62,7 +62,7 @@ Rgb shade(const SurfaceTextures &tex, const MoonShadeParams &p, Vec3 nrm, float 
     const float day = smoothstep(-0.04f, 0.04f, dot(nrm, light));
     const float sun = lommelSeeliger(std::max(dot(bumped, light), 0.0f), mu) * day;
     const float earth = p.shadeConstantA * (1.0f + p.fractionTerm) * lommelSeeliger(std::max(bumped.z, 0.0f), mu);
-    const float lit = std::exp2(p.shadeConstantB) * (sun + earth);
+    const float lit = std::exp2(p.shadeConstantB) * sun + earth;
     return {encodeSrgb(shoulder(albedo[0] * lit)), encodeSrgb(shoulder(albedo[1] * lit)),
             encodeSrgb(shoulder(albedo[2] * lit))};
 }
