@@ -10,21 +10,6 @@
 
 namespace testing_images {
 
-/// Largest difference of any channel of any pixel; -1 when the sizes differ.
-inline int maxChannelDifference(const QImage &a, const QImage &b) {
-    if (a.size() != b.size())
-        return -1;
-    const QImage x = a.convertToFormat(QImage::Format_RGBA8888_Premultiplied);
-    const QImage y = b.convertToFormat(QImage::Format_RGBA8888_Premultiplied);
-    int worst = 0;
-    for (int row = 0; row < x.height(); ++row) {
-        const uchar *p = x.constScanLine(row), *q = y.constScanLine(row);
-        for (int i = 0; i < 4 * x.width(); ++i)
-            worst = std::max(worst, std::abs(int(p[i]) - int(q[i])));
-    }
-    return worst;
-}
-
 struct Differences {
     int max = -1;    ///< largest channel difference; -1 when the sizes differ
     double mean = 0; ///< mean absolute channel difference
