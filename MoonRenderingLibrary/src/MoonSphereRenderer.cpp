@@ -87,9 +87,9 @@ MoonSphereRenderer::MoonSphereRenderer(Options options) : m_options(std::move(op
 
 MoonSphereRenderer::~MoonSphereRenderer() {
     // Every QRhi resource goes before the QRhi, and the QRhi before its Vulkan instance or surface.
-    m_layout.reset();
     pipeline.reset();
     bakePipeline.reset();
+    m_layout.reset();
     albedo.reset();
     normal.reset();
     m_params.reset();

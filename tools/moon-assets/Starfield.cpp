@@ -8,6 +8,7 @@ QString starfieldSvg(int width, int height, int starCount) {
     std::mt19937 random(1969); // fixed, so regenerating changes nothing
     std::uniform_real_distribution<double> unit(0.0, 1.0);
     QString svg = QStringLiteral(
+                      "<!-- SPDX-License-Identifier: MIT -->\n"
                       "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 %1 %2\" width=\"%1\" height=\"%2\">\n"
                       "  <defs>\n"
                       "    <linearGradient id=\"sky\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"1\">\n"
