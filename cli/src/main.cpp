@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // lunafold-cli: the astronomy engine from a terminal. Invalid input: a message on stderr, exit 2.
-// The commands that print the app's texts live in lunafold-cli-screens beside it (Qt and ICU
-// would otherwise add ten milliseconds to every start of the engine commands).
+// The commands that print the app's texts live in lunafold-cli-screens beside it, and the moon
+// picture in lunafold-cli-render (Qt and ICU would otherwise add ten milliseconds to every start of
+// the engine commands).
 #include "Commands.h"
 #include "RunCommand.h"
 
@@ -25,22 +26,25 @@ constexpr const char *kUsage =
     "  calendar --month YYYY-MM [--tz ZONE] [--locale NAME]\n"
     "  place    --lat D --lon D [--json]\n"
     "  ics      --from ISO --months N [--out FILE] [--locale NAME]\n"
+    "  render   --at ISO [--lat D --lon D] [--orient] --size N --out FILE.png [--flat]\n"
     "Instants are UTC ISO 8601 (2024-04-08T18:21:00Z); latitude and longitude in degrees,\n"
     "north and east positive; ZONE is an IANA time zone (Europe/Paris). now uses the saved\n"
     "place (or 0, 0 in the device's zone) when none is given; ics writes the principal phases as an\n"
-    "iCalendar file with an alarm for every notice the saved notification settings ask for.\n";
+    "iCalendar file with an alarm for every notice the saved notification settings ask for. render\n"
+    "draws the moon as seen from the place (--orient: turned as in its sky; else upside down south\n"
+    "of the equator), N pixels square, on the GPU when there is one (--flat: the flat picture).\n";
 
-// Hands the command to lunafold-cli-screens in the same folder as this program.
-int execScreens(char **argv) {
+// Hands the command to a sibling program in the same folder as this one.
+int execSibling(const char *name, char **argv) {
     char self[4096];
     const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
     if (n <= 0) {
-        std::fputs("lunafold-cli: cannot locate lunafold-cli-screens\n", stderr);
+        std::fprintf(stderr, "lunafold-cli: cannot locate %s\n", name);
         return 2;
     }
     self[n] = '\0';
     std::string path(self);
-    path = path.substr(0, path.rfind('/') + 1) + "lunafold-cli-screens";
+    path = path.substr(0, path.rfind('/') + 1) + name;
     execv(path.c_str(), argv);
     std::fprintf(stderr, "lunafold-cli: cannot run %s: %s\n", path.c_str(), std::strerror(errno));
     return 2;
@@ -71,11 +75,9 @@ int main(int argc, char **argv) {
     if (command == "seasons")
         return runCommand(command, seasonsCommand, args);
     if (command == "now" || command == "calendar" || command == "place" || command == "ics")
-        return execScreens(argv);
-    if (command == "render") {
-        std::fprintf(stderr, "lunafold-cli: '%s' is not available in this version yet\n", command.c_str());
-        return 2;
-    }
+        return execSibling("lunafold-cli-screens", argv);
+    if (command == "render")
+        return execSibling("lunafold-cli-render", argv);
     std::fprintf(stderr, "lunafold-cli: unknown command '%s'\n%s", command.c_str(), kUsage);
     return 2;
 }

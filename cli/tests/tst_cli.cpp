@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The CLI run as a process: outputs per the published contract, and exit status 2 on bad input.
+#include "CliRun.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -11,33 +13,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+using cli_test::Outcome;
+using cli_test::run;
+
 namespace {
-
-struct Outcome {
-    int status;
-    std::string out, err;
-};
-
-std::string slurp(const std::string &path) {
-    std::ifstream in(path);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
-Outcome run(const std::string &args, const std::string &environment = "") {
-    // Tests may run in parallel processes: one pair of files each.
-    const std::string base = testing::TempDir() + "lunafold-cli-" +
-                             testing::UnitTest::GetInstance()->current_test_info()->name() + "-" +
-                             std::to_string(getpid());
-    const std::string out = base + ".out", err = base + ".err";
-    const std::string cmd = environment + std::string(LUNAFOLD_CLI) + " " + args + " >" + out + " 2>" + err;
-    const int raw = std::system(cmd.c_str());
-    Outcome o{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(out), slurp(err)};
-    std::remove(out.c_str());
-    std::remove(err.c_str());
-    return o;
-}
 
 int count(const std::string &s, const std::string &what) {
     int n = 0;
@@ -224,7 +203,7 @@ TEST(Cli, IcsFollowsTheSavedNotificationSettings) {
     const Outcome all = run("ics --from 2024-01-01T00:00:00Z --months 1 --out " + file, "LUNAFOLD_CONFIG_DIR=" + dir + " ");
     ASSERT_EQ(all.status, 0) << all.err;
     EXPECT_TRUE(all.out.empty());
-    const std::string written = slurp(file);
+    const std::string written = cli_test::slurp(file);
     EXPECT_EQ(count(written, "BEGIN:VALARM"), 12);
     EXPECT_EQ(count(written, "TRIGGER;RELATED=START:-PT6M53S\r\n"), 4);
     std::system(("rm -rf " + dir).c_str());

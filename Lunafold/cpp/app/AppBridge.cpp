@@ -3,6 +3,7 @@
 
 #include "ActivityViewController.h"
 #include "AppClock.h"
+#include "MoonRendering/ResourceBundle.h"
 #include "RenderView.h"
 #include "SoundPlayer.h"
 
@@ -12,6 +13,10 @@
 namespace lunafold {
 
 void AppBridge::playHowl() { SoundPlayer::playSound(QStringLiteral("wolfhowl"), QStringLiteral("caf")); }
+
+QColor AppBridge::colorAsset(const QString &name) const {
+    return MoonRendering::colorAsset(name).value_or(QColor(Qt::black));
+}
 
 ActivityViewController &AppBridge::shareSheet() {
     static ActivityViewController sheet;

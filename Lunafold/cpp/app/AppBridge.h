@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QColor>
 #include <QObject>
 
 namespace lunafold {
@@ -25,6 +26,8 @@ public:
     /// Draws the share card for now at @p scale pixels per point and presents the share sheet;
     /// nothing happens when no picture results.
     Q_INVOKABLE void share(double scale);
+    /// A named colour of the dark scheme ("ViewBackgroundColor", "ButtonColor"); black if unknown.
+    Q_INVOKABLE QColor colorAsset(const QString &name) const;
     /// The app's one share sheet.
     static ActivityViewController &shareSheet();
 

@@ -2,6 +2,7 @@
 #include "MoonImageProvider.h"
 
 #include "ActivityViewController.h"
+#include "MoonRendering/MoonRendering.h"
 
 #include <mutex>
 
@@ -9,8 +10,9 @@ namespace lunafold {
 namespace {
 
 std::mutex g_rendererMutex;
+// The app's pictures: the GPU sphere through its caches, or the flat picture.
 MoonImageProvider::Renderer &installed() {
-    static MoonImageProvider::Renderer renderer;
+    static MoonImageProvider::Renderer renderer = &MoonRendering::moonImage;
     return renderer;
 }
 

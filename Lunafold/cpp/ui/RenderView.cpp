@@ -5,6 +5,9 @@
 #include "astronomy/AstroInterface.h"
 #include "common/Localization.h"
 
+#include "MoonRendering/ResourceBundle.h"
+
+#include <QImageReader>
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -30,7 +33,7 @@ QImage RenderView::render(Instant now, double scale, const MoonImageProvider::Re
 
     QLinearGradient background(0, 0, 0, kHeight);
     background.setColorAt(0, QColor::fromRgbF(0.2f, 0.1f, 0.42f));
-    background.setColorAt(1, QColor(0x0b, 0x0a, 0x1a)); // ViewBackgroundColor
+    background.setColorAt(1, MoonRendering::colorAsset(QStringLiteral("ViewBackgroundColor")).value_or(Qt::black));
     p.fillRect(QRectF(0, 0, kWidth, kHeight), background);
 
     // Six lines of 20 points, then the 280-point moon block: the card's 400 points exactly.
@@ -44,8 +47,10 @@ QImage RenderView::render(Instant now, double scale, const MoonImageProvider::Re
         p.drawText(QRectF(8, i * 20.0, kWidth - 16, 20), Qt::AlignCenter | Qt::TextSingleLine, texts[i]);
     }
     const QRectF block(0, 120, kWidth, 280);
-    const QImage stars(QStringLiteral(":/images/starfield.png"));
-    if (!stars.isNull())
+    // The star field is drawn at the card's resolution (it is a vector picture).
+    QImageReader starReader(QStringLiteral(":/MoonRenderingLibrary/starfield.svg"));
+    starReader.setScaledSize((block.size() * scale).toSize());
+    if (const QImage stars = starReader.read(); !stars.isNull())
         p.drawImage(block, stars);
     const int pixels = static_cast<int>(150 * scale);
     const QImage picture = moon(now, false, std::nullopt, std::nullopt, pixels, pixels);

@@ -11,8 +11,10 @@ Rectangle {
     Image {
         anchors.fill: parent
         visible: parent.stars
-        source: parent.stars ? "qrc:/images/starfield.png" : ""
-        fillMode: Image.Stretch
+        source: parent.stars ? "qrc:/MoonRenderingLibrary/starfield.svg" : ""
+        // Cropped rather than stretched: stretched stars turn into streaks on a tall phone.
+        fillMode: Image.PreserveAspectCrop
+        sourceSize: Qt.size(Math.max(width, height), Math.max(width, height))
         opacity: 0.45
         Accessible.ignored: true
     }

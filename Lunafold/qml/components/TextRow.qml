@@ -3,31 +3,39 @@ import QtQuick
 import QtQuick.Layouts
 
 // A label on the leading side and a value on the trailing side, with a line above unless first.
-ColumnLayout {
+Item {
     id: row
     property string label
     property string value
     property bool first: false
     property bool wide: false
+    readonly property real gap: first ? 0 : 8
     Layout.fillWidth: true
-    spacing: 8
-    Rectangle { visible: !row.first; Layout.fillWidth: true; height: 1; color: Theme.separator }
-    RowLayout {
-        Layout.fillWidth: true
-        Text {
-            text: row.label
-            color: "white"
-            font.pixelSize: row.wide ? Theme.title3 : Theme.body
-            Layout.fillWidth: true
-            wrapMode: Text.Wrap
-        }
-        Text {
-            text: row.value
-            color: Theme.secondaryText
-            font.pixelSize: row.wide ? Theme.title3 : Theme.body
-            horizontalAlignment: Text.AlignRight
-        }
-    }
+    implicitHeight: gap + Math.max(labelText.implicitHeight, valueText.implicitHeight)
     Accessible.role: Accessible.StaticText
     Accessible.name: row.label + " " + row.value
+
+    Rectangle {
+        visible: !row.first
+        anchors { left: parent.left; right: parent.right; top: parent.top; topMargin: -row.gap / 2 }
+        height: 1
+        color: Theme.separator
+    }
+    Text {
+        id: labelText
+        anchors { left: parent.left; right: valueText.left; rightMargin: 12; top: parent.top; topMargin: row.gap }
+        text: row.label
+        color: "white"
+        font.pixelSize: row.wide ? Theme.title3 : Theme.body
+        wrapMode: Text.Wrap
+        Accessible.ignored: true
+    }
+    Text {
+        id: valueText
+        anchors { right: parent.right; baseline: labelText.baseline }
+        text: row.value
+        color: Theme.secondaryText
+        font.pixelSize: row.wide ? Theme.title3 : Theme.body
+        Accessible.ignored: true
+    }
 }

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 pragma Singleton
 import QtQuick
+import Lunafold
 
 // The dark scheme's colours and the type scale, which follows the platform's font size.
 QtObject {
     readonly property color gradientTop: Qt.rgba(0.2, 0.1, 0.42, 1)
-    readonly property color viewBackground: "#0b0a1a"
-    readonly property color button: "#8f7cf0"
+    readonly property color viewBackground: App.colorAsset("ViewBackgroundColor")
+    readonly property color button: App.colorAsset("ButtonColor")
     readonly property color card: "#1c1c1e"
     readonly property color separator: Qt.rgba(1, 1, 1, 0.12)
     readonly property color header: Qt.rgba(1, 1, 1, 0.6)

@@ -71,7 +71,7 @@ Item {
             Image {
                 anchors.centerIn: moonImage
                 visible: model.showPointer
-                source: visible ? "qrc:/images/pointeronly.svg" : ""
+                source: visible ? "qrc:/MoonRenderingLibrary/pointeronly.svg" : ""
                 height: 1.5 * moonArea.diameter
                 width: height
                 sourceSize.height: height
@@ -98,7 +98,7 @@ Item {
                 spacing: 24
                 ToolButton {
                     objectName: "howlButton"
-                    icon.source: "qrc:/images/wolficon.svg"
+                    icon.source: "qrc:/MoonRenderingLibrary/wolficon.svg"
                     icon.width: 25
                     icon.height: 25
                     icon.color: "white"

@@ -1,0 +1,183 @@
+// SPDX-License-Identifier: MIT
+// The shading inputs and the CPU twin of the kernels: keys, light, mipmaps and what the shading
+// must look like (lit side, earthshine, transparency, mirroring, the bake).
+#include "ImageCompare.h"
+#include "MoonRendering/MoonRendering.h"
+#include "MoonRendering/MoonShading.h"
+#include "MoonRendering/ResourceBundle.h"
+
+#include <QLocale>
+#include <QTest>
+
+#include <limits>
+
+using namespace lunafold;
+using testing_images::meanGrey;
+
+namespace {
+
+MoonShadeParams params(LightDirection light, float fractionTerm = 0.0f, bool mirror = false) {
+    return *makeShadeParams(light, MoonRendering::kShadeConstantA, MoonRendering::kShadeConstantB, fractionTerm,
+                            mirror);
+}
+
+bool insideDisc(int x, int y, int n, double radiusFraction) {
+    const double dx = x + 0.5 - n / 2.0, dy = y + 0.5 - n / 2.0;
+    return dx * dx + dy * dy < (radiusFraction * n / 2) * (radiusFraction * n / 2);
+}
+
+} // namespace
+
+class TestMoonShading : public QObject {
+    Q_OBJECT
+
+    std::optional<SurfaceTextures> m_maps;
+
+  private Q_SLOTS:
+    void initTestCase() {
+        m_maps = loadSurfaceTextures(MoonRendering::resourceBundlePath());
+        QVERIFY(m_maps);
+    }
+
+    void testCacheKeys() {
+        const MoonRendering::LightParameters half = MoonRendering::lightParametersFor(0.5, false);
+        const MoonShadeParams p = params(half.light, half.fractionTerm);
+        QCOMPARE(sphereCacheKey(200, p), QStringLiteral("200|1.0000|0.0000|0.0000|0.030|1.250|0.110|0"));
+        QCOMPARE(bakeCacheKey(512, p), QStringLiteral("bake|512|1.0000|0.0000|0.0000|0.030|1.250|0.110|0"));
+        // The light is normalised, the mirror flag goes last as an integer, and the decimal separator
+        // ignores the locale.
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const MoonShadeParams mirrored = params({3.0f, 0.0f, 4.0f}, 0.05f, true);
+        QCOMPARE(sphereCacheKey(64, mirrored), QStringLiteral("64|0.6000|0.0000|0.8000|0.030|1.250|0.050|1"));
+        QLocale::setDefault(QLocale::c());
+        QVERIFY(!makeShadeParams({0.0f, 0.0f, 0.0f}, 0.03f, 1.25f, 0.0f, false));
+        QVERIFY(!makeShadeParams({std::numeric_limits<float>::quiet_NaN(), 0.0f, 1.0f}, 0.03f, 1.25f, 0.0f, false));
+    }
+
+    void testLightFollowsThePhase_data() {
+        QTest::addColumn<double>("fraction");
+        QTest::addColumn<bool>("waning");
+        QTest::addColumn<float>("x");
+        QTest::addColumn<float>("z");
+        QTest::addColumn<float>("fractionTerm");
+        QTest::newRow("new") << 0.0 << false << 0.0f << -1.0f << 0.22f;
+        QTest::newRow("waxing half: from the right") << 0.5 << false << 1.0f << 0.0f << 0.11f;
+        QTest::newRow("waning half: from the left") << 0.5 << true << -1.0f << 0.0f << 0.11f;
+        // c = 2f − 1 = 0.5, θ = 60°.
+        QTest::newRow("waxing gibbous 0.75") << 0.75 << false << 0.8660254f << 0.5f << 0.055f;
+        QTest::newRow("full: from the viewer") << 1.0 << true << 0.0f << 1.0f << 0.0f;
+        QTest::newRow("beyond full is clamped") << 1.2 << false << 0.0f << 1.0f << -0.044f;
+    }
+
+    void testLightFollowsThePhase() {
+        QFETCH(double, fraction);
+        QFETCH(bool, waning);
+        QFETCH(float, x);
+        QFETCH(float, z);
+        QFETCH(float, fractionTerm);
+        const MoonRendering::LightParameters l = MoonRendering::lightParametersFor(fraction, waning);
+        QVERIFY2(std::abs(l.light[0] - x) < 1e-6f, qPrintable(QString::number(l.light[0])));
+        QCOMPARE(l.light[1], 0.0f);
+        QVERIFY2(std::abs(l.light[2] - z) < 1e-6f, qPrintable(QString::number(l.light[2])));
+        QVERIFY(std::abs(l.fractionTerm - fractionTerm) < 1e-6f);
+    }
+
+    void testMipChainAveragesInLinearLight() {
+        // Black and white columns: the next level is 50 % linear grey, sRGB 188, not 128.
+        QImage stripes(2, 2, QImage::Format_RGBA8888);
+        stripes.setPixelColor(0, 0, Qt::black);
+        stripes.setPixelColor(0, 1, Qt::black);
+        stripes.setPixelColor(1, 0, Qt::white);
+        stripes.setPixelColor(1, 1, Qt::white);
+        const MipChain srgb = MipChain::build(stripes, true), plain = MipChain::build(stripes, false);
+        QCOMPARE(srgb.levelCount(), 2);
+        QCOMPARE(qRed(srgb.level(1).pixel(0, 0)), 188);
+        QCOMPARE(qRed(plain.level(1).pixel(0, 0)), 128);
+
+        const MipChain &albedo = m_maps->albedo;
+        QCOMPARE(albedo.levelCount(), 11); // 1024 × 512 down to 1 × 1
+        QCOMPARE(albedo.level(10).size(), QSize(1, 1));
+        QCOMPARE(albedo.level(9).size(), QSize(2, 1));
+    }
+
+    void testSamplerWrapsLongitudeAndClampsLatitude() {
+        QImage strip(4, 2, QImage::Format_RGBA8888);
+        for (int x = 0; x < 4; ++x)
+            for (int y = 0; y < 2; ++y)
+                strip.setPixelColor(x, y, QColor(x * 60, y * 200, 0));
+        const MipChain chain = MipChain::build(strip, false);
+        // A texel centre reads that texel.
+        QCOMPARE(chain.sample(0.375f, 0.25f, 0.0f)[0], 60.0f / 255.0f);
+        // u = 0 lies between the last and the first column.
+        QVERIFY(std::abs(chain.sample(0.0f, 0.25f, 0.0f)[0] - (180.0f + 0.0f) / 2.0f / 255.0f) < 1e-6f);
+        // Above the top row: the top row itself.
+        QCOMPARE(chain.sample(0.375f, -0.5f, 0.0f)[1], 0.0f);
+        QCOMPARE(chain.sample(0.375f, 1.5f, 0.0f)[1], 200.0f / 255.0f);
+        // Between levels the two are blended.
+        const float top = chain.sample(0.375f, 0.25f, 0.0f)[0], next = chain.sample(0.375f, 0.25f, 1.0f)[0];
+        QVERIFY(std::abs(chain.sample(0.375f, 0.25f, 0.5f)[0] - (top + next) / 2) < 1e-6f);
+    }
+
+    void testFullMoonIsAnEvenlyLitDisc() {
+        const int n = 128;
+        const QImage full = MoonShading::shadeSphere(*m_maps, n, params({0, 0, 1}));
+        QCOMPARE(full.size(), QSize(n, n));
+        QCOMPARE(full.format(), QImage::Format_RGBA8888_Premultiplied);
+        QCOMPARE(qAlpha(full.pixel(2, 2)), 0);
+        QCOMPARE(qAlpha(full.pixel(n - 3, n / 2)), 0xff);
+        QCOMPARE(full.pixel(n - 1, n - 1), 0u);
+        // No limb darkening: the outer ring is about as bright as the middle.
+        const double centre = meanGrey(full, [&](int x, int y) { return insideDisc(x, y, n, 0.5); });
+        const double ring = meanGrey(full, [&](int x, int y) {
+            return insideDisc(x, y, n, 0.95) && !insideDisc(x, y, n, 0.8);
+        });
+        QVERIFY2(centre > 110 && ring > 0.75 * centre, qPrintable(QStringLiteral("%1 %2").arg(centre).arg(ring)));
+    }
+
+    void testHalfMoonLitSideAndEarthshine() {
+        const int n = 128;
+        const auto left = [&](int x, int y) { return x < n / 2 - 8 && insideDisc(x, y, n, 0.9); };
+        const auto right = [&](int x, int y) { return x > n / 2 + 8 && insideDisc(x, y, n, 0.9); };
+        const QImage waxing = MoonShading::shadeSphere(*m_maps, n, params({1, 0, 0}, 0.11f));
+        const double lit = meanGrey(waxing, right), night = meanGrey(waxing, left);
+        QVERIFY2(lit > 80, qPrintable(QString::number(lit)));
+        // Very dark, yet the earthshine keeps it above black.
+        QVERIFY2(night > 6 && night < 40, qPrintable(QString::number(night)));
+        const QImage waning = MoonShading::shadeSphere(*m_maps, n, params({-1, 0, 0}, 0.11f));
+        QVERIFY2(meanGrey(waning, left) > 80 && meanGrey(waning, right) < 40,
+                 qPrintable(QStringLiteral("%1 %2").arg(meanGrey(waning, left)).arg(meanGrey(waning, right))));
+        // Earthshine follows shadeConstantA, and grows with fractionTerm (the Earth is fuller near
+        // new moon); exaggerated here so that 8-bit rounding cannot hide it.
+        const auto nightWith = [&](float a, float fractionTerm) {
+            const MoonShadeParams p = *makeShadeParams({1, 0, 0}, a, MoonRendering::kShadeConstantB, fractionTerm, false);
+            return meanGrey(MoonShading::shadeSphere(*m_maps, n, p), left);
+        };
+        QVERIFY(nightWith(0.0f, 0.0f) < 1.0);
+        const double base = nightWith(0.3f, 0.0f), fuller = nightWith(0.3f, 1.0f);
+        QVERIFY2(base > 30 && fuller > 1.25 * base, qPrintable(QStringLiteral("%1 %2").arg(base).arg(fuller)));
+    }
+
+    void testMirrorFlipsTheMapEastWest() {
+        const int n = 96;
+        const QImage plain = MoonShading::shadeSphere(*m_maps, n, params({0, 0, 1}));
+        const QImage mirrored = MoonShading::shadeSphere(*m_maps, n, params({0, 0, 1}, 0.0f, true));
+        QVERIFY(testing_images::compareChannels(plain, mirrored).max > 40); // the maria are not symmetric
+        const int difference = testing_images::compareChannels(plain.mirrored(true, false), mirrored).max;
+        QVERIFY2(difference >= 0 && difference <= 2, qPrintable(QString::number(difference)));
+    }
+
+    void testBakeUnrollsTheShading() {
+        const QImage bake = MoonShading::bakeEquirect(*m_maps, 256, params({1, 0, 0}));
+        QCOMPARE(bake.size(), QSize(256, 128));
+        QCOMPARE(qAlpha(bake.pixel(10, 10)), 255);
+        // Light from +x: the sub-solar meridian is longitude +90° (x = 192), the night side is at −90°.
+        const double east = meanGrey(bake, [](int x, int y) { return x > 176 && x < 208 && y > 48 && y < 80; });
+        const double west = meanGrey(bake, [](int x, int y) { return x > 48 && x < 80 && y > 48 && y < 80; });
+        QVERIFY2(east > 100 && west < 20, qPrintable(QStringLiteral("%1 %2").arg(east).arg(west)));
+        QVERIFY(MoonShading::bakeEquirect(*m_maps, 1, params({1, 0, 0})).isNull());
+        QVERIFY(MoonShading::shadeSphere(*m_maps, 0, params({1, 0, 0})).isNull());
+    }
+};
+
+QTEST_MAIN(TestMoonShading)
+#include "tst_moonshading.moc"

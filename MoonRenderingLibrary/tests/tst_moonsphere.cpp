@@ -1,0 +1,236 @@
+// SPDX-License-Identifier: MIT
+// The sphere on a real GPU. ctest runs this twice: LUNAFOLD_RHI=vulkan on lavapipe and
+// LUNAFOLD_RHI=opengl on llvmpipe under Xvfb; LUNAFOLD_EXPECT_BACKEND names the backend that must
+// have been made, so a missing GPU fails instead of quietly testing the fallback.
+#include "ImageCompare.h"
+#include "MoonRendering/MoonRendering.h"
+#include "MoonRendering/MoonShading.h"
+#include "MoonRendering/MoonSphereRenderer.h"
+#include "MoonRendering/ResourceBundle.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <qpa/qwindowsysteminterface.h>
+
+using namespace lunafold;
+
+namespace {
+
+// Both paths sample the same texels in float; what remains is the GPU's own sin, asin and pow and
+// its rounding. A wrong formula, flip, level of detail or binding moves values by far more.
+constexpr int kGpuTolerance = 3;
+
+QString describe(const testing_images::Differences &d) {
+    return QStringLiteral("max %1, mean %2").arg(d.max).arg(d.mean, 0, 'f', 3);
+}
+
+MoonSphereRenderer::Options fresh() { return {MoonSphereRenderer::Backend::Automatic, {}}; }
+
+// On a mismatch both pictures are left in the temporary folder for a look.
+QString keepForInspection(const QImage &gpu, const QImage &cpu) {
+    const QString base = QDir::temp().filePath(QStringLiteral("lunafold-%1-%2")
+                                                   .arg(qEnvironmentVariable("LUNAFOLD_EXPECT_BACKEND"),
+                                                        QString::fromLatin1(QTest::currentDataTag())
+                                                            .replace(QLatin1Char(' '), QLatin1Char('-'))
+                                                            .remove(QLatin1Char(','))));
+    gpu.save(base + QStringLiteral("-gpu.png"));
+    cpu.save(base + QStringLiteral("-cpu.png"));
+    return base + QStringLiteral("-{gpu,cpu}.png");
+}
+
+LightDirection phaseLight(double fraction, bool waning) {
+    return MoonRendering::lightParametersFor(fraction, waning).light;
+}
+
+} // namespace
+
+class TestMoonSphere : public QObject {
+    Q_OBJECT
+
+    std::optional<SurfaceTextures> m_maps;
+    testing_images::Differences m_worst{0, 0.0};
+
+    void checkAgreement(const QImage &gpu, const QImage &cpu) {
+        const testing_images::Differences d = testing_images::compareChannels(gpu, cpu);
+        qInfo("%s: %s", QTest::currentDataTag() ? QTest::currentDataTag() : "bake", qPrintable(describe(d)));
+        m_worst.max = std::max(m_worst.max, d.max);
+        m_worst.mean = std::max(m_worst.mean, d.mean);
+        if (d.max < 0 || d.max > kGpuTolerance)
+            QFAIL(qPrintable(describe(d) + QStringLiteral(", see ") + keepForInspection(gpu, cpu)));
+    }
+
+  private Q_SLOTS:
+    void initTestCase() {
+        const QString expected = qEnvironmentVariable("LUNAFOLD_EXPECT_BACKEND");
+        QVERIFY2(!expected.isEmpty(), "LUNAFOLD_EXPECT_BACKEND must name the backend under test");
+        QCOMPARE(MoonSphereRenderer::shared().backendName(), expected);
+        m_maps = loadSurfaceTextures(MoonRendering::resourceBundlePath());
+        QVERIFY(m_maps);
+    }
+
+    void cleanupTestCase() {
+        qInfo("%s against the CPU twin, worst of all pictures: %s",
+              qPrintable(MoonSphereRenderer::shared().backendName()), qPrintable(describe(m_worst)));
+    }
+
+    void testGpuAgreesWithTheCpuTwin_data() {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<double>("fraction");
+        QTest::addColumn<bool>("waning");
+        QTest::addColumn<bool>("mirror");
+        QTest::newRow("full 256") << 256 << 1.0 << false << false;
+        QTest::newRow("waxing crescent 200") << 200 << 0.18 << false << false;
+        QTest::newRow("waning gibbous 160") << 160 << 0.8 << true << false;
+        QTest::newRow("waxing half, mirrored, 128") << 128 << 0.5 << false << true;
+        QTest::newRow("new moon, odd size 37") << 37 << 0.0 << false << false;
+    }
+
+    void testGpuAgreesWithTheCpuTwin() {
+        QFETCH(int, size);
+        QFETCH(double, fraction);
+        QFETCH(bool, waning);
+        QFETCH(bool, mirror);
+        MoonSphereRenderer renderer(fresh());
+        renderer.setMirrorLongitude(mirror);
+        const MoonRendering::LightParameters light = MoonRendering::lightParametersFor(fraction, waning);
+        const std::optional<QImage> gpu =
+            renderer.renderSphere(size, light.light, MoonRendering::kShadeConstantA, MoonRendering::kShadeConstantB,
+                                  light.fractionTerm);
+        QVERIFY(gpu);
+        QCOMPARE(gpu->format(), QImage::Format_RGBA8888_Premultiplied);
+        const MoonShadeParams params = *makeShadeParams(light.light, MoonRendering::kShadeConstantA,
+                                                        MoonRendering::kShadeConstantB, light.fractionTerm, mirror);
+        const QImage cpu = MoonShading::shadeSphere(*m_maps, size, params);
+        checkAgreement(*gpu, cpu);
+        QCOMPARE(renderer.gpuPassCount(), 1u);
+    }
+
+    void testBakeAgreesWithTheCpuTwin() {
+        MoonSphereRenderer renderer(fresh());
+        const std::optional<QImage> gpu = renderer.bakeEquirect(301, phaseLight(0.3, true), 0.03f, 1.25f, 0.15f);
+        QVERIFY(gpu);
+        QCOMPARE(gpu->size(), QSize(301, 150));
+        const QImage cpu =
+            MoonShading::bakeEquirect(*m_maps, 301, *makeShadeParams(phaseLight(0.3, true), 0.03f, 1.25f, 0.15f, false));
+        checkAgreement(*gpu, cpu);
+        // Served from the bake cache the second time.
+        QVERIFY(renderer.bakeEquirect(301, phaseLight(0.3, true), 0.03f, 1.25f, 0.15f));
+        QCOMPARE(renderer.gpuPassCount(), 1u);
+    }
+
+    void testCacheHitDoesNoGpuWork() {
+        MoonSphereRenderer renderer(fresh());
+        const std::optional<QImage> first = renderer.renderSphere(96, phaseLight(0.4, false), 0.03f, 1.25f, 0.13f);
+        QVERIFY(first);
+        QCOMPARE(renderer.gpuPassCount(), 1u);
+        // The key rounds the light to four decimals: a nearly equal light shares the picture.
+        const std::optional<QImage> again =
+            renderer.renderSphere(96.7, phaseLight(0.400001, false), 0.03f, 1.25f, 0.13f);
+        QVERIFY(again);
+        QCOMPARE(renderer.gpuPassCount(), 1u);
+        QCOMPARE(again->cacheKey(), first->cacheKey());
+        QVERIFY(renderer.renderSphere(96, phaseLight(0.45, false), 0.03f, 1.25f, 0.13f));
+        QCOMPARE(renderer.gpuPassCount(), 2u);
+        // The mirror flag is part of the key.
+        renderer.setMirrorLongitude(true);
+        QVERIFY(renderer.renderSphere(96, phaseLight(0.4, false), 0.03f, 1.25f, 0.13f));
+        QCOMPARE(renderer.gpuPassCount(), 3u);
+    }
+
+    void testInactiveAppGetsOnlyThePastPictures() {
+        MoonSphereRenderer renderer(fresh());
+        const std::optional<QImage> crescent = renderer.renderSphere(72, phaseLight(0.2, false), 0.03f, 1.25f, 0.17f);
+        QVERIFY(crescent);
+        renderer.setAppActive(false);
+        // Another phase at the same size: the last picture of that size, an earlier phase.
+        const std::optional<QImage> stale = renderer.renderSphere(72, phaseLight(0.9, false), 0.03f, 1.25f, 0.02f);
+        QVERIFY(stale);
+        QCOMPARE(stale->cacheKey(), crescent->cacheKey());
+        // A size never drawn: nothing, so the caller falls back to the flat picture.
+        QVERIFY(!renderer.renderSphere(73, phaseLight(0.9, false), 0.03f, 1.25f, 0.02f));
+        QVERIFY(!renderer.bakeEquirect(64, phaseLight(0.9, false), 0.03f, 1.25f, 0.02f));
+        QCOMPARE(renderer.gpuPassCount(), 1u);
+        renderer.setAppActive(true);
+        QVERIFY(renderer.renderSphere(73, phaseLight(0.9, false), 0.03f, 1.25f, 0.02f));
+        QCOMPARE(renderer.gpuPassCount(), 2u);
+    }
+
+    void testActivityFollowsTheApplicationState() {
+        MoonSphereRenderer renderer(fresh());
+        QWindowSystemInterface::handleApplicationStateChanged<QWindowSystemInterface::SynchronousDelivery>(
+            Qt::ApplicationSuspended, true);
+        QVERIFY(!renderer.isAppActive());
+        QVERIFY(!renderer.renderSphere(50, phaseLight(0.5, false), 0.03f, 1.25f, 0.11f));
+        QWindowSystemInterface::handleApplicationStateChanged<QWindowSystemInterface::SynchronousDelivery>(
+            Qt::ApplicationInactive, true);
+        QVERIFY(!renderer.isAppActive()); // merely unfocused is not yet active
+        QWindowSystemInterface::handleApplicationStateChanged<QWindowSystemInterface::SynchronousDelivery>(
+            Qt::ApplicationActive, true);
+        QVERIFY(renderer.isAppActive());
+        QVERIFY(renderer.renderSphere(50, phaseLight(0.5, false), 0.03f, 1.25f, 0.11f));
+    }
+
+    void testFailedTextureLoadIsNotRetried() {
+        QTemporaryDir dir;
+        MoonSphereRenderer renderer({MoonSphereRenderer::Backend::Automatic, dir.path()});
+        QVERIFY(renderer.hasDevice());
+        QVERIFY(!renderer.renderSphere(64, phaseLight(0.5, false), 0.03f, 1.25f, 0.11f));
+        QCOMPARE(renderer.textureLoadAttempts(), 1);
+        // The maps turn up later; the renderer does not look again.
+        for (const char *name : {"moon_albedo.png", "moon_normal.png"})
+            QVERIFY(QFile::copy(QDir(MoonRendering::resourceBundlePath()).filePath(QLatin1String(name)),
+                                dir.filePath(QLatin1String(name))));
+        QVERIFY(!renderer.renderSphere(64, phaseLight(0.5, false), 0.03f, 1.25f, 0.11f));
+        QVERIFY(!renderer.loadTexturesIfNeeded());
+        QCOMPARE(renderer.textureLoadAttempts(), 1);
+        QCOMPARE(renderer.gpuPassCount(), 0u);
+        // The same folder serves a new renderer: the refusal above was the no-retry rule.
+        MoonSphereRenderer later({MoonSphereRenderer::Backend::Automatic, dir.path()});
+        QVERIFY(later.renderSphere(64, phaseLight(0.5, false), 0.03f, 1.25f, 0.11f));
+    }
+
+    void testUnusableSizesYieldNothing() {
+        MoonSphereRenderer renderer(fresh());
+        QVERIFY(!renderer.renderSphere(qQNaN(), phaseLight(0.5, false), 0.03f, 1.25f, 0.11f));
+        QVERIFY(!renderer.renderSphere(1e9, phaseLight(0.5, false), 0.03f, 1.25f, 0.11f));
+        QVERIFY(!renderer.renderSphere(64, {0, 0, 0}, 0.03f, 1.25f, 0.11f));
+        const std::optional<QImage> tiny = renderer.renderSphere(0.4, phaseLight(0.5, false), 0.03f, 1.25f, 0.11f);
+        QVERIFY(tiny);
+        QCOMPARE(tiny->size(), QSize(1, 1)); // at least one pixel
+    }
+
+    void testMoonImageShowsTheSphere() {
+        const Instant t = Instant::trusted(1713210780.0); // 2024-04-15T19:53Z, near first quarter
+        const QImage picture = MoonRendering::moonImage(t, false, std::nullopt, std::nullopt, 300, 200);
+        QCOMPARE(picture.size(), QSize(200, 200));
+        const MoonRendering::LightParameters light = MoonRendering::lightParameters(t);
+        const std::optional<QImage> sphere = MoonSphereRenderer::shared().renderSphere(
+            200, light.light, MoonRendering::kShadeConstantA, MoonRendering::kShadeConstantB, light.fractionTerm);
+        QVERIFY(sphere);
+        QVERIFY(testing_images::compareChannels(picture, *sphere).max <= 1);
+        // Not the flat pair: its shadow would leave the night side at 30 % of the photograph.
+        const auto [base, shadow] = MoonRendering::flatMoonImages(t, 200);
+        QVERIFY(qGray(picture.pixel(40, 100)) < 0.2 * qGray(base->pixel(40, 100)));
+    }
+
+    void testInactiveAppFallsBackToTheFlatPicture() {
+        const Instant t = Instant::trusted(1713210780.0);
+        MoonSphereRenderer &shared = MoonSphereRenderer::shared();
+        const quint64 passes = shared.gpuPassCount();
+        shared.setAppActive(false);
+        // No sphere of this size was ever made: the flat pair, its shadow at 70 % over the photograph.
+        const QImage picture = MoonRendering::moonImage(t, false, std::nullopt, std::nullopt, 77, 77);
+        shared.setAppActive(true);
+        QCOMPARE(shared.gpuPassCount(), passes);
+        const auto [base, shadow] = MoonRendering::flatMoonImages(t, 77);
+        const QRgb night = picture.pixel(15, 38), photo = base->pixel(15, 38);
+        QVERIFY2(std::abs(qRed(night) - 0.3 * qRed(photo)) <= 2,
+                 qPrintable(QStringLiteral("%1 vs %2").arg(night, 8, 16).arg(photo, 8, 16)));
+        QCOMPARE(picture.pixel(62, 38), base->pixel(62, 38));
+    }
+};
+
+QTEST_MAIN(TestMoonSphere)
+#include "tst_moonsphere.moc"
