@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <mutex>
 
 namespace lunafold::MoonRendering {
 namespace {
@@ -94,21 +95,42 @@ QImage sampleMoonImage(int width, int height) {
     return compose(referenceDate(), side, kSampleRotation);
 }
 
+namespace {
+
+// The photograph scaled to a side; decoding and scaling it is most of a flat picture's cost
+// and its pixels never change, so the last few sides are kept.
+QImage scaledPhotograph(int side) {
+    static std::mutex mutex;
+    static const QImage photo = [] {
+        const std::optional<QString> path = imageAssetPath(QStringLiteral("moontransparent"));
+        return path ? QImage(*path) : QImage();
+    }();
+    static QList<QImage> recent;
+    std::lock_guard lock(mutex);
+    for (const QImage &image : recent)
+        if (image.width() == side)
+            return image;
+    QImage square(side, side, QImage::Format_ARGB32_Premultiplied);
+    square.fill(Qt::transparent);
+    // A missing photograph leaves the base transparent: the shadow alone still shows the phase.
+    if (!photo.isNull()) {
+        QPainter painter(&square);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QRectF(0, 0, side, side), photo);
+    }
+    recent.prepend(square);
+    if (recent.size() > 4)
+        recent.removeLast();
+    return square;
+}
+
+} // namespace
+
 std::pair<std::optional<QImage>, QImage> flatMoonImages(Instant date, int side) {
     const MoonRenderer renderer(AstroInterface::getMoonFraction(date), !AstroInterface::isWaning(date));
     std::optional<QImage> base;
-    if (side >= 1) {
-        QImage square(side, side, QImage::Format_ARGB32_Premultiplied);
-        square.fill(Qt::transparent);
-        // A missing photograph leaves the base transparent: the shadow alone still shows the phase.
-        if (const std::optional<QString> path = imageAssetPath(QStringLiteral("moontransparent"))) {
-            const QImage photo(*path);
-            QPainter painter(&square);
-            painter.setRenderHint(QPainter::SmoothPixmapTransform);
-            painter.drawImage(QRectF(0, 0, side, side), photo);
-        }
-        base = square;
-    }
+    if (side >= 1)
+        base = scaledPhotograph(side);
     return {base, renderer.getMoonRender(QRectF(0, 0, side, side), 1.0)};
 }
 
