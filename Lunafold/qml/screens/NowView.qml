@@ -31,6 +31,8 @@ Item {
         ColumnLayout {
             id: texts
             Layout.margins: 20
+            // Wide: a column of up to 540 points beside the moon; narrow: the full width above it.
+            Layout.preferredWidth: view.wide ? Math.min(540, view.width * 0.5) : -1
             Layout.maximumWidth: view.wide ? 540 : -1
             Layout.fillWidth: !view.wide
             Layout.alignment: Qt.AlignTop
