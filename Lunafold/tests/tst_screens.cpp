@@ -160,6 +160,14 @@ private Q_SLOTS:
         const QVariantMap first = view.riseSetRows()[0].toMap();
         QCOMPARE(first.value(QStringLiteral("label")).toString(), QStringLiteral("Moon Set today"));
         QCOMPARE(view.otherRows()[0].toMap().value(QStringLiteral("label")).toString(), QStringLiteral("Moon Sign"));
+        // 26 April 2024 in Paris has a moonset but no moonrise (lunafold-cli riseset): the missing
+        // rise keeps its place before the set, with a blank value.
+        AppClock::freeze(at("2024-04-26T12:00:00Z"));
+        view.refresh();
+        const QVariantMap noRise = view.riseSetRows()[0].toMap();
+        QCOMPARE(noRise.value(QStringLiteral("label")).toString(), QStringLiteral("No Moon Rise today"));
+        QCOMPARE(noRise.value(QStringLiteral("value")).toString(), QStringLiteral(" "));
+        QCOMPARE(view.riseSetRows()[1].toMap().value(QStringLiteral("label")).toString(), QStringLiteral("Moon Set today"));
     }
 
     // The share card is drawn for its instant, and its moon is never turned to anyone's sky.
