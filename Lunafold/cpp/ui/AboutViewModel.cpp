@@ -68,9 +68,8 @@ QUrl AboutViewModel::contactUrl() const {
     if (!url.isValid())
         return QUrl(contactPage());
     auto orMissing = [](const QString &s) { return s.isEmpty() ? QStringLiteral("?") : s; };
-    // QUrlQuery leaves spaces alone unless told; the address must carry them encoded.
+    // Values keep their spaces and the like; the URL encodes them in its fully encoded form.
     QUrlQuery query;
-    query.setQueryDelimiters(u'=', u'&');
     const QList<std::pair<QString, QString>> items = {
         {QStringLiteral("app"), QStringLiteral("Lunafold")},
         {QStringLiteral("ver"), orMissing(m_sources.shortVersion) + QStringLiteral(" (") + orMissing(m_sources.buildNumber) + u')'},
@@ -82,8 +81,8 @@ QUrl AboutViewModel::contactUrl() const {
         {QStringLiteral("locale"), QLocale::system().name()},
     };
     for (const auto &[name, value] : items)
-        query.addQueryItem(QString::fromLatin1(QUrl::toPercentEncoding(name)), QString::fromLatin1(QUrl::toPercentEncoding(value)));
-    url.setQuery(query.query(QUrl::FullyEncoded), QUrl::StrictMode);
+        query.addQueryItem(name, value);
+    url.setQuery(query);
     return url.isValid() ? url : QUrl(contactPage());
 }
 

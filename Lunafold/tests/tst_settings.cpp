@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: MIT
+// The Settings tab's view-models: notification toggles that save and reschedule, the calendar
+// export, and About's contact address.
+#include "AboutViewModel.h"
+#include "NotificationScheduler.h"
+#include "NotificationsViewModel.h"
+#include "SavedData.h"
+#include "common/UserDefaults.h"
+
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <QUrlQuery>
+#include <QtTest>
+
+using namespace lunafold;
+
+namespace {
+
+class CountingCenter : public NotificationCenter {
+public:
+    int pending = 0;
+    void removeAllPendingNotificationRequests() override { pending = 0; }
+    void add(const NotificationRequest &, std::function<void(const QString &)>) override { ++pending; }
+    void setBadgeCount(int) override {}
+};
+
+const Instant kQuiet = Instant::trusted(1712836800); // 2024-04-11T12:00Z: no phase within four days
+
+} // namespace
+
+class TestSettings : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<UserDefaults> m_store;
+    std::unique_ptr<SavedData> m_settings;
+    CountingCenter m_center;
+    int m_reschedules = 0;
+
+    std::unique_ptr<NotificationsViewModel> screen() {
+        return std::make_unique<NotificationsViewModel>(m_settings.get(), [this] {
+            ++m_reschedules;
+            NotificationScheduler::rescheduleNotifications(
+                {&m_center, m_settings.get(), [] { return kQuiet; }, [](const QString &) {}});
+        });
+    }
+    bool stored(const char *key) {
+        return UserDefaults(m_dir.filePath(QStringLiteral("prefs.ini"))).boolForKey(QString::fromLatin1(key));
+    }
+
+private Q_SLOTS:
+    void init() {
+        QFile::remove(m_dir.filePath(QStringLiteral("prefs.ini")));
+        m_store = std::make_unique<UserDefaults>(m_dir.filePath(QStringLiteral("prefs.ini")));
+        m_settings = std::make_unique<SavedData>(*m_store);
+        m_reschedules = 0;
+        m_center.pending = 8; // the defaults' notices, scheduled at start-up
+    }
+
+    void noticeTogglesSaveAndReschedule() {
+        auto view = screen();
+        QSignalSpy changed(view.get(), &NotificationsViewModel::changed);
+        // Full and new off first, then 12 hours with no kind of event: saved, rescheduled, nothing pending.
+        view->setNotifyFull(false);
+        QCOMPARE(m_center.pending, 4); // the full-moon notices are gone at once
+        view->setNotifyNew(false);
+        view->setNotify12(true);
+        QCOMPARE(m_reschedules, 3);
+        QCOMPARE(m_center.pending, 0);
+        QVERIFY(stored("lunafold.notify12"));
+        QVERIFY(!stored("lunafold.notifyFull"));
+        QCOMPARE(changed.count(), 3);
+        // The same value again is no change.
+        view->setNotify12(true);
+        QCOMPARE(m_reschedules, 3);
+        // Quarters with both extras: 4 occurrences × 2 quarters × 3 notices.
+        view->setNotifyExact(true);
+        view->setNotifyQuarter(true);
+        QCOMPARE(m_center.pending, 24);
+        view->setNotifyHowl(true);
+        QCOMPARE(m_reschedules, 6);
+    }
+
+    void locationToggleOnlySaves() {
+        auto view = screen();
+        view->setUseCurrentLocation(false);
+        QVERIFY(!view->useCurrentLocation());
+        QCOMPARE(m_reschedules, 0);
+        QVERIFY(m_store->contains(QStringLiteral("lunafold.usecurrloc")));
+        QVERIFY(!stored("lunafold.usecurrloc"));
+    }
+
+    void calendarExport() {
+        auto view = screen();
+        const QString file = m_dir.filePath(QStringLiteral("moon.ics"));
+        QCOMPARE(view->exportCalendar(QUrl::fromLocalFile(file)), QString());
+        QFile ics(file);
+        QVERIFY(ics.open(QIODevice::ReadOnly));
+        const QByteArray text = ics.readAll();
+        QVERIFY(text.startsWith("BEGIN:VCALENDAR\r\n"));
+        QVERIFY(text.count("BEGIN:VEVENT") >= 48); // twelve months of phases
+        QVERIFY(!view->exportCalendar(QUrl::fromLocalFile(m_dir.filePath(QStringLiteral("no/dir/x.ics")))).isEmpty());
+    }
+
+    void contactAddressCarriesTheDiagnostics() {
+        std::optional<bool> decision; // never answered
+        AboutViewModel about({[&decision] { return decision; }, [] { return QStringLiteral("whileInUse"); },
+                              QStringLiteral("0.1.0"), QString()});
+        QCOMPARE(about.versionLine(), QStringLiteral("Version Number 0.1.0"));
+        const auto items = [&about] { return QUrlQuery(about.contactUrl()).queryItems(QUrl::FullyDecoded); };
+        QStringList names;
+        for (const auto &item : items())
+            names << item.first;
+        QCOMPARE(names, (QStringList{"app", "ver", "os", "device", "loc", "notif", "tz", "locale"}));
+        QCOMPARE(items()[0].second, QStringLiteral("Lunafold"));
+        QCOMPARE(items()[1].second, QStringLiteral("0.1.0 (?)"));
+        QCOMPARE(items()[4].second, QStringLiteral("whileInUse"));
+        QCOMPARE(items()[5].second, QString()); // until the screen has read it
+        const QString encoded = about.contactUrl().toString(QUrl::FullyEncoded);
+        QVERIFY(encoded.startsWith(QLatin1String("https://lunafold.app/contact?app=Lunafold&ver=0.1.0%20(?)&os=")));
+        QVERIFY(!encoded.contains(u' '));
+
+        about.opened();
+        QTRY_COMPARE(about.notificationAuthStatus(), QStringLiteral("notDetermined"));
+        QCOMPARE(items()[5].second, QStringLiteral("notDetermined"));
+        decision = false;
+        about.opened();
+        QTRY_COMPARE(about.notificationAuthStatus(), QStringLiteral("denied"));
+
+        AboutViewModel unversioned({{}, {}, QString(), QStringLiteral("7")});
+        QCOMPARE(unversioned.versionLine(), QString());
+        QCOMPARE(QUrlQuery(unversioned.contactUrl()).queryItemValue(QStringLiteral("ver")), QStringLiteral("? (7)"));
+    }
+};
+
+QTEST_MAIN(TestSettings)
+#include "tst_settings.moc"
