@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: MIT
+#include "Application.h"
+
+#include "AppBridge.h"
+#include "AppClock.h"
+#include "AppServices.h"
+#include "LocalNotificationCenter.h"
+#include "LunafoldApp.h"
+#include "NotificationAuthorizer.h"
+#include "PermissionPrompt.h"
+#include "QmlTypes.h"
+#include "SoundPlayer.h"
+#include "Translations.h"
+
+#include <QGuiApplication>
+#include <QQmlApplicationEngine>
+#include <QQuickWindow>
+
+namespace lunafold {
+
+void Application::prepareProcess(const LaunchOptions &options) {
+    // Screenshots need no display; the scale must be set before the application exists.
+    if (!options.screenshotFile.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (options.devicePixelRatio)
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(*options.devicePixelRatio));
+    if (qEnvironmentVariableIsEmpty("QT_QUICK_CONTROLS_STYLE"))
+        qputenv("QT_QUICK_CONTROLS_STYLE", "Basic");
+}
+
+Application::Application(const LaunchOptions &options, QGuiApplication &app) {
+    const bool screenshot = !options.screenshotFile.isEmpty();
+    QGuiApplication::setApplicationName(QStringLiteral("Lunafold"));
+    QGuiApplication::setOrganizationDomain(QStringLiteral("lunafold.app"));
+    // A machine without a configured language (the C locale) reads like en_US.
+    QLocale locale = options.locale.isEmpty() ? QLocale::system() : QLocale(options.locale);
+    if (locale.language() == QLocale::C)
+        locale = QLocale(QLocale::English, QLocale::UnitedStates);
+    useLocale(locale);
+    if (options.at) {
+        if (screenshot)
+            AppClock::freeze(*options.at);
+        else
+            AppClock::startAt(*options.at);
+    }
+
+    AppServices::Options serviceOptions;
+    serviceOptions.nmeaReplayFile = options.nmeaFile;
+    serviceOptions.place = options.place;
+    serviceOptions.placeZone = options.zone;
+    serviceOptions.interactive = !screenshot;
+    serviceOptions.soundDirectory = QCoreApplication::applicationDirPath() + QStringLiteral("/sounds");
+    serviceOptions.playSound = SoundPlayer::playSound;
+    m_services = std::make_unique<AppServices>(serviceOptions);
+    m_bridge = std::make_unique<AppBridge>(!screenshot);
+
+    // Screenshots leave the notifications and their permission alone.
+    if (!screenshot) {
+        m_lunafold = std::make_unique<LunafoldApp>(LunafoldApp::Environment{
+            &m_services->center(), &m_services->authorizer(), {}, {}, app.applicationState()});
+        connect(&app, &QGuiApplication::applicationStateChanged, m_lunafold.get(),
+                &LunafoldApp::applicationStateChanged);
+    }
+    connect(&app, &QCoreApplication::aboutToQuit, this, [this] { m_services->permissionPrompt().abandon(); });
+
+    registerQmlTypes(m_services.get(), m_bridge.get());
+    m_engine = std::make_unique<QQmlApplicationEngine>();
+    addImageProviders(*m_engine);
+    m_engine->load(QUrl(QStringLiteral("qrc:/qml/Main.qml")));
+    if (m_engine->rootObjects().isEmpty())
+        return;
+    m_window = qobject_cast<QQuickWindow *>(m_engine->rootObjects().constFirst());
+    m_window->resize(options.size);
+    if (QObject *main = m_window->findChild<QObject *>(QStringLiteral("mainView")))
+        main->setProperty("selectedTab", options.tab);
+    QObject *settings = m_window->findChild<QObject *>(QStringLiteral("settingsView"));
+    if (settings && !options.page.isEmpty())
+        QMetaObject::invokeMethod(settings, "openPage", Q_ARG(QVariant, options.page));
+}
+
+Application::~Application() {
+    // The window goes before the services it shows.
+    m_engine.reset();
+    m_services->permissionPrompt().abandon();
+}
+
+} // namespace lunafold

@@ -1,0 +1,159 @@
+// SPDX-License-Identifier: MIT
+// The whole app in a real window on an X server (xvfb), with a private session bus and a null
+// sound sink, driven through its window as a user would: swipes and taps through the tabs, the
+// notification settings changing what is pending, the wolf howl, About's contact address.
+// A picture of every step goes to $LUNAFOLD_E2E_SHOTS (default: the test's build folder).
+#include "AppServices.h"
+#include "Application.h"
+#include "LocalNotificationCenter.h"
+#include "Locator.h"
+#include "SoundPlayer.h"
+
+#include <QGuiApplication>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace lunafold;
+
+class TestEndToEnd : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<Application> m_app;
+    QString m_shots;
+    int m_step = 0;
+
+    QQuickWindow *window() { return m_app->window(); }
+    QObject *mainView() { return window()->findChild<QObject *>(QStringLiteral("mainView")); }
+    int tab() { return mainView()->property("selectedTab").toInt(); }
+
+    void shot(const QString &name) {
+        QTest::qWait(300);
+        const QImage image = window()->grabWindow();
+        QVERIFY(!image.isNull());
+        QVERIFY(image.save(QStringLiteral("%1/%2-%3.png").arg(m_shots).arg(++m_step, 2, 10, QChar(u'0')).arg(name)));
+    }
+    // The centre of the visible item of that name, in window coordinates.
+    QPoint centreOf(const char *objectName) {
+        for (QQuickItem *item : window()->findChildren<QQuickItem *>(QString::fromLatin1(objectName))) {
+            const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
+            if (item->isVisible() && window()->contentItem()->contains(centre))
+                return centre.toPoint();
+        }
+        return {};
+    }
+    void tap(const char *objectName) {
+        // Pages slide in and out: wait for the item to come to rest in view.
+        QTRY_VERIFY2_WITH_TIMEOUT(!centreOf(objectName).isNull(), objectName, 3000);
+        QTest::qWait(400);
+        const QPoint at = centreOf(objectName);
+        QTest::mouseClick(window(), Qt::LeftButton, {}, at);
+        QTest::qWait(150);
+    }
+    void swipe(int dx) {
+        const QPoint from(window()->width() / 2, window()->height() / 2);
+        QTest::mousePress(window(), Qt::LeftButton, {}, from);
+        for (int step = 1; step <= 10; ++step) {
+            QTest::mouseMove(window(), from + QPoint(dx * step / 10, 0), 10);
+        }
+        QTest::mouseRelease(window(), Qt::LeftButton, {}, from + QPoint(dx, 0), 10);
+        QTest::qWait(150);
+    }
+    int pending() { return int(m_app->services().center().pending().size()); }
+    int pendingAbout(const char *event) {
+        int n = 0;
+        for (const NotificationRequest &r : m_app->services().center().pending())
+            n += r.body.startsWith(QLatin1String(event));
+        return n;
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        qputenv("LUNAFOLD_CONFIG_DIR", m_dir.filePath(QStringLiteral("config")).toLocal8Bit());
+        qputenv("LUNAFOLD_DATA_DIR", m_dir.filePath(QStringLiteral("data")).toLocal8Bit());
+        qputenv("LUNAFOLD_SOUNDS_DIR", LUNAFOLD_SOUNDS);
+        m_shots = qEnvironmentVariable("LUNAFOLD_E2E_SHOTS", QStringLiteral(LUNAFOLD_E2E_SHOTS));
+        QDir().mkpath(m_shots);
+        // The user allowed notifications at an earlier launch.
+        QDir().mkpath(m_dir.filePath(QStringLiteral("data")));
+        QFile decision(m_dir.filePath(QStringLiteral("data/notification-permission")));
+        QVERIFY(decision.open(QIODevice::WriteOnly));
+        decision.write("granted\n");
+        decision.close();
+
+        QString error;
+        const auto options = LaunchOptions::parse({"--place", "48.8566,2.3522,Europe/Paris", "--locale", "en_US"}, &error);
+        QVERIFY2(options, qPrintable(error));
+        m_app = std::make_unique<Application>(*options, *qApp);
+        QVERIFY(window());
+        QVERIFY(QTest::qWaitForWindowExposed(window()));
+        // The defaults: the day-ahead notices of the next four full and new moons.
+        QTRY_VERIFY_WITH_TIMEOUT(pending() == 8 || pending() == 7, 5000);
+        shot(QStringLiteral("now"));
+    }
+
+    void swipesAndTabsVisitEveryScreen() {
+        QCOMPARE(tab(), 0);
+        swipe(-120);
+        QCOMPARE(tab(), 1);
+        shot(QStringLiteral("rise-and-set"));
+        swipe(-120);
+        QCOMPARE(tab(), 2);
+        shot(QStringLiteral("future"));
+        swipe(120);
+        swipe(120);
+        QCOMPARE(tab(), 0);
+        swipe(120); // wraps round to Settings
+        QCOMPARE(tab(), 4);
+        // Tapping the tab bar: five equal buttons along the bottom.
+        const int w = window()->width(), h = window()->height();
+        QTest::mouseClick(window(), Qt::LeftButton, {}, QPoint(w * 7 / 10, h - 20));
+        QCOMPARE(tab(), 3);
+        shot(QStringLiteral("location"));
+        QTest::mouseClick(window(), Qt::LeftButton, {}, QPoint(w * 9 / 10, h - 20));
+        QCOMPARE(tab(), 4);
+        shot(QStringLiteral("settings"));
+    }
+
+    void notificationSettingsChangeWhatIsPending() {
+        tap("notificationSettingsRow");
+        QTRY_VERIFY(!centreOf("fullToggle").isNull());
+        shot(QStringLiteral("notifications"));
+        const int newMoon = pendingAbout("New Moon");
+        QVERIFY(pendingAbout("Full Moon") >= 3);
+        tap("fullToggle"); // the full-moon notices go at once
+        QTRY_COMPARE(pendingAbout("Full Moon"), 0);
+        QCOMPARE(pending(), newMoon);
+        tap("quarterToggle"); // the day-ahead notices of the next four first and last quarters
+        QTRY_VERIFY(pendingAbout("First Quarter") >= 3 && pendingAbout("Last Quarter") >= 3);
+        QCOMPARE(pending(), newMoon + pendingAbout("First Quarter") + pendingAbout("Last Quarter"));
+        shot(QStringLiteral("notifications-changed"));
+
+        tap("howlTestButton");
+        QTRY_VERIFY(SoundPlayer::isPlaying());
+        tap("backButton");
+    }
+
+    void aboutCarriesTheContactAddress() {
+        tap("aboutRow");
+        QObject *about = window()->findChild<QObject *>(QStringLiteral("aboutModel"));
+        QVERIFY(about);
+        QTRY_COMPARE(about->property("notificationAuthStatus").toString(), QStringLiteral("authorized"));
+        const QString contact = about->property("contactUrl").toUrl().toString(QUrl::FullyEncoded);
+        QVERIFY2(contact.startsWith(QLatin1String("https://lunafold.app/contact?app=Lunafold&ver=")), qPrintable(contact));
+        QVERIFY(contact.contains(QLatin1String("&notif=authorized&")));
+        shot(QStringLiteral("about"));
+        tap("backButton");
+    }
+
+    void cleanupTestCase() { m_app.reset(); }
+};
+
+int main(int argc, char **argv) {
+    QGuiApplication app(argc, argv);
+    TestEndToEnd test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_endtoend.moc"
