@@ -76,12 +76,6 @@ private Q_SLOTS:
         qputenv("LUNAFOLD_SOUNDS_DIR", LUNAFOLD_SOUNDS);
         m_shots = qEnvironmentVariable("LUNAFOLD_E2E_SHOTS", QStringLiteral(LUNAFOLD_E2E_SHOTS));
         QDir().mkpath(m_shots);
-        // The user allowed notifications at an earlier launch.
-        QDir().mkpath(m_dir.filePath(QStringLiteral("data")));
-        QFile decision(m_dir.filePath(QStringLiteral("data/notification-permission")));
-        QVERIFY(decision.open(QIODevice::WriteOnly));
-        decision.write("granted\n");
-        decision.close();
 
         QString error;
         const auto options = LaunchOptions::parse({"--place", "48.8566,2.3522,Europe/Paris", "--locale", "en_US"}, &error);
@@ -89,8 +83,17 @@ private Q_SLOTS:
         m_app = std::make_unique<Application>(*options, *qApp);
         QVERIFY(window());
         QVERIFY(QTest::qWaitForWindowExposed(window()));
+        // A first launch asks for the notification permission in the window; nothing is
+        // scheduled before the answer.
+        QTRY_VERIFY_WITH_TIMEOUT(!centreOf("permissionDialogAccept").isNull(), 5000);
+        shot(QStringLiteral("permission"));
+        QCOMPARE(pending(), 0);
+        tap("permissionDialogAccept");
         // The defaults: the day-ahead notices of the next four full and new moons.
         QTRY_VERIFY_WITH_TIMEOUT(pending() == 8 || pending() == 7, 5000);
+        QFile decision(m_dir.filePath(QStringLiteral("data/notification-permission")));
+        QVERIFY(decision.open(QIODevice::ReadOnly));
+        QCOMPARE(decision.readAll(), QByteArray("granted\n")); // remembered for the next launch
         shot(QStringLiteral("now"));
     }
 

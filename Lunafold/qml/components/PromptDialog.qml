@@ -44,14 +44,19 @@ Popup {
             Layout.fillWidth: true
             spacing: 10
             Button {
+                objectName: dialog.objectName + "Reject"
                 text: dialog.rejectText
+                palette.buttonText: "white"
+                background: Rectangle { color: parent.down ? "#3a3848" : "#48465a"; radius: 8 }
                 Layout.fillWidth: true
                 Accessible.name: text
                 onClicked: { dialog.close(); dialog.answered(false) }
             }
             Button {
+                objectName: dialog.objectName + "Accept"
                 text: dialog.acceptText
-                highlighted: true
+                palette.buttonText: "white"
+                background: Rectangle { color: parent.down ? Qt.darker(Theme.button, 1.2) : Theme.button; radius: 8 }
                 Layout.fillWidth: true
                 Accessible.name: text
                 onClicked: { dialog.close(); dialog.answered(true) }
