@@ -39,6 +39,16 @@ std::optional<Instant> AstroInterface::phaseInstant(Instant date, int phase, boo
     return phaseEvent(date, phase, forward);
 }
 
+std::pair<int, Instant> AstroInterface::nextPrincipalPhase(Instant date) {
+    std::pair<int, Instant> first{0, phaseEvent(date, 0, true)};
+    for (int phase = 1; phase < 4; ++phase) {
+        const Instant t = phaseEvent(date, phase, true);
+        if (t < first.second)
+            first = {phase, t};
+    }
+    return first;
+}
+
 Instant AstroInterface::getNewMoonNext(Instant date) { return phaseEvent(date, 0, true); }
 Instant AstroInterface::getFirstQuarterNext(Instant date) { return phaseEvent(date, 1, true); }
 Instant AstroInterface::getFullMoonNext(Instant date) { return phaseEvent(date, 2, true); }

@@ -36,15 +36,7 @@ void phasesCommand(const std::vector<std::string> &args, std::string &out) {
         throw UsageError{"--until is before --from"};
 
     // The first phase after --from; after that the phases simply cycle.
-    int phase = 0;
-    Instant at = AstroInterface::getNewMoonNext(from);
-    for (int p = 1; p < 4; ++p) {
-        const Instant t = *AstroInterface::phaseInstant(from, p, true);
-        if (t < at) {
-            at = t;
-            phase = p;
-        }
-    }
+    auto [phase, at] = AstroInterface::nextPrincipalPhase(from);
     JsonWriter json;
     const bool asJson = o.flag("json");
     if (asJson)

@@ -91,15 +91,7 @@ CalendarExport::Result CalendarExport::icsText(Instant from, int months, const S
     appendLine(out, QStringLiteral("X-WR-CALNAME:") + escaped(localized(QT_TRANSLATE_NOOP("Lunafold", "Moon Phases"))));
 
     // Phases come in a fixed cycle, so after the first one each next one is the following phase.
-    int phase = 0;
-    Instant at = AstroInterface::getNewMoonNext(from);
-    for (int p = 1; p < 4; ++p) {
-        const Instant t = *AstroInterface::phaseInstant(from, p, true);
-        if (t < at) {
-            at = t;
-            phase = p;
-        }
-    }
+    auto [phase, at] = AstroInterface::nextPrincipalPhase(from);
     while (!(until < at)) {
         // The stamp of the event is its identity: exporting again updates rather than duplicates.
         const QString start = stamp(at);

@@ -12,8 +12,6 @@
 namespace lunafold {
 
 NowViewModel::NowViewModel(Locator *locator, QObject *parent) : QObject(parent), m_locator(locator ? locator : Locator::shared()) {
-    m_timer.setInterval(1000);
-    connect(&m_timer, &QTimer::timeout, this, &NowViewModel::refresh);
     if (m_locator) {
         for (auto signal : {&Locator::currentLocationChanged, &Locator::timezoneChanged, &Locator::headingChanged})
             connect(m_locator, signal, this, &NowViewModel::refresh);
@@ -22,15 +20,8 @@ NowViewModel::NowViewModel(Locator *locator, QObject *parent) : QObject(parent),
 }
 
 void NowViewModel::setActive(bool active) {
-    if (active == m_timer.isActive())
-        return;
-    if (active) {
-        refresh();
-        m_timer.start();
-    } else {
-        m_timer.stop();
-    }
-    Q_EMIT activeChanged();
+    if (m_timeline.setActive(active))
+        Q_EMIT activeChanged();
 }
 
 void NowViewModel::setInterfaceOrientation(int orientation) {

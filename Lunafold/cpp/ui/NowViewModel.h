@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "Timeline.h"
 #include "astronomy/Instant.h"
 
 #include <QObject>
-#include <QTimer>
 
 #include <optional>
 
@@ -41,7 +41,7 @@ public:
     QString moonImageSource() const { return m_imageSource; }
     bool showPointer() const { return m_pointer.has_value(); }
     double pointerRotation() const { return m_pointer.value_or(0.0); }
-    bool active() const { return m_timer.isActive(); }
+    bool active() const { return m_timeline.active(); }
     void setActive(bool active);
     int interfaceOrientation() const { return m_orientation; }
     void setInterfaceOrientation(int orientation);
@@ -67,7 +67,7 @@ Q_SIGNALS:
 
 private:
     Locator *m_locator;
-    QTimer m_timer;
+    Timeline m_timeline{1000, [this] { refresh(); }};
     QString m_first, m_second, m_phase, m_moonRow, m_imageSource;
     std::optional<double> m_pointer;
     int m_orientation = portrait;

@@ -20,8 +20,6 @@ QVariantList toVariant(const QList<TextRow> &rows) {
 } // namespace
 
 RiseSetViewModel::RiseSetViewModel(Locator *locator, QObject *parent) : QObject(parent), m_locator(locator ? locator : Locator::shared()) {
-    m_timer.setInterval(2000);
-    connect(&m_timer, &QTimer::timeout, this, &RiseSetViewModel::refresh);
     if (m_locator) {
         connect(m_locator, &Locator::currentLocationChanged, this, &RiseSetViewModel::refresh);
         connect(m_locator, &Locator::timezoneChanged, this, &RiseSetViewModel::refresh);
@@ -30,15 +28,8 @@ RiseSetViewModel::RiseSetViewModel(Locator *locator, QObject *parent) : QObject(
 }
 
 void RiseSetViewModel::setActive(bool active) {
-    if (active == m_timer.isActive())
-        return;
-    if (active) {
-        refresh();
-        m_timer.start();
-    } else {
-        m_timer.stop();
-    }
-    Q_EMIT activeChanged();
+    if (m_timeline.setActive(active))
+        Q_EMIT activeChanged();
 }
 
 void RiseSetViewModel::refresh() {

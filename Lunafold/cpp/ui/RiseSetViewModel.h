@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "Timeline.h"
+
 #include <QObject>
-#include <QTimer>
 #include <QVariantList>
 
 namespace lunafold {
@@ -26,7 +27,7 @@ public:
     QVariantList riseSetRows() const { return m_riseSet; }
     QVariantList transitRows() const { return m_transit; }
     QVariantList otherRows() const { return m_other; }
-    bool active() const { return m_timer.isActive(); }
+    bool active() const { return m_timeline.active(); }
     void setActive(bool active);
 
     Q_INVOKABLE void refresh();
@@ -37,7 +38,7 @@ Q_SIGNALS:
 
 private:
     Locator *m_locator;
-    QTimer m_timer;
+    Timeline m_timeline{2000, [this] { refresh(); }};
     bool m_hasLocation = false;
     QVariantList m_riseSet, m_transit, m_other;
 };

@@ -5,6 +5,7 @@
 #include "astronomy/TimeZone.h"
 
 #include <optional>
+#include <utility>
 
 namespace lunafold {
 
@@ -49,6 +50,8 @@ public:
     /// The true instant of principal phase @p phase (0 new, 1 first quarter, 2 full, 3 last
     /// quarter) after (@p forward) or before the instant; std::nullopt for another phase number.
     static std::optional<Instant> phaseInstant(Instant date, int phase, bool forward);
+    /// The first principal phase after the instant: its number (0…3) and instant.
+    static std::pair<int, Instant> nextPrincipalPhase(Instant date);
     static Instant getNewMoonNext(Instant date);
     static Instant getFirstQuarterNext(Instant date);
     static Instant getFullMoonNext(Instant date);
