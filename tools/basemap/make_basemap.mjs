@@ -115,6 +115,49 @@ const ringArea = (ring) => {
   return a / 2;
 };
 
+// ---- the antimeridian ---------------------------------------------------------
+// The source lets an edge jump from 180° E to 180° W. Unwrapping makes every step the short way
+// round, so a ring may reach past either end of the world; the tiling below folds it back.
+function unwrap(points) {
+  const out = [];
+  for (const [x, y] of points) {
+    let u = x;
+    if (out.length) {
+      const prev = out[out.length - 1][0];
+      while (u - prev > 0.5) u -= 1;
+      while (u - prev < -0.5) u += 1;
+    }
+    out.push([u, y]);
+  }
+  return out;
+}
+
+// A ring around a pole (Antarctica) comes back one world east or west of where it began. It is
+// opened where it crosses the antimeridian and closed along the pole's edge of the map, so that
+// both closing sides lie on tile edges and are not drawn as coast.
+function closeRing(ring) {
+  const u = unwrap(ring);
+  const n = u.length;
+  let d = ring[0][0] - u[n - 1][0];
+  d -= Math.round(d);
+  const net = Math.round(u[n - 1][0] + d - u[0][0]);
+  if (net === 0) return u;
+  const lap = (i) => (i < n ? u[i] : [u[i - n][0] + net, u[i - n][1]]);
+  for (let i = 0; i < n; ++i) {
+    const a = lap(i), b = lap(i + 1);
+    if (Math.floor(a[0]) === Math.floor(b[0])) continue;
+    const k = Math.max(Math.floor(a[0]), Math.floor(b[0]));
+    const t = (k - a[0]) / (b[0] - a[0]);
+    const p = [k, a[1] + t * (b[1] - a[1])];
+    const pole = ring.reduce((s, q) => s + q[1], 0) / n > 0.5 ? 1 : 0; // y grows southwards
+    const out = [p];
+    for (let j = i + 1; j <= i + n; ++j) out.push(lap(j));
+    out.push([k + net, p[1]], [k + net, pole], [k, pole]);
+    return out;
+  }
+  return u;
+}
+
 // ---- clipping to tiles ------------------------------------------------------
 // Sutherland-Hodgman against one edge; points on the edge get the edge's exact coordinate, so the
 // reader can tell the cut (which it fills but does not stroke) from the coast.
@@ -222,11 +265,13 @@ function buildLevel(level) {
     for (const polygon of polygons)
       for (const indices of polygon) {
         const ring = chain(arcs, indices);
-        if (ring.length >= 4 && Math.abs(ringArea(ring)) > 4 * tolerance * tolerance) rings.push(ring.slice(0, -1));
+        if (ring.length < 4) continue;
+        const closed = closeRing(ring.slice(0, -1));
+        if (Math.abs(ringArea(closed)) > 4 * tolerance * tolerance) rings.push(closed);
       }
   }
   // Borders between two countries (coasts come from the land rings).
-  const borders = meshArcs(topology, topology.objects.countries, (a, b) => a !== b).arcs.map((ids) => chain(arcs, ids));
+  const borders = meshArcs(topology, topology.objects.countries, (a, b) => a !== b).arcs.map((ids) => unwrap(chain(arcs, ids)));
 
   const size = 1 / level.grid;
   const tiles = new Map(); // row * grid + col -> {rings, lines}
@@ -235,10 +280,12 @@ function buildLevel(level) {
     if (!tiles.has(key)) tiles.set(key, { col, row, rings: [], lines: [] });
     return tiles.get(key);
   };
+  // Columns past either end of the world belong to the tiles of the next copy.
   const tileRange = (b) => [
-    Math.max(0, Math.floor(b.minX / size)), Math.min(level.grid - 1, Math.floor(b.maxX / size)),
+    Math.floor(b.minX / size), Math.floor(b.maxX / size),
     Math.max(0, Math.floor(b.minY / size)), Math.min(level.grid - 1, Math.floor(b.maxY / size)),
   ];
+  const wrapColumn = (col) => ((col % level.grid) + level.grid) % level.grid;
   let points = 0;
   for (const ring of rings) {
     const [c0, c1, r0, r1] = tileRange(bounds(ring));
@@ -249,7 +296,7 @@ function buildLevel(level) {
         if (!clipped) continue;
         const q = quantize(clipped, x0, y0, size, true);
         if (q.length < 3 || ringArea(q) === 0) continue;
-        tileAt(col, row).rings.push(q);
+        tileAt(wrapColumn(col), row).rings.push(q);
         points += q.length;
       }
   }
@@ -261,7 +308,7 @@ function buildLevel(level) {
         for (const piece of clipLine(line, x0, y0, x0 + size, y0 + size)) {
           const q = quantize(piece, x0, y0, size, false);
           if (q.length < 2) continue;
-          tileAt(col, row).lines.push(q);
+          tileAt(wrapColumn(col), row).lines.push(q);
           points += q.length;
         }
       }
