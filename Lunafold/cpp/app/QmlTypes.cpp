@@ -4,7 +4,9 @@
 #include "ActivityViewController.h"
 #include "AppBridge.h"
 #include "AppServices.h"
+#include "LocationViewModel.h"
 #include "Locator.h"
+#include "MapView.h"
 #include "MainViewModel.h"
 #include "MoonImageProvider.h"
 #include "NowViewModel.h"
@@ -21,6 +23,8 @@ void registerQmlTypes(AppServices *services, AppBridge *bridge) {
     qmlRegisterType<MainViewModel>(uri, 1, 0, "MainViewModel");
     qmlRegisterType<NowViewModel>(uri, 1, 0, "NowViewModel");
     qmlRegisterType<RiseSetViewModel>(uri, 1, 0, "RiseSetViewModel");
+    qmlRegisterType<LocationViewModel>(uri, 1, 0, "LocationViewModel");
+    qmlRegisterType<MapView>(uri, 1, 0, "MapView");
     qmlRegisterSingletonInstance<SavedData>(uri, 1, 0, "SavedData", &SavedData::shared());
     static PermissionPrompt idlePrompt; // nobody asks without services
     qmlRegisterSingletonInstance<PermissionPrompt>(uri, 1, 0, "PermissionPrompt",

@@ -26,6 +26,9 @@ ColumnLayout {
             color: Theme.secondaryText
             font.pixelSize: row.wide ? Theme.title3 : Theme.body
             horizontalAlignment: Text.AlignRight
+            // Top, not centred: the layout does not move a centred value back up once a label that
+            // wrapped while the row was still narrow has unwrapped.
+            Layout.alignment: Qt.AlignTop
         }
     }
     Accessible.role: Accessible.StaticText
