@@ -202,19 +202,6 @@ class TestMap : public QObject {
         QVERIFY(MapScale::choose(0, 110, locale).text.isEmpty());
     }
 
-    void metersPerPointFollowTheLatitude() {
-        // 2π · 6378137 m around the equator over a 256-point world.
-        QVERIFY(near(MapCamera(kPhone, {0, 0}, 2).metersPerPoint(), 2 * M_PI * 6378137 / 1024, 1e-6));
-        QVERIFY(near(MapCamera(kPhone, {60, 0}, 2).metersPerPoint(), M_PI * 6378137 / 1024, 1e-6));
-    }
-
-    void graticuleStepSuitsTheZoom() {
-        QCOMPARE(BasemapPainter::graticuleStep(MapCamera(kPhone, {0, 0}, 0)), 30.0);
-        // 90 points at zoom 5 (8,192-point world) are 3.96°: lines every 5°.
-        QCOMPARE(BasemapPainter::graticuleStep(MapCamera(kPhone, {0, 0}, 5)), 5.0);
-        QVERIFY(near(BasemapPainter::graticuleStep(MapCamera(kPhone, {0, 0}, 14.74)), 0.005, 1e-15));
-    }
-
     void basemapLevels() {
         const Basemap &map = *Basemap::shared();
         QVERIFY2(map.isLoaded(), qPrintable(Basemap::defaultDirectory()));

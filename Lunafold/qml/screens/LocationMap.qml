@@ -11,10 +11,10 @@ MapView {
     Accessible.name: qsTranslate("Lunafold", "Map")
 
     // A drag here pans the map and never turns into the tab swipe: this handler may take the
-    // point from any other and gives it up only to the pinch below, not to another drag.
+    // point from any other and gives it up only to the pinch below, not to another drag. Its
+    // threshold is the tap's, so a press is either a tap or a drag, never both.
     DragHandler {
         target: null
-        dragThreshold: 6
         grabPermissions: PointerHandler.CanTakeOverFromAnything | PointerHandler.ApprovesTakeOverByHandlersOfDifferentType
         property vector2d applied
         onActiveChanged: applied = Qt.vector2d(0, 0)
