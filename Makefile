@@ -36,6 +36,7 @@ test: build build-asan
 bench: build
 	@build/default/bench/lunafold-bench --benchmark_counters_tabular=true
 	@build/default/bench/lunafold-bench-screens
+	@build/default/bench/lunafold-bench-map
 
 clean:
 	rm -rf build

@@ -31,7 +31,7 @@ Item {
         }
         RiseSetView { wide: root.wide; shown: pages.currentIndex === 1 && root.visible }
         FutureView { wide: root.wide; shown: pages.currentIndex === 2 && root.visible }
-        PlaceholderView { wide: root.wide; title: qsTranslate("Lunafold", "Location") }
+        LocationView { wide: root.wide; shown: pages.currentIndex === 3 && root.visible }
         SettingsView { objectName: "settingsView"; wide: root.wide; shown: pages.currentIndex === 4 && root.visible }
 
         // Only the end of the drag counts; buttons and lists inside keep their own gestures.

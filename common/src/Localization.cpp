@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QLocale>
 
+#include <algorithm>
 #include <vector>
 
 namespace lunafold {
@@ -12,6 +13,12 @@ QString localized(const char *englishKey) { return QCoreApplication::translate("
 
 TextArg::TextArg(int value) : m_text(QLocale().toString(value)) {}
 TextArg::TextArg(qint64 value) : m_text(QLocale().toString(value)) {}
+
+TextArg TextArg::real(double value) {
+    TextArg arg(QString::number(value, 'f', 6));
+    arg.m_number = value;
+    return arg;
+}
 
 QString formatText(const QString &format, std::initializer_list<TextArg> args) {
     const std::vector<TextArg> list(args);
@@ -42,9 +49,20 @@ QString formatText(const QString &format, std::initializer_list<TextArg> args) {
         } else {
             ++next;
         }
+        int decimals = 6;
+        if (j + 1 < format.size() && format[j] == u'.' && format[j + 1].isDigit()) {
+            decimals = 0;
+            for (++j; j < format.size() && format[j].isDigit(); ++j)
+                decimals = std::min(99, decimals * 10 + format[j].digitValue());
+        }
         while (j < format.size() && (format[j] == u'l' || format[j] == u'q'))
-            ++j; // length modifiers ("%ld") carry no meaning here
-        if (j < format.size() && (format[j] == u'd' || format[j] == u'@' || format[j] == u'i' || format[j] == u'u')) {
+            ++j; // length modifiers ("%ld", "%.2lf") carry no meaning here
+        if (j < format.size() && format[j] == u'f') {
+            if (index < list.size())
+                out += list[index].number() ? QString::number(*list[index].number(), 'f', decimals) : list[index].text();
+            i = j;
+        } else if (j < format.size() &&
+                   (format[j] == u'd' || format[j] == u'@' || format[j] == u'i' || format[j] == u'u')) {
             if (index < list.size())
                 out += list[index].text();
             i = j;

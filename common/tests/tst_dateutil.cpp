@@ -83,6 +83,14 @@ private Q_SLOTS:
         QCOMPARE(formatText(QStringLiteral("%d%% of %ld"), {5, qint64(7)}), QStringLiteral("5% of 7"));
         QCOMPARE(formatText(QStringLiteral("%@ and %@"), {QStringLiteral("one")}), QStringLiteral("one and "));
         QCOMPARE(formatText(QStringLiteral("100%"), {}), QStringLiteral("100%"));
+        // Fixed decimals are rounded and written with a point whatever the locale, as printf does.
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QCOMPARE(formatText(QStringLiteral("%.4f° %@"), {TextArg::real(48.85666), QStringLiteral("north")}),
+                 QStringLiteral("48.8567° north"));
+        QCOMPARE(formatText(QStringLiteral("%2$@ %1$.1lf"), {TextArg::real(0.06), QStringLiteral("x")}),
+                 QStringLiteral("x 0.1"));
+        QCOMPARE(formatText(QStringLiteral("%f"), {TextArg::real(2)}), QStringLiteral("2.000000"));
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
 
     void phaseNames_data() {

@@ -7,7 +7,9 @@
 #include "AppServices.h"
 #include "CalendarViewModel.h"
 #include "FutureDetailViewModel.h"
+#include "LocationViewModel.h"
 #include "Locator.h"
+#include "MapView.h"
 #include "MainViewModel.h"
 #include "MoonImageProvider.h"
 #include "NotificationsViewModel.h"
@@ -35,6 +37,8 @@ void registerQmlTypes(AppServices *services, AppBridge *bridge) {
                                                    &MotionPreference::shared());
     static MoonPictures pictures;
     qmlRegisterSingletonInstance<MoonPictures>(uri, 1, 0, "MoonPictures", &pictures);
+    qmlRegisterType<LocationViewModel>(uri, 1, 0, "LocationViewModel");
+    qmlRegisterType<MapView>(uri, 1, 0, "MapView");
     qmlRegisterSingletonInstance<SavedData>(uri, 1, 0, "SavedData", &SavedData::shared());
     static PermissionPrompt idlePrompt; // nobody asks without services
     qmlRegisterSingletonInstance<PermissionPrompt>(uri, 1, 0, "PermissionPrompt",

@@ -136,14 +136,13 @@ void CalendarViewModel::rebuild() {
     const QLocale locale;
     const int pixels = static_cast<int>(std::lround(cellPoints() * m_ratio));
 
-    beginResetModel();
     m_year = local.year;
     m_month = local.month;
     m_zoneName = place.zone.name();
-    m_cells.clear();
     const std::vector<GridDay> days =
         monthGridDays(local.year, local.month, static_cast<int>(locale.firstDayOfWeek()), place.zone);
-    m_cells.reserve(days.size());
+    std::vector<Cell> cells;
+    cells.reserve(days.size());
     for (const GridDay &d : days) {
         Cell c;
         c.dayText = locale.toString(QDate(d.date.year, d.date.month, d.date.day), u"d");
@@ -155,9 +154,27 @@ void CalendarViewModel::rebuild() {
             c.accessibilityLabel = UIHelper::ordinalText(c.dayText) + u' ' + c.phaseLabel;
             c.moonImage = NowViewModel::imageSource(d.start, false, place.latitude, place.longitude, pixels);
         }
-        m_cells.push_back(std::move(c));
+        cells.push_back(std::move(c));
     }
-    endResetModel();
+    // Cells are updated in place and only the last week rows come or go: the grid keeps its
+    // items (cheaper, and Qt 6.4's GridLayout can trip over items a reset deletes mid-layout).
+    const int before = static_cast<int>(m_cells.size()), after = static_cast<int>(cells.size());
+    if (after < before) {
+        beginRemoveRows({}, after, before - 1);
+        m_cells.resize(cells.size());
+        endRemoveRows();
+    }
+    const int common = std::min(before, after);
+    for (int i = 0; i < common; ++i)
+        m_cells[i] = std::move(cells[i]);
+    if (common > 0)
+        Q_EMIT dataChanged(index(0), index(common - 1));
+    if (after > before) {
+        beginInsertRows({}, before, after - 1);
+        for (int i = before; i < after; ++i)
+            m_cells.push_back(std::move(cells[i]));
+        endInsertRows();
+    }
 
     m_title = locale.toString(QDate(local.year, local.month, 1), u"MMMM, yyyy");
     m_weekdays.clear();

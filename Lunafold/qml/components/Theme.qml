@@ -14,6 +14,7 @@ QtObject {
     readonly property color secondaryText: Qt.rgba(1, 1, 1, 0.7)
     readonly property real base: Qt.application.font.pixelSize > 0 ? Qt.application.font.pixelSize : 14
     readonly property real body: base * 1.2
+    readonly property real title2: base * 1.6
     readonly property real title3: base * 1.45
     readonly property real largeTitle: base * 2.4
     readonly property real footnote: base * 0.95
@@ -22,5 +23,4 @@ QtObject {
     readonly property real tabLabel: base * 0.75
     readonly property real caption2: base * 0.8
     readonly property real headline: base * 1.2
-    readonly property real title2: base * 1.6
 }

@@ -110,15 +110,16 @@ Item {
                 Layout.fillWidth: true
                 wide: view.wide
                 title: qsTranslate("Lunafold", "Rise & Set")
+                // A fixed count of rows whose texts change: the items stay, only their texts move.
                 Repeater {
-                    model: view.model.riseSetRows
+                    model: 2
                     TextRow {
-                        required property var modelData
                         required property int index
+                        readonly property var row: view.model.riseSetRows[index]
                         first: index === 0
                         wide: view.wide
-                        label: modelData.label
-                        value: modelData.value
+                        label: row ? row.label : ""
+                        value: row ? row.value : ""
                     }
                 }
             }
@@ -126,15 +127,12 @@ Item {
                 Layout.fillWidth: true
                 wide: view.wide
                 title: qsTranslate("Lunafold", "Transit")
-                Repeater {
-                    model: view.model.transitRows
-                    TextRow {
-                        required property var modelData
-                        first: true
-                        wide: view.wide
-                        label: modelData.label
-                        value: modelData.value
-                    }
+                TextRow {
+                    readonly property var row: view.model.transitRows[0]
+                    first: true
+                    wide: view.wide
+                    label: row ? row.label : ""
+                    value: row ? row.value : ""
                 }
             }
         }

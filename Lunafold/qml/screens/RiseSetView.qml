@@ -11,7 +11,7 @@ Item {
     property bool wide: false
     property bool shown: true
 
-    RiseSetViewModel { id: model; active: view.shown }
+    RiseSetViewModel { id: viewModel; active: view.shown }
 
     Background { anchors.fill: parent }
 
@@ -33,22 +33,25 @@ Item {
                 Accessible.role: Accessible.Heading
                 Accessible.name: text
             }
+            // Fixed sections and row counts whose texts change every refresh: the items stay.
             Repeater {
-                model: view.sections
+                model: viewModel.hasLocation ? 3 : 0
                 Section {
-                    required property var modelData
+                    id: section
+                    required property int index
+                    readonly property var sectionRows: [viewModel.riseSetRows, viewModel.transitRows, viewModel.otherRows][index]
                     Layout.fillWidth: true
                     wide: view.wide
-                    title: modelData.title
+                    title: view.sectionTitles[index]
                     Repeater {
-                        model: modelData.rows
+                        model: [4, 2, 5][section.index]
                         TextRow {
-                            required property var modelData
                             required property int index
+                            readonly property var row: section.sectionRows[index]
                             first: index === 0
                             wide: view.wide
-                            label: modelData.label
-                            value: modelData.value
+                            label: row ? row.label : ""
+                            value: row ? row.value : ""
                         }
                     }
                 }
@@ -56,9 +59,6 @@ Item {
         }
     }
 
-    readonly property var sections: model.hasLocation ? [
-        { title: qsTranslate("Lunafold", "Rise & Set"), rows: model.riseSetRows },
-        { title: qsTranslate("Lunafold", "Transit"), rows: model.transitRows },
-        { title: qsTranslate("Lunafold", "Other"), rows: model.otherRows }
-    ] : []
+    readonly property var sectionTitles: [qsTranslate("Lunafold", "Rise & Set"), qsTranslate("Lunafold", "Transit"),
+                                          qsTranslate("Lunafold", "Other")]
 }

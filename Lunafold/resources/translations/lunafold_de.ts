@@ -284,6 +284,62 @@
         <translation>Ort</translation>
     </message>
     <message>
+        <source>Current Location</source>
+        <translation>Aktueller Standort</translation>
+    </message>
+    <message>
+        <source>Current Location unavailable</source>
+        <translation>Aktueller Standort nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Coordinates</source>
+        <translation>Koordinaten</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Breitengrad</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Längengrad</translation>
+    </message>
+    <message>
+        <source>Time Zone</source>
+        <translation>Zeitzone</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>north</source>
+        <translation>Nord</translation>
+    </message>
+    <message>
+        <source>south</source>
+        <translation>Süd</translation>
+    </message>
+    <message>
+        <source>east</source>
+        <translation>Ost</translation>
+    </message>
+    <message>
+        <source>west</source>
+        <translation>West</translation>
+    </message>
+    <message>
+        <source>%.4f° %@</source>
+        <translation>%.4f° %@</translation>
+    </message>
+    <message>
+        <source>Selected Location</source>
+        <translation>Gewählter Ort</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Karte</translation>
+    </message>
+    <message>
         <source>Lunafold App</source>
         <translation>Lunafold-App</translation>
     </message>

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <initializer_list>
+#include <optional>
 
 namespace lunafold {
 
@@ -18,14 +19,18 @@ public:
     TextArg(qint64 value);
     TextArg(const QString &text) : m_text(text) {}
     TextArg(const char *text) : m_text(QString::fromUtf8(text)) {}
+    /// A number for "%f" / "%.Nf", written like C's printf: a point, N decimals (6 by default).
+    static TextArg real(double value);
     const QString &text() const { return m_text; }
+    std::optional<double> number() const { return m_number; }
 
 private:
     QString m_text;
+    std::optional<double> m_number;
 };
 
-/// Fills a format after its lookup: "%d" and "%@" take the arguments in order, "%1$d" / "%2$@"
-/// take them by position (so a translation may reorder them), "%%" is a percent sign.
+/// Fills a format after its lookup: "%d", "%@" and "%.4f" take the arguments in order, "%1$d" /
+/// "%2$@" take them by position (so a translation may reorder them), "%%" is a percent sign.
 QString formatText(const QString &format, std::initializer_list<TextArg> args);
 
 /// localized() then formatText().

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QByteArray>
+#include <QPainterPath>
+#include <QString>
+
+#include <memory>
+#include <mutex>
+#include <unordered_map>
+#include <vector>
+
+namespace lunafold {
+
+/// The offline world map (resources/basemap/world.bin, built by tools/basemap): land and country
+/// borders in unit Web Mercator coordinates, simplified for a few zoom bands and cut into square
+/// tiles. Tiles are decoded on first use and kept; all calls are thread-safe.
+class Basemap {
+  public:
+    struct Tile {
+        QPainterPath land;    ///< closed rings, odd-even fill
+        QPainterPath coast;   ///< the rings' outlines without the cuts along the tile's edges
+        QPainterPath borders; ///< lines between countries
+    };
+
+    /// Loads from $LUNAFOLD_BASEMAP_DIR, else from the directory compiled in. Never null: without
+    /// data the map is all sea.
+    static const Basemap *shared();
+    static QString defaultDirectory();
+
+    /// Reads the file as tools/basemap writes it (zlib with qCompress framing).
+    explicit Basemap(const QByteArray &file);
+    static std::unique_ptr<Basemap> fromDirectory(const QString &directory);
+
+    bool isLoaded() const { return !m_levels.empty(); }
+    int levelCount() const { return static_cast<int>(m_levels.size()); }
+    /// The most detailed level meant for @p zoom; 0 for zooms below the first band.
+    int levelFor(double zoom) const;
+    double minZoom(int level) const { return m_levels.at(level).minZoom; }
+    /// Tiles per side of the world at @p level.
+    int gridSize(int level) const { return m_levels.at(level).grid; }
+    /// nullptr where the tile has nothing (open sea) or is outside the grid.
+    const Tile *tile(int level, int column, int row) const;
+
+  private:
+    struct Entry {
+        quint32 offset, length;
+    };
+    struct Level {
+        double minZoom;
+        int grid;
+        std::unordered_map<quint32, Entry> entries; // row * grid + column
+    };
+
+    bool parse();
+    std::unique_ptr<Tile> decode(const Level &level, int column, int row, const Entry &entry) const;
+
+    QByteArray m_data; // decompressed
+    std::vector<Level> m_levels;
+    mutable std::mutex m_mutex;
+    mutable std::unordered_map<quint64, std::unique_ptr<Tile>> m_tiles;
+};
+
+} // namespace lunafold

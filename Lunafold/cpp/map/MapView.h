@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "MapCamera.h"
+
+#include <QPointer>
+#include <QQuickPaintedItem>
+#include <QVariantAnimation>
+
+#include <optional>
+
+namespace lunafold {
+
+class Basemap;
+class Locator;
+
+/// The location chooser's map: the offline basemap with a marker on the chosen place. It follows
+/// the Locator's published coordinate (marker, then the camera flies to a small region around
+/// it) and hands a tapped point to the Locator, so a tap moves the marker only through it.
+/// Gestures arrive through panBy(), zoomBy() and tapAt(), which the QML handlers call.
+class MapView : public QQuickPaintedItem {
+    Q_OBJECT
+    Q_PROPERTY(bool hasMarker READ hasMarker NOTIFY markerChanged)
+    Q_PROPERTY(double markerLatitude READ markerLatitude NOTIFY markerChanged)
+    Q_PROPERTY(double markerLongitude READ markerLongitude NOTIFY markerChanged)
+    Q_PROPERTY(QPointF markerPoint READ markerPoint NOTIFY viewChanged)
+    Q_PROPERTY(double centerLatitude READ centerLatitude NOTIFY viewChanged)
+    Q_PROPERTY(double centerLongitude READ centerLongitude NOTIFY viewChanged)
+    Q_PROPERTY(double zoomLevel READ zoomLevel NOTIFY viewChanged)
+    Q_PROPERTY(double scaleBarWidth READ scaleBarWidth NOTIFY viewChanged)
+    Q_PROPERTY(QString scaleBarText READ scaleBarText NOTIFY viewChanged)
+    Q_PROPERTY(bool animating READ animating NOTIFY animatingChanged)
+
+  public:
+    /// The span, degrees of latitude and of longitude, shown around a newly published place.
+    static constexpr double kRegionSpan = 0.02;
+    static constexpr int kFlightMilliseconds = 400;
+
+    explicit MapView(QQuickItem *parent = nullptr);
+
+    /// The Locator to follow; the app's when none is set by the time the item is complete.
+    void setLocator(Locator *locator);
+    void setBasemap(const Basemap *map);
+
+    std::optional<GeoCoordinate> markerLocation() const { return m_marker; }
+    bool hasMarker() const { return m_marker.has_value(); }
+    double markerLatitude() const { return m_marker ? m_marker->latitude : 0.0; }
+    double markerLongitude() const { return m_marker ? m_marker->longitude : 0.0; }
+    QPointF markerPoint() const;
+    const MapCamera &camera() const { return m_camera; }
+    /// Where the camera is going (the camera itself once a flight has ended).
+    const MapCamera &cameraTarget() const {
+        return m_animation.state() == QAbstractAnimation::Running ? m_to : m_camera;
+    }
+    double centerLatitude() const { return m_camera.centreCoordinate().latitude; }
+    double centerLongitude() const { return m_camera.centreCoordinate().longitude; }
+    double zoomLevel() const { return m_camera.zoom(); }
+    double scaleBarWidth() const;
+    QString scaleBarText() const;
+    bool animating() const { return m_animation.state() == QAbstractAnimation::Running; }
+
+    /// A drag by (@p dx, @p dy) points; ends any flight.
+    Q_INVOKABLE void panBy(double dx, double dy);
+    /// A pinch or wheel step by @p factor around (@p x, @p y); ends any flight.
+    Q_INVOKABLE void zoomBy(double factor, double x, double y);
+    /// A single tap at (@p x, @p y): the coordinate there goes to the Locator (set, saved, looked
+    /// up). False when the point is off the world or there is no Locator.
+    Q_INVOKABLE bool tapAt(double x, double y);
+    /// The coordinate under (@p x, @p y) as {latitude, longitude}; empty off the world.
+    Q_INVOKABLE QVariantMap coordinateAt(double x, double y) const;
+
+    void paint(QPainter *painter) override;
+
+  Q_SIGNALS:
+    void markerChanged();
+    void viewChanged();
+    void animatingChanged();
+
+  protected:
+    void componentComplete() override;
+    void geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry) override;
+
+  private:
+    void locationPublished();
+    void flyTo(const GeoCoordinate &centre);
+    void setCamera(const MapCamera &camera);
+    void stopFlight();
+
+    QPointer<Locator> m_locator;
+    const Basemap *m_basemap = nullptr;
+    MapCamera m_camera;
+    MapCamera m_from, m_to;
+    std::optional<GeoCoordinate> m_marker;
+    std::optional<GeoCoordinate> m_pendingRegion; // waiting for the item to have a size
+    QVariantAnimation m_animation;
+    QMetaObject::Connection m_locatorConnection;
+};
+
+} // namespace lunafold

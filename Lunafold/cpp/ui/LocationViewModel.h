@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QVariantList>
+
+#include <optional>
+
+namespace lunafold {
+
+class Locator;
+
+/// The Location screen: the place text, the Current Location button and the Coordinates rows,
+/// rebuilt whenever the Locator publishes a change.
+class LocationViewModel : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QString placeText READ placeText NOTIFY refreshed)
+    Q_PROPERTY(bool placeVisible READ placeVisible NOTIFY refreshed)
+    Q_PROPERTY(QString currentLocationText READ currentLocationText NOTIFY refreshed)
+    Q_PROPERTY(QString currentLocationIcon READ currentLocationIcon NOTIFY refreshed)
+    Q_PROPERTY(QVariantList coordinateRows READ coordinateRows NOTIFY refreshed)
+
+  public:
+    /// @param locator the place to show; the app's Locator when null
+    explicit LocationViewModel(Locator *locator = nullptr, QObject *parent = nullptr);
+
+    QString placeText() const { return m_placeText; }
+    bool placeVisible() const { return showsPlace(m_placeText); }
+    /// "Current Location", or "Current Location unavailable" without location access.
+    QString currentLocationText() const { return m_currentLocationText; }
+    /// The button's icon in the app's icons: "location" or "location-slash".
+    QString currentLocationIcon() const { return m_currentLocationIcon; }
+    /// Latitude, Longitude and, with a coordinate, Time Zone; each a map with "label" and "value".
+    QVariantList coordinateRows() const { return m_rows; }
+
+    /// The button's action: back to the device's position.
+    Q_INVOKABLE void startCurrentLocation();
+    /// Reads everything again (the zone's abbreviation depends on the present instant).
+    Q_INVOKABLE void refresh();
+
+    /// Whether a place text is worth a line: not blank and not the geocoder's "-".
+    static bool showsPlace(const QString &text);
+    /// "%.4f° %@" with the absolute value and @p positive when @p value > 0, else @p negative.
+    static QString coordinateText(double value, const char *positive, const char *negative);
+
+  Q_SIGNALS:
+    void refreshed();
+
+  private:
+    QPointer<Locator> m_locator;
+    QString m_placeText, m_currentLocationText, m_currentLocationIcon;
+    QVariantList m_rows;
+};
+
+} // namespace lunafold

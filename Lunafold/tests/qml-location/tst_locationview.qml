@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: MIT
+import QtQuick
+import QtTest
+import Lunafold
+import LunafoldTest
+import "qrc:/qml"
+
+// The Location tab in the tab container, driven with the mouse through a real window.
+Item {
+    id: root
+    width: 390
+    height: 844
+
+    MainView { id: main; anchors.fill: parent }
+
+    TestCase {
+        name: "LocationTab"
+        when: windowShown
+
+        property var map
+
+        // Degrees for a few points at the map's zoom.
+        function slack(points) { return points * 360 / (256 * Math.pow(2, map.zoomLevel)) }
+
+        function init() {
+            main.selectedTab = 3
+            map = findChild(main, "map")
+            verify(map)
+            TestLocator.setAccess(false)
+            // Paris anew each time: the same place published again would not move the camera.
+            TestLocator.choose(0, 0)
+            TestLocator.choose(48.8566, 2.3522)
+            tryVerify(() => !map.animating && Math.abs(map.centerLatitude - 48.8566) < 1e-9, 3000)
+        }
+
+        function test_aDragOnTheMapPansItAndKeepsTheTab_data() {
+            return [
+                { tag: "to the left", dx: -120, dy: 0 },
+                { tag: "to the right", dx: 150, dy: 0 },
+                { tag: "diagonally", dx: 80, dy: -90 }
+            ]
+        }
+        function test_aDragOnTheMapPansItAndKeepsTheTab(data) {
+            const x = map.width / 2, y = map.height / 2
+            const grabbed = map.coordinateAt(x, y) // the centre
+            mouseDrag(map, x, y, data.dx, data.dy, Qt.LeftButton, Qt.NoModifier, 20)
+            wait(20)
+            compare(main.selectedTab, 3)
+            // The point pressed on followed the pointer.
+            const under = map.coordinateAt(x + data.dx, y + data.dy)
+            fuzzyCompare(under.latitude, grabbed.latitude, slack(1))
+            fuzzyCompare(under.longitude, grabbed.longitude, slack(1))
+            verify(Math.abs(map.centerLongitude - grabbed.longitude) > slack(50))
+            // A drag is not a tap: the place stays.
+            compare(TestLocator.latitude, 48.8566)
+        }
+
+        function test_aSwipeBesideTheMapStillChangesTheTab() {
+            mouseDrag(main, 200, 40, -70, 0, Qt.LeftButton, Qt.NoModifier, 20) // on the title
+            compare(main.selectedTab, 4)
+            main.selectedTab = 3
+            const card = findChild(main, "coordinateRow1")
+            mouseDrag(card, 20, 5, 70, 0, Qt.LeftButton, Qt.NoModifier, 20)
+            compare(main.selectedTab, 2)
+        }
+
+        function test_aTapChoosesThePlaceThroughTheLocator() {
+            const tapped = map.coordinateAt(300, 100)
+            mouseClick(map, 300, 100)
+            fuzzyCompare(TestLocator.latitude, tapped.latitude, 1e-9)
+            fuzzyCompare(TestLocator.longitude, tapped.longitude, 1e-9)
+            compare(map.markerLatitude, TestLocator.latitude)
+            compare(map.markerLongitude, TestLocator.longitude)
+            verify(map.animating)
+            tryVerify(() => !map.animating)
+            fuzzyCompare(map.markerPoint.x, map.width / 2, 1e-6)
+            fuzzyCompare(map.markerPoint.y, map.height / 2, 1e-6)
+            compare(main.selectedTab, 3)
+            const marker = findChild(map, "marker")
+            verify(marker.visible)
+            compare(marker.Accessible.name, "Selected Location")
+        }
+
+        function test_theWheelZoomsAroundThePointer() {
+            const zoom = map.zoomLevel
+            const before = map.coordinateAt(100, 120)
+            mouseWheel(map, 100, 120, 0, -240)
+            fuzzyCompare(map.zoomLevel, zoom - 0.5, 1e-9)
+            const after = map.coordinateAt(100, 120)
+            fuzzyCompare(after.latitude, before.latitude, slack(1))
+            fuzzyCompare(after.longitude, before.longitude, slack(1))
+            verify(map.scaleBarText !== "")
+        }
+
+        function test_aPinchZoomsAndKeepsTheTab() {
+            const zoom = map.zoomLevel
+            const x = map.width / 2, y = map.height / 2
+            const touch = touchEvent(map)
+            touch.press(0, map, x - 40, y).press(1, map, x + 40, y).commit()
+            for (let step = 1; step <= 8; ++step) {
+                touch.move(0, map, x - 40 - 10 * step, y).move(1, map, x + 40 + 10 * step, y).commit()
+                wait(10)
+            }
+            touch.release(0, map, x - 120, y).release(1, map, x + 120, y).commit()
+            // The fingers went from 80 to 240 points apart; the pinch counts from where it took
+            // hold, a step or two in, so the scale grew by more than 240 / 140 and at most 3.
+            verify(map.zoomLevel > zoom + Math.log2(240 / 140) && map.zoomLevel <= zoom + Math.log2(3) + 1e-9,
+                   map.zoomLevel - zoom)
+            // Spread evenly about the middle, which stays where it was.
+            fuzzyCompare(map.centerLatitude, 48.8566, slack(1))
+            fuzzyCompare(map.centerLongitude, 2.3522, slack(1))
+            compare(main.selectedTab, 3)
+        }
+
+        function test_placeLineAndButton() {
+            const line = findChild(main, "placeLine")
+            verify(line.visible)
+            compare(line.text, "Paris, Île-de-France")
+            TestLocator.choose(-30, -140) // the open Pacific has no place name
+            compare(TestLocator.placeText, " ")
+            verify(!line.visible)
+            const button = findChild(main, "currentLocationButton")
+            compare(button.text, "Current Location unavailable")
+            compare(button.Accessible.name, button.text)
+            verify(button.enabled)
+            TestLocator.setAccess(true)
+            compare(button.text, "Current Location")
+            compare(map.Accessible.name, "Map")
+        }
+    }
+}

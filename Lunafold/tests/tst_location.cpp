@@ -1,0 +1,305 @@
+// SPDX-License-Identifier: MIT
+// The Location tab's view-model and its map's marker and camera, on a fake device and geocoder
+// and a frozen clock, without a window.
+#include "AppClock.h"
+#include "LocationViewModel.h"
+#include "Locator.h"
+#include "MapView.h"
+#include "Translations.h"
+#include "common/UserDefaults.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+
+using namespace lunafold;
+
+namespace {
+
+class FakeDevice : public LocationManager {
+  public:
+    LocationAuthorization status = LocationAuthorization::denied;
+    int starts = 0;
+    LocationAuthorization authorizationStatus() const override { return status; }
+    void requestWhenInUseAuthorization() override {}
+    void startUpdatingLocation() override { ++starts; }
+    void stopUpdatingLocation() override {}
+};
+
+// Names every point "Somewhere, Testland" in the zone it is told, and remembers what it was asked.
+class FakeGeocoder : public Geocoder {
+  public:
+    QString zone = QStringLiteral("Europe/Paris");
+    std::optional<QString> error;
+    QList<QPair<double, double>> asked;
+    void reverseGeocode(
+        double latitude, double longitude,
+        std::function<void(const std::optional<QList<Placemark>> &, const std::optional<QString> &)>
+            completion) override {
+        asked << qMakePair(latitude, longitude);
+        if (error)
+            completion(std::nullopt, error);
+        else
+            completion(QList<Placemark>{{QStringLiteral("Somewhere"), std::nullopt,
+                                         QStringLiteral("Testland"), zone}},
+                       std::nullopt);
+    }
+};
+
+Instant at(const char *iso) {
+    return Instant::trusted(
+        double(QDateTime::fromString(QString::fromLatin1(iso), Qt::ISODate).toSecsSinceEpoch()));
+}
+
+QStringList column(const QVariantList &rows, const char *key) {
+    QStringList out;
+    for (const QVariant &row : rows)
+        out << row.toMap().value(QLatin1String(key)).toString();
+    return out;
+}
+
+const QSizeF kMapSize(390, 470);
+
+} // namespace
+
+class TestLocation : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<UserDefaults> m_store;
+    FakeDevice m_device;
+    FakeGeocoder m_geocoder;
+    std::unique_ptr<Locator> m_locator;
+
+    // A map of the phone's size following the Locator, its first flight (if any) finished.
+    std::unique_ptr<MapView> settledMap() {
+        auto map = std::make_unique<MapView>();
+        map->setSize(kMapSize);
+        map->setLocator(m_locator.get());
+        if (map->animating())
+            [&] { QTRY_VERIFY(!map->animating()); }();
+        return map;
+    }
+
+    static MapCamera regionAround(const GeoCoordinate &c) {
+        MapCamera camera(kMapSize, c, 0);
+        camera.showRegion(c, 0.02, 0.02);
+        return camera;
+    }
+
+  private Q_SLOTS:
+    void init() {
+        useLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+        QFile::remove(m_dir.filePath(QStringLiteral("prefs.ini")));
+        m_store = std::make_unique<UserDefaults>(m_dir.filePath(QStringLiteral("prefs.ini")),
+                                                 [](const QString &) {});
+        m_device = FakeDevice();
+        m_geocoder = FakeGeocoder();
+        m_locator = std::make_unique<Locator>(m_device, m_geocoder, *m_store, false);
+        AppClock::freeze(at("2024-07-01T12:00:00Z"));
+    }
+    void cleanupTestCase() {
+        AppClock::reset();
+        useLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+
+    void coordinateRows_data() {
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("longitude");
+        QTest::addColumn<QString>("zone");
+        QTest::addColumn<QStringList>("values");
+        // Only a value above 0 counts as north or east; the zone is named as on 1 July 2024.
+        QTest::newRow("0, 0 is south and west")
+            << 0.0 << 0.0 << "Europe/London" << QStringList{"0.0000° south", "0.0000° west", "BST"};
+        QTest::newRow("just above 0 is north and east")
+            << 0.00001 << 0.00004 << "Etc/UTC" << QStringList{"0.0000° north", "0.0000° east", "UTC"};
+        QTest::newRow("negative latitude") << -33.86882 << 151.20929 << "Australia/Sydney"
+                                           << QStringList{"33.8688° south", "151.2093° east", "AEST"};
+        QTest::newRow("western longitude") << 40.71277 << -74.00597 << "America/New_York"
+                                           << QStringList{"40.7128° north", "74.0060° west", "EDT"};
+        QTest::newRow("a zone known by its offset")
+            << 41.3 << 69.24 << "Asia/Tashkent" << QStringList{"41.3000° north", "69.2400° east", "+05"};
+    }
+    void coordinateRows() {
+        QFETCH(double, latitude);
+        QFETCH(double, longitude);
+        QFETCH(QString, zone);
+        QFETCH(QStringList, values);
+        LocationViewModel model(m_locator.get());
+        m_locator->setFixedPlace(latitude, longitude, *TimeZone::named(zone.toStdString()));
+        QCOMPARE(column(model.coordinateRows(), "label"),
+                 (QStringList{"Latitude", "Longitude", "Time Zone"}));
+        QCOMPARE(column(model.coordinateRows(), "value"), values);
+    }
+
+    void theZoneAbbreviationIsTheOneInForceNow() {
+        LocationViewModel model(m_locator.get());
+        m_locator->setFixedPlace(48.8566, 2.3522, *TimeZone::named("Europe/Paris"));
+        QCOMPARE(column(model.coordinateRows(), "value").last(), QStringLiteral("CEST"));
+        AppClock::freeze(at("2024-12-01T12:00:00Z"));
+        model.refresh();
+        QCOMPARE(column(model.coordinateRows(), "value").last(), QStringLiteral("CET"));
+    }
+
+    void withoutACoordinateBothAreUnknownAndNoZoneIsShown() {
+        m_device.status = LocationAuthorization::notDetermined;
+        Locator waiting(m_device, m_geocoder, *m_store, true); // asks for access and waits
+        waiting.didChangeAuthorization(LocationAuthorization::notDetermined);
+        QVERIFY(!waiting.hasLocation());
+        LocationViewModel model(&waiting);
+        QCOMPARE(column(model.coordinateRows(), "label"), (QStringList{"Latitude", "Longitude"}));
+        QCOMPARE(column(model.coordinateRows(), "value"), (QStringList{"Unknown", "Unknown"}));
+        // A fresh fix fills them in.
+        const Instant now = AppClock::now();
+        waiting.didUpdateLocations({{-41.2865, 174.7762, now}}, now);
+        QCOMPARE(column(model.coordinateRows(), "value").mid(0, 2),
+                 (QStringList{"41.2865° south", "174.7762° east"}));
+    }
+
+    void placeLine_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("a place") << "Paris, Île-de-France" << true;
+        QTest::newRow("the geocoder's dash") << "-" << false;
+        QTest::newRow("one blank") << " " << false;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("dash among blanks and tabs") << " \t- \t" << false;
+        QTest::newRow("two dashes") << "--" << true;
+        QTest::newRow("a dash in a name") << "Saint-Denis" << true;
+    }
+    void placeLine() {
+        QFETCH(QString, text);
+        QFETCH(bool, shown);
+        QCOMPARE(LocationViewModel::showsPlace(text), shown);
+    }
+
+    void placeLineFollowsTheLocator() {
+        LocationViewModel model(m_locator.get());
+        QVERIFY(!model.placeVisible()); // " " before anything is known
+        m_locator->setChosenLocation(10, 20);
+        QCOMPARE(model.placeText(), QStringLiteral("Somewhere, Testland"));
+        QVERIFY(model.placeVisible());
+        m_geocoder.error = QStringLiteral("offline");
+        m_locator->setChosenLocation(11, 20);
+        QCOMPARE(model.placeText(), QStringLiteral("-"));
+        QVERIFY(!model.placeVisible());
+    }
+
+    void theButtonSaysWhetherTheDeviceMayBeAsked() {
+        LocationViewModel model(m_locator.get());
+        QSignalSpy refreshed(&model, &LocationViewModel::refreshed);
+        m_locator->didChangeAuthorization(LocationAuthorization::denied);
+        QCOMPARE(model.currentLocationText(), QStringLiteral("Current Location unavailable"));
+        QCOMPARE(model.currentLocationIcon(), QStringLiteral("location-slash"));
+        m_device.status = LocationAuthorization::authorizedWhenInUse;
+        m_locator->didChangeAuthorization(m_device.status);
+        QCOMPARE(model.currentLocationText(), QStringLiteral("Current Location"));
+        QCOMPARE(model.currentLocationIcon(), QStringLiteral("location"));
+        QVERIFY(refreshed.count() >= 1);
+        // Pressed, it asks the device again and the place is unknown until a fix arrives.
+        const int starts = m_device.starts;
+        model.startCurrentLocation();
+        QCOMPARE(m_device.starts, starts + 1);
+        QCOMPARE(column(model.coordinateRows(), "value"), (QStringList{"Unknown", "Unknown"}));
+    }
+
+    void textsInGerman() {
+        QVERIFY(useLocale(QLocale(QLocale::German, QLocale::Germany)));
+        LocationViewModel model(m_locator.get());
+        m_locator->setFixedPlace(-33.86882, 151.20929, *TimeZone::named("Australia/Sydney"));
+        QCOMPARE(column(model.coordinateRows(), "label"),
+                 (QStringList{"Breitengrad", "Längengrad", "Zeitzone"}));
+        QCOMPARE(column(model.coordinateRows(), "value").mid(0, 2),
+                 (QStringList{"33.8688° Süd", "151.2093° Ost"}));
+        QCOMPARE(model.currentLocationText(), QStringLiteral("Aktueller Standort nicht verfügbar"));
+    }
+
+    void aPublishedCoordinateMovesTheMarkerThenTheCamera() {
+        auto map = settledMap();
+        QVERIFY(!map->hasMarker()); // nothing published yet
+        QSignalSpy marker(map.get(), &MapView::markerChanged);
+        m_locator->setFixedPlace(-33.8688, 151.2093, *TimeZone::named("Australia/Sydney"));
+        QCOMPARE(marker.count(), 1);
+        QCOMPARE(map->markerLocation(), (GeoCoordinate{-33.8688, 151.2093}));
+        // The camera flies there, to the 0.02° × 0.02° region around it.
+        QVERIFY(map->animating());
+        const MapCamera region = regionAround({-33.8688, 151.2093});
+        QCOMPARE(map->cameraTarget(), region);
+        QTRY_VERIFY(!map->animating());
+        QCOMPARE(map->camera(), region);
+        QVERIFY(std::abs(map->markerPoint().x() - kMapSize.width() / 2) < 1e-6);
+        QVERIFY(std::abs(map->markerPoint().y() - kMapSize.height() / 2) < 1e-6);
+    }
+
+    void anAbsentOrEqualCoordinateChangesNothing() {
+        m_locator->setChosenLocation(48.8566, 2.3522); // saved, so a denied start restores it
+        auto map = settledMap();
+        QCOMPARE(map->markerLocation(), (GeoCoordinate{48.8566, 2.3522}));
+        map->panBy(120, -40); // the user looks elsewhere
+        const MapCamera looking = map->camera();
+        QSignalSpy marker(map.get(), &MapView::markerChanged);
+        // "Current Location" without access: absent, then the same saved place again.
+        m_locator->startCurrentLocation();
+        QCOMPARE(m_locator->latitude(), 48.8566);
+        QCOMPARE(marker.count(), 0);
+        QVERIFY(!map->animating());
+        QCOMPARE(map->camera(), looking);
+        // Absent while a fix is awaited: the marker stays where it was.
+        m_device.status = LocationAuthorization::authorizedWhenInUse;
+        m_locator->startCurrentLocation();
+        QVERIFY(!m_locator->hasLocation());
+        QVERIFY(map->hasMarker());
+        QCOMPARE(marker.count(), 0);
+        QCOMPARE(map->camera(), looking);
+    }
+
+    void aTapGoesThroughTheLocatorAndComesBack() {
+        m_locator->setChosenLocation(48.8566, 2.3522);
+        auto map = settledMap();
+        const QPointF tap(300, 100);
+        const GeoCoordinate tapped = *map->camera().toCoordinate(tap);
+        m_geocoder.asked.clear();
+        QVERIFY(map->tapAt(tap.x(), tap.y()));
+        // The Locator took it, saved it and looked it up ...
+        QCOMPARE(m_locator->latitude(), tapped.latitude);
+        QCOMPARE(m_locator->longitude(), tapped.longitude);
+        QCOMPARE(m_store->doubleForKey(QStringLiteral("lunafold.calculationLatitude")), tapped.latitude);
+        QCOMPARE(m_geocoder.asked, (QList<QPair<double, double>>{{tapped.latitude, tapped.longitude}}));
+        QCOMPARE(m_locator->friendlyLocationText(), QStringLiteral("Somewhere, Testland"));
+        // ... and published it, which is what moved the marker and the camera.
+        QCOMPARE(map->markerLocation(), tapped);
+        QCOMPARE(map->cameraTarget(), regionAround(tapped));
+        QTRY_VERIFY(!map->animating());
+
+        // Without a Locator a tap has nowhere to go: nothing moves.
+        MapView alone;
+        alone.setSize(kMapSize);
+        QVERIFY(!alone.tapAt(100, 100));
+        QVERIFY(!alone.hasMarker());
+    }
+
+    void theValueWhenFirstShownCounts() {
+        m_locator->setFixedPlace(64.1466, -21.9426, *TimeZone::named("Atlantic/Reykjavik"));
+        MapView map; // not laid out yet
+        map.setLocator(m_locator.get());
+        QCOMPARE(map.markerLocation(), (GeoCoordinate{64.1466, -21.9426}));
+        QVERIFY(!map.animating());
+        map.setSize(kMapSize); // the region is shown as soon as there is room for it
+        QCOMPARE(map.camera(), regionAround({64.1466, -21.9426}));
+    }
+
+    void gesturesEndAFlight() {
+        auto map = settledMap();
+        m_locator->setFixedPlace(35.6762, 139.6503, *TimeZone::named("Asia/Tokyo"));
+        QVERIFY(map->animating());
+        map->zoomBy(0.5, 10, 10);
+        QVERIFY(!map->animating());
+        QTest::qWait(MapView::kFlightMilliseconds + 100);
+        QVERIFY(map->camera() != regionAround({35.6762, 139.6503})); // the flight did not resume
+    }
+};
+
+QTEST_MAIN(TestLocation)
+#include "tst_location.moc"

@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: MIT
+// Qt Quick tests of the Location tab (qml-location/tst_*.qml) with a Locator on a fake device and
+// the offline geocoder, which the tests steer through the TestLocator singleton.
+#include "Locator.h"
+#include "OfflineGeocoder.h"
+#include "QmlTypes.h"
+#include "common/UserDefaults.h"
+
+#include <QQmlEngine>
+#include <QTemporaryDir>
+#include <QtQuickTest>
+
+using namespace lunafold;
+
+namespace {
+
+class FakeDevice : public LocationManager {
+  public:
+    LocationAuthorization status = LocationAuthorization::denied;
+    LocationAuthorization authorizationStatus() const override { return status; }
+    void requestWhenInUseAuthorization() override {}
+    void startUpdatingLocation() override {}
+    void stopUpdatingLocation() override {}
+};
+
+} // namespace
+
+/// The tests' handle on the Locator.
+class TestLocator : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(bool hasLocation READ hasLocation NOTIFY changed)
+    Q_PROPERTY(double latitude READ latitude NOTIFY changed)
+    Q_PROPERTY(double longitude READ longitude NOTIFY changed)
+    Q_PROPERTY(QString placeText READ placeText NOTIFY changed)
+
+  public:
+    TestLocator() : m_store(m_dir.filePath(QStringLiteral("prefs.ini")), [](const QString &) {}) {
+        connect(&m_locator, &Locator::currentLocationChanged, this, &TestLocator::changed);
+        connect(&m_locator, &Locator::friendlyLocationTextChanged, this, &TestLocator::changed);
+        Locator::setShared(&m_locator);
+        m_locator.didChangeAuthorization(m_device.status); // loads the (empty) saved place
+    }
+    ~TestLocator() override { Locator::setShared(nullptr); }
+
+    bool hasLocation() const { return m_locator.hasLocation(); }
+    double latitude() const { return m_locator.latitude(); }
+    double longitude() const { return m_locator.longitude(); }
+    QString placeText() const { return m_locator.friendlyLocationText(); }
+
+    /// A place as the device or a tap would publish it.
+    Q_INVOKABLE void choose(double latitude, double longitude) {
+        m_locator.setChosenLocation(latitude, longitude);
+    }
+    Q_INVOKABLE void setAccess(bool granted) {
+        m_device.status =
+            granted ? LocationAuthorization::authorizedWhenInUse : LocationAuthorization::denied;
+        m_locator.didChangeAuthorization(m_device.status);
+    }
+
+  Q_SIGNALS:
+    void changed();
+
+  private:
+    QTemporaryDir m_dir;
+    UserDefaults m_store;
+    FakeDevice m_device;
+    OfflineGeocoder m_geocoder;
+    Locator m_locator{m_device, m_geocoder, m_store, false};
+};
+
+class Setup : public QObject {
+    Q_OBJECT
+
+  public Q_SLOTS:
+    void applicationAvailable() {
+        registerQmlTypes(nullptr, nullptr);
+        m_locator = std::make_unique<TestLocator>();
+        qmlRegisterSingletonInstance<TestLocator>("LunafoldTest", 1, 0, "TestLocator", m_locator.get());
+    }
+    // The other tabs show moon pictures too: plain discs are enough here.
+    void qmlEngineAvailable(QQmlEngine *engine) {
+        MoonImageProvider::setRenderer([](Instant, bool, std::optional<double>, std::optional<double>, int w, int h) {
+            QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::gray);
+            return image;
+        });
+        addImageProviders(*engine);
+    }
+    void cleanupTestCase() { m_locator.reset(); }
+
+  private:
+    std::unique_ptr<TestLocator> m_locator;
+};
+
+QUICK_TEST_MAIN_WITH_SETUP(location, Setup)
+#include "tst_locationquick.moc"

@@ -1,0 +1,300 @@
+// SPDX-License-Identifier: MIT
+// The location map's projection, camera and scale bar, the basemap file and its drawing.
+#include "Basemap.h"
+#include "BasemapPainter.h"
+#include "MapCamera.h"
+#include "MapScale.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QtTest>
+
+#include <cmath>
+
+using namespace lunafold;
+
+namespace {
+
+const QSizeF kPhone(390, 470);
+
+bool near(double a, double b, double tolerance) {
+    return std::abs(a - b) <= tolerance;
+}
+
+// The basemap around a camera, rendered at one pixel per point without the graticule, so that
+// a pixel is land, sea or a line.
+QImage render(const MapCamera &camera) {
+    MapStyle style;
+    style.graticule = Qt::transparent;
+    QImage image(camera.viewport().toSize(), QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    BasemapPainter::paint(painter, camera, *Basemap::shared(), style);
+    return image;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(lunafold::GeoCoordinate)
+
+class TestMap : public QObject {
+    Q_OBJECT
+
+  private Q_SLOTS:
+    void projection_data() {
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("longitude");
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("y");
+        // y = 1/2 − ln(tan(π/4 + φ/2)) / 2π, worked out independently of the code.
+        QTest::newRow("null island") << 0.0 << 0.0 << 0.5 << 0.5;
+        QTest::newRow("45 N 90 W") << 45.0 << -90.0 << 0.25 << 0.35972503691520497;
+        QTest::newRow("Paris") << 48.8566 << 2.3522 << 0.5065338888888889 << 0.3440284030675782;
+        QTest::newRow("45 S 180 W") << -45.0 << -180.0 << 0.0 << 1 - 0.35972503691520497;
+        QTest::newRow("northern edge") << 85.0511287798066 << 179.0 << 0.9972222222222222 << 0.0;
+    }
+    void projection() {
+        QFETCH(double, latitude);
+        QFETCH(double, longitude);
+        QFETCH(double, x);
+        QFETCH(double, y);
+        const QPointF p = WebMercator::project({latitude, longitude});
+        QVERIFY2(near(p.x(), x, 1e-12) && near(p.y(), y, 1e-12),
+                 qPrintable(QStringLiteral("%1 %2").arg(p.x()).arg(p.y())));
+        const GeoCoordinate back = WebMercator::unproject(p);
+        QVERIFY(near(back.latitude, latitude, 1e-9));
+        QVERIFY(near(back.longitude, WebMercator::wrapLongitude(longitude), 1e-9));
+    }
+
+    void latitudesBeyondTheSquareWorldAreClamped() {
+        QVERIFY(near(WebMercator::kMaxLatitude, std::atan(std::sinh(M_PI)) * 180 / M_PI, 1e-12));
+        QCOMPARE(WebMercator::project({89.9, 10}).y(), 0.0);
+        QCOMPARE(WebMercator::project({-90, 10}).y(), 1.0);
+        QVERIFY(near(WebMercator::unproject({0.5, -0.3}).latitude, WebMercator::kMaxLatitude, 1e-9));
+        QVERIFY(near(WebMercator::unproject({1.25, 0.5}).longitude, -90.0, 1e-9)); // the next copy east
+        QCOMPARE(WebMercator::wrapLongitude(180.0), -180.0);
+        QCOMPARE(WebMercator::wrapLongitude(-540.5), 179.5);
+    }
+
+    void viewPointsAndCoordinatesRoundTrip_data() {
+        QTest::addColumn<double>("zoom");
+        QTest::addColumn<GeoCoordinate>("centre");
+        QTest::newRow("whole world") << 0.0 << GeoCoordinate{0, 0};
+        QTest::newRow("country") << 5.6 << GeoCoordinate{46.6, 2.4};
+        QTest::newRow("region in the south") << 14.7 << GeoCoordinate{-33.8688, 151.2093};
+        QTest::newRow("on the antimeridian") << 9.0 << GeoCoordinate{-17.8, 180.0};
+    }
+    void viewPointsAndCoordinatesRoundTrip() {
+        QFETCH(double, zoom);
+        QFETCH(GeoCoordinate, centre);
+        const MapCamera camera(kPhone, centre, zoom);
+        for (const QPointF p : {QPointF(0, 0), QPointF(195, 235), QPointF(389.5, 12.25), QPointF(17, 469)}) {
+            const auto c = camera.toCoordinate(p);
+            QVERIFY(c);
+            QVERIFY(c->longitude >= -180 && c->longitude < 180);
+            const QPointF back = camera.toView(*c);
+            QVERIFY2(near(back.x(), p.x(), 1e-6) && near(back.y(), p.y(), 1e-6),
+                     qPrintable(
+                         QStringLiteral("%1,%2 -> %3,%4").arg(p.x()).arg(p.y()).arg(back.x()).arg(back.y())));
+        }
+        // The centre of the view is the camera's centre.
+        const auto middle = camera.toCoordinate({195, 235});
+        QVERIFY(near(middle->latitude, camera.centreCoordinate().latitude, 1e-9));
+    }
+
+    // 0.02° of longitude over 390 points needs a world of 390 · 360 / 0.02 points. Half of 0.02° of
+    // latitude over 235 points one of 235 / Δy for the half nearer the pole, which Mercator
+    // stretches more. The smaller world shows both spans.
+    void aRegionSpanGivesTheZoomThatShowsIt_data() {
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("zoom");
+        QTest::newRow("equator: the width limits") << 0.0 << 14.74303959985401;
+        QTest::newRow("60 N: the height limits") << 60.0 << 14.012008134592188;
+        QTest::newRow("60 S: the height limits") << -60.0 << 14.012008134592188;
+    }
+    void aRegionSpanGivesTheZoomThatShowsIt() {
+        QFETCH(double, latitude);
+        QFETCH(double, zoom);
+        MapCamera camera(kPhone, {0, 0}, 2);
+        camera.showRegion({latitude, 25.0}, 0.02, 0.02);
+        QVERIFY2(near(camera.zoom(), zoom, 1e-9), qPrintable(QString::number(camera.zoom(), 'g', 17)));
+        QVERIFY(near(camera.centreCoordinate().latitude, latitude, 1e-9));
+        QVERIFY(near(camera.centreCoordinate().longitude, 25.0, 1e-9));
+        // The whole region is in view and touches the edges in one direction.
+        const double west = camera.toView({latitude, 24.99}).x(), east = camera.toView({latitude, 25.01}).x();
+        const double top = camera.toView({latitude + 0.01, 25.0}).y(),
+                     bottom = camera.toView({latitude - 0.01, 25.0}).y();
+        QVERIFY(west >= -1e-6 && east <= 390 + 1e-6 && top >= -1e-6 && bottom <= 470 + 1e-6);
+        QVERIFY(near(west, 0.0, 1e-6) || near(std::min(top, 470 - bottom), 0.0, 1e-6));
+    }
+
+    void theViewStaysInsideTheWorld() {
+        MapCamera camera(kPhone, {0, 0}, 3);
+        QVERIFY(near(camera.minZoom(), std::log2(470.0 / 256.0), 1e-12));
+        camera.panBy(0, 1e7); // far past the North Pole
+        QVERIFY(near(camera.toCoordinate({195, 0})->latitude, WebMercator::kMaxLatitude, 1e-9));
+        QVERIFY(!camera.toCoordinate({195, -1})); // nothing above the world
+        camera.panBy(0, -1e7);
+        QVERIFY(near(camera.toCoordinate({195, 470})->latitude, -WebMercator::kMaxLatitude, 1e-9));
+        camera.zoomBy(1e-9, {0, 0});
+        QCOMPARE(camera.zoom(), camera.minZoom());
+        QCOMPARE(camera.worldSize(), 470.0);
+        camera.zoomBy(1e9, {0, 0});
+        QCOMPARE(camera.zoom(), MapCamera::kMaxZoom);
+        // A taller view raises the lowest zoom with it.
+        camera.setViewport({390, 2000});
+        QVERIFY(camera.worldSize() >= 2000.0);
+    }
+
+    void panningWrapsAcrossTheAntimeridian() {
+        MapCamera camera(kPhone, {10, 179.9}, 8);         // 65,536-point world: 0.1° is about 18 points
+        QVERIFY(camera.toView({10, -179.9}).x() > 195.0); // east of 180° is to the right
+        QVERIFY(camera.toView({10, 179.8}).x() < 195.0);
+        QVERIFY(camera.toCoordinate({389, 235})->longitude < -179.0);
+        camera.panBy(-0.2 / 360 * camera.worldSize(), 0); // drag 0.2° to the left: look east
+        QVERIFY(near(camera.centreCoordinate().longitude, -179.9, 1e-9));
+        QVERIFY(camera.centre().x() >= 0 && camera.centre().x() < 1);
+    }
+
+    void zoomingKeepsThePointUnderTheFingers() {
+        MapCamera camera(kPhone, {48.8566, 2.3522}, 6);
+        const QPointF anchor(300, 80);
+        const GeoCoordinate before = *camera.toCoordinate(anchor);
+        camera.zoomBy(3.0, anchor);
+        QVERIFY(near(camera.zoom(), 6 + std::log2(3.0), 1e-12));
+        const GeoCoordinate after = *camera.toCoordinate(anchor);
+        QVERIFY(near(after.latitude, before.latitude, 1e-9) && near(after.longitude, before.longitude, 1e-9));
+        camera.zoomBy(0.0, anchor); // not a zoom
+        camera.zoomBy(std::nan(""), anchor);
+        QVERIFY(near(camera.zoom(), 6 + std::log2(3.0), 1e-12));
+    }
+
+    void flightsTakeTheShortWayRound() {
+        const MapCamera from(kPhone, {0, 170}, 4), to(kPhone, {0, -170}, 6);
+        const MapCamera half = MapCamera::interpolate(from, to, 0.5);
+        QVERIFY(near(std::abs(half.centreCoordinate().longitude), 180.0, 1e-9));
+        QVERIFY(near(half.zoom(), 5.0, 1e-12));
+        QCOMPARE(MapCamera::interpolate(from, to, 1.0), to);
+    }
+
+    void scaleBar_data() {
+        QTest::addColumn<double>("metersPerPoint");
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("width");
+        const QLocale french(QLocale::French, QLocale::France), german(QLocale::German, QLocale::Germany);
+        const QLocale us(QLocale::English, QLocale::UnitedStates);
+        // The bar may be 110 points long.
+        QTest::newRow("100 m") << 1.0 << french << "100 m" << 100.0;
+        QTest::newRow("20 m") << 0.37 << french << "20 m" << 20 / 0.37;
+        QTest::newRow("1 km") << 10.0 << french << "1 km" << 100.0;
+        QTest::newRow("German thousands") << 20000.0 << german << "2.000 km" << 100.0;
+        QTest::newRow("miles below one") << 10.0 << us << "0.5 mi" << 804.672 / 10;
+        QTest::newRow("feet under a tenth of a mile") << 1.0 << us << "200 ft" << 60.96;
+    }
+    void scaleBar() {
+        QFETCH(double, metersPerPoint);
+        QFETCH(QLocale, locale);
+        QFETCH(QString, text);
+        QFETCH(double, width);
+        const MapScale scale = MapScale::choose(metersPerPoint, 110, locale);
+        QCOMPARE(scale.text, text);
+        QVERIFY2(near(scale.width, width, 1e-9), qPrintable(QString::number(scale.width)));
+        QVERIFY(MapScale::choose(0, 110, locale).text.isEmpty());
+    }
+
+    void basemapLevels() {
+        const Basemap &map = *Basemap::shared();
+        QVERIFY2(map.isLoaded(), qPrintable(Basemap::defaultDirectory()));
+        QCOMPARE(map.levelCount(), 4);
+        QCOMPARE(map.levelFor(-1), 0);
+        QCOMPARE(map.levelFor(0.9), 0);
+        QCOMPARE(map.levelFor(4), 1);
+        QCOMPARE(map.levelFor(14.4), 3);
+        for (int level = 1; level < map.levelCount(); ++level) {
+            QVERIFY(map.minZoom(level) > map.minZoom(level - 1));
+            QVERIFY(map.gridSize(level) > map.gridSize(level - 1));
+        }
+        QVERIFY(!map.tile(0, 1, 0));
+        QVERIFY(!map.tile(9, 0, 0));
+    }
+
+    // Points well inland or well out at sea, on every level of detail; the tiles by the
+    // antimeridian and the South Pole are where the file's cuts and folds are.
+    void landAndSea_data() {
+        QTest::addColumn<GeoCoordinate>("point");
+        QTest::addColumn<bool>("land");
+        QTest::newRow("Paris") << GeoCoordinate{48.8566, 2.3522} << true;
+        QTest::newRow("central Australia") << GeoCoordinate{-25.0, 134.0} << true;
+        QTest::newRow("mid-Atlantic") << GeoCoordinate{30.0, -40.0} << false;
+        QTest::newRow("Caspian Sea") << GeoCoordinate{42.0, 50.5} << false;
+        QTest::newRow("Chukotka, west of 180") << GeoCoordinate{67.0, 172.0} << true;
+        QTest::newRow("Alaska, east of 180") << GeoCoordinate{65.0, -155.0} << true;
+        QTest::newRow("Antarctica by 180 E") << GeoCoordinate{-84.8, 179.5} << true;
+        QTest::newRow("Antarctica by 180 W") << GeoCoordinate{-84.8, -179.5} << true;
+        QTest::newRow("Southern Ocean") << GeoCoordinate{-60.0, -100.0} << false;
+    }
+    void landAndSea() {
+        QFETCH(GeoCoordinate, point);
+        QFETCH(bool, land);
+        const Basemap &map = *Basemap::shared();
+        const QPointF p = WebMercator::project(point);
+        for (int level = 0; level < map.levelCount(); ++level) {
+            const int grid = map.gridSize(level);
+            const Basemap::Tile *tile = map.tile(level, int(p.x() * grid), int(p.y() * grid));
+            QCOMPARE(tile && tile->land.contains(p), land);
+        }
+    }
+
+    void damagedFilesAreRefused() {
+        QVERIFY(!Basemap(QByteArray()).isLoaded());
+        QVERIFY(!Basemap(QByteArray("not a map at all")).isLoaded());
+        QFile file(Basemap::defaultDirectory() + QStringLiteral("/world.bin"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray whole = file.readAll();
+        QVERIFY(!Basemap(whole.left(whole.size() / 2)).isLoaded());
+        // A directory entry pointing past the end.
+        QByteArray data = qUncompress(whole);
+        QVERIFY(data.startsWith("LFBM"));
+        const qsizetype firstEntry = 12 + 4 * 12;
+        data.replace(firstEntry + 4, 4, QByteArray("\xff\xff\xff\x7f", 4));
+        QVERIFY(!Basemap(qCompress(data)).isLoaded());
+        // Another version.
+        data = qUncompress(whole);
+        data[4] = 2;
+        QVERIFY(!Basemap(qCompress(data)).isLoaded());
+        // A tile whose contents are cut short reads as sea rather than failing.
+        data = qUncompress(whole);
+        const quint32 cut =
+            qToLittleEndian<quint32>(qFromLittleEndian<quint32>(data.constData() + firstEntry + 8) / 2);
+        data.replace(firstEntry + 8, 4, QByteArray(reinterpret_cast<const char *>(&cut), 4));
+        const Basemap truncated(qCompress(data));
+        QVERIFY(truncated.isLoaded());
+        QVERIFY(truncated.tile(0, 0, 0) && truncated.tile(0, 0, 0)->land.isEmpty());
+    }
+
+    void drawing() {
+        const MapStyle style;
+        // Land in the middle of France, sea in the middle of the Atlantic.
+        QCOMPARE(render(MapCamera({200, 200}, {46.6, 2.4}, 6)).pixelColor(100, 100), style.land);
+        QCOMPARE(render(MapCamera({200, 200}, {30, -40}, 4)).pixelColor(100, 100), style.sea);
+        // Across the antimeridian both sides are drawn, and the cut through Antarctica is no coast.
+        const MapCamera pacific({400, 400}, {-84, 180}, 4);
+        const QImage south = render(pacific);
+        for (const GeoCoordinate c :
+             {GeoCoordinate{-84.8, 179.0}, GeoCoordinate{-84.8, -179.0}, GeoCoordinate{-84.8, 180}})
+            QCOMPARE(south.pixelColor(pacific.toView(c).toPoint()), style.land);
+        const MapCamera bering({400, 400}, {66, 180}, 4);
+        const QImage north = render(bering);
+        QCOMPARE(north.pixelColor(bering.toView({67, 172}).toPoint()), style.land);
+        QCOMPARE(north.pixelColor(bering.toView({65.5, -163}).toPoint()), style.land);
+        // A view wider than the world shows it twice.
+        const MapCamera wide({1200, 300}, {0, 0}, 0);
+        const QImage twice = render(wide);
+        const QPointF paris = wide.toView({48.8566, 2.3522});
+        QCOMPARE(twice.pixelColor(paris.toPoint()), style.land);
+        QCOMPARE(twice.pixelColor((paris + QPointF(wide.worldSize(), 0)).toPoint()), style.land);
+    }
+};
+
+QTEST_MAIN(TestMap)
+#include "tst_map.moc"

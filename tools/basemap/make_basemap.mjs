@@ -1,0 +1,357 @@
+// SPDX-License-Identifier: MIT
+// Builds Lunafold/resources/basemap/world.bin, the map's offline vector world, from Natural Earth
+// (npm world-atlas): land and country borders in Web Mercator, simplified for four zoom bands and
+// cut into tiles so that a repaint only touches what is on screen.
+// Usage: npm ci && node make_basemap.mjs
+import { createRequire } from 'node:module';
+import { writeFileSync, mkdirSync } from 'node:fs';
+import { deflateSync } from 'node:zlib';
+import { fileURLToPath } from 'node:url';
+import path from 'node:path';
+import { meshArcs } from 'topojson-client';
+
+const require = createRequire(import.meta.url);
+const sources = {
+  '50m': require('world-atlas/countries-50m.json'),
+  '10m': require('world-atlas/countries-10m.json'),
+};
+
+const here = path.dirname(fileURLToPath(import.meta.url));
+const outDir = path.resolve(here, '../../Lunafold/resources/basemap');
+mkdirSync(outDir, { recursive: true });
+
+// Zoom bands: a level is drawn from minZoom up to the next level's minZoom. Its tolerance is half a
+// pixel at the top of its band (256-pixel world at zoom 0); the last level keeps every point.
+const LEVELS = [
+  { minZoom: 0, source: '50m', grid: 1, toleranceZoom: 3 },
+  { minZoom: 3, source: '50m', grid: 4, toleranceZoom: 5 },
+  { minZoom: 5, source: '10m', grid: 16, toleranceZoom: 7 },
+  { minZoom: 7, source: '10m', grid: 64, toleranceZoom: null },
+];
+const Q = 65535; // tile-local coordinates: 0 and Q are the tile's edges
+
+// ---- projection -----------------------------------------------------------
+const MAX_LAT = 85.0511287798066; // atan(sinh(pi)): the square world
+const mercator = (lon, lat) => {
+  const phi = (Math.max(-MAX_LAT, Math.min(MAX_LAT, lat)) * Math.PI) / 180;
+  return [(lon + 180) / 360, 0.5 - Math.log(Math.tan(Math.PI / 4 + phi / 2)) / (2 * Math.PI)];
+};
+
+// Topology arcs, delta-decoded and projected to the unit world (x east, y south).
+function projectedArcs(topology) {
+  const [sx, sy] = topology.transform.scale;
+  const [tx, ty] = topology.transform.translate;
+  return topology.arcs.map((arc) => {
+    let x = 0, y = 0;
+    return arc.map(([dx, dy]) => {
+      x += dx; y += dy;
+      return mercator(x * sx + tx, y * sy + ty);
+    });
+  });
+}
+
+// ---- simplification (Douglas-Peucker, per arc, so shared borders stay shared) ----
+function segmentDistance2(p, a, b) {
+  const dx = b[0] - a[0], dy = b[1] - a[1];
+  const len2 = dx * dx + dy * dy;
+  let t = len2 > 0 ? ((p[0] - a[0]) * dx + (p[1] - a[1]) * dy) / len2 : 0;
+  t = Math.max(0, Math.min(1, t));
+  const ex = a[0] + t * dx - p[0], ey = a[1] + t * dy - p[1];
+  return ex * ex + ey * ey;
+}
+
+function douglasPeucker(points, first, last, tol2, keep) {
+  const stack = [[first, last]];
+  while (stack.length) {
+    const [i, j] = stack.pop();
+    let worst = -1, worstD = tol2;
+    for (let k = i + 1; k < j; ++k) {
+      const d = segmentDistance2(points[k], points[i], points[j]);
+      if (d > worstD) { worst = k; worstD = d; }
+    }
+    if (worst >= 0) {
+      keep[worst] = 1;
+      stack.push([i, worst], [worst, j]);
+    }
+  }
+}
+
+function simplifyArc(points, tolerance) {
+  if (tolerance <= 0 || points.length < 3) return points;
+  const keep = new Uint8Array(points.length);
+  const last = points.length - 1;
+  keep[0] = keep[last] = 1;
+  const closed = points[0][0] === points[last][0] && points[0][1] === points[last][1];
+  if (closed) {
+    // A loop has no chord: split it at the point farthest from its start.
+    let far = 1, farD = -1;
+    for (let k = 1; k < last; ++k) {
+      const dx = points[k][0] - points[0][0], dy = points[k][1] - points[0][1];
+      if (dx * dx + dy * dy > farD) { far = k; farD = dx * dx + dy * dy; }
+    }
+    keep[far] = 1;
+    douglasPeucker(points, 0, far, tolerance * tolerance, keep);
+    douglasPeucker(points, far, last, tolerance * tolerance, keep);
+  } else {
+    douglasPeucker(points, 0, last, tolerance * tolerance, keep);
+  }
+  return points.filter((_, k) => keep[k]);
+}
+
+// Chains arc indices (~i = arc i reversed) into one point list.
+function chain(arcs, indices) {
+  const out = [];
+  for (const i of indices) {
+    const arc = i >= 0 ? arcs[i] : arcs[~i].slice().reverse();
+    out.push(...(out.length ? arc.slice(1) : arc));
+  }
+  return out;
+}
+
+const ringArea = (ring) => {
+  let a = 0;
+  for (let i = 0, j = ring.length - 1; i < ring.length; j = i++)
+    a += (ring[j][0] - ring[i][0]) * (ring[j][1] + ring[i][1]);
+  return a / 2;
+};
+
+// ---- the antimeridian ---------------------------------------------------------
+// The source lets an edge jump from 180° E to 180° W. Unwrapping makes every step the short way
+// round, so a ring may reach past either end of the world; the tiling below folds it back.
+function unwrap(points) {
+  const out = [];
+  for (const [x, y] of points) {
+    let u = x;
+    if (out.length) {
+      const prev = out[out.length - 1][0];
+      while (u - prev > 0.5) u -= 1;
+      while (u - prev < -0.5) u += 1;
+    }
+    out.push([u, y]);
+  }
+  return out;
+}
+
+// A ring around a pole (Antarctica) comes back one world east or west of where it began. It is
+// opened where it crosses the antimeridian and closed along the pole's edge of the map, so that
+// both closing sides lie on tile edges and are not drawn as coast.
+function closeRing(ring) {
+  const u = unwrap(ring);
+  const n = u.length;
+  let d = ring[0][0] - u[n - 1][0];
+  d -= Math.round(d);
+  const net = Math.round(u[n - 1][0] + d - u[0][0]);
+  if (net === 0) return u;
+  const lap = (i) => (i < n ? u[i] : [u[i - n][0] + net, u[i - n][1]]);
+  for (let i = 0; i < n; ++i) {
+    const a = lap(i), b = lap(i + 1);
+    if (Math.floor(a[0]) === Math.floor(b[0])) continue;
+    const k = Math.max(Math.floor(a[0]), Math.floor(b[0]));
+    const t = (k - a[0]) / (b[0] - a[0]);
+    const p = [k, a[1] + t * (b[1] - a[1])];
+    const pole = ring.reduce((s, q) => s + q[1], 0) / n > 0.5 ? 1 : 0; // y grows southwards
+    const out = [p];
+    for (let j = i + 1; j <= i + n; ++j) out.push(lap(j));
+    out.push([k + net, p[1]], [k + net, pole], [k, pole]);
+    return out;
+  }
+  return u;
+}
+
+// ---- clipping to tiles ------------------------------------------------------
+// Sutherland-Hodgman against one edge; points on the edge get the edge's exact coordinate, so the
+// reader can tell the cut (which it fills but does not stroke) from the coast.
+function clipRingEdge(ring, axis, value, keepLess) {
+  const out = [];
+  const inside = (p) => (keepLess ? p[axis] <= value : p[axis] >= value);
+  for (let i = 0; i < ring.length; ++i) {
+    const a = ring[i], b = ring[(i + 1) % ring.length];
+    const ia = inside(a), ib = inside(b);
+    if (ia) out.push(a);
+    if (ia !== ib) {
+      const t = (value - a[axis]) / (b[axis] - a[axis]);
+      const p = [a[0] + t * (b[0] - a[0]), a[1] + t * (b[1] - a[1])];
+      p[axis] = value;
+      out.push(p);
+    }
+  }
+  return out;
+}
+
+function clipRing(ring, x0, y0, x1, y1) {
+  let r = ring;
+  r = clipRingEdge(r, 0, x0, false); if (r.length < 3) return null;
+  r = clipRingEdge(r, 0, x1, true); if (r.length < 3) return null;
+  r = clipRingEdge(r, 1, y0, false); if (r.length < 3) return null;
+  r = clipRingEdge(r, 1, y1, true); if (r.length < 3) return null;
+  return r;
+}
+
+// Liang-Barsky per segment; consecutive visible pieces are joined into one line.
+function clipLine(line, x0, y0, x1, y1) {
+  const pieces = [];
+  let current = null;
+  for (let i = 0; i + 1 < line.length; ++i) {
+    const a = line[i], b = line[i + 1];
+    const dx = b[0] - a[0], dy = b[1] - a[1];
+    let t0 = 0, t1 = 1;
+    const edges = [[-dx, a[0] - x0], [dx, x1 - a[0]], [-dy, a[1] - y0], [dy, y1 - a[1]]];
+    let visible = true;
+    for (const [p, q] of edges) {
+      if (p === 0) { if (q < 0) { visible = false; break; } continue; }
+      const r = q / p;
+      if (p < 0) { if (r > t1) { visible = false; break; } if (r > t0) t0 = r; }
+      else { if (r < t0) { visible = false; break; } if (r < t1) t1 = r; }
+    }
+    if (!visible) { current = null; continue; }
+    const s = [a[0] + t0 * dx, a[1] + t0 * dy], e = [a[0] + t1 * dx, a[1] + t1 * dy];
+    if (!current || t0 > 0) { current = [s]; pieces.push(current); }
+    current.push(e);
+    if (t1 < 1) current = null;
+  }
+  return pieces.filter((p) => p.length >= 2);
+}
+
+const bounds = (pts) => {
+  let minX = Infinity, minY = Infinity, maxX = -Infinity, maxY = -Infinity;
+  for (const [x, y] of pts) {
+    minX = Math.min(minX, x); maxX = Math.max(maxX, x);
+    minY = Math.min(minY, y); maxY = Math.max(maxY, y);
+  }
+  return { minX, minY, maxX, maxY };
+};
+
+// ---- encoding -------------------------------------------------------------
+class Writer {
+  constructor() { this.bytes = []; }
+  varint(v) {
+    while (v >= 0x80) { this.bytes.push((v & 0x7f) | 0x80); v = Math.floor(v / 128); }
+    this.bytes.push(v);
+  }
+  zigzag(v) { this.varint(v >= 0 ? 2 * v : -2 * v - 1); }
+  points(pts) {
+    this.varint(pts.length);
+    let px = 0, py = 0;
+    for (const [x, y] of pts) { this.zigzag(x - px); this.zigzag(y - py); px = x; py = y; }
+  }
+}
+
+function quantize(pts, x0, y0, size, closed) {
+  const out = [];
+  for (const [x, y] of pts) {
+    const q = [
+      Math.max(0, Math.min(Q, Math.round(((x - x0) / size) * Q))),
+      Math.max(0, Math.min(Q, Math.round(((y - y0) / size) * Q))),
+    ];
+    const prev = out[out.length - 1];
+    if (!prev || prev[0] !== q[0] || prev[1] !== q[1]) out.push(q);
+  }
+  if (closed && out.length > 1) {
+    const a = out[0], b = out[out.length - 1];
+    if (a[0] === b[0] && a[1] === b[1]) out.pop();
+  }
+  return out;
+}
+
+function buildLevel(level) {
+  const topology = sources[level.source];
+  const tolerance = level.toleranceZoom === null ? 0 : 0.5 / (256 * 2 ** level.toleranceZoom);
+  const arcs = projectedArcs(topology).map((a) => simplifyArc(a, tolerance));
+
+  // Land rings, dropping islands that shrank below a few square pixels.
+  const rings = [];
+  for (const geometry of topology.objects.land.geometries) {
+    const polygons = geometry.type === 'Polygon' ? [geometry.arcs] : geometry.arcs;
+    for (const polygon of polygons)
+      for (const indices of polygon) {
+        const ring = chain(arcs, indices);
+        if (ring.length < 4) continue;
+        const closed = closeRing(ring.slice(0, -1));
+        if (Math.abs(ringArea(closed)) > 4 * tolerance * tolerance) rings.push(closed);
+      }
+  }
+  // Borders between two countries (coasts come from the land rings).
+  const borders = meshArcs(topology, topology.objects.countries, (a, b) => a !== b).arcs.map((ids) => unwrap(chain(arcs, ids)));
+
+  const size = 1 / level.grid;
+  const tiles = new Map(); // row * grid + col -> {rings, lines}
+  const tileAt = (col, row) => {
+    const key = row * level.grid + col;
+    if (!tiles.has(key)) tiles.set(key, { col, row, rings: [], lines: [] });
+    return tiles.get(key);
+  };
+  // Columns past either end of the world belong to the tiles of the next copy.
+  const tileRange = (b) => [
+    Math.floor(b.minX / size), Math.floor(b.maxX / size),
+    Math.max(0, Math.floor(b.minY / size)), Math.min(level.grid - 1, Math.floor(b.maxY / size)),
+  ];
+  const wrapColumn = (col) => ((col % level.grid) + level.grid) % level.grid;
+  let points = 0;
+  for (const ring of rings) {
+    const [c0, c1, r0, r1] = tileRange(bounds(ring));
+    for (let row = r0; row <= r1; ++row)
+      for (let col = c0; col <= c1; ++col) {
+        const x0 = col * size, y0 = row * size;
+        const clipped = clipRing(ring, x0, y0, x0 + size, y0 + size);
+        if (!clipped) continue;
+        const q = quantize(clipped, x0, y0, size, true);
+        if (q.length < 3 || ringArea(q) === 0) continue;
+        tileAt(wrapColumn(col), row).rings.push(q);
+        points += q.length;
+      }
+  }
+  for (const line of borders) {
+    const [c0, c1, r0, r1] = tileRange(bounds(line));
+    for (let row = r0; row <= r1; ++row)
+      for (let col = c0; col <= c1; ++col) {
+        const x0 = col * size, y0 = row * size;
+        for (const piece of clipLine(line, x0, y0, x0 + size, y0 + size)) {
+          const q = quantize(piece, x0, y0, size, false);
+          if (q.length < 2) continue;
+          tileAt(wrapColumn(col), row).lines.push(q);
+          points += q.length;
+        }
+      }
+  }
+  const sorted = [...tiles.entries()].sort((a, b) => a[0] - b[0]).map(([, t]) => t);
+  return { ...level, tiles: sorted, points };
+}
+
+// ---- file -----------------------------------------------------------------
+const levels = LEVELS.map(buildLevel);
+const payloads = [];
+for (const level of levels)
+  for (const tile of level.tiles) {
+    const w = new Writer();
+    w.varint(tile.rings.length);
+    for (const r of tile.rings) w.points(r);
+    w.varint(tile.lines.length);
+    for (const l of tile.lines) w.points(l);
+    tile.bytes = Buffer.from(w.bytes);
+  }
+
+const headerSize = 12 + levels.length * 12 + levels.reduce((s, l) => s + l.tiles.length * 12, 0);
+const payloadSize = levels.reduce((s, l) => s + l.tiles.reduce((t, x) => t + x.bytes.length, 0), 0);
+const buf = Buffer.alloc(headerSize + payloadSize);
+let o = 0;
+const u32 = (v) => { buf.writeUInt32LE(v, o); o += 4; };
+const u16 = (v) => { buf.writeUInt16LE(v, o); o += 2; };
+buf.write('LFBM', o, 'latin1'); o += 4;
+u32(1); u32(levels.length);
+for (const l of levels) { buf.writeFloatLE(l.minZoom, o); o += 4; u32(l.grid); u32(l.tiles.length); }
+let offset = headerSize;
+for (const l of levels)
+  for (const t of l.tiles) { u16(t.col); u16(t.row); u32(offset); u32(t.bytes.length); offset += t.bytes.length; }
+for (const l of levels) for (const t of l.tiles) { t.bytes.copy(buf, o); o += t.bytes.length; }
+if (o !== buf.length) throw new Error(`size mismatch ${o} != ${buf.length}`);
+
+// qUncompress() framing: big-endian uncompressed length, then a zlib stream.
+const z = deflateSync(buf, { level: 9 });
+const framed = Buffer.alloc(4 + z.length);
+framed.writeUInt32BE(buf.length, 0);
+z.copy(framed, 4);
+writeFileSync(path.join(outDir, 'world.bin'), framed);
+
+for (const l of levels)
+  console.log(`level z>=${l.minZoom} (${l.source}, ${l.grid}x${l.grid}): ${l.tiles.length} tiles, ${l.points} points`);
+console.log(`world.bin: ${framed.length} bytes (${buf.length} uncompressed)`);
