@@ -75,6 +75,7 @@ private Q_SLOTS:
         qputenv("LUNAFOLD_DATA_DIR", m_dir.filePath(QStringLiteral("data")).toLocal8Bit());
         qputenv("LUNAFOLD_SOUNDS_DIR", LUNAFOLD_SOUNDS);
         m_shots = qEnvironmentVariable("LUNAFOLD_E2E_SHOTS", QStringLiteral(LUNAFOLD_E2E_SHOTS));
+        QDir(m_shots).removeRecursively(); // pictures of this run only
         QDir().mkpath(m_shots);
 
         QString error;
@@ -118,6 +119,49 @@ private Q_SLOTS:
         QTest::mouseClick(window(), Qt::LeftButton, {}, QPoint(w * 9 / 10, h - 20));
         QCOMPARE(tab(), 4);
         shot(QStringLiteral("settings"));
+    }
+
+    // A point picked on the map becomes the place of every screen.
+    void aPointOnTheMapMovesEveryFigure() {
+        const int w = window()->width(), h = window()->height();
+        QTest::mouseClick(window(), Qt::LeftButton, {}, QPoint(w * 7 / 10, h - 20));
+        QCOMPARE(tab(), 3);
+        auto *map = window()->findChild<QQuickItem *>(QStringLiteral("map"));
+        QObject *location = window()->findChild<QObject *>(QStringLiteral("locationModel"));
+        QObject *now = window()->findChild<QObject *>(QStringLiteral("nowModel"));
+        QObject *riseSet = window()->findChild<QObject *>(QStringLiteral("riseSetModel"));
+        QVERIFY(map && location && now && riseSet);
+        const QString zoneBefore = QString::fromStdString(Locator::shared()->timezone().name());
+        const QVariant rowsBefore = location->property("coordinateRows");
+        const QString pictureBefore = now->property("moonImageSource").toString();
+        const QVariant riseSetBefore = riseSet->property("riseSetRows");
+
+        // Zoom out to the whole world with the wheel, then tap a point a quarter of the map away.
+        const QPointF centre = map->mapToScene(QPointF(map->width() / 2, map->height() / 2));
+        for (int i = 0; i < 70; ++i) {
+            QWheelEvent wheel(centre, window()->mapToGlobal(centre), QPoint(), QPoint(0, -120), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QGuiApplication::sendEvent(window(), &wheel);
+        }
+        QTRY_VERIFY(map->property("zoomLevel").toDouble() < 3.0);
+        QTest::qWait(300);
+        const QPoint target = (centre + QPointF(-map->width() / 4, map->height() / 8)).toPoint();
+        QTest::mouseClick(window(), Qt::LeftButton, {}, target);
+        QTRY_VERIFY(QString::fromStdString(Locator::shared()->timezone().name()) != zoneBefore);
+        QTRY_VERIFY(location->property("coordinateRows") != rowsBefore);
+        QTRY_VERIFY(!map->property("animating").toBool());
+        shot(QStringLiteral("location-picked"));
+
+        QTest::mouseClick(window(), Qt::LeftButton, {}, QPoint(w / 10, h - 20));
+        QCOMPARE(tab(), 0);
+        QTRY_VERIFY(now->property("moonImageSource").toString() != pictureBefore);
+        shot(QStringLiteral("now-picked"));
+        QTest::mouseClick(window(), Qt::LeftButton, {}, QPoint(w * 3 / 10, h - 20));
+        QCOMPARE(tab(), 1);
+        QTRY_VERIFY(riseSet->property("riseSetRows") != riseSetBefore);
+        shot(QStringLiteral("rise-and-set-picked"));
+        QTest::mouseClick(window(), Qt::LeftButton, {}, QPoint(w * 9 / 10, h - 20));
+        QCOMPARE(tab(), 4);
     }
 
     void notificationSettingsChangeWhatIsPending() {

@@ -12,7 +12,7 @@ Item {
     property bool shown: true
     readonly property real columnWidth: wide ? Math.min(680, width - 40) : width - 40
 
-    LocationViewModel { id: viewModel }
+    LocationViewModel { id: viewModel; objectName: "locationModel" }
     onShownChanged: if (shown) viewModel.refresh()
 
     Background { anchors.fill: parent }

@@ -16,6 +16,7 @@ Item {
 
     NowViewModel {
         id: model
+        objectName: "nowModel"
         active: view.shown
         rasterPixels: Math.round(model.rasterEdge(moonArea.diameter) * Screen.devicePixelRatio)
     }

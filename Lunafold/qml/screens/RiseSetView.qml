@@ -11,7 +11,7 @@ Item {
     property bool wide: false
     property bool shown: true
 
-    RiseSetViewModel { id: viewModel; active: view.shown }
+    RiseSetViewModel { id: viewModel; objectName: "riseSetModel"; active: view.shown }
 
     Background { anchors.fill: parent }
 
