@@ -21,6 +21,9 @@ namespace {
 class Compass : public LocationManager {
 public:
     bool compass = false;
+    int starts = 0, stops = 0;
+    void startUpdatingHeading() override { ++starts; }
+    void stopUpdatingHeading() override { ++stops; }
     LocationAuthorization authorizationStatus() const override { return LocationAuthorization::denied; }
     void requestWhenInUseAuthorization() override {}
     void startUpdatingLocation() override {}
@@ -133,6 +136,8 @@ private Q_SLOTS:
     }
 
     void timelinesRunOnlyWhileShown() {
+        m_manager.compass = true; // and the compass with the Now screen
+        m_manager.starts = m_manager.stops = 0;
         NowViewModel now(m_locator.get());
         RiseSetViewModel riseSet(m_locator.get());
         QVERIFY(!now.active() && !riseSet.active());
@@ -145,6 +150,8 @@ private Q_SLOTS:
         ticks.clear();
         QTest::qWait(1200);
         QCOMPARE(ticks.count(), 0);
+        QCOMPARE(m_manager.starts, 1);
+        QCOMPARE(m_manager.stops, 1);
     }
 
     void riseSetRowsOnlyWithAPlace() {

@@ -20,8 +20,16 @@ NowViewModel::NowViewModel(Locator *locator, QObject *parent) : QObject(parent),
 }
 
 void NowViewModel::setActive(bool active) {
-    if (m_timeline.setActive(active))
-        Q_EMIT activeChanged();
+    if (!m_timeline.setActive(active))
+        return;
+    // The compass runs only while the screen that points with it is shown.
+    if (m_locator && m_locator->locationManager().headingAvailable()) {
+        if (active)
+            m_locator->locationManager().startUpdatingHeading();
+        else
+            m_locator->locationManager().stopUpdatingHeading();
+    }
+    Q_EMIT activeChanged();
 }
 
 void NowViewModel::setInterfaceOrientation(int orientation) {

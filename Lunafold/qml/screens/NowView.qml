@@ -17,6 +17,10 @@ Item {
     NowViewModel {
         id: model
         objectName: "nowModel"
+        // The platform's interface orientations: portrait 1, upside down 2, landscape left 3, right 4.
+        interfaceOrientation: Screen.orientation === Qt.InvertedPortraitOrientation ? 2
+                            : Screen.orientation === Qt.LandscapeOrientation ? 3
+                            : Screen.orientation === Qt.InvertedLandscapeOrientation ? 4 : 1
         active: view.shown
         rasterPixels: Math.round(model.rasterEdge(moonArea.diameter) * Screen.devicePixelRatio)
     }
