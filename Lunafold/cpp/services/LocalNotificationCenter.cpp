@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "LocalNotificationCenter.h"
 
+#include "AppClock.h"
 #include "common/Log.h"
 
 #include <QDateTime>
@@ -47,7 +48,8 @@ std::optional<NotificationRequest> fromJson(const QJsonObject &o) {
     return r;
 }
 
-Instant systemNow() { return Instant::trusted(static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 1000.0); }
+// The app's clock: the system's, or shifted for a demo, so notices come due on the clock the screens show.
+Instant systemNow() { return AppClock::now(); }
 
 } // namespace
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "NotificationScheduler.h"
 
+#include "AppClock.h"
 #include "NoticeTexts.h"
 #include "SavedData.h"
 #include "astronomy/AstroInterface.h"
@@ -20,7 +21,8 @@ NotificationCenter *&currentCenter() {
     return center;
 }
 
-Instant systemNow() { return Instant::trusted(static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 1000.0); }
+// The app's clock: the system's, or shifted for a demo, so notices come due on the clock the screens show.
+Instant systemNow() { return AppClock::now(); }
 
 enum Phase { newMoon = 0, firstQuarter = 1, fullMoon = 2, lastQuarter = 3 };
 enum Notice { dayAhead = 0, halfDayAhead = 1, atTheMoment = 2 };
