@@ -2,6 +2,7 @@
 // What the screens recompute on every tick of their timelines, with the caches warm:
 // the Now screen every second (texts and its moon picture), Rise & Set every two seconds.
 #include "AppClock.h"
+#include "CalendarViewModel.h"
 #include "Locator.h"
 #include "MoonImageProvider.h"
 #include "NowViewModel.h"
@@ -73,6 +74,35 @@ void RiseSetTick(benchmark::State &state) {
     }
 }
 BENCHMARK(RiseSetTick)->Unit(benchmark::kMicrosecond);
+
+// The Future tab's month: the grid's 42 cells and every day's picture, as the screen asks for
+// them (35-point cells on a 2× phone), with the picture caches warm.
+void MonthGridWithPictures(benchmark::State &state) {
+    Place place;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    AppClock::freeze(Instant::trusted(1718452800.0)); // June 2024: six weeks, 42 cells
+    CalendarViewModel grid(&place.locator);
+    grid.setDevicePixelRatio(2.0);
+    const auto render = MoonImageProvider::renderer();
+    const auto dayStart = [&grid](int row) {
+        const QDateTime start = grid.data(grid.index(row), CalendarViewModel::DayStartRole).toDateTime();
+        return Instant::trusted(static_cast<double>(start.toSecsSinceEpoch()));
+    };
+    const auto pictures = [&] {
+        for (int row = 0; row < grid.rowCount(); ++row) {
+            const QString source = grid.data(grid.index(row), CalendarViewModel::MoonImageRole).toString();
+            if (!source.isEmpty())
+                benchmark::DoNotOptimize(render(dayStart(row), false, 48.8566, 2.3522, 70, 70));
+        }
+    };
+    pictures(); // the caches warm
+    for (auto _ : state) {
+        grid.rebuild();
+        pictures();
+    }
+    state.counters["cells"] = grid.rowCount();
+}
+BENCHMARK(MonthGridWithPictures)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

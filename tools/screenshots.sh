@@ -29,4 +29,8 @@ for page in notifications about; do
   "$app" --screenshot "$out/$page-phone.png" --page "$page" --at "$at" --place "${places[paris]}" \
     --size 390x844 --locale "$locale" >/dev/null
 done
+# The settings in German, where the longest texts are.
+"$app" --screenshot "$out/settings-phone-de.png" --tab 4 --at "$at" --place "${places[paris]}" --locale de_DE >/dev/null
+"$app" --screenshot "$out/notifications-phone-de.png" --page notifications --at "$at" --place "${places[paris]}" \
+  --locale de_DE >/dev/null
 echo "screenshots in $out"

@@ -6,6 +6,7 @@
 #include "NotificationAuthorizer.h"
 #include "astronomy/TimeZone.h"
 #include "common/AppInfo.h"
+#include "common/Localization.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -60,7 +61,7 @@ AboutViewModel::AboutViewModel(QObject *parent)
 AboutViewModel::AboutViewModel(Sources sources, QObject *parent) : QObject(parent), m_sources(std::move(sources)) {}
 
 QString AboutViewModel::versionLine() const {
-    return m_sources.shortVersion.isEmpty() ? QString() : QStringLiteral("Version Number ") + m_sources.shortVersion;
+    return m_sources.shortVersion.isEmpty() ? QString() : localized("Version Number ") + m_sources.shortVersion;
 }
 
 QUrl AboutViewModel::contactUrl() const {

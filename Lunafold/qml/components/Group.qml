@@ -14,6 +14,8 @@ ColumnLayout {
     Text {
         visible: group.title !== ""
         leftPadding: 6
+        Layout.fillWidth: true
+        wrapMode: Text.Wrap
         text: group.title
         color: Theme.header
         font.weight: Font.DemiBold

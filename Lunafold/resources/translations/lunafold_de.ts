@@ -608,5 +608,9 @@
         <source>No Moon Transit today</source>
         <translation>Heute keine Mondkulmination</translation>
     </message>
+    <message>
+        <source>Version Number </source>
+        <translation>Versionsnummer </translation>
+    </message>
 </context>
 </TS>
