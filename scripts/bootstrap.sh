@@ -14,7 +14,7 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good libgtest-dev googletest libgmock-dev
   libbenchmark-dev liberfa-dev libhowardhinnant-date-dev libicu-dev libsndfile1-dev fonts-dejavu-core xvfb xauth
   libgl1-mesa-dri mesa-vulkan-drivers libvulkan1 pulseaudio pulseaudio-utils dbus sox imagemagick
-  libical-dev qml6-module-qtquick-dialogs
+  libical-dev
 )
 
 missing=()

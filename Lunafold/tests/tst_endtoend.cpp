@@ -221,6 +221,22 @@ private Q_SLOTS:
         QCOMPARE(pending(), newMoon + pendingAbout("First Quarter") + pendingAbout("Last Quarter"));
         shot(QStringLiteral("notifications-changed"));
 
+        // The calendar export asks where to save, then writes the phases with their alarms.
+        tap("exportButton");
+        QObject *dialog = window()->findChild<QObject *>(QStringLiteral("exportDialog"));
+        QVERIFY(dialog);
+        QTRY_VERIFY(dialog->property("visible").toBool());
+        auto *path = window()->findChild<QQuickItem *>(QStringLiteral("exportDialogPath"));
+        QVERIFY(path && path->property("text").toString().endsWith(QLatin1String("/Lunafold moon phases.ics")));
+        const QString file = m_dir.filePath(QStringLiteral("moon.ics"));
+        path->setProperty("text", file);
+        shot(QStringLiteral("export-dialog"));
+        tap("exportDialogSave");
+        QTRY_VERIFY(!dialog->property("visible").toBool());
+        QFile ics(file);
+        QVERIFY(ics.open(QIODevice::ReadOnly));
+        QVERIFY(ics.readAll().count("BEGIN:VALARM") >= 3 * 12); // new moons and both quarters, a year
+
         tap("howlTestButton");
         QTRY_VERIFY(SoundPlayer::isPlaying());
         tap("backButton");

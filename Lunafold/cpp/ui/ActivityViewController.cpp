@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QImageWriter>
 
+#include "UserFiles.h"
 #include "common/Localization.h"
 
 namespace lunafold {
@@ -21,7 +22,8 @@ QString ActivityViewController::imageSource() const {
 }
 
 QString ActivityViewController::suggestedFileName() const {
-    return QStringLiteral("Lunafold-%1.png").arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss")));
+    return userFolder(QStandardPaths::PicturesLocation) +
+           QStringLiteral("/Lunafold-%1.png").arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss")));
 }
 
 void ActivityViewController::present(ImageWrapper wrapper) {
@@ -37,11 +39,11 @@ QImage ActivityViewController::image() const {
     return m_wrapper ? m_wrapper->image : QImage();
 }
 
-QString ActivityViewController::save(const QUrl &file) const {
+QString ActivityViewController::save(const QString &file) const {
     const QImage picture = image();
     if (picture.isNull())
         return localized("There is no picture to save.");
-    const QString path = file.isLocalFile() ? file.toLocalFile() : file.toString();
+    const QString path = localPath(file);
     QImageWriter writer(path, "png");
     if (!writer.write(picture))
         return localized("The picture could not be saved:") + u' ' + writer.errorString();

@@ -29,12 +29,13 @@ public:
     bool presented() const;
     /// "image://share/<id>" while presented.
     QString imageSource() const;
+    /// A new file in the user's pictures folder.
     QString suggestedFileName() const;
     void present(ImageWrapper wrapper);
     QImage image() const;
 
     /// Writes the picture as PNG; returns an error text, empty on success.
-    Q_INVOKABLE QString save(const QUrl &file) const;
+    Q_INVOKABLE QString save(const QString &path) const;
     Q_INVOKABLE void copyToClipboard() const;
     /// The sheet was dismissed: the picture is dropped.
     Q_INVOKABLE void dismiss();

@@ -5,6 +5,7 @@
 #include "CalendarExport.h"
 #include "NotificationScheduler.h"
 #include "SavedData.h"
+#include "UserFiles.h"
 
 namespace lunafold {
 
@@ -58,9 +59,12 @@ void NotificationsViewModel::apply(bool on, bool (SavedData::*get)() const, void
         m_reschedule();
 }
 
-QString NotificationsViewModel::exportCalendar(const QUrl &file) const {
-    const QString path = file.isLocalFile() ? file.toLocalFile() : file.toString();
-    return CalendarExport::writeFile(path, AppClock::now(), 12, m_settings, AppClock::now());
+QString NotificationsViewModel::exportCalendar(const QString &path) const {
+    return CalendarExport::writeFile(localPath(path), AppClock::now(), 12, m_settings, AppClock::now());
+}
+
+QString NotificationsViewModel::suggestedCalendarFile() const {
+    return userFolder(QStandardPaths::DocumentsLocation) + QStringLiteral("/Lunafold moon phases.ics");
 }
 
 } // namespace lunafold

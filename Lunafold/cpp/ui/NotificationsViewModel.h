@@ -4,7 +4,6 @@
 #include "astronomy/Instant.h"
 
 #include <QObject>
-#include <QUrl>
 
 #include <functional>
 
@@ -47,8 +46,9 @@ public:
 
     /// Twelve months of phases from now, with the alarms the settings ask for, as an iCalendar
     /// file; returns an error text, empty on success.
-    Q_INVOKABLE QString exportCalendar(const QUrl &file) const;
-    QString suggestedCalendarFile() const { return QStringLiteral("Lunafold moon phases.ics"); }
+    Q_INVOKABLE QString exportCalendar(const QString &path) const;
+    /// In the user's documents folder.
+    QString suggestedCalendarFile() const;
 
 Q_SIGNALS:
     void changed();

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 import QtQuick
 import QtQuick.Controls
-import QtQuick.Dialogs
 import QtQuick.Layouts
 import Lunafold
 
@@ -71,14 +70,19 @@ Drawer {
         }
     }
 
-    FileDialog {
+    SaveDialog {
         id: saveDialog
-        fileMode: FileDialog.SaveFile
-        nameFilters: [qsTranslate("Lunafold", "PNG image (*.png)")]
-        selectedFile: ShareSheet.suggestedFileName
-        onAccepted: {
-            const error = ShareSheet.save(selectedFile)
-            sheet.status = error === "" ? qsTranslate("Lunafold", "Saved.") : error
+        objectName: "saveImageDialog"
+        title: qsTranslate("Lunafold", "Save Image…")
+        path: ShareSheet.suggestedFileName
+        onSaveRequested: (path) => {
+            const error = ShareSheet.save(path)
+            if (error !== "") {
+                status = error
+                return
+            }
+            close()
+            sheet.status = qsTranslate("Lunafold", "Saved.")
         }
     }
 }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 import QtQuick
 import QtQuick.Controls.Basic
-import QtQuick.Dialogs
 import QtQuick.Layouts
 import Lunafold
 import "../components"
@@ -66,14 +65,19 @@ Flickable {
         }
     }
 
-    FileDialog {
+    SaveDialog {
         id: exportDialog
-        fileMode: FileDialog.SaveFile
-        nameFilters: [qsTranslate("Lunafold", "Calendar (*.ics)")]
-        selectedFile: model.suggestedCalendarFile
-        onAccepted: {
-            const error = model.exportCalendar(selectedFile)
-            exportStatus.text = error === "" ? qsTranslate("Lunafold", "The next twelve months of phases were saved with their alarms.") : error
+        objectName: "exportDialog"
+        title: qsTranslate("Lunafold", "Export to calendar")
+        path: model.suggestedCalendarFile
+        onSaveRequested: (path) => {
+            const error = model.exportCalendar(path)
+            if (error !== "") {
+                status = error
+                return
+            }
+            close()
+            exportStatus.text = qsTranslate("Lunafold", "The next twelve months of phases were saved with their alarms.")
         }
     }
 }

@@ -612,5 +612,17 @@
         <source>Version Number </source>
         <translation>Versionsnummer </translation>
     </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Sichern</translation>
+    </message>
 </context>
 </TS>
