@@ -48,15 +48,12 @@ std::optional<NotificationRequest> fromJson(const QJsonObject &o) {
     return r;
 }
 
-// The app's clock: the system's, or shifted for a demo, so notices come due on the clock the screens show.
-Instant systemNow() { return AppClock::now(); }
-
 } // namespace
 
 LocalNotificationCenter::LocalNotificationCenter(QString pendingFile, NotificationDeliverer &deliverer,
                                                  std::function<Instant()> now, QObject *parent)
     : QObject(parent), m_file(std::move(pendingFile)), m_deliverer(deliverer),
-      m_now(now ? std::move(now) : std::function<Instant()>(systemNow)) {
+      m_now(now ? std::move(now) : std::function<Instant()>(AppClock::now)) {
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &LocalNotificationCenter::deliverDue);
     load();

@@ -21,9 +21,6 @@ NotificationCenter *&currentCenter() {
     return center;
 }
 
-// The app's clock: the system's, or shifted for a demo, so notices come due on the clock the screens show.
-Instant systemNow() { return AppClock::now(); }
-
 enum Phase { newMoon = 0, firstQuarter = 1, fullMoon = 2, lastQuarter = 3 };
 enum Notice { dayAhead = 0, halfDayAhead = 1, atTheMoment = 2 };
 
@@ -38,11 +35,11 @@ void NotificationScheduler::rescheduleNotifications() {
         logLine(QStringLiteral("Notifications not scheduled: no notification centre"));
         return;
     }
-    rescheduleNotifications({center, &SavedData::shared(), systemNow, logLine});
+    rescheduleNotifications({center, &SavedData::shared(), AppClock::now, logLine});
 }
 
 int NotificationScheduler::rescheduleNotifications(const Context &c) {
-    const auto now = c.now ? c.now : std::function<Instant()>(systemNow);
+    const auto now = c.now ? c.now : std::function<Instant()>(AppClock::now);
     const auto log = c.log ? c.log : std::function<void(const QString &)>(logLine);
     c.center->removeAllPendingNotificationRequests();
 
