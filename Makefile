@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
 # Every target installs what it needs first (scripts/bootstrap.sh is idempotent).
-.PHONY: all bootstrap build build-asan run test bench clean
+.PHONY: all bootstrap build build-asan run test bench package clean
 
 JOBS ?= $(shell nproc)
 CLI := build/default/cli/lunafold-cli
@@ -37,6 +37,11 @@ bench: build
 	@build/default/bench/lunafold-bench --benchmark_counters_tabular=true
 	@build/default/bench/lunafold-bench-screens
 	@build/default/bench/lunafold-bench-map
+	@dbus-run-session -- bench/notifier-budget.sh build/default/Lunafold/lunafold-notifier
+
+# A Debian package of the app, the CLI and the notifier: build/default/lunafold_VERSION_ARCH.deb
+package: build
+	@cd build/default && cpack -G DEB
 
 clean:
 	rm -rf build

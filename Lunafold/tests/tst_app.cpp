@@ -36,14 +36,17 @@ class TestApp : public QObject {
 
     QTemporaryDir m_dir;
 
-    // Runs the app with its own settings and data folders; @p seconds bounds an interactive run.
-    Run run(const QStringList &args, int seconds = 30) {
-        QProcess p;
+    QProcessEnvironment environment() {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("LUNAFOLD_CONFIG_DIR"), m_dir.filePath(QStringLiteral("config")));
         env.insert(QStringLiteral("LUNAFOLD_DATA_DIR"), m_dir.filePath(QStringLiteral("data")));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        p.setProcessEnvironment(env);
+        return env;
+    }
+    // Runs the app with its own settings and data folders; @p seconds bounds an interactive run.
+    Run run(const QStringList &args, int seconds = 30) {
+        QProcess p;
+        p.setProcessEnvironment(environment());
         p.start(QStringLiteral(LUNAFOLD_APP), args);
         if (!p.waitForFinished(seconds * 1000)) {
             p.terminate();
@@ -126,6 +129,24 @@ private Q_SLOTS:
         QVERIFY(pending.open(QIODevice::ReadOnly));
         const qsizetype count = QJsonDocument::fromJson(pending.readAll()).array().size();
         QVERIFY2(count == 7 || count == 8, qPrintable(QString::number(count)));
+    }
+
+    // One app per user: a second launch brings the first forward and leaves at once, before it
+    // starts anything; a screenshot still runs beside the app.
+    void aSecondLaunchLeavesTheFirstInCharge() {
+        QProcess first;
+        first.setProcessEnvironment(environment());
+        first.start(QStringLiteral(LUNAFOLD_APP), {"--place", "48.8566,2.3522,Europe/Paris"});
+        QByteArray out;
+        QTRY_VERIFY_WITH_TIMEOUT((out += first.readAllStandardOutput()).contains("STARTUPn"), 30000);
+        const Run second = run({"--place", "48.8566,2.3522,Europe/Paris"}, 20);
+        QCOMPARE(second.status, 0);
+        QVERIFY2(second.err.contains(QLatin1String("already running")), qPrintable(second.err));
+        QVERIFY(!second.out.contains(QLatin1String("STARTUP1")));
+        QCOMPARE(run({"--screenshot", m_dir.filePath(QStringLiteral("beside.png"))}).status, 0);
+        QCOMPARE(first.state(), QProcess::Running);
+        first.terminate();
+        QVERIFY(first.waitForFinished(10000));
     }
 
     void permissionQuestionWaitsForTheWindow() {

@@ -115,7 +115,7 @@ private Q_SLOTS:
             scheduled.deliverDue();
             QCOMPARE(service.bodies, QStringList{QStringLiteral(
                                          "Full Moon is in less than 24 hours - counting down to the minute now.")});
-            QCOMPARE(played, QStringList{QStringLiteral("/usr/share/lunafold/sounds/moonalert.caf")});
+            QTRY_COMPARE(played, QStringList{QStringLiteral("/usr/share/lunafold/sounds/moonalert.caf")});
             QCOMPARE(service.lastHints.value(QStringLiteral("suppress-sound")).toBool(), true);
             QVERIFY(!service.lastHints.contains(QStringLiteral("sound-file")));
         }

@@ -33,7 +33,10 @@ public:
 class RecordingDeliverer : public NotificationDeliverer {
 public:
     QStringList shown;
+    bool working = true; ///< false: the desktop's service is away
     bool deliver(const NotificationRequest &r) override {
+        if (!working)
+            return false;
         shown << r.body;
         return true;
     }
@@ -194,6 +197,34 @@ private Q_SLOTS:
         QCOMPARE(restarted.pending()[0].fireInstant, kQuiet.plusSeconds(86400));
         restarted.removeAllPendingNotificationRequests();
         QVERIFY(LocalNotificationCenter(file, shown, [&now] { return now; }).pending().isEmpty());
+    }
+
+    // A due notice the desktop could not show survives the reschedule that starts every launch,
+    // and is shown late, once, when showing works again; a centre that is not the deliverer
+    // (screenshots, a second process) shows nothing.
+    void aDueNoticeNotYetShownIsKeptAndShownOnceLater() {
+        const QString file = m_dir.filePath(QStringLiteral("held.json"));
+        RecordingDeliverer desk;
+        desk.working = false;
+        Instant now = kQuiet;
+        LocalNotificationCenter center(file, desk, [&now] { return now; });
+        center.add(requestAt(kQuiet.plusSeconds(60), QStringLiteral("due")), {});
+        center.add(requestAt(kQuiet.plusSeconds(86400), QStringLiteral("tomorrow")), {});
+        now = kQuiet.plusSeconds(120);
+        center.deliverDue();
+        QCOMPARE(center.pending().size(), 2);
+        center.removeAllPendingNotificationRequests();
+        QCOMPARE(center.pending().size(), 1);
+
+        desk.working = true;
+        LocalNotificationCenter bystander(file, desk, [&now] { return now; }, nullptr, false);
+        bystander.deliverDue();
+        QVERIFY(desk.shown.isEmpty());
+        center.deliverDue();
+        center.deliverDue();
+        bystander.setDelivering(true);
+        QCOMPARE(desk.shown, QStringList{QStringLiteral("due")});
+        QVERIFY(bystander.pending().isEmpty());
     }
 
     void aRunningCenterDeliversAtTheInstant() {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // lunafold-cli: the astronomy engine from a terminal. Invalid input: a message on stderr, exit 2.
-// The commands that print the app's texts live in lunafold-cli-screens beside it, and the moon
+// The commands that print the app's texts live in the helper lunafold-cli-screens, and the moon
 // picture in lunafold-cli-render (Qt and ICU would otherwise add ten milliseconds to every start of
 // the engine commands).
 #include "Commands.h"
@@ -34,7 +34,8 @@ constexpr const char *kUsage =
     "draws the moon as seen from the place (--orient: turned as in its sky; else upside down south\n"
     "of the equator), N pixels square, on the GPU when there is one (--flat: the flat picture).\n";
 
-// Hands the command to a sibling program in the same folder as this one.
+// Hands the command to a helper program: beside this one (the build tree), or in the prefix's
+// libexec/lunafold when installed.
 int execSibling(const char *name, char **argv) {
     char self[4096];
     const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
@@ -43,8 +44,11 @@ int execSibling(const char *name, char **argv) {
         return 2;
     }
     self[n] = '\0';
-    std::string path(self);
-    path = path.substr(0, path.rfind('/') + 1) + name;
+    std::string dir(self);
+    dir = dir.substr(0, dir.rfind('/') + 1);
+    std::string path = dir + name;
+    if (access(path.c_str(), X_OK) != 0)
+        path = dir + "../libexec/lunafold/" + name;
     execv(path.c_str(), argv);
     std::fprintf(stderr, "lunafold-cli: cannot run %s: %s\n", path.c_str(), std::strerror(errno));
     return 2;

@@ -1,17 +1,22 @@
 // SPDX-License-Identifier: MIT
 #include "AppServices.h"
 
+#include "AppIds.h"
 #include "DBusNotificationDeliverer.h"
 #include "LocalNotificationCenter.h"
 #include "Locator.h"
+#include "NoticeDelivery.h"
 #include "NotificationAuthorizer.h"
 #include "OfflineGeocoder.h"
 #include "PermissionPrompt.h"
 #include "QtLocationManager.h"
 #include "SavedData.h"
 #include "UIHelper.h"
+#include "common/ResourcePaths.h"
 #include "common/UserDefaults.h"
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -19,9 +24,7 @@
 namespace lunafold {
 
 QString AppServices::dataDirectory() {
-    if (const QByteArray dir = qgetenv("LUNAFOLD_DATA_DIR"); !dir.isEmpty())
-        return QString::fromLocal8Bit(dir);
-    return QDir::homePath() + QStringLiteral("/.local/share/lunafold");
+    return userDataDirectory();
 }
 
 AppServices::AppServices(const Options &options, QObject *parent)
@@ -35,8 +38,14 @@ AppServices::AppServices(const Options &options, QObject *parent)
     }
     const QString data = dataDirectory();
     QDir().mkpath(data);
-    m_center = std::make_unique<LocalNotificationCenter>(data + QStringLiteral("/pending-notifications.json"),
-                                                         *m_deliverer);
+    m_center = std::make_unique<LocalNotificationCenter>(QDir(data).filePath(kPendingFileName), *m_deliverer,
+                                                         std::function<Instant()>(), nullptr, false);
+    if (options.deliverNotices) {
+        m_delivery = std::make_unique<NoticeDelivery>(*m_center, *m_deliverer);
+        // The resident notifier takes over when the window closes; start it if the session has not.
+        if (QDBusConnection bus = QDBusConnection::sessionBus(); bus.isConnected())
+            bus.interface()->asyncCall(QStringLiteral("StartServiceByName"), QString(kNotifierService), 0u);
+    }
     NotificationCenter::setCurrent(m_center.get());
 
     PermissionPrompt *prompt = m_prompt.get();
@@ -65,6 +74,7 @@ AppServices::AppServices(const Options &options, QObject *parent)
 }
 
 AppServices::~AppServices() {
+    m_delivery.reset();
     // A permission question still open would keep its worker thread waiting for ever.
     m_prompt->abandon();
     Locator::setShared(nullptr);

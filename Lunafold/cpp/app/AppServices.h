@@ -16,6 +16,7 @@ class DBusNotificationDeliverer;
 class LocalNotificationCenter;
 class Locator;
 class NotificationAuthorizer;
+class NoticeDelivery;
 class OfflineGeocoder;
 class PermissionPrompt;
 class QtLocationManager;
@@ -32,6 +33,9 @@ public:
         std::optional<std::pair<double, double>> place;
         std::optional<TimeZone> placeZone;
         bool interactive = true; ///< false: nobody can answer the permission question
+        /// Whether this process may show due notices (never in screenshots): it then queues
+        /// with the resident notifier to be the one that does.
+        bool deliverNotices = true;
         QString soundDirectory;  ///< where the notices' sounds are
         /// Plays a delivered notice's sound (resource name and type); none: the desktop is asked to.
         std::function<void(const QString &name, const QString &type)> playSound;
@@ -44,6 +48,8 @@ public:
     LocalNotificationCenter &center() { return *m_center; }
     NotificationAuthorizer &authorizer() { return *m_authorizer; }
     PermissionPrompt &permissionPrompt() { return *m_prompt; }
+    /// Who shows the due notices; nullptr when this process never does.
+    NoticeDelivery *noticeDelivery() { return m_delivery.get(); }
 
     /// Where the pending notifications and the permission answer are kept.
     static QString dataDirectory();
@@ -52,6 +58,7 @@ private:
     std::unique_ptr<PermissionPrompt> m_prompt;
     std::unique_ptr<DBusNotificationDeliverer> m_deliverer;
     std::unique_ptr<LocalNotificationCenter> m_center;
+    std::unique_ptr<NoticeDelivery> m_delivery;
     std::unique_ptr<NotificationAuthorizer> m_authorizer;
     std::unique_ptr<OfflineGeocoder> m_geocoder;
     std::unique_ptr<QtLocationManager> m_manager;

@@ -2,10 +2,12 @@
 #include "Application.h"
 
 #include "AppBridge.h"
+#include "AppIds.h"
 #include "AppClock.h"
 #include "AppServices.h"
 #include "LocalNotificationCenter.h"
 #include "LunafoldApp.h"
+#include "NoticeDelivery.h"
 #include "NotificationAuthorizer.h"
 #include "PermissionPrompt.h"
 #include "QmlTypes.h"
@@ -32,6 +34,7 @@ Application::Application(const LaunchOptions &options, QGuiApplication &app) {
     const bool screenshot = !options.screenshotFile.isEmpty();
     QGuiApplication::setApplicationName(QStringLiteral("Lunafold"));
     QGuiApplication::setOrganizationDomain(QStringLiteral("lunafold.app"));
+    QGuiApplication::setDesktopFileName(kAppId); // ties the window to its desktop entry and icon
     // A machine without a configured language (the C locale) reads like en_US.
     QLocale locale = options.locale.isEmpty() ? QLocale::system() : QLocale(options.locale);
     if (locale.language() == QLocale::C)
@@ -49,7 +52,8 @@ Application::Application(const LaunchOptions &options, QGuiApplication &app) {
     serviceOptions.place = options.place;
     serviceOptions.placeZone = options.zone;
     serviceOptions.interactive = !screenshot;
-    serviceOptions.soundDirectory = QCoreApplication::applicationDirPath() + QStringLiteral("/sounds");
+    serviceOptions.deliverNotices = !screenshot;
+    serviceOptions.soundDirectory = SoundPlayer::soundDirectory();
     serviceOptions.playSound = SoundPlayer::playSound;
     m_services = std::make_unique<AppServices>(serviceOptions);
     m_bridge = std::make_unique<AppBridge>(!screenshot);
@@ -62,6 +66,8 @@ Application::Application(const LaunchOptions &options, QGuiApplication &app) {
                 &LunafoldApp::applicationStateChanged);
     }
     connect(&app, &QCoreApplication::aboutToQuit, this, [this] { m_services->permissionPrompt().abandon(); });
+    if (NoticeDelivery *delivery = m_services->noticeDelivery())
+        connect(delivery, &NoticeDelivery::noticeActivated, this, [this] { bringForward(true); });
 
     registerQmlTypes(m_services.get(), m_bridge.get());
     m_engine = std::make_unique<QQmlApplicationEngine>();
@@ -76,6 +82,16 @@ Application::Application(const LaunchOptions &options, QGuiApplication &app) {
     QObject *settings = m_window->findChild<QObject *>(QStringLiteral("settingsView"));
     if (settings && !options.page.isEmpty())
         QMetaObject::invokeMethod(settings, "openPage", Q_ARG(QVariant, options.page));
+}
+
+void Application::bringForward(bool nowTab) {
+    if (!m_window)
+        return;
+    if (QObject *main = m_window->findChild<QObject *>(QStringLiteral("mainView")); main && nowTab)
+        main->setProperty("selectedTab", 0);
+    m_window->show();
+    m_window->raise();
+    m_window->requestActivate();
 }
 
 Application::~Application() {

@@ -32,6 +32,8 @@ public:
     /// The window, or nullptr when it could not be built.
     QQuickWindow *window() const { return m_window; }
     AppServices &services() { return *m_services; }
+    /// Shows and raises the window (another launch, a clicked notice); @p nowTab selects Now.
+    void bringForward(bool nowTab);
 
 private:
     std::unique_ptr<AppServices> m_services;

@@ -2,6 +2,7 @@
 #include "SoundPlayer.h"
 
 #include "common/Log.h"
+#include "common/ResourcePaths.h"
 
 #include <QAudioDevice>
 #include <QAudioSink>
@@ -36,18 +37,14 @@ void fail(const QString &description) {
 
 } // namespace
 
+QString SoundPlayer::soundDirectory() {
+    return resourceDirectory(QStringLiteral("sounds"), "LUNAFOLD_SOUNDS_DIR");
+}
+
 QString SoundPlayer::soundPath(const QString &name, const QString &type) {
     const QString file = name + u'.' + type;
-    QStringList dirs;
-    if (const QByteArray env = qgetenv("LUNAFOLD_SOUNDS_DIR"); !env.isEmpty())
-        dirs << QString::fromLocal8Bit(env);
-    dirs << QCoreApplication::applicationDirPath() + QStringLiteral("/sounds");
-    for (const QString &dir : dirs) {
-        const QFileInfo info(dir + u'/' + file);
-        if (info.isFile())
-            return info.absoluteFilePath();
-    }
-    return {};
+    const QFileInfo info(soundDirectory() + u'/' + file);
+    return info.isFile() ? info.absoluteFilePath() : QString();
 }
 
 void SoundPlayer::playSound(const QString &name, const QString &type) {

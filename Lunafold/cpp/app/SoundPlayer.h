@@ -12,7 +12,9 @@ class SoundPlayer {
 public:
     /// Main thread only. Returns at once; the last sound keeps playing in the background.
     static void playSound(const QString &name, const QString &type);
-    /// The resource's file: $LUNAFOLD_SOUNDS_DIR, else the sounds folder beside the program.
+    /// $LUNAFOLD_SOUNDS_DIR, else share/lunafold/sounds (see resourceDirectory).
+    static QString soundDirectory();
+    /// The resource's file in soundDirectory(); empty when it is missing.
     static QString soundPath(const QString &name, const QString &type);
     /// Whether a sound is playing now.
     static bool isPlaying();

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // lunafold: the application window, or with --screenshot one tab rendered off-screen.
+#include "AppInstance.h"
 #include "AppServices.h"
 #include "Application.h"
 #include "LaunchOptions.h"
@@ -54,12 +55,21 @@ int main(int argc, char **argv) {
     }
     Application::prepareProcess(*options);
     QGuiApplication app(argc, argv);
+    // One app per user; screenshots run beside it and never show notices.
+    AppInstance instance;
+    const bool screenshot = !options->screenshotFile.isEmpty();
+    if (!screenshot && instance.claim() == AppInstance::Claim::AlreadyRunning) {
+        std::fputs("lunafold: already running; its window was brought forward\n", stderr);
+        return 0;
+    }
     Application lunafold(*options, app);
+    QObject::connect(&instance, &AppInstance::activationRequested, &lunafold,
+                     [&lunafold](bool nowTab) { lunafold.bringForward(nowTab); });
     if (!lunafold.window()) {
         std::fputs("lunafold: the window could not be built\n", stderr);
         return 1;
     }
-    if (!options->screenshotFile.isEmpty())
+    if (screenshot)
         takeScreenshot(lunafold.window(), options->screenshotFile, lunafold.services().locator(),
                        !options->nmeaFile.isEmpty());
     return app.exec();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ReverseGeocoder.h"
 
+#include "common/ResourcePaths.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -11,9 +13,6 @@
 #include <cmath>
 #include <numbers>
 
-#ifndef LUNAFOLD_GEODATA_DIR
-#define LUNAFOLD_GEODATA_DIR ""
-#endif
 
 namespace lunafold {
 
@@ -60,8 +59,7 @@ private:
 } // namespace
 
 QString ReverseGeocoder::defaultDirectory() {
-    const QString fromEnv = qEnvironmentVariable("LUNAFOLD_GEODATA_DIR");
-    return fromEnv.isEmpty() ? QString::fromUtf8(LUNAFOLD_GEODATA_DIR) : fromEnv;
+    return resourceDirectory(QStringLiteral("geodata"), "LUNAFOLD_GEODATA_DIR");
 }
 
 const ReverseGeocoder *ReverseGeocoder::shared() {

@@ -21,7 +21,7 @@ public:
     /// Places farther than this give no place text (the point is at sea or in a wilderness).
     static constexpr double kMaxPlaceDistanceKm = 100.0;
 
-    /// Loads from $LUNAFOLD_GEODATA_DIR, else from the directory compiled in. Never null: without
+    /// Loads from $LUNAFOLD_GEODATA_DIR, else from share/lunafold/geodata (see resourceDirectory). Never null: without
     /// data, lookups still give the nautical zone and no place text.
     static const ReverseGeocoder *shared();
 

@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "Basemap.h"
 
+#include "common/ResourcePaths.h"
+
 #include <QFile>
 #include <QtEndian>
 
 #include <cstring>
 
-#ifndef LUNAFOLD_BASEMAP_DIR
-#define LUNAFOLD_BASEMAP_DIR ""
-#endif
 
 namespace lunafold {
 namespace {
@@ -73,8 +72,7 @@ const Basemap *Basemap::shared() {
 }
 
 QString Basemap::defaultDirectory() {
-    const QString fromEnv = qEnvironmentVariable("LUNAFOLD_BASEMAP_DIR");
-    return fromEnv.isEmpty() ? QString::fromUtf8(LUNAFOLD_BASEMAP_DIR) : fromEnv;
+    return resourceDirectory(QStringLiteral("basemap"), "LUNAFOLD_BASEMAP_DIR");
 }
 
 std::unique_ptr<Basemap> Basemap::fromDirectory(const QString &directory) {

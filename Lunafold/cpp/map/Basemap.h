@@ -23,7 +23,7 @@ class Basemap {
         QPainterPath borders; ///< lines between countries
     };
 
-    /// Loads from $LUNAFOLD_BASEMAP_DIR, else from the directory compiled in. Never null: without
+    /// Loads from $LUNAFOLD_BASEMAP_DIR, else from share/lunafold/basemap (see resourceDirectory). Never null: without
     /// data the map is all sea.
     static const Basemap *shared();
     static QString defaultDirectory();

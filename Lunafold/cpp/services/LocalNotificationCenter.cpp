@@ -5,12 +5,14 @@
 #include "common/Log.h"
 
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLockFile>
 #include <QSaveFile>
 #include <QThread>
 
@@ -51,11 +53,16 @@ std::optional<NotificationRequest> fromJson(const QJsonObject &o) {
 } // namespace
 
 LocalNotificationCenter::LocalNotificationCenter(QString pendingFile, NotificationDeliverer &deliverer,
-                                                 std::function<Instant()> now, QObject *parent)
+                                                 std::function<Instant()> now, QObject *parent, bool delivering)
     : QObject(parent), m_file(std::move(pendingFile)), m_deliverer(deliverer),
-      m_now(now ? std::move(now) : std::function<Instant()>(AppClock::now)) {
+      m_now(now ? std::move(now) : std::function<Instant()>(AppClock::now)), m_delivering(delivering) {
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &LocalNotificationCenter::deliverDue);
+    // The file is replaced by a rename, so its folder is watched: the other process's writes.
+    const QString folder = QFileInfo(m_file).absolutePath();
+    QDir().mkpath(folder);
+    m_watcher.addPath(folder);
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &LocalNotificationCenter::reload);
     load();
     deliverDue();
 }
@@ -65,25 +72,61 @@ QList<NotificationRequest> LocalNotificationCenter::pending() const {
     return m_pending;
 }
 
-void LocalNotificationCenter::removeAllPendingNotificationRequests() {
+bool LocalNotificationCenter::isDelivering() const {
     std::lock_guard lock(m_mutex);
-    m_pending.clear();
-    save();
+    return m_delivering;
+}
+
+void LocalNotificationCenter::setDelivering(bool on) {
+    {
+        std::lock_guard lock(m_mutex);
+        m_delivering = on;
+    }
+    if (on) {
+        reload();
+        deliverDue();
+    } else {
+        QMetaObject::invokeMethod(&m_timer, &QTimer::stop);
+    }
+}
+
+void LocalNotificationCenter::reload() {
+    std::lock_guard lock(m_mutex);
+    load();
     arm();
+}
+
+void LocalNotificationCenter::removeAllPendingNotificationRequests() {
+    const Instant now = m_now();
+    update([this, now](QList<NotificationRequest> &pending) {
+        pending.removeIf([this, now](const NotificationRequest &r) {
+            const auto at = dueInstant(r);
+            return !at || *at > now;
+        });
+    });
 }
 
 void LocalNotificationCenter::add(const NotificationRequest &request,
                                   std::function<void(const QString &error)> completion) {
     QString error;
-    bool saved;
-    {
-        std::lock_guard lock(m_mutex);
-        m_pending << request;
-        saved = save(&error);
-        arm();
-    }
+    const bool saved = update([&request](QList<NotificationRequest> &pending) { pending << request; }, &error);
     if (completion)
         completion(saved ? QString() : error);
+}
+
+// Read, change and write back under the lock file, so that the app and the notifier never
+// overwrite each other's changes.
+bool LocalNotificationCenter::update(const std::function<void(QList<NotificationRequest> &)> &change,
+                                     QString *error) {
+    std::lock_guard lock(m_mutex);
+    QLockFile fileLock(m_file + QStringLiteral(".lock"));
+    if (!fileLock.tryLock(10000))
+        logLine(QStringLiteral("Pending notifications: the lock file is held; writing anyway"));
+    load();
+    change(m_pending);
+    const bool saved = save(error);
+    arm();
+    return saved;
 }
 
 // The trigger is a wall-clock time of the device's calendar: it fires when the clock shows it.
@@ -93,6 +136,12 @@ std::optional<Instant> LocalNotificationCenter::dueInstant(const NotificationReq
 
 void LocalNotificationCenter::deliverDue() {
     std::lock_guard lock(m_mutex);
+    if (!m_delivering)
+        return;
+    QLockFile fileLock(m_file + QStringLiteral(".lock"));
+    if (!fileLock.tryLock(10000))
+        return; // the other process is writing: its change wakes us again
+    load(); // what the other process delivered or withdrew is not shown again
     const Instant now = m_now();
     QList<NotificationRequest> due, later;
     for (const NotificationRequest &r : std::as_const(m_pending)) {
@@ -112,11 +161,10 @@ void LocalNotificationCenter::deliverDue() {
         if (!m_deliverer.deliver(r))
             failed << r;
     m_pending = failed + later;
-    save();
-    if (failed.isEmpty())
-        arm();
-    else if (QThread::currentThread() == thread())
-        m_timer.start(kRetryMs);
+    if (failed.size() < due.size())
+        save();
+    m_retry = failed.isEmpty() ? QDeadlineTimer() : QDeadlineTimer(kRetryMs);
+    arm();
 }
 
 void LocalNotificationCenter::arm() {
@@ -128,13 +176,18 @@ void LocalNotificationCenter::arm() {
         return;
     }
     m_timer.stop();
+    if (!m_delivering)
+        return;
     std::optional<Instant> next;
     for (const NotificationRequest &r : std::as_const(m_pending))
         if (const auto at = dueInstant(r); at && (!next || *at < *next))
             next = at;
     if (!next)
         return;
-    const double ms = std::clamp(next->secondsSince(m_now()) * 1000.0, 0.0, static_cast<double>(kMaxWaitMs));
+    double ms = std::clamp(next->secondsSince(m_now()) * 1000.0, 0.0, static_cast<double>(kMaxWaitMs));
+    // A notice that could not be shown is not retried at once (a reload would spin on it).
+    if (!m_retry.isForever() && !m_retry.hasExpired())
+        ms = std::max(ms, static_cast<double>(m_retry.remainingTime()));
     m_timer.start(static_cast<int>(std::ceil(ms)));
 }
 
@@ -156,6 +209,7 @@ bool LocalNotificationCenter::save(QString *error) const {
 }
 
 void LocalNotificationCenter::load() {
+    m_pending.clear();
     QFile in(m_file);
     if (!in.exists())
         return;

@@ -1,0 +1,206 @@
+// SPDX-License-Identifier: MIT
+// Notices with the window closed: the resident notifier and the app as real processes on a
+// private session bus (the test runs under dbus-run-session) with a fake notification service
+// in this process. Each notice must reach the service exactly once, whoever runs, quits or
+// crashes, and one held while the service was absent is shown once it appears.
+#include "AppIds.h"
+#include "LocalNotificationCenter.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+using namespace lunafold;
+
+namespace {
+
+class FakeNotifications : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+
+public:
+    QStringList bodies;
+    QVariantMap lastHints;
+    QStringList lastActions;
+
+public Q_SLOTS:
+    uint Notify(const QString &, uint, const QString &, const QString &, const QString &body,
+                const QStringList &actions, const QVariantMap &hints, int) {
+        bodies << body;
+        lastHints = hints;
+        lastActions = actions;
+        return static_cast<uint>(100 + bodies.size());
+    }
+};
+
+// Stands in for a running app window: records what it is asked to show.
+class FakeApp : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Application")
+
+public:
+    QStringList actions;
+
+public Q_SLOTS:
+    void ActivateAction(const QString &action, const QVariantList &, const QVariantMap &) { actions << action; }
+};
+
+class NeverShown : public NotificationDeliverer {
+public:
+    bool deliver(const NotificationRequest &) override { return false; }
+    void setBadge(int) override {}
+};
+
+Instant nowPlus(double seconds) {
+    return Instant::trusted(static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 1000.0 + seconds);
+}
+
+} // namespace
+
+class TestNotifier : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    FakeNotifications m_service;
+    NeverShown m_never;
+    std::unique_ptr<LocalNotificationCenter> m_writer; // what the app's settings screen would do
+    std::vector<std::unique_ptr<QProcess>> m_processes;
+
+    QDBusConnection bus() { return QDBusConnection::sessionBus(); }
+
+    void serviceUp(bool up) {
+        if (up) {
+            QVERIFY(bus().registerObject(QStringLiteral("/org/freedesktop/Notifications"), &m_service,
+                                         QDBusConnection::ExportAllSlots));
+            QVERIFY(bus().registerService(QStringLiteral("org.freedesktop.Notifications")));
+        } else {
+            bus().unregisterService(QStringLiteral("org.freedesktop.Notifications"));
+            bus().unregisterObject(QStringLiteral("/org/freedesktop/Notifications"));
+        }
+    }
+    QProcess *start(const QString &program, const QStringList &args = {}) {
+        auto p = std::make_unique<QProcess>();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("LUNAFOLD_DATA_DIR"), m_dir->filePath(QStringLiteral("data")));
+        env.insert(QStringLiteral("LUNAFOLD_CONFIG_DIR"), m_dir->filePath(QStringLiteral("config")));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        p->setProcessEnvironment(env);
+        p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        p->start(program, args);
+        if (!p->waitForStarted(5000))
+            return nullptr;
+        m_processes.push_back(std::move(p));
+        return m_processes.back().get();
+    }
+    QProcess *startNotifier() { return start(QStringLiteral(LUNAFOLD_NOTIFIER)); }
+    QProcess *startApp() { return start(QStringLiteral(LUNAFOLD_APP), {"--place", "48.8566,2.3522,Europe/Paris"}); }
+    static void crash(QProcess *p) {
+        p->kill();
+        p->waitForFinished(5000);
+    }
+    bool owned(QLatin1String name) { return bus().interface()->isServiceRegistered(name); }
+    void addNotice(const QString &body, double inSeconds) {
+        NotificationRequest r;
+        r.identifier = body;
+        r.body = body;
+        r.sound = QStringLiteral("wolfhowl.caf");
+        r.fireInstant = nowPlus(inSeconds);
+        r.trigger = TimeZone::current().localDateTime(r.fireInstant);
+        m_writer->add(r, {});
+    }
+    // Exactly these bodies, once each: waits for them, then a while longer for a repeat.
+    void expectShownOnce(const QStringList &bodies) {
+        QTRY_COMPARE_WITH_TIMEOUT(m_service.bodies.size(), bodies.size(), 15000);
+        QTest::qWait(2500);
+        QCOMPARE(m_service.bodies, bodies);
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        if (!bus().isConnected())
+            QSKIP("no session bus: run under dbus-run-session");
+    }
+    void init() {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_writer = std::make_unique<LocalNotificationCenter>(
+            m_dir->filePath(QStringLiteral("data/") + kPendingFileName), m_never, std::function<Instant()>(),
+            nullptr, false);
+        m_service.bodies.clear();
+    }
+    void cleanup() {
+        for (auto &p : m_processes) {
+            p->terminate();
+            if (!p->waitForFinished(5000))
+                crash(p.get());
+        }
+        m_processes.clear();
+        serviceUp(false);
+        QTRY_VERIFY(!owned(kDelivererService) && !owned(kNotifierService) && !owned(kAppId));
+    }
+
+    void withTheWindowClosedANoticeArrivesOnce() {
+        serviceUp(true);
+        QVERIFY(startNotifier());
+        QTRY_VERIFY(owned(kDelivererService));
+        QProcess *second = startNotifier(); // one notifier per session: a second one leaves
+        QVERIFY(second && second->waitForFinished(5000));
+        QCOMPARE(second->exitCode(), 0);
+        addNotice(QStringLiteral("Full Moon is exactly now."), 2);
+        expectShownOnce({QStringLiteral("Full Moon is exactly now.")});
+        QCOMPARE(m_service.lastHints.value(QStringLiteral("desktop-entry")).toString(), QString(kAppId));
+        QCOMPARE(m_service.lastActions.value(0), QStringLiteral("default"));
+        QVERIFY(QDir(m_dir->path()).exists(QStringLiteral("data/") + kPendingFileName));
+
+        // A click on the notice brings the running app forward on its Now tab.
+        FakeApp app;
+        QVERIFY(bus().registerObject(kAppObjectPath, &app, QDBusConnection::ExportAllSlots));
+        QVERIFY(bus().registerService(kAppId));
+        QDBusMessage click = QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/Notifications"),
+                                                        QStringLiteral("org.freedesktop.Notifications"),
+                                                        QStringLiteral("ActionInvoked"));
+        click << uint(101) << QStringLiteral("default");
+        QVERIFY(bus().send(click));
+        QTRY_COMPARE(app.actions, QStringList{QStringLiteral("now")});
+        bus().unregisterService(kAppId);
+        bus().unregisterObject(kAppObjectPath);
+    }
+
+    void appAndNotifierTogetherDeliverOnceAndCrashesRepeatNothing() {
+        serviceUp(true);
+        QProcess *app = startApp();
+        QProcess *notifier = startNotifier();
+        QVERIFY(app && notifier);
+        QTRY_VERIFY_WITH_TIMEOUT(owned(kAppId) && owned(kNotifierService), 15000);
+        addNotice(QStringLiteral("first"), 2);
+        expectShownOnce({QStringLiteral("first")});
+
+        // Killing either one hands the delivering on; restarting it shows nothing again.
+        crash(app);
+        QVERIFY(startApp());
+        QTRY_VERIFY_WITH_TIMEOUT(owned(kAppId), 15000);
+        crash(notifier);
+        QVERIFY(startNotifier());
+        QTRY_VERIFY(owned(kNotifierService));
+        addNotice(QStringLiteral("second"), 2);
+        expectShownOnce({QStringLiteral("first"), QStringLiteral("second")});
+    }
+
+    void aNoticeHeldWhileTheServiceWasAbsentIsShownWhenItAppears() {
+        QVERIFY(startNotifier());
+        QTRY_VERIFY(owned(kDelivererService));
+        addNotice(QStringLiteral("held"), 1);
+        QTest::qWait(3000);
+        QVERIFY(m_service.bodies.isEmpty());
+        QCOMPARE(m_writer->pending().size(), 1); // still pending, not dropped
+        serviceUp(true);
+        expectShownOnce({QStringLiteral("held")});
+    }
+};
+
+QTEST_GUILESS_MAIN(TestNotifier)
+#include "tst_notifier.moc"
