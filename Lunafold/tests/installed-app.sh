@@ -27,7 +27,8 @@ done
 unset LUNAFOLD_GEODATA_DIR LUNAFOLD_BASEMAP_DIR LUNAFOLD_SOUNDS_DIR
 export XDG_DATA_DIRS="$work/none" XDG_DATA_HOME="$work/none" HOME="$work/home"
 export LUNAFOLD_CONFIG_DIR="$work/config" LUNAFOLD_DATA_DIR="$work/data"
-export QT_QPA_PLATFORM=offscreen QT_QUICK_CONTROLS_STYLE=Basic
+export QT_QPA_PLATFORM=offscreen QT_QUICK_CONTROLS_STYLE=Basic XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 shot() { # PROGRAM TAB OUT
   "$1" --screenshot "$3" --tab "$2" --at 2024-04-23T12:00:00Z --place 48.8566,2.3522,Europe/Paris \
     >/dev/null || fail "$1 could not render tab $2"

@@ -113,7 +113,7 @@ private Q_SLOTS:
         QVERIFY(decision.open(QIODevice::WriteOnly));
         decision.write("granted\n");
         decision.close();
-        const Run r = run({"--place", "48.8566,2.3522,Europe/Paris"}, 4);
+        const Run r = run({"--place", "48.8566,2.3522,Europe/Paris"}, 10);
         const QStringList lines = r.out.split(u'\n');
         const QStringList expected = {"STARTUP1: Lunafold Begins.",
                                       "STARTUP3: About to request notification permissions if necessary.",
