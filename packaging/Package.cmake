@@ -26,6 +26,7 @@ also while the app is closed. Everything is computed on the device.
 .
 The package also holds lunafold-cli, the same astronomy from a terminal.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_INSTALL_PREFIX /usr) # the prefix of the install that CPack runs into its DESTDIR
 set(CPACK_SET_DESTDIR ON) # the autostart entry goes to /etc, outside the prefix
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -55,6 +55,10 @@ int main(int argc, char **argv) {
         return 0;
     }
 
+    // The session is over when its bus goes away: leave with it.
+    bus.connect(QString(), QStringLiteral("/org/freedesktop/DBus/Local"), QStringLiteral("org.freedesktop.DBus.Local"),
+                QStringLiteral("Disconnected"), &app, SLOT(quit()));
+
     DBusNotificationDeliverer deliverer(resourceDirectory(QStringLiteral("sounds"), "LUNAFOLD_SOUNDS_DIR"));
     deliverer.setSoundPlayer(playWithSoundServer);
     LocalNotificationCenter center(QDir(userDataDirectory()).filePath(kPendingFileName), deliverer, {}, nullptr,
