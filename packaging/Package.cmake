@@ -12,6 +12,17 @@ add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/packaging/changelog.gz
 add_custom_target(lunafold-changelog ALL DEPENDS ${CMAKE_BINARY_DIR}/packaging/changelog.gz)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${CMAKE_BINARY_DIR}/packaging/changelog.gz
         DESTINATION ${LUNAFOLD_DOC_DIR})
+# Manual pages, compressed.
+foreach(page lunafold lunafold-cli lunafold-notifier)
+  set(gz ${CMAKE_BINARY_DIR}/packaging/${page}.1.gz)
+  add_custom_command(OUTPUT ${gz}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/packaging
+    COMMAND gzip -n -9 -c ${PROJECT_SOURCE_DIR}/packaging/man/${page}.1 > ${gz}
+    DEPENDS ${PROJECT_SOURCE_DIR}/packaging/man/${page}.1)
+  list(APPEND LUNAFOLD_MAN_PAGES ${gz})
+endforeach()
+add_custom_target(lunafold-man-pages ALL DEPENDS ${LUNAFOLD_MAN_PAGES})
+install(FILES ${LUNAFOLD_MAN_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME lunafold)

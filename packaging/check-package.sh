@@ -20,7 +20,8 @@ for f in ./usr/bin/lunafold ./usr/bin/lunafold-cli ./usr/bin/lunafold-notifier \
          ./usr/share/applications/$id.desktop ./usr/share/metainfo/$id.metainfo.xml \
          ./usr/share/icons/hicolor/scalable/apps/$id.svg ./usr/share/icons/hicolor/48x48/apps/$id.png \
          ./usr/share/dbus-1/services/$id.Notifier.service ./etc/xdg/autostart/$id.Notifier.desktop \
-         ./usr/share/doc/lunafold/copyright ./usr/share/doc/lunafold/changelog.gz; do
+         ./usr/share/doc/lunafold/copyright ./usr/share/doc/lunafold/changelog.gz \
+         ./usr/share/man/man1/lunafold.1.gz ./usr/share/man/man1/lunafold-notifier.1.gz; do
   grep -qx -F "$f" "$work/files" || fail "$f is not in the package"
 done
 [ "$(grep -c '^./usr/share/lunafold/geodata/.' "$work/files")" -ge 2 ] || fail "no place data"

@@ -28,8 +28,8 @@ AppInstance::Claim AppInstance::claim() {
     QDBusMessage call = QDBusMessage::createMethodCall(kAppId, kAppObjectPath, QStringLiteral("org.freedesktop.Application"),
                                                        QStringLiteral("Activate"));
     call << QVariantMap();
-    bus.call(call, QDBus::Block, 5000);
-    return Claim::AlreadyRunning;
+    const QDBusMessage answer = bus.call(call, QDBus::Block, 5000);
+    return answer.type() == QDBusMessage::ReplyMessage ? Claim::Forwarded : Claim::AlreadyRunning;
 }
 
 void AppInstance::Activate(const QVariantMap &) { Q_EMIT activationRequested(false); }

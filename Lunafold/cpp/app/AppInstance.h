@@ -17,7 +17,11 @@ class AppInstance : public QObject {
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Application")
 
 public:
-    enum class Claim { First, AlreadyRunning };
+    enum class Claim {
+        First,          ///< this launch is the app
+        Forwarded,      ///< the running app was asked to come forward
+        AlreadyRunning, ///< another one runs but did not answer (or there is no bus to ask it)
+    };
     explicit AppInstance(QObject *parent = nullptr) : QObject(parent) {}
 
     /// Takes the app's name, or brings the running app forward.

@@ -58,8 +58,10 @@ int main(int argc, char **argv) {
     // One app per user; screenshots run beside it and never show notices.
     AppInstance instance;
     const bool screenshot = !options->screenshotFile.isEmpty();
-    if (!screenshot && instance.claim() == AppInstance::Claim::AlreadyRunning) {
-        std::fputs("lunafold: already running; its window was brought forward\n", stderr);
+    if (const auto claim = screenshot ? AppInstance::Claim::First : instance.claim(); claim != AppInstance::Claim::First) {
+        std::fputs(claim == AppInstance::Claim::Forwarded ? "lunafold: already running; its window was brought forward\n"
+                                                          : "lunafold: already running\n",
+                   stderr);
         return 0;
     }
     Application lunafold(*options, app);
