@@ -43,7 +43,9 @@ AppServices::AppServices(const Options &options, QObject *parent)
     if (options.deliverNotices) {
         m_delivery = std::make_unique<NoticeDelivery>(*m_center, *m_deliverer);
         // The resident notifier takes over when the window closes; start it if the session has not.
-        if (QDBusConnection bus = QDBusConnection::sessionBus(); bus.isConnected())
+        // One started by the bus reads the default data folder: not when another one is in use.
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        if (bus.isConnected() && qEnvironmentVariableIsEmpty("LUNAFOLD_DATA_DIR"))
             bus.interface()->asyncCall(QStringLiteral("StartServiceByName"), QString(kNotifierService), 0u);
     }
     NotificationCenter::setCurrent(m_center.get());
