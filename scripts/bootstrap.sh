@@ -15,6 +15,7 @@ packages=(
   libbenchmark-dev liberfa-dev libhowardhinnant-date-dev libicu-dev libsndfile1-dev fonts-dejavu-core xvfb xauth
   libgl1-mesa-dri mesa-vulkan-drivers libvulkan1 pulseaudio pulseaudio-utils dbus sox imagemagick
   libical-dev
+  python3
 )
 
 missing=()
