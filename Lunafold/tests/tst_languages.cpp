@@ -120,7 +120,7 @@ private Q_SLOTS:
         for (const char *name : {"de_DE", "fr_FR", "es_ES"}) {
             const QStringList translated = labels(QString::fromLatin1(name));
             for (qsizetype i = 0; i < english.size(); ++i)
-                QVERIFY2(translated[i] != english[i], qPrintable(QString::fromLatin1(name) + u": " + english[i]));
+                QVERIFY2(translated[i] != english[i], qPrintable(QString::fromLatin1(name) + QStringLiteral(": ") + english[i]));
         }
     }
 

@@ -38,7 +38,7 @@ void append(std::string &out, const QString &line) {
 // A section title as the app's Section shows it: in capitals.
 QString heading(const char *key) { return QLocale().toUpper(localized(key)); }
 
-void appendRows(std::string &out, const QString &title, const QList<TextRow> &rows, qsizetype labelWidth) {
+void appendRows(std::string &out, const QString &title, const QList<TextRow> &rows, int labelWidth) {
     append(out, title);
     for (const TextRow &r : rows)
         append(out, QStringLiteral("  %1  %2").arg(r.label, -labelWidth).arg(r.value));
@@ -90,10 +90,10 @@ void nowCommand(const std::vector<std::string> &args, std::string &out) {
     const QList<TextRow> sections[] = {ScreenTexts::riseSetRows(now, place, zone),
                                        ScreenTexts::transitRows(now, place, zone), ScreenTexts::otherRows(now, place)};
     // One column for the values of all three sections, however long the language's labels are.
-    qsizetype width = 24;
+    int width = 24;
     for (const QList<TextRow> &rows : sections)
         for (const TextRow &r : rows)
-            width = std::max(width, r.label.size());
+            width = std::max(width, static_cast<int>(r.label.size()));
     appendRows(out, heading(QT_TRANSLATE_NOOP("Lunafold", "Rise & Set")), sections[0], width);
     appendRows(out, heading(QT_TRANSLATE_NOOP("Lunafold", "Transit")), sections[1], width);
     appendRows(out, heading(QT_TRANSLATE_NOOP("Lunafold", "Other")), sections[2], width);
@@ -119,10 +119,10 @@ void calendarCommand(const std::vector<std::string> &args, std::string &out) {
                     .arg(month->year)
                     .arg(QString::fromStdString(zone.name())));
     QStringList labels;
-    qsizetype labelWidth = 5; // the columns stay as wide as the weekday names above them
+    int labelWidth = 5; // the columns stay as wide as the weekday names above them
     for (const GridDay &d : days) {
         labels << (d.inMonth ? UIHelper::calendarPhaseLabel(d.start, zone) : QString());
-        labelWidth = std::max(labelWidth, labels.back().size());
+        labelWidth = std::max(labelWidth, static_cast<int>(labels.back().size()));
     }
     QString header;
     for (int i = 0; i < 7; ++i)
