@@ -28,10 +28,14 @@ QString timeOrBlank(const std::optional<Instant> &t) { return t ? UIHelper::shor
 TextRow riseSetRow(const RiseSetLine &line, bool today) {
     static const char *const labels[2][2][2] = {
         // [today][rise][present]
-        {{QT_TRANSLATE_NOOP("Lunafold", "No Moon Set tomorrow"), QT_TRANSLATE_NOOP("Lunafold", "Moon Set tomorrow")},
-         {QT_TRANSLATE_NOOP("Lunafold", "No Moon Rise tomorrow"), QT_TRANSLATE_NOOP("Lunafold", "Moon Rise tomorrow")}},
-        {{QT_TRANSLATE_NOOP("Lunafold", "No Moon Set today"), QT_TRANSLATE_NOOP("Lunafold", "Moon Set today")},
-         {QT_TRANSLATE_NOOP("Lunafold", "No Moon Rise today"), QT_TRANSLATE_NOOP("Lunafold", "Moon Rise today")}},
+        {{QT_TRANSLATE_NOOP("Lunafold", "No Moon Set tomorrow"),
+          QT_TRANSLATE_NOOP("Lunafold", "Moon Set tomorrow")},
+         {QT_TRANSLATE_NOOP("Lunafold", "No Moon Rise tomorrow"),
+          QT_TRANSLATE_NOOP("Lunafold", "Moon Rise tomorrow")}},
+        {{QT_TRANSLATE_NOOP("Lunafold", "No Moon Set today"),
+          QT_TRANSLATE_NOOP("Lunafold", "Moon Set today")},
+         {QT_TRANSLATE_NOOP("Lunafold", "No Moon Rise today"),
+          QT_TRANSLATE_NOOP("Lunafold", "Moon Rise today")}},
     };
     return {localized(labels[today][line.rise][line.date.has_value()]), timeOrBlank(line.date)};
 }
@@ -56,7 +60,9 @@ QString pluralForDecimal(const char *key, double value, int decimals) {
     return localizedPlural(key, 100);
 }
 
-QString degrees(double v) { return localeNumber(v, 4) + u'°'; }
+QString degrees(double v) {
+    return localeNumber(v, 4) + u'°';
+}
 
 } // namespace
 
@@ -103,7 +109,8 @@ QList<TextRow> ScreenTexts::otherRows(Instant now, const GeoPoint &place) {
         {localized(QT_TRANSLATE_NOOP("Lunafold", "Moon Distance")),
          UIHelper::distanceText(AstroInterface::getMoonDistanceKm(now))},
         {localized(QT_TRANSLATE_NOOP("Lunafold", "Moon Age")),
-         formatText(pluralForDecimal(QT_TRANSLATE_N_NOOP("Lunafold", "%@ days"), age, 3), {localeNumber(age, 3)})},
+         formatText(pluralForDecimal(QT_TRANSLATE_N_NOOP("Lunafold", "%@ days"), age, 3),
+                    {localeNumber(age, 3)})},
         {localized(QT_TRANSLATE_NOOP("Lunafold", "Moon Azimuth")), degrees(azimuth)},
         {localized(QT_TRANSLATE_NOOP("Lunafold", "Moon Altitude")), degrees(altitude)},
     };

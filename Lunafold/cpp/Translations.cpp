@@ -25,7 +25,9 @@ QString localeName(const QByteArray &value) {
     return name;
 }
 
-QString languageTag(QString name) { return name.replace(u'_', u'-'); }
+QString languageTag(QString name) {
+    return name.replace(u'_', u'-');
+}
 
 } // namespace
 
@@ -63,7 +65,8 @@ LocaleChoice systemLocale(const std::function<QByteArray(const char *)> &environ
             break;
         }
     }
-    const QLocale english(QLocale::English, messages.isEmpty() ? QLocale::UnitedStates : QLocale(messages).territory());
+    const QLocale english(QLocale::English,
+                          messages.isEmpty() ? QLocale::UnitedStates : QLocale(messages).territory());
     if (messages.isEmpty()) // gettext ignores LANGUAGE in the C locale
         return {english, {}};
     QStringList names;

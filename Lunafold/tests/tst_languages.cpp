@@ -27,7 +27,9 @@ Environment environment(const QString &assignments) {
 
 Instant at(const char *iso) {
     return Instant::trusted(
-        static_cast<double>(QDateTime::fromString(QString::fromLatin1(iso), Qt::ISODate).toMSecsSinceEpoch()) / 1000.0);
+        static_cast<double>(
+            QDateTime::fromString(QString::fromLatin1(iso), Qt::ISODate).toMSecsSinceEpoch()) /
+        1000.0);
 }
 
 const GeoPoint kParis{48.85, 2.35};
@@ -37,8 +39,9 @@ QStringList labels(const QString &localeName) {
     useUserLocale(localeName);
     const TimeZone zone = *TimeZone::named("Europe/Paris");
     QStringList out;
-    for (const auto &rows : {ScreenTexts::riseSetRows(kApril23, kParis, zone), ScreenTexts::transitRows(kApril23, kParis, zone),
-                             ScreenTexts::otherRows(kApril23, kParis)})
+    for (const auto &rows :
+         {ScreenTexts::riseSetRows(kApril23, kParis, zone), ScreenTexts::transitRows(kApril23, kParis, zone),
+          ScreenTexts::otherRows(kApril23, kParis)})
         for (const TextRow &r : rows)
             out << r.label;
     return out;
@@ -49,7 +52,7 @@ QStringList labels(const QString &localeName) {
 class TestLanguages : public QObject {
     Q_OBJECT
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void init() {
         const TimeZone paris = *TimeZone::named("Europe/Paris");
         UIHelper::setTimeZoneSource([paris] { return paris; });
@@ -60,16 +63,36 @@ private Q_SLOTS:
         QTest::addColumn<QString>("variables");
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("firstLanguage");
-        QTest::newRow("LANG") << "LANG=de_DE.UTF-8" << "de_DE" << "de-DE";
-        QTest::newRow("modifier and territory") << "LANG=de_AT.UTF-8@euro" << "de_AT" << "de-AT";
-        QTest::newRow("LC_MESSAGES before LANG") << "LC_MESSAGES=fr_CA.UTF-8 LANG=de_DE.UTF-8" << "fr_CA" << "fr-CA";
-        QTest::newRow("LC_ALL before all") << "LC_ALL=es_ES.UTF-8 LC_MESSAGES=fr_FR LANG=de_DE" << "es_ES" << "es-ES";
-        QTest::newRow("LANGUAGE list") << "LANGUAGE=fr:de LANG=en_US.UTF-8" << "fr_FR" << "fr";
-        QTest::newRow("first shipped of LANGUAGE") << "LANGUAGE=ja:es LANG=ja_JP.UTF-8" << "es_ES" << "ja";
-        QTest::newRow("LANGUAGE ignored in C") << "LANGUAGE=de LANG=C.UTF-8" << "en_US" << "";
-        QTest::newRow("nothing set") << "" << "en_US" << "";
-        QTest::newRow("English in its territory") << "LANG=en_GB.UTF-8" << "en_GB" << "en-GB";
-        QTest::newRow("not shipped: English") << "LANG=ja_JP.UTF-8" << "en_US" << "ja-JP";
+        QTest::newRow("LANG") << "LANG=de_DE.UTF-8"
+                              << "de_DE"
+                              << "de-DE";
+        QTest::newRow("modifier and territory") << "LANG=de_AT.UTF-8@euro"
+                                                << "de_AT"
+                                                << "de-AT";
+        QTest::newRow("LC_MESSAGES before LANG") << "LC_MESSAGES=fr_CA.UTF-8 LANG=de_DE.UTF-8"
+                                                 << "fr_CA"
+                                                 << "fr-CA";
+        QTest::newRow("LC_ALL before all") << "LC_ALL=es_ES.UTF-8 LC_MESSAGES=fr_FR LANG=de_DE"
+                                           << "es_ES"
+                                           << "es-ES";
+        QTest::newRow("LANGUAGE list") << "LANGUAGE=fr:de LANG=en_US.UTF-8"
+                                       << "fr_FR"
+                                       << "fr";
+        QTest::newRow("first shipped of LANGUAGE") << "LANGUAGE=ja:es LANG=ja_JP.UTF-8"
+                                                   << "es_ES"
+                                                   << "ja";
+        QTest::newRow("LANGUAGE ignored in C") << "LANGUAGE=de LANG=C.UTF-8"
+                                               << "en_US"
+                                               << "";
+        QTest::newRow("nothing set") << ""
+                                     << "en_US"
+                                     << "";
+        QTest::newRow("English in its territory") << "LANG=en_GB.UTF-8"
+                                                  << "en_GB"
+                                                  << "en-GB";
+        QTest::newRow("not shipped: English") << "LANG=ja_JP.UTF-8"
+                                              << "en_US"
+                                              << "ja-JP";
     }
     void systemLocaleFollowsGettext() {
         QFETCH(QString, variables);
@@ -91,16 +114,29 @@ private Q_SLOTS:
         QTest::addColumn<QString>("moonRow");
         QTest::addColumn<QString>("sign");
         QTest::addColumn<QString>("fullLabel");
-        QTest::newRow("en") << "en_US" << "0 minutes" << "1.500 days" << "Moon is 99.7688% of full and is down."
-                            << "Libra \u264e" << "Full";
-        QTest::newRow("de") << "de_DE" << "0 Minuten" << "1,500 Tage"
-                            << "Der Mond ist zu 99,7688\u00a0% voll und steht unter dem Horizont." << "Waage \u264e"
+        QTest::newRow("en") << "en_US"
+                            << "0 minutes"
+                            << "1.500 days"
+                            << "Moon is 99.7688% of full and is down."
+                            << "Libra \u264e"
+                            << "Full";
+        QTest::newRow("de") << "de_DE"
+                            << "0 Minuten"
+                            << "1,500 Tage"
+                            << "Der Mond ist zu 99,7688\u00a0% voll und steht unter dem Horizont."
+                            << "Waage \u264e"
                             << "Voll";
-        QTest::newRow("fr") << "fr_FR" << "0 minute" << "1,500 jour"
-                            << "La lune est pleine à 99,7688\u00a0% et se trouve sous l’horizon." << "Balance \u264e"
+        QTest::newRow("fr") << "fr_FR"
+                            << "0 minute"
+                            << "1,500 jour"
+                            << "La lune est pleine à 99,7688\u00a0% et se trouve sous l’horizon."
+                            << "Balance \u264e"
                             << "PL";
-        QTest::newRow("es") << "es_ES" << "0 minutos" << "1,500 días"
-                            << "La luna está llena al 99,7688\u00a0% y está bajo el horizonte." << "Libra \u264e"
+        QTest::newRow("es") << "es_ES"
+                            << "0 minutos"
+                            << "1,500 días"
+                            << "La luna está llena al 99,7688\u00a0% y está bajo el horizonte."
+                            << "Libra \u264e"
                             << "LL";
     }
     void pluralsAndNumbers() {
@@ -111,7 +147,8 @@ private Q_SLOTS:
         QTEST(ScreenTexts::otherRows(newMoon.plusSeconds(1.5 * 86400), kParis)[2].value, "ageAndHalf");
         QTEST(ScreenTexts::moonRow(kApril23, kParis), "moonRow");
         QTEST(UIHelper::signWithEmoji(kApril23), "sign");
-        QTEST(UIHelper::calendarPhaseLabel(at("2024-04-24T10:00:00Z"), *TimeZone::named("Europe/Paris")), "fullLabel");
+        QTEST(UIHelper::calendarPhaseLabel(at("2024-04-24T10:00:00Z"), *TimeZone::named("Europe/Paris")),
+              "fullLabel");
     }
 
     void noEnglishLabelsInAnyLanguage() {
@@ -120,7 +157,8 @@ private Q_SLOTS:
         for (const char *name : {"de_DE", "fr_FR", "es_ES"}) {
             const QStringList translated = labels(QString::fromLatin1(name));
             for (qsizetype i = 0; i < english.size(); ++i)
-                QVERIFY2(translated[i] != english[i], qPrintable(QString::fromLatin1(name) + QStringLiteral(": ") + english[i]));
+                QVERIFY2(translated[i] != english[i],
+                         qPrintable(QString::fromLatin1(name) + QStringLiteral(": ") + english[i]));
         }
     }
 

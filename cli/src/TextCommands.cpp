@@ -7,8 +7,8 @@
 #include "CalendarMath.h"
 #include "Json.h"
 #include "Locator.h"
-#include "SavedData.h"
 #include "ReverseGeocoder.h"
+#include "SavedData.h"
 #include "ScreenTexts.h"
 #include "Translations.h"
 #include "UIHelper.h"
@@ -36,7 +36,9 @@ void append(std::string &out, const QString &line) {
 }
 
 // A section title as the app's Section shows it: in capitals.
-QString heading(const char *key) { return QLocale().toUpper(localized(key)); }
+QString heading(const char *key) {
+    return QLocale().toUpper(localized(key));
+}
 
 void appendRows(std::string &out, const QString &title, const QList<TextRow> &rows, int labelWidth) {
     append(out, title);
@@ -88,7 +90,8 @@ void nowCommand(const std::vector<std::string> &args, std::string &out) {
     out += '\n';
     append(out, localized(QT_TRANSLATE_NOOP("Lunafold", "Rise and Set")));
     const QList<TextRow> sections[] = {ScreenTexts::riseSetRows(now, place, zone),
-                                       ScreenTexts::transitRows(now, place, zone), ScreenTexts::otherRows(now, place)};
+                                       ScreenTexts::transitRows(now, place, zone),
+                                       ScreenTexts::otherRows(now, place)};
     // One column for the values of all three sections, however long the language's labels are.
     int width = 24;
     for (const QList<TextRow> &rows : sections)
@@ -126,7 +129,10 @@ void calendarCommand(const std::vector<std::string> &args, std::string &out) {
     }
     QString header;
     for (int i = 0; i < 7; ++i)
-        header += QStringLiteral("%1 %2").arg(QString(), 2).arg(locale.dayName((firstWeekday - 1 + i) % 7 + 1, QLocale::ShortFormat), -(labelWidth + 2));
+        header +=
+            QStringLiteral("%1 %2")
+                .arg(QString(), 2)
+                .arg(locale.dayName((firstWeekday - 1 + i) % 7 + 1, QLocale::ShortFormat), -(labelWidth + 2));
     while (header.endsWith(u' '))
         header.chop(1);
     append(out, header);

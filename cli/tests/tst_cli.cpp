@@ -10,9 +10,9 @@
 #include <regex>
 #include <sstream>
 #include <string>
-#include <vector>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 using cli_test::Outcome;
 using cli_test::run;
@@ -147,13 +147,16 @@ TEST(Cli, TextCommandsSpeakTheSystemsLanguage) {
         std::string environment, args;
         std::vector<std::string> lines;
     } cases[] = {
-        {"LANG=de_DE.UTF-8 ", now,
-         {"Mondphase", "DEMNÄCHST", "  Vollmond in 11 Stunden, 48 Minuten.", "  Letztes Viertel in 7 Tagen, 23 Stunden.",
-          "JETZT", "  Phase: zunehmender Dreiviertelmond.",
+        {"LANG=de_DE.UTF-8 ",
+         now,
+         {"Mondphase", "DEMNÄCHST", "  Vollmond in 11 Stunden, 48 Minuten.",
+          "  Letztes Viertel in 7 Tagen, 23 Stunden.", "JETZT", "  Phase: zunehmender Dreiviertelmond.",
           "  Der Mond ist zu 99,7688\u00a0% voll und steht unter dem Horizont.", "Auf- und Untergang",
           "AUF- & UNTERGANG", "KULMINATION", "WEITERES"}},
-        {"LANGUAGE=fr:de LANG=en_US.UTF-8 ", now,
-         {"Phase de la lune", "À VENIR", "  Pleine lune dans 11 heures, 48 minutes.", "MAINTENANT", "Lever et coucher"}},
+        {"LANGUAGE=fr:de LANG=en_US.UTF-8 ",
+         now,
+         {"Phase de la lune", "À VENIR", "  Pleine lune dans 11 heures, 48 minutes.", "MAINTENANT",
+          "Lever et coucher"}},
         {"LC_ALL=es_ES.UTF-8 LANG=de_DE.UTF-8 ", now, {"PRÓXIMAS", "  Luna llena en 11 horas, 48 minutos."}},
         {"LANG=de_DE.UTF-8 ", now + " --locale fr_FR", {"  Pleine lune dans 11 heures, 48 minutes."}},
         {"LANG=fr_FR.UTF-8 ", "calendar --month 2024-04 --tz Europe/Paris", {"avril 2024  (Europe/Paris)"}},
@@ -162,11 +165,14 @@ TEST(Cli, TextCommandsSpeakTheSystemsLanguage) {
         const Outcome r = run(c.args, c.environment);
         ASSERT_EQ(r.status, 0) << c.environment << r.err;
         for (const std::string &line : c.lines)
-            EXPECT_NE(r.out.find(line + "\n"), std::string::npos) << c.environment << c.args << "\n  " << line << "\n" << r.out;
+            EXPECT_NE(r.out.find(line + "\n"), std::string::npos)
+                << c.environment << c.args << "\n  " << line << "\n"
+                << r.out;
     }
     // No English row label is left: the German rows carry the sign, distance and age in German.
     const Outcome de = run(now, "LANG=de_DE.UTF-8 ");
-    for (const char *english : {"Moon Rise", "Moon Set", "Moon Transit", "Moon Sign", "Libra", " days", "Full", "UPCOMING"})
+    for (const char *english :
+         {"Moon Rise", "Moon Set", "Moon Transit", "Moon Sign", "Libra", " days", "Full", "UPCOMING"})
         EXPECT_EQ(de.out.find(english), std::string::npos) << english;
     for (const char *german : {"Mondzeichen", "Waage \u264e", " km\n", " Tage\n"})
         EXPECT_NE(de.out.find(german), std::string::npos) << german;

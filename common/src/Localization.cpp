@@ -27,8 +27,12 @@ QString localeNumber(double value, int decimals) {
 }
 
 // Set once at start-up (and by tests), read on the main thread.
-QStringList preferredLanguages() { return languageList(); }
-void setPreferredLanguages(const QStringList &languages) { languageList() = languages; }
+QStringList preferredLanguages() {
+    return languageList();
+}
+void setPreferredLanguages(const QStringList &languages) {
+    languageList() = languages;
+}
 
 TextArg::TextArg(int value) : m_text(QLocale().toString(value)) {}
 TextArg::TextArg(qint64 value) : m_text(QLocale().toString(value)) {}

@@ -77,10 +77,14 @@ std::array<bool, 3> CalendarExport::wantedNotices(const SavedData &s, int phase)
 
 CalendarExport::Result CalendarExport::icsText(Instant from, int months, const SavedData &settings, Instant now) {
     if (months < 1 || months > kMaxMonths)
-        return {{}, trFormat(QT_TRANSLATE_NOOP("Lunafold", "The number of months must be between 1 and %d."), {kMaxMonths})};
+        return {{},
+                trFormat(QT_TRANSLATE_NOOP("Lunafold", "The number of months must be between 1 and %d."),
+                         {kMaxMonths})};
     const QDateTime untilTime = utc(from).addMonths(months);
     if (from.unixSeconds() < kFirstUnixSeconds || static_cast<double>(untilTime.toSecsSinceEpoch()) > kEndUnixSeconds)
-        return {{}, localized(QT_TRANSLATE_NOOP("Lunafold", "The calendar can cover 1901-01-01 to 2100-01-01 only."))};
+        return {{},
+                localized(
+                    QT_TRANSLATE_NOOP("Lunafold", "The calendar can cover 1901-01-01 to 2100-01-01 only."))};
     const Instant until = Instant::trusted(static_cast<double>(untilTime.toSecsSinceEpoch()));
 
     QByteArray out;

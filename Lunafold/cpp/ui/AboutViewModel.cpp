@@ -61,7 +61,9 @@ AboutViewModel::AboutViewModel(QObject *parent)
 AboutViewModel::AboutViewModel(Sources sources, QObject *parent) : QObject(parent), m_sources(std::move(sources)) {}
 
 QString AboutViewModel::versionLine() const {
-    return m_sources.shortVersion.isEmpty() ? QString() : trFormat(QT_TRANSLATE_NOOP("Lunafold", "Version Number %@"), {m_sources.shortVersion});
+    return m_sources.shortVersion.isEmpty()
+               ? QString()
+               : trFormat(QT_TRANSLATE_NOOP("Lunafold", "Version Number %@"), {m_sources.shortVersion});
 }
 
 QUrl AboutViewModel::contactUrl() const {

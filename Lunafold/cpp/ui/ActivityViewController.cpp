@@ -46,7 +46,8 @@ QString ActivityViewController::save(const QString &file) const {
     const QString path = localPath(file);
     QImageWriter writer(path, "png");
     if (!writer.write(picture))
-        return localized(QT_TRANSLATE_NOOP("Lunafold", "The picture could not be saved:")) + u' ' + writer.errorString();
+        return localized(QT_TRANSLATE_NOOP("Lunafold", "The picture could not be saved:")) + u' ' +
+               writer.errorString();
     return {};
 }
 
