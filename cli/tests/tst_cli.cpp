@@ -161,8 +161,10 @@ TEST(Cli, TextCommandsSpeakTheSystemsLanguage) {
         {"LANG=de_DE.UTF-8 ", now + " --locale fr_FR", {"  Pleine lune dans 11 heures, 48 minutes."}},
         {"LANG=fr_FR.UTF-8 ", "calendar --month 2024-04 --tz Europe/Paris", {"avril 2024  (Europe/Paris)"}},
     };
+    // Whatever the machine running the tests has set is cleared first.
+    const std::string clean = "env -u LANGUAGE -u LC_ALL -u LC_MESSAGES ";
     for (const auto &c : cases) {
-        const Outcome r = run(c.args, c.environment);
+        const Outcome r = run(c.args, clean + c.environment);
         ASSERT_EQ(r.status, 0) << c.environment << r.err;
         for (const std::string &line : c.lines)
             EXPECT_NE(r.out.find(line + "\n"), std::string::npos)
@@ -170,7 +172,7 @@ TEST(Cli, TextCommandsSpeakTheSystemsLanguage) {
                 << r.out;
     }
     // No English row label is left: the German rows carry the sign, distance and age in German.
-    const Outcome de = run(now, "LANG=de_DE.UTF-8 ");
+    const Outcome de = run(now, clean + "LANG=de_DE.UTF-8 ");
     for (const char *english :
          {"Moon Rise", "Moon Set", "Moon Transit", "Moon Sign", "Libra", " days", "Full", "UPCOMING"})
         EXPECT_EQ(de.out.find(english), std::string::npos) << english;
