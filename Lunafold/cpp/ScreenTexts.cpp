@@ -1,10 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "ScreenTexts.h"
 
+#include "IcuLocale.h"
 #include "UIHelper.h"
 #include "astronomy/AstroInterface.h"
 #include "astronomy/CivilDate.h"
 #include "common/Localization.h"
+
+#include <unicode/numberformatter.h>
+#include <unicode/plurrule.h>
+
+#include <memory>
 
 namespace lunafold {
 namespace {
@@ -20,26 +26,54 @@ std::pair<Instant, Instant> todayAndTomorrow(Instant now, const TimeZone &zone) 
 QString timeOrBlank(const std::optional<Instant> &t) { return t ? UIHelper::shortTime(*t) : QStringLiteral(" "); }
 
 TextRow riseSetRow(const RiseSetLine &line, bool today) {
-    // Row labels are shown as they stand, like the other Rise & Set labels.
     static const char *const labels[2][2][2] = {
         // [today][rise][present]
-        {{"No Moon Set tomorrow", "Moon Set tomorrow"}, {"No Moon Rise tomorrow", "Moon Rise tomorrow"}},
-        {{"No Moon Set today", "Moon Set today"}, {"No Moon Rise today", "Moon Rise today"}},
+        {{QT_TRANSLATE_NOOP("Lunafold", "No Moon Set tomorrow"),
+          QT_TRANSLATE_NOOP("Lunafold", "Moon Set tomorrow")},
+         {QT_TRANSLATE_NOOP("Lunafold", "No Moon Rise tomorrow"),
+          QT_TRANSLATE_NOOP("Lunafold", "Moon Rise tomorrow")}},
+        {{QT_TRANSLATE_NOOP("Lunafold", "No Moon Set today"),
+          QT_TRANSLATE_NOOP("Lunafold", "Moon Set today")},
+         {QT_TRANSLATE_NOOP("Lunafold", "No Moon Rise today"),
+          QT_TRANSLATE_NOOP("Lunafold", "Moon Rise today")}},
     };
-    return {QString::fromLatin1(labels[today][line.rise][line.date.has_value()]), timeOrBlank(line.date)};
+    return {localized(labels[today][line.rise][line.date.has_value()]), timeOrBlank(line.date)};
 }
 
-QString fixed(double v, int decimals) { return QString::number(v, 'f', decimals); }
+// The plural form for a number as written with its decimals: "1.500 days", but "1,500 jour" in
+// French, whose singular covers everything below two. Qt's forms are chosen by an integer, so
+// ask for one that falls in the same category.
+QString pluralForDecimal(const char *key, double value, int decimals) {
+    UErrorCode status = U_ZERO_ERROR;
+    const std::unique_ptr<icu::PluralRules> rules(icu::PluralRules::forLocale(icuLocale(), status));
+    if (U_FAILURE(status))
+        return localizedPlural(key, 2);
+    const auto formatted = icu::number::NumberFormatter::withLocale(icuLocale())
+                               .precision(icu::number::Precision::fixedFraction(decimals))
+                               .formatDouble(value, status);
+    const icu::UnicodeString category = rules->select(formatted, status);
+    if (U_FAILURE(status))
+        return localizedPlural(key, 2);
+    for (int n = 0; n <= 100; ++n)
+        if (rules->select(static_cast<int32_t>(n)) == category)
+            return localizedPlural(key, n);
+    return localizedPlural(key, 100);
+}
+
+QString degrees(double v) {
+    return localeNumber(v, 4) + u'°';
+}
 
 } // namespace
 
 QString ScreenTexts::moonRow(Instant now, const std::optional<GeoPoint> &place) {
-    const QString percent = fixed(AstroInterface::getMoonFraction(now) * 100.0, 4);
+    const QString percent = localeNumber(AstroInterface::getMoonFraction(now) * 100.0, 4);
     if (!place)
-        return localized("Moon is ") + percent + localized("% of full.");
+        return trFormat(QT_TRANSLATE_NOOP("Lunafold", "Moon is %@%% of full."), {percent});
     const double altitude = AstroInterface::getMoonAltitude(now, place->longitude, place->latitude).value_or(0.0);
-    return localized("Moon is ") + percent +
-           (altitude <= 0.0 ? localized("% of full and is down.") : localized("% of full and is up."));
+    return trFormat(altitude <= 0.0 ? QT_TRANSLATE_NOOP("Lunafold", "Moon is %@%% of full and is down.")
+                                    : QT_TRANSLATE_NOOP("Lunafold", "Moon is %@%% of full and is up."),
+                    {percent});
 }
 
 QList<TextRow> ScreenTexts::riseSetRows(Instant now, const GeoPoint &place, const TimeZone &zone) {
@@ -57,8 +91,12 @@ QList<TextRow> ScreenTexts::transitRows(Instant now, const GeoPoint &place, cons
     const auto t0 = AstroInterface::getMoonTransitTime(today, place.longitude, place.latitude, zone);
     const auto t1 = AstroInterface::getMoonTransitTime(tomorrow, place.longitude, place.latitude, zone);
     return {
-        {t0 ? QStringLiteral("Moon Transit today") : QStringLiteral("No Moon Transit today"), timeOrBlank(t0)},
-        {t1 ? QStringLiteral("Moon Transit tomorrow") : QStringLiteral("No Moon Transit tomorrow"), timeOrBlank(t1)},
+        {localized(t0 ? QT_TRANSLATE_NOOP("Lunafold", "Moon Transit today")
+                      : QT_TRANSLATE_NOOP("Lunafold", "No Moon Transit today")),
+         timeOrBlank(t0)},
+        {localized(t1 ? QT_TRANSLATE_NOOP("Lunafold", "Moon Transit tomorrow")
+                      : QT_TRANSLATE_NOOP("Lunafold", "No Moon Transit tomorrow")),
+         timeOrBlank(t1)},
     };
 }
 
@@ -67,11 +105,14 @@ QList<TextRow> ScreenTexts::otherRows(Instant now, const GeoPoint &place) {
     const double azimuth = AstroInterface::getMoonAzimuth(now, place.longitude, place.latitude).value_or(0.0);
     const double altitude = AstroInterface::getMoonAltitude(now, place.longitude, place.latitude).value_or(0.0);
     return {
-        {QStringLiteral("Moon Sign"), UIHelper::signWithEmoji(now)},
-        {QStringLiteral("Moon Distance"), UIHelper::distanceText(AstroInterface::getMoonDistanceKm(now))},
-        {QStringLiteral("Moon Age"), fixed(age, 3) + QStringLiteral(" days")},
-        {QStringLiteral("Moon Azimuth"), fixed(azimuth, 4) + QStringLiteral("°")},
-        {QStringLiteral("Moon Altitude"), fixed(altitude, 4) + QStringLiteral("°")},
+        {localized(QT_TRANSLATE_NOOP("Lunafold", "Moon Sign")), UIHelper::signWithEmoji(now)},
+        {localized(QT_TRANSLATE_NOOP("Lunafold", "Moon Distance")),
+         UIHelper::distanceText(AstroInterface::getMoonDistanceKm(now))},
+        {localized(QT_TRANSLATE_NOOP("Lunafold", "Moon Age")),
+         formatText(pluralForDecimal(QT_TRANSLATE_N_NOOP("Lunafold", "%@ days"), age, 3),
+                    {localeNumber(age, 3)})},
+        {localized(QT_TRANSLATE_NOOP("Lunafold", "Moon Azimuth")), degrees(azimuth)},
+        {localized(QT_TRANSLATE_NOOP("Lunafold", "Moon Altitude")), degrees(altitude)},
     };
 }
 

@@ -8,6 +8,7 @@
 #include "common/Horoscopes.h"
 #include "common/Localization.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QTime>
@@ -30,6 +31,24 @@ struct Event {
     const char *label;
     Instant when;
 };
+
+// The horoscope keeps its English sign names (its texts are chosen by them); they are translated
+// where they are shown.
+constexpr const char *kSignNames[] = {
+    QT_TRANSLATE_NOOP("Lunafold", "Aries"),       QT_TRANSLATE_NOOP("Lunafold", "Taurus"),
+    QT_TRANSLATE_NOOP("Lunafold", "Gemini"),      QT_TRANSLATE_NOOP("Lunafold", "Cancer"),
+    QT_TRANSLATE_NOOP("Lunafold", "Leo"),         QT_TRANSLATE_NOOP("Lunafold", "Virgo"),
+    QT_TRANSLATE_NOOP("Lunafold", "Libra"),       QT_TRANSLATE_NOOP("Lunafold", "Scorpio"),
+    QT_TRANSLATE_NOOP("Lunafold", "Sagittarius"), QT_TRANSLATE_NOOP("Lunafold", "Capricorn"),
+    QT_TRANSLATE_NOOP("Lunafold", "Aquarius"),    QT_TRANSLATE_NOOP("Lunafold", "Pisces"),
+};
+
+QString signName(const QString &english) {
+    for (const char *name : kSignNames)
+        if (english == QLatin1String(name))
+            return localized(name);
+    return english;
+}
 
 QString fromIcu(const icu::UnicodeString &s) {
     return QString(reinterpret_cast<const QChar *>(s.getBuffer()), s.length());
@@ -128,18 +147,27 @@ QString UIHelper::calendarPhaseLabel(Instant t, const TimeZone &zone) {
     const auto day = LocalDayFrame::containing(t, zone);
     if (!day)
         return {};
+    // Bare "Full" or "Last" would be ambiguous to a translator: these carry their own context.
+    static const struct {
+        const char *source, *comment;
+    } kLabels[] = {
+        QT_TRANSLATE_NOOP3("Lunafold", "Full", "calendar"),
+        QT_TRANSLATE_NOOP3("Lunafold", "New", "calendar"),
+        QT_TRANSLATE_NOOP3("Lunafold", "First", "calendar"),
+        QT_TRANSLATE_NOOP3("Lunafold", "Last", "calendar"),
+    };
     const struct {
         Instant when;
         const char *label;
     } events[] = {
-        {AstroInterface::getFullMoonNext(day->dayStart), "Full"},
-        {AstroInterface::getNewMoonNext(day->dayStart), "New"},
-        {AstroInterface::getFirstQuarterNext(day->dayStart), "First"},
-        {AstroInterface::getLastQuarterNext(day->dayStart), "Last"},
+        {AstroInterface::getFullMoonNext(day->dayStart), kLabels[0].source},
+        {AstroInterface::getNewMoonNext(day->dayStart), kLabels[1].source},
+        {AstroInterface::getFirstQuarterNext(day->dayStart), kLabels[2].source},
+        {AstroInterface::getLastQuarterNext(day->dayStart), kLabels[3].source},
     };
     for (const auto &e : events)
         if (e.when < day->dayEnd)
-            return QString::fromLatin1(e.label);
+            return QCoreApplication::translate("Lunafold", e.label, "calendar");
     return {};
 }
 
@@ -162,13 +190,13 @@ QString UIHelper::ordinalText(const QString &s) {
 QString UIHelper::signWithEmoji(Instant t) {
     Horoscopes h;
     h.genHoroscope(AstroInterface::getMoonLongitude(t), AstroInterface::isWaning(t), AstroInterface::getMoonFraction(t));
-    return formatText(QStringLiteral("%@ %@"), {h.moonSign, h.signEmoji});
+    return formatText(QStringLiteral("%@ %@"), {signName(h.moonSign), h.signEmoji});
 }
 
 QString UIHelper::emojiWithSign(Instant t) {
     Horoscopes h;
     h.genHoroscope(AstroInterface::getMoonLongitude(t), AstroInterface::isWaning(t), AstroInterface::getMoonFraction(t));
-    return formatText(QStringLiteral("%@ %@"), {h.signEmoji, h.moonSign});
+    return formatText(QStringLiteral("%@ %@"), {h.signEmoji, signName(h.moonSign)});
 }
 
 QString UIHelper::distanceText(double kilometres) {

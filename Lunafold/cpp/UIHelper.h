@@ -35,7 +35,7 @@ public:
     /// Moonrise and moonset of @p t's local day in time order, a missing event keeping rise first.
     static RiseSetLine orderedRiseSetLine(Instant t, const TimeZone &zone, double longitude, double latitude,
                                           bool first);
-    /// "Full", "New", "First", "Last" or empty for the local day of @p t (not translated).
+    /// "Full", "New", "First", "Last" (translated) or empty for the local day of @p t.
     static QString calendarPhaseLabel(Instant t, const TimeZone &zone);
     /// "3" → "3rd" in the current locale's ordinal style; a blank when @p s is not an integer.
     static QString ordinalText(const QString &s);

@@ -212,7 +212,7 @@ class TestLocation : public QObject {
         QCOMPARE(column(model.coordinateRows(), "label"),
                  (QStringList{"Breitengrad", "Längengrad", "Zeitzone"}));
         QCOMPARE(column(model.coordinateRows(), "value").mid(0, 2),
-                 (QStringList{"33.8688° Süd", "151.2093° Ost"}));
+                 (QStringList{"33,8688° Süd", "151,2093° Ost"}));
         QCOMPARE(model.currentLocationText(), QStringLiteral("Aktueller Standort nicht verfügbar"));
     }
 

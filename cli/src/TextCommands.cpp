@@ -7,27 +7,27 @@
 #include "CalendarMath.h"
 #include "Json.h"
 #include "Locator.h"
-#include "SavedData.h"
 #include "ReverseGeocoder.h"
+#include "SavedData.h"
 #include "ScreenTexts.h"
 #include "Translations.h"
 #include "UIHelper.h"
+#include "common/Localization.h"
 #include "common/UserDefaults.h"
 
 #include <QDateTime>
 #include <QLocale>
 
+#include <algorithm>
+
 namespace lunafold::cli {
 namespace {
 
+// The system's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), or --locale.
 void applyLocale(const Options &o) {
-    if (!o.has("locale"))
-        return;
-    const std::string name = o.required("locale");
-    const QLocale locale(QString::fromStdString(name));
-    if (locale.language() == QLocale::C && name != "C")
+    const std::string name = o.has("locale") ? o.required("locale") : std::string();
+    if (!useUserLocale(QString::fromStdString(name)))
         throw UsageError{"--locale: unknown locale '" + name + "' (expected e.g. en_US or de_DE)"};
-    useLocale(locale);
 }
 
 void append(std::string &out, const QString &line) {
@@ -35,10 +35,15 @@ void append(std::string &out, const QString &line) {
     out += '\n';
 }
 
-void appendRows(std::string &out, const char *title, const QList<TextRow> &rows) {
-    append(out, QString::fromLatin1(title).toUpper());
+// A section title as the app's Section shows it: in capitals.
+QString heading(const char *key) {
+    return QLocale().toUpper(localized(key));
+}
+
+void appendRows(std::string &out, const QString &title, const QList<TextRow> &rows, int labelWidth) {
+    append(out, title);
     for (const TextRow &r : rows)
-        append(out, QStringLiteral("  %1  %2").arg(r.label, -24).arg(r.value));
+        append(out, QStringLiteral("  %1  %2").arg(r.label, -labelWidth).arg(r.value));
 }
 
 // The place: given on the command line, else the saved one, else 0°, 0° in the device's zone.
@@ -75,18 +80,26 @@ void nowCommand(const std::vector<std::string> &args, std::string &out) {
                     .arg(place.longitude, 0, 'f', 4)
                     .arg(QString::fromStdString(zone.name())));
     out += '\n';
-    append(out, QStringLiteral("Moon Phase"));
-    append(out, QStringLiteral("UPCOMING"));
+    append(out, localized(QT_TRANSLATE_NOOP("Lunafold", "Moon Phase")));
+    append(out, heading(QT_TRANSLATE_NOOP("Lunafold", "Upcoming")));
     append(out, QStringLiteral("  ") + UIHelper::countdownText(now, true));
     append(out, QStringLiteral("  ") + UIHelper::countdownText(now, false));
-    append(out, QStringLiteral("NOW"));
+    append(out, heading(QT_TRANSLATE_NOOP("Lunafold", "Now")));
     append(out, QStringLiteral("  ") + UIHelper::phaseText(now, true));
     append(out, QStringLiteral("  ") + ScreenTexts::moonRow(now, place));
     out += '\n';
-    append(out, QStringLiteral("Rise and Set"));
-    appendRows(out, "Rise & Set", ScreenTexts::riseSetRows(now, place, zone));
-    appendRows(out, "Transit", ScreenTexts::transitRows(now, place, zone));
-    appendRows(out, "Other", ScreenTexts::otherRows(now, place));
+    append(out, localized(QT_TRANSLATE_NOOP("Lunafold", "Rise and Set")));
+    const QList<TextRow> sections[] = {ScreenTexts::riseSetRows(now, place, zone),
+                                       ScreenTexts::transitRows(now, place, zone),
+                                       ScreenTexts::otherRows(now, place)};
+    // One column for the values of all three sections, however long the language's labels are.
+    int width = 24;
+    for (const QList<TextRow> &rows : sections)
+        for (const TextRow &r : rows)
+            width = std::max(width, static_cast<int>(r.label.size()));
+    appendRows(out, heading(QT_TRANSLATE_NOOP("Lunafold", "Rise & Set")), sections[0], width);
+    appendRows(out, heading(QT_TRANSLATE_NOOP("Lunafold", "Transit")), sections[1], width);
+    appendRows(out, heading(QT_TRANSLATE_NOOP("Lunafold", "Other")), sections[2], width);
 }
 
 void calendarCommand(const std::vector<std::string> &args, std::string &out) {
@@ -108,9 +121,18 @@ void calendarCommand(const std::vector<std::string> &args, std::string &out) {
                     .arg(locale.standaloneMonthName(month->month))
                     .arg(month->year)
                     .arg(QString::fromStdString(zone.name())));
+    QStringList labels;
+    int labelWidth = 5; // the columns stay as wide as the weekday names above them
+    for (const GridDay &d : days) {
+        labels << (d.inMonth ? UIHelper::calendarPhaseLabel(d.start, zone) : QString());
+        labelWidth = std::max(labelWidth, static_cast<int>(labels.back().size()));
+    }
     QString header;
     for (int i = 0; i < 7; ++i)
-        header += QStringLiteral("%1 %2").arg(QString(), 2).arg(locale.dayName((firstWeekday - 1 + i) % 7 + 1, QLocale::ShortFormat), -7);
+        header +=
+            QStringLiteral("%1 %2")
+                .arg(QString(), 2)
+                .arg(locale.dayName((firstWeekday - 1 + i) % 7 + 1, QLocale::ShortFormat), -(labelWidth + 2));
     while (header.endsWith(u' '))
         header.chop(1);
     append(out, header);
@@ -120,8 +142,7 @@ void calendarCommand(const std::vector<std::string> &args, std::string &out) {
         // Days of the neighbouring months fill the first and last week, in parentheses.
         const QString day =
             d.inMonth ? QStringLiteral("%1").arg(d.date.day, 2) : QStringLiteral("(%1)").arg(d.date.day);
-        const QString label = d.inMonth ? UIHelper::calendarPhaseLabel(d.start, zone) : QString();
-        line += QStringLiteral("%1 %2").arg(day, 4).arg(label, -5);
+        line += QStringLiteral("%1 %2").arg(day, 4).arg(labels[static_cast<qsizetype>(i)], -labelWidth);
         if (i % 7 == 6) {
             while (line.endsWith(u' '))
                 line.chop(1);

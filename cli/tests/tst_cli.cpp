@@ -12,6 +12,7 @@
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 using cli_test::Outcome;
 using cli_test::run;
@@ -139,6 +140,46 @@ TEST(Cli, NowShowsTheNowAndRiseSetScreens) {
     EXPECT_NE(de.out.find(" km\n"), std::string::npos);
 }
 
+TEST(Cli, TextCommandsSpeakTheSystemsLanguage) {
+    // The environment as a German, French or Spanish desktop sets it; --locale wins over it.
+    const std::string now = "now --at 2024-04-23T12:00:00Z --lat 48.85 --lon 2.35 --tz Europe/Paris";
+    const struct {
+        std::string environment, args;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"LANG=de_DE.UTF-8 ",
+         now,
+         {"Mondphase", "DEMNÄCHST", "  Vollmond in 11 Stunden, 48 Minuten.",
+          "  Letztes Viertel in 7 Tagen, 23 Stunden.", "JETZT", "  Phase: zunehmender Dreiviertelmond.",
+          "  Der Mond ist zu 99,7688\u00a0% voll und steht unter dem Horizont.", "Auf- und Untergang",
+          "AUF- & UNTERGANG", "KULMINATION", "WEITERES"}},
+        {"LANGUAGE=fr:de LANG=en_US.UTF-8 ",
+         now,
+         {"Phase de la lune", "À VENIR", "  Pleine lune dans 11 heures, 48 minutes.", "MAINTENANT",
+          "Lever et coucher"}},
+        {"LC_ALL=es_ES.UTF-8 LANG=de_DE.UTF-8 ", now, {"PRÓXIMAS", "  Luna llena en 11 horas, 48 minutos."}},
+        {"LANG=de_DE.UTF-8 ", now + " --locale fr_FR", {"  Pleine lune dans 11 heures, 48 minutes."}},
+        {"LANG=fr_FR.UTF-8 ", "calendar --month 2024-04 --tz Europe/Paris", {"avril 2024  (Europe/Paris)"}},
+    };
+    // Whatever the machine running the tests has set is cleared first.
+    const std::string clean = "env -u LANGUAGE -u LC_ALL -u LC_MESSAGES ";
+    for (const auto &c : cases) {
+        const Outcome r = run(c.args, clean + c.environment);
+        ASSERT_EQ(r.status, 0) << c.environment << r.err;
+        for (const std::string &line : c.lines)
+            EXPECT_NE(r.out.find(line + "\n"), std::string::npos)
+                << c.environment << c.args << "\n  " << line << "\n"
+                << r.out;
+    }
+    // No English row label is left: the German rows carry the sign, distance and age in German.
+    const Outcome de = run(now, clean + "LANG=de_DE.UTF-8 ");
+    for (const char *english :
+         {"Moon Rise", "Moon Set", "Moon Transit", "Moon Sign", "Libra", " days", "Full", "UPCOMING"})
+        EXPECT_EQ(de.out.find(english), std::string::npos) << english;
+    for (const char *german : {"Mondzeichen", "Waage \u264e", " km\n", " Tage\n"})
+        EXPECT_NE(de.out.find(german), std::string::npos) << german;
+}
+
 TEST(Cli, NowFallsBackToTheSavedPlace) {
     const std::string dir = testing::TempDir() + "lunafold-cli-config-" + std::to_string(getpid());
     std::system(("mkdir -p " + dir).c_str());
@@ -167,8 +208,8 @@ TEST(Cli, CalendarGridsFollowTheLocalesFirstWeekday) {
     EXPECT_EQ(count(de.out, "\n"), 2 + 5);
     EXPECT_NE(de.out.find("Februar 2024"), std::string::npos);
     EXPECT_NE(de.out.find("(29)"), std::string::npos);
-    EXPECT_NE(de.out.find("24 Full"), std::string::npos); // full moon 2024-02-24 12:30 UT
-    EXPECT_NE(de.out.find(" 9 New"), std::string::npos);
+    EXPECT_NE(de.out.find("24 Voll"), std::string::npos); // full moon 2024-02-24 12:30 UT
+    EXPECT_NE(de.out.find(" 9 Neu"), std::string::npos);
     // A 31-day month starting on the last weekday takes six rows (March 2024 in en_US starts Friday: five;
     // June 2024 starts Saturday: six).
     EXPECT_EQ(count(run("calendar --month 2024-06 --tz UTC --locale en_US").out, "\n"), 2 + 6);

@@ -6,6 +6,8 @@
 
 #include <QDateTime>
 
+#include <cstring>
+
 namespace lunafold {
 namespace {
 
@@ -25,9 +27,13 @@ QString durationText(const DurationKeys &k, int a, int b) {
     switch (classOf(a)) {
     case Count::zero:
         switch (classOf(b)) {
-        case Count::zero: return trFormat(k.zeroZero, {b});
+        // Here the count may be 0, a singular in French: the translation picks the form. ("today"
+        // has no count, and a plural lookup of a plain text would miss its translation.)
+        case Count::zero:
+            return std::strstr(k.zeroZero, "%d") ? formatText(localizedPlural(k.zeroZero, b), {b})
+                                                 : localized(k.zeroZero);
         case Count::one: return localized(k.zeroOne);
-        case Count::other: return trFormat(k.zeroOther, {b});
+        case Count::other: return formatText(localizedPlural(k.zeroOther, b), {b});
         }
         break;
     case Count::one:
@@ -66,8 +72,8 @@ Instant DateUtil::dateWithOutTime(Instant sourceDate) {
 
 QString DateUtil::hoursMinutesToString(int hours, int minutes) {
     static constexpr DurationKeys keys{
-        QT_TRANSLATE_NOOP("Lunafold", "%d minutes"),       QT_TRANSLATE_NOOP("Lunafold", "1 minute"),
-        QT_TRANSLATE_NOOP("Lunafold", "%d minutes"),       QT_TRANSLATE_NOOP("Lunafold", "exactly 1 hour"),
+        QT_TRANSLATE_N_NOOP("Lunafold", "%d minutes"),     QT_TRANSLATE_NOOP("Lunafold", "1 minute"),
+        QT_TRANSLATE_N_NOOP("Lunafold", "%d minutes"),     QT_TRANSLATE_NOOP("Lunafold", "exactly 1 hour"),
         QT_TRANSLATE_NOOP("Lunafold", "1 hour, 1 minute"), QT_TRANSLATE_NOOP("Lunafold", "1 hour, %d minutes"),
         QT_TRANSLATE_NOOP("Lunafold", "exactly %d hours"), QT_TRANSLATE_NOOP("Lunafold", "%d hours, 1 minute"),
         QT_TRANSLATE_NOOP("Lunafold", "%d hours, %d minutes"),
@@ -77,8 +83,8 @@ QString DateUtil::hoursMinutesToString(int hours, int minutes) {
 
 QString DateUtil::daysHoursToString(int days, int hours) {
     static constexpr DurationKeys keys{
-        QT_TRANSLATE_NOOP("Lunafold", "%d hours"),       QT_TRANSLATE_NOOP("Lunafold", "1 hour"),
-        QT_TRANSLATE_NOOP("Lunafold", "%d hours"),       QT_TRANSLATE_NOOP("Lunafold", "exactly 1 day"),
+        QT_TRANSLATE_N_NOOP("Lunafold", "%d hours"),     QT_TRANSLATE_NOOP("Lunafold", "1 hour"),
+        QT_TRANSLATE_N_NOOP("Lunafold", "%d hours"),     QT_TRANSLATE_NOOP("Lunafold", "exactly 1 day"),
         QT_TRANSLATE_NOOP("Lunafold", "1 day, 1 hour"),  QT_TRANSLATE_NOOP("Lunafold", "1 day, %d hours"),
         QT_TRANSLATE_NOOP("Lunafold", "exactly %d days"), QT_TRANSLATE_NOOP("Lunafold", "%d days, 1 hour"),
         QT_TRANSLATE_NOOP("Lunafold", "%d days, %d hours"),
@@ -89,7 +95,7 @@ QString DateUtil::daysHoursToString(int days, int hours) {
 QString DateUtil::monthsDaysToString(int months, int days) {
     static constexpr DurationKeys keys{
         QT_TRANSLATE_NOOP("Lunafold", "today"),             QT_TRANSLATE_NOOP("Lunafold", "1 day"),
-        QT_TRANSLATE_NOOP("Lunafold", "%d days"),           QT_TRANSLATE_NOOP("Lunafold", "exactly 1 month"),
+        QT_TRANSLATE_N_NOOP("Lunafold", "%d days"),         QT_TRANSLATE_NOOP("Lunafold", "exactly 1 month"),
         QT_TRANSLATE_NOOP("Lunafold", "1 month, 1 day"),    QT_TRANSLATE_NOOP("Lunafold", "1 month, %d days"),
         QT_TRANSLATE_NOOP("Lunafold", "exactly %d months"), QT_TRANSLATE_NOOP("Lunafold", "%d months, 1 day"),
         QT_TRANSLATE_NOOP("Lunafold", "%d months, %d days"),

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "common/Horoscopes.h"
 
+#include "common/Localization.h"
+
 #include <QLocale>
 
 #include <cmath>
@@ -529,7 +531,7 @@ LoveGroup loveGroup(const QString &sign) {
 } // namespace
 
 void Horoscopes::genHoroscope(double moonPositionDegrees, bool isWaning, double illuminatedFraction) {
-    genHoroscope(moonPositionDegrees, isWaning, illuminatedFraction, QLocale::system().uiLanguages());
+    genHoroscope(moonPositionDegrees, isWaning, illuminatedFraction, preferredLanguages());
 }
 
 void Horoscopes::genHoroscope(double moonPositionDegrees, bool isWaning, double illuminatedFraction,

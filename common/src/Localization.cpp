@@ -9,7 +9,30 @@
 
 namespace lunafold {
 
+namespace {
+QStringList &languageList() {
+    static QStringList languages;
+    return languages;
+}
+} // namespace
+
 QString localized(const char *englishKey) { return QCoreApplication::translate("Lunafold", englishKey); }
+
+QString localizedPlural(const char *englishKey, int count) {
+    return QCoreApplication::translate("Lunafold", englishKey, nullptr, count);
+}
+
+QString localeNumber(double value, int decimals) {
+    return QLocale().toString(value, 'f', decimals);
+}
+
+// Set once at start-up (and by tests), read on the main thread.
+QStringList preferredLanguages() {
+    return languageList();
+}
+void setPreferredLanguages(const QStringList &languages) {
+    languageList() = languages;
+}
 
 TextArg::TextArg(int value) : m_text(QLocale().toString(value)) {}
 TextArg::TextArg(qint64 value) : m_text(QLocale().toString(value)) {}

@@ -35,11 +35,8 @@ Application::Application(const LaunchOptions &options, QGuiApplication &app) {
     QGuiApplication::setApplicationName(QStringLiteral("Lunafold"));
     QGuiApplication::setOrganizationDomain(QStringLiteral("lunafold.app"));
     QGuiApplication::setDesktopFileName(kAppId); // ties the window to its desktop entry and icon
-    // A machine without a configured language (the C locale) reads like en_US.
-    QLocale locale = options.locale.isEmpty() ? QLocale::system() : QLocale(options.locale);
-    if (locale.language() == QLocale::C)
-        locale = QLocale(QLocale::English, QLocale::UnitedStates);
-    useLocale(locale);
+    // LANGUAGE, LC_ALL, LC_MESSAGES, LANG as every Linux program reads them; --locale overrides.
+    useUserLocale(options.locale);
     if (options.at) {
         if (screenshot)
             AppClock::freeze(*options.at);

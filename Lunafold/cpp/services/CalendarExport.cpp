@@ -77,10 +77,14 @@ std::array<bool, 3> CalendarExport::wantedNotices(const SavedData &s, int phase)
 
 CalendarExport::Result CalendarExport::icsText(Instant from, int months, const SavedData &settings, Instant now) {
     if (months < 1 || months > kMaxMonths)
-        return {{}, QStringLiteral("The number of months must be between 1 and %1.").arg(kMaxMonths)};
+        return {{},
+                trFormat(QT_TRANSLATE_NOOP("Lunafold", "The number of months must be between 1 and %d."),
+                         {kMaxMonths})};
     const QDateTime untilTime = utc(from).addMonths(months);
     if (from.unixSeconds() < kFirstUnixSeconds || static_cast<double>(untilTime.toSecsSinceEpoch()) > kEndUnixSeconds)
-        return {{}, QStringLiteral("The calendar can cover 1901-01-01 to 2100-01-01 only.")};
+        return {{},
+                localized(
+                    QT_TRANSLATE_NOOP("Lunafold", "The calendar can cover 1901-01-01 to 2100-01-01 only."))};
     const Instant until = Instant::trusted(static_cast<double>(untilTime.toSecsSinceEpoch()));
 
     QByteArray out;
@@ -127,10 +131,10 @@ QString CalendarExport::writeFile(const QString &path, Instant from, int months,
         return r.error;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
+        return trFormat(QT_TRANSLATE_NOOP("Lunafold", "Cannot write %@: %@"), {path, file.errorString()});
     file.write(r.text.toUtf8());
     if (!file.commit())
-        return QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
+        return trFormat(QT_TRANSLATE_NOOP("Lunafold", "Cannot write %@: %@"), {path, file.errorString()});
     return {};
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "Locator.h"
 
+#include "common/Localization.h"
 #include "common/Log.h"
 #include "common/UserDefaults.h"
 
@@ -181,7 +182,7 @@ void Locator::loadLocation() {
     const auto zone = TimeZone::named(m_defaults.stringForKey(kZoneKey).toStdString());
     setZone(zone.value_or(TimeZone::current()));
     const QString text = m_defaults.stringForKey(kTextKey);
-    setText(text.isNull() ? QStringLiteral("Saved Location") : text);
+    setText(text.isNull() ? localized(QT_TRANSLATE_NOOP("Lunafold", "Saved Location")) : text);
     logLine(QStringLiteral("LOC11. Loaded location from device"));
 }
 

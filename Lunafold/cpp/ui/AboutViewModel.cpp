@@ -61,7 +61,9 @@ AboutViewModel::AboutViewModel(QObject *parent)
 AboutViewModel::AboutViewModel(Sources sources, QObject *parent) : QObject(parent), m_sources(std::move(sources)) {}
 
 QString AboutViewModel::versionLine() const {
-    return m_sources.shortVersion.isEmpty() ? QString() : localized("Version Number ") + m_sources.shortVersion;
+    return m_sources.shortVersion.isEmpty()
+               ? QString()
+               : trFormat(QT_TRANSLATE_NOOP("Lunafold", "Version Number %@"), {m_sources.shortVersion});
 }
 
 QUrl AboutViewModel::contactUrl() const {
@@ -79,7 +81,7 @@ QUrl AboutViewModel::contactUrl() const {
         {QStringLiteral("loc"), m_sources.locationPermission ? m_sources.locationPermission() : QStringLiteral("unknown")},
         {QStringLiteral("notif"), m_notificationStatus},
         {QStringLiteral("tz"), QString::fromStdString(TimeZone::current().name())},
-        {QStringLiteral("locale"), QLocale::system().name()},
+        {QStringLiteral("locale"), QLocale().name()},
     };
     for (const auto &[name, value] : items)
         query.addQueryItem(name, value);

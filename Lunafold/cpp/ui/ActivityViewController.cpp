@@ -42,11 +42,12 @@ QImage ActivityViewController::image() const {
 QString ActivityViewController::save(const QString &file) const {
     const QImage picture = image();
     if (picture.isNull())
-        return localized("There is no picture to save.");
+        return localized(QT_TRANSLATE_NOOP("Lunafold", "There is no picture to save."));
     const QString path = localPath(file);
     QImageWriter writer(path, "png");
     if (!writer.write(picture))
-        return localized("The picture could not be saved:") + u' ' + writer.errorString();
+        return localized(QT_TRANSLATE_NOOP("Lunafold", "The picture could not be saved:")) + u' ' +
+               writer.errorString();
     return {};
 }
 

@@ -3,17 +3,48 @@
 
 #include "AppClock.h"
 #include "CalendarMath.h"
+#include "IcuLocale.h"
 #include "Locator.h"
 #include "NowViewModel.h"
 #include "ScreenPlace.h"
 #include "UIHelper.h"
+#include "astronomy/CivilDate.h"
 
 #include <QDate>
 #include <QLocale>
 
+#include <unicode/dtptngen.h>
+#include <unicode/smpdtfmt.h>
+#include <unicode/timezone.h>
+
 #include <cmath>
+#include <memory>
 
 namespace lunafold {
+namespace {
+
+// English keeps the app's "April, 2024"; other languages write a month of a year their own way
+// ("April 2024", "abril de 2024"). The date is formatted at noon UT: ICU's zone data stays out.
+QString titleOfMonth(const QLocale &locale, int year, int month) {
+    const QString fixed = locale.toString(QDate(year, month, 1), u"MMMM, yyyy");
+    if (locale.language() == QLocale::English || locale.language() == QLocale::C)
+        return fixed;
+    UErrorCode status = U_ZERO_ERROR;
+    const std::unique_ptr<icu::DateTimePatternGenerator> patterns(
+        icu::DateTimePatternGenerator::createInstance(icuLocale(), status));
+    if (U_FAILURE(status))
+        return fixed;
+    const icu::UnicodeString pattern = patterns->getBestPattern(icu::UnicodeString(u"yMMMM"), status);
+    icu::SimpleDateFormat format(pattern, icuLocale(), status);
+    if (U_FAILURE(status))
+        return fixed;
+    format.setTimeZone(*icu::TimeZone::getGMT());
+    icu::UnicodeString out;
+    format.format((static_cast<double>(daysFromCivil(year, month, 1)) * 86400.0 + 43200.0) * 1000.0, out);
+    return QString(reinterpret_cast<const QChar *>(out.getBuffer()), out.length());
+}
+
+} // namespace
 
 CalendarViewModel::CalendarViewModel(Locator *locator, QObject *parent)
     : QAbstractListModel(parent), m_locator(locator ? locator : Locator::shared()),
@@ -176,7 +207,7 @@ void CalendarViewModel::rebuild() {
         endInsertRows();
     }
 
-    m_title = locale.toString(QDate(local.year, local.month, 1), u"MMMM, yyyy");
+    m_title = titleOfMonth(locale, local.year, local.month);
     m_weekdays.clear();
     for (std::size_t i = 0; i < 7 && i < days.size(); ++i)
         m_weekdays << locale.dayName(isoWeekday(days[i].date), QLocale::NarrowFormat);

@@ -183,7 +183,7 @@ void FutureDetailViewModel::refresh() {
     m_canGoForward = t < upperBound();
 
     m_moonRow = trFormat(QT_TRANSLATE_NOOP("Lunafold", "Moon is %@%% of full."),
-                         {QString::number(AstroInterface::getMoonFraction(t) * 100.0, 'f', 4)});
+                         {localeNumber(AstroInterface::getMoonFraction(t) * 100.0, 4)});
     m_phase = UIHelper::phaseText(t, true);
     m_riseSet.clear();
     for (bool first : {true, false})

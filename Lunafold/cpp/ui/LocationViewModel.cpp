@@ -84,7 +84,7 @@ bool LocationViewModel::showsPlace(const QString &text) {
 
 QString LocationViewModel::coordinateText(double value, const char *positive, const char *negative) {
     return formatText(localized(QT_TRANSLATE_NOOP("Lunafold", "%.4f° %@")),
-                      {TextArg::real(std::abs(value)), localized(value > 0 ? positive : negative)});
+                      {localeNumber(std::abs(value), 4), localized(value > 0 ? positive : negative)});
 }
 
 } // namespace lunafold

@@ -14,13 +14,13 @@
 namespace lunafold {
 
 QStringList RenderView::lines(Instant now) {
-    const QString percent = QString::asprintf("%.4f", AstroInterface::getMoonFraction(now) * 100.0);
-    return {localized("Lunafold App"),
+    const QString percent = localeNumber(AstroInterface::getMoonFraction(now) * 100.0, 4);
+    return {localized(QT_TRANSLATE_NOOP("Lunafold", "Lunafold App")),
             UIHelper::countdownText(now, true),
             UIHelper::countdownText(now, false),
             UIHelper::phaseText(now, true),
-            localized("Moon is ") + percent + localized("% of full."),
-            localized("Moon is in ") + UIHelper::emojiWithSign(now) + u'.'};
+            trFormat(QT_TRANSLATE_NOOP("Lunafold", "Moon is %@%% of full."), {percent}),
+            trFormat(QT_TRANSLATE_NOOP("Lunafold", "Moon is in %@."), {UIHelper::emojiWithSign(now)})};
 }
 
 QImage RenderView::render(Instant now, double scale, const MoonImageProvider::Renderer &moon) {

@@ -55,9 +55,12 @@
         <source>%@.</source>
         <translation>%@.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%d minutes</source>
-        <translation>%d Minuten</translation>
+        <translation>
+            <numerusform>%d Minute</numerusform>
+            <numerusform>%d Minuten</numerusform>
+        </translation>
     </message>
     <message>
         <source>1 minute</source>
@@ -87,9 +90,12 @@
         <source>%d hours, %d minutes</source>
         <translation>%d Stunden, %d Minuten</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%d hours</source>
-        <translation>%d Stunden</translation>
+        <translation>
+            <numerusform>%d Stunde</numerusform>
+            <numerusform>%d Stunden</numerusform>
+        </translation>
     </message>
     <message>
         <source>1 hour</source>
@@ -127,9 +133,12 @@
         <source>1 day</source>
         <translation>1 Tag</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%d days</source>
-        <translation>%d Tage</translation>
+        <translation>
+            <numerusform>%d Tag</numerusform>
+            <numerusform>%d Tage</numerusform>
+        </translation>
     </message>
     <message>
         <source>exactly 1 month</source>
@@ -173,7 +182,7 @@
     </message>
     <message>
         <source>New Moon is exactly now.</source>
-        <translation>Neumond ist genau jetzt.</translation>
+        <translation>Genau jetzt ist Neumond.</translation>
     </message>
     <message>
         <source>First Quarter is in less than 24 hours - counting down to the minute now.</source>
@@ -185,7 +194,7 @@
     </message>
     <message>
         <source>First Quarter is exactly now.</source>
-        <translation>Erstes Viertel ist genau jetzt.</translation>
+        <translation>Genau jetzt ist erstes Viertel.</translation>
     </message>
     <message>
         <source>Full Moon is in less than 24 hours - counting down to the minute now.</source>
@@ -197,7 +206,7 @@
     </message>
     <message>
         <source>Full Moon is exactly now.</source>
-        <translation>Vollmond ist genau jetzt.</translation>
+        <translation>Genau jetzt ist Vollmond.</translation>
     </message>
     <message>
         <source>Last Quarter is in less than 24 hours - counting down to the minute now.</source>
@@ -209,7 +218,7 @@
     </message>
     <message>
         <source>Last Quarter is exactly now.</source>
-        <translation>Letztes Viertel ist genau jetzt.</translation>
+        <translation>Genau jetzt ist letztes Viertel.</translation>
     </message>
     <message>
         <source>is now</source>
@@ -238,10 +247,6 @@
     <message>
         <source> </source>
         <translation> </translation>
-    </message>
-    <message>
-        <source>% of full.</source>
-        <translation>% voll.</translation>
     </message>
     <message>
         <source>A short review helps other moon watchers find the app.</source>
@@ -285,7 +290,7 @@
     </message>
     <message>
         <source>Current Location</source>
-        <translation>Aktueller Standort</translation>
+        <translation>Aktueller Ort</translation>
     </message>
     <message>
         <source>Current Location unavailable</source>
@@ -348,14 +353,6 @@
         <translation>Mondphase</translation>
     </message>
     <message>
-        <source>Moon is </source>
-        <translation>Der Mond ist zu </translation>
-    </message>
-    <message>
-        <source>Moon is in </source>
-        <translation>Der Mond steht in </translation>
-    </message>
-    <message>
         <source>Moon picture to share</source>
         <translation>Mondbild zum Teilen</translation>
     </message>
@@ -374,10 +371,6 @@
     <message>
         <source>Other</source>
         <translation>Weiteres</translation>
-    </message>
-    <message>
-        <source>PNG image (*.png)</source>
-        <translation>PNG-Bild (*.png)</translation>
     </message>
     <message>
         <source>Rate Lunafold</source>
@@ -417,7 +410,7 @@
     </message>
     <message>
         <source>Transit</source>
-        <translation>Meridiandurchgang</translation>
+        <translation>Kulmination</translation>
     </message>
     <message>
         <source>Upcoming</source>
@@ -430,14 +423,6 @@
     <message>
         <source>“Lunafold” Would Like to Send You Notifications</source>
         <translation>„Lunafold“ möchte dir Mitteilungen senden</translation>
-    </message>
-    <message>
-        <source>% of full and is down.</source>
-        <translation>% voll und untergegangen.</translation>
-    </message>
-    <message>
-        <source>% of full and is up.</source>
-        <translation>% voll und über dem Horizont.</translation>
     </message>
     <message>
         <source>Rise &amp; Set</source>
@@ -473,16 +458,8 @@
         <translation>Zurück</translation>
     </message>
     <message>
-        <source>Calendar (*.ics)</source>
-        <translation>Kalender (*.ics)</translation>
-    </message>
-    <message>
         <source>Contact us</source>
         <translation>Kontakt</translation>
-    </message>
-    <message>
-        <source>Current Location</source>
-        <translation>Aktueller Ort</translation>
     </message>
     <message>
         <source>Current Location on Startup</source>
@@ -582,7 +559,7 @@
     </message>
     <message>
         <source>Moon is %@%% of full.</source>
-        <translation>Der Mond ist zu %@ %% voll.</translation>
+        <translation>Der Mond ist zu %@&#xa0;%% voll.</translation>
     </message>
     <message>
         <source>Moon Rise today</source>
@@ -609,10 +586,6 @@
         <translation>Heute keine Mondkulmination</translation>
     </message>
     <message>
-        <source>Version Number </source>
-        <translation>Versionsnummer </translation>
-    </message>
-    <message>
         <source>File</source>
         <translation>Datei</translation>
     </message>
@@ -623,6 +596,157 @@
     <message>
         <source>Save</source>
         <translation>Sichern</translation>
+    </message>
+    <message>
+        <source>No Moon Set tomorrow</source>
+        <translation>Morgen kein Monduntergang</translation>
+    </message>
+    <message>
+        <source>Moon Set tomorrow</source>
+        <translation>Monduntergang morgen</translation>
+    </message>
+    <message>
+        <source>No Moon Rise tomorrow</source>
+        <translation>Morgen kein Mondaufgang</translation>
+    </message>
+    <message>
+        <source>Moon Rise tomorrow</source>
+        <translation>Mondaufgang morgen</translation>
+    </message>
+    <message>
+        <source>Moon is %@%% of full and is down.</source>
+        <translation>Der Mond ist zu %@&#xa0;%% voll und steht unter dem Horizont.</translation>
+    </message>
+    <message>
+        <source>Moon is %@%% of full and is up.</source>
+        <translation>Der Mond ist zu %@&#xa0;%% voll und steht über dem Horizont.</translation>
+    </message>
+    <message>
+        <source>Moon Transit tomorrow</source>
+        <translation>Mondkulmination morgen</translation>
+    </message>
+    <message>
+        <source>No Moon Transit tomorrow</source>
+        <translation>Morgen keine Mondkulmination</translation>
+    </message>
+    <message>
+        <source>Moon Sign</source>
+        <translation>Mondzeichen</translation>
+    </message>
+    <message>
+        <source>Moon Distance</source>
+        <translation>Entfernung des Mondes</translation>
+    </message>
+    <message>
+        <source>Moon Age</source>
+        <translation>Alter des Mondes</translation>
+    </message>
+    <message numerus="yes">
+        <source>%@ days</source>
+        <translation>
+            <numerusform>%@ Tag</numerusform>
+            <numerusform>%@ Tage</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Moon Azimuth</source>
+        <translation>Azimut des Mondes</translation>
+    </message>
+    <message>
+        <source>Moon Altitude</source>
+        <translation>Höhe des Mondes</translation>
+    </message>
+    <message>
+        <source>The number of months must be between 1 and %d.</source>
+        <translation>Die Anzahl der Monate muss zwischen 1 und %d liegen.</translation>
+    </message>
+    <message>
+        <source>The calendar can cover 1901-01-01 to 2100-01-01 only.</source>
+        <translation>Der Kalender reicht nur vom 1901-01-01 bis zum 2100-01-01.</translation>
+    </message>
+    <message>
+        <source>Cannot write %@: %@</source>
+        <translation>%@ kann nicht geschrieben werden: %@</translation>
+    </message>
+    <message>
+        <source>Saved Location</source>
+        <translation>Gespeicherter Ort</translation>
+    </message>
+    <message>
+        <source>Version Number %@</source>
+        <translation>Version %@</translation>
+    </message>
+    <message>
+        <source>Moon is in %@.</source>
+        <translation>Der Mond steht im Zeichen %@.</translation>
+    </message>
+    <message>
+        <source>Aries</source>
+        <translation>Widder</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation>Stier</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation>Zwillinge</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation>Krebs</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>Löwe</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation>Jungfrau</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation>Waage</translation>
+    </message>
+    <message>
+        <source>Scorpio</source>
+        <translation>Skorpion</translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation>Schütze</translation>
+    </message>
+    <message>
+        <source>Capricorn</source>
+        <translation>Steinbock</translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation>Wassermann</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation>Fische</translation>
+    </message>
+    <message>
+        <source>Full</source>
+        <comment>calendar</comment>
+        <translation>Voll</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <comment>calendar</comment>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <comment>calendar</comment>
+        <translation>Erstes</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <comment>calendar</comment>
+        <translation>Letztes</translation>
     </message>
 </context>
 </TS>

@@ -33,7 +33,8 @@ public:
     QString qualityThree;       ///< Third character word.
     QString moonLove;           ///< Love and relationship advice.
 
-    /// Fills every field for the moon at one instant, spelling "colour" per the system languages.
+    /// Fills every field for the moon at one instant, spelling "colour" per the user's languages
+    /// (preferredLanguages(): the app's and the CLI's locale choice).
     /// @param moonPositionDegrees ecliptic longitude, degrees; normally [0, 360), other finite
     ///        values are wrapped into that range.
     /// @param isWaning true between full moon and the next new moon.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <initializer_list>
 #include <optional>
@@ -11,6 +12,18 @@ namespace lunafold {
 /// The one lookup for every user-visible English key: Qt translations, context "Lunafold", the
 /// English text itself as the key (so a missing translation shows the English text).
 QString localized(const char *englishKey);
+
+/// As localized(), choosing the plural form for @p count by the language's rules (the key's
+/// placeholders are still filled by formatText()).
+QString localizedPlural(const char *englishKey, int count);
+
+/// A number in the current locale's notation with exactly @p decimals fraction digits.
+QString localeNumber(double value, int decimals);
+
+/// The user's preferred languages as language tags, first choice first ("de-DE", "en"); empty
+/// until set, which means the current locale alone.
+QStringList preferredLanguages();
+void setPreferredLanguages(const QStringList &languages);
 
 /// One argument of a looked-up format: integers are written with the current locale's digits.
 class TextArg {
