@@ -37,6 +37,7 @@ bench: build
 	@build/default/bench/lunafold-bench --benchmark_counters_tabular=true
 	@build/default/bench/lunafold-bench-screens
 	@build/default/bench/lunafold-bench-map
+	@build/default/bench/lunafold-bench-places
 
 clean:
 	rm -rf build

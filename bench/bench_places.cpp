@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: MIT
+// The Location tab's search as the user types: every keystroke of a few queries is one search over
+// all places (target: under 5 ms each on one core). Also what loading the places costs: the
+// time, and the resident memory for places and index (target: under 40 MB), printed before the
+// benchmarks run.
+#include "PlaceSearch.h"
+#include "ReverseGeocoder.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QString>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
+
+using namespace lunafold;
+
+namespace {
+
+double residentMb() {
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toDouble() * static_cast<double>(sysconf(_SC_PAGESIZE)) / 1048576.0 : 0;
+}
+
+const char *const kQueries[] = {"munchen", "Muenchen", "chamonix", "paris texas", "san francisco", "sao paulo", "x"};
+
+void keystrokes(benchmark::State &state) {
+    const ReverseGeocoder &geo = *ReverseGeocoder::shared();
+    std::vector<QString> typed;
+    for (const char *q : kQueries)
+        for (int n = 1; n <= static_cast<int>(std::strlen(q)); ++n)
+            typed.push_back(QString::fromUtf8(q, n));
+    std::size_t found = 0;
+    for (auto _ : state)
+        for (const QString &t : typed)
+            found += searchPlaces(geo, t, 12).size();
+    benchmark::DoNotOptimize(found);
+    state.counters["seconds_per_keystroke"] = benchmark::Counter(
+        static_cast<double>(typed.size()) * static_cast<double>(state.iterations()),
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(keystrokes)->Unit(benchmark::kMillisecond);
+
+// The worst keystroke: one letter matches tens of thousands of names.
+void oneLetter(benchmark::State &state) {
+    const ReverseGeocoder &geo = *ReverseGeocoder::shared();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(searchPlaces(geo, QStringLiteral("s"), 12));
+}
+BENCHMARK(oneLetter)->Unit(benchmark::kMillisecond);
+
+void reverseGeocode(benchmark::State &state) {
+    const ReverseGeocoder &geo = *ReverseGeocoder::shared();
+    double lat = 45.924;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(geo.lookup(lat, 6.869));
+        lat += 1e-6;
+    }
+}
+BENCHMARK(reverseGeocode)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char **argv) {
+    const double before = residentMb();
+    QElapsedTimer timer;
+    timer.start();
+    const ReverseGeocoder &geo = *ReverseGeocoder::shared();
+    const qint64 ms = timer.elapsed();
+    std::printf("places: %d loaded in %lld ms; resident +%.1f MB for places, index and zone grid "
+                "(places and index alone: %.1f MB)\n",
+                geo.places().placeCount(), static_cast<long long>(ms), residentMb() - before,
+                static_cast<double>(geo.places().memoryBytes()) / 1048576.0);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
