@@ -221,6 +221,7 @@ void Locator::saveLocation() {
 }
 
 void Locator::loadLocation() {
+    setStatus(false, m_approximate, m_failed); // whatever asked for it, no fix is awaited any more
     const double latitude = m_defaults.doubleForKey(kLatitudeKey), longitude = m_defaults.doubleForKey(kLongitudeKey);
     // Nothing saved yet (0°, 0° is no place anyone saved): the approximate place beats the Gulf of Guinea.
     if (!(latitude == 0.0 && longitude == 0.0) || !useApproximatePlace()) {
