@@ -285,26 +285,34 @@ std::vector<int> PlaceIndex::search(const QString &query, int limit) const {
         auto it = std::lower_bound(m_keys.begin(), m_keys.end(), prefix,
                                    [this](const Key &k, QByteArrayView q) { return keyText(k) < q; });
         // Rank: 0 exact own name, 1 exact alternate, 2 own-name prefix, 3 alternate prefix; then index
-        // (the most populous first). One entry per place, its best rank.
-        std::vector<std::uint64_t> ranked;
+        // (the most populous first). A place counts at its best rank. A one-letter query spans tens
+        // of thousands of keys, so each rank keeps only its best 2 * limit places (a place taken at
+        // a better rank can push at most limit of them out) instead of sorting them all.
+        const std::size_t keep = 2 * static_cast<std::size_t>(limit);
+        std::vector<std::uint32_t> best[4];
         for (; it != m_keys.end() && keyText(*it).startsWith(prefix); ++it) {
-            const Place &p = m_places[it->place];
-            if (!filters.isEmpty() && !narrows(p, filters))
+            if (!filters.isEmpty() && !narrows(m_places[it->place], filters))
                 continue;
-            const std::uint64_t rank = (it->length == prefix.size() ? 0u : 2u) + it->kind;
-            ranked.push_back(rank << 32 | it->place);
+            std::vector<std::uint32_t> &list = best[(it->length == prefix.size() ? 0 : 2) + it->kind];
+            if (list.size() == keep && it->place >= list.back())
+                continue;
+            const auto at = std::lower_bound(list.begin(), list.end(), it->place);
+            if (at != list.end() && *at == it->place)
+                continue;
+            list.insert(at, it->place);
+            if (list.size() > keep)
+                list.pop_back();
         }
-        if (ranked.empty())
+        for (const auto &list : best) {
+            for (const std::uint32_t place : list) {
+                if (static_cast<int>(result.size()) == limit)
+                    return result;
+                if (std::find(result.begin(), result.end(), static_cast<int>(place)) == result.end())
+                    result.push_back(static_cast<int>(place));
+            }
+        }
+        if (result.empty())
             continue;
-        std::sort(ranked.begin(), ranked.end());
-        for (const std::uint64_t r : ranked) {
-            const int place = static_cast<int>(r & 0xFFFFFFFFu);
-            if (std::find(result.begin(), result.end(), place) != result.end())
-                continue;
-            result.push_back(place);
-            if (static_cast<int>(result.size()) == limit)
-                break;
-        }
         return result;
     }
     return result;

@@ -172,11 +172,12 @@ std::optional<ReverseGeocoder::Place> ReverseGeocoder::lookup(double latitude, d
     if (country == PlaceIndex::kNone)
         return place;
     place.country = m_places.countryName(country);
-    double km = 0;
-    if (const int near = m_places.nearest(latitude, longitude, country, kAreaKm, &km); near != PlaceIndex::kNone) {
+    // Near first: the wide search is only needed where no place is near, and costs far more.
+    if (const int near = m_places.nearest(latitude, longitude, country, kLocalityKm); near != PlaceIndex::kNone) {
+        place.locality = m_places.name(near);
         place.adminArea = m_places.adminArea(near);
-        if (km <= kLocalityKm)
-            place.locality = m_places.name(near);
+    } else if (const int far = m_places.nearest(latitude, longitude, country, kAreaKm); far != PlaceIndex::kNone) {
+        place.adminArea = m_places.adminArea(far);
     }
     return place;
 }
