@@ -56,7 +56,8 @@ ColumnLayout {
             }
             background: Rectangle { color: parent.down || parent.activeFocus ? "#3a3848" : "#26243a"; radius: 8 }
             Accessible.name: title + ", " + detail
-            onClicked: search.pick(index)
+            // Later: choosing empties the list, which would destroy this delegate inside its own click.
+            onClicked: Qt.callLater(search.pick, index)
         }
     }
 }
