@@ -38,6 +38,7 @@ bench: build
 	@build/default/bench/lunafold-bench-screens
 	@build/default/bench/lunafold-bench-map
 	@dbus-run-session -- bench/notifier-budget.sh build/default/Lunafold/lunafold-notifier
+	@build/default/bench/lunafold-bench-places
 
 # A Debian package of the app, the CLI and the notifier: build/default/lunafold_VERSION_ARCH.deb
 package: build

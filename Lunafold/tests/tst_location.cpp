@@ -158,6 +158,33 @@ class TestLocation : public QObject {
                  (QStringList{"41.2865° south", "174.7762° east"}));
     }
 
+    // First run without a location source: figures for the zone's principal location at once,
+    // a locating line with a way out, then one line saying it failed.
+    void firstRunWithoutALocationSource() {
+        m_device.status = LocationAuthorization::authorizedWhenInUse;
+        Locator first(m_device, m_geocoder, *m_store, true);
+        first.setApproximatePlace(ApproximatePlace{48.8667, 2.3333, QStringLiteral("Europe/Paris"), QStringLiteral("Paris")});
+        LocationViewModel model(&first);
+        QVERIFY(model.statusText().isEmpty());
+        first.didChangeAuthorization(m_device.status);
+        QCOMPARE(column(model.coordinateRows(), "value").mid(0, 2), (QStringList{"48.8667° north", "2.3333° east"}));
+        QCOMPARE(model.placeText(), QStringLiteral("Paris"));
+        QVERIFY(model.locating());
+        QCOMPARE(model.statusText(), QStringLiteral("Locating… Until then: approximate, from your time zone"));
+        first.didFailWithError(QStringLiteral("The operation timed out"));
+        QVERIFY(!model.locating());
+        QCOMPARE(model.statusText(),
+                 QStringLiteral("Your position could not be found. Pick a place on the map or search."));
+        QCOMPARE(model.placeText(), QStringLiteral("Paris")); // still figures for the approximate place
+        // Cancelling instead leaves the approximate place, named as such.
+        Locator second(m_device, m_geocoder, *m_store, true);
+        second.setApproximatePlace(ApproximatePlace{48.8667, 2.3333, QStringLiteral("Europe/Paris"), QStringLiteral("Paris")});
+        LocationViewModel secondModel(&second);
+        second.didChangeAuthorization(m_device.status);
+        secondModel.cancelLocating();
+        QCOMPARE(secondModel.statusText(), QStringLiteral("Approximate, from your time zone"));
+    }
+
     void placeLine_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("shown");

@@ -204,6 +204,54 @@ private Q_SLOTS:
         QCOMPARE(locator.friendlyLocationText(), QStringLiteral(" "));
     }
 
+    // No location source yet: the zone's principal location from the first report, a locating
+    // state, and each way it ends.
+    void approximatePlaceUntilTheFirstFix_data() {
+        QTest::addColumn<QString>("ending");
+        QTest::addColumn<double>("latitude");  // afterwards
+        QTest::addColumn<bool>("approximate"); // afterwards
+        QTest::addColumn<bool>("failed");
+        QTest::addColumn<int>("stops");
+        QTest::newRow("a fix") << "fix" << 48.85 << false << false << 1;
+        QTest::newRow("a fix at 0,0 is no fix") << "zero" << 52.5 << true << false << 0;
+        QTest::newRow("a failure, nothing saved") << "failure" << 52.5 << true << true << 1;
+        QTest::newRow("a failure, a place saved") << "failure-saved" << -33.87 << false << true << 1;
+        QTest::newRow("cancelled") << "cancel" << 52.5 << true << false << 1;
+        QTest::newRow("a place chosen meanwhile") << "choice" << 45.9 << false << false << 1;
+    }
+    void approximatePlaceUntilTheFirstFix() {
+        QFETCH(QString, ending);
+        QFETCH(double, latitude);
+        QFETCH(bool, approximate);
+        QFETCH(bool, failed);
+        QFETCH(int, stops);
+        if (ending == u"failure-saved")
+            m_store->setDouble(QStringLiteral("lunafold.calculationLatitude"), -33.87);
+        auto locator = make(true);
+        locator->setApproximatePlace(ApproximatePlace{52.5, 13.4, QStringLiteral("Europe/Berlin"), QStringLiteral("Berlin")});
+        locator->didChangeAuthorization(LocationAuthorization::authorizedWhenInUse);
+        QVERIFY(locator->locating() && locator->approximate());
+        QCOMPARE(locator->latitude(), 52.5);
+        QCOMPARE(locator->friendlyLocationText(), QStringLiteral("Berlin"));
+        QCOMPARE(m_store->doubleForKey(QStringLiteral("lunafold.calculationLatitude")),
+                 ending == u"failure-saved" ? -33.87 : 0.0); // an approximate place is never saved
+        if (ending == u"fix")
+            locator->didUpdateLocations({{48.85, 2.35, kNow}}, kNow);
+        else if (ending == u"zero")
+            locator->didUpdateLocations({{0.0, 0.0, kNow}}, kNow);
+        else if (ending.startsWith(u"failure"))
+            locator->didFailWithError(QStringLiteral("timeout"));
+        else if (ending == u"cancel")
+            locator->cancelLocating();
+        else
+            locator->setChosenLocation(45.9, 6.9);
+        QCOMPARE(locator->latitude(), latitude);
+        QCOMPARE(locator->approximate(), approximate);
+        QCOMPARE(locator->failed(), failed);
+        QCOMPARE(locator->locating(), ending == u"zero");
+        QCOMPARE(m_manager.stops, stops);
+    }
+
     void headings() {
         auto locator = make(false);
         locator->didUpdateHeading(-1, -1);

@@ -16,5 +16,6 @@ void nowCommand(const std::vector<std::string> &args, std::string &out);
 void calendarCommand(const std::vector<std::string> &args, std::string &out);
 void placeCommand(const std::vector<std::string> &args, std::string &out);
 void icsCommand(const std::vector<std::string> &args, std::string &out);
+void searchCommand(const std::vector<std::string> &args, std::string &out);
 
 } // namespace lunafold::cli

@@ -25,6 +25,7 @@ constexpr const char *kUsage =
     "  now      [--at ISO] [--lat D --lon D --tz ZONE] [--locale NAME]\n"
     "  calendar --month YYYY-MM [--tz ZONE] [--locale NAME]\n"
     "  place    --lat D --lon D [--json]\n"
+    "  search   QUERY [--limit N] [--json]\n"
     "  ics      --from ISO --months N [--out FILE] [--locale NAME]\n"
     "  render   --at ISO [--lat D --lon D] [--orient] --size N --out FILE.png [--flat]\n"
     "Instants are UTC ISO 8601 (2024-04-08T18:21:00Z); latitude and longitude in degrees,\n"
@@ -78,7 +79,7 @@ int main(int argc, char **argv) {
         return runCommand(command, sunCommand, args);
     if (command == "seasons")
         return runCommand(command, seasonsCommand, args);
-    if (command == "now" || command == "calendar" || command == "place" || command == "ics")
+    if (command == "now" || command == "calendar" || command == "place" || command == "search" || command == "ics")
         return execSibling("lunafold-cli-screens", argv);
     if (command == "render")
         return execSibling("lunafold-cli-render", argv);

@@ -10,7 +10,7 @@
 int main(int argc, char **argv) {
     using namespace lunafold::cli;
     if (argc < 2) {
-        std::fputs("usage: lunafold-cli (now | calendar | place | ics) [options]\n", stderr);
+        std::fputs("usage: lunafold-cli (now | calendar | place | search | ics) [options]\n", stderr);
         return 2;
     }
     // Translations are looked up through the application object.
@@ -23,6 +23,8 @@ int main(int argc, char **argv) {
         return runCommand(command, calendarCommand, args);
     if (command == "place")
         return runCommand(command, placeCommand, args);
+    if (command == "search")
+        return runCommand(command, searchCommand, args);
     if (command == "ics")
         return runCommand(command, icsCommand, args);
     std::fprintf(stderr, "lunafold-cli: unknown command '%s'\n", command.c_str());

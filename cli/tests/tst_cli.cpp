@@ -2,6 +2,7 @@
 // The CLI run as a process: outputs per the published contract, and exit status 2 on bad input.
 #include "CliRun.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -113,6 +114,9 @@ TEST(Cli, BadInputIsRefusedWithStatusTwo) {
         {"ics --from 2024-01-01 --months 0", "outside"},
         {"ics --from 2099-12-15T00:00:00Z --months 1", "2100-01-01"},
         {"place --lat 91 --lon 0", "outside"},
+        {"search", "QUERY is required"},
+        {"search chamonix --limit 0", "outside"},
+        {"search chamonix --nearby", "unknown option"},
     };
     for (const auto &[args, message] : cases) {
         const Outcome r = run(args);
@@ -227,6 +231,22 @@ TEST(Cli, PlaceAnswersFromTheBundledData) {
     const Outcome sea = run("place --lat -30 --lon -140 --json");
     EXPECT_EQ(sea.out, "{\"locality\":null,\"admin_area\":null,\"country\":null,\"time_zone\":\"Etc/GMT+9\","
                        "\"place_text\":null}\n");
+}
+
+TEST(Cli, SearchFindsPlacesByName) {
+    // Unquoted words make one query; a region word narrows it.
+    const Outcome texas = run("search Paris Texas --json");
+    ASSERT_EQ(texas.status, 0) << texas.err;
+    EXPECT_EQ(texas.out, "[{\"locality\":\"Paris\",\"admin_area\":\"Texas\",\"country\":\"United States\","
+                         "\"latitude\":33.66094,\"longitude\":-95.55551,\"time_zone\":\"America/Chicago\","
+                         "\"place_text\":\"Paris, Texas\"}]\n");
+    const Outcome munich = run("search Muenchen --limit 2");
+    ASSERT_EQ(munich.status, 0) << munich.err;
+    EXPECT_EQ(munich.out.rfind("Munich, Bayern, Germany  48.13743 11.57549  Europe/Berlin\n", 0), 0u) << munich.out;
+    EXPECT_EQ(std::count(munich.out.begin(), munich.out.end(), '\n'), 2);
+    const Outcome none = run("search qqqxq --json");
+    EXPECT_EQ(none.status, 0);
+    EXPECT_EQ(none.out, "[]\n");
 }
 
 TEST(Cli, IcsFollowsTheSavedNotificationSettings) {

@@ -7,6 +7,7 @@
 #include "Locator.h"
 #include "NoticeDelivery.h"
 #include "NotificationAuthorizer.h"
+#include "NotificationScheduler.h"
 #include "OfflineGeocoder.h"
 #include "PermissionPrompt.h"
 #include "QtLocationManager.h"
@@ -57,6 +58,8 @@ AppServices::AppServices(const Options &options, QObject *parent)
     m_authorizer = std::make_unique<NotificationAuthorizer>(data + QStringLiteral("/notification-permission"), ask);
     NotificationAuthorizer::setCurrent(m_authorizer.get());
 
+    // The places and zones load on a worker; the first lookup waits only if they are not ready yet.
+    ReverseGeocoder::preload();
     m_geocoder = std::make_unique<OfflineGeocoder>();
     QString nmea = options.nmeaReplayFile;
     if (nmea.isEmpty())
@@ -66,6 +69,10 @@ AppServices::AppServices(const Options &options, QObject *parent)
                                           SavedData::shared().useCurrentLocation());
     Locator::setShared(m_locator.get());
     Locator *locator = m_locator.get();
+    m_locator->setApproximatePlace(ApproximatePlace::forZone(QString::fromStdString(TimeZone::current().name())));
+    // A place chosen on the map or by search moves the notices' local times with it.
+    if (options.interactive)
+        connect(locator, &Locator::placeChosen, this, [] { NotificationScheduler::rescheduleNotifications(); });
     UIHelper::setTimeZoneSource([locator] { return locator->timezone(); });
 
     if (options.place)

@@ -14,6 +14,7 @@
 #include "MoonImageProvider.h"
 #include "NotificationsViewModel.h"
 #include "MoonPictures.h"
+#include "PlaceSearchModel.h"
 #include "MotionPreference.h"
 #include "NowViewModel.h"
 #include "PermissionPrompt.h"
@@ -38,6 +39,7 @@ void registerQmlTypes(AppServices *services, AppBridge *bridge) {
     static MoonPictures pictures;
     qmlRegisterSingletonInstance<MoonPictures>(uri, 1, 0, "MoonPictures", &pictures);
     qmlRegisterType<LocationViewModel>(uri, 1, 0, "LocationViewModel");
+    qmlRegisterType<PlaceSearchModel>(uri, 1, 0, "PlaceSearchModel");
     qmlRegisterType<MapView>(uri, 1, 0, "MapView");
     qmlRegisterSingletonInstance<SavedData>(uri, 1, 0, "SavedData", &SavedData::shared());
     static PermissionPrompt idlePrompt; // nobody asks without services

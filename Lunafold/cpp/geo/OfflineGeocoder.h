@@ -6,15 +6,19 @@
 
 namespace lunafold {
 
-/// The Locator's geocoder on our bundled data; answers at once.
+/// The Locator's geocoder on our bundled data; answers at once. The shared data is loaded on first
+/// use (or by ReverseGeocoder::preload()), not when the geocoder is made, so start-up does not wait.
 class OfflineGeocoder : public Geocoder {
 public:
-    explicit OfflineGeocoder(const ReverseGeocoder &data = *ReverseGeocoder::shared()) : m_data(data) {}
+    OfflineGeocoder() = default;
+    explicit OfflineGeocoder(const ReverseGeocoder &data) : m_data(&data) {}
 
     void reverseGeocode(double latitude, double longitude,
                         std::function<void(const std::optional<QList<Placemark>> &, const std::optional<QString> &)>
                             completion) override {
-        const auto place = m_data.lookup(latitude, longitude);
+        if (!m_data)
+            m_data = ReverseGeocoder::shared();
+        const auto place = m_data->lookup(latitude, longitude);
         if (!place) {
             completion(std::nullopt, QStringLiteral("The coordinate is not on the Earth."));
             return;
@@ -23,7 +27,7 @@ public:
     }
 
 private:
-    const ReverseGeocoder &m_data;
+    const ReverseGeocoder *m_data = nullptr;
 };
 
 } // namespace lunafold

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "PlaceIndex.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -9,8 +11,9 @@
 
 namespace lunafold {
 
-/// Offline reverse geocoding: the nearest populated place (within kMaxPlaceDistanceKm) and the IANA
-/// time zone of a coordinate, from the files in resources/geodata.
+/// Offline reverse geocoding from the files in resources/geodata: the IANA time zone of a coordinate
+/// (the nautical Etc/GMT±N zone beyond territorial waters) and the nearest populated place in the
+/// country that zone belongs to.
 class ReverseGeocoder {
 public:
     struct Place {
@@ -18,17 +21,25 @@ public:
         QString timeZone;
     };
 
-    /// Places farther than this give no place text (the point is at sea or in a wilderness).
-    static constexpr double kMaxPlaceDistanceKm = 100.0;
+    /// A place this near names the point's locality.
+    static constexpr double kLocalityKm = 30.0;
+    /// Farther out, the administrative area of the nearest place within this distance, then only the country.
+    static constexpr double kAreaKm = 250.0;
 
     /// Loads from $LUNAFOLD_GEODATA_DIR, else from share/lunafold/geodata (see resourceDirectory). Never null: without
     /// data, lookups still give the nautical zone and no place text.
     static const ReverseGeocoder *shared();
 
-    /// Loads places.tsv and tzgrid.bin from @p directory; isLoaded() tells whether both were read.
+    /// Loads places.bin and tzgrid.bin from @p directory; isLoaded() tells whether both were read.
+    /// A damaged file is reported with a warning and left out.
     explicit ReverseGeocoder(const QString &directory);
 
-    bool isLoaded() const { return m_placesLoaded && m_zonesLoaded; }
+    /// Starts loading the shared instance on a worker thread, so that start-up does not wait for it.
+    static void preload();
+
+    bool isLoaded() const { return m_places.isLoaded() && m_zonesLoaded; }
+    /// The places, for search and for the map's labels.
+    const PlaceIndex &places() const { return m_places; }
     /// Bytes of the data files read.
     qint64 dataSize() const { return m_dataSize; }
     /// The directory shared() loads from.
@@ -36,26 +47,16 @@ public:
 
     /// nullopt for a latitude outside [-90, 90], a longitude outside [-180, 180] or non-finite input.
     std::optional<Place> lookup(double latitude, double longitude) const;
+    /// The time zone alone.
+    QString zoneAt(double latitude, double longitude) const;
 
     /// The zone of a ship at @p longitude: Etc/GMT-N east of Greenwich, Etc/GMT+N west, N = round(lon / 15).
     static QString nauticalZone(double longitude);
 
 private:
-    struct Entry {
-        double latitude, longitude;
-        QString locality, adminArea, country;
-    };
-
-    bool loadPlaces(const QString &path);
     bool loadZones(const QString &path);
-    QString zoneAt(double latitude, double longitude) const;
-    const Entry *nearest(double latitude, double longitude) const;
 
-    // Places, bucketed by whole degree (row: latitude from -90, column: longitude from -180).
-    static constexpr int kBucketRows = 180, kBucketCols = 360;
-    std::vector<Entry> m_places;
-    std::vector<std::uint32_t> m_bucketStart; // kBucketRows * kBucketCols + 1 offsets into m_bucketItems
-    std::vector<std::uint32_t> m_bucketItems;
+    PlaceIndex m_places;
 
     // Zone grid: per row, runs of (start column, zone); kRefined marks cells kept at sub-resolution.
     static constexpr std::uint16_t kRefined = 0xFFFF;
@@ -66,7 +67,7 @@ private:
     std::vector<std::uint32_t> m_refinedCells;
     std::vector<std::uint16_t> m_refinedSamples;
 
-    bool m_placesLoaded = false, m_zonesLoaded = false;
+    bool m_zonesLoaded = false;
     qint64 m_dataSize = 0;
 };
 

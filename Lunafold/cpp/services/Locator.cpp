@@ -55,6 +55,7 @@ void Locator::handleAuthorizationStatus(LocationAuthorization status) {
         if (m_useCurrentLocation) {
             logLine(QStringLiteral("LOC1A. Requesting Location Authorization.."));
             m_manager.requestWhenInUseAuthorization();
+            beginLocating();
         } else {
             logLine(QStringLiteral("LOC1B. NOT Requesting Location Authorization - useCurrentLocation is false."));
             loadLocation();
@@ -72,6 +73,7 @@ void Locator::handleAuthorizationStatus(LocationAuthorization status) {
         if (m_useCurrentLocation) {
             logLine(QStringLiteral("LOC2A. Starting Location Updates.."));
             m_manager.startUpdatingLocation();
+            beginLocating();
         } else {
             logLine(QStringLiteral("LOC2B. NOT starting Location Updates - useCurrentLocation is false."));
             loadLocation();
@@ -89,9 +91,12 @@ void Locator::didUpdateLocations(const QList<LocationFix> &fixes, Instant now) {
     const LocationFix &fix = fixes.last();
     if (!(std::abs(fix.timestamp.secondsSince(now)) < kFreshFixSeconds))
         return; // a stale fix: keep listening
+    if (fix.latitude == 0.0 && fix.longitude == 0.0)
+        return; // what a receiver without a fix reports: keep listening
     logLine(QStringLiteral("LOC6. Stopping Location Services"));
     m_manager.stopUpdatingLocation();
     setLocation(Coordinate{fix.latitude, fix.longitude});
+    setStatus(false, false, false);
     logLine(QStringLiteral("LOC5. Location Received ") + fix.description());
     saveLocation();
     lookUpPlace(fix.latitude, fix.longitude);
@@ -101,7 +106,45 @@ void Locator::didFailWithError(const QString &description) {
     logLine(QStringLiteral("LOC4. didFailWithError called. Error was ") + description);
     logLine(QStringLiteral("LOC6. Stopping Location Services"));
     m_manager.stopUpdatingLocation();
+    setStatus(false, m_approximate, true);
     loadLocation();
+}
+
+void Locator::cancelLocating() {
+    if (!m_locating)
+        return;
+    logLine(QStringLiteral("LOC6. Stopping Location Services"));
+    m_manager.stopUpdatingLocation();
+    setStatus(false, m_approximate, false);
+    if (!m_location)
+        loadLocation();
+}
+
+void Locator::beginLocating() {
+    setStatus(true, m_approximate, false);
+    // Figures from the first second: until the fix, the zone's principal location.
+    if (!m_location)
+        useApproximatePlace();
+}
+
+bool Locator::useApproximatePlace() {
+    if (!m_approximatePlace)
+        return false;
+    const auto zone = TimeZone::named(m_approximatePlace->zone.toStdString());
+    setLocation(Coordinate{m_approximatePlace->latitude, m_approximatePlace->longitude});
+    setText(m_approximatePlace->name);
+    setZone(zone.value_or(TimeZone::current()));
+    setStatus(m_locating, true, m_failed);
+    return true;
+}
+
+void Locator::setStatus(bool locating, bool approximate, bool failed) {
+    if (locating == m_locating && approximate == m_approximate && failed == m_failed)
+        return;
+    m_locating = locating;
+    m_approximate = approximate;
+    m_failed = failed;
+    Q_EMIT statusChanged();
 }
 
 void Locator::didUpdateHeading(double trueHeading, double magneticHeading) {
@@ -121,6 +164,7 @@ void Locator::startCurrentLocation() {
     setText(QStringLiteral(" "));
     setLocation(std::nullopt);
     setZone(TimeZone::current());
+    setStatus(false, false, false);
     handleAuthorizationStatus(m_manager.authorizationStatus());
 }
 
@@ -178,24 +222,38 @@ void Locator::saveLocation() {
 }
 
 void Locator::loadLocation() {
-    setLocation(Coordinate{m_defaults.doubleForKey(kLatitudeKey), m_defaults.doubleForKey(kLongitudeKey)});
-    const auto zone = TimeZone::named(m_defaults.stringForKey(kZoneKey).toStdString());
-    setZone(zone.value_or(TimeZone::current()));
-    const QString text = m_defaults.stringForKey(kTextKey);
-    setText(text.isNull() ? localized(QT_TRANSLATE_NOOP("Lunafold", "Saved Location")) : text);
+    setStatus(false, m_approximate, m_failed); // whatever asked for it, no fix is awaited any more
+    const double latitude = m_defaults.doubleForKey(kLatitudeKey), longitude = m_defaults.doubleForKey(kLongitudeKey);
+    // Nothing saved yet (0°, 0° is no place anyone saved): the approximate place beats the Gulf of Guinea.
+    if (!(latitude == 0.0 && longitude == 0.0) || !useApproximatePlace()) {
+        setLocation(Coordinate{latitude, longitude});
+        const auto zone = TimeZone::named(m_defaults.stringForKey(kZoneKey).toStdString());
+        setZone(zone.value_or(TimeZone::current()));
+        const QString text = m_defaults.stringForKey(kTextKey);
+        setText(text.isNull() ? localized(QT_TRANSLATE_NOOP("Lunafold", "Saved Location")) : text);
+        setStatus(m_locating, false, m_failed);
+    }
     logLine(QStringLiteral("LOC11. Loaded location from device"));
 }
 
 void Locator::setChosenLocation(double latitude, double longitude) {
     if (!std::isfinite(latitude) || !std::isfinite(longitude) || std::abs(latitude) > 90 || std::abs(longitude) > 180)
         return;
+    // A place chosen while a fix is awaited wins: the fix would otherwise replace it.
+    if (m_locating) {
+        logLine(QStringLiteral("LOC6. Stopping Location Services"));
+        m_manager.stopUpdatingLocation();
+    }
     setLocation(Coordinate{latitude, longitude});
+    setStatus(false, false, false);
     saveLocation();
     lookUpPlace(latitude, longitude);
+    Q_EMIT placeChosen();
 }
 
 void Locator::setFixedPlace(double latitude, double longitude, const TimeZone &zone) {
     setLocation(Coordinate{latitude, longitude});
+    setStatus(false, false, false);
     m_geocoder.reverseGeocode(latitude, longitude,
                               [this](const std::optional<QList<Placemark>> &placemarks, const std::optional<QString> &) {
                                   setText(placemarks && !placemarks->isEmpty() ? placeText(placemarks->first())

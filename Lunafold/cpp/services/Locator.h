@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "ApproximatePlace.h"
 #include "LocationPlatform.h"
 #include "astronomy/TimeZone.h"
 
@@ -22,6 +23,9 @@ class Locator : public QObject {
     Q_PROPERTY(bool locationServicesAvailable READ locationServicesAvailable NOTIFY locationServicesAvailableChanged)
     Q_PROPERTY(bool hasHeading READ hasHeading NOTIFY headingChanged)
     Q_PROPERTY(double heading READ headingDegrees NOTIFY headingChanged)
+    Q_PROPERTY(bool locating READ locating NOTIFY statusChanged)
+    Q_PROPERTY(bool approximate READ approximate NOTIFY statusChanged)
+    Q_PROPERTY(bool failed READ failed NOTIFY statusChanged)
 
 public:
     struct Coordinate {
@@ -44,6 +48,16 @@ public:
     bool hasHeading() const { return m_heading.has_value(); }
     double headingDegrees() const { return m_heading.value_or(0.0); }
     LocationManager &locationManager() { return m_manager; }
+    /// A fix is awaited from the device.
+    bool locating() const { return m_locating; }
+    /// The place in use is the approximate one of the device's time zone.
+    bool approximate() const { return m_approximate; }
+    /// The last request for the device's position failed.
+    bool failed() const { return m_failed; }
+
+    /// The place to use until the first fix, and when nothing was ever saved (the app gives the
+    /// principal location of the device's zone); none by default.
+    void setApproximatePlace(const std::optional<ApproximatePlace> &place) { m_approximatePlace = place; }
 
     // Reports from the location service.
     void didChangeAuthorization(LocationAuthorization status);
@@ -53,6 +67,8 @@ public:
 
     void handleAuthorizationStatus(LocationAuthorization status);
     Q_INVOKABLE void startCurrentLocation();
+    /// Stops waiting for a fix; the place in use stays (the approximate or saved one).
+    Q_INVOKABLE void cancelLocating();
     Q_INVOKABLE void lookUpPlace(double latitude, double longitude);
     Q_INVOKABLE void saveLocation();
     Q_INVOKABLE void loadLocation();
@@ -75,12 +91,18 @@ Q_SIGNALS:
     void timezoneChanged();
     void locationServicesAvailableChanged();
     void headingChanged();
+    void statusChanged();
+    /// The user chose a place (map or search); it has been saved and looked up.
+    void placeChosen();
 
 private:
     void setLocation(std::optional<Coordinate> c);
     void setText(const QString &text);
     void setZone(const TimeZone &zone);
     void geocoded(const std::optional<QList<Placemark>> &placemarks, const std::optional<QString> &error);
+    void beginLocating();
+    void setStatus(bool locating, bool approximate, bool failed);
+    bool useApproximatePlace();
 
     LocationManager &m_manager;
     Geocoder &m_geocoder;
@@ -91,6 +113,8 @@ private:
     TimeZone m_zone = TimeZone::current();
     bool m_servicesAvailable = false;
     std::optional<double> m_heading;
+    std::optional<ApproximatePlace> m_approximatePlace;
+    bool m_locating = false, m_approximate = false, m_failed = false;
 };
 
 } // namespace lunafold

@@ -114,4 +114,10 @@ void AboutViewModel::opened() {
 
 void AboutViewModel::openUrl(const QUrl &url) const { QDesktopServices::openUrl(url); }
 
+QString AboutViewModel::placeDataCredit() {
+    // clang-format off
+    return localized(QT_TRANSLATE_NOOP("Lunafold", "Place names from GeoNames (geonames.org, CC BY 4.0) and Natural Earth. Time zones from timezone-boundary-builder, © OpenStreetMap contributors (ODbL 1.0)."));
+    // clang-format on
+}
+
 } // namespace lunafold

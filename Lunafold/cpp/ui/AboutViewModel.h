@@ -19,6 +19,7 @@ class AboutViewModel : public QObject {
     Q_PROPERTY(QUrl privacyUrl READ privacyUrl CONSTANT)
     Q_PROPERTY(QUrl contactUrl READ contactUrl NOTIFY notificationAuthStatusChanged)
     Q_PROPERTY(QString versionLine READ versionLine CONSTANT)
+    Q_PROPERTY(QString placeDataCredit READ placeDataCredit CONSTANT)
     Q_PROPERTY(QString notificationAuthStatus READ notificationAuthStatus NOTIFY notificationAuthStatusChanged)
 
 public:
@@ -42,6 +43,8 @@ public:
     /// The contact page with app, ver, os, device, loc, notif, tz and locale in its query.
     QUrl contactUrl() const;
     QString versionLine() const;
+    /// Where place names and time zones come from, with their licences.
+    static QString placeDataCredit();
     QString notificationAuthStatus() const { return m_notificationStatus; }
 
     /// The screen opened: reads the notification permission in the background.

@@ -26,6 +26,7 @@ LocationViewModel::LocationViewModel(Locator *locator, QObject *parent)
         connect(m_locator, &Locator::friendlyLocationTextChanged, this, &LocationViewModel::refresh);
         connect(m_locator, &Locator::timezoneChanged, this, &LocationViewModel::refresh);
         connect(m_locator, &Locator::locationServicesAvailableChanged, this, &LocationViewModel::refresh);
+        connect(m_locator, &Locator::statusChanged, this, &LocationViewModel::refresh);
     }
     refresh();
 }
@@ -33,6 +34,11 @@ LocationViewModel::LocationViewModel(Locator *locator, QObject *parent)
 void LocationViewModel::startCurrentLocation() {
     if (m_locator)
         m_locator->startCurrentLocation();
+}
+
+void LocationViewModel::cancelLocating() {
+    if (m_locator)
+        m_locator->cancelLocating();
 }
 
 void LocationViewModel::refresh() {
@@ -60,10 +66,22 @@ void LocationViewModel::refresh() {
         const QString unknown = localized(QT_TRANSLATE_NOOP("Lunafold", "Unknown"));
         rows << row("Latitude", unknown) << row("Longitude", unknown);
     }
+    const bool locating = m_locator && m_locator->locating();
+    QString status;
+    if (locating && m_locator->approximate())
+        status = localized(QT_TRANSLATE_NOOP("Lunafold", "Locating… Until then: approximate, from your time zone"));
+    else if (locating)
+        status = localized(QT_TRANSLATE_NOOP("Lunafold", "Locating…"));
+    else if (m_locator && m_locator->failed())
+        status = localized(QT_TRANSLATE_NOOP("Lunafold", "Your position could not be found. Pick a place on the map or search."));
+    else if (m_locator && m_locator->approximate())
+        status = localized(QT_TRANSLATE_NOOP("Lunafold", "Approximate, from your time zone"));
     // The Locator publishes a new place in several steps; the screen changes only when we do.
     if (placeText == m_placeText && buttonText == m_currentLocationText &&
-        buttonIcon == m_currentLocationIcon && rows == m_rows)
+        buttonIcon == m_currentLocationIcon && rows == m_rows && status == m_statusText && locating == m_locating)
         return;
+    m_statusText = status;
+    m_locating = locating;
     m_placeText = placeText;
     m_currentLocationText = buttonText;
     m_currentLocationIcon = buttonIcon;

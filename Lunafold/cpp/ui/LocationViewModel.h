@@ -20,6 +20,8 @@ class LocationViewModel : public QObject {
     Q_PROPERTY(QString currentLocationText READ currentLocationText NOTIFY refreshed)
     Q_PROPERTY(QString currentLocationIcon READ currentLocationIcon NOTIFY refreshed)
     Q_PROPERTY(QVariantList coordinateRows READ coordinateRows NOTIFY refreshed)
+    Q_PROPERTY(QString statusText READ statusText NOTIFY refreshed)
+    Q_PROPERTY(bool locating READ locating NOTIFY refreshed)
 
   public:
     /// @param locator the place to show; the app's Locator when null
@@ -34,8 +36,16 @@ class LocationViewModel : public QObject {
     /// Latitude, Longitude and, with a coordinate, Time Zone; each a map with "label" and "value".
     QVariantList coordinateRows() const { return m_rows; }
 
+    /// One line on where the place comes from: "Locating…", "Approximate, from your time zone",
+    /// or why the device's position could not be had; empty otherwise.
+    QString statusText() const { return m_statusText; }
+    /// A fix is awaited (the screen offers to cancel).
+    bool locating() const { return m_locating; }
+
     /// The button's action: back to the device's position.
     Q_INVOKABLE void startCurrentLocation();
+    /// Stops waiting for the device's position.
+    Q_INVOKABLE void cancelLocating();
     /// Reads everything again (the zone's abbreviation depends on the present instant).
     Q_INVOKABLE void refresh();
 
@@ -49,7 +59,8 @@ class LocationViewModel : public QObject {
 
   private:
     QPointer<Locator> m_locator;
-    QString m_placeText, m_currentLocationText, m_currentLocationIcon;
+    QString m_placeText, m_currentLocationText, m_currentLocationIcon, m_statusText;
+    bool m_locating = false;
     QVariantList m_rows;
 };
 

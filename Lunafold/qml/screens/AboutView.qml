@@ -36,6 +36,15 @@ Flickable {
             NavigationRow { showTile: false; wide: view.wide; trailingIcon: "qrc:/icons/arrow-up-right.svg"; trailingOpacity: 0.9; label: qsTranslate("Lunafold", "Privacy Policy"); onClicked: model.openUrl(model.privacyUrl) }
         }
         Text {
+            objectName: "placeDataCredit"
+            text: model.placeDataCredit
+            color: Theme.secondaryText
+            font.pixelSize: Theme.caption
+            wrapMode: Text.Wrap
+            Layout.fillWidth: true
+            Accessible.name: text
+        }
+        Text {
             visible: model.versionLine !== ""
             text: model.versionLine
             color: Theme.secondaryText

@@ -56,6 +56,30 @@ Item {
                     Accessible.role: Accessible.StaticText
                     Accessible.name: text
                 }
+                RowLayout {
+                    visible: viewModel.statusText !== ""
+                    Layout.fillWidth: true
+                    spacing: 12
+                    Text {
+                        objectName: "statusLine"
+                        text: viewModel.statusText
+                        color: Theme.secondaryText
+                        font.pixelSize: Theme.footnote
+                        wrapMode: Text.Wrap
+                        Layout.fillWidth: true
+                        Accessible.role: Accessible.StaticText
+                        Accessible.name: text
+                    }
+                    NarrowStandardButton {
+                        objectName: "cancelLocatingButton"
+                        visible: viewModel.locating
+                        text: qsTranslate("Lunafold", "Cancel")
+                        onClicked: viewModel.cancelLocating()
+                    }
+                }
+                PlaceSearchField {
+                    Layout.fillWidth: true
+                }
             }
 
             LocationMap {

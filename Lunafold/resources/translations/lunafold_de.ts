@@ -747,6 +747,32 @@
         <source>Last</source>
         <comment>calendar</comment>
         <translation>Letztes</translation>
+        <source>Locating…</source>
+        <translation>Standort wird ermittelt …</translation>
+    </message>
+    <message>
+        <source>Locating… Until then: approximate, from your time zone</source>
+        <translation>Standort wird ermittelt … Bis dahin: ungefähr, nach deiner Zeitzone</translation>
+    </message>
+    <message>
+        <source>Your position could not be found. Pick a place on the map or search.</source>
+        <translation>Dein Standort wurde nicht gefunden. Wähle einen Ort auf der Karte oder suche danach.</translation>
+    </message>
+    <message>
+        <source>Approximate, from your time zone</source>
+        <translation>Ungefähr, nach deiner Zeitzone</translation>
+    </message>
+    <message>
+        <source>No places found</source>
+        <translation>Keine Orte gefunden</translation>
+    </message>
+    <message>
+        <source>Search for a place</source>
+        <translation>Ort suchen</translation>
+    </message>
+    <message>
+        <source>Place names from GeoNames (geonames.org, CC BY 4.0) and Natural Earth. Time zones from timezone-boundary-builder, © OpenStreetMap contributors (ODbL 1.0).</source>
+        <translation>Ortsnamen von GeoNames (geonames.org, CC BY 4.0) und Natural Earth. Zeitzonen von timezone-boundary-builder, © OpenStreetMap-Mitwirkende (ODbL 1.0).</translation>
     </message>
 </context>
 </TS>

@@ -128,5 +128,25 @@ Item {
             compare(button.text, "Current Location")
             compare(map.Accessible.name, "Map")
         }
+        // Typed letters list places; clicking one makes it the place and moves the map there.
+        function test_searchByNameAndChoose() {
+            const field = findChild(main, "placeSearchField")
+            verify(field)
+            mouseClick(field)
+            for (const key of [Qt.Key_C, Qt.Key_H, Qt.Key_A, Qt.Key_M, Qt.Key_O, Qt.Key_N])
+                keyClick(key)
+            const results = findChild(main, "placeSearchModel")
+            tryVerify(() => results.count > 0, 3000)
+            const first = findChild(main, "placeResult0")
+            verify(first && first.visible)
+            compare(first.title, "Chamonix-Mont-Blanc")
+            mouseClick(first)
+            tryCompare(TestLocator, "placeText", "Chamonix-Mont-Blanc, Rhône-Alpes")
+            fuzzyCompare(TestLocator.latitude, 45.92375, 1e-6)
+            compare(field.text, "")
+            compare(results.count, 0)
+            tryVerify(() => !map.animating && Math.abs(map.centerLatitude - 45.92375) < 1e-6, 3000)
+            compare(main.selectedTab, 3)
+        }
     }
 }

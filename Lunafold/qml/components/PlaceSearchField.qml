@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: MIT
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import Lunafold
+
+// A place by name: the field, and under it the matches as the user types; a choice sets the place.
+ColumnLayout {
+    id: search
+    spacing: 6
+
+    PlaceSearchModel { id: results; objectName: "placeSearchModel" }
+
+    TextField {
+        id: field
+        objectName: "placeSearchField"
+        Layout.fillWidth: true
+        color: "white"
+        placeholderText: qsTranslate("Lunafold", "Search for a place")
+        placeholderTextColor: Theme.secondaryText
+        selectByMouse: true
+        inputMethodHints: Qt.ImhNoPredictiveText
+        font.pixelSize: Theme.body
+        background: Rectangle { color: "#1c1b26"; radius: 8; border.color: field.activeFocus ? Theme.button : "#48465a" }
+        Accessible.name: qsTranslate("Lunafold", "Search for a place")
+        onTextEdited: results.query = text
+        onAccepted: if (results.count > 0) pick(0)
+        Keys.onEscapePressed: { text = ""; results.query = "" }
+    }
+
+    function pick(row) {
+        results.choose(row)
+        field.text = ""
+        field.focus = false
+    }
+
+    Text {
+        visible: results.emptyText !== ""
+        text: results.emptyText
+        color: Theme.secondaryText
+        font.pixelSize: Theme.footnote
+    }
+
+    Repeater {
+        model: results
+        delegate: ItemDelegate {
+            required property int index
+            required property string title
+            required property string detail
+            objectName: "placeResult" + index
+            Layout.fillWidth: true
+            padding: 8
+            contentItem: Column {
+                Text { text: title; color: "white"; font.pixelSize: Theme.body; width: parent.width; elide: Text.ElideRight }
+                Text { text: detail; color: Theme.secondaryText; font.pixelSize: Theme.footnote; width: parent.width; elide: Text.ElideRight }
+            }
+            background: Rectangle { color: parent.down || parent.activeFocus ? "#3a3848" : "#26243a"; radius: 8 }
+            Accessible.name: title + ", " + detail
+            // Later: choosing empties the list, which would destroy this delegate inside its own click.
+            onClicked: Qt.callLater(search.pick, index)
+        }
+    }
+}
