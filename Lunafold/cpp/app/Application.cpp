@@ -6,15 +6,18 @@
 #include "AppServices.h"
 #include "LocalNotificationCenter.h"
 #include "LunafoldApp.h"
+#include "MapSettings.h"
 #include "NotificationAuthorizer.h"
 #include "PermissionPrompt.h"
 #include "QmlTypes.h"
 #include "SoundPlayer.h"
+#include "TileSource.h"
 #include "Translations.h"
 
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
+#include <QStandardPaths>
 
 namespace lunafold {
 
@@ -63,6 +66,10 @@ Application::Application(const LaunchOptions &options, QGuiApplication &app) {
     }
     connect(&app, &QCoreApplication::aboutToQuit, this, [this] { m_services->permissionPrompt().abandon(); });
 
+    // Screenshots never go online: the same picture everywhere, and no network needed.
+    if (!screenshot)
+        startMapTiles();
+
     registerQmlTypes(m_services.get(), m_bridge.get());
     m_engine = std::make_unique<QQmlApplicationEngine>();
     addImageProviders(*m_engine);
@@ -76,6 +83,21 @@ Application::Application(const LaunchOptions &options, QGuiApplication &app) {
     QObject *settings = m_window->findChild<QObject *>(QStringLiteral("settingsView"));
     if (settings && !options.page.isEmpty())
         QMetaObject::invokeMethod(settings, "openPage", Q_ARG(QVariant, options.page));
+}
+
+void Application::startMapTiles() {
+    MapSettings &settings = MapSettings::shared();
+    QString cache = qEnvironmentVariable("LUNAFOLD_CACHE_DIR");
+    if (cache.isEmpty())
+        cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/lunafold");
+    TileSource::Options options;
+    options.urlTemplate = settings.tileUrlTemplate();
+    options.cacheDirectory = cache + QStringLiteral("/tiles");
+    m_tiles = std::make_unique<TileSource>(options);
+    m_tiles->setEnabled(settings.onlineMap());
+    connect(&settings, &MapSettings::onlineMapChanged, m_tiles.get(),
+            [this, &settings] { m_tiles->setEnabled(settings.onlineMap()); });
+    TileSource::setShared(m_tiles.get());
 }
 
 Application::~Application() {
