@@ -49,7 +49,8 @@ class LabelPainter {
 
   private:
     const QImage &sprite(const PlacedLabel &label, double scale);
-    QHash<QString, QImage> m_sprites[3];
+    QHash<QString, QImage> m_sprites[3]; // device pixels
+    QImage m_dot;
     double m_scale = 0.0;
 };
 
