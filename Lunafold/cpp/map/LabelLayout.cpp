@@ -56,7 +56,8 @@ QSizeF LabelLayout::textSize(const QString &name, int style) {
     return size;
 }
 
-std::vector<PlacedLabel> LabelLayout::layout(const MapCamera &camera, const PlaceLabels &labels) {
+std::vector<PlacedLabel> LabelLayout::layout(const MapCamera &camera, const PlaceLabels &labels,
+                                             const std::vector<QRectF> &keepClear) {
     std::vector<PlacedLabel> placed;
     const QSizeF viewport = camera.viewport();
     if (viewport.isEmpty())
@@ -66,7 +67,7 @@ std::vector<PlacedLabel> LabelLayout::layout(const MapCamera &camera, const Plac
     const QRectF view(QPointF(0, 0), viewport);
     const QRectF world = camera.visibleWorld().adjusted(-120 / size, -12 / size, 120 / size, 12 / size);
     const QPointF origin = camera.visibleWorld().topLeft();
-    std::vector<QRectF> taken;
+    std::vector<QRectF> taken = keepClear;
     int candidates = 0;
     labels.visit(world, camera.zoom(), [&](const PlaceLabels::Label &label, double worldX) {
         const QPointF anchor((worldX - origin.x()) * size, (label.world.y() - origin.y()) * size);

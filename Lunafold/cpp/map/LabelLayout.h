@@ -31,7 +31,9 @@ class LabelLayout {
   public:
     static constexpr int kMaxLabels = 120;
 
-    std::vector<PlacedLabel> layout(const MapCamera &camera, const PlaceLabels &labels);
+    /// Nothing goes over @p keepClear (view points), such as the marker.
+    std::vector<PlacedLabel> layout(const MapCamera &camera, const PlaceLabels &labels,
+                                    const std::vector<QRectF> &keepClear = {});
 
     static int styleFor(qint64 population);
     static QFont font(int style);

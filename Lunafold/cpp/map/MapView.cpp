@@ -78,7 +78,7 @@ void MapView::setBasemap(const Basemap *map) {
 
 void MapView::setPlaceLabels(const PlaceLabels *labels) {
     m_labels = labels;
-    m_placed = m_labels ? m_layout.layout(m_camera, *m_labels) : std::vector<PlacedLabel>();
+    relayoutLabels();
     update();
     Q_EMIT viewChanged();
 }
@@ -98,6 +98,17 @@ void MapView::setTileSource(TileSource *tiles) {
         };
     }
     refreshTiles();
+}
+
+void MapView::relayoutLabels() {
+    if (!m_labels) {
+        m_placed.clear();
+        return;
+    }
+    std::vector<QRectF> keepClear;
+    if (m_marker)
+        keepClear.push_back(markerArea(markerPoint()));
+    m_placed = m_layout.layout(m_camera, *m_labels, keepClear);
 }
 
 void MapView::componentComplete() {
@@ -136,6 +147,7 @@ void MapView::locationPublished() {
     if (m_marker == coordinate)
         return;
     m_marker = coordinate;
+    relayoutLabels();
     Q_EMIT markerChanged();
     Q_EMIT viewChanged();
     flyTo(coordinate);
@@ -145,13 +157,25 @@ bool MapView::tilesActive() const {
     return m_tiles && m_tiles->enabled() && !m_tiles->offline();
 }
 
-MapCamera MapView::regionAround(const GeoCoordinate &centre, const QSizeF &viewport) const {
+MapCamera MapView::regionAround(const GeoCoordinate &centre, const QSizeF &viewport) {
     MapCamera camera(viewport, centre, 0);
     camera.showRegion(centre, kRegionSpan, kRegionSpan);
-    // Without tiles a small region is mostly empty ground: step out until names show around it.
-    if (m_labels && !tilesActive())
-        camera = MapCamera(viewport, centre, m_labels->zoomNaming(centre, viewport, kNamesAround, camera.zoom()));
-    return camera;
+    if (!m_labels || tilesActive())
+        return camera;
+    // Without tiles a small region is mostly empty ground: step out until names show around it,
+    // counting only those that find room beside the marker.
+    double zoom = m_labels->zoomNaming(centre, viewport, kNamesAround, camera.zoom());
+    for (;; zoom -= 0.25) {
+        const MapCamera out(viewport, centre, zoom);
+        const QPointF tip(viewport.width() / 2, viewport.height() / 2);
+        const std::vector<QRectF> marker{markerArea(tip)};
+        if (out.zoom() > zoom || m_layout.layout(out, *m_labels, marker).size() >= std::size_t(kNamesAround))
+            return out;
+    }
+}
+
+QRectF MapView::markerArea(const QPointF &tip) {
+    return {tip.x() - 65, tip.y() - 44, 130, 62}; // the pin above its tip and its title below
 }
 
 void MapView::flyTo(const GeoCoordinate &centre) {
@@ -201,8 +225,7 @@ void MapView::setCamera(const MapCamera &camera) {
     if (camera == m_camera)
         return;
     m_camera = camera;
-    if (m_labels)
-        m_placed = m_layout.layout(m_camera, *m_labels);
+    relayoutLabels();
     refreshTiles();
     update();
     Q_EMIT viewChanged();

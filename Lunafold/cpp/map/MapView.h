@@ -115,11 +115,13 @@ class MapView : public QQuickPaintedItem {
     void locationPublished();
     void flyTo(const GeoCoordinate &centre);
     void animateTo(const MapCamera &target, int milliseconds);
-    MapCamera regionAround(const GeoCoordinate &centre, const QSizeF &viewport) const;
+    MapCamera regionAround(const GeoCoordinate &centre, const QSizeF &viewport);
+    static QRectF markerArea(const QPointF &tip);
     bool tilesActive() const;
     void tilesChangedState();
     void setCamera(const MapCamera &camera);
     void refreshTiles();
+    void relayoutLabels();
     void stopFlight();
 
     QPointer<Locator> m_locator;
