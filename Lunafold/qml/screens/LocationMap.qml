@@ -19,8 +19,10 @@ MapView {
         grabPermissions: PointerHandler.CanTakeOverFromAnything | PointerHandler.ApprovesTakeOverByHandlersOfDifferentType
         property vector2d applied
         property vector2d velocity
+        property double movedAt: 0
         onActiveChanged: {
-            if (!active)
+            // A finger that stopped before it let go does not throw the map.
+            if (!active && Date.now() - movedAt < 100)
                 map.fling(velocity.x, velocity.y)
             applied = Qt.vector2d(0, 0)
             velocity = Qt.vector2d(0, 0)
@@ -31,6 +33,7 @@ MapView {
             map.panBy(activeTranslation.x - applied.x, activeTranslation.y - applied.y)
             applied = activeTranslation
             velocity = centroid.velocity
+            movedAt = Date.now()
         }
     }
 
