@@ -17,6 +17,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <random>
+
 using namespace lunafold;
 
 namespace {
@@ -102,6 +104,24 @@ void DecodeRegionTiles(benchmark::State &state) {
     state.SetLabel("file read, decompressed, the region's tiles decoded and its names drawn");
 }
 BENCHMARK(DecodeRegionTiles)->Unit(benchmark::kMillisecond);
+
+// The names' index over as many places as a GeoNames extract holds, built once when the map
+// first shows.
+void BuildPlaceIndex(benchmark::State &state) {
+    std::vector<MapPlace> places;
+    std::mt19937 random(15);
+    std::uniform_real_distribution<double> latitude(-60, 70), longitude(-180, 180);
+    std::lognormal_distribution<double> population(8.5, 1.5);
+    for (int i = 0; i < 150000; ++i)
+        places.push_back({{latitude(random), longitude(random)}, QStringLiteral("Place %1").arg(i),
+                          static_cast<qint64>(population(random))});
+    for (auto _ : state) {
+        const PlaceLabels labels(places);
+        benchmark::DoNotOptimize(labels.size());
+    }
+    state.SetLabel("150,000 places");
+}
+BENCHMARK(BuildPlaceIndex)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <unordered_set>
+#include <cstdint>
 
 namespace lunafold {
 
@@ -25,30 +25,50 @@ PlaceLabels::PlaceLabels(std::vector<MapPlace> places) {
         return a.population != b.population ? a.population > b.population : a.name < b.name;
     });
 
-    // A place claims its cell at its first free level and at every level below it (smaller cells
-    // inside the claimed one), so a cell free at one level is free at all finer ones.
-    std::unordered_set<quint64> claimed;
-    claimed.reserve(places.size() * 4);
-    m_labels.reserve(places.size());
-    auto cellOf = [](const QPointF &world, int zoom) {
-        const double cells = MapCamera::kTileSize / kCellPoints * std::exp2(zoom);
-        const auto column = static_cast<quint64>(std::min(cells - 1, std::floor(world.x() * cells)));
-        const auto row = static_cast<quint64>(std::min(cells - 1, std::floor(world.y() * cells)));
-        return quint64(zoom) << 58 | row << 29 | column;
+    // A place is named from the first level at which it is the most important of its cell. Cells
+    // nest, so a cell at one level is a range of a Z-order curve through the finest level's
+    // cells: one sort, then one pass per level over runs of equal prefixes.
+    constexpr int kFinestBits = kLastZoom + 2; // 4 cells per side at zoom 0
+    const double finest = std::exp2(kFinestBits);
+    auto spread = [](quint64 v) { // the bits of v at the even positions
+        quint64 out = 0;
+        for (int bit = 0; bit < kFinestBits; ++bit)
+            out |= ((v >> bit) & 1u) << (2 * bit);
+        return out;
     };
-    for (const MapPlace &place : places) {
-        const QPointF world = WebMercator::project(place.coordinate);
-        int minZoom = kLastZoom;
-        for (int zoom = 0; zoom <= kLastZoom; ++zoom) {
-            if (claimed.count(cellOf(world, zoom)))
-                continue;
-            minZoom = zoom;
-            for (int finer = zoom; finer <= kLastZoom; ++finer)
-                claimed.insert(cellOf(world, finer));
-            break;
-        }
-        m_labels.push_back({world, place.name, place.population, minZoom});
+    const std::size_t count = places.size();
+    std::vector<QPointF> worlds(count);
+    std::vector<quint64> codes(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        worlds[i] = WebMercator::project(places[i].coordinate);
+        const auto column = static_cast<quint64>(std::min(finest - 1, std::floor(worlds[i].x() * finest)));
+        const auto row = static_cast<quint64>(std::min(finest - 1, std::floor(worlds[i].y() * finest)));
+        codes[i] = spread(column) | spread(row) << 1;
     }
+    std::vector<std::uint32_t> order(count); // by cell, then importance
+    for (std::size_t i = 0; i < count; ++i)
+        order[i] = static_cast<std::uint32_t>(i);
+    std::stable_sort(order.begin(), order.end(), [&](auto a, auto b) { return codes[a] < codes[b]; });
+    std::vector<int> minZoom(count, kLastZoom);
+    std::vector<bool> named(count, false);
+    for (int zoom = 0; zoom <= kLastZoom; ++zoom) {
+        const int shift = 2 * (kLastZoom - zoom);
+        for (std::size_t run = 0; run < count;) {
+            const quint64 cell = codes[order[run]] >> shift;
+            std::uint32_t best = order[run];
+            std::size_t end = run + 1;
+            for (; end < count && codes[order[end]] >> shift == cell; ++end)
+                best = std::min(best, order[end]);
+            if (!named[best]) {
+                named[best] = true;
+                minZoom[best] = zoom;
+            }
+            run = end;
+        }
+    }
+    m_labels.reserve(count);
+    for (std::size_t i = 0; i < count; ++i)
+        m_labels.push_back({worlds[i], places[i].name, places[i].population, minZoom[i]});
     std::stable_sort(m_labels.begin(), m_labels.end(),
                      [](const Label &a, const Label &b) { return a.minZoom < b.minZoom; });
     m_shownCount.assign(kLastZoom + 1, 0);
