@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Renders every tab on a phone (390×844) and a tablet (1024×1366), for a northern and a
-# southern place, with the app's screenshot mode; checks each picture's size.
+# southern place, with the app's screenshot mode (which never fetches map tiles), and the map
+# around a village; checks each picture's size.
 # Usage: tools/screenshots.sh APP OUT_DIR [LOCALE]
 set -euo pipefail
 app=$1
@@ -29,6 +30,9 @@ for page in notifications about; do
   "$app" --screenshot "$out/$page-phone.png" --page "$page" --at "$at" --place "${places[paris]}" \
     --size 390x844 --locale "$locale" >/dev/null
 done
+# The map around a village, where only the names nearby tell the user where they are.
+"$app" --screenshot "$out/location-phone-village.png" --tab 3 --at "$at" --place 44.7016,6.8686,Europe/Paris \
+  --size 390x844 --locale "$locale" >/dev/null
 # The settings in German, where the longest texts are.
 "$app" --screenshot "$out/settings-phone-de.png" --tab 4 --at "$at" --place "${places[paris]}" --locale de_DE >/dev/null
 "$app" --screenshot "$out/notifications-phone-de.png" --page notifications --at "$at" --place "${places[paris]}" \

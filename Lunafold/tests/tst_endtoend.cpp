@@ -8,6 +8,7 @@
 #include "LocalNotificationCenter.h"
 #include "Locator.h"
 #include "SoundPlayer.h"
+#include "common/UserDefaults.h"
 
 #include "astronomy/AstroInterface.h"
 
@@ -99,6 +100,10 @@ private Q_SLOTS:
         qputenv("LUNAFOLD_CONFIG_DIR", m_dir.filePath(QStringLiteral("config")).toLocal8Bit());
         qputenv("LUNAFOLD_DATA_DIR", m_dir.filePath(QStringLiteral("data")).toLocal8Bit());
         qputenv("LUNAFOLD_SOUNDS_DIR", LUNAFOLD_SOUNDS);
+        qputenv("LUNAFOLD_CACHE_DIR", m_dir.filePath(QStringLiteral("cache")).toLocal8Bit());
+        // Tests talk to no tile server but their own.
+        QVERIFY(QDir().mkpath(m_dir.filePath(QStringLiteral("config"))));
+        UserDefaults(m_dir.filePath(QStringLiteral("config/lunafold.ini"))).setBool(QStringLiteral("lunafold.onlineMap"), false);
         m_shots = qEnvironmentVariable("LUNAFOLD_E2E_SHOTS", QStringLiteral(LUNAFOLD_E2E_SHOTS));
         QDir(m_shots).removeRecursively(); // pictures of this run only
         QDir().mkpath(m_shots);

@@ -326,6 +326,32 @@ class TestLocation : public QObject {
         QTest::qWait(MapView::kFlightMilliseconds + 100);
         QVERIFY(map->camera() != regionAround({35.6762, 139.6503})); // the flight did not resume
     }
+
+    // A released drag glides on in its direction, slowing to a stop about speed × 0.325 s on; a
+    // slow release or a new touch stops it.
+    void aFlingGlidesAndStops() {
+        m_locator->setChosenLocation(48.8566, 2.3522);
+        auto map = settledMap();
+        const QPointF start = map->camera().centre();
+        map->fling(800, -400); // content to the right and up: the view looks west and south
+        QTRY_VERIFY_WITH_TIMEOUT(!(map->camera().centre() == start), 1000);
+        QPointF last;
+        QTRY_VERIFY_WITH_TIMEOUT((last = map->camera().centre(), QTest::qWait(100), map->camera().centre() == last), 4000);
+        const QPointF moved = (map->camera().centre() - start) * map->camera().worldSize();
+        QVERIFY2(moved.x() < -200 && moved.x() > -270 && moved.y() > 100 && moved.y() < 135,
+                 qPrintable(QStringLiteral("%1 %2").arg(moved.x()).arg(moved.y())));
+
+        const MapCamera still = map->camera();
+        map->fling(30, 0);
+        QTest::qWait(100);
+        QCOMPARE(map->camera(), still);
+        map->fling(-2000, 0);
+        QTRY_VERIFY(!(map->camera() == still));
+        map->panBy(0, 1); // a finger down again
+        const MapCamera held = map->camera();
+        QTest::qWait(100);
+        QCOMPARE(map->camera(), held);
+    }
 };
 
 QTEST_MAIN(TestLocation)

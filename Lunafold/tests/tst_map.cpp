@@ -2,6 +2,7 @@
 // The location map's projection, camera and scale bar, the basemap file and its drawing.
 #include "Basemap.h"
 #include "BasemapPainter.h"
+#include "LabelLayout.h"
 #include "MapCamera.h"
 #include "MapScale.h"
 
@@ -9,7 +10,9 @@
 #include <QPainter>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
+#include <random>
 
 using namespace lunafold;
 
@@ -30,6 +33,19 @@ QImage render(const MapCamera &camera) {
     QPainter painter(&image);
     BasemapPainter::paint(painter, camera, *Basemap::shared(), style);
     return image;
+}
+
+// Places on a regular grid of @p step degrees around @p centre, populations falling off outwards.
+std::vector<MapPlace> gridOfPlaces(const GeoCoordinate &centre, int perSide, double step) {
+    std::vector<MapPlace> places;
+    for (int i = 0; i < perSide; ++i)
+        for (int j = 0; j < perSide; ++j) {
+            const double dy = (i - perSide / 2) * step, dx = (j - perSide / 2) * step;
+            places.push_back({{centre.latitude + dy, centre.longitude + dx},
+                              QStringLiteral("Place %1-%2").arg(i).arg(j),
+                              qint64(1e6 / (1 + std::hypot(dx, dy) / step))});
+        }
+    return places;
 }
 
 } // namespace
@@ -270,6 +286,117 @@ class TestMap : public QObject {
         const Basemap truncated(qCompress(data));
         QVERIFY(truncated.isLoaded());
         QVERIFY(truncated.tile(0, 0, 0) && truncated.tile(0, 0, 0)->land.isEmpty());
+    }
+
+    // Each zoom names at most one place per cell, the most populous, and keeps what it named when
+    // zooming in; the input's order does not matter.
+    void placesAreNamedBiggestFirst() {
+        std::vector<MapPlace> places = gridOfPlaces({46.0, 2.0}, 21, 0.1);
+        places.push_back({{46.01, 2.01}, QStringLiteral("Tiny"), 10});
+        places.push_back({{91.0, 0.0}, QStringLiteral("Nowhere"), 1});         // off the map
+        places.push_back({{46.0, 2.5}, QStringLiteral("   "), qint64(1e9)}); // no name
+        const PlaceLabels labels(places);
+        QCOMPARE(labels.size(), std::size_t(21 * 21 + 1));
+        std::shuffle(places.begin(), places.end(), std::mt19937(7));
+        const PlaceLabels shuffled(places);
+
+        // The grid's area, and half a step around it.
+        const QPointF northWest = WebMercator::project({47.05, 0.95}), southEast = WebMercator::project({44.95, 3.05});
+        const QRectF area(northWest, southEast);
+        QStringList before;
+        for (double zoom : {0.0, 4.0, 6.0, 8.0, 10.0, 12.0, 16.0}) {
+            QStringList names;
+            labels.visit(area, zoom, [&](const PlaceLabels::Label &l, double) { return names << l.name, true; });
+            QStringList again;
+            shuffled.visit(area, zoom, [&](const PlaceLabels::Label &l, double) { return again << l.name, true; });
+            QVERIFY(!names.isEmpty());
+            QCOMPARE(names.first(), QStringLiteral("Place 10-10")); // the biggest, first at every zoom
+            QCOMPARE(again, names);
+            for (const QString &name : std::as_const(before))
+                QVERIFY2(names.contains(name), qPrintable(name)); // nothing named disappears
+            // At most one name per cell of the zoom's grid, counting the cells the area cuts.
+            const double cellsAcross = area.width() * 256 * std::exp2(zoom) / PlaceLabels::kCellPoints + 2;
+            const double cellsDown = area.height() * 256 * std::exp2(zoom) / PlaceLabels::kCellPoints + 2;
+            QVERIFY2(double(names.size()) <= std::ceil(cellsAcross) * std::ceil(cellsDown), qPrintable(QString::number(names.size())));
+            if (zoom <= 8 || zoom >= 16) // 0.01° from the biggest: shares its cell until far in
+                QCOMPARE(names.contains(QStringLiteral("Tiny")), zoom >= 16);
+            before = names;
+        }
+        QCOMPARE(before.size(), 21 * 21 + 1);
+    }
+
+    void namesNeverOverlap_data() {
+        QTest::addColumn<GeoCoordinate>("centre");
+        QTest::addColumn<double>("zoom");
+        QTest::newRow("world") << GeoCoordinate{20, 0} << 1.0;
+        QTest::newRow("country") << GeoCoordinate{46.6, 2.4} << 5.6;
+        QTest::newRow("dense region") << GeoCoordinate{46.0, 2.0} << 9.3;
+        QTest::newRow("antimeridian") << GeoCoordinate{-17.8, 179.9} << 6.0;
+    }
+    void namesNeverOverlap() {
+        QFETCH(GeoCoordinate, centre);
+        QFETCH(double, zoom);
+        std::vector<MapPlace> places = gridOfPlaces({46.0, 2.0}, 31, 0.05);
+        for (const MapPlace &p : gridOfPlaces({-17.8, 179.9}, 9, 0.5))
+            places.push_back({{p.coordinate.latitude, WebMercator::wrapLongitude(p.coordinate.longitude)},
+                              QStringLiteral("Fiji ") + p.name, p.population});
+        const PlaceLabels labels(places);
+        const MapCamera camera(kPhone, centre, zoom);
+        LabelLayout layout;
+        const std::vector<PlacedLabel> placed = layout.layout(camera, labels);
+        QVERIFY(!placed.empty());
+        QVERIFY(placed.size() <= std::size_t(LabelLayout::kMaxLabels));
+        const QRectF view(QPointF(), kPhone);
+        for (std::size_t i = 0; i < placed.size(); ++i) {
+            QVERIFY(placed[i].text.intersects(view));
+            // Beside its dot, which is where the place is.
+            QVERIFY(std::abs(placed[i].text.center().y() - placed[i].anchor.y()) < 1e-9);
+            QVERIFY(placed[i].text.left() > placed[i].anchor.x() || placed[i].text.right() < placed[i].anchor.x());
+            for (std::size_t j = 0; j < i; ++j)
+                QVERIFY2(!placed[i].text.intersects(placed[j].text),
+                         qPrintable(placed[i].name + QStringLiteral(" over ") + placed[j].name));
+        }
+        // Drawn at 3x, each name is light on its dark halo wherever it lands.
+        QImage image((kPhone * 3).toSize(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(MapStyle().land);
+        QPainter painter(&image);
+        painter.scale(3, 3);
+        LabelPainter().paint(painter, placed);
+        painter.end();
+        for (const PlacedLabel &label : placed) {
+            int light = 0, dark = 0;
+            const QRect box = QRectF(label.text.topLeft() * 3, label.text.size() * 3).toRect() & image.rect();
+            for (int y = box.top(); y <= box.bottom(); ++y)
+                for (int x = box.left(); x <= box.right(); ++x) {
+                    const int value = qGray(image.pixel(x, y));
+                    light += value > 200;
+                    dark += value < 30;
+                }
+            QVERIFY2(light > 20 && dark > 20, qPrintable(label.name));
+        }
+        // Where places are dense the view fills with names, not with one or two.
+        if (QByteArray(QTest::currentDataTag()) == "dense region")
+            QVERIFY2(placed.size() >= 12, qPrintable(QString::number(placed.size())));
+    }
+
+    // A small region with no name in it opens further out, where names show around the place.
+    void zoomNamingAPlace() {
+        const GeoCoordinate village{45.0, 6.0};
+        const PlaceLabels labels({{{45.30, 6.0}, QStringLiteral("North"), 50000},
+                                  {{44.75, 6.3}, QStringLiteral("South-east"), 40000},
+                                  {{45.1, 5.5}, QStringLiteral("West"), 30000},
+                                  {{45.0, 6.004}, QStringLiteral("Next door"), 100}});
+        MapCamera region(kPhone, village, 0);
+        region.showRegion(village, 0.02, 0.02);
+        const double zoom = labels.zoomNaming(village, kPhone, 3, region.zoom());
+        QVERIFY(zoom < region.zoom() - 3);
+        const MapCamera opened(kPhone, village, zoom);
+        QVERIFY(labels.countIn(opened.visibleWorld(), zoom) >= 3);
+        const MapCamera closer(kPhone, village, zoom + 0.25);
+        QVERIFY(labels.countIn(closer.visibleWorld(), closer.zoom()) < 3);
+        // One name already in view is enough when asked for one; none anywhere keeps the region.
+        QCOMPARE(labels.zoomNaming(village, kPhone, 1, region.zoom()), region.zoom());
+        QCOMPARE(PlaceLabels({}).zoomNaming(village, kPhone, 3, region.zoom()), region.zoom());
     }
 
     void drawing() {

@@ -8,15 +8,18 @@
 #include "LocalNotificationCenter.h"
 #include "LunafoldApp.h"
 #include "NoticeDelivery.h"
+#include "MapSettings.h"
 #include "NotificationAuthorizer.h"
 #include "PermissionPrompt.h"
 #include "QmlTypes.h"
 #include "SoundPlayer.h"
+#include "TileSource.h"
 #include "Translations.h"
 
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
+#include <QStandardPaths>
 
 namespace lunafold {
 
@@ -66,6 +69,10 @@ Application::Application(const LaunchOptions &options, QGuiApplication &app) {
     if (NoticeDelivery *delivery = m_services->noticeDelivery())
         connect(delivery, &NoticeDelivery::noticeActivated, this, [this] { bringForward(true); });
 
+    // Screenshots never go online: the same picture everywhere, and no network needed.
+    if (!screenshot)
+        startMapTiles();
+
     registerQmlTypes(m_services.get(), m_bridge.get());
     m_engine = std::make_unique<QQmlApplicationEngine>();
     addImageProviders(*m_engine);
@@ -89,6 +96,21 @@ void Application::bringForward(bool nowTab) {
     m_window->show();
     m_window->raise();
     m_window->requestActivate();
+}
+
+void Application::startMapTiles() {
+    MapSettings &settings = MapSettings::shared();
+    QString cache = qEnvironmentVariable("LUNAFOLD_CACHE_DIR");
+    if (cache.isEmpty())
+        cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/lunafold");
+    TileSource::Options options;
+    options.urlTemplate = settings.tileUrlTemplate();
+    options.cacheDirectory = cache + QStringLiteral("/tiles");
+    m_tiles = std::make_unique<TileSource>(options);
+    m_tiles->setEnabled(settings.onlineMap());
+    connect(&settings, &MapSettings::onlineMapChanged, m_tiles.get(),
+            [this, &settings] { m_tiles->setEnabled(settings.onlineMap()); });
+    TileSource::setShared(m_tiles.get());
 }
 
 Application::~Application() {

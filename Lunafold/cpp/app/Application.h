@@ -16,6 +16,7 @@ namespace lunafold {
 class AppBridge;
 class AppServices;
 class LunafoldApp;
+class TileSource;
 
 /// One run of the app inside a QGuiApplication: the services, the start-up, and the window.
 /// The process entry makes one; the end-to-end test makes one and drives its window.
@@ -36,9 +37,12 @@ public:
     void bringForward(bool nowTab);
 
 private:
+    void startMapTiles();
+
     std::unique_ptr<AppServices> m_services;
     std::unique_ptr<AppBridge> m_bridge;
     std::unique_ptr<LunafoldApp> m_lunafold;
+    std::unique_ptr<TileSource> m_tiles; // outlives the window that shows its tiles
     std::unique_ptr<QQmlApplicationEngine> m_engine;
     QQuickWindow *m_window = nullptr;
 };

@@ -9,6 +9,7 @@
 #include "FutureDetailViewModel.h"
 #include "LocationViewModel.h"
 #include "Locator.h"
+#include "MapSettings.h"
 #include "MapView.h"
 #include "MainViewModel.h"
 #include "MoonImageProvider.h"
@@ -42,6 +43,7 @@ void registerQmlTypes(AppServices *services, AppBridge *bridge) {
     qmlRegisterType<PlaceSearchModel>(uri, 1, 0, "PlaceSearchModel");
     qmlRegisterType<MapView>(uri, 1, 0, "MapView");
     qmlRegisterSingletonInstance<SavedData>(uri, 1, 0, "SavedData", &SavedData::shared());
+    qmlRegisterSingletonInstance<MapSettings>(uri, 1, 0, "MapSettings", &MapSettings::shared());
     static PermissionPrompt idlePrompt; // nobody asks without services
     qmlRegisterSingletonInstance<PermissionPrompt>(uri, 1, 0, "PermissionPrompt",
                                                    services ? &services->permissionPrompt() : &idlePrompt);

@@ -3,7 +3,8 @@ import QtQuick
 import Lunafold
 import "../components"
 
-// The Location screen's map: drag to pan, pinch or wheel to zoom, tap to choose the place.
+// The Location screen's map: drag (with a glide) to pan, pinch, wheel, double tap or the buttons to
+// zoom, tap to choose the place.
 MapView {
     id: map
     clip: true
@@ -17,12 +18,22 @@ MapView {
         target: null
         grabPermissions: PointerHandler.CanTakeOverFromAnything | PointerHandler.ApprovesTakeOverByHandlersOfDifferentType
         property vector2d applied
-        onActiveChanged: applied = Qt.vector2d(0, 0)
+        property vector2d velocity
+        property double movedAt: 0
+        onActiveChanged: {
+            // A finger that stopped before it let go does not throw the map.
+            if (!active && Date.now() - movedAt < 100)
+                map.fling(velocity.x, velocity.y)
+            applied = Qt.vector2d(0, 0)
+            velocity = Qt.vector2d(0, 0)
+        }
         onTranslationChanged: {
             if (!active)
                 return
             map.panBy(activeTranslation.x - applied.x, activeTranslation.y - applied.y)
             applied = activeTranslation
+            velocity = centroid.velocity
+            movedAt = Date.now()
         }
     }
 
@@ -50,8 +61,23 @@ MapView {
         onWheel: (event) => map.zoomBy(Math.pow(2, event.angleDelta.y / 480), point.position.x, point.position.y)
     }
 
+    // A tap chooses the place once it is clear that no second tap follows; a double tap zooms in.
     TapHandler {
-        onTapped: map.tapAt(point.position.x, point.position.y)
+        onTapped: (point) => {
+            if (singleTap.running) {
+                singleTap.stop()
+                map.zoomAround(2, point.position.x, point.position.y)
+            } else {
+                singleTap.at = point.position
+                singleTap.restart()
+            }
+        }
+    }
+    Timer {
+        id: singleTap
+        property point at
+        interval: Qt.styleHints.mouseDoubleClickInterval
+        onTriggered: map.tapAt(at.x, at.y)
     }
 
     MapMarker {
@@ -66,5 +92,33 @@ MapView {
         anchors { left: parent.left; top: parent.top; margins: 10 }
         barWidth: map.scaleBarWidth
         text: map.scaleBarText
+    }
+
+    MapButtons {
+        anchors { right: parent.right; top: parent.top; margins: 10 }
+        canRecentre: map.hasMarker
+        onZoomIn: map.zoomAround(2, map.width / 2, map.height / 2)
+        onZoomOut: map.zoomAround(0.5, map.width / 2, map.height / 2)
+        onRecentre: map.recentre()
+    }
+
+    // The tiles' licence asks for this whenever they show.
+    Rectangle {
+        objectName: "attribution"
+        visible: map.tilesShown
+        anchors { right: parent.right; bottom: parent.bottom }
+        width: credit.implicitWidth + 10
+        height: credit.implicitHeight + 4
+        color: Qt.rgba(0, 0, 0, 0.55)
+        Accessible.role: Accessible.StaticText
+        Accessible.name: credit.text
+        Text {
+            id: credit
+            anchors.centerIn: parent
+            text: qsTranslate("Lunafold", "© OpenStreetMap contributors")
+            color: "white"
+            font.pixelSize: Theme.caption
+            Accessible.ignored: true
+        }
     }
 }

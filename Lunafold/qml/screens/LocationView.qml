@@ -84,6 +84,7 @@ Item {
 
             LocationMap {
                 objectName: "map"
+                active: view.shown
                 Layout.fillWidth: true
                 Layout.fillHeight: true
                 Layout.minimumHeight: 220

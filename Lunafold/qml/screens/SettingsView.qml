@@ -2,6 +2,7 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
+import Lunafold
 import "../components"
 
 // The Settings tab: a short menu leading to the notification settings and About.
@@ -65,6 +66,26 @@ Item {
                         tileColor: "#2f6fe4"
                         onClicked: stack.push(about)
                     }
+                }
+                Group {
+                    wide: view.wide
+                    inset: 12
+                    ToggleRow {
+                        objectName: "onlineMapToggle"
+                        first: true
+                        wide: view.wide
+                        label: qsTranslate("Lunafold", "Online map")
+                        checked: MapSettings.onlineMap
+                        onToggled: (on) => MapSettings.onlineMap = on
+                    }
+                }
+                Text {
+                    Layout.fillWidth: true
+                    leftPadding: 6
+                    wrapMode: Text.Wrap
+                    text: qsTranslate("Lunafold", "Shows OpenStreetMap's streets on the Location map. Map tiles are downloaded while this is on; nothing else leaves the device.")
+                    color: Theme.header
+                    font.pixelSize: view.wide ? Theme.subheadline : Theme.footnote
                 }
             }
         }

@@ -773,6 +773,28 @@
     <message>
         <source>Place names from GeoNames (geonames.org, CC BY 4.0) and Natural Earth. Time zones from timezone-boundary-builder, © OpenStreetMap contributors (ODbL 1.0).</source>
         <translation>Ortsnamen von GeoNames (geonames.org, CC BY 4.0) und Natural Earth. Zeitzonen von timezone-boundary-builder, © OpenStreetMap-Mitwirkende (ODbL 1.0).</translation>
+        <source>Zoom In</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Show Selected Location</source>
+        <translation>Gewählten Ort zeigen</translation>
+    </message>
+    <message>
+        <source>© OpenStreetMap contributors</source>
+        <translation>© OpenStreetMap-Mitwirkende</translation>
+    </message>
+    <message>
+        <source>Online map</source>
+        <translation>Online-Karte</translation>
+    </message>
+    <message>
+        <source>Shows OpenStreetMap&apos;s streets on the Location map. Map tiles are downloaded while this is on; nothing else leaves the device.</source>
+        <translation>Zeigt die Straßen von OpenStreetMap auf der Karte im Tab „Ort“. Solange dies an ist, werden Kartenkacheln geladen; sonst verlässt nichts das Gerät.</translation>
     </message>
 </context>
 </TS>
