@@ -104,7 +104,7 @@ class TestMoonSphere : public QObject {
                                                         MoonRendering::kShadeConstantB, light.fractionTerm, mirror);
         const QImage cpu = MoonShading::shadeSphere(*m_maps, size, params);
         checkAgreement(*gpu, cpu);
-        QCOMPARE(renderer.gpuPassCount(), 1u);
+        QCOMPARE(renderer.passCount(), 1u);
     }
 
     void testBakeAgreesWithTheCpuTwin() {
@@ -117,26 +117,26 @@ class TestMoonSphere : public QObject {
         checkAgreement(*gpu, cpu);
         // Served from the bake cache the second time.
         QVERIFY(renderer.bakeEquirect(301, phaseLight(0.3, true), 0.03f, 1.25f, 0.15f));
-        QCOMPARE(renderer.gpuPassCount(), 1u);
+        QCOMPARE(renderer.passCount(), 1u);
     }
 
     void testCacheHitDoesNoGpuWork() {
         MoonSphereRenderer renderer(fresh());
         const std::optional<QImage> first = renderer.renderSphere(96, phaseLight(0.4, false), 0.03f, 1.25f, 0.13f);
         QVERIFY(first);
-        QCOMPARE(renderer.gpuPassCount(), 1u);
+        QCOMPARE(renderer.passCount(), 1u);
         // The key rounds the light to four decimals: a nearly equal light shares the picture.
         const std::optional<QImage> again =
             renderer.renderSphere(96.7, phaseLight(0.400001, false), 0.03f, 1.25f, 0.13f);
         QVERIFY(again);
-        QCOMPARE(renderer.gpuPassCount(), 1u);
+        QCOMPARE(renderer.passCount(), 1u);
         QCOMPARE(again->cacheKey(), first->cacheKey());
         QVERIFY(renderer.renderSphere(96, phaseLight(0.45, false), 0.03f, 1.25f, 0.13f));
-        QCOMPARE(renderer.gpuPassCount(), 2u);
+        QCOMPARE(renderer.passCount(), 2u);
         // The mirror flag is part of the key.
         renderer.setMirrorLongitude(true);
         QVERIFY(renderer.renderSphere(96, phaseLight(0.4, false), 0.03f, 1.25f, 0.13f));
-        QCOMPARE(renderer.gpuPassCount(), 3u);
+        QCOMPARE(renderer.passCount(), 3u);
     }
 
     void testInactiveAppGetsOnlyThePastPictures() {
@@ -151,10 +151,10 @@ class TestMoonSphere : public QObject {
         // A size never drawn: nothing, so the caller falls back to the flat picture.
         QVERIFY(!renderer.renderSphere(73, phaseLight(0.9, false), 0.03f, 1.25f, 0.02f));
         QVERIFY(!renderer.bakeEquirect(64, phaseLight(0.9, false), 0.03f, 1.25f, 0.02f));
-        QCOMPARE(renderer.gpuPassCount(), 1u);
+        QCOMPARE(renderer.passCount(), 1u);
         renderer.setAppActive(true);
         QVERIFY(renderer.renderSphere(73, phaseLight(0.9, false), 0.03f, 1.25f, 0.02f));
-        QCOMPARE(renderer.gpuPassCount(), 2u);
+        QCOMPARE(renderer.passCount(), 2u);
     }
 
     void testActivityFollowsTheApplicationState() {
@@ -185,7 +185,7 @@ class TestMoonSphere : public QObject {
         QVERIFY(!renderer.renderSphere(64, phaseLight(0.5, false), 0.03f, 1.25f, 0.11f));
         QVERIFY(!renderer.loadTexturesIfNeeded());
         QCOMPARE(renderer.textureLoadAttempts(), 1);
-        QCOMPARE(renderer.gpuPassCount(), 0u);
+        QCOMPARE(renderer.passCount(), 0u);
         // The same folder serves a new renderer: the refusal above was the no-retry rule.
         MoonSphereRenderer later({MoonSphereRenderer::Backend::Automatic, dir.path()});
         QVERIFY(later.renderSphere(64, phaseLight(0.5, false), 0.03f, 1.25f, 0.11f));
@@ -218,12 +218,12 @@ class TestMoonSphere : public QObject {
     void testInactiveAppFallsBackToTheFlatPicture() {
         const Instant t = Instant::trusted(1713210780.0);
         MoonSphereRenderer &shared = MoonSphereRenderer::shared();
-        const quint64 passes = shared.gpuPassCount();
+        const quint64 passes = shared.passCount();
         shared.setAppActive(false);
         // No sphere of this size was ever made: the flat pair, its shadow at 70 % over the photograph.
         const QImage picture = MoonRendering::moonImage(t, false, std::nullopt, std::nullopt, 77, 77);
         shared.setAppActive(true);
-        QCOMPARE(shared.gpuPassCount(), passes);
+        QCOMPARE(shared.passCount(), passes);
         const auto [base, shadow] = MoonRendering::flatMoonImages(t, 77);
         const QRgb night = picture.pixel(15, 38), photo = base->pixel(15, 38);
         QVERIFY2(std::abs(qRed(night) - 0.3 * qRed(photo)) <= 2,

@@ -7,6 +7,7 @@
 #include "Bisection.h"
 #include "astronomy/aa/Sun.h"
 
+#include <array>
 #include <cmath>
 
 namespace lunafold {
@@ -37,7 +38,7 @@ double sunAltitude(Instant t, const SunPlace &p, bool precise) {
     return aa::Sun(jd.UTCtoTT(), precise).equatorialCoordinates().makeHorizontalCoordinates(p.geo, jd).altitude;
 }
 
-std::optional<Instant> solarTransit(const LocalDayFrame &day, const SunPlace &p) {
+std::optional<Instant> searchSolarTransit(const LocalDayFrame &day, const SunPlace &p) {
     const Instant start = day.noon.plusSeconds(-46800.0), end = day.noon.plusSeconds(46800.0);
     std::optional<Instant> best;
     Instant cursor = start;
@@ -64,7 +65,7 @@ std::optional<Instant> solarTransit(const LocalDayFrame &day, const SunPlace &p)
     return best;
 }
 
-std::optional<Instant> crossing(Instant t0, const SunPlace &p, double target, bool rising) {
+std::optional<Instant> searchCrossing(Instant t0, const SunPlace &p, double target, bool rising) {
     auto precise = [&p](Instant t) { return sunAltitude(t, p, true); };
     const Instant other = t0.plusSeconds(rising ? -43200.0 : 43200.0);
     if (sunAltitude(t0, p, false) > target && sunAltitude(other, p, false) <= target) {
@@ -86,6 +87,52 @@ std::optional<Instant> crossing(Instant t0, const SunPlace &p, double target, bo
         fprev = fn;
     }
     return std::nullopt;
+}
+
+// Every event of a day starts from the same transit, and the day kind repeats the sunrise and
+// sunset searches; callers ask for a day's events together, so the last answers are kept per
+// thread. The searches depend on nothing else, so a kept answer is the one a new search would give.
+template <typename Key, std::size_t N> class RecentAnswers {
+  public:
+    template <typename Search> std::optional<Instant> get(const Key &key, Search search) {
+        for (const Entry &e : m_entries)
+            if (e.used && e.key == key)
+                return e.answer;
+        Entry &slot = m_entries[m_next++ % N];
+        slot = {true, key, search()};
+        return slot.answer;
+    }
+
+  private:
+    struct Entry {
+        bool used;
+        Key key;
+        std::optional<Instant> answer;
+    };
+    std::array<Entry, N> m_entries{};
+    unsigned m_next = 0;
+};
+
+struct TransitKey {
+    double noon, longitude;
+    bool operator==(const TransitKey &) const = default;
+};
+
+struct CrossingKey {
+    double t0, longitude, latitude, target;
+    bool rising;
+    bool operator==(const CrossingKey &) const = default;
+};
+
+std::optional<Instant> solarTransit(const LocalDayFrame &day, const SunPlace &p) {
+    thread_local RecentAnswers<TransitKey, 4> recent;
+    return recent.get({day.noon.unixSeconds(), p.longitude}, [&] { return searchSolarTransit(day, p); });
+}
+
+std::optional<Instant> crossing(Instant t0, const SunPlace &p, double target, bool rising) {
+    thread_local RecentAnswers<CrossingKey, 16> recent;
+    return recent.get({t0.unixSeconds(), p.longitude, p.geo.latitude, target, rising},
+                      [&] { return searchCrossing(t0, p, target, rising); });
 }
 
 std::optional<SunPlace> sunPlace(double longitude, double latitude) {
