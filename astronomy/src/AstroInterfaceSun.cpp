@@ -5,6 +5,7 @@
 #include "astronomy/AstroInterface.h"
 
 #include "Bisection.h"
+#include "aa/FrameOfDate.h"
 #include "astronomy/aa/Sun.h"
 
 #include <array>
@@ -25,9 +26,7 @@ double hourAngle(Instant t, const SunPlace &p) {
     const aa::JulianDay jd(t);
     const double alpha = aa::Sun(jd.UTCtoTT(), false).equatorialCoordinates().rightAscension;
     const double theta = jd.meanLocalSiderealTime(-p.longitude);
-    double h = std::fmod(15.0 * theta - 15.0 * alpha, 360.0);
-    if (h < 0)
-        h += 360.0;
+    double h = aa::positiveRemainder(15.0 * theta - 15.0 * alpha, 360.0);
     if (h > 180.0)
         h -= 360.0;
     return h;
