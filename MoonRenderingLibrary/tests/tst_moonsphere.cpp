@@ -3,12 +3,14 @@
 // LUNAFOLD_RHI=opengl on llvmpipe under Xvfb; LUNAFOLD_EXPECT_BACKEND names the backend that must
 // have been made, so a missing GPU fails instead of quietly testing the fallback.
 #include "ImageCompare.h"
+#include "MoonRendering/CpuSphereShader.h"
 #include "MoonRendering/MoonRendering.h"
 #include "MoonRendering/MoonShading.h"
 #include "MoonRendering/MoonSphereRenderer.h"
 #include "MoonRendering/ResourceBundle.h"
 
 #include <QDir>
+#include <memory>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,6 +23,8 @@ namespace {
 // Both paths sample the same texels in float; what remains is the GPU's own sin, asin and pow and
 // its rounding. A wrong formula, flip, level of detail or binding moves values by far more.
 constexpr int kGpuTolerance = 3;
+// The CPU fallback stands in for the GPU where there is none: the same picture within 2 levels.
+constexpr int kFallbackTolerance = 2;
 
 QString describe(const testing_images::Differences &d) {
     return QStringLiteral("max %1, mean %2").arg(d.max).arg(d.mean, 0, 'f', 3);
@@ -50,6 +54,7 @@ class TestMoonSphere : public QObject {
     Q_OBJECT
 
     std::optional<SurfaceTextures> m_maps;
+    std::unique_ptr<CpuSphereShader> m_fallback;
     testing_images::Differences m_worst{0, 0.0};
 
     void checkAgreement(const QImage &gpu, const QImage &cpu) {
@@ -68,6 +73,7 @@ class TestMoonSphere : public QObject {
         QCOMPARE(MoonSphereRenderer::shared().backendName(), expected);
         m_maps = loadSurfaceTextures(MoonRendering::resourceBundlePath());
         QVERIFY(m_maps);
+        m_fallback = std::make_unique<CpuSphereShader>(*m_maps);
     }
 
     void cleanupTestCase() {
@@ -105,6 +111,10 @@ class TestMoonSphere : public QObject {
         const QImage cpu = MoonShading::shadeSphere(*m_maps, size, params);
         checkAgreement(*gpu, cpu);
         QCOMPARE(renderer.passCount(), 1u);
+        const testing_images::Differences fallback =
+            testing_images::compareChannels(*gpu, m_fallback->shadeSphere(size, params));
+        qInfo("CPU fallback: %s", qPrintable(describe(fallback)));
+        QVERIFY2(fallback.max >= 0 && fallback.max <= kFallbackTolerance, qPrintable(describe(fallback)));
     }
 
     void testBakeAgreesWithTheCpuTwin() {
