@@ -9,6 +9,9 @@
 #include <QQuickWindow>
 #include <QTimer>
 
+#include <QDateTime>
+#include <QFile>
+
 #include <cstdio>
 
 using namespace lunafold;
@@ -36,6 +39,29 @@ void takeScreenshot(QQuickWindow *window, const QString &file, const Locator &lo
     });
 }
 
+// For the start-up benchmark (bench/startup.sh): at the first frame on screen, prints the wall
+// clock in milliseconds and the resident memory in KiB, then quits.
+void probeFirstFrame(QQuickWindow *window) {
+    QObject::connect(
+        window, &QQuickWindow::frameSwapped, window,
+        [] {
+            static bool reported = false;
+            if (reported)
+                return;
+            reported = true;
+            QFile status(QStringLiteral("/proc/self/status"));
+            QByteArray rss = "0";
+            if (status.open(QIODevice::ReadOnly))
+                for (const QByteArray &line : status.readAll().split('\n'))
+                    if (line.startsWith("VmRSS:"))
+                        rss = line.mid(6).trimmed().split(' ').value(0);
+            std::printf("first frame %lld ms, rss %s KiB\n", QDateTime::currentMSecsSinceEpoch(), rss.constData());
+            std::fflush(stdout);
+            QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+        },
+        Qt::DirectConnection);
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -59,6 +85,8 @@ int main(int argc, char **argv) {
         std::fputs("lunafold: the window could not be built\n", stderr);
         return 1;
     }
+    if (qEnvironmentVariableIsSet("LUNAFOLD_FIRST_FRAME_PROBE"))
+        probeFirstFrame(lunafold.window());
     if (!options->screenshotFile.isEmpty())
         takeScreenshot(lunafold.window(), options->screenshotFile, lunafold.services().locator(),
                        !options->nmeaFile.isEmpty());

@@ -45,13 +45,12 @@ void MapView::setLocator(Locator *locator) {
 
 void MapView::setBasemap(const Basemap *map) {
     m_basemap = map;
+    m_basemapChosen = true;
     update();
 }
 
 void MapView::componentComplete() {
     QQuickPaintedItem::componentComplete();
-    if (!m_basemap)
-        m_basemap = Basemap::shared();
     if (!m_locator)
         setLocator(Locator::shared());
 }
@@ -157,6 +156,12 @@ QVariantMap MapView::coordinateAt(double x, double y) const {
 }
 
 void MapView::paint(QPainter *painter) {
+    // The bundled map is read when the map is first drawn, not with the window: the Now screen
+    // comes first and needs none of it.
+    if (!m_basemapChosen) {
+        m_basemap = Basemap::shared();
+        m_basemapChosen = true;
+    }
     static const Basemap empty{QByteArray()};
     BasemapPainter::paint(*painter, m_camera, m_basemap ? *m_basemap : empty);
 }

@@ -88,6 +88,7 @@ class MapView : public QQuickPaintedItem {
 
     QPointer<Locator> m_locator;
     const Basemap *m_basemap = nullptr;
+    bool m_basemapChosen = false; // else the shared one, on the first paint
     MapCamera m_camera;
     MapCamera m_from, m_to;
     std::optional<GeoCoordinate> m_marker;
