@@ -2,6 +2,7 @@
 // Without GPU compute (LUNAFOLD_RHI=cpu) the Now screen still shows the shaded sphere, drawn on the
 // CPU, and the flat photograph only when the surface maps are missing.
 #include "AppClock.h"
+#include "../../MoonRenderingLibrary/tests/ImageCompare.h"
 #include "FixedPlace.h"
 #include "MoonImageProvider.h"
 #include "MoonRendering/MoonRendering.h"
@@ -43,6 +44,15 @@ class TestNowPicture : public QObject {
                  qPrintable(QStringLiteral("%1 vs %2").arg(night, 8, 16).arg(photo, 8, 16)));
         QVERIFY(qGray(picture.pixel(160, 100)) > 100); // the lit side
         QCOMPARE(qAlpha(picture.pixel(2, 2)), 0);
+
+        // Every later refresh is shaded too: a day later, another phase, another sphere.
+        AppClock::freeze(t.plusSeconds(86400.0));
+        now.refresh();
+        const QImage later = provider.requestImage(now.moonImageSource().mid(prefix.size()), &size, QSize());
+        QCOMPARE(renderer.passCount(), 2u);
+        QVERIFY(testing_images::compareChannels(later, picture).max > 20);
+        const auto [laterBase, laterShadow] = MoonRendering::flatMoonImages(t.plusSeconds(86400.0), 200);
+        QVERIFY(qGray(later.pixel(30, 100)) < 0.15 * qGray(laterBase->pixel(30, 100)));
     }
 
     void missingMapsFallBackToTheFlatPicture() {

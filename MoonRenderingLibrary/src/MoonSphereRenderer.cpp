@@ -203,7 +203,7 @@ std::unique_ptr<QRhiTexture> MoonSphereRenderer::uploadMipChain(const MipChain &
 bool MoonSphereRenderer::loadTexturesIfNeeded() {
     QMutexLocker lock(&textureLock);
     if (didAttemptTextureLoad)
-        return albedo && normal;
+        return m_cpu || (albedo && normal);
     if (device && !mayUseGpu())
         return false; // not the GPU's thread: leave the one attempt to it
     didAttemptTextureLoad = true;

@@ -13,6 +13,7 @@
 #include <QFile>
 
 #include <cstdio>
+#include <ctime>
 
 using namespace lunafold;
 
@@ -40,7 +41,7 @@ void takeScreenshot(QQuickWindow *window, const QString &file, const Locator &lo
 }
 
 // For the start-up benchmark (bench/startup.sh): at the first frame on screen, prints the wall
-// clock in milliseconds and the resident memory in KiB, then quits.
+// clock in milliseconds, the CPU time of all threads so far and the resident memory, then quits.
 void probeFirstFrame(QQuickWindow *window) {
     QObject::connect(
         window, &QQuickWindow::frameSwapped, window,
@@ -55,7 +56,8 @@ void probeFirstFrame(QQuickWindow *window) {
                 for (const QByteArray &line : status.readAll().split('\n'))
                     if (line.startsWith("VmRSS:"))
                         rss = line.mid(6).trimmed().split(' ').value(0);
-            std::printf("first frame %lld ms, rss %s KiB\n", QDateTime::currentMSecsSinceEpoch(), rss.constData());
+            std::printf("first frame %lld ms, rss %s KiB, cpu %ld ms\n", QDateTime::currentMSecsSinceEpoch(),
+                        rss.constData(), static_cast<long>(std::clock() / (CLOCKS_PER_SEC / 1000)));
             std::fflush(stdout);
             QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
         },
