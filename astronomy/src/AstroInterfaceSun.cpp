@@ -64,8 +64,17 @@ std::optional<Instant> searchSolarTransit(const LocalDayFrame &day, const SunPla
     return best;
 }
 
+// The bisection reads only the sign of altitude − target. Meeus' low-accuracy Sun stays within
+// 0.01° of the precise one (0.02° in altitude at most), so further than kCoarseTrusted from the
+// target its sign is the precise one's: the precise position is computed only near the crossing,
+// and every answer is the one a bisection on precise positions alone gives.
+constexpr double kCoarseTrusted = 0.1; // degrees
+
 std::optional<Instant> searchCrossing(Instant t0, const SunPlace &p, double target, bool rising) {
-    auto precise = [&p](Instant t) { return sunAltitude(t, p, true); };
+    auto precise = [&p, target](Instant t) {
+        const double coarse = sunAltitude(t, p, false);
+        return std::abs(coarse - target) > kCoarseTrusted ? coarse : sunAltitude(t, p, true);
+    };
     const Instant other = t0.plusSeconds(rising ? -43200.0 : 43200.0);
     if (sunAltitude(t0, p, false) > target && sunAltitude(other, p, false) <= target) {
         return rising ? detail::bisectCrossing(t0.plusSeconds(-43200.0), t0, precise, target)
