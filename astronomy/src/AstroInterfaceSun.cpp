@@ -37,12 +37,26 @@ double sunAltitude(Instant t, const SunPlace &p, bool precise) {
     return aa::Sun(jd.UTCtoTT(), precise).equatorialCoordinates().makeHorizontalCoordinates(p.geo, jd).altitude;
 }
 
+constexpr double kMaxTurnPerStep = 5.1; // degrees of hour angle in 1200 s, with a margin
+
 std::optional<Instant> searchSolarTransit(const LocalDayFrame &day, const SunPlace &p) {
     const Instant start = day.noon.plusSeconds(-46800.0), end = day.noon.plusSeconds(46800.0);
     std::optional<Instant> best;
     Instant cursor = start;
     double hprev = hourAngle(cursor, p);
     while (cursor < end) {
+        // The hour angle grows by at most 5.01° a step (the sidereal rate less the Sun's own), so
+        // while it stays more than a step's worth short of its next upward pass through 0 no step
+        // can bracket the transit: those samples are passed over unevaluated, on the same grid.
+        const double beforeZero = hprev <= 0 ? -hprev : 360.0 - hprev;
+        if (const int skip = static_cast<int>(beforeZero / kMaxTurnPerStep) - 1; skip > 0) {
+            for (int k = 0; k < skip && cursor < end; ++k)
+                cursor = cursor.plusSeconds(1200.0);
+            if (!(cursor < end))
+                break;
+            hprev = hourAngle(cursor, p);
+            continue;
+        }
         const Instant next = cursor.plusSeconds(1200.0);
         const double hn = hourAngle(next, p);
         if (hprev <= 0 && hn > 0) {
