@@ -37,6 +37,8 @@ bench: build
 	@build/default/bench/lunafold-bench --benchmark_counters_tabular=true
 	@build/default/bench/lunafold-bench-screens
 	@build/default/bench/lunafold-bench-map
+	@bench/compare-engine.sh build/default/cli/lunafold-cli
+	@bench/startup.sh build/default/Lunafold/lunafold
 
 clean:
 	rm -rf build
