@@ -39,6 +39,8 @@ bench: build
 	@build/default/bench/lunafold-bench-map
 	@dbus-run-session -- bench/notifier-budget.sh build/default/Lunafold/lunafold-notifier
 	@build/default/bench/lunafold-bench-places
+	@bench/compare-engine.sh build/default/cli/lunafold-cli
+	@bench/startup.sh build/default/Lunafold/lunafold
 
 # A Debian package of the app, the CLI and the notifier: build/default/lunafold_VERSION_ARCH.deb
 package: build

@@ -81,21 +81,32 @@ void MoonDayFallback(benchmark::State &state) {
 }
 BENCHMARK(MoonDayFallback);
 
+// Every Sun event of one local day, as the CLI's sun command asks for them.
+void sunDay(Instant t) {
+    for (const auto &fn : {AstroInterface::getSunRiseTime, AstroInterface::getSunSetTime,
+                           AstroInterface::getSunTransitTime, AstroInterface::getCivilTwilightDawn,
+                           AstroInterface::getCivilTwilightDusk, AstroInterface::getNauticalTwilightDawn,
+                           AstroInterface::getNauticalTwilightDusk, AstroInterface::getAstronomicalTwilightDawn,
+                           AstroInterface::getAstronomicalTwilightDusk})
+        benchmark::DoNotOptimize(fn(t, kLon, kLat, kParis));
+    benchmark::DoNotOptimize(AstroInterface::getSunDayKind(t, kLon, kLat, kParis));
+    benchmark::DoNotOptimize(AstroInterface::getSunElevation(t, kLon, kLat));
+}
+
 void SunDayAllEvents(benchmark::State &state) {
     std::int64_t i = 0;
-    for (auto _ : state) {
-        const Instant t = isolatedDay(i++);
-        for (const auto &fn : {AstroInterface::getSunRiseTime, AstroInterface::getSunSetTime,
-                               AstroInterface::getSunTransitTime, AstroInterface::getCivilTwilightDawn,
-                               AstroInterface::getCivilTwilightDusk, AstroInterface::getNauticalTwilightDawn,
-                               AstroInterface::getNauticalTwilightDusk, AstroInterface::getAstronomicalTwilightDawn,
-                               AstroInterface::getAstronomicalTwilightDusk})
-            benchmark::DoNotOptimize(fn(t, kLon, kLat, kParis));
-        benchmark::DoNotOptimize(AstroInterface::getSunDayKind(t, kLon, kLat, kParis));
-        benchmark::DoNotOptimize(AstroInterface::getSunElevation(t, kLon, kLat));
-    }
+    for (auto _ : state)
+        sunDay(isolatedDay(i++));
 }
 BENCHMARK(SunDayAllEvents);
+
+// Day after day, as the CLI walks them.
+void SunDayAllEventsSequential(benchmark::State &state) {
+    std::int64_t i = 0;
+    for (auto _ : state)
+        sunDay(kStart.plusSeconds(static_cast<double>(i++ % 20000) * 86400.0));
+}
+BENCHMARK(SunDayAllEventsSequential);
 
 // A 42-cell month grid: fraction, waning flag and whether a principal phase falls in the day.
 void MonthGrid42Days(benchmark::State &state) {

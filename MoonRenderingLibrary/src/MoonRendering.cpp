@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <deque>
 #include <mutex>
 
 namespace lunafold::MoonRendering {
@@ -24,12 +25,61 @@ constexpr double kDegToRad = 0.017453292519943295;
 constexpr double kSampleRotation = -0.3490658503988659; // −20°
 constexpr double kShadowOpacity = 0.7;
 
+// The Now screen asks for its picture every second, and its turn (the parallactic angle) moves by a
+// few thousandths of a degree a second; turning 512 pixels costs a millisecond. Turns other than
+// quarter turns are settled on steps of kTurnStep, which moves the rim of a 512-pixel moon by at most
+// 0.13 pixel, and the turned pictures of the last few spheres are kept.
+constexpr double kTurnStep = 0.0005; // radians
+constexpr int kKeptTurned = 48;
+constexpr qsizetype kKeptTurnedBytes = 24 << 20;
+
+double settledTurn(double rotation) {
+    if (std::remainder(rotation, M_PI / 2) == 0.0)
+        return rotation;
+    return std::round(rotation / kTurnStep) * kTurnStep;
+}
+
+struct Turned {
+    qint64 sphere;
+    int side;
+    double rotation;
+    QImage picture;
+};
+
+std::optional<QImage> keptTurn(std::mutex &mutex, const std::deque<Turned> &kept, qint64 sphere, int side,
+                               double rotation) {
+    std::lock_guard lock(mutex);
+    for (const Turned &t : kept)
+        if (t.sphere == sphere && t.side == side && t.rotation == rotation)
+            return t.picture;
+    return std::nullopt;
+}
+
+void keepTurn(std::mutex &mutex, std::deque<Turned> &kept, Turned turned) {
+    std::lock_guard lock(mutex);
+    kept.push_front(std::move(turned));
+    qsizetype bytes = 0;
+    for (const Turned &t : kept)
+        bytes += t.picture.sizeInBytes();
+    while (kept.size() > 1 && (kept.size() > kKeptTurned || bytes > kKeptTurnedBytes)) {
+        bytes -= kept.back().picture.sizeInBytes();
+        kept.pop_back();
+    }
+}
+
 // Draws the sphere, or the flat pair, turned by @p rotation (radians, clockwise on screen) about the
 // centre of a side × side square.
 QImage compose(Instant date, int side, double rotation) {
+    static std::mutex keptMutex;
+    static std::deque<Turned> kept;
     const LightParameters light = lightParameters(date);
     const std::optional<QImage> sphere = MoonSphereRenderer::shared().renderSphere(
         side, light.light, kShadeConstantA, kShadeConstantB, light.fractionTerm);
+    rotation = settledTurn(rotation);
+    if (sphere) {
+        if (std::optional<QImage> hit = keptTurn(keptMutex, kept, sphere->cacheKey(), side, rotation))
+            return *hit;
+    }
 
     QImage picture(side, side, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
@@ -50,6 +100,8 @@ QImage compose(Instant date, int side, double rotation) {
         painter.drawImage(square, shadow);
     }
     painter.end();
+    if (sphere)
+        keepTurn(keptMutex, kept, {sphere->cacheKey(), side, rotation, picture});
     return picture;
 }
 

@@ -2,6 +2,7 @@
 #include "MoonRendering/MoonSphereRenderer.h"
 
 #include "GpuHost.h"
+#include "MoonRendering/CpuSphereShader.h"
 #include "MoonRendering/MoonShading.h"
 #include "MoonRendering/ResourceBundle.h"
 
@@ -34,6 +35,8 @@ MoonSphereRenderer::Backend backendFromEnvironment() {
         return MoonSphereRenderer::Backend::Vulkan;
     if (choice == "opengl" || choice == "gl")
         return MoonSphereRenderer::Backend::OpenGL;
+    if (choice == "cpu")
+        return MoonSphereRenderer::Backend::Cpu;
     if (choice == "none")
         return MoonSphereRenderer::Backend::None;
     return MoonSphereRenderer::Backend::Automatic;
@@ -75,17 +78,23 @@ MoonSphereRenderer::MoonSphereRenderer(Options options) : m_options(std::move(op
                                  appActive.store(false);
                          });
     }
+    const Backend backend = m_options.backend == Backend::Automatic ? backendFromEnvironment() : m_options.backend;
     // A QRhi belongs to one thread (an OpenGL context cannot move), so only the GUI thread makes one.
-    if (app && QThread::currentThread() == app->thread()) {
-        createDevice(m_options.backend == Backend::Automatic ? backendFromEnvironment() : m_options.backend);
+    if (app && QThread::currentThread() == app->thread() && backend != Backend::Cpu && backend != Backend::None) {
+        createDevice(backend);
         if (device) {
             m_gpuThread = QThread::currentThread();
             createPipelines();
+            if (!pipeline)
+                releaseDevice(); // a GPU that cannot run the kernel is no GPU compute
         }
     }
+    m_cpuAllowed = !device && backend != Backend::None;
 }
 
-MoonSphereRenderer::~MoonSphereRenderer() {
+MoonSphereRenderer::~MoonSphereRenderer() { releaseDevice(); }
+
+void MoonSphereRenderer::releaseDevice() {
     // Every QRhi resource goes before the QRhi, and the QRhi before its Vulkan instance or surface.
     pipeline.reset();
     bakePipeline.reset();
@@ -153,7 +162,9 @@ void MoonSphereRenderer::createPipelines() {
 }
 
 QString MoonSphereRenderer::backendName() const {
-    return device ? QString::fromLatin1(device->backendName()) : QStringLiteral("none");
+    if (device)
+        return QString::fromLatin1(device->backendName());
+    return m_cpuAllowed ? QStringLiteral("CPU") : QStringLiteral("none");
 }
 
 bool MoonSphereRenderer::mayUseGpu() const { return device && QThread::currentThread() == m_gpuThread; }
@@ -192,18 +203,22 @@ std::unique_ptr<QRhiTexture> MoonSphereRenderer::uploadMipChain(const MipChain &
 bool MoonSphereRenderer::loadTexturesIfNeeded() {
     QMutexLocker lock(&textureLock);
     if (didAttemptTextureLoad)
-        return albedo && normal;
+        return m_cpu || (albedo && normal);
     if (device && !mayUseGpu())
         return false; // not the GPU's thread: leave the one attempt to it
     didAttemptTextureLoad = true;
-    if (!device)
+    if (!device && !m_cpuAllowed)
         return false;
     ++m_textureLoadAttempts;
     const QString directory =
         m_options.textureDirectory.isEmpty() ? MoonRendering::resourceBundlePath() : m_options.textureDirectory;
-    const std::optional<SurfaceTextures> maps = loadSurfaceTextures(directory);
+    std::optional<SurfaceTextures> maps = loadSurfaceTextures(directory);
     if (!maps)
         return false;
+    if (!device) {
+        m_cpu = std::make_unique<CpuSphereShader>(std::move(*maps));
+        return true;
+    }
     QMutexLocker gpu(&m_gpuLock);
     std::unique_ptr<QRhiTexture> colour = uploadMipChain(maps->albedo);
     if (!colour)
@@ -249,7 +264,7 @@ std::optional<QImage> MoonSphereRenderer::runPass(QRhiComputePipeline *kernel, Q
     readbacks->readBackTexture(QRhiReadbackDescription(output.get()), &readback);
     cb->endComputePass(readbacks);
     const QRhi::FrameOpResult result = device->endOffscreenFrame(); // waits for the GPU
-    ++m_gpuPasses;
+    ++m_passes;
     const qsizetype expected = qsizetype(4) * outputSize.width() * outputSize.height();
     if (result != QRhi::FrameOpSuccess || readback.data.size() != expected)
         return std::nullopt;
@@ -272,7 +287,7 @@ std::optional<QImage> MoonSphereRenderer::lastImage(int size) {
 
 std::optional<QImage> MoonSphereRenderer::renderSphere(double size, LightDirection light, float shadeConstantA,
                                                        float shadeConstantB, float fractionTerm) {
-    if (!pipeline || !loadTexturesIfNeeded() || !device || !queue || !albedo || !normal)
+    if (!loadTexturesIfNeeded() || !(m_cpu || (pipeline && queue && albedo && normal)))
         return std::nullopt;
     const std::optional<int> n = pixelSide(size, 1);
     const std::optional<MoonShadeParams> params =
@@ -282,9 +297,17 @@ std::optional<QImage> MoonSphereRenderer::renderSphere(double size, LightDirecti
     const QString key = sphereCacheKey(*n, *params);
     if (std::optional<QImage> hit = cache.object(key))
         return hit;
-    if (!appActive.load() || !mayUseGpu())
+    if (!appActive.load() || (!m_cpu && !mayUseGpu()))
         return lastImage(*n);
-    std::optional<QImage> image = runPass(pipeline.get(), QSize(*n, *n), *params);
+    std::optional<QImage> image;
+    if (m_cpu) {
+        ++m_passes;
+        image = m_cpu->shadeSphere(*n, *params);
+        if (image->isNull())
+            image.reset();
+    } else {
+        image = runPass(pipeline.get(), QSize(*n, *n), *params);
+    }
     if (!image)
         return lastImage(*n);
     cache.insert(key, *image);
@@ -297,7 +320,7 @@ std::optional<QImage> MoonSphereRenderer::renderSphere(double size, LightDirecti
 
 std::optional<QImage> MoonSphereRenderer::bakeEquirect(double width, LightDirection light, float shadeConstantA,
                                                        float shadeConstantB, float fractionTerm) {
-    if (!bakePipeline || !loadTexturesIfNeeded() || !device || !queue || !albedo || !normal)
+    if (!loadTexturesIfNeeded() || !(m_cpu || (bakePipeline && queue && albedo && normal)))
         return std::nullopt;
     const std::optional<int> w = pixelSide(width, 2);
     const std::optional<MoonShadeParams> params =
@@ -307,9 +330,17 @@ std::optional<QImage> MoonSphereRenderer::bakeEquirect(double width, LightDirect
     const QString key = bakeCacheKey(*w, *params);
     if (std::optional<QImage> hit = bakeCache.object(key))
         return hit;
-    if (!appActive.load() || !mayUseGpu())
+    if (!appActive.load() || (!m_cpu && !mayUseGpu()))
         return std::nullopt;
-    std::optional<QImage> image = runPass(bakePipeline.get(), QSize(*w, *w / 2), *params);
+    std::optional<QImage> image;
+    if (m_cpu) {
+        ++m_passes;
+        image = m_cpu->bakeEquirect(*w, *params);
+        if (image->isNull())
+            image.reset();
+    } else {
+        image = runPass(bakePipeline.get(), QSize(*w, *w / 2), *params);
+    }
     if (image)
         bakeCache.insert(key, *image);
     return image;

@@ -2,6 +2,7 @@
 // The shading inputs and the CPU twin of the kernels: keys, light, mipmaps and what the shading
 // must look like (lit side, earthshine, transparency, mirroring, the bake).
 #include "ImageCompare.h"
+#include "MoonRendering/CpuSphereShader.h"
 #include "MoonRendering/MoonRendering.h"
 #include "MoonRendering/MoonShading.h"
 #include "MoonRendering/ResourceBundle.h"
@@ -176,6 +177,61 @@ class TestMoonShading : public QObject {
         QVERIFY2(east > 100 && west < 20, qPrintable(QStringLiteral("%1 %2").arg(east).arg(west)));
         QVERIFY(MoonShading::bakeEquirect(*m_maps, 1, params({1, 0, 0})).isNull());
         QVERIFY(MoonShading::shadeSphere(*m_maps, 0, params({1, 0, 0})).isNull());
+    }
+
+    // The fast CPU sphere stands in for the GPU: it must draw the twin's picture, whatever the size
+    // (odd sides, one pixel), phase, light off the equator or mirror flag.
+    void testCpuSphereDrawsTheTwinsPicture_data() {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<float>("x");
+        QTest::addColumn<float>("y");
+        QTest::addColumn<float>("z");
+        QTest::addColumn<float>("fractionTerm");
+        QTest::addColumn<bool>("mirror");
+        QTest::newRow("full 160") << 160 << 0.0f << 0.0f << 1.0f << 0.0f << false;
+        QTest::newRow("waxing crescent 199") << 199 << 0.6f << 0.0f << -0.8f << 0.2f << false;
+        QTest::newRow("waning gibbous, mirrored 128") << 128 << -0.8f << 0.0f << 0.6f << 0.04f << true;
+        QTest::newRow("light from above 64") << 64 << 0.3f << 0.9f << 0.1f << 0.1f << false;
+        QTest::newRow("new 33") << 33 << 0.0f << 0.0f << -1.0f << 0.22f << false;
+        QTest::newRow("one pixel") << 1 << 1.0f << 0.0f << 0.0f << 0.11f << false;
+    }
+
+    void testCpuSphereDrawsTheTwinsPicture() {
+        QFETCH(int, size);
+        QFETCH(float, x);
+        QFETCH(float, y);
+        QFETCH(float, z);
+        QFETCH(float, fractionTerm);
+        QFETCH(bool, mirror);
+        CpuSphereShader shader(*m_maps);
+        const MoonShadeParams p = params({x, y, z}, fractionTerm, mirror);
+        const QImage fast = shader.shadeSphere(size, p);
+        QCOMPARE(fast.format(), QImage::Format_RGBA8888_Premultiplied);
+        const testing_images::Differences d =
+            testing_images::compareChannels(fast, MoonShading::shadeSphere(*m_maps, size, p));
+        // The tabulated tone curve may round a level the other way, never more.
+        QVERIFY2(d.max >= 0 && d.max <= 1 && d.mean < 0.05, qPrintable(QStringLiteral("%1 %2").arg(d.max).arg(d.mean)));
+        // Another phase at the same size reuses the geometry and still draws the right picture.
+        const MoonShadeParams other = params({-y, 0.0f, x}, 0.05f, mirror);
+        const int again = testing_images::compareChannels(shader.shadeSphere(size, other),
+                                                          MoonShading::shadeSphere(*m_maps, size, other)).max;
+        QVERIFY2(again >= 0 && again <= 1, qPrintable(QString::number(again)));
+        QCOMPARE(shader.geometryBuilds(), 1);
+    }
+
+    void testCpuSphereKeepsTheGeometryOfRecentSizes() {
+        CpuSphereShader shader(*m_maps);
+        const MoonShadeParams p = params({1, 0, 0});
+        for (int size : {40, 41, 40, 42, 40})
+            QVERIFY(!shader.shadeSphere(size, p).isNull());
+        QCOMPARE(shader.geometryBuilds(), 3);
+        // The mirror flag reads the maps elsewhere: a geometry of its own, which pushes out 41.
+        QVERIFY(!shader.shadeSphere(40, params({1, 0, 0}, 0.0f, true)).isNull());
+        QCOMPARE(shader.geometryBuilds(), 4);
+        QVERIFY(!shader.shadeSphere(41, p).isNull());
+        QCOMPARE(shader.geometryBuilds(), 5);
+        QVERIFY(shader.shadeSphere(0, p).isNull());
+        QVERIFY(CpuSphereShader(SurfaceTextures{}).shadeSphere(16, p).isNull());
     }
 };
 

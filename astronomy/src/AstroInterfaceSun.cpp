@@ -5,8 +5,10 @@
 #include "astronomy/AstroInterface.h"
 
 #include "Bisection.h"
+#include "aa/FrameOfDate.h"
 #include "astronomy/aa/Sun.h"
 
+#include <array>
 #include <cmath>
 
 namespace lunafold {
@@ -24,9 +26,7 @@ double hourAngle(Instant t, const SunPlace &p) {
     const aa::JulianDay jd(t);
     const double alpha = aa::Sun(jd.UTCtoTT(), false).equatorialCoordinates().rightAscension;
     const double theta = jd.meanLocalSiderealTime(-p.longitude);
-    double h = std::fmod(15.0 * theta - 15.0 * alpha, 360.0);
-    if (h < 0)
-        h += 360.0;
+    double h = aa::positiveRemainder(15.0 * theta - 15.0 * alpha, 360.0);
     if (h > 180.0)
         h -= 360.0;
     return h;
@@ -37,12 +37,26 @@ double sunAltitude(Instant t, const SunPlace &p, bool precise) {
     return aa::Sun(jd.UTCtoTT(), precise).equatorialCoordinates().makeHorizontalCoordinates(p.geo, jd).altitude;
 }
 
-std::optional<Instant> solarTransit(const LocalDayFrame &day, const SunPlace &p) {
+constexpr double kMaxTurnPerStep = 5.1; // degrees of hour angle in 1200 s, with a margin
+
+std::optional<Instant> searchSolarTransit(const LocalDayFrame &day, const SunPlace &p) {
     const Instant start = day.noon.plusSeconds(-46800.0), end = day.noon.plusSeconds(46800.0);
     std::optional<Instant> best;
     Instant cursor = start;
     double hprev = hourAngle(cursor, p);
     while (cursor < end) {
+        // The hour angle grows by at most 5.01° a step (the sidereal rate less the Sun's own), so
+        // while it stays more than a step's worth short of its next upward pass through 0 no step
+        // can bracket the transit: those samples are passed over unevaluated, on the same grid.
+        const double beforeZero = hprev <= 0 ? -hprev : 360.0 - hprev;
+        if (const int skip = static_cast<int>(beforeZero / kMaxTurnPerStep) - 1; skip > 0) {
+            for (int k = 0; k < skip && cursor < end; ++k)
+                cursor = cursor.plusSeconds(1200.0);
+            if (!(cursor < end))
+                break;
+            hprev = hourAngle(cursor, p);
+            continue;
+        }
         const Instant next = cursor.plusSeconds(1200.0);
         const double hn = hourAngle(next, p);
         if (hprev <= 0 && hn > 0) {
@@ -64,8 +78,17 @@ std::optional<Instant> solarTransit(const LocalDayFrame &day, const SunPlace &p)
     return best;
 }
 
-std::optional<Instant> crossing(Instant t0, const SunPlace &p, double target, bool rising) {
-    auto precise = [&p](Instant t) { return sunAltitude(t, p, true); };
+// The bisection reads only the sign of altitude − target. Meeus' low-accuracy Sun stays within
+// 0.01° of the precise one (0.02° in altitude at most), so further than kCoarseTrusted from the
+// target its sign is the precise one's: the precise position is computed only near the crossing,
+// and every answer is the one a bisection on precise positions alone gives.
+constexpr double kCoarseTrusted = 0.1; // degrees
+
+std::optional<Instant> searchCrossing(Instant t0, const SunPlace &p, double target, bool rising) {
+    auto precise = [&p, target](Instant t) {
+        const double coarse = sunAltitude(t, p, false);
+        return std::abs(coarse - target) > kCoarseTrusted ? coarse : sunAltitude(t, p, true);
+    };
     const Instant other = t0.plusSeconds(rising ? -43200.0 : 43200.0);
     if (sunAltitude(t0, p, false) > target && sunAltitude(other, p, false) <= target) {
         return rising ? detail::bisectCrossing(t0.plusSeconds(-43200.0), t0, precise, target)
@@ -86,6 +109,52 @@ std::optional<Instant> crossing(Instant t0, const SunPlace &p, double target, bo
         fprev = fn;
     }
     return std::nullopt;
+}
+
+// Every event of a day starts from the same transit, and the day kind repeats the sunrise and
+// sunset searches; callers ask for a day's events together, so the last answers are kept per
+// thread. The searches depend on nothing else, so a kept answer is the one a new search would give.
+template <typename Key, std::size_t N> class RecentAnswers {
+  public:
+    template <typename Search> std::optional<Instant> get(const Key &key, Search search) {
+        for (const Entry &e : m_entries)
+            if (e.used && e.key == key)
+                return e.answer;
+        Entry &slot = m_entries[m_next++ % N];
+        slot = {true, key, search()};
+        return slot.answer;
+    }
+
+  private:
+    struct Entry {
+        bool used;
+        Key key;
+        std::optional<Instant> answer;
+    };
+    std::array<Entry, N> m_entries{};
+    unsigned m_next = 0;
+};
+
+struct TransitKey {
+    double noon, longitude;
+    bool operator==(const TransitKey &) const = default;
+};
+
+struct CrossingKey {
+    double t0, longitude, latitude, target;
+    bool rising;
+    bool operator==(const CrossingKey &) const = default;
+};
+
+std::optional<Instant> solarTransit(const LocalDayFrame &day, const SunPlace &p) {
+    thread_local RecentAnswers<TransitKey, 4> recent;
+    return recent.get({day.noon.unixSeconds(), p.longitude}, [&] { return searchSolarTransit(day, p); });
+}
+
+std::optional<Instant> crossing(Instant t0, const SunPlace &p, double target, bool rising) {
+    thread_local RecentAnswers<CrossingKey, 16> recent;
+    return recent.get({t0.unixSeconds(), p.longitude, p.geo.latitude, target, rising},
+                      [&] { return searchCrossing(t0, p, target, rising); });
 }
 
 std::optional<SunPlace> sunPlace(double longitude, double latitude) {

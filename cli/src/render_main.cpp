@@ -25,7 +25,7 @@ bool endsWithPng(std::string path) {
     return path.size() > 4 && path.compare(path.size() - 4, 4, ".png") == 0;
 }
 
-// Prints "FILE  SIDExSIDE  Vulkan|OpenGL|flat": which path drew the picture.
+// Prints "FILE  SIDExSIDE  Vulkan|OpenGL|CPU|flat": which path drew the picture.
 void renderCommand(const std::vector<std::string> &args, std::string &out) {
     const Options o(args, {"at", "lat", "lon", "size", "out"}, {"orient", "flat"});
     const lunafold::Instant at = o.instant("at");
@@ -44,7 +44,7 @@ void renderCommand(const std::vector<std::string> &args, std::string &out) {
         throw UsageError{"cannot write " + path};
 
     const auto &renderer = lunafold::MoonSphereRenderer::shared();
-    const std::string drawnBy = renderer.gpuPassCount() > 0 ? renderer.backendName().toStdString() : "flat";
+    const std::string drawnBy = renderer.passCount() > 0 ? renderer.backendName().toStdString() : "flat";
     out = path + "  " + std::to_string(size) + "x" + std::to_string(size) + "  " + drawnBy + "\n";
 }
 

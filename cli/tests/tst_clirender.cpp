@@ -61,7 +61,7 @@ TEST(CliRender, WritesAPngOfTheAskedSize) {
         EXPECT_EQ((*size)[1], c.side);
         std::remove(file.c_str());
     }
-    // --flat says so; the others name the backend that drew them, or "flat" without a GPU.
+    // --flat says so; the others name the backend that drew them, "CPU" without GPU compute, or "flat".
     const std::string file = scratchFile("flat.png");
     EXPECT_NE(run("render --at 2024-04-23 --size 16 --flat --out " + file).out.find("  flat\n"), std::string::npos);
     std::remove(file.c_str());

@@ -10,7 +10,11 @@
 #include <QQuickWindow>
 #include <QTimer>
 
+#include <QDateTime>
+#include <QFile>
+
 #include <cstdio>
+#include <ctime>
 
 using namespace lunafold;
 
@@ -35,6 +39,30 @@ void takeScreenshot(QQuickWindow *window, const QString &file, const Locator &lo
         }
         QCoreApplication::exit(0);
     });
+}
+
+// For the start-up benchmark (bench/startup.sh): at the first frame on screen, prints the wall
+// clock in milliseconds, the CPU time of all threads so far and the resident memory, then quits.
+void probeFirstFrame(QQuickWindow *window) {
+    QObject::connect(
+        window, &QQuickWindow::frameSwapped, window,
+        [] {
+            static bool reported = false;
+            if (reported)
+                return;
+            reported = true;
+            QFile status(QStringLiteral("/proc/self/status"));
+            QByteArray rss = "0";
+            if (status.open(QIODevice::ReadOnly))
+                for (const QByteArray &line : status.readAll().split('\n'))
+                    if (line.startsWith("VmRSS:"))
+                        rss = line.mid(6).trimmed().split(' ').value(0);
+            std::printf("first frame %lld ms, rss %s KiB, cpu %ld ms\n", QDateTime::currentMSecsSinceEpoch(),
+                        rss.constData(), static_cast<long>(std::clock() / (CLOCKS_PER_SEC / 1000)));
+            std::fflush(stdout);
+            QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+        },
+        Qt::DirectConnection);
 }
 
 } // namespace
@@ -71,6 +99,8 @@ int main(int argc, char **argv) {
         std::fputs("lunafold: the window could not be built\n", stderr);
         return 1;
     }
+    if (qEnvironmentVariableIsSet("LUNAFOLD_FIRST_FRAME_PROBE"))
+        probeFirstFrame(lunafold.window());
     if (screenshot)
         takeScreenshot(lunafold.window(), options->screenshotFile, lunafold.services().locator(),
                        !options->nmeaFile.isEmpty());

@@ -73,11 +73,13 @@ void MapView::setLocator(Locator *locator) {
 
 void MapView::setBasemap(const Basemap *map) {
     m_basemap = map;
+    m_basemapChosen = true;
     update();
 }
 
 void MapView::setPlaceLabels(const PlaceLabels *labels) {
     m_labels = labels;
+    m_labelsChosen = true;
     relayoutLabels();
     update();
     Q_EMIT viewChanged();
@@ -113,12 +115,10 @@ void MapView::relayoutLabels() {
 
 void MapView::componentComplete() {
     QQuickPaintedItem::componentComplete();
-    if (!m_basemap)
-        m_basemap = Basemap::shared();
-    if (!m_labels)
-        setPlaceLabels(&PlaceLabels::shared());
     if (!m_tiles)
         setTileSource(TileSource::shared());
+    if (m_active)
+        choosePlaceLabels();
     if (!m_locator)
         setLocator(Locator::shared());
 }
@@ -295,7 +295,18 @@ void MapView::setActive(bool active) {
         return;
     m_active = active;
     Q_EMIT activeChanged();
+    if (m_active)
+        choosePlaceLabels();
     refreshTiles();
+}
+
+void MapView::choosePlaceLabels() {
+    // The names wait for the map to be shown: the places behind them are the largest data we
+    // bundle, and the first screen needs none of it.
+    if (m_labelsChosen || !isComponentComplete())
+        return;
+    setPlaceLabels(&PlaceLabels::shared());
+    tilesChangedState(); // with names to show, an offline view may now open closer in
 }
 
 QPointF MapView::markerPoint() const {
@@ -375,6 +386,12 @@ QVariantMap MapView::coordinateAt(double x, double y) const {
 }
 
 void MapView::paint(QPainter *painter) {
+    // The bundled map is read when the map is first drawn, not with the window: the Now screen
+    // comes first and needs none of it.
+    if (!m_basemapChosen) {
+        m_basemap = Basemap::shared();
+        m_basemapChosen = true;
+    }
     static const Basemap empty{QByteArray()};
     BasemapPainter::paint(*painter, m_camera, m_basemap ? *m_basemap : empty);
     if (m_tilesShown && m_tiles) {

@@ -122,6 +122,7 @@ class MapView : public QQuickPaintedItem {
     void setCamera(const MapCamera &camera);
     void refreshTiles();
     void relayoutLabels();
+    void choosePlaceLabels();
     void stopFlight();
 
     QPointer<Locator> m_locator;
@@ -136,6 +137,8 @@ class MapView : public QQuickPaintedItem {
     QVariantAnimation m_fling;
     QPointF m_flingVelocity, m_flung;
     std::optional<MapCamera> m_arrived; // where the last flight to the marker ended, until moved
+    bool m_basemapChosen = false; // else the shared one, on the first paint
+    bool m_labelsChosen = false; // else the shared ones, once the map is first shown
     MapCamera m_camera;
     MapCamera m_from, m_to;
     std::optional<GeoCoordinate> m_marker;

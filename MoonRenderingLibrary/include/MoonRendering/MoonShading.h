@@ -23,7 +23,8 @@ struct SurfaceTextures {
 std::optional<SurfaceTextures> loadSurfaceTextures(const QString &directory);
 
 /// The CPU twin of the GPU kernels (shaders/moonKernels.comp), pixel for pixel up to filtering and
-/// rounding. It serves tests, benchmarks and the asset tool; the app never falls back to it.
+/// rounding: the reference for the GPU and for the app's CPU fallback (CpuSphereShader, which shares
+/// its formulas), and the asset tool's shading. One core, every pixel from scratch.
 namespace MoonShading {
 
 /// The sphere seen face-on, @p size × @p size, premultiplied, transparent outside the disc.

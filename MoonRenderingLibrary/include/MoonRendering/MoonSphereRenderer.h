@@ -27,17 +27,20 @@ namespace lunafold {
 class GpuHost;
 
 /// Shades the moon as a sphere on the GPU (QRhi compute, shaders/moonKernels.comp) from the two
-/// surface maps, and keeps the finished pictures. Yields nothing when there is no GPU, no kernel or
-/// no maps, so the caller can fall back to the flat picture.
+/// surface maps, and keeps the finished pictures. Without GPU compute the same sphere is shaded on
+/// the CPU (CpuSphereShader). Yields nothing when there are no maps, so the caller can fall back to
+/// the flat picture.
 ///
 /// Renders run synchronously on the calling thread, including the wait for the GPU. GPU work happens
 /// only on the thread that created the renderer (the GUI thread for shared()); elsewhere only the
-/// caches answer. No GPU work is done while the application is not active.
+/// caches answer. CPU shading may run on any thread. No shading is done while the application is
+/// not active.
 class MoonSphereRenderer {
   public:
-    /// Which QRhi backend to run on. Automatic reads LUNAFOLD_RHI (vulkan, opengl or none) and
-    /// otherwise tries Vulkan, then OpenGL, as far as the platform plugin offers them.
-    enum class Backend { Automatic, Vulkan, OpenGL, None };
+    /// Which backend shades. Automatic reads LUNAFOLD_RHI (vulkan, opengl, cpu or none) and
+    /// otherwise tries Vulkan, then OpenGL, as far as the platform plugin offers them with compute,
+    /// then the CPU. Cpu skips the GPU; None shades nothing (the flat picture).
+    enum class Backend { Automatic, Vulkan, OpenGL, Cpu, None };
     struct Options {
         Backend backend = Backend::Automatic;
         /// Folder holding moon_albedo.png and moon_normal.png; empty: the compiled-in maps.
@@ -63,14 +66,14 @@ class MoonSphereRenderer {
     /// Nothing while inactive or on any failure.
     std::optional<QImage> bakeEquirect(double width, LightDirection light, float shadeConstantA,
                                        float shadeConstantB, float fractionTerm);
-    /// Loads both maps on the first call, never again. @return whether both are on the GPU
+    /// Loads both maps on the first call, never again. @return whether both are ready to shade from
     bool loadTexturesIfNeeded();
 
     bool hasDevice() const { return device != nullptr; }
-    /// "Vulkan", "OpenGL" (QRhi's names) or "none".
+    /// "Vulkan", "OpenGL" (QRhi's names), "CPU" or "none".
     QString backendName() const;
-    /// Compute passes submitted so far (sphere and bake).
-    quint64 gpuPassCount() const { return m_gpuPasses.load(); }
+    /// Shading passes run so far (sphere and bake, on the GPU or the CPU).
+    quint64 passCount() const { return m_passes.load(); }
     /// How often the maps were read (0 or 1).
     int textureLoadAttempts() const { return m_textureLoadAttempts.load(); }
     void setAppActive(bool active) { appActive.store(active); }
@@ -82,6 +85,7 @@ class MoonSphereRenderer {
 
   private:
     void createDevice(Backend backend);
+    void releaseDevice();
     void createPipelines();
     std::unique_ptr<QRhiTexture> uploadMipChain(const class MipChain &chain);
     std::optional<QImage> runPass(QRhiComputePipeline *kernel, QSize outputSize, const MoonShadeParams &params);
@@ -112,7 +116,9 @@ class MoonSphereRenderer {
     std::unique_ptr<QRhiTexture> m_placeholderInput, m_placeholderOutput;
     std::unique_ptr<QRhiShaderResourceBindings> m_layout; // the kernels' binding layout
     std::unique_ptr<QObject> m_stateWatcher;
-    std::atomic<quint64> m_gpuPasses{0};
+    std::unique_ptr<class CpuSphereShader> m_cpu; // without GPU compute, once the maps are loaded
+    bool m_cpuAllowed = false;
+    std::atomic<quint64> m_passes{0};
     std::atomic<int> m_textureLoadAttempts{0};
 };
 

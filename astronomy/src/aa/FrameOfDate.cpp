@@ -50,10 +50,7 @@ void rotate(const double m[3][3], const double v[3], double out[3]) {
         out[i] = m[i][0] * v[0] + m[i][1] * v[1] + m[i][2] * v[2];
 }
 
-double normalizeRadians(double a) {
-    a = std::fmod(a, 2 * kPi);
-    return a < 0 ? a + 2 * kPi : a;
-}
+double normalizeRadians(double a) { return positiveRemainder(a, 2 * kPi); }
 
 double wrapPiRadians(double a) {
     a = normalizeRadians(a);
@@ -61,9 +58,7 @@ double wrapPiRadians(double a) {
 }
 
 double normalizeDegrees(double a) {
-    a = std::fmod(a, 360.0);
-    if (a < 0)
-        a += 360.0;
+    a = positiveRemainder(a, 360.0);
     return a >= 360.0 ? 0.0 : a;
 }
 

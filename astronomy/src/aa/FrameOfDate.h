@@ -18,6 +18,14 @@ struct FrameOfDate {
 /// error, and the answer depends only on the span, so results never depend on what was asked before.
 FrameOfDate frameOfDate(double jdTt);
 
+/// fmod(a, period) moved into [0, period). Bit for bit the same as fmod followed by adding the
+/// period to a negative remainder, but angles already within one period (nearly all) skip fmod,
+/// which is a tenth of a rise/set search's time; fmod returns such an a unchanged.
+inline double positiveRemainder(double a, double period) {
+    const double r = (a < period && a > -period) ? a : __builtin_fmod(a, period);
+    return r < 0 ? r + period : r;
+}
+
 /// Helpers shared by the position code.
 void rotate(const double m[3][3], const double v[3], double out[3]);
 double normalizeRadians(double a);   ///< to [0, 2π)

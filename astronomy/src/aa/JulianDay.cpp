@@ -26,8 +26,7 @@ double JulianDay::apparentSiderealTime() const {
 }
 
 double JulianDay::meanLocalSiderealTime(double westLongitude) const {
-    double h = std::fmod(meanSiderealTime() - westLongitude / 15.0, 24.0);
-    return h < 0 ? h + 24.0 : h;
+    return positiveRemainder(meanSiderealTime() - westLongitude / 15.0, 24.0);
 }
 
 } // namespace lunafold::aa

@@ -192,10 +192,15 @@ public:
             pts[n++] = {t, fs[i]};
         }
         // Extrema of the altitude: a rise and set closer together than the sampling step
-        // would otherwise slip between two samples.
+        // would otherwise slip between two samples. Only an extremum near the target can: within
+        // a step either side the altitude moves by at most the hour angle's rate plus the body's
+        // own motion in declination (15.4°/h, 5.1° a step), so from a sample further away than
+        // kNoGraze the curve keeps its sign, its extremum could bound no bracket, and searching
+        // it would change nothing.
+        constexpr double kNoGraze = 6.0 * kDegToRad;
         for (int i = 1; i + 1 < kSamples && n < static_cast<int>(pts.size()); ++i) {
             const double d1 = fs[i] - fs[i - 1], d2 = fs[i + 1] - fs[i];
-            if ((d1 > 0 && d2 < 0) || (d1 < 0 && d2 > 0)) {
+            if (((d1 > 0 && d2 < 0) || (d1 < 0 && d2 > 0)) && std::abs(fs[i]) < kNoGraze) {
                 const double te = extremum(sampleT[i - 1], sampleT[i + 1], d1 > 0 ? 1.0 : -1.0);
                 pts[n++] = {te, f(te)};
             }
