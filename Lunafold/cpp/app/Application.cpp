@@ -12,6 +12,7 @@
 #include "SoundPlayer.h"
 #include "Translations.h"
 
+#include <QAccessible>
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
@@ -19,6 +20,9 @@
 namespace lunafold {
 
 void Application::prepareProcess(const LaunchOptions &options) {
+    // Screen readers switch the accessibility tree on before the window is built; so does the check.
+    if (options.checkAccessibility)
+        QAccessible::setActive(true);
     // Screenshots need no display; the scale must be set before the application exists.
     if (!options.screenshotFile.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -73,9 +77,10 @@ Application::Application(const LaunchOptions &options, QGuiApplication &app) {
     m_window->resize(options.size);
     if (QObject *main = m_window->findChild<QObject *>(QStringLiteral("mainView")))
         main->setProperty("selectedTab", options.tab);
-    QObject *settings = m_window->findChild<QObject *>(QStringLiteral("settingsView"));
-    if (settings && !options.page.isEmpty())
-        QMetaObject::invokeMethod(settings, "openPage", Q_ARG(QVariant, options.page));
+    const QString pageOwner = options.tab == 2 ? QStringLiteral("futureView") : QStringLiteral("settingsView");
+    QObject *owner = m_window->findChild<QObject *>(pageOwner);
+    if (owner && !options.page.isEmpty())
+        QMetaObject::invokeMethod(owner, "openPage", Q_ARG(QVariant, options.page));
 }
 
 Application::~Application() {

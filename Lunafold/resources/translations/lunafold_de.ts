@@ -624,5 +624,37 @@
         <source>Save</source>
         <translation>Sichern</translation>
     </message>
+    <message>
+        <source>Choose the year and month</source>
+        <translation>Jahr und Monat wählen</translation>
+    </message>
+    <message>
+        <source>No browser could be opened. The address:</source>
+        <translation>Es ließ sich kein Browser öffnen. Die Adresse:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Waxing crescent</source>
+        <translation>Zunehmende Mondsichel</translation>
+    </message>
+    <message>
+        <source>Waxing gibbous</source>
+        <translation>Zunehmender Dreiviertelmond</translation>
+    </message>
+    <message>
+        <source>Waning gibbous</source>
+        <translation>Abnehmender Dreiviertelmond</translation>
+    </message>
+    <message>
+        <source>Waning crescent</source>
+        <translation>Abnehmende Mondsichel</translation>
+    </message>
+    <message>
+        <source>%1$@, %2$@ lit</source>
+        <translation>%1$@, %2$@ beleuchtet</translation>
+    </message>
 </context>
 </TS>
