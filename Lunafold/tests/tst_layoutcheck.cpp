@@ -2,7 +2,6 @@
 // The layout and accessibility checks of the screenshot mode, on small scenes with one fault each.
 #include "LayoutCheck.h"
 
-#include <QAccessible>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickWindow>
@@ -34,8 +33,6 @@ class TestLayoutCheck : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase() { QAccessible::setActive(true); } // as a screen reader would
-
     void findsWhatIsCutOrOutside_data() {
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<QString>("finding"); // empty: nothing to find

@@ -12,7 +12,6 @@
 #include "SoundPlayer.h"
 #include "Translations.h"
 
-#include <QAccessible>
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
@@ -20,9 +19,6 @@
 namespace lunafold {
 
 void Application::prepareProcess(const LaunchOptions &options) {
-    // Screen readers switch the accessibility tree on before the window is built; so does the check.
-    if (options.checkAccessibility)
-        QAccessible::setActive(true);
     // Screenshots need no display; the scale must be set before the application exists.
     if (!options.screenshotFile.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -161,7 +161,11 @@ void walkAccessible(const QQuickItem *item, bool insideNamedControl, QStringList
                          || item->inherits("QQuickTumbler") || hasEnabledHandler(item)
                          || (iface && interactiveRole(iface->role()));
     if (control && item->isEnabled()) {
-        const QString name = iface ? iface->text(QAccessible::Name).trimmed() : QString();
+        QString name = iface ? iface->text(QAccessible::Name).trimmed() : QString();
+        // With a screen reader running Qt names a button after its text; without a platform
+        // reader (offscreen) that step never happens, so the check takes it here.
+        if (name.isEmpty() && !ignored && item->inherits("QQuickAbstractButton"))
+            name = item->property("text").toString().trimmed();
         if (ignored && !insideNamedControl)
             out << QStringLiteral("tappable but hidden from screen readers: %1").arg(describe(item));
         else if (!ignored && name.isEmpty() && !insideNamedControl)
@@ -189,6 +193,7 @@ QStringList accessibilityFindings(QQuickWindow *window) {
     QStringList out;
     if (!window)
         return out;
+    QAccessible::setActive(true); // as a screen reader does when it starts
     walkAccessible(window->contentItem(), false, out);
     return out;
 }

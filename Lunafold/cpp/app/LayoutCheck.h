@@ -15,7 +15,7 @@ QStringList layoutFindings(QQuickWindow *window);
 
 /// Controls a screen reader cannot name: buttons, switches, links and tappable items whose
 /// accessible name is empty, or that are hidden from accessibility while they can be tapped.
-/// Needs QAccessible::setActive(true) before the window is built, as a screen reader would.
+/// Switches accessibility on first, as a screen reader would.
 QStringList accessibilityFindings(QQuickWindow *window);
 
 } // namespace lunafold
