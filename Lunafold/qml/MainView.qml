@@ -70,7 +70,7 @@ Item {
                 display: AbstractButton.TextUnderIcon
                 // A long label shrinks to its tab's width instead of being cut.
                 font.pixelSize: Math.max(7, Math.min(Theme.tabLabel,
-                                                     Math.floor(Theme.tabLabel * (width - leftPadding - rightPadding) / labelWidth.width)))
+                                                     Math.floor(Theme.tabLabel * (root.width / 5 - leftPadding - rightPadding) / labelWidth.width)))
                 TextMetrics { id: labelWidth; text: modelData.title; font.pixelSize: Theme.tabLabel }
                 palette.buttonText: checked ? Theme.button : "#9a98a8"
                 Accessible.name: modelData.title

@@ -117,7 +117,8 @@ QObject *accessibleAttached(const QQuickItem *item) {
 }
 
 bool hasEnabledHandler(const QQuickItem *item) {
-    if (item->inherits("QQuickMouseArea") && item->isEnabled())
+    // A mouse area for the wheel alone is nothing to press.
+    if (item->inherits("QQuickMouseArea") && item->isEnabled() && item->acceptedMouseButtons() != Qt::NoButton)
         return true;
     for (const QObject *child : item->children())
         if (child->inherits("QQuickTapHandler") && child->property("enabled").toBool())

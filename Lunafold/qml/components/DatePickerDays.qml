@@ -4,7 +4,7 @@ import QtQuick.Layouts
 import Lunafold
 
 // The days of the picker's month under the weekday initials. It takes the keyboard focus as one
-// control and moves the selected day; the wheel and a sideways swipe turn the months.
+// control and moves the selected day; a sideways swipe turns the months.
 ColumnLayout {
     id: days
     required property DatePickerModel months
@@ -62,12 +62,14 @@ ColumnLayout {
         columns: 7
         columnSpacing: 0
         rowSpacing: 0
+        // Six fixed weeks whose numbers change: turning a month rebuilds nothing.
         Repeater {
-            model: days.months.days
+            model: 42
             Item {
                 id: cell
-                required property int modelData
                 required property int index
+                readonly property int modelData: index < days.months.days.length ? days.months.days[index] : 0
+                visible: index < days.months.days.length
                 readonly property bool selected: days.showsSelection && modelData === days.selectedDay
                 objectName: modelData > 0 ? "pickerDay" + modelData : ""
                 Layout.fillWidth: true
@@ -100,17 +102,6 @@ ColumnLayout {
                 Accessible.name: cell.modelData > 0 ? days.months.spokenDate(days.months.year, days.months.month, cell.modelData) : ""
                 Accessible.selected: cell.selected
                 Accessible.onPressAction: if (cell.modelData > 0) days.picked(cell.modelData)
-            }
-        }
-        // A notch of the wheel is a month; touchpads send smaller steps that add up.
-        WheelHandler {
-            property real pending: 0
-            onWheel: (event) => {
-                pending += event.angleDelta.y !== 0 ? event.angleDelta.y : -event.angleDelta.x
-                while (Math.abs(pending) >= 120) {
-                    days.months.stepMonths(pending > 0 ? -1 : 1)
-                    pending -= pending > 0 ? 120 : -120
-                }
             }
         }
         DragHandler {

@@ -19,7 +19,25 @@ Popup {
     modal: true
     focus: true
     padding: 12
-    background: Rectangle { color: "#2c2a3a"; radius: 14 }
+    background: Rectangle {
+        color: "#2c2a3a"
+        radius: 14
+        // A notch of the wheel is a month; touchpads send smaller steps that add up. Behind the
+        // days, so the list of years scrolls by itself.
+        MouseArea {
+            anchors.fill: parent
+            acceptedButtons: Qt.NoButton
+            enabled: picker.mode === "days"
+            property real pending: 0
+            onWheel: (wheel) => {
+                pending += wheel.angleDelta.y !== 0 ? wheel.angleDelta.y : -wheel.angleDelta.x
+                while (Math.abs(pending) >= 120) {
+                    shown.stepMonths(pending > 0 ? -1 : 1)
+                    pending -= pending > 0 ? 120 : -120
+                }
+            }
+        }
+    }
 
     DatePickerModel { id: shown }
 

@@ -80,7 +80,7 @@ Item {
             keyClick(Qt.Key_Left)
             compare(future.calendar.monthTitle, "March, 2024")
             future.calendar.today()
-            const day = tabTo("day24") // 23 April: the grid begins on Sunday 31 March
+            const day = tabTo("day23") // 23 April: the grid begins on Sunday 31 March
             verify(focusRingShows(day))
             compare(day.Accessible.name, "23rd ")
             keyClick(Qt.Key_Return)
@@ -169,8 +169,8 @@ Item {
         function test_linksShowTheirAddressWhenNoBrowserOpens() {
             main.selectedTab = 4
             settings.openPage("about")
+            tryCompare(findChild(settings, "settingsStack"), "busy", false)
             const contact = findChild(settings, "contactRow")
-            tryVerify(() => contact !== null && contact.visible)
             mouseClick(contact) // the offscreen platform has no browser
             const dialog = findChild(settings, "linkDialog")
             tryVerify(() => dialog.opened)
