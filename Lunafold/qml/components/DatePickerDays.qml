@@ -62,14 +62,14 @@ ColumnLayout {
         columns: 7
         columnSpacing: 0
         rowSpacing: 0
-        // Six fixed weeks whose numbers change: turning a month rebuilds nothing.
+        // Always six weeks, whose numbers change: turning a month neither rebuilds the cells nor
+        // resizes the picker under the pointer.
         Repeater {
             model: 42
             Item {
                 id: cell
                 required property int index
                 readonly property int modelData: index < days.months.days.length ? days.months.days[index] : 0
-                visible: index < days.months.days.length
                 readonly property bool selected: days.showsSelection && modelData === days.selectedDay
                 objectName: modelData > 0 ? "pickerDay" + modelData : ""
                 Layout.fillWidth: true
@@ -94,6 +94,8 @@ ColumnLayout {
                     Accessible.ignored: true
                 }
                 TapHandler {
+                    // The tap is the picker's alone: a passive one would also reach the month grid behind.
+                    gesturePolicy: TapHandler.ReleaseWithinBounds
                     enabled: cell.modelData > 0
                     onTapped: days.picked(cell.modelData)
                 }

@@ -76,7 +76,7 @@ Item {
                 minimumPixelSize: 9
                 Accessible.ignored: true
             }
-            TapHandler { onTapped: list.choose(entry.index) }
+            TapHandler { gesturePolicy: TapHandler.ReleaseWithinBounds; onTapped: list.choose(entry.index) }
             Accessible.role: Accessible.Button
             Accessible.name: entry.label
             Accessible.onPressAction: list.choose(entry.index)
