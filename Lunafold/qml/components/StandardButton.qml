@@ -18,8 +18,8 @@ Button {
     icon.height: font.pixelSize * 1.2
     palette.buttonText: "white"
     Accessible.name: text
-    // The label wraps rather than being cut when a translation is long for a narrow phone.
-    Layout.maximumWidth: parent ? parent.width : Number.POSITIVE_INFINITY
+    // The label wraps rather than being cut when a translation is long for a narrow phone (the
+    // user sets Layout.maximumWidth).
     contentItem: RowLayout {
         spacing: control.spacing
         IconImage {

@@ -68,6 +68,7 @@ Item {
                 spacing: 20
                 StandardButton {
                     objectName: "currentLocationButton"
+                    Layout.maximumWidth: view.columnWidth
                     text: viewModel.currentLocationText
                     icon.source: "qrc:/icons/" + viewModel.currentLocationIcon + ".svg"
                     onClicked: viewModel.startCurrentLocation()
