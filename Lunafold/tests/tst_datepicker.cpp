@@ -24,13 +24,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("firstHeader");
         // 1 September 2024 is a Sunday.
-        QTest::newRow("en_US September 2024") << "en_US" << 2024 << 9 << 0 << 35 << "September 2024" << "Sunday";
-        QTest::newRow("de_DE September 2024") << "de_DE" << 2024 << 9 << 6 << 42 << "September 2024" << "Montag";
+        QTest::newRow("en_US September 2024") << "en_US" << 2024 << 9 << 0 << 35 << "September 2024" << "S";
+        QTest::newRow("de_DE September 2024") << "de_DE" << 2024 << 9 << 6 << 42 << "September 2024" << "M";
         // February 2015 starts on a Sunday and has 28 days: four full weeks in the US.
-        QTest::newRow("en_US February 2015") << "en_US" << 2015 << 2 << 0 << 28 << "February 2015" << "Sunday";
+        QTest::newRow("en_US February 2015") << "en_US" << 2015 << 2 << 0 << 28 << "February 2015" << "S";
         // 1 January 1901 is a Tuesday.
-        QTest::newRow("de_DE January 1901") << "de_DE" << 1901 << 1 << 1 << 35 << "Januar 1901" << "Montag";
-        QTest::newRow("en_US February 2000 (leap)") << "en_US" << 2000 << 2 << 2 << 35 << "February 2000" << "Sunday";
+        QTest::newRow("de_DE January 1901") << "de_DE" << 1901 << 1 << 1 << 35 << "Januar 1901" << "M";
+        QTest::newRow("en_US February 2000 (leap)") << "en_US" << 2000 << 2 << 2 << 35 << "February 2000" << "S";
     }
     void gridStartsOnTheLocalesFirstWeekday() {
         QFETCH(QString, locale);
@@ -53,7 +53,7 @@ private Q_SLOTS:
         for (int i = lead + length; i < cells; ++i)
             QCOMPARE(days[i].toInt(), 0);
         QCOMPARE(model.title(), title);
-        QCOMPARE(model.weekdayNames().first(), firstHeader);
+        QCOMPARE(model.weekdayHeaders().first(), firstHeader);
     }
 
     void monthsStayWithin1901To2099_data() {

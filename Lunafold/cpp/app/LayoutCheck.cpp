@@ -60,7 +60,7 @@ bool isScrollingContainer(const QQuickItem *item) {
     return item->inherits("QQuickFlickable") || item->inherits("QQuickPathView");
 }
 
-void checkText(const QQuickItem *item, const Context &context, QStringList &out) {
+void checkText(const QQuickItem *item, QStringList &out) {
     const QString text = item->property("text").toString();
     if (text.trimmed().isEmpty() || item->property("elideIntended").toBool())
         return;
@@ -79,14 +79,13 @@ void checkText(const QQuickItem *item, const Context &context, QStringList &out)
                    .arg(contentHeight, 0, 'f', 0).arg(item->height(), 0, 'f', 0).arg(quoted(text), describe(item));
     else if (item->clip() && (contentWidth > item->width() + 1.0 || contentHeight > item->height() + 1.0))
         out << QStringLiteral("clipped text %1: %2").arg(quoted(text), describe(item));
-    Q_UNUSED(context);
 }
 
 void walk(const QQuickItem *item, const QRectF &window, Context context, bool boundsReported, QStringList &out) {
     if (!shows(item))
         return;
     if (item->inherits("QQuickText"))
-        checkText(item, context, out);
+        checkText(item, out);
     if (!boundsReported && !context.clipped) {
         const QRectF r = sceneBox(item);
         const bool outside = r.left() < window.left() - kSlack || r.right() > window.right() + kSlack

@@ -48,13 +48,6 @@ QVariantList DatePickerModel::days() const {
     return cells;
 }
 
-QStringList DatePickerModel::weekdayNames() const {
-    QStringList names;
-    for (int i = 0; i < 7; ++i)
-        names << QLocale().standaloneDayName((firstWeekday() + i - 1) % 7 + 1, QLocale::LongFormat);
-    return names;
-}
-
 QStringList DatePickerModel::weekdayHeaders() const {
     QStringList names;
     for (int i = 0; i < 7; ++i)

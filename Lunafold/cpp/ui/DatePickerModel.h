@@ -18,7 +18,6 @@ class DatePickerModel : public QObject {
     Q_PROPERTY(QVariantList days READ days NOTIFY shownMonthChanged)
     Q_PROPERTY(bool canGoBack READ canGoBack NOTIFY shownMonthChanged)
     Q_PROPERTY(bool canGoForward READ canGoForward NOTIFY shownMonthChanged)
-    Q_PROPERTY(QStringList weekdayNames READ weekdayNames NOTIFY shownMonthChanged)
     Q_PROPERTY(QStringList weekdayHeaders READ weekdayHeaders NOTIFY shownMonthChanged)
     Q_PROPERTY(QStringList monthNames READ monthNames NOTIFY shownMonthChanged)
     Q_PROPERTY(int minimumYear READ minimumYear CONSTANT)
@@ -39,8 +38,7 @@ public:
     QVariantList days() const;
     bool canGoBack() const { return m_year * 12 + m_month > kMinimumYear * 12 + 1; }
     bool canGoForward() const { return m_year * 12 + m_month < kMaximumYear * 12 + 12; }
-    /// Full and narrow weekday names in the grid's column order.
-    QStringList weekdayNames() const;
+    /// Narrow weekday names in the grid's column order ("S", "M", … in the US).
     QStringList weekdayHeaders() const;
     QStringList monthNames() const;
     int minimumYear() const { return kMinimumYear; }
