@@ -30,7 +30,7 @@ Item {
             onHowlRequested: root.howlRequested()
         }
         RiseSetView { wide: root.wide; shown: pages.currentIndex === 1 && root.visible }
-        FutureView { wide: root.wide; shown: pages.currentIndex === 2 && root.visible }
+        FutureView { objectName: "futureView"; wide: root.wide; shown: pages.currentIndex === 2 && root.visible }
         LocationView { wide: root.wide; shown: pages.currentIndex === 3 && root.visible }
         SettingsView { objectName: "settingsView"; wide: root.wide; shown: pages.currentIndex === 4 && root.visible }
 
@@ -68,10 +68,25 @@ Item {
                 icon.source: "qrc:/icons/" + modelData.icon + ".svg"
                 icon.color: checked ? Theme.button : "#9a98a8"
                 display: AbstractButton.TextUnderIcon
-                font.pixelSize: Theme.tabLabel
+                // A long label shrinks to its tab's width instead of being cut.
+                font.pixelSize: Math.max(7, Math.min(Theme.tabLabel,
+                                                     Math.floor(Theme.tabLabel * (root.width / 5 - leftPadding - rightPadding) / labelWidth.width)))
+                TextMetrics { id: labelWidth; text: modelData.title; font.pixelSize: Theme.tabLabel }
                 palette.buttonText: checked ? Theme.button : "#9a98a8"
                 Accessible.name: modelData.title
+                FocusFrame { control: parent }
             }
+        }
+    }
+
+    // Ctrl+1 … Ctrl+5 show the tabs, wherever the focus is.
+    Instantiator {
+        model: 5
+        Shortcut {
+            required property int index
+            sequence: "Ctrl+" + (index + 1)
+            context: Qt.ApplicationShortcut
+            onActivated: model.selectedTab = index
         }
     }
 

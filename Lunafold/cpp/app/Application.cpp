@@ -83,9 +83,10 @@ Application::Application(const LaunchOptions &options, QGuiApplication &app) {
     m_window->resize(options.size);
     if (QObject *main = m_window->findChild<QObject *>(QStringLiteral("mainView")))
         main->setProperty("selectedTab", options.tab);
-    QObject *settings = m_window->findChild<QObject *>(QStringLiteral("settingsView"));
-    if (settings && !options.page.isEmpty())
-        QMetaObject::invokeMethod(settings, "openPage", Q_ARG(QVariant, options.page));
+    const QString pageOwner = options.tab == 2 ? QStringLiteral("futureView") : QStringLiteral("settingsView");
+    QObject *owner = m_window->findChild<QObject *>(pageOwner);
+    if (owner && !options.page.isEmpty())
+        QMetaObject::invokeMethod(owner, "openPage", Q_ARG(QVariant, options.page));
 }
 
 void Application::bringForward(bool nowTab) {

@@ -12,12 +12,15 @@ namespace lunafold {
 QString LaunchOptions::usage() {
     return QStringLiteral(
         "usage: lunafold [--at ISO] [--place LAT,LON,ZONE] [--nmea FILE] [--locale NAME]\n"
-        "                [--screenshot FILE.png [--tab N | --page notifications|about] [--size WxH] [--dpr S]]\n"
+        "                [--screenshot FILE.png [--tab N | --page PAGE] [--size WxH] [--dpr S]\n"
+        "                 [--check-layout] [--check-accessibility]]\n"
         "  --at          the clock starts at this UTC instant (frozen in screenshots)\n"
         "  --place       a fixed place, e.g. 48.8566,2.3522,Europe/Paris\n"
         "  --nmea        replay positions from an NMEA log instead of the device\n"
         "  --screenshot  render tab N (0 Now … 4 Settings) off-screen into FILE.png and exit\n"
-        "  --page        open a page of the Settings tab\n");
+        "  --page        open a page: notifications, about (Settings), detail, datepicker (Future)\n"
+        "  --check-layout         list cut or elided texts and items outside the window; exit 3 if any\n"
+        "  --check-accessibility  list controls without an accessible name; exit 3 if any\n");
 }
 
 std::optional<LaunchOptions> LaunchOptions::parse(const QStringList &args, QString *error) {
@@ -30,6 +33,10 @@ std::optional<LaunchOptions> LaunchOptions::parse(const QStringList &args, QStri
         const QString &name = args[i];
         if (!name.startsWith(QLatin1String("--")))
             return fail(QStringLiteral("unexpected argument '%1'").arg(name));
+        if (name == QLatin1String("--check-layout") || name == QLatin1String("--check-accessibility")) {
+            (name == QLatin1String("--check-layout") ? o.checkLayout : o.checkAccessibility) = true;
+            continue;
+        }
         if (i + 1 >= args.size())
             return fail(QStringLiteral("%1 needs a value").arg(name));
         const QString value = args[++i];
@@ -41,10 +48,13 @@ std::optional<LaunchOptions> LaunchOptions::parse(const QStringList &args, QStri
             if (!ok || o.tab < 0 || o.tab > 4)
                 return fail(QStringLiteral("--tab: expected 0 to 4, got '%1'").arg(value));
         } else if (name == QLatin1String("--page")) {
-            if (value != QLatin1String("notifications") && value != QLatin1String("about"))
-                return fail(QStringLiteral("--page: expected notifications or about, got '%1'").arg(value));
+            static const QStringList settingsPages{QStringLiteral("notifications"), QStringLiteral("about")};
+            static const QStringList futurePages{QStringLiteral("detail"), QStringLiteral("datepicker")};
+            if (!settingsPages.contains(value) && !futurePages.contains(value))
+                return fail(QStringLiteral("--page: expected notifications, about, detail or datepicker, got '%1'")
+                                .arg(value));
             o.page = value;
-            o.tab = 4;
+            o.tab = settingsPages.contains(value) ? 4 : 2;
         } else if (name == QLatin1String("--at")) {
             const QDateTime t = QDateTime::fromString(value, Qt::ISODateWithMs);
             if (!t.isValid() || t.timeSpec() == Qt::LocalTime)

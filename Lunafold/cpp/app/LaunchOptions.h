@@ -16,7 +16,9 @@ namespace lunafold {
 struct LaunchOptions {
     QString screenshotFile;                 ///< render one tab into this PNG and exit
     int tab = 0;
-    QString page;                           ///< a settings page to open: "notifications" or "about"
+    QString page;                           ///< a page to open: "notifications", "about", "detail", "datepicker"
+    bool checkLayout = false;               ///< screenshots: report cut texts and items off the window
+    bool checkAccessibility = false;        ///< screenshots: report controls a screen reader cannot name
     std::optional<Instant> at;              ///< frozen (screenshots) or shifted (interactive) clock
     std::optional<std::pair<double, double>> place;
     std::optional<TimeZone> zone;

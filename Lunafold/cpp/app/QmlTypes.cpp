@@ -6,6 +6,7 @@
 #include "AppBridge.h"
 #include "AppServices.h"
 #include "CalendarViewModel.h"
+#include "DatePickerModel.h"
 #include "FutureDetailViewModel.h"
 #include "LocationViewModel.h"
 #include "Locator.h"
@@ -35,6 +36,7 @@ void registerQmlTypes(AppServices *services, AppBridge *bridge) {
     qmlRegisterType<AboutViewModel>(uri, 1, 0, "AboutViewModel");
     qmlRegisterType<CalendarViewModel>(uri, 1, 0, "CalendarViewModel");
     qmlRegisterType<FutureDetailViewModel>(uri, 1, 0, "FutureDetailViewModel");
+    qmlRegisterType<DatePickerModel>(uri, 1, 0, "DatePickerModel");
     qmlRegisterSingletonInstance<MotionPreference>(uri, 1, 0, "MotionPreference",
                                                    &MotionPreference::shared());
     static MoonPictures pictures;

@@ -4,7 +4,10 @@
 #include "AppServices.h"
 #include "Application.h"
 #include "LaunchOptions.h"
+#include "LayoutCheck.h"
 #include "Locator.h"
+
+#include <QFileInfo>
 
 #include <QGuiApplication>
 #include <QQuickWindow>
@@ -22,22 +25,30 @@ namespace {
 
 // Waits for the place (a replayed position takes a moment) and the first frames, then grabs the
 // window and quits with the outcome.
-void takeScreenshot(QQuickWindow *window, const QString &file, const Locator &locator, bool awaitPlace) {
+void takeScreenshot(QQuickWindow *window, const LaunchOptions &options, const Locator &locator, bool awaitPlace) {
     if (awaitPlace && !locator.hasLocation()) {
         static int waited = 0;
         if (waited++ < 100) {
-            QTimer::singleShot(100, window, [=, &locator] { takeScreenshot(window, file, locator, awaitPlace); });
+            QTimer::singleShot(100, window, [=, &options, &locator] { takeScreenshot(window, options, locator, awaitPlace); });
             return;
         }
     }
-    QTimer::singleShot(600, window, [window, file] {
+    QTimer::singleShot(600, window, [window, &options] {
         const QImage image = window->grabWindow();
-        if (image.isNull() || !image.save(file, "PNG")) {
-            std::fprintf(stderr, "lunafold: cannot write the screenshot %s\n", qPrintable(file));
+        if (image.isNull() || !image.save(options.screenshotFile, "PNG")) {
+            std::fprintf(stderr, "lunafold: cannot write the screenshot %s\n", qPrintable(options.screenshotFile));
             QCoreApplication::exit(1);
             return;
         }
-        QCoreApplication::exit(0);
+        QStringList findings;
+        if (options.checkLayout)
+            findings += layoutFindings(window);
+        if (options.checkAccessibility)
+            findings += accessibilityFindings(window);
+        for (const QString &line : std::as_const(findings))
+            std::printf("%s: %s\n", qPrintable(QFileInfo(options.screenshotFile).fileName()), qPrintable(line));
+        std::fflush(stdout);
+        QCoreApplication::exit(findings.isEmpty() ? 0 : 3);
     });
 }
 
@@ -102,7 +113,7 @@ int main(int argc, char **argv) {
     if (qEnvironmentVariableIsSet("LUNAFOLD_FIRST_FRAME_PROBE"))
         probeFirstFrame(lunafold.window());
     if (screenshot)
-        takeScreenshot(lunafold.window(), options->screenshotFile, lunafold.services().locator(),
+        takeScreenshot(lunafold.window(), *options, lunafold.services().locator(),
                        !options->nmeaFile.isEmpty());
     return app.exec();
 }

@@ -8,7 +8,9 @@
 #include "common/AppInfo.h"
 #include "common/Localization.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QDesktopServices>
 #include <QLocale>
 #include <QPointer>
@@ -112,7 +114,11 @@ void AboutViewModel::opened() {
     });
 }
 
-void AboutViewModel::openUrl(const QUrl &url) const { QDesktopServices::openUrl(url); }
+bool AboutViewModel::openUrl(const QUrl &url) const {
+    return QDesktopServices::openUrl(url);
+}
+
+void AboutViewModel::copyText(const QString &text) const { QGuiApplication::clipboard()->setText(text); }
 
 QString AboutViewModel::placeDataCredit() {
     // clang-format off

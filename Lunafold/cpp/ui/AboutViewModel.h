@@ -49,7 +49,10 @@ public:
 
     /// The screen opened: reads the notification permission in the background.
     Q_INVOKABLE void opened();
-    Q_INVOKABLE void openUrl(const QUrl &url) const;
+    /// Opens @p url in the browser; false when none could be started (the screen then shows it).
+    Q_INVOKABLE bool openUrl(const QUrl &url) const;
+    /// Puts @p text on the clipboard.
+    Q_INVOKABLE void copyText(const QString &text) const;
 
 Q_SIGNALS:
     void notificationAuthStatusChanged();

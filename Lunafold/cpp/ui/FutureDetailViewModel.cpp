@@ -5,6 +5,7 @@
 #include "CalendarMath.h"
 #include "IcuLocale.h"
 #include "Locator.h"
+#include "MoonDescription.h"
 #include "ScreenPlace.h"
 #include "UIHelper.h"
 #include "astronomy/AstroInterface.h"
@@ -185,6 +186,7 @@ void FutureDetailViewModel::refresh() {
     m_moonRow = trFormat(QT_TRANSLATE_NOOP("Lunafold", "Moon is %@%% of full."),
                          {localeNumber(AstroInterface::getMoonFraction(t) * 100.0, 4)});
     m_phase = UIHelper::phaseText(t, true);
+    m_moonDescription = moonPictureDescription(t);
     m_riseSet.clear();
     for (bool first : {true, false})
         m_riseSet << riseSetRow(

@@ -27,6 +27,7 @@ class FutureDetailViewModel : public QObject {
     Q_PROPERTY(bool canGoBack READ canGoBack NOTIFY refreshed)
     Q_PROPERTY(bool canGoForward READ canGoForward NOTIFY refreshed)
     Q_PROPERTY(QString moonRow READ moonRow NOTIFY refreshed)
+    Q_PROPERTY(QString moonDescription READ moonDescription NOTIFY refreshed)
     Q_PROPERTY(QString phaseSentence READ phaseSentence NOTIFY refreshed)
     Q_PROPERTY(QVariantList riseSetRows READ riseSetRows NOTIFY refreshed)
     Q_PROPERTY(QVariantList transitRows READ transitRows NOTIFY refreshed)
@@ -64,6 +65,8 @@ class FutureDetailViewModel : public QObject {
     bool canGoForward() const { return m_canGoForward; }
     /// "Moon is 99.7688% of full." at the selected instant.
     QString moonRow() const { return m_moonRow; }
+    /// The picture for a screen reader: "Waxing gibbous, 82% lit".
+    QString moonDescription() const { return m_moonDescription; }
     QString phaseSentence() const { return m_phase; }
     /// Each row a map with "label" and "value".
     QVariantList riseSetRows() const { return m_riseSet; }
@@ -107,7 +110,7 @@ class FutureDetailViewModel : public QObject {
     Instant m_own; // the selection while no calendar is attached
     bool m_animate = false;
     bool m_changing = false;
-    QString m_dateText, m_moonRow, m_phase;
+    QString m_dateText, m_moonRow, m_phase, m_moonDescription;
     bool m_canGoBack = false, m_canGoForward = false;
     QVariantList m_riseSet, m_transit;
     double m_latitude = 0.0, m_longitude = 0.0;

@@ -3,6 +3,7 @@
 
 #include "AppClock.h"
 #include "Locator.h"
+#include "MoonDescription.h"
 #include "ScreenTexts.h"
 #include "UIHelper.h"
 #include "astronomy/AstroInterface.h"
@@ -56,6 +57,7 @@ void NowViewModel::refresh() {
     if (location)
         place = GeoPoint{location->latitude, location->longitude};
     m_moonRow = ScreenTexts::moonRow(now, place);
+    m_moonDescription = moonPictureDescription(now);
     // Oriented to the sky where the observer stands; upright otherwise.
     m_imageSource = place ? imageSource(now, true, place->latitude, place->longitude, m_rasterPixels)
                           : imageSource(now, false, 0.0, 0.0, m_rasterPixels);

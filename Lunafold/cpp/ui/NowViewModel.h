@@ -19,6 +19,7 @@ class NowViewModel : public QObject {
     Q_PROPERTY(QString secondCountdown READ secondCountdown NOTIFY refreshed)
     Q_PROPERTY(QString phaseSentence READ phaseSentence NOTIFY refreshed)
     Q_PROPERTY(QString moonRow READ moonRow NOTIFY refreshed)
+    Q_PROPERTY(QString moonDescription READ moonDescription NOTIFY refreshed)
     Q_PROPERTY(QString moonImageSource READ moonImageSource NOTIFY refreshed)
     Q_PROPERTY(bool showPointer READ showPointer NOTIFY refreshed)
     Q_PROPERTY(double pointerRotation READ pointerRotation NOTIFY refreshed)
@@ -38,6 +39,8 @@ public:
     QString secondCountdown() const { return m_second; }
     QString phaseSentence() const { return m_phase; }
     QString moonRow() const { return m_moonRow; }
+    /// The picture for a screen reader: "Waxing gibbous, 82% lit".
+    QString moonDescription() const { return m_moonDescription; }
     QString moonImageSource() const { return m_imageSource; }
     bool showPointer() const { return m_pointer.has_value(); }
     double pointerRotation() const { return m_pointer.value_or(0.0); }
@@ -68,7 +71,7 @@ Q_SIGNALS:
 private:
     Locator *m_locator;
     Timeline m_timeline{1000, [this] { refresh(); }};
-    QString m_first, m_second, m_phase, m_moonRow, m_imageSource;
+    QString m_first, m_second, m_phase, m_moonRow, m_imageSource, m_moonDescription;
     std::optional<double> m_pointer;
     int m_orientation = portrait;
     int m_rasterPixels = 256;

@@ -4,110 +4,145 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import Lunafold
 
-// Day, month and year wheels for the detail's date; the years run from 1901 to 2099 only, and
-// the model keeps every pick inside that range.
+// A month calendar for the detail's date, from January 1901 to December 2099. The title opens a
+// list of years and then of months to jump far; the arrows, the mouse wheel and a swipe turn the
+// months; with the keyboard the arrows move the day, Page Up/Down the month (with Shift the year).
 Popup {
     id: picker
     required property FutureDetailViewModel model
-    readonly property alias yearWheel: year
+    readonly property alias months: shown
+    property string mode: "days" // "days", "years" or "months"
 
     parent: Overlay.overlay
     anchors.centerIn: parent
+    width: Math.min(380, parent ? parent.width - 24 : 380)
     modal: true
-    padding: 16
-    background: Rectangle { color: "#2c2a3a"; radius: 14 }
-
-    property bool syncing: false
-    // Jumps straight to the model's date: an animated turn across two centuries takes a while.
-    function sync() {
-        syncing = true
-        day.show(model.selectedDay - 1)
-        month.show(model.selectedMonth - 1)
-        year.show(model.selectedYear - model.minimumYear)
-        syncing = false
-    }
-    // A day the month lacks (31 February) is brought back by the model, and the wheel follows.
-    function apply() {
-        // Only what the user turns counts: the wheels also move while they are built and synced.
-        if (!opened || syncing || day.moving || month.moving || year.moving)
-            return
-        model.pickDate(year.currentIndex + model.minimumYear, month.currentIndex + 1, day.currentIndex + 1)
-        sync()
-    }
-    onAboutToShow: sync()
-    onOpened: sync()
-
-    // Numbered wheels show first + index; the month wheel shows its names.
-    component Wheel: Tumbler {
-        id: wheel
-        property bool numbered: true
-        property int first: 1
-        visibleItemCount: 5
-        function show(i) {
-            currentIndex = i
-            positionViewAtIndex(i, Tumbler.Center)
-        }
-        onMovingChanged: picker.apply()
-        onCurrentIndexChanged: picker.apply()
-        delegate: Component {
-            Text {
-                required property var modelData
-                required property int index
-                text: wheel.numbered ? wheel.first + index : modelData
-                color: "white"
-                font.pixelSize: Theme.body
-                horizontalAlignment: Text.AlignHCenter
-                verticalAlignment: Text.AlignVCenter
-                opacity: 1.0 - Math.abs(Tumbler.displacement) / (wheel.visibleItemCount / 2)
+    focus: true
+    padding: 12
+    background: Rectangle {
+        color: "#2c2a3a"
+        radius: 14
+        // A notch of the wheel is a month; touchpads send smaller steps that add up. Behind the
+        // days, so the list of years scrolls by itself.
+        MouseArea {
+            anchors.fill: parent
+            acceptedButtons: Qt.NoButton
+            enabled: picker.mode === "days"
+            property real pending: 0
+            onWheel: (wheel) => {
+                pending += wheel.angleDelta.y !== 0 ? wheel.angleDelta.y : -wheel.angleDelta.x
+                while (Math.abs(pending) >= 120) {
+                    shown.stepMonths(pending > 0 ? -1 : 1)
+                    pending -= pending > 0 ? 120 : -120
+                }
             }
         }
     }
+
+    DatePickerModel { id: shown }
+
+    onAboutToShow: {
+        mode = "days"
+        shown.show(model.selectedYear, model.selectedMonth)
+    }
+    onOpened: days.forceActiveFocus()
+
+    function pick(date) {
+        model.pickDate(date.year, date.month, date.day)
+        shown.show(model.selectedYear, model.selectedMonth)
+    }
+    function moveDays(n) { pick(shown.addDays(model.selectedYear, model.selectedMonth, model.selectedDay, n)) }
+    function moveMonths(n) { pick(shown.addMonths(model.selectedYear, model.selectedMonth, model.selectedDay, n)) }
 
     contentItem: ColumnLayout {
-        spacing: 12
-        Item {
-            implicitWidth: wheels.implicitWidth
-            implicitHeight: wheels.implicitHeight
-            // The band of the chosen row.
-            Rectangle {
-                width: parent.width
-                height: parent.height / day.visibleItemCount
-                anchors.verticalCenter: parent.verticalCenter
-                radius: 8
-                color: Theme.separator
+        spacing: 8
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: 0
+            Button {
+                id: titleButton
+                objectName: "pickerTitle"
+                Layout.fillWidth: true
+                text: shown.title + (picker.mode === "days" ? "  ▾" : "  ▴")
+                font.pixelSize: Theme.headline
+                font.weight: Font.DemiBold
+                palette.buttonText: "white"
+                flat: true
+                background: Rectangle { color: titleButton.down ? Theme.separator : "transparent"; radius: 8 }
+                contentItem: Text {
+                    text: titleButton.text
+                    font: titleButton.font
+                    color: "white"
+                    fontSizeMode: Text.HorizontalFit
+                    minimumPixelSize: 10
+                    verticalAlignment: Text.AlignVCenter
+                }
+                Accessible.name: shown.title
+                Accessible.description: qsTranslate("Lunafold", "Choose the year and month")
+                onClicked: {
+                    picker.mode = picker.mode === "days" ? "years" : "days"
+                    if (picker.mode === "days")
+                        days.forceActiveFocus()
+                }
+                FocusFrame { control: titleButton }
             }
-            RowLayout {
-                id: wheels
-                spacing: 8
-                Wheel {
-                    id: day
-                    model: 31
-                    implicitWidth: 48
-                    Accessible.name: qsTranslate("Lunafold", "Day")
-                }
-                Wheel {
-                    id: month
-                    model: picker.model.monthNames
-                    implicitWidth: 130
-                    numbered: false
-                    Accessible.name: qsTranslate("Lunafold", "Month")
-                }
-                Wheel {
-                    id: year
-                    model: picker.model.maximumYear - picker.model.minimumYear + 1
-                    implicitWidth: 72
-                    wrap: false // 2099 is not followed by 1901
-                    first: picker.model.minimumYear
-                    Accessible.name: qsTranslate("Lunafold", "Year")
-                }
+            SymbolButton {
+                objectName: "pickerPreviousMonth"
+                visible: picker.mode === "days"
+                symbol: "chevron-left"
+                name: qsTranslate("Lunafold", "Previous month")
+                enabled: shown.canGoBack
+                onClicked: shown.stepMonths(-1)
+            }
+            SymbolButton {
+                objectName: "pickerNextMonth"
+                visible: picker.mode === "days"
+                symbol: "chevron-right"
+                name: qsTranslate("Lunafold", "Next month")
+                enabled: shown.canGoForward
+                onClicked: shown.stepMonths(1)
             }
         }
+
+        DatePickerDays {
+            id: days
+            visible: picker.mode === "days"
+            Layout.fillWidth: true
+            months: shown
+            selectedYear: picker.model.selectedYear
+            selectedMonth: picker.model.selectedMonth
+            selectedDay: picker.model.selectedDay
+            onPicked: (day) => picker.pick({ year: shown.year, month: shown.month, day: day })
+            onMovedDays: (n) => picker.moveDays(n)
+            onMovedMonths: (n) => picker.moveMonths(n)
+            onDone: picker.close()
+        }
+
+        DatePickerJump {
+            id: jump
+            visible: picker.mode !== "days"
+            Layout.fillWidth: true
+            Layout.preferredHeight: days.implicitHeight
+            months: shown
+            choosingYear: picker.mode === "years"
+            onYearChosen: (year) => { shown.show(year, shown.month); picker.mode = "months" }
+            onMonthChosen: (month) => {
+                shown.show(shown.year, month)
+                picker.pick({ year: shown.year, month: month, day: picker.model.selectedDay })
+                picker.mode = "days"
+                days.forceActiveFocus()
+            }
+            onVisibleChanged: if (visible) forceActiveFocus()
+        }
+
         Button {
+            objectName: "pickerDone"
             Layout.alignment: Qt.AlignHCenter
             text: qsTranslate("Lunafold", "Done")
             highlighted: true
             Accessible.name: text
             onClicked: picker.close()
+            FocusFrame { control: parent }
         }
     }
 }

@@ -68,4 +68,9 @@ Item {
     Accessible.name: accessibilityLabel
     Accessible.description: qsTranslate("Lunafold", "Shows moon details")
     Accessible.onPressAction: if (inMonth) tapped(index)
+    activeFocusOnTab: inMonth
+    Keys.onReturnPressed: tapped(index)
+    Keys.onEnterPressed: tapped(index)
+    Keys.onSpacePressed: tapped(index)
+    FocusFrame { control: cell; inset: 1 }
 }

@@ -18,6 +18,11 @@ Item {
     Accessible.role: Accessible.Button
     Accessible.name: label
     Accessible.onPressAction: row.clicked()
+    activeFocusOnTab: true
+    Keys.onReturnPressed: row.clicked()
+    Keys.onEnterPressed: row.clicked()
+    Keys.onSpacePressed: row.clicked()
+    FocusFrame { control: row; inset: 2 }
 
     RowLayout {
         id: content

@@ -16,7 +16,12 @@ Popup {
     anchors.centerIn: parent
     width: Math.min(320, parent ? parent.width - 40 : 320)
     modal: true
-    closePolicy: Popup.NoAutoClose
+    // Escape is the cautious answer.
+    closePolicy: Popup.CloseOnEscape
+    focus: true
+    property bool replied: false
+    onAboutToShow: replied = false
+    onClosed: if (!replied) answered(false)
     padding: 20
     background: Rectangle { color: "#2c2a3a"; radius: 14 }
 
@@ -50,7 +55,8 @@ Popup {
                 background: Rectangle { color: parent.down ? "#3a3848" : "#48465a"; radius: 8 }
                 Layout.fillWidth: true
                 Accessible.name: text
-                onClicked: { dialog.close(); dialog.answered(false) }
+                onClicked: { dialog.replied = true; dialog.close(); dialog.answered(false) }
+                FocusFrame { control: parent }
             }
             Button {
                 objectName: dialog.objectName + "Accept"
@@ -59,7 +65,8 @@ Popup {
                 background: Rectangle { color: parent.down ? Qt.darker(Theme.button, 1.2) : Theme.button; radius: 8 }
                 Layout.fillWidth: true
                 Accessible.name: text
-                onClicked: { dialog.close(); dialog.answered(true) }
+                onClicked: { dialog.replied = true; dialog.close(); dialog.answered(true) }
+                FocusFrame { control: parent }
             }
         }
     }

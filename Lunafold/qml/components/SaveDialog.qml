@@ -16,6 +16,7 @@ Popup {
     anchors.centerIn: parent
     width: Math.min(420, parent ? parent.width - 32 : 420)
     modal: true
+    focus: true // Escape closes it
     padding: 20
     background: Rectangle { color: "#2c2a3a"; radius: 14 }
     onOpened: { field.text = dialog.path; dialog.status = ""; field.forceActiveFocus() }

@@ -8,6 +8,7 @@ import Lunafold
 Drawer {
     id: sheet
     edge: Qt.BottomEdge
+    focus: true // Escape closes it
     width: parent ? parent.width : 0
     height: parent ? Math.min(parent.height * (expanded ? 0.92 : 0.6), implicitHeight + 40) : 0
     property bool expanded: false

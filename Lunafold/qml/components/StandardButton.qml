@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 import QtQuick
 import QtQuick.Controls.Basic
+import QtQuick.Controls.impl
+import QtQuick.Layouts
 
 // The app's button: a white label, optionally with an icon, on the button colour, rounded.
 Button {
@@ -16,8 +18,32 @@ Button {
     icon.height: font.pixelSize * 1.2
     palette.buttonText: "white"
     Accessible.name: text
+    // The label wraps rather than being cut when a translation is long for a narrow phone (the
+    // user sets Layout.maximumWidth).
+    contentItem: RowLayout {
+        spacing: control.spacing
+        IconImage {
+            visible: control.icon.source.toString() !== ""
+            source: control.icon.source
+            color: control.icon.color
+            sourceSize: Qt.size(control.icon.width, control.icon.height)
+            Layout.alignment: Qt.AlignVCenter
+            Accessible.ignored: true
+        }
+        Text {
+            text: control.text
+            font: control.font
+            color: "white"
+            wrapMode: Text.Wrap
+            horizontalAlignment: Text.AlignHCenter
+            Layout.fillWidth: true
+            Layout.maximumWidth: implicitWidth
+            Accessible.ignored: true
+        }
+    }
     background: Rectangle {
         color: control.down ? Qt.darker(Theme.button, 1.3) : Theme.button
         radius: 12
     }
+    FocusFrame { control: control; radius: 14 }
 }

@@ -17,4 +17,5 @@ ToolButton {
     opacity: enabled ? 1 : 0.35
     background: Rectangle { color: button.down ? Theme.separator : "transparent"; radius: width / 2 }
     Accessible.name: name
+    FocusFrame { control: button; radius: width / 2 }
 }

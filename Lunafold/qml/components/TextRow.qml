@@ -9,6 +9,8 @@ Item {
     property string value
     property bool first: false
     property bool wide: false
+    // One line whose font shrinks (down to a fifth) rather than wrapping.
+    property bool oneLine: false
     readonly property real gap: first ? 0 : 8
     Layout.fillWidth: true
     implicitHeight: gap + Math.max(labelText.implicitHeight, valueText.implicitHeight)
@@ -27,7 +29,9 @@ Item {
         text: row.label
         color: "white"
         font.pixelSize: row.wide ? Theme.title3 : Theme.body
-        wrapMode: Text.Wrap
+        wrapMode: row.oneLine ? Text.NoWrap : Text.Wrap
+        fontSizeMode: row.oneLine ? Text.HorizontalFit : Text.FixedSize
+        minimumPixelSize: Math.max(4, Math.round(font.pixelSize * 0.2))
         Accessible.ignored: true
     }
     Text {

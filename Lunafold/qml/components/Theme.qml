@@ -12,6 +12,7 @@ QtObject {
     readonly property color separator: Qt.rgba(1, 1, 1, 0.12)
     readonly property color header: Qt.rgba(1, 1, 1, 0.6)
     readonly property color secondaryText: Qt.rgba(1, 1, 1, 0.7)
+    readonly property color focus: "#8fb8ff"
     readonly property real base: Qt.application.font.pixelSize > 0 ? Qt.application.font.pixelSize : 14
     readonly property real body: base * 1.2
     readonly property real title2: base * 1.6

@@ -18,13 +18,9 @@ ColumnLayout {
         background: Rectangle { color: "transparent" }
         Accessible.name: qsTranslate("Lunafold", "Back")
         onClicked: bar.back()
+        FocusFrame { control: parent }
     }
-    Text {
+    LargeTitle {
         text: bar.title
-        color: "white"
-        font.bold: true
-        font.pixelSize: Theme.largeTitle
-        Accessible.role: Accessible.Heading
-        Accessible.name: text
     }
 }

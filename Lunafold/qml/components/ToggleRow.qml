@@ -21,6 +21,7 @@ ColumnLayout {
         checked: row.checked
         font.pixelSize: row.wide ? Theme.title3 : Theme.body
         onToggled: row.toggled(checked)
+        FocusFrame { control: toggle }
         Accessible.name: row.label
         indicator: Rectangle {
             implicitWidth: 50

@@ -14,6 +14,7 @@ Button {
     palette.buttonText: "white"
     Accessible.name: text
     background: Rectangle { color: button.down ? Qt.darker(Theme.button, 1.2) : Theme.button; radius: 12 }
+    FocusFrame { control: button; radius: 14 }
     topPadding: 12
     bottomPadding: 12
 }

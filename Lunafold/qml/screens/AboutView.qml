@@ -16,6 +16,14 @@ Flickable {
     AboutViewModel { id: model; objectName: "aboutModel" }
     Component.onCompleted: model.opened()
 
+    function follow(url) {
+        if (!model.openUrl(url)) {
+            linkDialog.address = url.toString()
+            linkDialog.open()
+        }
+    }
+    LinkDialog { id: linkDialog; objectName: "linkDialog"; onCopyRequested: (text) => model.copyText(text) }
+
     ColumnLayout {
         id: column
         x: Math.max(20, (view.width - width) / 2)
@@ -24,16 +32,16 @@ Flickable {
         spacing: 20
         TitleBar { title: qsTranslate("Lunafold", "About"); onBack: view.back() }
         Group {
-            NavigationRow { showTile: false; wide: view.wide; trailingIcon: "qrc:/icons/arrow-up-right.svg"; trailingOpacity: 0.9; label: qsTranslate("Lunafold", "Support and Information"); onClicked: model.openUrl(model.supportUrl) }
+            NavigationRow { showTile: false; wide: view.wide; trailingIcon: "qrc:/icons/arrow-up-right.svg"; trailingOpacity: 0.9; label: qsTranslate("Lunafold", "Support and Information"); onClicked: view.follow(model.supportUrl) }
             Separator {}
-            NavigationRow { showTile: false; wide: view.wide; trailingIcon: "qrc:/icons/arrow-up-right.svg"; trailingOpacity: 0.9; label: qsTranslate("Lunafold", "Website"); onClicked: model.openUrl(model.websiteUrl) }
+            NavigationRow { showTile: false; wide: view.wide; trailingIcon: "qrc:/icons/arrow-up-right.svg"; trailingOpacity: 0.9; label: qsTranslate("Lunafold", "Website"); onClicked: view.follow(model.websiteUrl) }
             Separator {}
-            NavigationRow { objectName: "contactRow"; showTile: false; wide: view.wide; trailingIcon: "qrc:/icons/arrow-up-right.svg"; trailingOpacity: 0.9; label: qsTranslate("Lunafold", "Contact us"); onClicked: model.openUrl(model.contactUrl) }
+            NavigationRow { objectName: "contactRow"; showTile: false; wide: view.wide; trailingIcon: "qrc:/icons/arrow-up-right.svg"; trailingOpacity: 0.9; label: qsTranslate("Lunafold", "Contact us"); onClicked: view.follow(model.contactUrl) }
         }
         Group {
-            NavigationRow { showTile: false; wide: view.wide; trailingIcon: "qrc:/icons/arrow-up-right.svg"; trailingOpacity: 0.9; label: qsTranslate("Lunafold", "Terms of Use"); onClicked: model.openUrl(model.termsUrl) }
+            NavigationRow { showTile: false; wide: view.wide; trailingIcon: "qrc:/icons/arrow-up-right.svg"; trailingOpacity: 0.9; label: qsTranslate("Lunafold", "Terms of Use"); onClicked: view.follow(model.termsUrl) }
             Separator {}
-            NavigationRow { showTile: false; wide: view.wide; trailingIcon: "qrc:/icons/arrow-up-right.svg"; trailingOpacity: 0.9; label: qsTranslate("Lunafold", "Privacy Policy"); onClicked: model.openUrl(model.privacyUrl) }
+            NavigationRow { showTile: false; wide: view.wide; trailingIcon: "qrc:/icons/arrow-up-right.svg"; trailingOpacity: 0.9; label: qsTranslate("Lunafold", "Privacy Policy"); onClicked: view.follow(model.privacyUrl) }
         }
         Text {
             objectName: "placeDataCredit"

@@ -43,6 +43,7 @@ Item {
                     background: null
                     Accessible.name: text
                     onClicked: view.back()
+                    FocusFrame { control: parent }
                 }
                 Text {
                     anchors.centerIn: parent
@@ -78,6 +79,7 @@ Item {
                     background: Rectangle { color: Theme.card; radius: 8 }
                     Accessible.name: qsTranslate("Lunafold", "Date")
                     onClicked: picker.open()
+                    FocusFrame { control: parent }
                 }
                 SymbolButton {
                     objectName: "nextDayButton"
@@ -102,6 +104,9 @@ Item {
                     latitude: view.model.latitude
                     longitude: view.model.longitude
                     animated: view.model.animateDateChange
+                    Accessible.ignored: false
+                    Accessible.role: Accessible.Graphic
+                    Accessible.name: view.model.moonDescription
                 }
                 TextRow { wide: view.wide; label: view.model.moonRow }
                 TextRow { wide: view.wide; label: view.model.phaseSentence }
@@ -139,4 +144,8 @@ Item {
     }
 
     DatePickerPopup { id: picker; model: view.model }
+
+    // Left and Right step the days while no picker is open.
+    Shortcut { sequence: "Left"; enabled: view.visible && !picker.visible; onActivated: view.model.previousDay() }
+    Shortcut { sequence: "Right"; enabled: view.visible && !picker.visible; onActivated: view.model.nextDay() }
 }

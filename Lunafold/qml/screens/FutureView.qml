@@ -35,14 +35,9 @@ Item {
             y: 20
             width: Math.min(view.wide ? 760 : 10000, view.width - (view.wide ? 40 : 24))
             spacing: view.wide ? 16 : 10
-            Text {
+            LargeTitle {
                 text: qsTranslate("Lunafold", "Future and Past")
-                color: "white"
-                font.bold: true
-                font.pixelSize: Theme.largeTitle
                 Layout.leftMargin: view.wide ? 0 : 8
-                Accessible.role: Accessible.Heading
-                Accessible.name: text
             }
             RowLayout {
                 Layout.leftMargin: view.wide ? 0 : 8
@@ -115,6 +110,17 @@ Item {
         }
     }
 
+    // Left and Right page through the months while the grid shows.
+    Shortcut { sequence: "Left"; enabled: view.shown && !detailPopup.visible; onActivated: calendar.previousMonth() }
+    Shortcut { sequence: "Right"; enabled: view.shown && !detailPopup.visible; onActivated: calendar.nextMonth() }
+
+    // "detail" opens the selected day, "datepicker" its date picker too.
+    function openPage(name) {
+        openDetail()
+        if (name === "datepicker")
+            detailView.datePicker.open()
+    }
+
     // Over the whole window, tabs included. The overlay is only known once the view is in its
     // window, so the popup moves there when it opens.
     function openDetail() {
@@ -129,6 +135,7 @@ Item {
         height: parent ? parent.height : 0
         padding: 0
         modal: true
+        focus: true
         closePolicy: Popup.CloseOnEscape
         background: null
         FutureDetailView {

@@ -36,13 +36,8 @@ Item {
                 Layout.alignment: Qt.AlignHCenter
                 Layout.topMargin: 20
                 spacing: 20
-                Text {
+                LargeTitle {
                     text: qsTranslate("Lunafold", "Location")
-                    color: "white"
-                    font.bold: true
-                    font.pixelSize: Theme.largeTitle
-                    Accessible.role: Accessible.Heading
-                    Accessible.name: text
                 }
                 Text {
                     objectName: "placeLine"
@@ -98,6 +93,7 @@ Item {
                 spacing: 20
                 StandardButton {
                     objectName: "currentLocationButton"
+                    Layout.maximumWidth: view.columnWidth
                     text: viewModel.currentLocationText
                     icon.source: "qrc:/icons/" + viewModel.currentLocationIcon + ".svg"
                     onClicked: viewModel.startCurrentLocation()

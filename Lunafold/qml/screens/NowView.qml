@@ -27,28 +27,28 @@ Item {
 
     Background { anchors.fill: parent; stars: true }
 
+    // A wide screen held upright puts the moon, large, under the texts rather than beside them:
+    // beside them it would be small over an empty half screen.
+    readonly property bool besides: wide && width > height
+
     GridLayout {
         anchors.fill: parent
-        columns: view.wide ? 2 : 1
+        columns: view.besides ? 2 : 1
         columnSpacing: 0
         rowSpacing: 0
 
         ColumnLayout {
             id: texts
             Layout.margins: 20
-            // Wide: a column of up to 540 points beside the moon; narrow: the full width above it.
-            Layout.preferredWidth: view.wide ? Math.min(540, view.width * 0.5) : -1
-            Layout.maximumWidth: view.wide ? 540 : -1
-            Layout.fillWidth: !view.wide
-            Layout.alignment: Qt.AlignTop
+            // Beside the moon: a column of up to 540 points; above it: the full width (at most 680
+            // points on a tablet, centred).
+            Layout.preferredWidth: view.besides ? Math.min(540, view.width * 0.5) : -1
+            Layout.maximumWidth: view.besides ? 540 : view.wide ? 680 : -1
+            Layout.fillWidth: !view.besides
+            Layout.alignment: view.besides ? Qt.AlignTop : Qt.AlignTop | Qt.AlignHCenter
             spacing: 20
-            Text {
+            LargeTitle {
                 text: qsTranslate("Lunafold", "Moon Phase")
-                color: "white"
-                font.bold: true
-                font.pixelSize: Theme.largeTitle
-                Accessible.role: Accessible.Heading
-                Accessible.name: text
             }
             Section {
                 Layout.fillWidth: true
@@ -64,6 +64,7 @@ Item {
                 TextRow { first: true; wide: view.wide; label: model.phaseSentence }
                 TextRow {
                     wide: view.wide
+                    oneLine: true
                     label: model.moonRow
                 }
             }
@@ -88,6 +89,7 @@ Item {
             }
             Image {
                 id: moonImage
+                objectName: "moonImage"
                 anchors.horizontalCenter: parent.horizontalCenter
                 y: Math.max(10, (parent.height - height - buttons.height - 20) / 2)
                 width: moonArea.diameter
@@ -95,7 +97,8 @@ Item {
                 source: model.moonImageSource
                 cache: false
                 smooth: true
-                Accessible.ignored: true
+                Accessible.role: Accessible.Graphic
+                Accessible.name: model.moonDescription
             }
             RowLayout {
                 id: buttons
@@ -112,6 +115,7 @@ Item {
                     background: Rectangle { color: "transparent" }
                     Accessible.name: qsTranslate("Lunafold", "Wolf Howl")
                     onClicked: view.howlRequested()
+                    FocusFrame { control: parent }
                 }
                 ToolButton {
                     objectName: "shareButton"
@@ -122,6 +126,7 @@ Item {
                     background: Rectangle { color: "transparent" }
                     Accessible.name: qsTranslate("Lunafold", "Share")
                     onClicked: view.shareRequested()
+                    FocusFrame { control: parent }
                 }
             }
         }

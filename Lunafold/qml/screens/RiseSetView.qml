@@ -25,13 +25,8 @@ Item {
             y: 20
             width: Math.min(680, view.width - 40)
             spacing: 24
-            Text {
+            LargeTitle {
                 text: qsTranslate("Lunafold", "Rise and Set")
-                color: "white"
-                font.bold: true
-                font.pixelSize: Theme.largeTitle
-                Accessible.role: Accessible.Heading
-                Accessible.name: text
             }
             // Fixed sections and row counts whose texts change every refresh: the items stay.
             Repeater {

@@ -22,6 +22,9 @@ Item {
             stack.push(about)
     }
 
+    // Escape leaves a page; a dialog open on it takes the key first.
+    Shortcut { sequence: "Escape"; enabled: view.shown && stack.depth > 1; onActivated: stack.pop() }
+
     StackView {
         id: stack
         objectName: "settingsStack"
@@ -40,13 +43,8 @@ Item {
                 y: 20
                 width: Math.min(680, view.width - 40)
                 spacing: 20
-                Text {
+                LargeTitle {
                     text: qsTranslate("Lunafold", "Settings")
-                    color: "white"
-                    font.bold: true
-                    font.pixelSize: Theme.largeTitle
-                    Accessible.role: Accessible.Heading
-                    Accessible.name: text
                 }
                 Group {
                     NavigationRow {

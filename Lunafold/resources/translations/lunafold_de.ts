@@ -795,6 +795,36 @@
     <message>
         <source>Shows OpenStreetMap&apos;s streets on the Location map. Map tiles are downloaded while this is on; nothing else leaves the device.</source>
         <translation>Zeigt die Straßen von OpenStreetMap auf der Karte im Tab „Ort“. Solange dies an ist, werden Kartenkacheln geladen; sonst verlässt nichts das Gerät.</translation>
+        <source>Choose the year and month</source>
+        <translation>Jahr und Monat wählen</translation>
+    </message>
+    <message>
+        <source>No browser could be opened. The address:</source>
+        <translation>Es ließ sich kein Browser öffnen. Die Adresse:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Waxing crescent</source>
+        <translation>Zunehmende Mondsichel</translation>
+    </message>
+    <message>
+        <source>Waxing gibbous</source>
+        <translation>Zunehmender Dreiviertelmond</translation>
+    </message>
+    <message>
+        <source>Waning gibbous</source>
+        <translation>Abnehmender Dreiviertelmond</translation>
+    </message>
+    <message>
+        <source>Waning crescent</source>
+        <translation>Abnehmende Mondsichel</translation>
+    </message>
+    <message>
+        <source>%1$@, %2$@ lit</source>
+        <translation>%1$@, %2$@ beleuchtet</translation>
     </message>
 </context>
 </TS>

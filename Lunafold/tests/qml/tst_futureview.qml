@@ -60,13 +60,17 @@ Item {
             mouseClick(detailButton("dateButton"))
             const picker = view.detail.datePicker
             tryVerify(() => picker.opened)
-            const years = picker.yearWheel
+            const title = findChild(picker.contentItem, "pickerTitle")
+            mouseClick(title)
+            const years = findChild(picker.contentItem, "pickerYears")
             compare(years.count, 199)
-            compare(years.first, 1901)
             compare(years.currentIndex, 2024 - 1901)
-            years.currentIndex = years.count - 1
+            years.choose(years.count - 1)
+            findChild(picker.contentItem, "pickerMonths").choose(3)
             compare(detailButton("dateButton").text, "Apr 15, 2099")
-            years.currentIndex = 0
+            mouseClick(title)
+            findChild(picker.contentItem, "pickerYears").choose(0)
+            findChild(picker.contentItem, "pickerMonths").choose(3)
             compare(detailButton("dateButton").text, "Apr 15, 1901")
             picker.close()
         }

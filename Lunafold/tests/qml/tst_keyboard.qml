@@ -1,0 +1,182 @@
+// SPDX-License-Identifier: MIT
+import QtQuick
+import QtTest
+import "qrc:/qml"
+
+// The app without a mouse: real key events through the window, and what a screen reader is told.
+Item {
+    id: root
+    width: 390
+    height: 844
+
+    MainView { id: main; anchors.fill: parent }
+
+    TestCase {
+        name: "Keyboard"
+        when: windowShown
+
+        readonly property var future: findChild(main, "futureView")
+        readonly property var settings: findChild(main, "settingsView")
+
+        function focused() { return root.Window.window.activeFocusItem }
+        function focusRingShows(item) {
+            for (let i = 0; i < item.children.length; ++i) {
+                const c = item.children[i]
+                if (c.control === item && c.border !== undefined)
+                    return c.visible
+            }
+            return false
+        }
+        function tabTo(objectName) {
+            for (let i = 0; i < 60; ++i) {
+                keyClick(Qt.Key_Tab)
+                if (focused() && focused().objectName === objectName)
+                    return focused()
+            }
+            fail("Tab never reached " + objectName)
+        }
+
+        function init() {
+            future.detail.datePicker.close()
+            future.detailPopup.close()
+            tryVerify(() => !future.detailPopup.visible)
+            settings.openPage("")
+            main.selectedTab = 0
+            main.forceActiveFocus()
+        }
+
+        function test_controlDigitsShowTheTabs_data() {
+            return [1, 2, 3, 4, 5].map(n => ({ tag: "Ctrl+" + n, key: Qt.Key_0 + n, tab: n - 1 }))
+        }
+        function test_controlDigitsShowTheTabs(data) {
+            main.selectedTab = data.tab === 0 ? 3 : 0
+            keyClick(data.key, Qt.ControlModifier)
+            compare(main.selectedTab, data.tab)
+        }
+
+        function test_tabMovesAVisibleFocusInReadingOrderAndKeysActivate() {
+            main.selectedTab = 4
+            const notifications = tabTo("notificationSettingsRow")
+            verify(focusRingShows(notifications))
+            keyClick(Qt.Key_Tab)
+            compare(focused().objectName, "aboutRow")
+            verify(focusRingShows(focused()))
+            verify(!focusRingShows(notifications))
+            keyClick(Qt.Key_Tab, Qt.ShiftModifier)
+            compare(focused().objectName, "notificationSettingsRow")
+            keyClick(Qt.Key_Tab)
+            keyClick(Qt.Key_Space)
+            const stack = findChild(settings, "settingsStack")
+            tryCompare(stack, "depth", 2)
+            keyClick(Qt.Key_Escape)
+            tryCompare(stack, "depth", 1)
+        }
+
+        function test_arrowsStepMonthsThenDaysAndEscapeCloses() {
+            main.selectedTab = 2
+            future.calendar.today()
+            keyClick(Qt.Key_Right)
+            compare(future.calendar.monthTitle, "May, 2024")
+            keyClick(Qt.Key_Left)
+            keyClick(Qt.Key_Left)
+            compare(future.calendar.monthTitle, "March, 2024")
+            future.calendar.today()
+            const day = tabTo("day23") // 23 April: the grid begins on Sunday 31 March
+            verify(focusRingShows(day))
+            compare(day.Accessible.name, "23rd ")
+            keyClick(Qt.Key_Return)
+            tryVerify(() => future.detailPopup.opened)
+            const date = findChild(future.detail, "dateButton")
+            compare(date.text, "Apr 23, 2024")
+            keyClick(Qt.Key_Right)
+            compare(date.text, "Apr 24, 2024")
+            keyClick(Qt.Key_Left)
+            keyClick(Qt.Key_Left)
+            compare(date.text, "Apr 22, 2024")
+            keyClick(Qt.Key_Escape)
+            tryVerify(() => !future.detailPopup.visible)
+        }
+
+        function openPicker() {
+            main.selectedTab = 2
+            future.openPage("datepicker")
+            const picker = future.detail.datePicker
+            tryVerify(() => picker.opened)
+            return picker
+        }
+
+        function test_datePickerReachesBothEndsFromTheKeyboard() {
+            const picker = openPicker()
+            const date = findChild(future.detail, "dateButton")
+            compare(date.text, "Apr 23, 2024")
+            keyClick(Qt.Key_Down)
+            compare(date.text, "Apr 30, 2024")
+            keyClick(Qt.Key_PageDown)
+            compare(date.text, "May 30, 2024")
+            keyClick(Qt.Key_PageUp, Qt.ShiftModifier)
+            compare(date.text, "May 30, 2023")
+            compare(picker.months.title, "May 2023")
+            // The title opens the years; Home is 1901, then a month.
+            mouseClick(findChild(picker.contentItem, "pickerTitle"))
+            compare(picker.mode, "years")
+            keyClick(Qt.Key_Home)
+            keyClick(Qt.Key_Return)
+            compare(picker.mode, "months")
+            keyClick(Qt.Key_Left) // from May to April
+            keyClick(Qt.Key_Return)
+            compare(date.text, "Apr 30, 1901")
+            compare(picker.mode, "days")
+            keyClick(Qt.Key_PageUp)
+            keyClick(Qt.Key_PageUp)
+            keyClick(Qt.Key_PageUp)
+            keyClick(Qt.Key_PageUp)
+            compare(date.text, "Jan 1, 1901") // not before the first day
+            verify(!findChild(picker.contentItem, "pickerPreviousMonth").enabled)
+            mouseClick(findChild(picker.contentItem, "pickerTitle"))
+            keyClick(Qt.Key_End) // 2099
+            keyClick(Qt.Key_Return)
+            keyClick(Qt.Key_End) // December
+            keyClick(Qt.Key_Return)
+            compare(date.text, "Dec 1, 2099")
+            keyClick(Qt.Key_PageDown)
+            compare(date.text, "Dec 31, 2099") // not after the last day
+            compare(picker.months.title, "December 2099")
+            verify(!findChild(picker.contentItem, "pickerNextMonth").enabled)
+            keyClick(Qt.Key_Escape)
+            tryVerify(() => !picker.visible)
+        }
+
+        function test_datePickerTurnsMonthsAndPicksWithATap() {
+            const picker = openPicker()
+            mouseClick(findChild(picker.contentItem, "pickerPreviousMonth"))
+            compare(picker.months.title, "March 2024")
+            compare(findChild(future.detail, "dateButton").text, "Apr 23, 2024") // turning picks nothing
+            const day = findChild(picker.contentItem, "pickerDay9")
+            compare(day.Accessible.name, "Saturday, March 9, 2024")
+            mouseClick(day)
+            compare(findChild(future.detail, "dateButton").text, "Mar 9, 2024")
+            mouseClick(findChild(picker.contentItem, "pickerDone"))
+            tryVerify(() => !picker.visible)
+        }
+
+        function test_moonPicturesAreDescribed() {
+            const picture = findChild(main, "moonImage")
+            compare(picture.Accessible.role, Accessible.Graphic)
+            compare(picture.Accessible.name, "Waxing gibbous, 100% lit") // 99.77 % lit
+        }
+
+        function test_linksShowTheirAddressWhenNoBrowserOpens() {
+            main.selectedTab = 4
+            settings.openPage("about")
+            tryCompare(findChild(settings, "settingsStack"), "busy", false)
+            const contact = findChild(settings, "contactRow")
+            mouseClick(contact) // the offscreen platform has no browser
+            const dialog = findChild(settings, "linkDialog")
+            tryVerify(() => dialog.opened)
+            verify(dialog.address.startsWith("https://lunafold.app/contact?app=Lunafold&ver="))
+            compare(findChild(dialog.contentItem, "linkAddress").text, dialog.address)
+            keyClick(Qt.Key_Escape)
+            tryVerify(() => !dialog.visible)
+        }
+    }
+}
