@@ -112,6 +112,12 @@ TEST(Cli, BadInputIsRefusedWithStatusTwo) {
         {"ics --from 2024-01-01 --months 0", "outside"},
         {"ics --from 2099-12-15T00:00:00Z --months 1", "2100-01-01"},
         {"place --lat 91 --lon 0", "outside"},
+        {"place --lat nan --lon 0", "not a number"},
+        {"moon --at 2024-01-01 --lat 0 --lon -inf", "not a number"},
+        // Runs past the last supported year: refused whole, never cut short.
+        {"phases --from 3000-12-31T23:59:59Z --count 5", "-1999 to 3000"},
+        {"phases --from 3000-11-01T00:00:00Z --count 12", "-1999 to 3000"},
+        {"riseset --date 3000-12-30 --days 5 --lat 0 --lon 0 --tz UTC", "-1999 to 3000"},
     };
     for (const auto &[args, message] : cases) {
         const Outcome r = run(args);

@@ -4,6 +4,9 @@
 #include "Application.h"
 #include "LaunchOptions.h"
 #include "Locator.h"
+#include "common/SafeWrite.h"
+
+#include <QBuffer>
 
 #include <QGuiApplication>
 #include <QQuickWindow>
@@ -27,8 +30,13 @@ void takeScreenshot(QQuickWindow *window, const QString &file, const Locator &lo
     }
     QTimer::singleShot(600, window, [window, file] {
         const QImage image = window->grabWindow();
-        if (image.isNull() || !image.save(file, "PNG")) {
-            std::fprintf(stderr, "lunafold: cannot write the screenshot %s\n", qPrintable(file));
+        QBuffer png;
+        png.open(QIODevice::WriteOnly);
+        const QString failure = image.isNull() || !image.save(&png, "PNG") ? QStringLiteral("nothing was drawn")
+                                                                          : writeFileSafely(file, png.data());
+        if (!failure.isEmpty()) {
+            std::fprintf(stderr, "lunafold: cannot write the screenshot %s: %s\n", qPrintable(file),
+                         qPrintable(failure));
             QCoreApplication::exit(1);
             return;
         }

@@ -7,9 +7,9 @@
 #include "SavedData.h"
 #include "astronomy/AstroInterface.h"
 #include "common/Localization.h"
+#include "common/SafeWrite.h"
 
 #include <QDateTime>
-#include <QSaveFile>
 #include <QTimeZone>
 
 #include <cmath>
@@ -125,12 +125,8 @@ QString CalendarExport::writeFile(const QString &path, Instant from, int months,
     const Result r = icsText(from, months, settings, now);
     if (!r.error.isEmpty())
         return r.error;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
-    file.write(r.text.toUtf8());
-    if (!file.commit())
-        return QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
+    if (const QString failure = writeFileSafely(path, r.text.toUtf8()); !failure.isEmpty())
+        return QStringLiteral("Cannot write %1: %2").arg(path, failure);
     return {};
 }
 
