@@ -171,8 +171,8 @@ bool parseIni(const QString &path, QVariantMap &values) {
 void appendIniString(QByteArray &out, const QString &text) {
     const qsizetype start = out.size();
     bool quote = false, escapeHexDigit = false;
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
         if (u == u';' || u == u',' || u == u'=')
             quote = true;
         // "\x" escapes run on through hex digits, so a digit right after one is escaped as well.
@@ -197,7 +197,10 @@ void appendIniString(QByteArray &out, const QString &text) {
                 out += "\\x" + QByteArray::number(u, 16);
                 escapeHexDigit = true;
             } else {
-                out += QString(c).toUtf8();
+                // A character outside the BMP is two UTF-16 units, encoded together.
+                const qsizetype n = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+                out += QStringView(text).mid(i, n).toUtf8();
+                i += n - 1;
             }
         }
     }
