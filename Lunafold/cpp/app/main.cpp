@@ -7,7 +7,6 @@
 #include "common/SafeWrite.h"
 
 #include <QBuffer>
-
 #include <QGuiApplication>
 #include <QQuickWindow>
 #include <QTimer>
