@@ -17,6 +17,7 @@
 using cli_test::Outcome;
 using cli_test::run;
 using cli_test::slurp;
+using namespace std::string_literals;
 
 namespace {
 
@@ -79,13 +80,13 @@ TEST(CliFaults, DevicesAreWrittenNeverReplaced) {
 
 TEST(CliFaults, LogLinesStayOffTheAnswer) {
     Scratch s;
-    s.file("lunafold.ini", std::string("[General]\nlunafold.notifyFull=true\0\n", 38));
+    s.file("lunafold.ini", "[General]\nlunafold.notifyFull=true\0\n"s);
     const std::string env = "LUNAFOLD_CONFIG_DIR=" + s.dir + " ";
     const Outcome ics = run("ics --from 2024-01-01T00:00:00Z --months 1", env);
     EXPECT_EQ(ics.status, 0) << ics.err;
     EXPECT_EQ(ics.out.rfind("BEGIN:VCALENDAR\r\n", 0), 0u);
     EXPECT_NE(ics.err.find("PREFS1. "), std::string::npos) << ics.err; // still said, on stderr
-    s.file("lunafold.ini", std::string("[General]\nx=\0\n", 14));
+    s.file("lunafold.ini", "[General]\nx=\0\n"s);
     const Outcome now = run("now --at 2024-04-23T12:00:00Z --locale en_US", env);
     EXPECT_EQ(now.out.rfind("2024-04-23T12:00:00Z  ", 0), 0u) << now.out;
 }
