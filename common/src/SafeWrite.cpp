@@ -2,7 +2,6 @@
 #include "common/SafeWrite.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QRandomGenerator>
 
 #include <cerrno>
