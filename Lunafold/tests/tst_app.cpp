@@ -70,6 +70,11 @@ private Q_SLOTS:
         QTest::newRow("size") << QStringList{"--size", "huge"} << "--size";
         QTest::newRow("unknown") << QStringList{"--frobnicate", "1"} << "unknown option";
         QTest::newRow("dangling") << QStringList{"--at"} << "needs a value";
+        QTest::newRow("not a number") << QStringList{"--place", "nan,2.35,Europe/Paris"} << "--place";
+        QTest::newRow("infinite") << QStringList{"--place", "48.85,inf,Europe/Paris"} << "--place";
+        QTest::newRow("empty path") << QStringList{"--screenshot", ""} << "empty";
+        QTest::newRow("too many pixels") << QStringList{"--screenshot", "x.png", "--size", "8000x8000", "--dpr", "4"}
+                                         << "million pixels";
     }
     void badOptionsAreRefused() {
         QFETCH(QStringList, args);

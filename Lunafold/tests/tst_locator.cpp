@@ -6,8 +6,13 @@
 #include "common/Log.h"
 #include "common/UserDefaults.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cerrno>
+#include <future>
+#include <sys/stat.h>
 
 using namespace lunafold;
 
@@ -178,6 +183,38 @@ private Q_SLOTS:
         QCOMPARE(locator.latitude(), 48.85);
         QCOMPARE(locator.friendlyLocationText(), QStringLiteral("Paris, Île-de-France"));
         QCOMPARE(m_store->stringForKey(QStringLiteral("lunafold.timezone")), QStringLiteral("Europe/Paris"));
+    }
+
+    // Rows: replay logs that cannot be used. Start-up goes on at once, without a source, and says why.
+    void unusableReplayLogs_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("missing") << "missing" << "no such file";
+        QTest::newRow("pipe without a writer") << "fifo" << "not a regular file";
+        QTest::newRow("folder") << "folder" << "not a regular file";
+    }
+    void unusableReplayLogs() {
+        QFETCH(QString, kind);
+        QFETCH(QString, why);
+        const QString path = m_dir.filePath(kind + QStringLiteral(".nmea"));
+        if (kind == QLatin1String("fifo"))
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0 || errno == EEXIST);
+        if (kind == QLatin1String("folder"))
+            QVERIFY(QDir().mkpath(path));
+        m_log.clear();
+        auto made = std::async(std::launch::async, [&path] {
+            QtLocationManager manager(path);
+            return manager.authorizationStatus();
+        });
+        if (made.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+            // Let the blocked open return before failing.
+            QFile writer(path);
+            (void)writer.open(QIODevice::WriteOnly);
+            made.wait();
+            QFAIL("opening the replay log blocked start-up");
+        }
+        QCOMPARE(made.get(), LocationAuthorization::restricted);
+        QCOMPARE(m_log, QStringList{QStringLiteral("NMEA replay file cannot be used (%1): %2").arg(why, path)});
     }
 
     void noPositionSourceReadsAsRestricted() {

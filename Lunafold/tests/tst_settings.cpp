@@ -2,6 +2,7 @@
 // The Settings tab's view-models: notification toggles that save and reschedule, the calendar
 // export, and About's contact address.
 #include "AboutViewModel.h"
+#include "ActivityViewController.h"
 #include "NotificationScheduler.h"
 #include "NotificationsViewModel.h"
 #include "SavedData.h"
@@ -99,7 +100,37 @@ private Q_SLOTS:
         const QByteArray text = ics.readAll();
         QVERIFY(text.startsWith("BEGIN:VCALENDAR\r\n"));
         QVERIFY(text.count("BEGIN:VEVENT") >= 48); // twelve months of phases
-        QVERIFY(!view->exportCalendar(QUrl::fromLocalFile(m_dir.filePath(QStringLiteral("no/dir/x.ics"))).toString()).isEmpty());
+        // A missing folder is made; a file where a folder should be is an error.
+        QCOMPARE(view->exportCalendar(QUrl::fromLocalFile(m_dir.filePath(QStringLiteral("no/dir/x.ics"))).toString()),
+                 QString());
+        QVERIFY(!view->exportCalendar(m_dir.filePath(QStringLiteral("moon.ics/x.ics"))).isEmpty());
+    }
+
+    // A fresh account: the XDG user folders are named but not made yet. The suggested files are in
+    // them, and saving there works.
+    void savesGoToTheUsersFoldersEvenBeforeTheyExist() {
+        const QByteArray home = qgetenv("HOME"), config = qgetenv("XDG_CONFIG_HOME");
+        const QString fresh = m_dir.filePath(QStringLiteral("home"));
+        QVERIFY(QDir().mkpath(fresh + QStringLiteral("/.config")));
+        QFile dirs(fresh + QStringLiteral("/.config/user-dirs.dirs"));
+        QVERIFY(dirs.open(QIODevice::WriteOnly));
+        dirs.write("XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\nXDG_PICTURES_DIR=\"$HOME/Bilder\"\n");
+        dirs.close();
+        qputenv("HOME", QFile::encodeName(fresh));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(fresh + QStringLiteral("/.config")));
+        auto view = screen();
+        const QString ics = view->suggestedCalendarFile();
+        ActivityViewController share;
+        share.present({QUuid::createUuid(), QImage(8, 8, QImage::Format_RGB32)});
+        const QString png = share.suggestedFileName();
+        const QString icsError = view->exportCalendar(ics), pngError = share.save(png);
+        qputenv("HOME", home);
+        config.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", config);
+        QVERIFY2(ics.startsWith(fresh + QStringLiteral("/Dokumente/")), qPrintable(ics));
+        QVERIFY2(png.startsWith(fresh + QStringLiteral("/Bilder/")), qPrintable(png));
+        QCOMPARE(icsError, QString());
+        QCOMPARE(pngError, QString());
+        QCOMPARE(QImage(png).size(), QSize(8, 8));
     }
 
     void contactAddressCarriesTheDiagnostics() {

@@ -3,6 +3,7 @@
 #include "Commands.h"
 #include "Json.h"
 #include "Options.h"
+#include "RunCommand.h"
 
 #include "astronomy/AstroInterface.h"
 
@@ -11,10 +12,18 @@
 namespace lunafold::cli {
 namespace {
 
+// The longest table: ten years, answered within a few seconds even near the poles.
+constexpr int kMaxDays = 3660;
+
 using DayEvent = std::function<std::optional<Instant>(Instant, double, double, const TimeZone &)>;
 
+struct Day {
+    CivilDate date;
+    std::optional<Instant> start; // its first instant; none for a date the zone skipped
+};
+
 struct DayRequest {
-    std::vector<std::pair<CivilDate, Instant>> days; // local date and its first instant
+    std::vector<Day> days;
     double lat, lon;
     TimeZone zone;
     bool json, array;
@@ -23,7 +32,7 @@ struct DayRequest {
 DayRequest readDayRequest(const std::vector<std::string> &args) {
     const Options o(args, {"date", "days", "lat", "lon", "tz"}, {"json"});
     const CivilDate first = o.date("date");
-    const auto count = o.optionalInteger("days", 1, 36600);
+    const auto count = o.optionalInteger("days", 1, kMaxDays);
     const auto place = o.latLon();
     if (!place)
         throw UsageError{"--lat and --lon are required"};
@@ -33,8 +42,11 @@ DayRequest readDayRequest(const std::vector<std::string> &args) {
         const CivilDate d = civilFromDays(firstDay + i);
         const auto start = r.zone.startOfDay(d.year, d.month, d.day);
         if (!start || d.year > 3000)
-            throw UsageError{"--days runs past the supported years"};
-        r.days.emplace_back(d, *start);
+            throw UsageError{"--days runs past the supported years (-1999 to 3000)"};
+        // A zone that moved across the date line skipped a day: its "start" is the next day's.
+        const LocalDateTime local = r.zone.localDateTime(*start);
+        const bool exists = local.year == d.year && local.month == d.month && local.day == d.day;
+        r.days.push_back({d, exists ? start : std::nullopt});
     }
     return r;
 }
@@ -46,11 +58,19 @@ void emitDays(const DayRequest &r, const std::vector<std::pair<const char *, Day
     JsonWriter j;
     if (r.json && r.array)
         j.beginArray();
-    for (const auto &[date, start] : r.days) {
+    for (const auto &[date, maybeStart] : r.days) {
         if (r.json)
             j.beginObject().key("date").value(formatDate(date));
         else
             out += formatDate(date);
+        if (!maybeStart) {
+            if (r.json)
+                j.key("nonexistent").value(true).endObject();
+            else
+                out += "  no such date in " + r.zone.name() + "\n";
+            continue;
+        }
+        const Instant start = *maybeStart;
         for (const auto &[name, fn] : events) {
             const auto t = fn(start, r.lon, r.lat, r.zone);
             if (r.json)
@@ -64,10 +84,12 @@ void emitDays(const DayRequest &r, const std::vector<std::pair<const char *, Day
             else
                 out += std::string("  ") + extraKey + " " + extraValue(start);
         }
-        if (r.json)
+        if (r.json) {
             j.endObject();
-        else
+        } else {
             out += '\n';
+            flushAnswer(out); // a long table shows as it is computed
+        }
     }
     if (r.json) {
         if (r.array)

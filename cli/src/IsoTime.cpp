@@ -102,9 +102,11 @@ std::optional<Instant> parseInstant(std::string_view s) {
             if (!digits(s, p + 1, 2, oh))
                 return std::nullopt;
             p += 3;
-            if (p < s.size() && s[p] == ':')
+            // "+01", "+0100" or "+01:00"; a colon always has its minutes.
+            const bool colon = p < s.size() && s[p] == ':';
+            if (colon)
                 ++p;
-            if (p < s.size()) {
+            if (colon || p < s.size()) {
                 if (!digits(s, p, 2, om))
                     return std::nullopt;
                 p += 2;

@@ -37,6 +37,13 @@ void phasesCommand(const std::vector<std::string> &args, std::string &out) {
 
     // The first phase after --from; after that the phases simply cycle.
     auto [phase, at] = AstroInterface::nextPrincipalPhase(from);
+    // A count that runs past the last supported year is refused whole rather than cut short.
+    auto pastTheEnd = [](int found) {
+        return UsageError{"--count runs past the supported years (-1999 to 3000): only " + std::to_string(found) +
+                          " phases follow --from before 3001"};
+    };
+    if (count && at.unixSeconds() > Instant::kLatest)
+        throw pastTheEnd(0);
     JsonWriter json;
     const bool asJson = o.flag("json");
     if (asJson)
@@ -53,9 +60,13 @@ void phasesCommand(const std::vector<std::string> &args, std::string &out) {
             out += '\n';
         }
         phase = (phase + 1) % 4;
-        at = *AstroInterface::phaseInstant(at, phase, true);
-        if (at.unixSeconds() > Instant::kLatest)
+        const auto next = AstroInterface::phaseInstant(at, phase, true);
+        const bool beyond = !next || next->unixSeconds() > Instant::kLatest;
+        if (count && beyond && n + 1 < *count)
+            throw pastTheEnd(n + 1);
+        if (beyond)
             break;
+        at = *next;
     }
     if (asJson)
         out = json.endArray().str() + "\n";

@@ -7,6 +7,10 @@
 #include "MoonRendering/MoonRendering.h"
 #include "MoonRendering/MoonSphereRenderer.h"
 
+#include "common/Log.h"
+#include "common/SafeWrite.h"
+
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
 
@@ -40,8 +44,13 @@ void renderCommand(const std::vector<std::string> &args, std::string &out) {
     const std::optional<double> latitude = place ? std::optional<double>(place->first) : std::nullopt;
     const std::optional<double> longitude = place ? std::optional<double>(place->second) : std::nullopt;
     const QImage picture = lunafold::MoonRendering::moonImage(at, o.flag("orient"), latitude, longitude, size, size);
-    if (picture.isNull() || !picture.save(QString::fromStdString(path), "PNG"))
-        throw UsageError{"cannot write " + path};
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    if (picture.isNull() || !picture.save(&png, "PNG"))
+        throw UsageError{"cannot draw the picture"};
+    // Whole or not at all: a failed write keeps whatever file was there.
+    if (const QString failure = lunafold::writeFileSafely(QString::fromStdString(path), png.data()); !failure.isEmpty())
+        throw UsageError{"cannot write " + path + ": " + failure.toStdString()};
 
     const auto &renderer = lunafold::MoonSphereRenderer::shared();
     const std::string drawnBy = renderer.passCount() > 0 ? renderer.backendName().toStdString() : "flat";
@@ -70,5 +79,6 @@ int main(int argc, char **argv) {
     if (!qEnvironmentVariableIsSet("LUNAFOLD_DEBUG"))
         qInstallMessageHandler(quiet);
     QGuiApplication app(argc, argv);
+    lunafold::setLogSink([](const QString &line) { std::fprintf(stderr, "%s\n", qPrintable(line)); });
     return lunafold::cli::runCommand("render", renderCommand, args);
 }

@@ -3,6 +3,8 @@
 #include "Commands.h"
 #include "RunCommand.h"
 
+#include "common/Log.h"
+
 #include <QCoreApplication>
 
 #include <cstdio>
@@ -15,6 +17,12 @@ int main(int argc, char **argv) {
     }
     // Translations are looked up through the application object.
     QCoreApplication app(argc, argv);
+    // Standard output carries only the answer; diagnostics such as a set-aside preference file go
+    // to standard error.
+    lunafold::setLogSink([](const QString &line) {
+        const QByteArray bytes = line.toUtf8() + '\n';
+        std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stderr);
+    });
     const std::string command = argv[1];
     const std::vector<std::string> args(argv + 2, argv + argc);
     if (command == "now")

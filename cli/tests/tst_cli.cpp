@@ -117,6 +117,12 @@ TEST(Cli, BadInputIsRefusedWithStatusTwo) {
         {"search", "QUERY is required"},
         {"search chamonix --limit 0", "outside"},
         {"search chamonix --nearby", "unknown option"},
+        {"place --lat nan --lon 0", "not a number"},
+        {"moon --at 2024-01-01 --lat 0 --lon -inf", "not a number"},
+        // Runs past the last supported year: refused whole, never cut short.
+        {"phases --from 3000-12-31T23:59:59Z --count 5", "-1999 to 3000"},
+        {"phases --from 3000-11-01T00:00:00Z --count 12", "-1999 to 3000"},
+        {"riseset --date 3000-12-30 --days 5 --lat 0 --lon 0 --tz UTC", "-1999 to 3000"},
     };
     for (const auto &[args, message] : cases) {
         const Outcome r = run(args);

@@ -2,6 +2,7 @@
 #include "common/UserDefaults.h"
 
 #include "common/Log.h"
+#include "common/SafeWrite.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,7 +11,10 @@
 #include <QStandardPaths>
 #include <QStringDecoder>
 
+#include <cctype>
 #include <limits>
+
+#include <sys/stat.h>
 
 namespace lunafold {
 
@@ -102,22 +106,38 @@ QString dateText(const QDateTime &date) {
     return date.toUTC().toString(Qt::ISODateWithMs);
 }
 
-// QSettings parses lazily and tolerates almost anything, so catch what it would silently accept.
-bool looksReadable(const QString &path) {
+enum class FileState { Absent, Readable, Unreadable, Corrupt };
+
+// Only a file that opens and reads is judged on its content: one we may not read (permissions, a
+// folder or a pipe in its place) is the user's to fix, not corruption to clean up.
+FileState probe(const QString &path, QString *why) {
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink())
-        return true;
-    if (!info.isFile())
-        return false;
+        return FileState::Absent;
+    if (!info.exists()) {
+        *why = QStringLiteral("a broken link");
+        return FileState::Unreadable;
+    }
+    if (!info.isFile()) {
+        *why = QStringLiteral("not a regular file");
+        return FileState::Unreadable;
+    }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
+    if (!file.open(QIODevice::ReadOnly)) {
+        *why = file.errorString();
+        return FileState::Unreadable;
+    }
     const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError || data.contains('\0'))
-        return false;
+    if (file.error() != QFileDevice::NoError) {
+        *why = file.errorString();
+        return FileState::Unreadable;
+    }
+    // QSettings tolerates almost anything, so catch what it would silently accept.
+    if (data.contains('\0'))
+        return FileState::Corrupt;
     QStringDecoder decoder(QStringDecoder::Utf8);
     (void)QString(decoder(data));
-    return !decoder.hasError();
+    return decoder.hasError() ? FileState::Corrupt : FileState::Readable;
 }
 
 // Renaming keeps the user's bytes for inspection; returns the new path, or empty on failure.
@@ -135,11 +155,100 @@ QString setAside(const QString &path) {
     return target;
 }
 
-std::unique_ptr<QSettings> makeSettings(const QString &path) {
-    auto settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
-    // Never fall back to rewriting the file in place: a crash then could leave half a file.
-    settings->setAtomicSyncRequired(true);
-    return settings;
+// Every key and value of an INI file QSettings can parse; false for a format error.
+bool parseIni(const QString &path, QVariantMap &values) {
+    const QSettings settings(path, QSettings::IniFormat);
+    const QStringList keys = settings.allKeys();
+    if (settings.status() != QSettings::NoError)
+        return false;
+    values.clear();
+    for (const QString &key : keys)
+        values.insert(key, settings.value(key));
+    return true;
+}
+
+// QSettings' INI escaping, so that the file reads back exactly through QSettings.
+void appendIniString(QByteArray &out, const QString &text) {
+    const qsizetype start = out.size();
+    bool quote = false, escapeHexDigit = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        if (u == u';' || u == u',' || u == u'=')
+            quote = true;
+        // "\x" escapes run on through hex digits, so a digit right after one is escaped as well.
+        if (escapeHexDigit && u < 0x80 && std::isxdigit(static_cast<unsigned char>(u))) {
+            out += "\\x" + QByteArray::number(u, 16);
+            continue;
+        }
+        escapeHexDigit = false;
+        switch (u) {
+        case u'\0': out += "\\0"; escapeHexDigit = true; break;
+        case u'\a': out += "\\a"; break;
+        case u'\b': out += "\\b"; break;
+        case u'\f': out += "\\f"; break;
+        case u'\n': out += "\\n"; break;
+        case u'\r': out += "\\r"; break;
+        case u'\t': out += "\\t"; break;
+        case u'\v': out += "\\v"; break;
+        case u'"': out += "\\\""; break;
+        case u'\\': out += "\\\\"; break;
+        default:
+            if (u <= 0x1F) {
+                out += "\\x" + QByteArray::number(u, 16);
+                escapeHexDigit = true;
+            } else {
+                // A character outside the BMP is two UTF-16 units, encoded together.
+                const qsizetype n = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+                out += QStringView(text).mid(i, n).toUtf8();
+                i += n - 1;
+            }
+        }
+    }
+    if (quote || (start < out.size() && (out.at(start) == ' ' || out.back() == ' '))) {
+        out.insert(start, '"');
+        out += '"';
+    }
+}
+
+QByteArray iniText(const QVariantMap &values) {
+    QByteArray out = "[General]\n";
+    for (auto it = values.constBegin(); it != values.constEnd(); ++it) {
+        for (const QChar c : it.key()) {
+            const char16_t u = c.unicode();
+            if (u == u'/')
+                out += '\\';
+            else if (u < 0x80 && (std::isalnum(static_cast<unsigned char>(u)) || u == u'_' || u == u'-' || u == u'.'))
+                out += static_cast<char>(u);
+            else if (u <= 0xFF)
+                out += '%' + QByteArray::number(u, 16).toUpper().rightJustified(2, '0');
+            else
+                out += "%U" + QByteArray::number(u, 16).toUpper().rightJustified(4, '0');
+        }
+        out += '=';
+        if (it->typeId() == QMetaType::QStringList) {
+            const QStringList items = it->toStringList();
+            if (items.isEmpty())
+                out += "@Invalid()";
+            for (qsizetype i = 0; i < items.size(); ++i) {
+                if (i)
+                    out += ", ";
+                appendIniString(out, items[i]);
+            }
+        } else {
+            const QString text = it->toString();
+            appendIniString(out, text.startsWith(QLatin1Char('@')) ? QLatin1Char('@') + text : text);
+        }
+        out += '\n';
+    }
+    return out;
+}
+
+UserDefaults::FileStamp stampOf(const QString &path) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return {};
+    return {static_cast<qint64>(info.st_dev), static_cast<qint64>(info.st_ino), static_cast<qint64>(info.st_size),
+            static_cast<qint64>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
 }
 
 QString standardFilePath() {
@@ -172,13 +281,25 @@ QString UserDefaults::filePath() const {
 }
 
 void UserDefaults::open() {
-    if (looksReadable(m_path)) {
-        m_settings = makeSettings(m_path);
-        // Parses every section now; otherwise a format error would only surface on first lookup.
-        (void)m_settings->allKeys();
-        if (m_settings->status() == QSettings::NoError)
+    QString why;
+    switch (probe(m_path, &why)) {
+    case FileState::Absent:
+        m_persist = true;
+        return;
+    case FileState::Unreadable:
+        // The file may be fine and only out of reach for now: never touch it, and never write over it.
+        m_log(QStringLiteral("PREFS3. Preference file cannot be read (%1); running on defaults, changes are not saved: %2")
+                  .arg(why, m_path));
+        return;
+    case FileState::Readable:
+        if (parseIni(m_path, m_values)) {
+            m_persist = true;
+            m_stamp = stampOf(m_path);
             return;
-        m_settings.reset();
+        }
+        break;
+    case FileState::Corrupt:
+        break;
     }
     const QString aside = setAside(m_path);
     if (aside.isEmpty()) {
@@ -189,7 +310,7 @@ void UserDefaults::open() {
         return;
     }
     m_log(QStringLiteral("PREFS1. Preference file could not be read; set aside as ") + aside);
-    m_settings = makeSettings(m_path);
+    m_persist = true;
 }
 
 void UserDefaults::registerDefaults(const QVariantMap &defaults) {
@@ -201,7 +322,7 @@ void UserDefaults::registerDefaults(const QVariantMap &defaults) {
 template <typename T>
 T UserDefaults::lookup(const QString &key, std::optional<T> (*convert)(const QVariant &), T zero) const {
     std::lock_guard lock(m_mutex);
-    const QVariant stored = m_settings ? m_settings->value(key) : m_memoryOnly.value(key);
+    const QVariant stored = m_values.value(key);
     if (stored.isValid()) {
         if (std::optional<T> value = convert(stored))
             return *value;
@@ -263,35 +384,40 @@ void UserDefaults::removeObjectForKey(const QString &key) {
 
 bool UserDefaults::contains(const QString &key) const {
     std::lock_guard lock(m_mutex);
-    const bool stored = m_settings ? m_settings->contains(key) : m_memoryOnly.contains(key);
-    return stored || m_registered.contains(key);
+    return m_values.contains(key) || m_registered.contains(key);
 }
 
 // An invalid @p text removes the key. Values are always written as text so that what a getter
 // sees is the same before and after a restart.
 void UserDefaults::store(const QString &key, const QVariant &text) {
-    bool reportFailure = false;
+    QString failure;
     {
         std::lock_guard lock(m_mutex);
-        if (!m_settings) {
-            if (text.isValid())
-                m_memoryOnly.insert(key, text);
-            else
-                m_memoryOnly.remove(key);
-            return;
+        if (m_persist && stampOf(m_path) != m_stamp) {
+            // Another process saved meanwhile: build on its file, as QSettings would have merged it.
+            QVariantMap onDisk;
+            QString why;
+            if (probe(m_path, &why) == FileState::Readable && parseIni(m_path, onDisk))
+                m_values = onDisk;
         }
         if (text.isValid())
-            m_settings->setValue(key, text);
+            m_values.insert(key, text);
         else
-            m_settings->remove(key);
-        m_settings->sync();
-        if (m_settings->status() != QSettings::NoError && !m_writeFailureLogged) {
-            m_writeFailureLogged = true;
-            reportFailure = true;
+            m_values.remove(key);
+        if (!m_persist)
+            return;
+        failure = writeFileSafely(m_path, iniText(m_values));
+        if (failure.isEmpty()) {
+            m_stamp = stampOf(m_path);
+            m_writeFailureLogged = false;
+            return;
         }
+        if (m_writeFailureLogged)
+            return;
+        m_writeFailureLogged = true;
     }
-    if (reportFailure)
-        m_log(QStringLiteral("PREFS2. Preference file could not be written: ") + m_path);
+    // The old file stays as it was; this run goes on with the new value in memory.
+    m_log(QStringLiteral("PREFS2. Preference file could not be written (%1): %2").arg(failure, m_path));
 }
 
 } // namespace lunafold

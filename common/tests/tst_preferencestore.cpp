@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "common/SafeWrite.h"
 #include "common/UserDefaults.h"
 
 #include <QDir>
@@ -7,7 +8,11 @@
 #include <QTest>
 #include <QTimeZone>
 
+#include <cerrno>
+#include <functional>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using lunafold::UserDefaults;
 
@@ -48,6 +53,21 @@ void writeAll(const QString &path, const QByteArray &bytes) {
 ino_t inode(const QString &path) {
     struct stat info {};
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
+}
+
+// Runs @p check where file permissions bite: in a child process as "nobody" when this one is root.
+// Returns what check() returned, or -1 when it could not run.
+int withoutPrivileges(const std::function<int()> &check) {
+    if (::geteuid() != 0)
+        return check();
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+            ::_exit(99);
+        ::_exit(check());
+    }
+    int status = 0;
+    return ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 } // namespace
@@ -147,6 +167,58 @@ class TestPreferenceStore : public QObject {
         }
         QVERIFY(log[0] != log[1]);
         QVERIFY(readAll(m_path).contains("fresh=2"));
+    }
+
+    // Rows: a file that is there but out of reach is the user's to fix, not corruption: it is never
+    // set aside or written over, and the store runs on defaults in memory.
+    void testUnreachableFileIsLeftAlone_data() {
+        QTest::addColumn<bool>("folder");
+        QTest::newRow("no read permission") << false;
+        QTest::newRow("a folder in its place") << true;
+    }
+    void testUnreachableFileIsLeftAlone() {
+        QFETCH(bool, folder);
+        const QByteArray bytes = "[General]\nlunafold.value=7\n";
+        if (folder) {
+            QVERIFY(QDir().mkpath(m_path));
+        } else {
+            writeAll(m_path, bytes);
+            QVERIFY(::chmod(QFile::encodeName(m_path).constData(), 0) == 0);
+        }
+        // Writable for anyone, so that setting the file aside would have succeeded.
+        QVERIFY(::chmod(QFile::encodeName(m_dir->path()).constData(), 0777) == 0);
+        const int outcome = withoutPrivileges([this] {
+            QStringList log;
+            UserDefaults d(m_path, [&log](const QString &line) { log << line; });
+            d.registerDefaults({{kKey, 42}});
+            const bool defaults = d.integerForKey(kKey) == 42;
+            d.setInteger(kKey, 9);
+            const bool inMemory = d.integerForKey(kKey) == 9;
+            const bool said = log.size() == 1 && log[0].startsWith(QLatin1String("PREFS3.")) && log[0].endsWith(m_path);
+            return (defaults ? 0 : 1) | (inMemory ? 0 : 2) | (said ? 0 : 4);
+        });
+        QCOMPARE(outcome, 0);
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{"lunafold.ini"});
+        QVERIFY(folder ? QFileInfo(m_path).isDir() : (::chmod(QFile::encodeName(m_path).constData(), 0600) == 0 &&
+                                                       readAll(m_path) == bytes));
+    }
+
+    void testFailedWriteKeepsTheOldFile() {
+        QStringList log;
+        UserDefaults d(m_path, [&log](const QString &line) { log << line; });
+        d.setInteger("runs", 1);
+        const QByteArray before = readAll(m_path);
+        lunafold::setWriteFault([](lunafold::WriteStep s) { return s == lunafold::WriteStep::Write ? ENOSPC : 0; });
+        d.setInteger("runs", 2);
+        d.setInteger("runs", 3);
+        lunafold::setWriteFault({});
+        QCOMPARE(readAll(m_path), before);
+        QCOMPARE(d.integerForKey("runs"), 3); // this run goes on with what it was told
+        QCOMPARE(log.size(), 1);              // said once, not at every setter
+        QVERIFY2(log[0].startsWith("PREFS2.") && log[0].contains(std::strerror(ENOSPC)), qPrintable(log[0]));
+        d.setInteger("other", 1); // with room again, everything is written
+        QCOMPARE(UserDefaults(m_path).integerForKey("runs"), 3);
     }
 
     void testStandardUsesConfigDirectory() {

@@ -22,6 +22,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <cstdio>
+
 namespace lunafold {
 
 QString AppServices::dataDirectory() {
@@ -62,6 +64,10 @@ AppServices::AppServices(const Options &options, QObject *parent)
     ReverseGeocoder::preload();
     m_geocoder = std::make_unique<OfflineGeocoder>();
     QString nmea = options.nmeaReplayFile;
+    if (!nmea.isEmpty()) {
+        if (const QString problem = QtLocationManager::replayFileProblem(nmea); !problem.isEmpty())
+            std::fprintf(stderr, "lunafold: --nmea: %s: %s\n", qPrintable(nmea), qPrintable(problem));
+    }
     if (nmea.isEmpty())
         nmea = QtLocationManager::replayFileFromEnvironment();
     m_manager = std::make_unique<QtLocationManager>(nmea);

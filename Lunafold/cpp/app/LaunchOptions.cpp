@@ -40,6 +40,8 @@ std::optional<LaunchOptions> LaunchOptions::parse(const QStringList &args, QStri
         if (i + 1 >= args.size())
             return fail(QStringLiteral("%1 needs a value").arg(name));
         const QString value = args[++i];
+        if (value.isEmpty())
+            return fail(QStringLiteral("%1 needs a value, got an empty one").arg(name));
         if (name == QLatin1String("--screenshot")) {
             o.screenshotFile = value;
         } else if (name == QLatin1String("--tab")) {
@@ -68,7 +70,9 @@ std::optional<LaunchOptions> LaunchOptions::parse(const QStringList &args, QStri
             bool okLat = false, okLon = false;
             const double lat = parts.value(0).toDouble(&okLat);
             const double lon = parts.value(1).toDouble(&okLon);
-            if (parts.size() != 3 || !okLat || !okLon || std::abs(lat) > 90 || std::abs(lon) > 180)
+            // NaN and infinities compare false with every bound, so ask for finite numbers first.
+            if (parts.size() != 3 || !okLat || !okLon || !std::isfinite(lat) || !std::isfinite(lon) ||
+                std::abs(lat) > 90 || std::abs(lon) > 180)
                 return fail(QStringLiteral("--place: expected LAT,LON,ZONE such as 48.8566,2.3522,Europe/Paris"));
             const auto zone = TimeZone::named(parts[2].toStdString());
             if (!zone)
@@ -83,7 +87,7 @@ std::optional<LaunchOptions> LaunchOptions::parse(const QStringList &args, QStri
         } else if (name == QLatin1String("--dpr")) {
             bool ok = false;
             const double dpr = value.toDouble(&ok);
-            if (!ok || !(dpr >= 0.5 && dpr <= 4))
+            if (!ok || !std::isfinite(dpr) || !(dpr >= 0.5 && dpr <= 4))
                 return fail(QStringLiteral("--dpr: expected a scale between 0.5 and 4"));
             o.devicePixelRatio = dpr;
         } else if (name == QLatin1String("--locale")) {
@@ -96,6 +100,13 @@ std::optional<LaunchOptions> LaunchOptions::parse(const QStringList &args, QStri
             return fail(QStringLiteral("unknown option '%1'").arg(name));
         }
     }
+    // The window is drawn in memory at full resolution: keep it to what a large tablet needs.
+    const double pixels = o.size.width() * o.devicePixelRatio.value_or(1.0) * o.size.height() *
+                          o.devicePixelRatio.value_or(1.0);
+    if (pixels > kMaxScreenshotPixels)
+        return fail(QStringLiteral("--size and --dpr: %1 million pixels is more than the %2 million a picture may have")
+                        .arg(pixels / 1e6, 0, 'f', 1)
+                        .arg(kMaxScreenshotPixels / 1e6, 0, 'f', 0));
     return o;
 }
 

@@ -27,6 +27,9 @@ struct LaunchOptions {
     QString locale;
     QString nmeaFile;
 
+    /// The most pixels a window (size × device pixel ratio squared) may have.
+    static constexpr double kMaxScreenshotPixels = 25e6;
+
     /// Parses the arguments after the program name; an error text when they cannot be used.
     static std::optional<LaunchOptions> parse(const QStringList &arguments, QString *error);
     static QString usage();

@@ -6,9 +6,10 @@
 #include "LaunchOptions.h"
 #include "LayoutCheck.h"
 #include "Locator.h"
+#include "common/SafeWrite.h"
 
+#include <QBuffer>
 #include <QFileInfo>
-
 #include <QGuiApplication>
 #include <QQuickWindow>
 #include <QTimer>
@@ -35,8 +36,13 @@ void takeScreenshot(QQuickWindow *window, const LaunchOptions &options, const Lo
     }
     QTimer::singleShot(600, window, [window, &options] {
         const QImage image = window->grabWindow();
-        if (image.isNull() || !image.save(options.screenshotFile, "PNG")) {
-            std::fprintf(stderr, "lunafold: cannot write the screenshot %s\n", qPrintable(options.screenshotFile));
+        QBuffer png;
+        png.open(QIODevice::WriteOnly);
+        const QString failure = image.isNull() || !image.save(&png, "PNG") ? QStringLiteral("nothing was drawn")
+                                                                          : writeFileSafely(options.screenshotFile, png.data());
+        if (!failure.isEmpty()) {
+            std::fprintf(stderr, "lunafold: cannot write the screenshot %s: %s\n", qPrintable(options.screenshotFile),
+                         qPrintable(failure));
             QCoreApplication::exit(1);
             return;
         }

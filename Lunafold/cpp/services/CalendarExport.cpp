@@ -7,9 +7,9 @@
 #include "SavedData.h"
 #include "astronomy/AstroInterface.h"
 #include "common/Localization.h"
+#include "common/SafeWrite.h"
 
 #include <QDateTime>
-#include <QSaveFile>
 #include <QTimeZone>
 
 #include <cmath>
@@ -129,12 +129,8 @@ QString CalendarExport::writeFile(const QString &path, Instant from, int months,
     const Result r = icsText(from, months, settings, now);
     if (!r.error.isEmpty())
         return r.error;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return trFormat(QT_TRANSLATE_NOOP("Lunafold", "Cannot write %@: %@"), {path, file.errorString()});
-    file.write(r.text.toUtf8());
-    if (!file.commit())
-        return trFormat(QT_TRANSLATE_NOOP("Lunafold", "Cannot write %@: %@"), {path, file.errorString()});
+    if (const QString failure = writeFileSafely(path, r.text.toUtf8()); !failure.isEmpty())
+        return trFormat(QT_TRANSLATE_NOOP("Lunafold", "Cannot write %@: %@"), {path, failure});
     return {};
 }
 

@@ -3,6 +3,7 @@
 
 #include "AppClock.h"
 #include "common/Log.h"
+#include "common/SafeWrite.h"
 
 #include <QDateTime>
 #include <QDeadlineTimer>
@@ -13,7 +14,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QThread>
 
 #include <algorithm>
@@ -196,10 +196,9 @@ bool LocalNotificationCenter::save(QString *error) const {
     QJsonArray list;
     for (const NotificationRequest &r : m_pending)
         list << toJson(r);
-    QSaveFile out(m_file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(QJsonDocument(list).toJson(QJsonDocument::Indented)) < 0 ||
-        !out.commit()) {
-        const QString message = QStringLiteral("Pending notifications could not be saved: ") + out.errorString();
+    if (const QString failure = writeFileSafely(m_file, QJsonDocument(list).toJson(QJsonDocument::Indented));
+        !failure.isEmpty()) {
+        const QString message = QStringLiteral("Pending notifications could not be saved: ") + failure;
         logLine(message);
         if (error)
             *error = message;

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "NotificationAuthorizer.h"
 
+#include "common/SafeWrite.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QThreadPool>
 
 #include <atomic>
@@ -55,9 +56,8 @@ void NotificationAuthorizer::answer(const Completion &completion) {
         return;
     }
     QDir().mkpath(QFileInfo(m_file).absolutePath());
-    QSaveFile out(m_file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(*given ? "granted\n" : "denied\n") < 0 || !out.commit()) {
-        completion(false, QStringLiteral("The notification permission could not be stored: ") + out.errorString());
+    if (const QString failure = writeFileSafely(m_file, *given ? "granted\n" : "denied\n"); !failure.isEmpty()) {
+        completion(false, QStringLiteral("The notification permission could not be stored: ") + failure);
         return;
     }
     completion(*given, std::nullopt);

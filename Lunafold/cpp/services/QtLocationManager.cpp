@@ -2,9 +2,11 @@
 #include "QtLocationManager.h"
 
 #include "Locator.h"
+#include "common/Log.h"
 
 #include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QGeoPositionInfoSource>
 #include <QNmeaPositionInfoSource>
 #include <QTimer>
@@ -19,10 +21,26 @@ Instant nowInstant() { return Instant::trusted(static_cast<double>(QDateTime::cu
 
 } // namespace
 
+QString QtLocationManager::replayFileProblem(const QString &path) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QStringLiteral("no such file");
+    // Opening a pipe with no writer would block start-up for good; a device never ends.
+    if (!info.isFile())
+        return QStringLiteral("not a regular file");
+    QFile probe(path);
+    if (!probe.open(QIODevice::ReadOnly))
+        return probe.errorString();
+    return {};
+}
+
 QtLocationManager::QtLocationManager(const QString &nmeaReplayFile, QObject *parent) : QObject(parent) {
     if (!nmeaReplayFile.isEmpty()) {
         auto *file = new QFile(nmeaReplayFile, this);
-        if (file->open(QIODevice::ReadOnly)) {
+        if (const QString problem = replayFileProblem(nmeaReplayFile); !problem.isEmpty()) {
+            // No position at all rather than the device's: a replay was asked for.
+            logLine(QStringLiteral("NMEA replay file cannot be used (%1): %2").arg(problem, nmeaReplayFile));
+        } else if (file->open(QIODevice::ReadOnly)) {
             auto *nmea = new QNmeaPositionInfoSource(QNmeaPositionInfoSource::SimulationMode, this);
             nmea->setDevice(file);
             m_source = nmea;

@@ -24,6 +24,9 @@ public:
     explicit QtLocationManager(const QString &nmeaReplayFile = {}, QObject *parent = nullptr);
     /// The replay log named by $LUNAFOLD_NMEA_FILE (demos and tests), or empty.
     static QString replayFileFromEnvironment();
+    /// Why @p path cannot be replayed (missing, not a regular file, unreadable), or empty. An
+    /// unusable log is reported in the log and leaves the manager without a source.
+    static QString replayFileProblem(const QString &path);
 
     /// Reports go to @p locator; the current authorisation is reported once, from the event loop.
     void attach(Locator *locator);

@@ -48,7 +48,9 @@ void SavedData::set(int index, bool value) {
     if (m_values[index] == value)
         return;
     m_values[index] = value;
-    Q_EMIT(this->*kFlags[index].changed)();
+    // Looked up first: GCC's bounds sanitizer mis-evaluates an indexed member pointer in the call.
+    const auto changed = kFlags[index].changed;
+    Q_EMIT(this->*changed)();
 }
 
 void SavedData::load() {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ActivityViewController.h"
 
+#include <QBuffer>
 #include <QClipboard>
 #include <QDateTime>
 #include <QGuiApplication>
@@ -8,6 +9,7 @@
 
 #include "UserFiles.h"
 #include "common/Localization.h"
+#include "common/SafeWrite.h"
 
 namespace lunafold {
 
@@ -44,10 +46,14 @@ QString ActivityViewController::save(const QString &file) const {
     if (picture.isNull())
         return localized(QT_TRANSLATE_NOOP("Lunafold", "There is no picture to save."));
     const QString path = localPath(file);
-    QImageWriter writer(path, "png");
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    QImageWriter writer(&png, "png");
     if (!writer.write(picture))
-        return localized(QT_TRANSLATE_NOOP("Lunafold", "The picture could not be saved:")) + u' ' +
-               writer.errorString();
+        return localized(QT_TRANSLATE_NOOP("Lunafold", "The picture could not be saved:")) + u' ' + writer.errorString();
+    makeFolderFor(path);
+    if (const QString failure = writeFileSafely(path, png.data()); !failure.isEmpty())
+        return localized(QT_TRANSLATE_NOOP("Lunafold", "The picture could not be saved:")) + u' ' + failure;
     return {};
 }
 

@@ -60,7 +60,9 @@ void NotificationsViewModel::apply(bool on, bool (SavedData::*get)() const, void
 }
 
 QString NotificationsViewModel::exportCalendar(const QString &path) const {
-    return CalendarExport::writeFile(localPath(path), AppClock::now(), 12, m_settings, AppClock::now());
+    const QString file = localPath(path);
+    makeFolderFor(file);
+    return CalendarExport::writeFile(file, AppClock::now(), 12, m_settings, AppClock::now());
 }
 
 QString NotificationsViewModel::suggestedCalendarFile() const {

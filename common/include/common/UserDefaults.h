@@ -10,10 +10,6 @@
 #include <mutex>
 #include <optional>
 
-QT_BEGIN_NAMESPACE
-class QSettings;
-QT_END_NAMESPACE
-
 namespace lunafold {
 
 /// The application's per-user key-value preference store: an INI file written through QSettings,
@@ -22,12 +18,15 @@ namespace lunafold {
 /// Lookups read the persisted value first, then the registered default, then the type's zero
 /// value. The file holds text, so a value counts as the getter's type only when its text parses
 /// strictly as that type ("true"/"false", a decimal integer, a number, an ISO 8601 date and time);
-/// anything else is treated like an absent key. Every setter writes the file at once, atomically
-/// (temporary file + rename).
+/// anything else is treated like an absent key. Every setter writes the whole file at once through
+/// writeFileSafely(): on failure the old file stays, the value lives on in memory and "PREFS2. …"
+/// is logged.
 ///
-/// A file that cannot be read or parsed is renamed to "<file>.corrupt-<yyyyMMddTHHmmss>" (never
-/// deleted), "PREFS1. Preference file could not be read; set aside as <path>" is logged, and the
-/// store starts empty on a fresh file. All members are thread-safe.
+/// A file that cannot be parsed is renamed to "<file>.corrupt-<yyyyMMddTHHmmss>" (never deleted),
+/// "PREFS1. Preference file could not be read; set aside as <path>" is logged, and the store starts
+/// empty on a fresh file. A file that cannot be read at all (permissions, not a regular file) is
+/// left alone: "PREFS3. …" is logged and the store runs on defaults in memory, never writing.
+/// All members are thread-safe.
 class UserDefaults {
   public:
     using LogFunction = std::function<void(const QString &line)>;
@@ -68,6 +67,12 @@ class UserDefaults {
     /// Removes the persisted value; a registered default applies again.
     void removeObjectForKey(const QString &key);
 
+    /// Identity and version of the file as last read or written (to notice other writers).
+    struct FileStamp {
+        qint64 device = 0, inode = 0, size = -1, modifiedNs = 0;
+        friend bool operator==(const FileStamp &, const FileStamp &) = default;
+    };
+
   private:
     template <typename T>
     T lookup(const QString &key, std::optional<T> (*convert)(const QVariant &), T zero) const;
@@ -77,8 +82,9 @@ class UserDefaults {
     QString m_path;
     LogFunction m_log;
     mutable std::mutex m_mutex;
-    std::unique_ptr<QSettings> m_settings; // null when the bad file could not be set aside
-    QVariantMap m_memoryOnly;              // used instead of m_settings in that case
+    QVariantMap m_values;  // the file's keys, as text
+    bool m_persist = false; // false: the file could not be read, so it is never written
+    FileStamp m_stamp;
     QVariantMap m_registered;
     bool m_writeFailureLogged = false;
 };
