@@ -747,6 +747,8 @@
         <source>Last</source>
         <comment>calendar</comment>
         <translation>Letztes</translation>
+    </message>
+    <message>
         <source>Locating…</source>
         <translation>Standort wird ermittelt …</translation>
     </message>
@@ -773,6 +775,8 @@
     <message>
         <source>Place names from GeoNames (geonames.org, CC BY 4.0) and Natural Earth. Time zones from timezone-boundary-builder, © OpenStreetMap contributors (ODbL 1.0).</source>
         <translation>Ortsnamen von GeoNames (geonames.org, CC BY 4.0) und Natural Earth. Zeitzonen von timezone-boundary-builder, © OpenStreetMap-Mitwirkende (ODbL 1.0).</translation>
+    </message>
+    <message>
         <source>Zoom In</source>
         <translation>Vergrößern</translation>
     </message>
@@ -795,6 +799,8 @@
     <message>
         <source>Shows OpenStreetMap&apos;s streets on the Location map. Map tiles are downloaded while this is on; nothing else leaves the device.</source>
         <translation>Zeigt die Straßen von OpenStreetMap auf der Karte im Tab „Ort“. Solange dies an ist, werden Kartenkacheln geladen; sonst verlässt nichts das Gerät.</translation>
+    </message>
+    <message>
         <source>Choose the year and month</source>
         <translation>Jahr und Monat wählen</translation>
     </message>

@@ -748,5 +748,89 @@
         <source>%@ tomorrow</source>
         <translation>%@ mañana</translation>
     </message>
+    <message>
+        <source>Choose the year and month</source>
+        <translation>Elegir el año y el mes</translation>
+    </message>
+    <message>
+        <source>No browser could be opened. The address:</source>
+        <translation>No se pudo abrir ningún navegador. La dirección:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Acercar</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Alejar</translation>
+    </message>
+    <message>
+        <source>Show Selected Location</source>
+        <translation>Mostrar la ubicación elegida</translation>
+    </message>
+    <message>
+        <source>Search for a place</source>
+        <translation>Buscar un lugar</translation>
+    </message>
+    <message>
+        <source>© OpenStreetMap contributors</source>
+        <translation>© colaboradores de OpenStreetMap</translation>
+    </message>
+    <message>
+        <source>Online map</source>
+        <translation>Mapa en línea</translation>
+    </message>
+    <message>
+        <source>Shows OpenStreetMap&apos;s streets on the Location map. Map tiles are downloaded while this is on; nothing else leaves the device.</source>
+        <translation>Muestra las calles de OpenStreetMap en el mapa de Ubicación. Mientras esté activado se descargan teselas del mapa; nada más sale del dispositivo.</translation>
+    </message>
+    <message>
+        <source>Waning crescent</source>
+        <translation>Luna menguante</translation>
+    </message>
+    <message>
+        <source>Waning gibbous</source>
+        <translation>Gibosa menguante</translation>
+    </message>
+    <message>
+        <source>Waxing gibbous</source>
+        <translation>Gibosa creciente</translation>
+    </message>
+    <message>
+        <source>Waxing crescent</source>
+        <translation>Luna creciente</translation>
+    </message>
+    <message>
+        <source>%1$@, %2$@ lit</source>
+        <translation>%1$@, iluminada al %2$@</translation>
+    </message>
+    <message>
+        <source>Place names from GeoNames (geonames.org, CC BY 4.0) and Natural Earth. Time zones from timezone-boundary-builder, © OpenStreetMap contributors (ODbL 1.0).</source>
+        <translation>Nombres de lugares: GeoNames (geonames.org, CC BY 4.0) y Natural Earth. Husos horarios: timezone-boundary-builder, © colaboradores de OpenStreetMap (ODbL 1.0).</translation>
+    </message>
+    <message>
+        <source>Locating… Until then: approximate, from your time zone</source>
+        <translation>Buscando la ubicación… Mientras tanto: aproximada, según tu zona horaria</translation>
+    </message>
+    <message>
+        <source>Locating…</source>
+        <translation>Buscando la ubicación…</translation>
+    </message>
+    <message>
+        <source>Your position could not be found. Pick a place on the map or search.</source>
+        <translation>No se pudo encontrar tu posición. Elige un lugar en el mapa o búscalo.</translation>
+    </message>
+    <message>
+        <source>Approximate, from your time zone</source>
+        <translation>Aproximada, según tu zona horaria</translation>
+    </message>
+    <message>
+        <source>No places found</source>
+        <translation>No se encontraron lugares</translation>
+    </message>
 </context>
 </TS>

@@ -748,5 +748,89 @@
         <source>%@ tomorrow</source>
         <translation>%@ demain</translation>
     </message>
+    <message>
+        <source>Choose the year and month</source>
+        <translation>Choisir l’année et le mois</translation>
+    </message>
+    <message>
+        <source>No browser could be opened. The address:</source>
+        <translation>Aucun navigateur n’a pu être ouvert. L’adresse&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Show Selected Location</source>
+        <translation>Afficher le lieu choisi</translation>
+    </message>
+    <message>
+        <source>Search for a place</source>
+        <translation>Rechercher un lieu</translation>
+    </message>
+    <message>
+        <source>© OpenStreetMap contributors</source>
+        <translation>© les contributeurs d’OpenStreetMap</translation>
+    </message>
+    <message>
+        <source>Online map</source>
+        <translation>Carte en ligne</translation>
+    </message>
+    <message>
+        <source>Shows OpenStreetMap&apos;s streets on the Location map. Map tiles are downloaded while this is on; nothing else leaves the device.</source>
+        <translation>Affiche les rues d’OpenStreetMap sur la carte de l’onglet Lieu. Des tuiles de carte sont téléchargées tant que cette option est activée&#xa0;; rien d’autre ne quitte l’appareil.</translation>
+    </message>
+    <message>
+        <source>Waning crescent</source>
+        <translation>Dernier croissant</translation>
+    </message>
+    <message>
+        <source>Waning gibbous</source>
+        <translation>Lune gibbeuse décroissante</translation>
+    </message>
+    <message>
+        <source>Waxing gibbous</source>
+        <translation>Lune gibbeuse croissante</translation>
+    </message>
+    <message>
+        <source>Waxing crescent</source>
+        <translation>Premier croissant</translation>
+    </message>
+    <message>
+        <source>%1$@, %2$@ lit</source>
+        <translation>%1$@, éclairée à %2$@</translation>
+    </message>
+    <message>
+        <source>Place names from GeoNames (geonames.org, CC BY 4.0) and Natural Earth. Time zones from timezone-boundary-builder, © OpenStreetMap contributors (ODbL 1.0).</source>
+        <translation>Noms de lieux&#xa0;: GeoNames (geonames.org, CC BY 4.0) et Natural Earth. Fuseaux horaires&#xa0;: timezone-boundary-builder, © les contributeurs d’OpenStreetMap (ODbL 1.0).</translation>
+    </message>
+    <message>
+        <source>Locating… Until then: approximate, from your time zone</source>
+        <translation>Localisation… En attendant&#xa0;: approximatif, d’après votre fuseau horaire</translation>
+    </message>
+    <message>
+        <source>Locating…</source>
+        <translation>Localisation…</translation>
+    </message>
+    <message>
+        <source>Your position could not be found. Pick a place on the map or search.</source>
+        <translation>Votre position est introuvable. Choisissez un lieu sur la carte ou recherchez-le.</translation>
+    </message>
+    <message>
+        <source>Approximate, from your time zone</source>
+        <translation>Approximatif, d’après votre fuseau horaire</translation>
+    </message>
+    <message>
+        <source>No places found</source>
+        <translation>Aucun lieu trouvé</translation>
+    </message>
 </context>
 </TS>
