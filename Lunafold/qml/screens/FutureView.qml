@@ -47,6 +47,9 @@ Item {
                     color: "white"
                     font.weight: Font.DemiBold
                     font.pixelSize: view.wide ? Theme.title2 : Theme.headline
+                    // Long month names ("septiembre de 2024") shrink rather than push the buttons off.
+                    fontSizeMode: Text.HorizontalFit
+                    minimumPixelSize: Math.round(font.pixelSize * 0.7)
                     Layout.fillWidth: true
                     Accessible.role: Accessible.Heading
                     Accessible.name: text
