@@ -746,7 +746,7 @@
     <message>
         <source>Last</source>
         <comment>calendar</comment>
-        <translation>Letztes</translation>
+        <translation>Letzt.</translation>
     </message>
     <message>
         <source>Locating…</source>
