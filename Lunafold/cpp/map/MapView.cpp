@@ -117,8 +117,7 @@ void MapView::componentComplete() {
     QQuickPaintedItem::componentComplete();
     if (!m_tiles)
         setTileSource(TileSource::shared());
-    if (m_active)
-        choosePlaceLabels();
+    choosePlaceLabels();
     if (!m_locator)
         setLocator(Locator::shared());
 }
@@ -295,18 +294,16 @@ void MapView::setActive(bool active) {
         return;
     m_active = active;
     Q_EMIT activeChanged();
-    if (m_active)
-        choosePlaceLabels();
     refreshTiles();
 }
 
 void MapView::choosePlaceLabels() {
-    // The names wait for the map to be shown: the places behind them are the largest data we
-    // bundle, and the first screen needs none of it.
-    if (m_labelsChosen || !isComponentComplete())
+    // Before the first place arrives, so that its flight can open where names show around it.
+    // This waits for the places to finish loading; deferring it to the map's first showing lost
+    // that first fit and is left for the start-up work.
+    if (m_labelsChosen)
         return;
     setPlaceLabels(&PlaceLabels::shared());
-    tilesChangedState(); // with names to show, an offline view may now open closer in
 }
 
 QPointF MapView::markerPoint() const {

@@ -138,7 +138,7 @@ class MapView : public QQuickPaintedItem {
     QPointF m_flingVelocity, m_flung;
     std::optional<MapCamera> m_arrived; // where the last flight to the marker ended, until moved
     bool m_basemapChosen = false; // else the shared one, on the first paint
-    bool m_labelsChosen = false; // else the shared ones, once the map is first shown
+    bool m_labelsChosen = false; // else the shared ones, when the item is complete
     MapCamera m_camera;
     MapCamera m_from, m_to;
     std::optional<GeoCoordinate> m_marker;
