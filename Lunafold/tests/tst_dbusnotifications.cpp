@@ -13,24 +13,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "FakeNotifications.h"
+
 using namespace lunafold;
-
-class FakeNotifications : public QObject {
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
-
-public:
-    QStringList bodies;
-    QVariantMap lastHints;
-
-public Q_SLOTS:
-    uint Notify(const QString &, uint, const QString &, const QString &, const QString &body, const QStringList &,
-                const QVariantMap &hints, int) {
-        bodies << body;
-        lastHints = hints;
-        return static_cast<uint>(bodies.size());
-    }
-};
 
 class BadgeWatcher : public QObject {
     Q_OBJECT

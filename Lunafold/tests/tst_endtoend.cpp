@@ -20,25 +20,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "FakeNotifications.h"
+
 using namespace lunafold;
 
 namespace {
-
-// The desktop's notification service, as the tests see it.
-class FakeNotifications : public QObject {
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
-
-public:
-    QStringList bodies;
-
-public Q_SLOTS:
-    uint Notify(const QString &, uint, const QString &, const QString &, const QString &body, const QStringList &,
-                const QVariantMap &, int) {
-        bodies << body;
-        return static_cast<uint>(bodies.size());
-    }
-};
 
 } // namespace
 

@@ -15,28 +15,11 @@
 
 #include <memory>
 
+#include "FakeNotifications.h"
+
 using namespace lunafold;
 
 namespace {
-
-class FakeNotifications : public QObject {
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
-
-public:
-    QStringList bodies;
-    QVariantMap lastHints;
-    QStringList lastActions;
-
-public Q_SLOTS:
-    uint Notify(const QString &, uint, const QString &, const QString &, const QString &body,
-                const QStringList &actions, const QVariantMap &hints, int) {
-        bodies << body;
-        lastHints = hints;
-        lastActions = actions;
-        return static_cast<uint>(100 + bodies.size());
-    }
-};
 
 // Stands in for a running app window: records what it is asked to show.
 class FakeApp : public QObject {
