@@ -4,11 +4,11 @@
 // chosen place. Each repaint lays the place names out afresh and draws them, as a pan does; the
 // budget is 8 ms. With $LUNAFOLD_BENCH_MAP_DUMP set to a folder, each view is also written there
 // as a PNG to look at.
-#include "Basemap.h"
-#include "BasemapPainter.h"
-#include "LabelLayout.h"
-#include "MapCamera.h"
-#include "MapView.h"
+#include "ui/map/Basemap.h"
+#include "ui/map/BasemapPainter.h"
+#include "ui/map/LabelLayout.h"
+#include "core/map/MapCamera.h"
+#include "ui/map/MapView.h"
 
 #include <QDir>
 #include <QGuiApplication>

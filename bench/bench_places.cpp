@@ -3,8 +3,8 @@
 // all places (target: under 5 ms each on one core). Also what loading the places costs: the
 // time, and the resident memory for places and index (target: under 40 MB), printed before the
 // benchmarks run.
-#include "PlaceSearch.h"
-#include "ReverseGeocoder.h"
+#include "core/geo/PlaceSearch.h"
+#include "core/geo/ReverseGeocoder.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 // What the screens recompute on every tick of their timelines, with the caches warm:
 // the Now screen every second (texts and its moon picture), Rise & Set every two seconds.
-#include "AppClock.h"
-#include "CalendarViewModel.h"
-#include "Locator.h"
-#include "MoonImageProvider.h"
+#include "notices/AppClock.h"
+#include "core/viewmodels/CalendarViewModel.h"
+#include "core/services/Locator.h"
+#include "ui/quick/MoonImageProvider.h"
 #include "MoonRendering/MoonSphereRenderer.h"
-#include "NowViewModel.h"
-#include "RiseSetViewModel.h"
+#include "core/viewmodels/NowViewModel.h"
+#include "core/viewmodels/RiseSetViewModel.h"
 #include "common/UserDefaults.h"
 
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "Locator.h"
-#include "UIHelper.h"
+#include "core/services/Locator.h"
+#include "core/text/UIHelper.h"
 #include "common/UserDefaults.h"
 
 #include <QTemporaryDir>

@@ -2,7 +2,7 @@
 // The application process: its options, a screenshot, an NMEA replay taken into the saved place,
 // the start-up lines with the notifications scheduled into the pending file, and the in-app
 // permission question answered across threads.
-#include "PermissionPrompt.h"
+#include "core/app/PermissionPrompt.h"
 
 #include <QImage>
 #include <QJsonArray>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The calendar export, read back by libical: the phases of the span, their alarms, the texts.
-#include "CalendarExport.h"
-#include "LocalNotificationCenter.h"
-#include "NoticeTexts.h"
-#include "NotificationScheduler.h"
-#include "SavedData.h"
-#include "Translations.h"
+#include "core/services/CalendarExport.h"
+#include "notices/LocalNotificationCenter.h"
+#include "core/text/NoticeTexts.h"
+#include "core/services/NotificationScheduler.h"
+#include "core/services/SavedData.h"
+#include "core/text/Translations.h"
 #include "astronomy/AstroInterface.h"
 #include "common/Localization.h"
 #include "common/UserDefaults.h"

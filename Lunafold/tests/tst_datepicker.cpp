@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The date picker's month grid and its moves, held within 1901-01-01 … 2099-12-31.
-#include "DatePickerModel.h"
+#include "core/viewmodels/DatePickerModel.h"
 
 #include <QLocale>
 #include <QSignalSpy>

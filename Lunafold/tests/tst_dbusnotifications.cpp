@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // Delivery through the desktop's notification service, against a fake one on a private session
 // bus (the test runs under dbus-run-session).
-#include "DBusNotificationDeliverer.h"
-#include "LocalNotificationCenter.h"
-#include "NotificationScheduler.h"
-#include "SavedData.h"
+#include "notices/DBusNotificationDeliverer.h"
+#include "notices/LocalNotificationCenter.h"
+#include "core/services/NotificationScheduler.h"
+#include "core/services/SavedData.h"
 #include "astronomy/AstroInterface.h"
 #include "common/UserDefaults.h"
 

@@ -3,11 +3,11 @@
 // sound sink, driven through its window as a user would: swipes and taps through the tabs, the
 // notification settings changing what is pending, the wolf howl, About's contact address.
 // A picture of every step goes to $LUNAFOLD_E2E_SHOTS (default: the test's build folder).
-#include "AppServices.h"
-#include "Application.h"
-#include "LocalNotificationCenter.h"
-#include "Locator.h"
-#include "SoundPlayer.h"
+#include "core/app/AppServices.h"
+#include "ui/app/Application.h"
+#include "notices/LocalNotificationCenter.h"
+#include "core/services/Locator.h"
+#include "ui/app/SoundPlayer.h"
 #include "common/UserDefaults.h"
 
 #include "astronomy/AstroInterface.h"

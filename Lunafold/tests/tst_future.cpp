@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The Future tab's month grid and day detail, driven without a window on a frozen clock.
-#include "AppClock.h"
-#include "CalendarViewModel.h"
+#include "notices/AppClock.h"
+#include "core/viewmodels/CalendarViewModel.h"
 #include "FixedPlace.h"
-#include "FutureDetailViewModel.h"
-#include "MoonPictures.h"
-#include "MotionPreference.h"
-#include "ScreenPlace.h"
-#include "Translations.h"
+#include "core/viewmodels/FutureDetailViewModel.h"
+#include "core/viewmodels/MoonPictures.h"
+#include "core/viewmodels/MotionPreference.h"
+#include "core/viewmodels/ScreenPlace.h"
+#include "core/text/Translations.h"
 
 #include <QSignalSpy>
 #include <QtTest>

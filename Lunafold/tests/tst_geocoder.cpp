@@ -2,9 +2,9 @@
 // Offline reverse geocoding and place search: zones inside, across borders and at sea (and how
 // often they agree with the boundaries they were built from, at points held out of the build),
 // the locality in the point's own country, search by name, and crafted or damaged data files.
-#include "ApproximatePlace.h"
-#include "PlaceSearch.h"
-#include "ReverseGeocoder.h"
+#include "core/geo/ApproximatePlace.h"
+#include "core/geo/PlaceSearch.h"
+#include "core/geo/ReverseGeocoder.h"
 
 #include <QDir>
 #include <QFile>

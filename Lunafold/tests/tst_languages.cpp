@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The shipped languages: which one the system asks for, plural forms, the locale's numbers, and
 // that no English is left on the Now and Rise & Set screens.
-#include "ScreenTexts.h"
-#include "Translations.h"
-#include "UIHelper.h"
+#include "core/text/ScreenTexts.h"
+#include "core/text/Translations.h"
+#include "core/text/UIHelper.h"
 #include "common/DateUtil.h"
 #include "common/Horoscopes.h"
 #include "common/Localization.h"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The layout and accessibility checks of the screenshot mode, on small scenes with one fault each.
-#include "LayoutCheck.h"
+#include "ui/app/LayoutCheck.h"
 
 #include <QQmlComponent>
 #include <QQmlEngine>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The Location tab's view-model and its map's marker and camera, on a fake device and geocoder
 // and a frozen clock, without a window.
-#include "AppClock.h"
-#include "LocationViewModel.h"
-#include "Locator.h"
-#include "MapView.h"
-#include "Translations.h"
+#include "notices/AppClock.h"
+#include "core/viewmodels/LocationViewModel.h"
+#include "core/services/Locator.h"
+#include "ui/map/MapView.h"
+#include "core/text/Translations.h"
 #include "common/UserDefaults.h"
 
 #include <QSignalSpy>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The location service's state machine, fixes, failures and place texts, on fake platform parts.
-#include "Locator.h"
-#include "OfflineGeocoder.h"
-#include "QtLocationManager.h"
+#include "core/services/Locator.h"
+#include "core/geo/OfflineGeocoder.h"
+#include "core/services/QtLocationManager.h"
 #include "common/Log.h"
 #include "common/UserDefaults.h"
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The location map's projection, camera and scale bar, the basemap file and its drawing.
-#include "Basemap.h"
-#include "BasemapPainter.h"
-#include "LabelLayout.h"
-#include "MapCamera.h"
-#include "MapScale.h"
+#include "ui/map/Basemap.h"
+#include "ui/map/BasemapPainter.h"
+#include "ui/map/LabelLayout.h"
+#include "core/map/MapCamera.h"
+#include "core/map/MapScale.h"
 
 #include <QImage>
 #include <QPainter>

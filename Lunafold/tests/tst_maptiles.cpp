@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The map's online tiles against a tile server on 127.0.0.1 that the test runs itself: it serves
 // generated PNGs and can be made slow, failing or absent.
-#include "MapSettings.h"
-#include "MapView.h"
-#include "PlaceLabels.h"
-#include "TileSource.h"
+#include "ui/map/MapSettings.h"
+#include "ui/map/MapView.h"
+#include "core/map/PlaceLabels.h"
+#include "ui/map/TileSource.h"
 #include "common/UserDefaults.h"
 
 #include <QBuffer>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The settings store and the scheduling of phase notices, against a recording notification centre.
-#include "LocalNotificationCenter.h"
-#include "NotificationScheduler.h"
-#include "SavedData.h"
-#include "Translations.h"
+#include "notices/LocalNotificationCenter.h"
+#include "core/services/NotificationScheduler.h"
+#include "core/services/SavedData.h"
+#include "core/text/Translations.h"
 #include "astronomy/AstroInterface.h"
 #include "common/UserDefaults.h"
 

@@ -3,8 +3,8 @@
 // private session bus (the test runs under dbus-run-session) with a fake notification service
 // in this process. Each notice must reach the service exactly once, whoever runs, quits or
 // crashes, and one held while the service was absent is shown once it appears.
-#include "AppIds.h"
-#include "LocalNotificationCenter.h"
+#include "notices/AppIds.h"
+#include "notices/LocalNotificationCenter.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>

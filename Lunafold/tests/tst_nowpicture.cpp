@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 // Without GPU compute (LUNAFOLD_RHI=cpu) the Now screen still shows the shaded sphere, drawn on the
 // CPU, and the flat photograph only when the surface maps are missing.
-#include "AppClock.h"
+#include "notices/AppClock.h"
 #include "../../MoonRenderingLibrary/tests/ImageCompare.h"
 #include "FixedPlace.h"
-#include "MoonImageProvider.h"
+#include "ui/quick/MoonImageProvider.h"
 #include "MoonRendering/MoonRendering.h"
 #include "MoonRendering/MoonSphereRenderer.h"
-#include "NowViewModel.h"
+#include "core/viewmodels/NowViewModel.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // Qt Quick tests of the screens (qml/tst_*.qml) with the app's QML types and without services:
 // Paris, a frozen clock at 2024-04-23T12:00Z, en_US, grey discs for moon pictures.
-#include "AppClock.h"
+#include "notices/AppClock.h"
 #include "FixedPlace.h"
-#include "QmlTypes.h"
-#include "Translations.h"
+#include "ui/app/QmlTypes.h"
+#include "core/text/Translations.h"
 
 #include <QImage>
 #include <QQmlEngine>

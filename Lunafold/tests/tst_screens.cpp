@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The view-models of the tab container, the Now screen and the Rise & Set screen, on a frozen
 // clock and a fixed place, without a window.
-#include "AppClock.h"
-#include "Locator.h"
-#include "MainViewModel.h"
-#include "NowViewModel.h"
-#include "RenderView.h"
-#include "RiseSetViewModel.h"
-#include "Translations.h"
+#include "notices/AppClock.h"
+#include "core/services/Locator.h"
+#include "core/viewmodels/MainViewModel.h"
+#include "core/viewmodels/NowViewModel.h"
+#include "ui/quick/RenderView.h"
+#include "core/viewmodels/RiseSetViewModel.h"
+#include "core/text/Translations.h"
 #include "common/UserDefaults.h"
 
 #include <QSignalSpy>

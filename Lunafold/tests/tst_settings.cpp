@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The Settings tab's view-models: notification toggles that save and reschedule, the calendar
 // export, and About's contact address.
-#include "AboutViewModel.h"
-#include "ActivityViewController.h"
-#include "NotificationScheduler.h"
-#include "NotificationsViewModel.h"
-#include "SavedData.h"
+#include "ui/viewmodels/AboutViewModel.h"
+#include "ui/quick/ActivityViewController.h"
+#include "core/services/NotificationScheduler.h"
+#include "core/viewmodels/NotificationsViewModel.h"
+#include "core/services/SavedData.h"
 #include "common/UserDefaults.h"
 
 #include <QGuiApplication>

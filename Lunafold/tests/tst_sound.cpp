@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The sound player: the log lines for a missing and an unreadable sound, and the howl really
 // played into a sound server (the test runs beside a PulseAudio null sink).
-#include "SoundPlayer.h"
+#include "ui/app/SoundPlayer.h"
 #include "common/Log.h"
 
 #include <QGuiApplication>

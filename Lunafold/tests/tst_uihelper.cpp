@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The sentences of the Now, Rise & Set and calendar screens, for hand-checked instants.
-#include "ScreenTexts.h"
-#include "Translations.h"
-#include "UIHelper.h"
+#include "core/text/ScreenTexts.h"
+#include "core/text/Translations.h"
+#include "core/text/UIHelper.h"
 #include "astronomy/AstroInterface.h"
 
 #include <QtTest>

@@ -4,8 +4,8 @@
 #include "Options.h"
 
 #include "Json.h"
-#include "PlaceSearch.h"
-#include "ReverseGeocoder.h"
+#include "core/geo/PlaceSearch.h"
+#include "core/geo/ReverseGeocoder.h"
 
 #include <QString>
 

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/geo/PlaceSearch.h"
+
+#include <QAbstractListModel>
+#include <QPointer>
+
+namespace lunafold {
+
+class Locator;
+class ReverseGeocoder;
+
+/// The Location tab's search: the places matching the typed text, best first. Choosing one sets
+/// it as a tap on the map does.
+class PlaceSearchModel : public QAbstractListModel {
+    Q_OBJECT
+    Q_PROPERTY(QString query READ query WRITE setQuery NOTIFY queryChanged)
+    Q_PROPERTY(int count READ rowCount NOTIFY queryChanged)
+    Q_PROPERTY(QString emptyText READ emptyText NOTIFY queryChanged)
+
+public:
+    enum Role { TitleRole = Qt::UserRole + 1, DetailRole };
+    static constexpr int kLimit = 12;
+
+    /// @param locator where a choice goes; the app's Locator when null
+    /// @param geo the data searched; the shared data when null (loaded on the first query)
+    explicit PlaceSearchModel(Locator *locator = nullptr, const ReverseGeocoder *geo = nullptr,
+                              QObject *parent = nullptr);
+
+    QString query() const { return m_query; }
+    void setQuery(const QString &query);
+    /// "No places found" for a query without results; empty otherwise.
+    QString emptyText() const;
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QHash<int, QByteArray> roleNames() const override;
+
+    /// Makes result @p row the observer's place and clears the search.
+    Q_INVOKABLE void choose(int row);
+    const std::vector<PlaceSearchResult> &results() const { return m_results; }
+
+Q_SIGNALS:
+    void queryChanged();
+
+private:
+    QPointer<Locator> m_locator;
+    const ReverseGeocoder *m_geo;
+    QString m_query;
+    std::vector<PlaceSearchResult> m_results;
+};
+
+} // namespace lunafold

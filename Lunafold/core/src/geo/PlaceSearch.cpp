@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+#include "core/geo/PlaceSearch.h"
+
+#include "core/services/Locator.h"
+#include "core/geo/ReverseGeocoder.h"
+
+namespace lunafold {
+
+std::vector<PlaceSearchResult> searchPlaces(const ReverseGeocoder &geo, const QString &query, int limit) {
+    const PlaceIndex &places = geo.places();
+    std::vector<PlaceSearchResult> results;
+    for (const int i : places.search(query, limit)) {
+        PlaceSearchResult r;
+        r.locality = places.name(i);
+        r.adminArea = places.adminArea(i);
+        r.country = places.countryName(places.country(i));
+        r.latitude = places.latitude(i);
+        r.longitude = places.longitude(i);
+        r.timeZone = geo.zoneAt(r.latitude, r.longitude);
+        r.placeText = Locator::placeText({r.locality, r.adminArea, r.country, r.timeZone});
+        results.push_back(std::move(r));
+    }
+    return results;
+}
+
+} // namespace lunafold

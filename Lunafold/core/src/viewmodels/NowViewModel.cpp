@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: MIT
+#include "core/viewmodels/NowViewModel.h"
+
+#include "notices/AppClock.h"
+#include "core/services/Locator.h"
+#include "core/text/MoonDescription.h"
+#include "core/text/ScreenTexts.h"
+#include "core/text/UIHelper.h"
+#include "astronomy/AstroInterface.h"
+
+#include <cmath>
+
+namespace lunafold {
+
+NowViewModel::NowViewModel(Locator *locator, QObject *parent) : QObject(parent), m_locator(locator ? locator : Locator::shared()) {
+    if (m_locator) {
+        for (auto signal : {&Locator::currentLocationChanged, &Locator::timezoneChanged, &Locator::headingChanged})
+            connect(m_locator, signal, this, &NowViewModel::refresh);
+    }
+    refresh();
+}
+
+void NowViewModel::setActive(bool active) {
+    if (!m_timeline.setActive(active))
+        return;
+    // The compass runs only while the screen that points with it is shown.
+    if (m_locator && m_locator->locationManager().headingAvailable()) {
+        if (active)
+            m_locator->locationManager().startUpdatingHeading();
+        else
+            m_locator->locationManager().stopUpdatingHeading();
+    }
+    Q_EMIT activeChanged();
+}
+
+void NowViewModel::setInterfaceOrientation(int orientation) {
+    if (orientation == m_orientation)
+        return;
+    m_orientation = orientation;
+    refresh();
+}
+
+void NowViewModel::setRasterPixels(int pixels) {
+    if (pixels <= 0 || pixels == m_rasterPixels)
+        return;
+    m_rasterPixels = pixels;
+    refresh();
+}
+
+void NowViewModel::refresh() {
+    const Instant now = AppClock::now();
+    m_first = UIHelper::countdownText(now, true);
+    m_second = UIHelper::countdownText(now, false);
+    m_phase = UIHelper::phaseText(now, true);
+    const auto location = m_locator ? m_locator->currentLocation() : std::nullopt;
+    std::optional<GeoPoint> place;
+    if (location)
+        place = GeoPoint{location->latitude, location->longitude};
+    m_moonRow = ScreenTexts::moonRow(now, place);
+    m_moonDescription = moonPictureDescription(now);
+    // Oriented to the sky where the observer stands; upright otherwise.
+    m_imageSource = place ? imageSource(now, true, place->latitude, place->longitude, m_rasterPixels)
+                          : imageSource(now, false, 0.0, 0.0, m_rasterPixels);
+    m_pointer.reset();
+    if (place && m_locator->locationManager().headingAvailable() && m_locator->heading()) {
+        if (const auto azimuth = AstroInterface::getMoonAzimuth(now, place->longitude, place->latitude))
+            m_pointer = pointerRotationFor(*azimuth, *m_locator->heading(), m_orientation);
+    }
+    Q_EMIT refreshed();
+}
+
+double NowViewModel::moonDiameter(double w, double h, bool wide) {
+    const double m = std::min(w, h);
+    return wide ? 0.6 * m : std::min(0.6 * m, 0.55 * w);
+}
+
+int NowViewModel::rasterEdge(double diameter) {
+    return std::max(static_cast<int>(std::ceil(diameter / 64.0)) * 64, 64);
+}
+
+double NowViewModel::pointerRotationFor(double azimuth, double heading, int orientation) {
+    const double offset = orientation == portraitUpsideDown ? 180.0
+                          : orientation == landscapeLeft    ? -90.0
+                          : orientation == landscapeRight   ? 90.0
+                                                            : 0.0;
+    return azimuth - heading + offset;
+}
+
+QString NowViewModel::imageSource(Instant t, bool orientToSky, std::optional<double> latitude,
+                                  std::optional<double> longitude, int pixels) {
+    // Whole seconds: the picture cannot change faster than the timeline.
+    auto number = [](std::optional<double> v) { return v ? QString::number(*v, 'f', 6) : QStringLiteral("none"); };
+    return QStringLiteral("image://moon/%1/%2/%3/%4/%5")
+        .arg(static_cast<qlonglong>(std::floor(t.unixSeconds())))
+        .arg(orientToSky ? 1 : 0)
+        .arg(number(latitude), number(longitude))
+        .arg(pixels);
+}
+
+} // namespace lunafold

@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: MIT
+#include "core/viewmodels/PlaceSearchModel.h"
+
+#include "core/services/Locator.h"
+#include "core/geo/ReverseGeocoder.h"
+#include "common/Localization.h"
+
+namespace lunafold {
+
+PlaceSearchModel::PlaceSearchModel(Locator *locator, const ReverseGeocoder *geo, QObject *parent)
+    : QAbstractListModel(parent), m_locator(locator ? locator : Locator::shared()), m_geo(geo) {}
+
+void PlaceSearchModel::setQuery(const QString &query) {
+    if (query == m_query)
+        return;
+    beginResetModel();
+    m_query = query;
+    if (query.trimmed().isEmpty()) {
+        m_results.clear();
+    } else {
+        if (!m_geo)
+            m_geo = ReverseGeocoder::shared();
+        m_results = searchPlaces(*m_geo, query, kLimit);
+    }
+    endResetModel();
+    Q_EMIT queryChanged();
+}
+
+QString PlaceSearchModel::emptyText() const {
+    if (m_query.trimmed().isEmpty() || !m_results.empty())
+        return {};
+    return localized(QT_TRANSLATE_NOOP("Lunafold", "No places found"));
+}
+
+int PlaceSearchModel::rowCount(const QModelIndex &parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_results.size());
+}
+
+QVariant PlaceSearchModel::data(const QModelIndex &index, int role) const {
+    if (!index.isValid() || index.row() < 0 || index.row() >= rowCount())
+        return {};
+    const PlaceSearchResult &r = m_results[static_cast<std::size_t>(index.row())];
+    switch (role) {
+    case TitleRole:
+        return r.locality;
+    case DetailRole:
+        return r.adminArea ? *r.adminArea + QStringLiteral(", ") + r.country : r.country;
+    default:
+        return {};
+    }
+}
+
+QHash<int, QByteArray> PlaceSearchModel::roleNames() const {
+    return {{TitleRole, "title"}, {DetailRole, "detail"}};
+}
+
+void PlaceSearchModel::choose(int row) {
+    if (row < 0 || row >= rowCount() || !m_locator)
+        return;
+    const PlaceSearchResult chosen = m_results[static_cast<std::size_t>(row)];
+    setQuery(QString());
+    m_locator->setChosenLocation(chosen.latitude, chosen.longitude);
+}
+
+} // namespace lunafold

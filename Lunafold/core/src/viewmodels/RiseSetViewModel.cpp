@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: MIT
+#include "core/viewmodels/RiseSetViewModel.h"
+
+#include "notices/AppClock.h"
+#include "core/services/Locator.h"
+#include "core/text/ScreenTexts.h"
+
+#include <QVariantMap>
+
+namespace lunafold {
+namespace {
+
+QVariantList toVariant(const QList<TextRow> &rows) {
+    QVariantList list;
+    for (const TextRow &r : rows)
+        list << QVariantMap{{QStringLiteral("label"), r.label}, {QStringLiteral("value"), r.value}};
+    return list;
+}
+
+} // namespace
+
+RiseSetViewModel::RiseSetViewModel(Locator *locator, QObject *parent) : QObject(parent), m_locator(locator ? locator : Locator::shared()) {
+    if (m_locator) {
+        connect(m_locator, &Locator::currentLocationChanged, this, &RiseSetViewModel::refresh);
+        connect(m_locator, &Locator::timezoneChanged, this, &RiseSetViewModel::refresh);
+    }
+    refresh();
+}
+
+void RiseSetViewModel::setActive(bool active) {
+    if (m_timeline.setActive(active))
+        Q_EMIT activeChanged();
+}
+
+void RiseSetViewModel::refresh() {
+    const auto location = m_locator ? m_locator->currentLocation() : std::nullopt;
+    m_hasLocation = location.has_value();
+    if (!location) {
+        m_riseSet.clear();
+        m_transit.clear();
+        m_other.clear();
+    } else {
+        const Instant now = AppClock::now();
+        const GeoPoint place{location->latitude, location->longitude};
+        const TimeZone zone = m_locator->timezone();
+        m_riseSet = toVariant(ScreenTexts::riseSetRows(now, place, zone));
+        m_transit = toVariant(ScreenTexts::transitRows(now, place, zone));
+        m_other = toVariant(ScreenTexts::otherRows(now, place));
+    }
+    Q_EMIT refreshed();
+}
+
+} // namespace lunafold

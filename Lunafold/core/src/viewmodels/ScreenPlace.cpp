@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+#include "core/viewmodels/ScreenPlace.h"
+
+#include "core/services/Locator.h"
+#include "core/text/UIHelper.h"
+
+#include <cmath>
+
+namespace lunafold {
+
+ScreenPlace ScreenPlace::of(const Locator *locator) {
+    if (!locator)
+        return {UIHelper::placeTimeZone()};
+    const auto c = locator->currentLocation();
+    return {locator->timezone(), c ? c->latitude : 0.0, c ? c->longitude : 0.0};
+}
+
+QDateTime toDateTime(Instant t) {
+    return QDateTime::fromMSecsSinceEpoch(std::llround(t.unixSeconds() * 1000.0), Qt::UTC);
+}
+
+Instant toInstant(const QDateTime &dateTime) {
+    return Instant::trusted(static_cast<double>(dateTime.toMSecsSinceEpoch()) / 1000.0);
+}
+
+} // namespace lunafold

@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: MIT
+#include "ui/map/LabelLayout.h"
+
+#include "core/map/MapCamera.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+
+namespace lunafold {
+namespace {
+
+constexpr double kDotRadius = 2.5;
+constexpr double kGap = 4.0;     // between the dot and the name
+constexpr double kHalo = 3.0;    // width of the dark outline, points
+constexpr double kPadding = 2.0; // kept free around every label
+constexpr int kMaxCandidates = 400;
+constexpr int kMaxSprites = 3000;
+
+const QColor kTextColours[3] = {QColor(0xff, 0xff, 0xff), QColor(0xee, 0xec, 0xf8), QColor(0xd4, 0xd2, 0xe6)};
+const QColor kHaloColour(0x0b, 0x10, 0x20, 215);
+
+bool overlaps(const QRectF &box, const std::vector<QRectF> &taken) {
+    for (const QRectF &other : taken)
+        if (box.intersects(other))
+            return true;
+    return false;
+}
+
+} // namespace
+
+int LabelLayout::styleFor(qint64 population) {
+    return population >= 1000000 ? 0 : population >= 100000 ? 1 : 2;
+}
+
+QFont LabelLayout::font(int style) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    static constexpr double sizes[3] = {15.0, 13.0, 11.5};
+    static constexpr QFont::Weight weights[3] = {QFont::DemiBold, QFont::Medium, QFont::Normal};
+    font.setPixelSize(qRound(sizes[style]));
+    font.setWeight(weights[style]);
+    return font;
+}
+
+QSizeF LabelLayout::textSize(const QString &name, int style) {
+    auto found = m_sizes[style].constFind(name);
+    if (found != m_sizes[style].constEnd())
+        return *found;
+    if (m_sizes[style].size() > kMaxSprites)
+        m_sizes[style].clear();
+    const QFontMetricsF metrics(font(style));
+    const QSizeF size(metrics.horizontalAdvance(name) + 2 * kHalo, metrics.height() + 2 * kHalo);
+    m_sizes[style].insert(name, size);
+    return size;
+}
+
+std::vector<PlacedLabel> LabelLayout::layout(const MapCamera &camera, const PlaceLabels &labels,
+                                             const std::vector<QRectF> &keepClear) {
+    std::vector<PlacedLabel> placed;
+    const QSizeF viewport = camera.viewport();
+    if (viewport.isEmpty())
+        return placed;
+    // Names of places just outside the view may reach into it.
+    const double size = camera.worldSize();
+    const QRectF view(QPointF(0, 0), viewport);
+    const QRectF world = camera.visibleWorld().adjusted(-120 / size, -12 / size, 120 / size, 12 / size);
+    const QPointF origin = camera.visibleWorld().topLeft();
+    std::vector<QRectF> taken = keepClear;
+    int candidates = 0;
+    labels.visit(world, camera.zoom(), [&](const PlaceLabels::Label &label, double worldX) {
+        const QPointF anchor((worldX - origin.x()) * size, (label.world.y() - origin.y()) * size);
+        const int style = styleFor(label.population);
+        const QSizeF text = textSize(label.name, style);
+        const QRectF dot(anchor.x() - kDotRadius, anchor.y() - kDotRadius, 2 * kDotRadius, 2 * kDotRadius);
+        for (const double side : {1.0, -1.0}) {
+            const double x = side > 0 ? anchor.x() + kGap - kHalo : anchor.x() - kGap + kHalo - text.width();
+            const QRectF box(x, anchor.y() - text.height() / 2, text.width(), text.height());
+            const QRectF padded = box.united(dot).adjusted(-kPadding, -kPadding, kPadding, kPadding);
+            if (!padded.intersects(view) || overlaps(padded, taken))
+                continue;
+            taken.push_back(padded);
+            placed.push_back({label.name, style, anchor, box});
+            break;
+        }
+        return ++candidates < kMaxCandidates && int(placed.size()) < kMaxLabels;
+    });
+    return placed;
+}
+
+const QImage &LabelPainter::sprite(const PlacedLabel &label, double scale) {
+    QHash<QString, QImage> &sprites = m_sprites[label.style];
+    auto found = sprites.constFind(label.name);
+    if (found != sprites.constEnd())
+        return *found;
+    if (sprites.size() > kMaxSprites)
+        sprites.clear();
+    const QSize pixels(qCeil(label.text.width() * scale), qCeil(label.text.height() * scale));
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
+    const QFont font = LabelLayout::font(label.style);
+    QPainterPath path;
+    path.addText(kHalo, kHalo + QFontMetricsF(font).ascent(), font, label.name);
+    painter.strokePath(path, QPen(kHaloColour, kHalo, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.fillPath(path, kTextColours[label.style]);
+    painter.end();
+    return *sprites.insert(label.name, image);
+}
+
+void LabelPainter::paint(QPainter &painter, const std::vector<PlacedLabel> &placed) {
+    if (placed.empty())
+        return;
+    const QTransform device = painter.deviceTransform();
+    const double scale = std::max(1.0, std::abs(device.m11()));
+    if (scale != m_scale) {
+        for (auto &sprites : m_sprites)
+            sprites.clear();
+        m_scale = scale;
+        // The dot, drawn once at this scale.
+        const int side = qCeil((2 * kDotRadius + 2) * scale);
+        m_dot = QImage(side, side, QImage::Format_ARGB32_Premultiplied);
+        m_dot.fill(Qt::transparent);
+        QPainter dot(&m_dot);
+        dot.setRenderHint(QPainter::Antialiasing);
+        dot.scale(scale, scale);
+        dot.setPen(QPen(kHaloColour, 1.2));
+        dot.setBrush(kTextColours[0]);
+        dot.drawEllipse(QPointF(kDotRadius + 1, kDotRadius + 1), kDotRadius, kDotRadius);
+    }
+    // The prepared images go onto whole device pixels without any transform: a plain copy, many
+    // times faster than drawing through the painter's scale, and as sharp as they were drawn.
+    painter.save();
+    painter.resetTransform();
+    const double dotOffset = (kDotRadius + 1) * scale;
+    for (const PlacedLabel &label : placed) {
+        const QPointF at = device.map(label.anchor);
+        painter.drawImage(QPoint(qRound(at.x() - dotOffset), qRound(at.y() - dotOffset)), m_dot);
+    }
+    for (const PlacedLabel &label : placed) {
+        const QPointF at = device.map(label.text.topLeft());
+        painter.drawImage(QPoint(qRound(at.x()), qRound(at.y())), sprite(label, scale));
+    }
+    painter.restore();
+}
+
+} // namespace lunafold
