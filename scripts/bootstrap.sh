@@ -16,7 +16,7 @@ packages=(
   libgl1-mesa-dri mesa-vulkan-drivers libvulkan1 pulseaudio pulseaudio-utils dbus sox imagemagick
   libical-dev
   desktop-file-utils appstream lintian dpkg-dev file
-  python3
+  python3 clang-format
 )
 
 missing=()
