@@ -7,7 +7,8 @@
 #   Exits 1 when the share is above LIMIT_PERCENT, 2 on bad arguments.
 #
 # What counts:
-#   - Languages: C++ (.cpp .h .inc), QML (.qml), shell (.sh), Python (.py), on both sides.
+#   - Languages, on both sides: C++ (.cpp .h .inc), QML (.qml), GLSL (.comp .frag .vert),
+#     JavaScript (.mjs .js: the scripts that build the bundled data), shell (.sh), Python (.py).
 #   - Test code: every file under a tests/ folder, and the tools/check-* and tools/test-share.sh
 #     scripts the test run calls.
 #   - Code: every other such file, except benchmarks (bench/), the scripts that build the test
@@ -34,7 +35,7 @@ list_files() {
   fi
 }
 
-list_files | grep -E '\.(cpp|h|inc|qml|sh|py)$' \
+list_files | grep -E '\.(cpp|h|inc|qml|comp|frag|vert|mjs|js|sh|py)$' \
   | grep -vE '(^|/)(build|node_modules)/|^bench/|^tools/reference' \
   | awk -v limit="$limit" '
       {

@@ -9,6 +9,7 @@
 #include "astronomy/AstroInterface.h"
 #include "common/Localization.h"
 #include "common/UserDefaults.h"
+#include "Fakes.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -66,9 +67,7 @@ QList<Event> parse(const QString &text) {
     return events;
 }
 
-Instant at(const char *iso) {
-    return Instant::trusted(static_cast<double>(QDateTime::fromString(QString::fromLatin1(iso), Qt::ISODate).toSecsSinceEpoch()));
-}
+using test::at;
 
 const Instant kStamp = at("2024-01-01T00:00:00Z");
 

@@ -8,6 +8,7 @@
 #include "core/viewmodels/MotionPreference.h"
 #include "core/viewmodels/ScreenPlace.h"
 #include "core/text/Translations.h"
+#include "Fakes.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -16,15 +17,8 @@ using namespace lunafold;
 
 namespace {
 
-Instant at(const QString &iso) {
-    const QDateTime d = QDateTime::fromString(iso, Qt::ISODate);
-    Q_ASSERT(d.isValid());
-    return Instant::trusted(static_cast<double>(d.toMSecsSinceEpoch()) / 1000.0);
-}
-
-QString iso(Instant t) {
-    return QDateTime::fromSecsSinceEpoch(static_cast<qint64>(t.unixSeconds()), Qt::UTC).toString(Qt::ISODate);
-}
+using test::at;
+using test::iso;
 
 QVariant cell(const CalendarViewModel &m, int row, CalendarViewModel::Role role) {
     return m.data(m.index(row), role);

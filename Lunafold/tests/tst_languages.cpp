@@ -7,6 +7,7 @@
 #include "common/DateUtil.h"
 #include "common/Horoscopes.h"
 #include "common/Localization.h"
+#include "Fakes.h"
 
 #include <QtTest>
 
@@ -25,12 +26,7 @@ Environment environment(const QString &assignments) {
     return e;
 }
 
-Instant at(const char *iso) {
-    return Instant::trusted(
-        static_cast<double>(
-            QDateTime::fromString(QString::fromLatin1(iso), Qt::ISODate).toMSecsSinceEpoch()) /
-        1000.0);
-}
+using test::at;
 
 const GeoPoint kParis{48.85, 2.35};
 const Instant kApril23 = at("2024-04-23T12:00:00Z"); // waxing gibbous, moon in Libra, below Paris' horizon

@@ -5,25 +5,13 @@
 #include "core/geo/OfflineGeocoder.h"
 #include "ui/app/QmlTypes.h"
 #include "common/UserDefaults.h"
+#include "Fakes.h"
 
 #include <QQmlEngine>
 #include <QTemporaryDir>
 #include <QtQuickTest>
 
 using namespace lunafold;
-
-namespace {
-
-class FakeDevice : public LocationManager {
-  public:
-    LocationAuthorization status = LocationAuthorization::denied;
-    LocationAuthorization authorizationStatus() const override { return status; }
-    void requestWhenInUseAuthorization() override {}
-    void startUpdatingLocation() override {}
-    void stopUpdatingLocation() override {}
-};
-
-} // namespace
 
 /// The tests' handle on the Locator.
 class TestLocator : public QObject {
@@ -63,7 +51,7 @@ class TestLocator : public QObject {
   private:
     QTemporaryDir m_dir;
     UserDefaults m_store;
-    FakeDevice m_device;
+    test::FakeDevice m_device;
     OfflineGeocoder m_geocoder;
     Locator m_locator{m_device, m_geocoder, m_store, false};
 };
