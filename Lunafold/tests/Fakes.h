@@ -15,7 +15,9 @@ inline Instant at(const QString &iso) {
     Q_ASSERT(d.isValid());
     return Instant::trusted(static_cast<double>(d.toMSecsSinceEpoch()) / 1000.0);
 }
-inline Instant at(const char *iso) { return at(QString::fromLatin1(iso)); }
+inline Instant at(const char *iso) {
+    return at(QString::fromLatin1(iso));
+}
 
 inline QString iso(Instant t) {
     return QDateTime::fromSecsSinceEpoch(static_cast<qint64>(t.unixSeconds()), Qt::UTC).toString(Qt::ISODate);
@@ -40,9 +42,10 @@ struct FakeGeocoder : Geocoder {
     std::optional<QList<Placemark>> answer = QList<Placemark>{};
     std::optional<QString> error;
     QList<QPair<double, double>> asked;
-    void reverseGeocode(double latitude, double longitude,
-                        std::function<void(const std::optional<QList<Placemark>> &, const std::optional<QString> &)>
-                            completion) override {
+    void reverseGeocode(
+        double latitude, double longitude,
+        std::function<void(const std::optional<QList<Placemark>> &, const std::optional<QString> &)>
+            completion) override {
         asked << qMakePair(latitude, longitude);
         error ? completion(std::nullopt, error) : completion(answer, std::nullopt);
     }

@@ -2,9 +2,9 @@
 #pragma once
 
 #include "Fakes.h"
+#include "common/UserDefaults.h"
 #include "core/services/Locator.h"
 #include "core/text/UIHelper.h"
-#include "common/UserDefaults.h"
 
 #include <QTemporaryDir>
 

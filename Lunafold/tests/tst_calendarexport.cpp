@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: MIT
 // The calendar export, read back by libical: the phases of the span, their alarms, the texts.
-#include "core/services/CalendarExport.h"
-#include "notices/LocalNotificationCenter.h"
-#include "core/text/NoticeTexts.h"
-#include "core/services/NotificationScheduler.h"
-#include "core/services/SavedData.h"
-#include "core/text/Translations.h"
+#include "Fakes.h"
 #include "astronomy/AstroInterface.h"
 #include "common/Localization.h"
 #include "common/UserDefaults.h"
-#include "Fakes.h"
+#include "core/services/CalendarExport.h"
+#include "core/services/NotificationScheduler.h"
+#include "core/services/SavedData.h"
+#include "core/text/NoticeTexts.h"
+#include "core/text/Translations.h"
+#include "notices/LocalNotificationCenter.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

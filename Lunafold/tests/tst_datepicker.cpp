@@ -45,9 +45,9 @@ private Q_SLOTS:
         const struct {
             int year, month, step, wantYear, wantMonth;
         } cases[] = {
-            {2024, 1, -1, 2023, 12}, {2024, 12, 1, 2025, 1},  {2024, 9, -1200, 1924, 9}, // across years
-            {1901, 1, -1, 1901, 1},  {1950, 6, -5000, 1901, 1},                         // before January 1901
-            {2099, 12, 1, 2099, 12}, {2050, 6, 5000, 2099, 12},                         // after December 2099
+            {2024, 1, -1, 2023, 12}, {2024, 12, 1, 2025, 1},    {2024, 9, -1200, 1924, 9}, // across years
+            {1901, 1, -1, 1901, 1},  {1950, 6, -5000, 1901, 1}, // before January 1901
+            {2099, 12, 1, 2099, 12}, {2050, 6, 5000, 2099, 12}, // after December 2099
         };
         for (const auto &c : cases) {
             DatePickerModel model;
@@ -67,17 +67,21 @@ private Q_SLOTS:
             int days, months;
             QDate want;
         } cases[] = {
-            {{2024, 8, 29}, 7, 0, {2024, 9, 5}},   {{2024, 1, 1}, -1, 0, {2023, 12, 31}}, // across a month, a year
-            {{2024, 1, 31}, 0, 1, {2024, 2, 29}},  {{2024, 2, 29}, 0, 12, {2025, 2, 28}}, // from the 31st, 29 Feb
-            {{1901, 1, 3}, -7, 0, {1901, 1, 1}},   {{2099, 12, 30}, 7, 0, {2099, 12, 31}}, // the ends
+            {{2024, 8, 29}, 7, 0, {2024, 9, 5}},
+            {{2024, 1, 1}, -1, 0, {2023, 12, 31}}, // across a month, a year
+            {{2024, 1, 31}, 0, 1, {2024, 2, 29}},
+            {{2024, 2, 29}, 0, 12, {2025, 2, 28}}, // from the 31st, 29 Feb
+            {{1901, 1, 3}, -7, 0, {1901, 1, 1}},
+            {{2099, 12, 30}, 7, 0, {2099, 12, 31}}, // the ends
             {{1901, 6, 15}, 0, -12, {1901, 1, 1}},
         };
         DatePickerModel model;
         for (const auto &c : cases) {
-            const QVariantMap got = c.months != 0
-                                        ? model.addMonths(c.from.year(), c.from.month(), c.from.day(), c.months)
-                                        : model.addDays(c.from.year(), c.from.month(), c.from.day(), c.days);
-            QCOMPARE(QDate(got[u"year"_qs].toInt(), got[u"month"_qs].toInt(), got[u"day"_qs].toInt()), c.want);
+            const QVariantMap got =
+                c.months != 0 ? model.addMonths(c.from.year(), c.from.month(), c.from.day(), c.months)
+                              : model.addDays(c.from.year(), c.from.month(), c.from.day(), c.days);
+            QCOMPARE(QDate(got[u"year"_qs].toInt(), got[u"month"_qs].toInt(), got[u"day"_qs].toInt()),
+                     c.want);
         }
     }
 };

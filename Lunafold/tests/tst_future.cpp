@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 // The Future tab's month grid and day detail, driven without a window on a frozen clock.
-#include "notices/AppClock.h"
-#include "core/viewmodels/CalendarViewModel.h"
+#include "Fakes.h"
 #include "FixedPlace.h"
+#include "core/text/Translations.h"
+#include "core/viewmodels/CalendarViewModel.h"
 #include "core/viewmodels/FutureDetailViewModel.h"
 #include "core/viewmodels/MoonPictures.h"
 #include "core/viewmodels/MotionPreference.h"
 #include "core/viewmodels/ScreenPlace.h"
-#include "core/text/Translations.h"
-#include "Fakes.h"
+#include "notices/AppClock.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -133,10 +133,10 @@ class TestFuture : public QObject {
             int day;
             const char *spoken;
         } cases[] = {
-            {"Europe/Paris", 24, "24th Full"},       {"Europe/Paris", 23, "23rd "},
-            {"Europe/Paris", 2, "2nd Last"},         {"Europe/Paris", 8, "8th New"},
-            {"Europe/Paris", 15, "15th First"},      {"America/New_York", 23, "23rd Full"},
-            {"America/New_York", 1, "1st Last"},     {"America/New_York", 24, "24th "},
+            {"Europe/Paris", 24, "24th Full"},   {"Europe/Paris", 23, "23rd "},
+            {"Europe/Paris", 2, "2nd Last"},     {"Europe/Paris", 8, "8th New"},
+            {"Europe/Paris", 15, "15th First"},  {"America/New_York", 23, "23rd Full"},
+            {"America/New_York", 1, "1st Last"}, {"America/New_York", 24, "24th "},
         };
         for (const auto &c : cases) {
             m_place->set(45.0, 0.0, c.zone);
@@ -258,8 +258,10 @@ class TestFuture : public QObject {
             int year, month, day;
             const char *expected;
         } cases[] = {
-            {2030, 6, 15, "2030-06-15T12:00:00Z"}, {2030, 2, 31, "2030-02-28T13:00:00Z"}, // a day the month lacks
-            {1850, 6, 1, "1900-12-31T23:50:39Z"},  {1901, 1, 1, "1901-01-01T13:50:39Z"},  // before 1901, its first day
+            {2030, 6, 15, "2030-06-15T12:00:00Z"},
+            {2030, 2, 31, "2030-02-28T13:00:00Z"}, // a day the month lacks
+            {1850, 6, 1, "1900-12-31T23:50:39Z"},
+            {1901, 1, 1, "1901-01-01T13:50:39Z"},   // before 1901, its first day
             {2099, 12, 31, "2099-12-30T23:00:00Z"}, // the last day, past its midnight
             {2150, 1, 1, "2099-12-30T23:00:00Z"},
         };

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The shipped languages: which one the system asks for, plural forms, the locale's numbers, and
 // that no English is left on the Now and Rise & Set screens.
-#include "core/text/ScreenTexts.h"
-#include "core/text/Translations.h"
-#include "core/text/UIHelper.h"
+#include "Fakes.h"
 #include "common/DateUtil.h"
 #include "common/Horoscopes.h"
 #include "common/Localization.h"
-#include "Fakes.h"
+#include "core/text/ScreenTexts.h"
+#include "core/text/Translations.h"
+#include "core/text/UIHelper.h"
 
 #include <QtTest>
 
@@ -67,8 +67,8 @@ class TestLanguages : public QObject {
             {"LANGUAGE=ja:es LANG=ja_JP.UTF-8", "es_ES", "ja"}, // the first shipped one of LANGUAGE
             {"LANGUAGE=de LANG=C.UTF-8", "en_US", ""},          // LANGUAGE is ignored in C
             {"", "en_US", ""},
-            {"LANG=en_GB.UTF-8", "en_GB", "en-GB"},             // English in its territory
-            {"LANG=ja_JP.UTF-8", "en_US", "ja-JP"},             // not shipped: English
+            {"LANG=en_GB.UTF-8", "en_GB", "en-GB"}, // English in its territory
+            {"LANG=ja_JP.UTF-8", "en_US", "ja-JP"}, // not shipped: English
         };
         for (const auto &c : cases) {
             const Environment e = environment(QString::fromLatin1(c.variables));
@@ -87,17 +87,21 @@ class TestLanguages : public QObject {
         // Locale; zero minutes; "Moon Age" a day and a half after a new moon; the moon row; the sign;
         // the calendar's full-moon label.
         QTest::addColumn<QStringList>("texts");
-        QTest::newRow("en") << QStringList{"en_US", "0 minutes", "1.500 days", "Moon is 99.7688% of full and is down.",
+        QTest::newRow("en") << QStringList{"en_US",        "0 minutes",
+                                           "1.500 days",   "Moon is 99.7688% of full and is down.",
                                            "Libra \u264e", "Full"};
-        QTest::newRow("de") << QStringList{"de_DE", "0 Minuten", "1,500 Tage",
-                                           "Der Mond ist zu 99,7688\u00a0% voll und steht unter dem Horizont.",
-                                           "Waage \u264e", "Voll"};
-        QTest::newRow("fr") << QStringList{"fr_FR", "0 minute", "1,500 jour",
-                                           "La lune est pleine à 99,7688\u00a0% et se trouve sous l’horizon.",
-                                           "Balance \u264e", "PL"};
-        QTest::newRow("es") << QStringList{"es_ES", "0 minutos", "1,500 días",
-                                           "La luna está llena al 99,7688\u00a0% y está bajo el horizonte.",
-                                           "Libra \u264e", "LL"};
+        QTest::newRow("de") << QStringList{
+            "de_DE",        "0 Minuten",
+            "1,500 Tage",   "Der Mond ist zu 99,7688\u00a0% voll und steht unter dem Horizont.",
+            "Waage \u264e", "Voll"};
+        QTest::newRow("fr") << QStringList{
+            "fr_FR",          "0 minute",
+            "1,500 jour",     "La lune est pleine à 99,7688\u00a0% et se trouve sous l’horizon.",
+            "Balance \u264e", "PL"};
+        QTest::newRow("es") << QStringList{
+            "es_ES",        "0 minutos",
+            "1,500 días",   "La luna está llena al 99,7688\u00a0% y está bajo el horizonte.",
+            "Libra \u264e", "LL"};
     }
     void pluralsAndNumbers() {
         QFETCH(QStringList, texts);
@@ -106,7 +110,8 @@ class TestLanguages : public QObject {
         QCOMPARE((QStringList{texts[0], DateUtil::hoursMinutesToString(0, 0),
                               ScreenTexts::otherRows(newMoon.plusSeconds(1.5 * 86400), kParis)[2].value,
                               ScreenTexts::moonRow(kApril23, kParis), UIHelper::signWithEmoji(kApril23),
-                              UIHelper::calendarPhaseLabel(at("2024-04-24T10:00:00Z"), *TimeZone::named("Europe/Paris"))}),
+                              UIHelper::calendarPhaseLabel(at("2024-04-24T10:00:00Z"),
+                                                           *TimeZone::named("Europe/Paris"))}),
                  texts);
     }
 
@@ -125,8 +130,10 @@ class TestLanguages : public QObject {
         for (const auto [locale, colour] : {std::pair{"en", false}, {"en_US", true}, {"de_DE", true}}) {
             QVERIFY(useUserLocale(QString::fromLatin1(locale)));
             Horoscopes h;
-            h.genHoroscope(100.0, false, 0.9); // Cancer, waxing gibbous: the colouring text names the treatment
-            QVERIFY2(h.colourHoroscope.contains(u"colour") == colour && h.colourHoroscope.contains(u"color") == !colour,
+            h.genHoroscope(100.0, false,
+                           0.9); // Cancer, waxing gibbous: the colouring text names the treatment
+            QVERIFY2(h.colourHoroscope.contains(u"colour") == colour &&
+                         h.colourHoroscope.contains(u"color") == !colour,
                      locale);
         }
     }

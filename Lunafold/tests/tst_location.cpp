@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The Location tab's view-model and its map's marker and camera, on a fake device and geocoder
 // and a frozen clock, without a window.
-#include "notices/AppClock.h"
-#include "core/viewmodels/LocationViewModel.h"
-#include "core/services/Locator.h"
-#include "ui/map/MapView.h"
-#include "core/text/Translations.h"
-#include "common/UserDefaults.h"
 #include "Fakes.h"
+#include "common/UserDefaults.h"
+#include "core/services/Locator.h"
+#include "core/text/Translations.h"
+#include "core/viewmodels/LocationViewModel.h"
+#include "notices/AppClock.h"
+#include "ui/map/MapView.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -65,7 +65,8 @@ class TestLocation : public QObject {
                                                  [](const QString &) {});
         m_device = {};
         m_geocoder = {}; // names every point "Somewhere, Testland"
-        m_geocoder.answer = QList<Placemark>{{u"Somewhere"_qs, std::nullopt, u"Testland"_qs, u"Europe/Paris"_qs}};
+        m_geocoder.answer =
+            QList<Placemark>{{u"Somewhere"_qs, std::nullopt, u"Testland"_qs, u"Europe/Paris"_qs}};
         m_locator = std::make_unique<Locator>(m_device, m_geocoder, *m_store, false);
         AppClock::freeze(at("2024-07-01T12:00:00Z"));
     }

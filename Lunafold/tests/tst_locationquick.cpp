@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 // Qt Quick tests of the Location tab (qml-location/tst_*.qml) with a Locator on a fake device and
 // the offline geocoder, which the tests steer through the TestLocator singleton.
-#include "core/services/Locator.h"
-#include "core/geo/OfflineGeocoder.h"
-#include "ui/app/QmlTypes.h"
-#include "common/UserDefaults.h"
 #include "Fakes.h"
+#include "common/UserDefaults.h"
+#include "core/geo/OfflineGeocoder.h"
+#include "core/services/Locator.h"
+#include "ui/app/QmlTypes.h"
 
 #include <QQmlEngine>
 #include <QTemporaryDir>

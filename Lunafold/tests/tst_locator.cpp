@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The location service's state machine, fixes, failures and place texts, on fake platform parts.
-#include "core/services/Locator.h"
-#include "core/geo/OfflineGeocoder.h"
-#include "core/services/QtLocationManager.h"
+#include "Fakes.h"
 #include "common/Log.h"
 #include "common/UserDefaults.h"
-#include "Fakes.h"
+#include "core/geo/OfflineGeocoder.h"
+#include "core/services/Locator.h"
+#include "core/services/QtLocationManager.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -198,9 +198,10 @@ class TestMap : public QObject {
             double width;
         } cases[] = {
             // The bar may be 110 points long.
-            {1.0, french, "100 m", 100.0},  {0.37, french, "20 m", 20 / 0.37},  {10.0, french, "1 km", 100.0},
-            {20000.0, german, "2.000 km", 100.0}, {10.0, us, "0.5 mi", 804.672 / 10}, // miles below one
-            {1.0, us, "200 ft", 60.96}, // feet under a tenth of a mile
+            {1.0, french, "100 m", 100.0},      {0.37, french, "20 m", 20 / 0.37},
+            {10.0, french, "1 km", 100.0},      {20000.0, german, "2.000 km", 100.0},
+            {10.0, us, "0.5 mi", 804.672 / 10}, // miles below one
+            {1.0, us, "200 ft", 60.96},         // feet under a tenth of a mile
         };
         for (const auto &c : cases) {
             const MapScale scale = MapScale::choose(c.metersPerPoint, 110, c.locale);
@@ -242,8 +243,10 @@ class TestMap : public QObject {
             for (int level = 0; level < map.levelCount(); ++level) {
                 const int grid = map.gridSize(level);
                 const Basemap::Tile *tile = map.tile(level, int(p.x() * grid), int(p.y() * grid));
-                QVERIFY2((tile && tile->land.contains(p)) == land,
-                         qPrintable(QStringLiteral("%1 %2 level %3").arg(point.latitude).arg(point.longitude).arg(level)));
+                QVERIFY2((tile && tile->land.contains(p)) == land, qPrintable(QStringLiteral("%1 %2 level %3")
+                                                                                  .arg(point.latitude)
+                                                                                  .arg(point.longitude)
+                                                                                  .arg(level)));
             }
         }
     }

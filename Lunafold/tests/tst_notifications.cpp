@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 // The settings store and the scheduling of phase notices, against a recording notification centre.
-#include "notices/LocalNotificationCenter.h"
+#include "Fakes.h"
+#include "astronomy/AstroInterface.h"
+#include "common/UserDefaults.h"
 #include "core/services/NotificationScheduler.h"
 #include "core/services/SavedData.h"
 #include "core/text/Translations.h"
-#include "astronomy/AstroInterface.h"
-#include "common/UserDefaults.h"
-#include "Fakes.h"
+#include "notices/LocalNotificationCenter.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>

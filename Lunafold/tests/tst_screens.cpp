@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: MIT
 // The view-models of the tab container, the Now screen and the Rise & Set screen, on a frozen
 // clock and a fixed place, without a window.
-#include "notices/AppClock.h"
+#include "Fakes.h"
+#include "common/UserDefaults.h"
 #include "core/services/Locator.h"
+#include "core/text/Translations.h"
 #include "core/viewmodels/MainViewModel.h"
 #include "core/viewmodels/NowViewModel.h"
-#include "ui/quick/RenderView.h"
 #include "core/viewmodels/RiseSetViewModel.h"
-#include "core/text/Translations.h"
-#include "common/UserDefaults.h"
-#include "Fakes.h"
+#include "notices/AppClock.h"
+#include "ui/quick/RenderView.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The Settings tab's view-models: notification toggles that save and reschedule, the calendar
 // export, and About's contact address.
-#include "ui/viewmodels/AboutViewModel.h"
-#include "ui/quick/ActivityViewController.h"
-#include "core/services/NotificationScheduler.h"
-#include "core/viewmodels/NotificationsViewModel.h"
-#include "core/services/SavedData.h"
-#include "common/UserDefaults.h"
 #include "Fakes.h"
+#include "common/UserDefaults.h"
+#include "core/services/NotificationScheduler.h"
+#include "core/services/SavedData.h"
+#include "core/viewmodels/NotificationsViewModel.h"
+#include "ui/quick/ActivityViewController.h"
+#include "ui/viewmodels/AboutViewModel.h"
 
 #include <QGuiApplication>
 #include <QTemporaryDir>

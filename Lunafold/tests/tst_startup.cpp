@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // Start-up: the log lines in order for a first launch, granted, denied and error, the permission
 // remembered, scheduling from the permission thread, and the badge cleared on activation.
+#include "Fakes.h"
 #include "core/app/LunafoldApp.h"
 #include "core/services/NotificationAuthorizer.h"
 #include "notices/NotificationCenter.h"
-#include "Fakes.h"
 
 #include <QMutex>
 #include <QTemporaryDir>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The sentences of the Now, Rise & Set and calendar screens, for hand-checked instants.
+#include "Fakes.h"
+#include "astronomy/AstroInterface.h"
 #include "core/text/ScreenTexts.h"
 #include "core/text/Translations.h"
 #include "core/text/UIHelper.h"
-#include "astronomy/AstroInterface.h"
-#include "Fakes.h"
 
 #include <QtTest>
 

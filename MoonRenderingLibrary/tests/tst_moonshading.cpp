@@ -61,18 +61,24 @@ class TestMoonShading : public QObject {
             bool waning;
             float x, z, fractionTerm;
         } cases[] = {
-            {0.0, false, 0.0f, -1.0f, 0.22f}, // new
-            {0.5, false, 1.0f, 0.0f, 0.11f},  // waxing half: from the right
-            {0.5, true, -1.0f, 0.0f, 0.11f},  // waning half: from the left
+            {0.0, false, 0.0f, -1.0f, 0.22f},        // new
+            {0.5, false, 1.0f, 0.0f, 0.11f},         // waxing half: from the right
+            {0.5, true, -1.0f, 0.0f, 0.11f},         // waning half: from the left
             {0.75, false, 0.8660254f, 0.5f, 0.055f}, // waxing gibbous: c = 2f − 1 = 0.5, θ = 60°
-            {1.0, true, 0.0f, 1.0f, 0.0f},    // full: from the viewer
-            {1.2, false, 0.0f, 1.0f, -0.044f}, // beyond full is clamped
+            {1.0, true, 0.0f, 1.0f, 0.0f},           // full: from the viewer
+            {1.2, false, 0.0f, 1.0f, -0.044f},       // beyond full is clamped
         };
         for (const auto &c : cases) {
             const MoonRendering::LightParameters l = MoonRendering::lightParametersFor(c.fraction, c.waning);
-            const QString got = QStringLiteral("%1 %2: %3 %4 %5 %6").arg(c.fraction).arg(c.waning)
-                                    .arg(l.light[0]).arg(l.light[1]).arg(l.light[2]).arg(l.fractionTerm);
-            QVERIFY2(std::abs(l.light[0] - c.x) < 1e-6f && l.light[1] == 0.0f && std::abs(l.light[2] - c.z) < 1e-6f &&
+            const QString got = QStringLiteral("%1 %2: %3 %4 %5 %6")
+                                    .arg(c.fraction)
+                                    .arg(c.waning)
+                                    .arg(l.light[0])
+                                    .arg(l.light[1])
+                                    .arg(l.light[2])
+                                    .arg(l.fractionTerm);
+            QVERIFY2(std::abs(l.light[0] - c.x) < 1e-6f && l.light[1] == 0.0f &&
+                         std::abs(l.light[2] - c.z) < 1e-6f &&
                          std::abs(l.fractionTerm - c.fractionTerm) < 1e-6f,
                      qPrintable(got));
         }

@@ -42,17 +42,33 @@ private Q_SLOTS:
             for (const Case &c : cases)
                 QCOMPARE(format(c.a, c.b), QString::fromUtf8(c.text));
         };
-        check(DateUtil::hoursMinutesToString,
-              {{0, 0, "0 minutes"}, {0, 1, "1 minute"}, {0, 59, "59 minutes"}, {1, 0, "exactly 1 hour"},
-               {1, 1, "1 hour, 1 minute"}, {1, 5, "1 hour, 5 minutes"}, {3, 0, "exactly 3 hours"},
-               {3, 1, "3 hours, 1 minute"}, {3, 7, "3 hours, 7 minutes"}, {-2, 7, "-2 hours, 7 minutes"}});
-        check(DateUtil::daysHoursToString,
-              {{0, 0, "0 hours"}, {0, 1, "1 hour"}, {1, 0, "exactly 1 day"}, {1, 1, "1 day, 1 hour"},
-               {1, 9, "1 day, 9 hours"}, {2, 0, "exactly 2 days"}, {2, 1, "2 days, 1 hour"}, {2, 5, "2 days, 5 hours"}});
-        check(DateUtil::monthsDaysToString,
-              {{0, 0, "today"}, {0, 1, "1 day"}, {0, 3, "3 days"}, {1, 0, "exactly 1 month"}, {1, 1, "1 month, 1 day"},
-               {1, 4, "1 month, 4 days"}, {5, 0, "exactly 5 months"}, {5, 1, "5 months, 1 day"},
-               {5, 2, "5 months, 2 days"}});
+        check(DateUtil::hoursMinutesToString, {{0, 0, "0 minutes"},
+                                               {0, 1, "1 minute"},
+                                               {0, 59, "59 minutes"},
+                                               {1, 0, "exactly 1 hour"},
+                                               {1, 1, "1 hour, 1 minute"},
+                                               {1, 5, "1 hour, 5 minutes"},
+                                               {3, 0, "exactly 3 hours"},
+                                               {3, 1, "3 hours, 1 minute"},
+                                               {3, 7, "3 hours, 7 minutes"},
+                                               {-2, 7, "-2 hours, 7 minutes"}});
+        check(DateUtil::daysHoursToString, {{0, 0, "0 hours"},
+                                            {0, 1, "1 hour"},
+                                            {1, 0, "exactly 1 day"},
+                                            {1, 1, "1 day, 1 hour"},
+                                            {1, 9, "1 day, 9 hours"},
+                                            {2, 0, "exactly 2 days"},
+                                            {2, 1, "2 days, 1 hour"},
+                                            {2, 5, "2 days, 5 hours"}});
+        check(DateUtil::monthsDaysToString, {{0, 0, "today"},
+                                             {0, 1, "1 day"},
+                                             {0, 3, "3 days"},
+                                             {1, 0, "exactly 1 month"},
+                                             {1, 1, "1 month, 1 day"},
+                                             {1, 4, "1 month, 4 days"},
+                                             {5, 0, "exactly 5 months"},
+                                             {5, 1, "5 months, 1 day"},
+                                             {5, 2, "5 months, 2 days"}});
     }
 
     void placeholders() {
@@ -78,9 +94,9 @@ private Q_SLOTS:
             bool waning;
             const char *name;
         } cases[] = {
-            {0.99, true, "full moon"},      {0.98, false, "waxing gibbous"}, // not yet full
-            {0.01, false, "new moon"},      {0.02, true, "waning crescent"}, // no longer new
-            {0.5, false, "first quarter"},  {0.5, true, "last quarter"},
+            {0.99, true, "full moon"},        {0.98, false, "waxing gibbous"}, // not yet full
+            {0.01, false, "new moon"},        {0.02, true, "waning crescent"}, // no longer new
+            {0.5, false, "first quarter"},    {0.5, true, "last quarter"},
             {0.45, false, "waxing crescent"}, {0.55, false, "waxing gibbous"}, // outside the quarter's band
             {0.7, true, "waning gibbous"},
         };

@@ -68,7 +68,8 @@ class TestHoroscopes : public QObject {
         QTest::addColumn<int>("sign");
         for (int p = 0; p < 8; ++p)
             for (int s = 0; s < 12; ++s)
-                QTest::addRow("%s %g %s", p < 4 ? "waxing" : "waning", kFractions[p], kSignNames[s]) << p << s;
+                QTest::addRow("%s %g %s", p < 4 ? "waxing" : "waning", kFractions[p], kSignNames[s])
+                    << p << s;
     }
 
     void testEveryPhaseAndSign() {
@@ -77,7 +78,8 @@ class TestHoroscopes : public QObject {
         const bool waning = phase >= 4;
         const double fraction = kFractions[phase];
         // Per sign from Aries: hair band F, SF, SB, B (Taurus counts as fruitful) and love group W-Z.
-        const int bands[12] = {2, 0, 2, 0, 3, 3, 1, 0, 2, 1, 3, 0}, loves[12] = {3, 0, 3, 0, 3, 1, 1, 0, 2, 1, 2, 0};
+        const int bands[12] = {2, 0, 2, 0, 3, 3, 1, 0, 2, 1, 3, 0},
+                  loves[12] = {3, 0, 3, 0, 3, 1, 1, 0, 2, 1, 2, 0};
         const int band = bands[sign], love = loves[sign];
         // {cut, colour} per band; only the last-quarter groups cut in the semi-barren signs.
         const bool expected[4][2] = {{true, true}, {true, true}, {phase >= 6, phase < 6}, {false, false}};
@@ -115,24 +117,26 @@ class TestHoroscopes : public QObject {
         QTest::addColumn<double>("fraction");
         QTest::addColumn<int>("field");
         QTest::addColumn<QString>("start"); // the text begins with it, or ends with it after "…"
-        QTest::newRow("LB-F colour, Taurus") << 45.0 << true << 0.1 << int(Colour)
-                                             << "The moon is currently in one of the most fruitful signs, Taurus.";
-        QTest::newRow("FD-B removal, Aquarius")
-            << 315.0 << true << 0.6 << int(Removal)
-            << "The best time of the cycle for epilation. The moon is in a barren sign, Aquarius and is waning.";
+        QTest::newRow("LB-F colour, Taurus")
+            << 45.0 << true << 0.1 << int(Colour)
+            << "The moon is currently in one of the most fruitful signs, Taurus.";
+        QTest::newRow("FD-B removal, Aquarius") << 315.0 << true << 0.6 << int(Removal)
+                                                << "The best time of the cycle for epilation. The moon is in "
+                                                   "a barren sign, Aquarius and is waning.";
         QTest::newRow("new moon gardening warning")
             << 10.0 << false << 0.0 << int(Gardening)
             << "…this is a time to prepare beds for planting in the future.";
         QTest::newRow("disseminating gardening warning")
             << 10.0 << true << 0.6 << int(Gardening)
-            << "…before the moment of the last quarter. Instead, this is a time to harvest and store your produce.";
+            << "…before the moment of the last quarter. Instead, this is a time to harvest and store your "
+               "produce.";
         QTest::newRow("last quarter gardening, no warning")
             << 10.0 << true << 0.3 << int(Gardening)
             << "…slower rate.  Ideally, during this time prepare for future planting and sowing.";
-        QTest::newRow("Sagittarius work") << 255.0 << false << 0.3 << int(Work)
-                                          << "The Sagittarius moon can bring about unpredictabilty";
-        QTest::newRow("LB-X love, Virgo") << 165.0 << true << 0.3 << int(Love)
-                                          << "The strong, hard working influence of the Virgo";
+        QTest::newRow("Sagittarius work")
+            << 255.0 << false << 0.3 << int(Work) << "The Sagittarius moon can bring about unpredictabilty";
+        QTest::newRow("LB-X love, Virgo")
+            << 165.0 << true << 0.3 << int(Love) << "The strong, hard working influence of the Virgo";
     }
 
     void testQuotedTexts() {
