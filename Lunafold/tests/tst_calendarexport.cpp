@@ -178,7 +178,7 @@ private Q_SLOTS:
 
     void badSpansAreRefusedAndWriteNothing() {
         const QString path = m_dir.filePath(QStringLiteral("moon.ics"));
-        for (const auto [from, months] : {std::pair{"2024-01-01T00:00:00Z", 0}, {"2024-01-01T00:00:00Z", 121},
+        for (const auto &[from, months] : {std::pair{"2024-01-01T00:00:00Z", 0}, {"2024-01-01T00:00:00Z", 121},
                                            {"1900-12-31T00:00:00Z", 1}, {"2099-12-15T00:00:00Z", 1}})
             QVERIFY2(!CalendarExport::writeFile(path, at(from), months, *m_settings, kStamp).isEmpty(), from);
         QVERIFY(!QFile::exists(path));

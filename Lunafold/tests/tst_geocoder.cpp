@@ -124,9 +124,9 @@ private Q_SLOTS:
     void input() {
         const double nan = std::numeric_limits<double>::quiet_NaN(),
                      inf = std::numeric_limits<double>::infinity();
-        for (const auto [lat, lon] : {std::pair{90.0001, 0.0}, {0.0, -181.0}, {nan, 0.0}, {0.0, inf}})
+        for (const auto &[lat, lon] : {std::pair{90.0001, 0.0}, {0.0, -181.0}, {nan, 0.0}, {0.0, inf}})
             QVERIFY(!geo().lookup(lat, lon));
-        for (const auto [lat, lon] :
+        for (const auto &[lat, lon] :
              {std::pair{90.0, 0.0}, {0.0, 180.0}, {0.0, -180.0}}) // pole, antimeridian
             QVERIFY(!geo().lookup(lat, lon).value_or(ReverseGeocoder::Place{}).timeZone.isEmpty());
     }

@@ -127,7 +127,7 @@ class TestLanguages : public QObject {
     }
 
     void horoscopeSpellingFollowsTheChosenLocale() {
-        for (const auto [locale, colour] : {std::pair{"en", false}, {"en_US", true}, {"de_DE", true}}) {
+        for (const auto &[locale, colour] : {std::pair{"en", false}, {"en_US", true}, {"de_DE", true}}) {
             QVERIFY(useUserLocale(QString::fromLatin1(locale)));
             Horoscopes h;
             h.genHoroscope(100.0, false,
