@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "Fakes.h"
+#include "common/UserDefaults.h"
 #include "core/services/Locator.h"
 #include "core/text/UIHelper.h"
-#include "common/UserDefaults.h"
 
 #include <QTemporaryDir>
 
@@ -30,25 +31,10 @@ class FixedPlace {
     }
 
   private:
-    struct StillManager : LocationManager {
-        LocationAuthorization authorizationStatus() const override { return LocationAuthorization::denied; }
-        void requestWhenInUseAuthorization() override {}
-        void startUpdatingLocation() override {}
-        void stopUpdatingLocation() override {}
-    };
-    struct NamelessGeocoder : Geocoder {
-        void reverseGeocode(
-            double, double,
-            std::function<void(const std::optional<QList<Placemark>> &, const std::optional<QString> &)>
-                completion) override {
-            completion(QList<Placemark>{}, std::nullopt);
-        }
-    };
-
     QTemporaryDir m_dir;
     std::unique_ptr<UserDefaults> m_store;
-    StillManager m_manager;
-    NamelessGeocoder m_geocoder;
+    FakeDevice m_manager;
+    FakeGeocoder m_geocoder;
     std::unique_ptr<Locator> m_locator;
 };
 

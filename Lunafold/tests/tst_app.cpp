@@ -118,18 +118,9 @@ private Q_SLOTS:
         QVERIFY(decision.open(QIODevice::WriteOnly));
         decision.write("granted\n");
         decision.close();
+        // The order of the start-up lines is tst_startup's; here the real app must reach the end.
         const Run r = run({"--place", "48.8566,2.3522,Europe/Paris"}, 10);
-        const QStringList lines = r.out.split(u'\n');
-        const QStringList expected = {"STARTUP1: Lunafold Begins.",
-                                      "STARTUP3: About to request notification permissions if necessary.",
-                                      "STARTUPn: Startup ends, likely traversal to first view next.",
-                                      "STARTUP5: About to Schedule Notifications.", "STARTUP6: Notifications scheduled."};
-        qsizetype at = -1;
-        for (const QString &line : expected) {
-            const qsizetype next = lines.indexOf(line, at + 1);
-            QVERIFY2(next > at, qPrintable(line + QStringLiteral(" in\n") + r.out));
-            at = next;
-        }
+        QVERIFY2(r.out.split(u'\n').contains(u"STARTUP6: Notifications scheduled."), qPrintable(r.out));
         QFile pending(m_dir.filePath(QStringLiteral("data/pending-notifications.json")));
         QVERIFY(pending.open(QIODevice::ReadOnly));
         const qsizetype count = QJsonDocument::fromJson(pending.readAll()).array().size();

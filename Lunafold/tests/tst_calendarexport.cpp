@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: MIT
 // The calendar export, read back by libical: the phases of the span, their alarms, the texts.
-#include "core/services/CalendarExport.h"
-#include "notices/LocalNotificationCenter.h"
-#include "core/text/NoticeTexts.h"
-#include "core/services/NotificationScheduler.h"
-#include "core/services/SavedData.h"
-#include "core/text/Translations.h"
+#include "Fakes.h"
 #include "astronomy/AstroInterface.h"
 #include "common/Localization.h"
 #include "common/UserDefaults.h"
+#include "core/services/CalendarExport.h"
+#include "core/services/NotificationScheduler.h"
+#include "core/services/SavedData.h"
+#include "core/text/NoticeTexts.h"
+#include "core/text/Translations.h"
+#include "notices/LocalNotificationCenter.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -66,9 +67,7 @@ QList<Event> parse(const QString &text) {
     return events;
 }
 
-Instant at(const char *iso) {
-    return Instant::trusted(static_cast<double>(QDateTime::fromString(QString::fromLatin1(iso), Qt::ISODate).toSecsSinceEpoch()));
-}
+using test::at;
 
 const Instant kStamp = at("2024-01-01T00:00:00Z");
 
@@ -142,13 +141,7 @@ private Q_SLOTS:
     // For every combination of the flags, the alarms of the next four occurrences of each phase
     // that still lie ahead are exactly the notices the scheduler hands to the centre.
     void alarmsMatchTheScheduler() {
-        class Counter : public NotificationCenter {
-        public:
-            int added = 0;
-            void removeAllPendingNotificationRequests() override { added = 0; }
-            void add(const NotificationRequest &, std::function<void(const QString &)>) override { ++added; }
-            void setBadgeCount(int) override {}
-        } center;
+        test::RecordingCenter center;
         const Instant now = at("2024-04-11T12:00:00Z"); // a quiet day, no phase within four days
         for (int mask = 0; mask < 32; ++mask) {
             setFlags(mask & 1, mask & 2, mask & 4, mask & 8, mask & 16);
@@ -185,10 +178,9 @@ private Q_SLOTS:
 
     void badSpansAreRefusedAndWriteNothing() {
         const QString path = m_dir.filePath(QStringLiteral("moon.ics"));
-        QVERIFY(!CalendarExport::writeFile(path, at("2024-01-01T00:00:00Z"), 0, *m_settings, kStamp).isEmpty());
-        QVERIFY(!CalendarExport::writeFile(path, at("2024-01-01T00:00:00Z"), 121, *m_settings, kStamp).isEmpty());
-        QVERIFY(!CalendarExport::writeFile(path, at("1900-12-31T00:00:00Z"), 1, *m_settings, kStamp).isEmpty());
-        QVERIFY(!CalendarExport::writeFile(path, at("2099-12-15T00:00:00Z"), 1, *m_settings, kStamp).isEmpty());
+        for (const auto &[from, months] : {std::pair{"2024-01-01T00:00:00Z", 0}, {"2024-01-01T00:00:00Z", 121},
+                                           {"1900-12-31T00:00:00Z", 1}, {"2099-12-15T00:00:00Z", 1}})
+            QVERIFY2(!CalendarExport::writeFile(path, at(from), months, *m_settings, kStamp).isEmpty(), from);
         QVERIFY(!QFile::exists(path));
         QVERIFY(!CalendarExport::writeFile(m_dir.filePath(QStringLiteral("no/such/dir.ics")), at("2024-01-01T00:00:00Z"),
                                            1, *m_settings, kStamp)

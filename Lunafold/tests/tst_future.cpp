@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
 // The Future tab's month grid and day detail, driven without a window on a frozen clock.
-#include "notices/AppClock.h"
-#include "core/viewmodels/CalendarViewModel.h"
+#include "Fakes.h"
 #include "FixedPlace.h"
+#include "core/text/Translations.h"
+#include "core/viewmodels/CalendarViewModel.h"
 #include "core/viewmodels/FutureDetailViewModel.h"
 #include "core/viewmodels/MoonPictures.h"
 #include "core/viewmodels/MotionPreference.h"
 #include "core/viewmodels/ScreenPlace.h"
-#include "core/text/Translations.h"
+#include "notices/AppClock.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -16,15 +17,8 @@ using namespace lunafold;
 
 namespace {
 
-Instant at(const QString &iso) {
-    const QDateTime d = QDateTime::fromString(iso, Qt::ISODate);
-    Q_ASSERT(d.isValid());
-    return Instant::trusted(static_cast<double>(d.toMSecsSinceEpoch()) / 1000.0);
-}
-
-QString iso(Instant t) {
-    return QDateTime::fromSecsSinceEpoch(static_cast<qint64>(t.unixSeconds()), Qt::UTC).toString(Qt::ISODate);
-}
+using test::at;
+using test::iso;
 
 QVariant cell(const CalendarViewModel &m, int row, CalendarViewModel::Role role) {
     return m.data(m.index(row), role);
@@ -71,54 +65,36 @@ class TestFuture : public QObject {
     }
 
     void gridHoldsWholeWeeksOfTheLocale_data() {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("selected");
-        QTest::addColumn<int>("rows");
-        QTest::addColumn<QString>("firstCell");
-        QTest::addColumn<QString>("lastCell");
-        QTest::addColumn<int>("leading");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QStringList>("weekdays");
-        const QStringList sundayFirst{"S", "M", "T", "W", "T", "F", "S"};
-        const QStringList mondayFirst{"M", "D", "M", "D", "F", "S", "S"};
+        // Locale, a selected instant, then the rows, the first and last cells, the leading days of
+        // other months and the title.
+        QTest::addColumn<QStringList>("row");
         // 1 February 2026 is a Sunday and the month has 28 days.
-        QTest::newRow("February 2026, Sunday first") << "en_US"
-                                                     << "2026-02-14T12:00:00Z" << 4 << "1"
-                                                     << "28" << 0 << "February, 2026" << sundayFirst;
+        QTest::newRow("February 2026, Sunday first")
+            << QStringList{"en_US", "2026-02-14T12:00:00Z", "4", "1", "28", "0", "February, 2026"};
         // 1 August 2026 is a Saturday, the last weekday, and the month has 31 days.
-        QTest::newRow("August 2026, Sunday first") << "en_US"
-                                                   << "2026-08-20T12:00:00Z" << 6 << "26"
-                                                   << "5" << 6 << "August, 2026" << sundayFirst;
-        QTest::newRow("February 2026, Monday first") << "de_DE"
-                                                     << "2026-02-14T12:00:00Z" << 5 << "26"
-                                                     << "1" << 6 << "Februar 2026" << mondayFirst;
+        QTest::newRow("August 2026, Sunday first")
+            << QStringList{"en_US", "2026-08-20T12:00:00Z", "6", "26", "5", "6", "August, 2026"};
+        QTest::newRow("February 2026, Monday first")
+            << QStringList{"de_DE", "2026-02-14T12:00:00Z", "5", "26", "1", "6", "Februar 2026"};
         // 1 April 2024 is a Monday: no leading days in Germany.
-        QTest::newRow("April 2024, Monday first") << "de_DE"
-                                                  << "2024-04-10T12:00:00Z" << 5 << "1"
-                                                  << "5" << 0 << "April 2024" << mondayFirst;
+        QTest::newRow("April 2024, Monday first")
+            << QStringList{"de_DE", "2024-04-10T12:00:00Z", "5", "1", "5", "0", "April 2024"};
     }
     void gridHoldsWholeWeeksOfTheLocale() {
-        QFETCH(QString, locale);
-        QFETCH(QString, selected);
-        QFETCH(int, rows);
-        QFETCH(QString, firstCell);
-        QFETCH(QString, lastCell);
-        QFETCH(int, leading);
-        QFETCH(QString, title);
-        QFETCH(QStringList, weekdays);
-        useLocale(QLocale(locale));
+        QFETCH(QStringList, row);
+        useLocale(QLocale(row[0]));
         CalendarViewModel m(&m_place->locator());
-        m.setSelectedInstant(at(selected));
-        QCOMPARE(m.rows(), rows);
-        QCOMPARE(m.rowCount(), rows * 7);
-        QCOMPARE(cell(m, 0, CalendarViewModel::DayTextRole).toString(), firstCell);
-        QCOMPARE(cell(m, m.rowCount() - 1, CalendarViewModel::DayTextRole).toString(), lastCell);
-        QCOMPARE(m.monthTitle(), title);
-        QCOMPARE(m.weekdayHeaders(), weekdays);
+        m.setSelectedInstant(at(row[1]));
+        QCOMPARE(m.rows(), row[2].toInt());
+        QCOMPARE(m.rowCount(), m.rows() * 7);
+        QCOMPARE(cell(m, 0, CalendarViewModel::DayTextRole).toString(), row[3]);
+        QCOMPARE(cell(m, m.rowCount() - 1, CalendarViewModel::DayTextRole).toString(), row[4]);
+        QCOMPARE(m.monthTitle(), row[6]);
+        QCOMPARE(m.weekdayHeaders().join(QString()), row[0] == u"en_US" ? u"SMTWTFS"_qs : u"MDMDFSS"_qs);
         int lead = 0;
         while (!cell(m, lead, CalendarViewModel::InMonthRole).toBool())
             ++lead;
-        QCOMPARE(lead, leading);
+        QCOMPARE(lead, row[5].toInt());
         QCOMPARE(cell(m, lead, CalendarViewModel::DayTextRole).toString(), QStringLiteral("1"));
         // Days of the neighbouring months show nothing of their own.
         const int last = m.rowCount() - 1;
@@ -148,42 +124,29 @@ class TestFuture : public QObject {
         QCOMPARE(m.monthTitle(), QStringLiteral("April, 2024"));
     }
 
-    void phaseLabelsFallOnThePlacesDay_data() {
-        QTest::addColumn<QString>("zone");
-        QTest::addColumn<int>("day");
-        QTest::addColumn<QString>("phase");
-        QTest::addColumn<QString>("spoken");
+    void phaseLabelsFallOnThePlacesDay() {
         // USNO, Phases of the Moon 2024 (UT): last quarter Apr 2 03:15, new Apr 8 18:21, first
         // quarter Apr 15 19:13, full Apr 23 23:49 — 01:49 on the 24th in Paris, 19:49 on the 23rd
-        // in New York.
-        QTest::newRow("Paris full") << "Europe/Paris" << 24 << "Full"
-                                    << "24th Full";
-        QTest::newRow("Paris eve of full") << "Europe/Paris" << 23 << ""
-                                           << "23rd ";
-        QTest::newRow("Paris last quarter") << "Europe/Paris" << 2 << "Last"
-                                            << "2nd Last";
-        QTest::newRow("Paris new") << "Europe/Paris" << 8 << "New"
-                                   << "8th New";
-        QTest::newRow("Paris first quarter") << "Europe/Paris" << 15 << "First"
-                                             << "15th First";
-        QTest::newRow("New York full") << "America/New_York" << 23 << "Full"
-                                       << "23rd Full";
-        QTest::newRow("New York last quarter") << "America/New_York" << 1 << "Last"
-                                               << "1st Last";
-        QTest::newRow("New York day after full") << "America/New_York" << 24 << ""
-                                                 << "24th ";
-    }
-    void phaseLabelsFallOnThePlacesDay() {
-        QFETCH(QString, zone);
-        QFETCH(int, day);
-        QFETCH(QString, phase);
-        QFETCH(QString, spoken);
-        m_place->set(45.0, 0.0, zone.toLatin1().constData());
-        CalendarViewModel m(&m_place->locator());
-        const int row = rowOf(m, day);
-        QVERIFY(row >= 0);
-        QCOMPARE(cell(m, row, CalendarViewModel::PhaseLabelRole).toString(), phase);
-        QCOMPARE(cell(m, row, CalendarViewModel::AccessibilityLabelRole).toString(), spoken);
+        // in New York. What is read out is the ordinal day, then the label.
+        const struct {
+            const char *zone;
+            int day;
+            const char *spoken;
+        } cases[] = {
+            {"Europe/Paris", 24, "24th Full"},   {"Europe/Paris", 23, "23rd "},
+            {"Europe/Paris", 2, "2nd Last"},     {"Europe/Paris", 8, "8th New"},
+            {"Europe/Paris", 15, "15th First"},  {"America/New_York", 23, "23rd Full"},
+            {"America/New_York", 1, "1st Last"}, {"America/New_York", 24, "24th "},
+        };
+        for (const auto &c : cases) {
+            m_place->set(45.0, 0.0, c.zone);
+            CalendarViewModel m(&m_place->locator());
+            const int row = rowOf(m, c.day);
+            QVERIFY(row >= 0);
+            const QString spoken = cell(m, row, CalendarViewModel::AccessibilityLabelRole).toString();
+            QCOMPARE(spoken, QLatin1String(c.spoken));
+            QCOMPARE(cell(m, row, CalendarViewModel::PhaseLabelRole).toString(), spoken.section(u' ', 1));
+        }
     }
 
     void picturesForEveryDayOfTheMonth() {
@@ -289,28 +252,25 @@ class TestFuture : public QObject {
         QCOMPARE(iso(d.selectedInstant()), QStringLiteral("2024-03-30T11:00:00Z"));
     }
 
-    void pickedDatesStayInsideTheRange_data() {
-        QTest::addColumn<int>("year");
-        QTest::addColumn<int>("month");
-        QTest::addColumn<int>("day");
-        QTest::addColumn<QString>("expected");
-        // The selection is 2024-04-23 14:00 in Paris; a pick keeps that time of day.
-        QTest::newRow("an ordinary day") << 2030 << 6 << 15 << "2030-06-15T12:00:00Z";
-        QTest::newRow("a day the month lacks") << 2030 << 2 << 31 << "2030-02-28T13:00:00Z";
-        QTest::newRow("before 1901") << 1850 << 6 << 1 << "1900-12-31T23:50:39Z";
-        QTest::newRow("the first day") << 1901 << 1 << 1 << "1901-01-01T13:50:39Z";
-        QTest::newRow("the last day, past its midnight") << 2099 << 12 << 31 << "2099-12-30T23:00:00Z";
-        QTest::newRow("after 2099") << 2150 << 1 << 1 << "2099-12-30T23:00:00Z";
-    }
     void pickedDatesStayInsideTheRange() {
-        QFETCH(int, year);
-        QFETCH(int, month);
-        QFETCH(int, day);
-        QFETCH(QString, expected);
-        FutureDetailViewModel d(&m_place->locator());
-        QCOMPARE(d.selectedInstant(), at(QStringLiteral("2024-04-23T12:00:00Z")));
-        d.pickDate(year, month, day);
-        QCOMPARE(iso(d.selectedInstant()), expected);
+        // The selection is 2024-04-23 14:00 in Paris; a pick keeps that time of day.
+        const struct {
+            int year, month, day;
+            const char *expected;
+        } cases[] = {
+            {2030, 6, 15, "2030-06-15T12:00:00Z"},
+            {2030, 2, 31, "2030-02-28T13:00:00Z"}, // a day the month lacks
+            {1850, 6, 1, "1900-12-31T23:50:39Z"},
+            {1901, 1, 1, "1901-01-01T13:50:39Z"},   // before 1901, its first day
+            {2099, 12, 31, "2099-12-30T23:00:00Z"}, // the last day, past its midnight
+            {2150, 1, 1, "2099-12-30T23:00:00Z"},
+        };
+        for (const auto &c : cases) {
+            FutureDetailViewModel d(&m_place->locator());
+            QCOMPARE(d.selectedInstant(), at("2024-04-23T12:00:00Z"));
+            d.pickDate(c.year, c.month, c.day);
+            QCOMPARE(iso(d.selectedInstant()), QLatin1String(c.expected));
+        }
     }
 
     void riseSetAndTransitRows_data() {

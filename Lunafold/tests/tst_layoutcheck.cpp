@@ -28,6 +28,18 @@ class TestLayoutCheck : public QObject {
         return window;
     }
 
+    // The row's scene gives the row's finding and no other (a parent's stands for its children).
+    void check(QStringList (*findings)(QQuickWindow *)) {
+        QFETCH(QByteArray, body);
+        QFETCH(QString, finding);
+        auto window = scene(body);
+        QVERIFY(window);
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        const QStringList found = findings(window.get());
+        QVERIFY2(found.size() == (finding.isEmpty() ? 0 : 1) && (finding.isEmpty() || found.first().contains(finding)),
+                 qPrintable(found.join(u'\n')));
+    }
+
     void addRow(const char *tag, const char *body, const char *finding) {
         QTest::newRow(tag) << QByteArray(body) << QString::fromLatin1(finding);
     }
@@ -59,20 +71,7 @@ private Q_SLOTS:
                R"(Flickable { anchors.fill: parent; contentHeight: 400; Rectangle { x: 180; y: 300; width: 50; height: 50 } })",
                "partly outside the window");
     }
-    void findsWhatIsCutOrOutside() {
-        QFETCH(QByteArray, body);
-        QFETCH(QString, finding);
-        auto window = scene(body);
-        QVERIFY(window);
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        const QStringList found = layoutFindings(window.get());
-        if (finding.isEmpty()) {
-            QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
-        } else {
-            QCOMPARE(found.size(), 1); // a parent's finding stands for its children
-            QVERIFY2(found.first().contains(finding), qPrintable(found.first()));
-        }
-    }
+    void findsWhatIsCutOrOutside() { check(layoutFindings); }
 
     void findsControlsWithoutAName_data() {
         QTest::addColumn<QByteArray>("body");
@@ -95,20 +94,7 @@ private Q_SLOTS:
                                                       Accessible.name: "Day"; TapHandler {}
                                                       Item { width: 10; height: 10; TapHandler {} } })", "");
     }
-    void findsControlsWithoutAName() {
-        QFETCH(QByteArray, body);
-        QFETCH(QString, finding);
-        auto window = scene(body);
-        QVERIFY(window);
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        const QStringList found = accessibilityFindings(window.get());
-        if (finding.isEmpty()) {
-            QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
-        } else {
-            QCOMPARE(found.size(), 1);
-            QVERIFY2(found.first().contains(finding), qPrintable(found.first()));
-        }
-    }
+    void findsControlsWithoutAName() { check(accessibilityFindings); }
 };
 
 QTEST_MAIN(TestLayoutCheck)

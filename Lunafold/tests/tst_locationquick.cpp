@@ -1,29 +1,17 @@
 // SPDX-License-Identifier: MIT
 // Qt Quick tests of the Location tab (qml-location/tst_*.qml) with a Locator on a fake device and
 // the offline geocoder, which the tests steer through the TestLocator singleton.
-#include "core/services/Locator.h"
-#include "core/geo/OfflineGeocoder.h"
-#include "ui/app/QmlTypes.h"
+#include "Fakes.h"
 #include "common/UserDefaults.h"
+#include "core/geo/OfflineGeocoder.h"
+#include "core/services/Locator.h"
+#include "ui/app/QmlTypes.h"
 
 #include <QQmlEngine>
 #include <QTemporaryDir>
 #include <QtQuickTest>
 
 using namespace lunafold;
-
-namespace {
-
-class FakeDevice : public LocationManager {
-  public:
-    LocationAuthorization status = LocationAuthorization::denied;
-    LocationAuthorization authorizationStatus() const override { return status; }
-    void requestWhenInUseAuthorization() override {}
-    void startUpdatingLocation() override {}
-    void stopUpdatingLocation() override {}
-};
-
-} // namespace
 
 /// The tests' handle on the Locator.
 class TestLocator : public QObject {
@@ -63,7 +51,7 @@ class TestLocator : public QObject {
   private:
     QTemporaryDir m_dir;
     UserDefaults m_store;
-    FakeDevice m_device;
+    test::FakeDevice m_device;
     OfflineGeocoder m_geocoder;
     Locator m_locator{m_device, m_geocoder, m_store, false};
 };

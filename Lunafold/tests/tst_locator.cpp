@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The location service's state machine, fixes, failures and place texts, on fake platform parts.
-#include "core/services/Locator.h"
-#include "core/geo/OfflineGeocoder.h"
-#include "core/services/QtLocationManager.h"
+#include "Fakes.h"
 #include "common/Log.h"
 #include "common/UserDefaults.h"
+#include "core/geo/OfflineGeocoder.h"
+#include "core/services/Locator.h"
+#include "core/services/QtLocationManager.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -18,27 +19,6 @@ using namespace lunafold;
 
 namespace {
 
-class FakeManager : public LocationManager {
-public:
-    LocationAuthorization status = LocationAuthorization::notDetermined;
-    int requests = 0, starts = 0, stops = 0;
-    LocationAuthorization authorizationStatus() const override { return status; }
-    void requestWhenInUseAuthorization() override { ++requests; }
-    void startUpdatingLocation() override { ++starts; }
-    void stopUpdatingLocation() override { ++stops; }
-};
-
-class FakeGeocoder : public Geocoder {
-public:
-    std::optional<QList<Placemark>> answer;
-    std::optional<QString> error;
-    void reverseGeocode(double, double,
-                        std::function<void(const std::optional<QList<Placemark>> &, const std::optional<QString> &)>
-                            completion) override {
-        completion(answer, error);
-    }
-};
-
 const Instant kNow = Instant::trusted(1712836800);
 
 } // namespace
@@ -48,8 +28,8 @@ class TestLocator : public QObject {
 
     QTemporaryDir m_dir;
     std::unique_ptr<UserDefaults> m_store;
-    FakeManager m_manager;
-    FakeGeocoder m_geocoder;
+    test::FakeDevice m_manager;
+    test::FakeGeocoder m_geocoder;
     QStringList m_log;
 
     std::unique_ptr<Locator> make(bool useCurrentLocation) {
@@ -65,8 +45,10 @@ private Q_SLOTS:
     void init() {
         QFile::remove(m_dir.filePath(QStringLiteral("p.ini")));
         m_store = std::make_unique<UserDefaults>(m_dir.filePath(QStringLiteral("p.ini")), [](const QString &) {});
-        m_manager = FakeManager();
-        m_geocoder = FakeGeocoder();
+        m_manager = {};
+        m_manager.status = LocationAuthorization::notDetermined;
+        m_geocoder = {};
+        m_geocoder.answer.reset();
     }
 
     void notDeterminedAsksOrLoads() {

@@ -56,29 +56,25 @@ class TestMap : public QObject {
     Q_OBJECT
 
   private Q_SLOTS:
-    void projection_data() {
-        QTest::addColumn<double>("latitude");
-        QTest::addColumn<double>("longitude");
-        QTest::addColumn<double>("x");
-        QTest::addColumn<double>("y");
-        // y = 1/2 − ln(tan(π/4 + φ/2)) / 2π, worked out independently of the code.
-        QTest::newRow("null island") << 0.0 << 0.0 << 0.5 << 0.5;
-        QTest::newRow("45 N 90 W") << 45.0 << -90.0 << 0.25 << 0.35972503691520497;
-        QTest::newRow("Paris") << 48.8566 << 2.3522 << 0.5065338888888889 << 0.3440284030675782;
-        QTest::newRow("45 S 180 W") << -45.0 << -180.0 << 0.0 << 1 - 0.35972503691520497;
-        QTest::newRow("northern edge") << 85.0511287798066 << 179.0 << 0.9972222222222222 << 0.0;
-    }
     void projection() {
-        QFETCH(double, latitude);
-        QFETCH(double, longitude);
-        QFETCH(double, x);
-        QFETCH(double, y);
-        const QPointF p = WebMercator::project({latitude, longitude});
-        QVERIFY2(near(p.x(), x, 1e-12) && near(p.y(), y, 1e-12),
-                 qPrintable(QStringLiteral("%1 %2").arg(p.x()).arg(p.y())));
-        const GeoCoordinate back = WebMercator::unproject(p);
-        QVERIFY(near(back.latitude, latitude, 1e-9));
-        QVERIFY(near(back.longitude, WebMercator::wrapLongitude(longitude), 1e-9));
+        // y = 1/2 − ln(tan(π/4 + φ/2)) / 2π, worked out independently of the code.
+        const struct {
+            double latitude, longitude, x, y;
+        } cases[] = {
+            {0.0, 0.0, 0.5, 0.5},
+            {45.0, -90.0, 0.25, 0.35972503691520497},
+            {48.8566, 2.3522, 0.5065338888888889, 0.3440284030675782}, // Paris
+            {-45.0, -180.0, 0.0, 1 - 0.35972503691520497},
+            {85.0511287798066, 179.0, 0.9972222222222222, 0.0}, // the northern edge
+        };
+        for (const auto &c : cases) {
+            const QPointF p = WebMercator::project({c.latitude, c.longitude});
+            QVERIFY2(near(p.x(), c.x, 1e-12) && near(p.y(), c.y, 1e-12),
+                     qPrintable(QStringLiteral("%1 %2").arg(p.x()).arg(p.y())));
+            const GeoCoordinate back = WebMercator::unproject(p);
+            QVERIFY(near(back.latitude, c.latitude, 1e-9));
+            QVERIFY(near(back.longitude, WebMercator::wrapLongitude(c.longitude), 1e-9));
+        }
     }
 
     void latitudesBeyondTheSquareWorldAreClamped() {
@@ -192,30 +188,27 @@ class TestMap : public QObject {
         QCOMPARE(MapCamera::interpolate(from, to, 1.0), to);
     }
 
-    void scaleBar_data() {
-        QTest::addColumn<double>("metersPerPoint");
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("width");
+    void scaleBar() {
         const QLocale french(QLocale::French, QLocale::France), german(QLocale::German, QLocale::Germany);
         const QLocale us(QLocale::English, QLocale::UnitedStates);
-        // The bar may be 110 points long.
-        QTest::newRow("100 m") << 1.0 << french << "100 m" << 100.0;
-        QTest::newRow("20 m") << 0.37 << french << "20 m" << 20 / 0.37;
-        QTest::newRow("1 km") << 10.0 << french << "1 km" << 100.0;
-        QTest::newRow("German thousands") << 20000.0 << german << "2.000 km" << 100.0;
-        QTest::newRow("miles below one") << 10.0 << us << "0.5 mi" << 804.672 / 10;
-        QTest::newRow("feet under a tenth of a mile") << 1.0 << us << "200 ft" << 60.96;
-    }
-    void scaleBar() {
-        QFETCH(double, metersPerPoint);
-        QFETCH(QLocale, locale);
-        QFETCH(QString, text);
-        QFETCH(double, width);
-        const MapScale scale = MapScale::choose(metersPerPoint, 110, locale);
-        QCOMPARE(scale.text, text);
-        QVERIFY2(near(scale.width, width, 1e-9), qPrintable(QString::number(scale.width)));
-        QVERIFY(MapScale::choose(0, 110, locale).text.isEmpty());
+        const struct {
+            double metersPerPoint;
+            QLocale locale;
+            const char *text;
+            double width;
+        } cases[] = {
+            // The bar may be 110 points long.
+            {1.0, french, "100 m", 100.0},      {0.37, french, "20 m", 20 / 0.37},
+            {10.0, french, "1 km", 100.0},      {20000.0, german, "2.000 km", 100.0},
+            {10.0, us, "0.5 mi", 804.672 / 10}, // miles below one
+            {1.0, us, "200 ft", 60.96},         // feet under a tenth of a mile
+        };
+        for (const auto &c : cases) {
+            const MapScale scale = MapScale::choose(c.metersPerPoint, 110, c.locale);
+            QCOMPARE(scale.text, QLatin1String(c.text));
+            QVERIFY2(near(scale.width, c.width, 1e-9), qPrintable(QString::number(scale.width)));
+            QVERIFY(MapScale::choose(0, 110, c.locale).text.isEmpty());
+        }
     }
 
     void basemapLevels() {
@@ -236,28 +229,25 @@ class TestMap : public QObject {
 
     // Points well inland or well out at sea, on every level of detail; the tiles by the
     // antimeridian and the South Pole are where the file's cuts and folds are.
-    void landAndSea_data() {
-        QTest::addColumn<GeoCoordinate>("point");
-        QTest::addColumn<bool>("land");
-        QTest::newRow("Paris") << GeoCoordinate{48.8566, 2.3522} << true;
-        QTest::newRow("central Australia") << GeoCoordinate{-25.0, 134.0} << true;
-        QTest::newRow("mid-Atlantic") << GeoCoordinate{30.0, -40.0} << false;
-        QTest::newRow("Caspian Sea") << GeoCoordinate{42.0, 50.5} << false;
-        QTest::newRow("Chukotka, west of 180") << GeoCoordinate{67.0, 172.0} << true;
-        QTest::newRow("Alaska, east of 180") << GeoCoordinate{65.0, -155.0} << true;
-        QTest::newRow("Antarctica by 180 E") << GeoCoordinate{-84.8, 179.5} << true;
-        QTest::newRow("Antarctica by 180 W") << GeoCoordinate{-84.8, -179.5} << true;
-        QTest::newRow("Southern Ocean") << GeoCoordinate{-60.0, -100.0} << false;
-    }
     void landAndSea() {
-        QFETCH(GeoCoordinate, point);
-        QFETCH(bool, land);
         const Basemap &map = *Basemap::shared();
-        const QPointF p = WebMercator::project(point);
-        for (int level = 0; level < map.levelCount(); ++level) {
-            const int grid = map.gridSize(level);
-            const Basemap::Tile *tile = map.tile(level, int(p.x() * grid), int(p.y() * grid));
-            QCOMPARE(tile && tile->land.contains(p), land);
+        const std::pair<GeoCoordinate, bool> cases[] = {
+            {{48.8566, 2.3522}, true}, {{-25.0, 134.0}, true},  // Paris, central Australia
+            {{30.0, -40.0}, false},    {{42.0, 50.5}, false},   // mid-Atlantic, Caspian Sea
+            {{67.0, 172.0}, true},     {{65.0, -155.0}, true},  // Chukotka west of 180, Alaska east
+            {{-84.8, 179.5}, true},    {{-84.8, -179.5}, true}, // Antarctica either side of 180
+            {{-60.0, -100.0}, false},                           // Southern Ocean
+        };
+        for (const auto &[point, land] : cases) {
+            const QPointF p = WebMercator::project(point);
+            for (int level = 0; level < map.levelCount(); ++level) {
+                const int grid = map.gridSize(level);
+                const Basemap::Tile *tile = map.tile(level, int(p.x() * grid), int(p.y() * grid));
+                QVERIFY2((tile && tile->land.contains(p)) == land, qPrintable(QStringLiteral("%1 %2 level %3")
+                                                                                  .arg(point.latitude)
+                                                                                  .arg(point.longitude)
+                                                                                  .arg(level)));
+            }
         }
     }
 

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 // The settings store and the scheduling of phase notices, against a recording notification centre.
-#include "notices/LocalNotificationCenter.h"
+#include "Fakes.h"
+#include "astronomy/AstroInterface.h"
+#include "common/UserDefaults.h"
 #include "core/services/NotificationScheduler.h"
 #include "core/services/SavedData.h"
 #include "core/text/Translations.h"
-#include "astronomy/AstroInterface.h"
-#include "common/UserDefaults.h"
+#include "notices/LocalNotificationCenter.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -14,21 +15,6 @@
 using namespace lunafold;
 
 namespace {
-
-class RecordingCenter : public NotificationCenter {
-public:
-    QList<NotificationRequest> pending;
-    int removals = 0;
-    void removeAllPendingNotificationRequests() override {
-        ++removals;
-        pending.clear();
-    }
-    void add(const NotificationRequest &r, std::function<void(const QString &)> completion) override {
-        pending << r;
-        completion(QString());
-    }
-    void setBadgeCount(int) override {}
-};
 
 class RecordingDeliverer : public NotificationDeliverer {
 public:
@@ -64,7 +50,7 @@ class TestNotifications : public QObject {
     QTemporaryDir m_dir;
     std::unique_ptr<UserDefaults> m_store;
     std::unique_ptr<SavedData> m_settings;
-    RecordingCenter m_center;
+    test::RecordingCenter m_center;
     QStringList m_log;
 
     int reschedule(Instant now) {

@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: MIT
 // The view-models of the tab container, the Now screen and the Rise & Set screen, on a frozen
 // clock and a fixed place, without a window.
-#include "notices/AppClock.h"
+#include "Fakes.h"
+#include "common/UserDefaults.h"
 #include "core/services/Locator.h"
+#include "core/text/Translations.h"
 #include "core/viewmodels/MainViewModel.h"
 #include "core/viewmodels/NowViewModel.h"
-#include "ui/quick/RenderView.h"
 #include "core/viewmodels/RiseSetViewModel.h"
-#include "core/text/Translations.h"
-#include "common/UserDefaults.h"
+#include "notices/AppClock.h"
+#include "ui/quick/RenderView.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -18,31 +19,7 @@ using namespace lunafold;
 
 namespace {
 
-class Compass : public LocationManager {
-public:
-    bool compass = false;
-    int starts = 0, stops = 0;
-    void startUpdatingHeading() override { ++starts; }
-    void stopUpdatingHeading() override { ++stops; }
-    LocationAuthorization authorizationStatus() const override { return LocationAuthorization::denied; }
-    void requestWhenInUseAuthorization() override {}
-    void startUpdatingLocation() override {}
-    void stopUpdatingLocation() override {}
-    bool headingAvailable() const override { return compass; }
-};
-
-class NoNames : public Geocoder {
-public:
-    void reverseGeocode(double, double,
-                        std::function<void(const std::optional<QList<Placemark>> &, const std::optional<QString> &)>
-                            completion) override {
-        completion(QList<Placemark>{}, std::nullopt);
-    }
-};
-
-Instant at(const char *iso) {
-    return Instant::trusted(static_cast<double>(QDateTime::fromString(QString::fromLatin1(iso), Qt::ISODate).toSecsSinceEpoch()));
-}
+using test::at;
 
 } // namespace
 
@@ -51,8 +28,8 @@ class TestScreens : public QObject {
 
     QTemporaryDir m_dir;
     std::unique_ptr<UserDefaults> m_store;
-    Compass m_manager;
-    NoNames m_geocoder;
+    test::FakeDevice m_manager;
+    test::FakeGeocoder m_geocoder;
     std::unique_ptr<Locator> m_locator;
 
 private Q_SLOTS:
@@ -137,7 +114,7 @@ private Q_SLOTS:
 
     void timelinesRunOnlyWhileShown() {
         m_manager.compass = true; // and the compass with the Now screen
-        m_manager.starts = m_manager.stops = 0;
+        m_manager.headingStarts = m_manager.headingStops = 0;
         NowViewModel now(m_locator.get());
         RiseSetViewModel riseSet(m_locator.get());
         QVERIFY(!now.active() && !riseSet.active());
@@ -150,8 +127,8 @@ private Q_SLOTS:
         ticks.clear();
         QTest::qWait(1200);
         QCOMPARE(ticks.count(), 0);
-        QCOMPARE(m_manager.starts, 1);
-        QCOMPARE(m_manager.stops, 1);
+        QCOMPARE(m_manager.headingStarts, 1);
+        QCOMPARE(m_manager.headingStops, 1);
     }
 
     void riseSetRowsOnlyWithAPlace() {

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The Settings tab's view-models: notification toggles that save and reschedule, the calendar
 // export, and About's contact address.
-#include "ui/viewmodels/AboutViewModel.h"
-#include "ui/quick/ActivityViewController.h"
-#include "core/services/NotificationScheduler.h"
-#include "core/viewmodels/NotificationsViewModel.h"
-#include "core/services/SavedData.h"
+#include "Fakes.h"
 #include "common/UserDefaults.h"
+#include "core/services/NotificationScheduler.h"
+#include "core/services/SavedData.h"
+#include "core/viewmodels/NotificationsViewModel.h"
+#include "ui/quick/ActivityViewController.h"
+#include "ui/viewmodels/AboutViewModel.h"
 
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -16,14 +17,6 @@
 using namespace lunafold;
 
 namespace {
-
-class CountingCenter : public NotificationCenter {
-public:
-    int pending = 0;
-    void removeAllPendingNotificationRequests() override { pending = 0; }
-    void add(const NotificationRequest &, std::function<void(const QString &)>) override { ++pending; }
-    void setBadgeCount(int) override {}
-};
 
 const Instant kQuiet = Instant::trusted(1712836800); // 2024-04-11T12:00Z: no phase within four days
 
@@ -35,7 +28,7 @@ class TestSettings : public QObject {
     QTemporaryDir m_dir;
     std::unique_ptr<UserDefaults> m_store;
     std::unique_ptr<SavedData> m_settings;
-    CountingCenter m_center;
+    test::RecordingCenter m_center;
     int m_reschedules = 0;
 
     std::unique_ptr<NotificationsViewModel> screen() {
@@ -55,7 +48,7 @@ private Q_SLOTS:
         m_store = std::make_unique<UserDefaults>(m_dir.filePath(QStringLiteral("prefs.ini")));
         m_settings = std::make_unique<SavedData>(*m_store);
         m_reschedules = 0;
-        m_center.pending = 8; // the defaults' notices, scheduled at start-up
+        m_center.pending = QList<NotificationRequest>(8); // the defaults' notices, scheduled at start-up
     }
 
     void noticeTogglesSaveAndReschedule() {
@@ -63,11 +56,11 @@ private Q_SLOTS:
         QSignalSpy changed(view.get(), &NotificationsViewModel::changed);
         // Full and new off first, then 12 hours with no kind of event: saved, rescheduled, nothing pending.
         view->setNotifyFull(false);
-        QCOMPARE(m_center.pending, 4); // the full-moon notices are gone at once
+        QCOMPARE(m_center.pending.size(), 4); // the full-moon notices are gone at once
         view->setNotifyNew(false);
         view->setNotify12(true);
         QCOMPARE(m_reschedules, 3);
-        QCOMPARE(m_center.pending, 0);
+        QCOMPARE(m_center.pending.size(), 0);
         QVERIFY(stored("lunafold.notify12"));
         QVERIFY(!stored("lunafold.notifyFull"));
         QCOMPARE(changed.count(), 3);
@@ -77,7 +70,7 @@ private Q_SLOTS:
         // Quarters with both extras: 4 occurrences × 2 quarters × 3 notices.
         view->setNotifyExact(true);
         view->setNotifyQuarter(true);
-        QCOMPARE(m_center.pending, 24);
+        QCOMPARE(m_center.pending.size(), 24);
         view->setNotifyHowl(true);
         QCOMPARE(m_reschedules, 6);
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Start-up: the log lines in order for a first launch, granted, denied and error, the permission
 // remembered, scheduling from the permission thread, and the badge cleared on activation.
+#include "Fakes.h"
 #include "core/app/LunafoldApp.h"
 #include "core/services/NotificationAuthorizer.h"
 #include "notices/NotificationCenter.h"
@@ -13,14 +14,6 @@
 using namespace lunafold;
 
 namespace {
-
-class BadgeCenter : public NotificationCenter {
-public:
-    QList<int> badges;
-    void removeAllPendingNotificationRequests() override {}
-    void add(const NotificationRequest &, std::function<void(const QString &)>) override {}
-    void setBadgeCount(int count) override { badges << count; }
-};
 
 const QStringList kConstruction = {
     QStringLiteral("STARTUP1: Lunafold Begins."),
@@ -106,7 +99,7 @@ private Q_SLOTS:
     }
 
     void badgeClearedOnlyWhenBecomingActive() {
-        BadgeCenter center;
+        test::RecordingCenter center;
         LunafoldApp app({&center, nullptr, [](const QString &) {}, [] {}, Qt::ApplicationActive});
         app.applicationStateChanged(Qt::ApplicationActive); // not a change
         QVERIFY(center.badges.isEmpty());

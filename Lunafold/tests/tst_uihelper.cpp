@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The sentences of the Now, Rise & Set and calendar screens, for hand-checked instants.
+#include "Fakes.h"
+#include "astronomy/AstroInterface.h"
 #include "core/text/ScreenTexts.h"
 #include "core/text/Translations.h"
 #include "core/text/UIHelper.h"
-#include "astronomy/AstroInterface.h"
 
 #include <QtTest>
 
@@ -11,10 +12,7 @@ using namespace lunafold;
 
 namespace {
 
-Instant at(const char *iso) {
-    return Instant::trusted(
-        static_cast<double>(QDateTime::fromString(QString::fromLatin1(iso), Qt::ISODate).toMSecsSinceEpoch()) / 1000.0);
-}
+using test::at;
 
 void usePlace(const char *zoneName) {
     const TimeZone zone = *TimeZone::named(zoneName);

@@ -32,48 +32,43 @@ private Q_SLOTS:
         QCOMPARE(DateUtil::dateWithOutTime(at("2024-04-08T18:21:00Z")).unixSeconds(), at("2024-04-08T00:00:00Z").unixSeconds());
     }
 
-    void durations_data() {
-        QTest::addColumn<int>("table"); // 0 hours/minutes, 1 days/hours, 2 months/days
-        QTest::addColumn<int>("a");
-        QTest::addColumn<int>("b");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("0h 0m") << 0 << 0 << 0 << "0 minutes";
-        QTest::newRow("0h 1m") << 0 << 0 << 1 << "1 minute";
-        QTest::newRow("0h 59m") << 0 << 0 << 59 << "59 minutes";
-        QTest::newRow("1h 0m") << 0 << 1 << 0 << "exactly 1 hour";
-        QTest::newRow("1h 1m") << 0 << 1 << 1 << "1 hour, 1 minute";
-        QTest::newRow("1h 5m") << 0 << 1 << 5 << "1 hour, 5 minutes";
-        QTest::newRow("3h 0m") << 0 << 3 << 0 << "exactly 3 hours";
-        QTest::newRow("3h 1m") << 0 << 3 << 1 << "3 hours, 1 minute";
-        QTest::newRow("3h 7m") << 0 << 3 << 7 << "3 hours, 7 minutes";
-        QTest::newRow("-2h 7m") << 0 << -2 << 7 << "-2 hours, 7 minutes";
-        QTest::newRow("0d 0h") << 1 << 0 << 0 << "0 hours";
-        QTest::newRow("0d 1h") << 1 << 0 << 1 << "1 hour";
-        QTest::newRow("1d 0h") << 1 << 1 << 0 << "exactly 1 day";
-        QTest::newRow("1d 1h") << 1 << 1 << 1 << "1 day, 1 hour";
-        QTest::newRow("1d 9h") << 1 << 1 << 9 << "1 day, 9 hours";
-        QTest::newRow("2d 0h") << 1 << 2 << 0 << "exactly 2 days";
-        QTest::newRow("2d 1h") << 1 << 2 << 1 << "2 days, 1 hour";
-        QTest::newRow("2d 5h") << 1 << 2 << 5 << "2 days, 5 hours";
-        QTest::newRow("0mo 0d") << 2 << 0 << 0 << "today";
-        QTest::newRow("0mo 1d") << 2 << 0 << 1 << "1 day";
-        QTest::newRow("0mo 3d") << 2 << 0 << 3 << "3 days";
-        QTest::newRow("1mo 0d") << 2 << 1 << 0 << "exactly 1 month";
-        QTest::newRow("1mo 1d") << 2 << 1 << 1 << "1 month, 1 day";
-        QTest::newRow("1mo 4d") << 2 << 1 << 4 << "1 month, 4 days";
-        QTest::newRow("5mo 0d") << 2 << 5 << 0 << "exactly 5 months";
-        QTest::newRow("5mo 1d") << 2 << 5 << 1 << "5 months, 1 day";
-        QTest::newRow("5mo 2d") << 2 << 5 << 2 << "5 months, 2 days";
-    }
+    // Each pair's words: none, one, several of either part, and "exactly" when the second is 0.
     void durations() {
-        QFETCH(int, table);
-        QFETCH(int, a);
-        QFETCH(int, b);
-        QFETCH(QString, text);
-        const QString got = table == 0   ? DateUtil::hoursMinutesToString(a, b)
-                            : table == 1 ? DateUtil::daysHoursToString(a, b)
-                                         : DateUtil::monthsDaysToString(a, b);
-        QCOMPARE(got, text);
+        struct Case {
+            int a, b;
+            const char *text;
+        };
+        const auto check = [](QString (*format)(int, int), std::initializer_list<Case> cases) {
+            for (const Case &c : cases)
+                QCOMPARE(format(c.a, c.b), QString::fromUtf8(c.text));
+        };
+        check(DateUtil::hoursMinutesToString, {{0, 0, "0 minutes"},
+                                               {0, 1, "1 minute"},
+                                               {0, 59, "59 minutes"},
+                                               {1, 0, "exactly 1 hour"},
+                                               {1, 1, "1 hour, 1 minute"},
+                                               {1, 5, "1 hour, 5 minutes"},
+                                               {3, 0, "exactly 3 hours"},
+                                               {3, 1, "3 hours, 1 minute"},
+                                               {3, 7, "3 hours, 7 minutes"},
+                                               {-2, 7, "-2 hours, 7 minutes"}});
+        check(DateUtil::daysHoursToString, {{0, 0, "0 hours"},
+                                            {0, 1, "1 hour"},
+                                            {1, 0, "exactly 1 day"},
+                                            {1, 1, "1 day, 1 hour"},
+                                            {1, 9, "1 day, 9 hours"},
+                                            {2, 0, "exactly 2 days"},
+                                            {2, 1, "2 days, 1 hour"},
+                                            {2, 5, "2 days, 5 hours"}});
+        check(DateUtil::monthsDaysToString, {{0, 0, "today"},
+                                             {0, 1, "1 day"},
+                                             {0, 3, "3 days"},
+                                             {1, 0, "exactly 1 month"},
+                                             {1, 1, "1 month, 1 day"},
+                                             {1, 4, "1 month, 4 days"},
+                                             {5, 0, "exactly 5 months"},
+                                             {5, 1, "5 months, 1 day"},
+                                             {5, 2, "5 months, 2 days"}});
     }
 
     void placeholders() {
@@ -93,25 +88,20 @@ private Q_SLOTS:
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
 
-    void phaseNames_data() {
-        QTest::addColumn<double>("fraction");
-        QTest::addColumn<bool>("waning");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("0.99") << 0.99 << true << "full moon";
-        QTest::newRow("0.98 not yet full") << 0.98 << false << "waxing gibbous";
-        QTest::newRow("0.01") << 0.01 << false << "new moon";
-        QTest::newRow("0.02 not new") << 0.02 << true << "waning crescent";
-        QTest::newRow("0.5 waxing") << 0.5 << false << "first quarter";
-        QTest::newRow("0.5 waning") << 0.5 << true << "last quarter";
-        QTest::newRow("0.45 outside the band") << 0.45 << false << "waxing crescent";
-        QTest::newRow("0.55 outside the band") << 0.55 << false << "waxing gibbous";
-        QTest::newRow("0.7 waning") << 0.7 << true << "waning gibbous";
-    }
     void phaseNames() {
-        QFETCH(double, fraction);
-        QFETCH(bool, waning);
-        QFETCH(QString, name);
-        QCOMPARE(MoonHelper::getPhaseDescription(fraction, waning), name);
+        const struct {
+            double fraction;
+            bool waning;
+            const char *name;
+        } cases[] = {
+            {0.99, true, "full moon"},        {0.98, false, "waxing gibbous"}, // not yet full
+            {0.01, false, "new moon"},        {0.02, true, "waning crescent"}, // no longer new
+            {0.5, false, "first quarter"},    {0.5, true, "last quarter"},
+            {0.45, false, "waxing crescent"}, {0.55, false, "waxing gibbous"}, // outside the quarter's band
+            {0.7, true, "waning gibbous"},
+        };
+        for (const auto &c : cases)
+            QCOMPARE(MoonHelper::getPhaseDescription(c.fraction, c.waning), QLatin1String(c.name));
     }
 
     void nextPhaseText() {

@@ -9,6 +9,8 @@ namespace {
 
 const char *const kSignNames[12] = {"Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
                                     "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+// Per phase from new moon: a fraction on the lower edge of the phase's class.
+const double kFractions[8] = {0.2499, 0.25, 0.5, 0.75, 0.75, 0.7499, 0.25, 0.2499};
 // Indices into texts().
 enum Field { Cut, Colour, Removal, MoonSign, Action, Work, Gardening, Love };
 
@@ -62,41 +64,25 @@ class TestHoroscopes : public QObject {
     // Rows: phase × sign. Each phase is reached by a fraction on its lower edge (exactly 0.25, 0.5 and
     // 0.75 belong to the higher class) and lies in group NC, QG, FD or LB (phase / 2).
     void testEveryPhaseAndSign_data() {
-        QTest::addColumn<bool>("waning");
-        QTest::addColumn<double>("fraction");
         QTest::addColumn<int>("phase"); // 0 new moon, 2 first quarter, 6 last quarter
         QTest::addColumn<int>("sign");
-        QTest::addColumn<int>("band"); // F, SF, SB, B
-        QTest::addColumn<int>("love"); // W, X, Y, Z
-        QTest::addColumn<bool>("cut");
-        QTest::addColumn<bool>("colour");
-        const double fractions[8] = {0.2499, 0.25, 0.5, 0.75, 0.75, 0.7499, 0.25, 0.2499};
-        const QStringList bandNames{"F", "SF", "SB", "B"}, loveNames{"W", "X", "Y", "Z"};
-        // Per sign from Aries; Taurus counts as fruitful (F) for hair.
-        const char *band[12] = {"SB", "F", "SB", "F", "B", "B", "SF", "F", "SB", "SF", "B", "F"};
-        const char *love[12] = {"Z", "W", "Z", "W", "Z", "X", "X", "W", "Y", "X", "Y", "W"};
-        // {cut, colour} per phase group (NC, QG, FD, LB) and band (F, SF, SB, B); removal is waning.
-        const bool expected[4][4][2] = {{{true, true}, {true, true}, {false, true}, {false, false}},
-                                        {{true, true}, {true, true}, {false, true}, {false, false}},
-                                        {{true, true}, {true, true}, {false, true}, {false, false}},
-                                        {{true, true}, {true, true}, {true, false}, {false, false}}};
-        for (int p = 0; p < 8; ++p) {
-            for (int s = 0; s < 12; ++s) {
-                const int b = int(bandNames.indexOf(band[s]));
-                QTest::addRow("%s %g %s", p < 4 ? "waxing" : "waning", fractions[p], kSignNames[s])
-                    << (p >= 4) << fractions[p] << p << s << b << int(loveNames.indexOf(love[s]))
-                    << expected[p / 2][b][0] << expected[p / 2][b][1];
-            }
-        }
+        for (int p = 0; p < 8; ++p)
+            for (int s = 0; s < 12; ++s)
+                QTest::addRow("%s %g %s", p < 4 ? "waxing" : "waning", kFractions[p], kSignNames[s])
+                    << p << s;
     }
 
     void testEveryPhaseAndSign() {
-        QFETCH(bool, waning);
-        QFETCH(double, fraction);
         QFETCH(int, phase);
         QFETCH(int, sign);
-        QFETCH(int, band);
-        QFETCH(int, love);
+        const bool waning = phase >= 4;
+        const double fraction = kFractions[phase];
+        // Per sign from Aries: hair band F, SF, SB, B (Taurus counts as fruitful) and love group W-Z.
+        const int bands[12] = {2, 0, 2, 0, 3, 3, 1, 0, 2, 1, 3, 0},
+                  loves[12] = {3, 0, 3, 0, 3, 1, 1, 0, 2, 1, 2, 0};
+        const int band = bands[sign], love = loves[sign];
+        // {cut, colour} per band; only the last-quarter groups cut in the semi-barren signs.
+        const bool expected[4][2] = {{true, true}, {true, true}, {phase >= 6, phase < 6}, {false, false}};
         const Horoscopes h = make(mid(sign), waning, fraction);
         QVERIFY2(!texts(h).contains(QString()), qPrintable(texts(h).join(QLatin1Char('|'))));
         const char *openings[8] = {"The new moon",     "The crescent", "The first quarter",
@@ -106,8 +92,8 @@ class TestHoroscopes : public QObject {
         QCOMPARE(h.signEmoji.toUcs4(), QList<uint>{uint(0x2648 + sign)});
         QCOMPARE(h.moonEmoji.toUcs4(), QList<uint>{uint(0x1F311 + phase)});
         QVERIFY2(h.moonAction.startsWith(QLatin1String(openings[phase])), qPrintable(h.moonAction));
-        QTEST(h.cutHairNow, "cut");
-        QTEST(h.colourHairNow, "colour");
+        QCOMPARE(h.cutHairNow, expected[band][0]);
+        QCOMPARE(h.colourHairNow, expected[band][1]);
         QCOMPARE(h.removeHairNow, waning);
         // The texts equal, but for the name, those of one sign of the band (Cancer, Libra, Aries, Leo)
         // and of the love group (Cancer, Libra, Sagittarius, Aries).
@@ -124,44 +110,33 @@ class TestHoroscopes : public QObject {
                 m_reused.removeHairNow == waning);
     }
 
+    // Where the wording carries a rule (spelling, sign, the gardening warnings near a phase).
     void testQuotedTexts_data() {
         QTest::addColumn<double>("longitude");
         QTest::addColumn<bool>("waning");
         QTest::addColumn<double>("fraction");
         QTest::addColumn<int>("field");
-        QTest::addColumn<QString>("match"); // "exact", "starts" or "ends"
-        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("start"); // the text begins with it, or ends with it after "…"
         QTest::newRow("LB-F colour, Taurus")
-            << 45.0 << true << 0.1 << int(Colour) << "exact"
-            << "The moon is currently in one of the most fruitful signs, Taurus. This is one of the best "
-               "times for a color or chemical treatment. This is a great time for extreme treatments "
-               "and change!";
-        QTest::newRow("FD-B removal, Aquarius")
-            << 315.0 << true << 0.6 << int(Removal) << "exact"
-            << "The best time of the cycle for epilation. The moon is in a barren sign, Aquarius and is "
-               "waning. Growth is slow, so your efforts will absolutely be best rewarded now.";
+            << 45.0 << true << 0.1 << int(Colour)
+            << "The moon is currently in one of the most fruitful signs, Taurus.";
+        QTest::newRow("FD-B removal, Aquarius") << 315.0 << true << 0.6 << int(Removal)
+                                                << "The best time of the cycle for epilation. The moon is in "
+                                                   "a barren sign, Aquarius and is waning.";
         QTest::newRow("new moon gardening warning")
-            << 10.0 << false << 0.0 << int(Gardening) << "ends"
-            << "lawns to encourage growth.  Make sure to avoid planting and sowing activities in the 12 "
-               "hours immediately following the moment of the new moon. Instead, this is a time to "
-               "prepare beds for planting in the future.";
+            << 10.0 << false << 0.0 << int(Gardening)
+            << "…this is a time to prepare beds for planting in the future.";
         QTest::newRow("disseminating gardening warning")
-            << 10.0 << true << 0.6 << int(Gardening) << "ends"
-            << "before the moment of the last quarter. Instead, this is a time to harvest and store your "
+            << 10.0 << true << 0.6 << int(Gardening)
+            << "…before the moment of the last quarter. Instead, this is a time to harvest and store your "
                "produce.";
         QTest::newRow("last quarter gardening, no warning")
-            << 10.0 << true << 0.3 << int(Gardening) << "ends"
-            << "slower rate.  Ideally, during this time prepare for future planting and sowing.";
-        QTest::newRow("disseminating action")
-            << 10.0 << true << 0.6 << int(Action) << "exact"
-            << "While the moon is disseminating it is a time to pass on your experience to others. What "
-               "have the results of your actions been?  How have your results affected others? Look "
-               "inside and gain some perspective on your contribution and teach and share your "
-               "learnings and resources.";
-        QTest::newRow("Sagittarius work") << 255.0 << false << 0.3 << int(Work) << "starts"
-                                          << "The Sagittarius moon can bring about unpredictabilty";
-        QTest::newRow("LB-X love, Virgo") << 165.0 << true << 0.3 << int(Love) << "starts"
-                                          << "The strong, hard working influence of the Virgo";
+            << 10.0 << true << 0.3 << int(Gardening)
+            << "…slower rate.  Ideally, during this time prepare for future planting and sowing.";
+        QTest::newRow("Sagittarius work")
+            << 255.0 << false << 0.3 << int(Work) << "The Sagittarius moon can bring about unpredictabilty";
+        QTest::newRow("LB-X love, Virgo")
+            << 165.0 << true << 0.3 << int(Love) << "The strong, hard working influence of the Virgo";
     }
 
     void testQuotedTexts() {
@@ -169,11 +144,12 @@ class TestHoroscopes : public QObject {
         QFETCH(bool, waning);
         QFETCH(double, fraction);
         QFETCH(int, field);
-        QFETCH(QString, match);
-        QFETCH(QString, text);
+        QFETCH(QString, start);
         const QString actual = texts(make(longitude, waning, fraction))[field];
-        const qsizetype n = text.size();
-        QCOMPARE(match == "starts" ? actual.left(n) : match == "ends" ? actual.right(n) : actual, text);
+        if (start.startsWith(u'…'))
+            QVERIFY2(actual.endsWith(start.mid(1)), qPrintable(actual));
+        else
+            QVERIFY2(actual.startsWith(start), qPrintable(actual));
     }
 
     void testColourSpelling_data() {
@@ -211,28 +187,10 @@ class TestHoroscopes : public QObject {
     }
 
     void testAdvisories() {
-        QCOMPARE(Horoscopes::mercuryRetrograde(true),
-                 QStringLiteral("Mercury is currently in retrograde. This is a time when communication, "
-                                "technology and travel can go awry. Be extra careful with contracts and "
-                                "agreements, and double check your travel plans. It is a good time to "
-                                "reflect and review, but maybe delay starting major new projects until "
-                                "Mercury goes direct."));
-        QCOMPARE(Horoscopes::mercuryRetrograde(false),
-                 QStringLiteral("Mercury is currently direct, which is great news for your communication and "
-                                "travel plans. This is an excellent time to sign contracts, make important "
-                                "decisions and move forward with your plans. Your thinking is clear and your "
-                                "interactions with others should be smooth."));
-        QCOMPARE(Horoscopes::voidOfCourseMoon(true),
-                 QStringLiteral("The moon is currently void of course. This is a time of rest and reflection "
-                                "rather than action. It is best to avoid starting new projects or making big "
-                                "decisions as they may not turn out as expected. Stick to your routine, "
-                                "finish old tasks, or just take some time out to relax."));
-        QCOMPARE(
-            Horoscopes::voidOfCourseMoon(false),
-            QStringLiteral("The moon is currently active and making aspects to other planets. This is a "
-                           "good time to take action and move forward with your goals. Your efforts are "
-                           "likely to be supported and you can make real progress. It is a favorable time "
-                           "for starting new ventures."));
+        QVERIFY(Horoscopes::mercuryRetrograde(true).startsWith("Mercury is currently in retrograde."));
+        QVERIFY(Horoscopes::mercuryRetrograde(false).startsWith("Mercury is currently direct,"));
+        QVERIFY(Horoscopes::voidOfCourseMoon(true).startsWith("The moon is currently void of course."));
+        QVERIFY(Horoscopes::voidOfCourseMoon(false).startsWith("The moon is currently active"));
     }
 };
 
