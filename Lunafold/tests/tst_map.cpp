@@ -10,6 +10,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QtTest>
 
 #include <algorithm>
@@ -471,6 +472,75 @@ class TestMap : public QObject {
         map.setSize(tall);
         QCOMPARE(map.zoomLevel(), zoom);
         QVERIFY(!map.animating());
+    }
+
+    // Zoomed out, tiles are drawn with fewer points, off the file's lines by under a pixel, and
+    // their cuts along tile edges stay cuts, never coast.
+    void tilesSimplifiedForTheirScale() {
+        const Basemap &map = *Basemap::shared();
+        QVERIFY(map.isLoaded());
+        const double pixelsPerUnit = 256 * 3 * std::exp2(0.75); // the whole world on a 3x phone
+        const Basemap::Tile *full = map.tile(0, 0, 0), *coarse = map.tile(0, 0, 0, pixelsPerUnit);
+        QVERIFY(full && coarse && coarse != full);
+        QVERIFY(coarse->land.elementCount() < full->land.elementCount() * 0.85);
+        QVERIFY(coarse->borders.elementCount() < full->borders.elementCount());
+        QCOMPARE(map.tile(0, 0, 0, pixelsPerUnit * 1.1), coarse); // the same half step, kept
+        QCOMPARE(map.tile(0, 0, 0, 1e9), full);                    // finer than the file: as it is
+        const auto fill = [&](const QPainterPath &land) {
+            const int side = int(pixelsPerUnit);
+            QImage image(side, side, QImage::Format_Grayscale8);
+            image.fill(0);
+            QPainter painter(&image);
+            painter.scale(pixelsPerUnit, pixelsPerUnit);
+            painter.fillPath(land, Qt::white);
+            return image;
+        };
+        const QImage before = fill(full->land), after = fill(coarse->land);
+        qint64 land = 0, differ = 0;
+        for (int y = 0; y < before.height(); ++y) {
+            const uchar *was = before.constScanLine(y), *is = after.constScanLine(y);
+            for (int x = 0; x < before.width(); ++x) {
+                land += was[x] > 127;
+                differ += (was[x] > 127) != (is[x] > 127);
+            }
+        }
+        QVERIFY2(land > 100000 && differ < land / 50, qPrintable(QStringLiteral("%1 of %2").arg(differ).arg(land)));
+
+        // At zoom 3 every simplified coast runs along a real one, none along a tile's cut.
+        const int level = 1, grid = map.gridSize(level);
+        const double zoom3 = 256 * std::exp2(3.0);
+        const int side = int(zoom3);
+        QImage real(side, side, QImage::Format_Grayscale8), drawn(side, side, QImage::Format_Grayscale8);
+        real.fill(0);
+        drawn.fill(0);
+        QPainter alongReal(&real), alongDrawn(&drawn);
+        alongReal.scale(zoom3, zoom3);
+        alongDrawn.scale(zoom3, zoom3);
+        QPen wide(Qt::white, 7.0), thin(Qt::white, 1.0);
+        wide.setCosmetic(true);
+        thin.setCosmetic(true);
+        alongReal.setPen(wide);
+        alongDrawn.setPen(thin);
+        int simplifiedTiles = 0;
+        for (int column = 0; column < grid; ++column)
+            for (int row = 0; row < grid; ++row) {
+                const Basemap::Tile *tile = map.tile(level, column, row, zoom3);
+                if (!tile)
+                    continue;
+                simplifiedTiles += tile != map.tile(level, column, row);
+                alongReal.drawPath(map.tile(level, column, row)->coast);
+                alongDrawn.drawPath(tile->coast);
+            }
+        alongReal.end();
+        alongDrawn.end();
+        QVERIFY(simplifiedTiles > 0);
+        qint64 astray = 0;
+        for (int y = 0; y < real.height(); ++y) {
+            const uchar *line = real.constScanLine(y), *coast = drawn.constScanLine(y);
+            for (int x = 0; x < real.width(); ++x)
+                astray += coast[x] > 127 && line[x] < 64;
+        }
+        QCOMPARE(astray, qint64(0));
     }
 
     void drawing() {
