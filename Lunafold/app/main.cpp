@@ -118,8 +118,9 @@ int main(int argc, char **argv) {
     }
     if (qEnvironmentVariableIsSet("LUNAFOLD_FIRST_FRAME_PROBE"))
         probeFirstFrame(lunafold.window());
+    // Without --place the place comes a moment later: a replayed position, or on a first run the
+    // approximate place once the location service has answered.
     if (screenshot)
-        takeScreenshot(lunafold.window(), *options, lunafold.services().locator(),
-                       !options->nmeaFile.isEmpty());
+        takeScreenshot(lunafold.window(), *options, lunafold.services().locator(), !options->place);
     return app.exec();
 }

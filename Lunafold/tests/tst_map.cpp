@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
 // The location map's projection, camera and scale bar, the basemap file and its drawing.
+#include "FixedPlace.h"
 #include "ui/map/Basemap.h"
 #include "ui/map/BasemapPainter.h"
 #include "ui/map/LabelLayout.h"
 #include "core/map/MapCamera.h"
 #include "core/map/MapScale.h"
+#include "ui/map/MapView.h"
 
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QtTest>
 
 #include <algorithm>
@@ -387,6 +390,147 @@ class TestMap : public QObject {
         // One name already in view is enough when asked for one; none anywhere keeps the region.
         QCOMPARE(labels.zoomNaming(village, kPhone, 1, region.zoom()), region.zoom());
         QCOMPARE(PlaceLabels({}).zoomNaming(village, kPhone, 3, region.zoom()), region.zoom());
+    }
+
+    // The scale bar and the buttons sit over the map: names that would go under them move aside
+    // or wait for another view; the rest of the map still fills with names.
+    void namesStayClearOfTheControls() {
+        const PlaceLabels labels(gridOfPlaces({0.0, 0.0}, 41, 0.05));
+        MapView map;
+        map.setSize(kPhone);
+        map.setPlaceLabels(&labels);
+        map.zoomBy(std::exp2(9.3 - map.zoomLevel()), kPhone.width() / 2, kPhone.height() / 2);
+        QVERIFY(near(map.centerLatitude(), 0.0, 1e-6) && near(map.centerLongitude(), 0.0, 1e-6));
+        const QRectF scaleBar(10, 10, 126, 40), buttons(kPhone.width() - 54, 10, 44, 132);
+        const auto under = [&](const std::vector<PlacedLabel> &placed) {
+            int count = 0;
+            for (const PlacedLabel &label : placed)
+                for (const QRectF &control : {scaleBar, buttons})
+                    count += label.text.intersects(control) || control.contains(label.anchor);
+            return count;
+        };
+        const std::size_t before = map.placedLabels().size();
+        QVERIFY2(under(map.placedLabels()) > 0, "nothing to move aside: the test shows nothing");
+
+        QSignalSpy changed(&map, &MapView::controlAreasChanged);
+        map.setControlAreas({scaleBar, buttons, QVariant(QStringLiteral("not a rectangle"))});
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(map.controlAreas(), (QVariantList{scaleBar, buttons}));
+        QCOMPARE(under(map.placedLabels()), 0);
+        QVERIFY2(map.placedLabels().size() >= before * 3 / 4, qPrintable(QString::number(map.placedLabels().size())));
+        // Panning lays the names out afresh, still around the controls.
+        map.panBy(37, -23);
+        QVERIFY(!map.placedLabels().empty());
+        QCOMPARE(under(map.placedLabels()), 0);
+        map.setControlAreas({scaleBar, buttons});
+        QCOMPARE(changed.count(), 1); // the same areas again change nothing
+    }
+
+    void theFitFollowsTheViewsSize_data() {
+        QTest::addColumn<bool>("whileFlying");
+        QTest::newRow("during the flight") << true;
+        QTest::newRow("after arriving") << false;
+    }
+    // Just after the place arrives a line of text above the map ("Locating…" on a first run)
+    // makes it shorter: the view is fitted again, so that the names around the place still show.
+    void theFitFollowsTheViewsSize() {
+        QFETCH(bool, whileFlying);
+        const GeoCoordinate village{45.0, 6.0};
+        // Names only to the north, near the top edge of the taller view once it is fitted.
+        const PlaceLabels labels({{{45.3, 5.75}, QStringLiteral("West Hill"), 5000},
+                                  {{45.3, 6.0}, QStringLiteral("North Hill"), 5000},
+                                  {{45.3, 6.25}, QStringLiteral("East Hill"), 5000}});
+        const QSizeF tall(390, 482), shorter(390, 362);
+        test::FixedPlace place;
+        MapView map;
+        map.setSize(tall);
+        map.setPlaceLabels(&labels);
+        map.setLocator(&place.locator());
+        place.set(village.latitude, village.longitude, "Europe/Paris");
+        QVERIFY(map.animating());
+        if (!whileFlying)
+            QTRY_VERIFY(!map.animating());
+        const double tallZoom = map.cameraTarget().zoom();
+        map.setSize(shorter);
+        QTRY_VERIFY(!map.animating());
+        QVERIFY(near(map.centerLatitude(), village.latitude, 1e-6) && near(map.centerLongitude(), village.longitude, 1e-6));
+        QVERIFY(map.zoomLevel() < tallZoom);
+        QCOMPARE(map.labelNames().size(), MapView::kNamesAround);
+        // A view the user has moved keeps its zoom.
+        map.panBy(5, 0);
+        const double zoom = map.zoomLevel();
+        map.setSize(tall);
+        QCOMPARE(map.zoomLevel(), zoom);
+        QVERIFY(!map.animating());
+    }
+
+    // Zoomed out, tiles are drawn with fewer points, off the file's lines by under a pixel, and
+    // their cuts along tile edges stay cuts, never coast.
+    void tilesSimplifiedForTheirScale() {
+        const Basemap &map = *Basemap::shared();
+        QVERIFY(map.isLoaded());
+        const double pixelsPerUnit = 256 * 3 * std::exp2(0.75); // the whole world on a 3x phone
+        const Basemap::Tile *full = map.tile(0, 0, 0), *coarse = map.tile(0, 0, 0, pixelsPerUnit);
+        QVERIFY(full && coarse && coarse != full);
+        QVERIFY(coarse->land.elementCount() < full->land.elementCount() * 0.85);
+        QVERIFY(coarse->borders.elementCount() < full->borders.elementCount());
+        QCOMPARE(map.tile(0, 0, 0, pixelsPerUnit * 1.1), coarse); // the same half step, kept
+        QCOMPARE(map.tile(0, 0, 0, 1e9), full);                    // finer than the file: as it is
+        const auto fill = [&](const QPainterPath &land) {
+            const int side = int(pixelsPerUnit);
+            QImage image(side, side, QImage::Format_Grayscale8);
+            image.fill(0);
+            QPainter painter(&image);
+            painter.scale(pixelsPerUnit, pixelsPerUnit);
+            painter.fillPath(land, Qt::white);
+            return image;
+        };
+        const QImage before = fill(full->land), after = fill(coarse->land);
+        qint64 land = 0, differ = 0;
+        for (int y = 0; y < before.height(); ++y) {
+            const uchar *was = before.constScanLine(y), *is = after.constScanLine(y);
+            for (int x = 0; x < before.width(); ++x) {
+                land += was[x] > 127;
+                differ += (was[x] > 127) != (is[x] > 127);
+            }
+        }
+        QVERIFY2(land > 100000 && differ < land / 50, qPrintable(QStringLiteral("%1 of %2").arg(differ).arg(land)));
+
+        // At zoom 3 every simplified coast runs along a real one, none along a tile's cut.
+        const int level = 1, grid = map.gridSize(level);
+        const double zoom3 = 256 * std::exp2(3.0);
+        const int side = int(zoom3);
+        QImage real(side, side, QImage::Format_Grayscale8), drawn(side, side, QImage::Format_Grayscale8);
+        real.fill(0);
+        drawn.fill(0);
+        QPainter alongReal(&real), alongDrawn(&drawn);
+        alongReal.scale(zoom3, zoom3);
+        alongDrawn.scale(zoom3, zoom3);
+        QPen wide(Qt::white, 7.0), thin(Qt::white, 1.0);
+        wide.setCosmetic(true);
+        thin.setCosmetic(true);
+        alongReal.setPen(wide);
+        alongDrawn.setPen(thin);
+        int simplifiedTiles = 0;
+        for (int column = 0; column < grid; ++column)
+            for (int row = 0; row < grid; ++row) {
+                const Basemap::Tile *tile = map.tile(level, column, row, zoom3);
+                if (!tile)
+                    continue;
+                simplifiedTiles += tile != map.tile(level, column, row);
+                alongReal.drawPath(map.tile(level, column, row)->coast);
+                alongDrawn.drawPath(tile->coast);
+            }
+        alongReal.end();
+        alongDrawn.end();
+        QVERIFY(simplifiedTiles > 0);
+        qint64 astray = 0;
+        for (int y = 0; y < real.height(); ++y) {
+            const uchar *line = real.constScanLine(y), *coast = drawn.constScanLine(y);
+            for (int x = 0; x < real.width(); ++x)
+                astray += coast[x] > 127 && line[x] < 64;
+        }
+        QCOMPARE(astray, qint64(0));
     }
 
     void drawing() {

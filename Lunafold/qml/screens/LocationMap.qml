@@ -88,13 +88,21 @@ MapView {
         title: qsTranslate("Lunafold", "Selected Location")
     }
 
+    // Names are laid out around the controls drawn over the map, never under them.
+    controlAreas: [Qt.rect(scaleBar.x, scaleBar.y, scaleBar.width, scaleBar.height),
+                   Qt.rect(buttons.x, buttons.y, buttons.width, buttons.height)]
+
     ScaleBar {
+        id: scaleBar
+        objectName: "scaleBar"
         anchors { left: parent.left; top: parent.top; margins: 10 }
         barWidth: map.scaleBarWidth
         text: map.scaleBarText
     }
 
     MapButtons {
+        id: buttons
+        objectName: "mapButtons"
         anchors { right: parent.right; top: parent.top; margins: 10 }
         canRecentre: map.hasMarker
         onZoomIn: map.zoomAround(2, map.width / 2, map.height / 2)

@@ -158,6 +158,25 @@ Item {
             verify(map.labelNames.length >= 3, map.labelNames)
         }
 
+        // The scale bar and the buttons are where the map keeps names away from, as they change.
+        function test_controlsAreKeptClearOfNames() {
+            for (const zoomed of [false, true]) {
+                if (zoomed) {
+                    mouseClick(findChild(map, "zoomOutButton"))
+                    tryVerify(() => !map.animating, 3000)
+                }
+                const areas = map.controlAreas
+                compare(areas.length, 2)
+                for (const name of ["scaleBar", "mapButtons"]) {
+                    const item = findChild(map, name)
+                    const at = item.mapToItem(map, 0, 0)
+                    verify(areas.some(a => Math.abs(a.x - at.x) < 0.5 && Math.abs(a.y - at.y) < 0.5
+                                      && Math.abs(a.width - item.width) < 0.5 && Math.abs(a.height - item.height) < 0.5),
+                           name + (zoomed ? " after zooming out" : ""))
+                }
+            }
+        }
+
         function test_placeLineAndButton() {
             const line = findChild(main, "placeLine")
             verify(line.visible)

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QtEndian>
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
 
@@ -63,6 +65,43 @@ class Reader {
     qsizetype m_pos, m_end;
     bool m_ok = true;
 };
+
+// Douglas–Peucker over points[first..last]: marks in @p keep those needed so that no point
+// dropped lies further than @p tolerance from the line kept.
+void simplifyRun(const std::vector<QPoint> &points, std::size_t first, std::size_t last, double tolerance,
+                 std::vector<char> &keep) {
+    keep[first] = keep[last] = 1;
+    std::vector<std::pair<std::size_t, std::size_t>> runs{{first, last}};
+    while (!runs.empty()) {
+        const auto [a, b] = runs.back();
+        runs.pop_back();
+        const QPointF from = points[a], to = points[b];
+        const double dx = to.x() - from.x(), dy = to.y() - from.y(), length = std::hypot(dx, dy);
+        double farthest = 0;
+        std::size_t at = a;
+        for (std::size_t i = a + 1; i < b; ++i) {
+            const double ox = points[i].x() - from.x(), oy = points[i].y() - from.y();
+            const double d = length > 0 ? std::abs(ox * dy - oy * dx) / length : std::hypot(ox, oy);
+            if (d > farthest) {
+                farthest = d;
+                at = i;
+            }
+        }
+        if (farthest > tolerance) {
+            keep[at] = 1;
+            runs.push_back({a, at});
+            runs.push_back({at, b});
+        }
+    }
+}
+
+std::vector<QPoint> kept(const std::vector<QPoint> &points, const std::vector<char> &keep) {
+    std::vector<QPoint> out;
+    for (std::size_t i = 0; i < points.size(); ++i)
+        if (keep[i])
+            out.push_back(points[i]);
+    return out;
+}
 
 } // namespace
 
@@ -145,8 +184,34 @@ const Basemap::Tile *Basemap::tile(int level, int column, int row) const {
     return cached.get();
 }
 
-std::unique_ptr<Basemap::Tile> Basemap::decode(const Level &level, int column, int row,
-                                               const Entry &entry) const {
+const Basemap::Tile *Basemap::tile(int level, int column, int row, double pixelsPerUnit) const {
+    const Tile *full = tile(level, column, row);
+    if (!full || !(pixelsPerUnit > 0) || !std::isfinite(pixelsPerUnit))
+        return full;
+    // Half steps of zoom: drawn at up to √2 times the step's scale, a point dropped at half a
+    // pixel's tolerance is never more than 0.71 pixels off.
+    const int step = std::clamp(int(std::floor(2 * std::log2(pixelsPerUnit))), 0, 255);
+    const Level &l = m_levels[level];
+    const double tolerance = 0.5 / std::exp2(step / 2.0) * l.grid * kMaxLocal;
+    if (tolerance < 2.0) // finer than the file's own steps
+        return full;
+    const quint32 index = quint32(row * l.grid + column);
+    const quint64 key = (quint64(level) << 40) | (quint64(step) << 32) | index;
+    std::lock_guard lock(m_mutex);
+    const auto found = m_simplified.find(key);
+    if (found != m_simplified.end())
+        return found->second ? found->second.get() : full;
+    auto simplified = decode(l, column, row, l.entries.at(index), tolerance);
+    const auto points = [](const Tile &t) { return t.land.elementCount() + t.borders.elementCount(); };
+    if (points(*simplified) > points(*full) * 0.85) // not worth a second copy
+        simplified.reset();
+    const Tile *result = simplified ? simplified.get() : full;
+    m_simplified.emplace(key, std::move(simplified));
+    return result;
+}
+
+std::unique_ptr<Basemap::Tile> Basemap::decode(const Level &level, int column, int row, const Entry &entry,
+                                               double tolerance) const {
     auto tile = std::make_unique<Tile>();
     tile->land.setFillRule(Qt::OddEvenFill);
     Reader r(m_data, entry.offset, qsizetype(entry.offset) + entry.length);
@@ -171,8 +236,45 @@ std::unique_ptr<Basemap::Tile> Basemap::decode(const Level &level, int column, i
                (a.y() == b.y() && (a.y() == 0 || a.y() == int(kMaxLocal)));
     };
 
+    std::vector<char> keep;
+    // Rings keep their cuts along the tile's edges as they are, so that the coast stays where
+    // it was; the runs between cuts, or a whole uncut ring, are simplified.
+    const auto simplifyRing = [&] {
+        const std::size_t n = local.size();
+        std::vector<std::size_t> anchors;
+        for (std::size_t k = 0; k < n; ++k)
+            if (onEdge(local[k], local[(k + 1) % n]) || onEdge(local[(k + n - 1) % n], local[k]))
+                anchors.push_back(k);
+        if (anchors.empty()) {
+            const auto distance = [&](std::size_t k) {
+                const qint64 dx = local[k].x() - local[0].x(), dy = local[k].y() - local[0].y();
+                return dx * dx + dy * dy;
+            };
+            std::size_t farthest = 0;
+            for (std::size_t k = 1; k < n; ++k)
+                if (distance(k) > distance(farthest))
+                    farthest = k;
+            anchors = {0, farthest};
+        }
+        // Walk the ring once from the first anchor, so that every run is a plain range.
+        std::vector<QPoint> ring(local.begin() + anchors[0], local.end());
+        ring.insert(ring.end(), local.begin(), local.begin() + anchors[0] + 1);
+        keep.assign(ring.size(), 0);
+        for (std::size_t a = 0; a < anchors.size(); ++a) {
+            const std::size_t from = anchors[a] - anchors[0];
+            const std::size_t to = a + 1 < anchors.size() ? anchors[a + 1] - anchors[0] : ring.size() - 1;
+            if (to > from)
+                simplifyRun(ring, from, to, tolerance, keep);
+        }
+        ring.pop_back(); // the first point again
+        keep.pop_back();
+        local = kept(ring, keep);
+    };
+
     const quint32 rings = r.varint();
     for (quint32 i = 0; i < rings && readPoints(); ++i) {
+        if (tolerance > 0 && local.size() > 3)
+            simplifyRing();
         if (local.size() < 3)
             continue;
         tile->land.moveTo(world(local[0]));
@@ -194,6 +296,11 @@ std::unique_ptr<Basemap::Tile> Basemap::decode(const Level &level, int column, i
     }
     const quint32 lines = r.varint();
     for (quint32 i = 0; i < lines && readPoints(); ++i) {
+        if (tolerance > 0 && local.size() > 2) {
+            keep.assign(local.size(), 0);
+            simplifyRun(local, 0, local.size() - 1, tolerance, keep);
+            local = kept(local, keep);
+        }
         if (local.size() < 2)
             continue;
         tile->borders.moveTo(world(local[0]));

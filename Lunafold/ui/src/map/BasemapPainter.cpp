@@ -19,11 +19,15 @@ void BasemapPainter::paint(QPainter &painter, const MapCamera &camera, const Bas
         return;
     const QRectF world = camera.visibleWorld();
     const double size = camera.worldSize();
+    const double deviceScale = std::max(1.0, std::abs(painter.deviceTransform().m11()));
 
     // One path per layer for all tiles in view, so that the fill has no seams where tiles meet.
     QPainterPath land, coast, borders;
     land.setFillRule(Qt::OddEvenFill);
     if (map.isLoaded()) {
+        // Lines as fine as the device's pixels, no finer: the whole world at the coarsest level
+        // still has several points per pixel.
+        const double pixelsPerUnit = size * deviceScale;
         const int level = map.levelFor(camera.zoom());
         const int grid = map.gridSize(level);
         const int firstColumn = int(std::floor(world.left() * grid)),
@@ -35,7 +39,7 @@ void BasemapPainter::paint(QPainter &painter, const MapCamera &camera, const Bas
             const int copy = int(std::floor(double(column) / grid));
             const int wrapped = column - copy * grid;
             for (int row = firstRow; row <= lastRow; ++row) {
-                const Basemap::Tile *tile = map.tile(level, wrapped, row);
+                const Basemap::Tile *tile = map.tile(level, wrapped, row, pixelsPerUnit);
                 if (!tile)
                     continue;
                 if (copy == 0) {

@@ -82,7 +82,6 @@ void MapView::setPlaceLabels(const PlaceLabels *labels) {
     m_labelsChosen = true;
     relayoutLabels();
     update();
-    Q_EMIT viewChanged();
 }
 
 void MapView::setTileSource(TileSource *tiles) {
@@ -103,14 +102,40 @@ void MapView::setTileSource(TileSource *tiles) {
 }
 
 void MapView::relayoutLabels() {
-    if (!m_labels) {
+    if (m_labels)
+        m_placed = m_layout.layout(m_camera, *m_labels, keptClear(markerPoint()));
+    else
         m_placed.clear();
-        return;
-    }
-    std::vector<QRectF> keepClear;
+    Q_EMIT labelsChanged();
+}
+
+std::vector<QRectF> MapView::keptClear(const QPointF &markerTip) const {
+    std::vector<QRectF> areas = m_controlAreas;
     if (m_marker)
-        keepClear.push_back(markerArea(markerPoint()));
-    m_placed = m_layout.layout(m_camera, *m_labels, keepClear);
+        areas.push_back(markerArea(markerTip));
+    return areas;
+}
+
+QVariantList MapView::controlAreas() const {
+    QVariantList areas;
+    for (const QRectF &area : m_controlAreas)
+        areas.append(area);
+    return areas;
+}
+
+void MapView::setControlAreas(const QVariantList &areas) {
+    std::vector<QRectF> rects;
+    for (const QVariant &area : areas) {
+        const QRectF rect = area.toRectF();
+        if (rect.isValid())
+            rects.push_back(rect);
+    }
+    if (rects == m_controlAreas)
+        return;
+    m_controlAreas = std::move(rects);
+    relayoutLabels();
+    update();
+    Q_EMIT controlAreasChanged();
 }
 
 void MapView::componentComplete() {
@@ -126,15 +151,27 @@ void MapView::geometryChange(const QRectF &newGeometry, const QRectF &oldGeometr
     QQuickPaintedItem::geometryChange(newGeometry, oldGeometry);
     if (newGeometry.size() == oldGeometry.size())
         return;
+    const QSizeF size = newGeometry.size();
+    // A view the user has not moved since it was fitted to the place is fitted again: a line of
+    // text appearing above the map (as "Locating…" does on a first run) must not leave the names
+    // the fit counted outside the smaller view.
+    const bool unmoved = m_arrived && (animating() ? m_to == *m_arrived : m_camera == *m_arrived);
     MapCamera camera = m_camera;
-    camera.setViewport(newGeometry.size());
-    if (m_pendingRegion && !newGeometry.size().isEmpty()) {
-        camera = regionAround(*m_pendingRegion, newGeometry.size());
+    camera.setViewport(size);
+    m_from.setViewport(size);
+    m_to.setViewport(size);
+    if (m_pendingRegion && !size.isEmpty()) {
+        camera = regionAround(*m_pendingRegion, size);
         m_pendingRegion.reset();
         m_arrived = camera;
+    } else if (unmoved && m_marker && !size.isEmpty()) {
+        const MapCamera fitted = regionAround(*m_marker, size);
+        m_arrived = fitted;
+        if (animating())
+            m_to = fitted; // the flight under way lands there instead
+        else
+            camera = fitted;
     }
-    m_from.setViewport(newGeometry.size());
-    m_to.setViewport(newGeometry.size());
     setCamera(camera);
 }
 
@@ -164,11 +201,10 @@ MapCamera MapView::regionAround(const GeoCoordinate &centre, const QSizeF &viewp
     // Without tiles a small region is mostly empty ground: step out until names show around it,
     // counting only those that find room beside the marker.
     double zoom = m_labels->zoomNaming(centre, viewport, kNamesAround, camera.zoom());
+    const std::vector<QRectF> clear = keptClear(QPointF(viewport.width() / 2, viewport.height() / 2));
     for (;; zoom -= 0.25) {
         const MapCamera out(viewport, centre, zoom);
-        const QPointF tip(viewport.width() / 2, viewport.height() / 2);
-        const std::vector<QRectF> marker{markerArea(tip)};
-        if (out.zoom() > zoom || m_layout.layout(out, *m_labels, marker).size() >= std::size_t(kNamesAround))
+        if (out.zoom() > zoom || m_layout.layout(out, *m_labels, clear).size() >= std::size_t(kNamesAround))
             return out;
     }
 }
@@ -286,6 +322,7 @@ void MapView::refreshTiles() {
     if (shown != m_tilesShown) {
         m_tilesShown = shown;
         Q_EMIT tilesShownChanged();
+        Q_EMIT labelsChanged(); // the tiles carry their own names
     }
 }
 

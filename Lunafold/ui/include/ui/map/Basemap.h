@@ -41,6 +41,10 @@ class Basemap {
     int gridSize(int level) const { return m_levels.at(level).grid; }
     /// nullptr where the tile has nothing (open sea) or is outside the grid.
     const Tile *tile(int level, int column, int row) const;
+    /// The tile with its lines simplified for drawing at @p pixelsPerUnit device pixels per unit of
+    /// the world: off the line by at most about half a pixel, with fewer points when zoomed out
+    /// below the level's own detail. Kept per half step of zoom.
+    const Tile *tile(int level, int column, int row, double pixelsPerUnit) const;
 
   private:
     struct Entry {
@@ -53,12 +57,16 @@ class Basemap {
     };
 
     bool parse();
-    std::unique_ptr<Tile> decode(const Level &level, int column, int row, const Entry &entry) const;
+    /// Points off the line by less than @p tolerance (tile-local units) are dropped; 0 keeps all.
+    std::unique_ptr<Tile> decode(const Level &level, int column, int row, const Entry &entry,
+                                 double tolerance = 0.0) const;
 
     QByteArray m_data; // decompressed
     std::vector<Level> m_levels;
     mutable std::mutex m_mutex;
     mutable std::unordered_map<quint64, std::unique_ptr<Tile>> m_tiles;
+    // By tile and zoom step; null where simplifying saved too little to be worth keeping.
+    mutable std::unordered_map<quint64, std::unique_ptr<Tile>> m_simplified;
 };
 
 } // namespace lunafold

@@ -37,7 +37,10 @@ class MapView : public QQuickPaintedItem {
     Q_PROPERTY(bool animating READ animating NOTIFY animatingChanged)
     Q_PROPERTY(bool tilesShown READ tilesShown NOTIFY tilesShownChanged)
     Q_PROPERTY(bool active READ active WRITE setActive NOTIFY activeChanged)
-    Q_PROPERTY(QStringList labelNames READ labelNames NOTIFY viewChanged)
+    Q_PROPERTY(QStringList labelNames READ labelNames NOTIFY labelsChanged)
+    /// Rectangles (the map's points) of the controls drawn over the map, such as the scale bar and
+    /// the zoom buttons: no name goes under them.
+    Q_PROPERTY(QVariantList controlAreas READ controlAreas WRITE setControlAreas NOTIFY controlAreasChanged)
 
   public:
     /// The span, degrees of latitude and of longitude, shown around a newly published place.
@@ -76,6 +79,10 @@ class MapView : public QQuickPaintedItem {
     /// Whether online tiles cover some of the view (the attribution must show then).
     bool tilesShown() const { return m_tilesShown; }
     QStringList labelNames() const;
+    /// The names in view and where they are drawn, view points.
+    const std::vector<PlacedLabel> &placedLabels() const { return m_placed; }
+    QVariantList controlAreas() const;
+    void setControlAreas(const QVariantList &areas);
     /// Whether the map is on screen: only then are tiles fetched.
     bool active() const { return m_active; }
     void setActive(bool active);
@@ -106,6 +113,8 @@ class MapView : public QQuickPaintedItem {
     void animatingChanged();
     void tilesShownChanged();
     void activeChanged();
+    void controlAreasChanged();
+    void labelsChanged();
 
   protected:
     void componentComplete() override;
@@ -117,6 +126,7 @@ class MapView : public QQuickPaintedItem {
     void animateTo(const MapCamera &target, int milliseconds);
     MapCamera regionAround(const GeoCoordinate &centre, const QSizeF &viewport);
     static QRectF markerArea(const QPointF &tip);
+    std::vector<QRectF> keptClear(const QPointF &markerTip) const;
     bool tilesActive() const;
     void tilesChangedState();
     void setCamera(const MapCamera &camera);
@@ -132,6 +142,7 @@ class MapView : public QQuickPaintedItem {
     bool m_tilesShown = false;
     bool m_active = true;
     std::vector<PlacedLabel> m_placed;
+    std::vector<QRectF> m_controlAreas;
     LabelLayout m_layout;
     LabelPainter m_labelPainter;
     QVariantAnimation m_fling;
