@@ -6,6 +6,7 @@
 
 #include "Bisection.h"
 #include "aa/FrameOfDate.h"
+#include "aa/Horizon.h"
 #include "astronomy/aa/Sun.h"
 
 #include <array>
@@ -34,7 +35,7 @@ double hourAngle(Instant t, const SunPlace &p) {
 
 double sunAltitude(Instant t, const SunPlace &p, bool precise) {
     const aa::JulianDay jd(t);
-    return aa::Sun(jd.UTCtoTT(), precise).equatorialCoordinates().makeHorizontalCoordinates(p.geo, jd).altitude;
+    return aa::altitudeDegrees(aa::Sun(jd.UTCtoTT(), precise).equatorialCoordinates(), p.geo, jd);
 }
 
 constexpr double kMaxTurnPerStep = 5.1; // degrees of hour angle in 1200 s, with a margin

@@ -4,6 +4,8 @@
 #include "MoonDayFallback.h"
 
 #include "Bisection.h"
+#include "aa/Horizon.h"
+#include "aa/MoonTrack.h"
 #include "astronomy/aa/Moon.h"
 
 #include <algorithm>
@@ -17,13 +19,38 @@ constexpr double kScanStep = 1800.0;      // seconds
 
 double moonAltitude(Instant t, const aa::GeographicCoordinates &place) {
     const aa::JulianDay jd(t);
-    return aa::Moon(jd).equatorialCoordinates().makeHorizontalCoordinates(place, jd).altitude;
+    return aa::altitudeDegrees(aa::Moon(jd).equatorialCoordinates(), place, jd);
+}
+
+// The interpolated track is within 0.001° of the exact altitude; ten times that is the margin.
+constexpr double kTrackError = 0.01; // degrees
+
+// Whether the exact scan below could bracket a crossing: it does only where two consecutive
+// samples straddle the level, so where no pair of the track's samples comes within kTrackError of
+// straddling it, the exact scan finds nothing either and its 48 exact positions can be skipped.
+// Most days that reach the scan have no such crossing (the Moon rises about 50 minutes later
+// each day, so once a month a day has none).
+bool scanCanBracket(const LocalDayFrame &day, const aa::GeographicCoordinates &place, bool rise) {
+    auto track = [&place](Instant t) { return aa::interpolatedMoonAltitude(t.julianDay(), place) - kSearchAltitude; };
+    Instant cursor = day.dayStart;
+    double gprev = track(cursor);
+    while (cursor < day.dayEnd) {
+        const Instant next = cursor.plusSeconds(kScanStep);
+        const double gn = track(next);
+        if (rise ? (gprev <= kTrackError && gn > -kTrackError) : (gprev > -kTrackError && gn <= kTrackError))
+            return true;
+        cursor = next;
+        gprev = gn;
+    }
+    return false;
 }
 
 } // namespace
 
 std::optional<Instant> moonRiseSetFallback(const LocalDayFrame &day, const aa::GeographicCoordinates &place,
                                        bool rise) {
+    if (!scanCanBracket(day, place, rise))
+        return std::nullopt;
     auto altitude = [&place](Instant t) { return moonAltitude(t, place); };
     Instant cursor = day.dayStart;
     double fprev = altitude(cursor) - kSearchAltitude;

@@ -26,6 +26,11 @@ inline double positiveRemainder(double a, double period) {
     return r < 0 ? r + period : r;
 }
 
+/// Greenwich mean sidereal time (IAU 2006) in radians, [0, 2π), for a UT and a TT Julian day: the
+/// same arithmetic as eraGmst06, bit for bit, with the whole days dropped by subtraction instead of
+/// fmod, which costs more than the rest of it and is called for every sample of a rise/set search.
+double greenwichMeanSiderealAngle(double jdUt, double jdTt);
+
 /// Helpers shared by the position code.
 void rotate(const double m[3][3], const double v[3], double out[3]);
 double normalizeRadians(double a);   ///< to [0, 2π)
