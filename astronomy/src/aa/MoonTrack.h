@@ -5,9 +5,14 @@
 
 namespace lunafold::aa {
 
-/// The Moon's geocentric altitude (degrees) at a UT Julian day, from the half-day positions the
-/// rise/set search interpolates: a few hundred times cheaper than the exact altitude and within
-/// 0.001° of it, so it can rule out what an exact scan would find.
-double interpolatedMoonAltitude(double jdUt, const GeographicCoordinates &place);
+struct MoonTrackPoint {
+    double altitude;  ///< degrees, geocentric
+    double hourAngle; ///< radians, (−π, π]
+};
+
+/// The Moon's geocentric altitude and hour angle at a UT Julian day, from the half-day positions
+/// the rise/set search interpolates: a few hundred times cheaper than the exact position and
+/// within 0.001° of it, so it can rule out what an exact scan would find.
+MoonTrackPoint interpolatedMoonTrack(double jdUt, const GeographicCoordinates &place);
 
 } // namespace lunafold::aa

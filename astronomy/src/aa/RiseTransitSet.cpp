@@ -266,12 +266,13 @@ void computeDay(Body body, double jd, const GeographicCoordinates &place, std::o
 
 } // namespace
 
-double interpolatedMoonAltitude(double jdUt, const GeographicCoordinates &place) {
+MoonTrackPoint interpolatedMoonTrack(double jdUt, const GeographicCoordinates &place) {
     const BodyState s = interpolated(Body::moon, jdUt);
-    const double h = JulianDay(jdUt).apparentSiderealTime() * (kPi / 12.0) - place.westLongitude * kDegToRad - s.ra;
+    const double h =
+        wrapPiRadians(JulianDay(jdUt).apparentSiderealTime() * (kPi / 12.0) - place.westLongitude * kDegToRad - s.ra);
     const double phi = place.latitude * kDegToRad;
     const double sinAlt = std::sin(phi) * std::sin(s.dec) + std::cos(phi) * std::cos(s.dec) * std::cos(h);
-    return std::asin(std::clamp(sinAlt, -1.0, 1.0)) * kRadToDeg;
+    return {std::asin(std::clamp(sinAlt, -1.0, 1.0)) * kRadToDeg, h};
 }
 
 RiseTransitSetTimes::RiseTransitSetTimes(const Moon &body, const GeographicCoordinates &place,
