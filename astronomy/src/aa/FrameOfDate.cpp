@@ -32,14 +32,20 @@ struct CacheEntry {
 
 } // namespace
 
-FrameOfDate frameOfDate(double jdTt) {
+const FrameOfDate &frameOfDate(double jdTt) {
     thread_local CacheEntry cache[16];
-    thread_local unsigned next = 0;
+    thread_local unsigned next = 0, last = 0;
     const double bucket = std::floor(jdTt * kBucketsPerDay);
-    for (const CacheEntry &e : cache)
-        if (e.bucket == bucket)
-            return e.frame;
-    CacheEntry &slot = cache[next++ % 16];
+    // A search asks for the same span many times running: try the last answer first.
+    if (cache[last].bucket == bucket)
+        return cache[last].frame;
+    for (unsigned i = 0; i < 16; ++i)
+        if (cache[i].bucket == bucket) {
+            last = i;
+            return cache[i].frame;
+        }
+    last = next++ % 16;
+    CacheEntry &slot = cache[last];
     slot.bucket = bucket;
     slot.frame = computeFrame((bucket + 0.5) / kBucketsPerDay);
     return slot.frame;

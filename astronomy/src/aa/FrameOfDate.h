@@ -16,7 +16,8 @@ struct FrameOfDate {
 /// The frame of date for @p jdTt. Evaluated at the middle of each six-hour span of TT and reused:
 /// precession and nutation move by about 0.01″ within that span, far below the lunar theory's
 /// error, and the answer depends only on the span, so results never depend on what was asked before.
-FrameOfDate frameOfDate(double jdTt);
+/// The reference stays valid until the next call on this thread.
+const FrameOfDate &frameOfDate(double jdTt);
 
 /// fmod(a, period) moved into [0, period). Bit for bit the same as fmod followed by adding the
 /// period to a negative remainder, but angles already within one period (nearly all) skip fmod,
