@@ -24,7 +24,7 @@ double moonAltitude(Instant t, const aa::GeographicCoordinates &place) {
     return aa::altitudeDegrees(aa::Moon(jd).equatorialCoordinates(), place, jd);
 }
 
-// The interpolated track is within 0.001° of the exact altitude; ten times that is the margin.
+// The interpolated track is within 0.002° of the exact altitude; five times that is the margin.
 constexpr double kTrackError = 0.01; // degrees
 
 // Whether the exact scan below could bracket a crossing: it does only where two consecutive
