@@ -136,6 +136,9 @@ std::optional<Instant> bisect(Instant lo, Instant hi, const SunPlace &p, double 
         const double drawn = line.altitude(t);
         if (std::abs(drawn - target) > kCoarseTrusted + kLineError)
             return drawn;
+        // Surely within kCoarseTrusted: the precise altitude decides, the coarse one is not needed.
+        if (std::abs(drawn - target) < kCoarseTrusted - kLineError)
+            return sunAltitude(t, p, true);
         const double coarse = sunAltitude(t, p, false);
         return std::abs(coarse - target) > kCoarseTrusted ? coarse : sunAltitude(t, p, true);
     };
