@@ -6,8 +6,10 @@
 
 #include "Bisection.h"
 #include "aa/FrameOfDate.h"
+#include "aa/Horizon.h"
 #include "astronomy/aa/Sun.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -34,7 +36,7 @@ double hourAngle(Instant t, const SunPlace &p) {
 
 double sunAltitude(Instant t, const SunPlace &p, bool precise) {
     const aa::JulianDay jd(t);
-    return aa::Sun(jd.UTCtoTT(), precise).equatorialCoordinates().makeHorizontalCoordinates(p.geo, jd).altitude;
+    return aa::altitudeDegrees(aa::Sun(jd.UTCtoTT(), precise).equatorialCoordinates(), p.geo, jd);
 }
 
 constexpr double kMaxTurnPerStep = 5.1; // degrees of hour angle in 1200 s, with a margin
@@ -84,15 +86,70 @@ std::optional<Instant> searchSolarTransit(const LocalDayFrame &day, const SunPla
 // and every answer is the one a bisection on precise positions alone gives.
 constexpr double kCoarseTrusted = 0.1; // degrees
 
-std::optional<Instant> searchCrossing(Instant t0, const SunPlace &p, double target, bool rising) {
-    auto precise = [&p, target](Instant t) {
+// The coarse altitude across a bracket of at most half a day, from the coarse Sun and the sidereal
+// time at its two ends, drawn linearly in between. In half a day the Sun's right ascension and
+// declination bend away from a straight line by less than 0.001°, sidereal time by nothing that
+// counts, so wherever this line is further than kCoarseTrusted + kLineError from the target the
+// coarse altitude is too, on the same side, and the bisection's choice is known without it.
+constexpr double kLineError = 0.01; // degrees
+
+class CoarseLine {
+  public:
+    CoarseLine(Instant a, Instant b, const SunPlace &p)
+        : m_a(a), m_span(b.secondsSince(a)), m_sinPhi(std::sin(p.geo.latitude * aa::kDegToRad)),
+          m_cosPhi(std::cos(p.geo.latitude * aa::kDegToRad)) {
+        const End ea = end(a, p), eb = end(b, p);
+        // Local hour angle in radians at both ends; between them it grows at about the sidereal
+        // rate less the Sun's own, which picks the whole turns to add.
+        const double nominal = m_span / 86400.0 * 2.0 * aa::kPi * (1.0027379 - 1.0 / 365.25);
+        const double turns = std::round((nominal - (eb.hourAngle - ea.hourAngle)) / (2.0 * aa::kPi));
+        m_h0 = ea.hourAngle;
+        m_dh = eb.hourAngle + turns * 2.0 * aa::kPi - ea.hourAngle;
+        m_dec0 = ea.declination;
+        m_ddec = eb.declination - ea.declination;
+    }
+    double altitude(Instant t) const {
+        const double x = m_span > 0 ? t.secondsSince(m_a) / m_span : 0.0;
+        const double h = m_h0 + x * m_dh, dec = m_dec0 + x * m_ddec;
+        const double sinAlt = m_sinPhi * std::sin(dec) + m_cosPhi * std::cos(dec) * std::cos(h);
+        return std::asin(std::clamp(sinAlt, -1.0, 1.0)) * aa::kRadToDeg;
+    }
+
+  private:
+    struct End {
+        double hourAngle, declination;
+    };
+    static End end(Instant t, const SunPlace &p) {
+        const aa::JulianDay jd(t);
+        const aa::EquatorialCoordinates c = aa::Sun(jd.UTCtoTT(), false).equatorialCoordinates();
+        return {c.hourAngle(p.geo, jd) * aa::kDegToRad, c.declination * aa::kDegToRad};
+    }
+    Instant m_a;
+    double m_span, m_sinPhi, m_cosPhi;
+    double m_h0 = 0, m_dh = 0, m_dec0 = 0, m_ddec = 0;
+};
+
+// Bisection of [lo, hi] on the precise altitude, with the line deciding the steps far from the target.
+std::optional<Instant> bisect(Instant lo, Instant hi, const SunPlace &p, double target) {
+    const CoarseLine line(lo, hi, p);
+    auto value = [&line, &p, target](Instant t) {
+        const double drawn = line.altitude(t);
+        if (std::abs(drawn - target) > kCoarseTrusted + kLineError)
+            return drawn;
+        // Surely within kCoarseTrusted: the precise altitude decides, the coarse one is not needed.
+        if (std::abs(drawn - target) < kCoarseTrusted - kLineError)
+            return sunAltitude(t, p, true);
         const double coarse = sunAltitude(t, p, false);
         return std::abs(coarse - target) > kCoarseTrusted ? coarse : sunAltitude(t, p, true);
     };
+    return detail::bisectCrossing(lo, hi, value, target);
+}
+
+std::optional<Instant> searchCrossing(Instant t0, const SunPlace &p, double target, bool rising) {
     const Instant other = t0.plusSeconds(rising ? -43200.0 : 43200.0);
     if (sunAltitude(t0, p, false) > target && sunAltitude(other, p, false) <= target) {
-        return rising ? detail::bisectCrossing(t0.plusSeconds(-43200.0), t0, precise, target)
-                      : detail::bisectCrossing(t0, t0.plusSeconds(43200.0), precise, target);
+        return rising ? bisect(t0.plusSeconds(-43200.0), t0, p, target)
+                      : bisect(t0, t0.plusSeconds(43200.0), p, target);
     }
     const Instant start = std::min(t0, other), end = std::max(t0, other);
     Instant cursor = start;
@@ -102,7 +159,7 @@ std::optional<Instant> searchCrossing(Instant t0, const SunPlace &p, double targ
         const double fn = sunAltitude(next, p, false) - target;
         const bool bracket = rising ? (fprev <= 0 && fn > 0) : (fprev > 0 && fn <= 0);
         if (bracket)
-            return detail::bisectCrossing(cursor, next, precise, target);
+            return bisect(cursor, next, p, target);
         if (next >= end)
             return std::nullopt;
         cursor = next;

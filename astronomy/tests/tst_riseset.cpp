@@ -2,6 +2,7 @@
 #include "MoonDayFallback.h"
 #include "ReferenceData.h"
 #include "TestTime.h"
+#include "aa/MoonTrack.h"
 #include "astronomy/AstroInterface.h"
 #include "astronomy/aa/Moon.h"
 #include "astronomy/aa/RiseTransitSet.h"
@@ -11,6 +12,7 @@
 #include <cstdlib>
 #include <functional>
 #include <iostream>
+#include <random>
 
 using namespace lunafold;
 using namespace lunafold::testing;
@@ -131,6 +133,28 @@ TEST(MoonRiseSet, FallbackSearchesAgreeWithTheFramework) {
         }
     }
     EXPECT_GT(compared, 25);
+}
+
+// The day's own searches are skipped where the interpolated track shows they cannot answer; that
+// holds only while the track stays within 0.002° of the exact position (a fifth of their margin).
+TEST(MoonTrack, StaysWithinTwoThousandthsOfADegreeOfTheExactPosition) {
+    std::mt19937_64 random(11);
+    std::uniform_real_distribution<double> anyDay(2415385.5, 2488069.5), unit(0.0, 1.0); // 1901–2099
+    double worstAltitude = 0.0, worstHourAngle = 0.0;
+    for (int i = 0; i < 20000; ++i) {
+        const double jd = anyDay(random);
+        const aa::GeographicCoordinates place{360.0 * unit(random) - 180.0, 170.0 * unit(random) - 85.0, 0.0};
+        const aa::EquatorialCoordinates exact = aa::Moon(aa::JulianDay(jd)).equatorialCoordinates();
+        const aa::MoonTrackPoint track = aa::interpolatedMoonTrack(jd, place);
+        const double altitude = exact.makeHorizontalCoordinates(place, aa::JulianDay(jd)).altitude;
+        const double hourAngle = exact.hourAngle(place, aa::JulianDay(jd));
+        worstAltitude = std::max(worstAltitude, std::abs(track.altitude - altitude));
+        worstHourAngle = std::max(worstHourAngle,
+                                  std::abs(std::remainder(track.hourAngle * 180.0 / 3.141592653589793 - hourAngle, 360.0)));
+    }
+    EXPECT_LT(worstAltitude, 0.002);
+    EXPECT_LT(worstHourAngle, 0.002);
+    std::cout << "interpolated track: worst altitude " << worstAltitude << "°, hour angle " << worstHourAngle << "°\n";
 }
 
 TEST(MoonRiseSet, HighLatitudeDaysWithTheMoonAlwaysUpOrDown) {

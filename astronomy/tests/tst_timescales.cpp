@@ -1,13 +1,19 @@
 // SPDX-License-Identifier: MIT
 #include "ReferenceData.h"
+#include "aa/FrameOfDate.h"
+#include "aa/Horizon.h"
 #include "TestTime.h"
 #include "astronomy/aa/Coordinates.h"
 #include "astronomy/aa/DeltaT.h"
 
+#include <erfa.h>
+#include <erfam.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iomanip>
 #include <limits>
+#include <random>
 
 using namespace lunafold;
 using namespace lunafold::testing;
@@ -50,6 +56,40 @@ TEST(SiderealTime, MeeusExamples) {
     EXPECT_NEAR(evening.meanSiderealTime() * 3600.0, 8 * 3600 + 34 * 60 + 57.0896, 0.01);
     // West-positive longitude: 90° west is six hours earlier.
     EXPECT_NEAR(evening.meanLocalSiderealTime(90.0), std::fmod(evening.meanSiderealTime() - 6.0 + 24.0, 24.0), 1e-9);
+}
+
+// Our sidereal time drops ERFA's fmod; the searches' answers depend on every bit, so it must agree
+// bit for bit, on whole and half days (where fmod's −0 differs) and anywhere in 1700–2300.
+TEST(SiderealTime, SameBitsAsErfa) {
+    std::mt19937_64 random(17);
+    std::uniform_real_distribution<double> anyDay(2341973.0, 2561118.0);
+    for (int i = 0; i < 200000; ++i) {
+        double ut = anyDay(random);
+        if (i % 4 == 0)
+            ut = std::floor(ut) + (i % 8 == 0 ? 0.0 : 0.5);
+        const double tt = ut + aa::deltaTSeconds(ut) / 86400.0;
+        const double ours = aa::greenwichMeanSiderealAngle(ut, tt);
+        const double erfa = eraGmst06(ERFA_DJ00, ut - ERFA_DJ00, ERFA_DJ00, tt - ERFA_DJ00);
+        ASSERT_EQ(std::signbit(ours), std::signbit(erfa)) << ut;
+        ASSERT_EQ(ours, erfa) << std::setprecision(17) << ut;
+    }
+}
+
+// The searches' altitude-only conversion against the full one, bit for bit, also when the
+// latitude changes between calls and for −0°.
+TEST(Coordinates, AltitudeAloneIsTheFullConversionsAltitude) {
+    std::mt19937_64 random(3);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    for (int i = 0; i < 100000; ++i) {
+        const aa::EquatorialCoordinates c{24.0 * unit(random), 180.0 * unit(random) - 90.0};
+        const double latitude = i % 5 == 0 ? -0.0 : (i % 3 == 0 ? 48.85 : 180.0 * unit(random) - 90.0);
+        const aa::GeographicCoordinates place{360.0 * unit(random) - 180.0, latitude, 0.0};
+        const aa::JulianDay jd(2415020.0 + 73000.0 * unit(random));
+        const double full = c.makeHorizontalCoordinates(place, jd).altitude;
+        const double alone = aa::altitudeDegrees(c, place, jd);
+        ASSERT_EQ(std::signbit(full), std::signbit(alone)) << i;
+        ASSERT_EQ(full, alone) << i;
+    }
 }
 
 // Meeus example 13.b: Venus seen from Washington, 1987-04-10 19:21 UT; azimuth from the south.

@@ -32,17 +32,37 @@ struct CacheEntry {
 
 } // namespace
 
-FrameOfDate frameOfDate(double jdTt) {
+const FrameOfDate &frameOfDate(double jdTt) {
     thread_local CacheEntry cache[16];
-    thread_local unsigned next = 0;
+    thread_local unsigned next = 0, last = 0;
     const double bucket = std::floor(jdTt * kBucketsPerDay);
-    for (const CacheEntry &e : cache)
-        if (e.bucket == bucket)
-            return e.frame;
-    CacheEntry &slot = cache[next++ % 16];
+    // A search asks for the same span many times running: try the last answer first.
+    if (cache[last].bucket == bucket)
+        return cache[last].frame;
+    for (unsigned i = 0; i < 16; ++i)
+        if (cache[i].bucket == bucket) {
+            last = i;
+            return cache[i].frame;
+        }
+    last = next++ % 16;
+    CacheEntry &slot = cache[last];
     slot.bucket = bucket;
     slot.frame = computeFrame((bucket + 0.5) / kBucketsPerDay);
     return slot.frame;
+}
+
+double greenwichMeanSiderealAngle(double jdUt, double jdTt) {
+    // Earth rotation angle: eraEra00 with the larger part, J2000 itself, a whole day. For a whole
+    // number of days a − trunc(a) is +0 where fmod gives −0; either adds to +0 below.
+    const double du = jdUt - ERFA_DJ00;
+    const double f = (du - std::trunc(du)) + 0.0;
+    const double era = positiveRemainder(ERFA_D2PI * (f + 0.7790572732640 + 0.00273781191135448 * du), ERFA_D2PI);
+    const double t = ((ERFA_DJ00 - ERFA_DJ00) + (jdTt - ERFA_DJ00)) / ERFA_DJC;
+    return positiveRemainder(
+        era + (0.014506 +
+               (4612.156534 + (1.3915817 + (-0.00000044 + (-0.000029956 + (-0.0000000368) * t) * t) * t) * t) * t) *
+                  ERFA_DAS2R,
+        ERFA_D2PI);
 }
 
 void rotate(const double m[3][3], const double v[3], double out[3]) {

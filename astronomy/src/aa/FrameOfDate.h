@@ -16,7 +16,8 @@ struct FrameOfDate {
 /// The frame of date for @p jdTt. Evaluated at the middle of each six-hour span of TT and reused:
 /// precession and nutation move by about 0.01″ within that span, far below the lunar theory's
 /// error, and the answer depends only on the span, so results never depend on what was asked before.
-FrameOfDate frameOfDate(double jdTt);
+/// The reference stays valid until the next call on this thread.
+const FrameOfDate &frameOfDate(double jdTt);
 
 /// fmod(a, period) moved into [0, period). Bit for bit the same as fmod followed by adding the
 /// period to a negative remainder, but angles already within one period (nearly all) skip fmod,
@@ -25,6 +26,11 @@ inline double positiveRemainder(double a, double period) {
     const double r = (a < period && a > -period) ? a : __builtin_fmod(a, period);
     return r < 0 ? r + period : r;
 }
+
+/// Greenwich mean sidereal time (IAU 2006) in radians, [0, 2π), for a UT and a TT Julian day: the
+/// same arithmetic as eraGmst06, bit for bit, with the whole days dropped by subtraction instead of
+/// fmod, which costs more than the rest of it and is called for every sample of a rise/set search.
+double greenwichMeanSiderealAngle(double jdUt, double jdTt);
 
 /// Helpers shared by the position code.
 void rotate(const double m[3][3], const double v[3], double out[3]);

@@ -15,13 +15,12 @@ JulianDay JulianDay::UTCtoTT() const { return JulianDay(m_value + deltaTSeconds(
 
 double JulianDay::meanSiderealTime() const {
     const double tt = UTCtoTT().value();
-    const double gmst = eraGmst06(ERFA_DJ00, m_value - ERFA_DJ00, ERFA_DJ00, tt - ERFA_DJ00);
-    return normalizeRadians(gmst) * 12.0 / kPi;
+    return greenwichMeanSiderealAngle(m_value, tt) * 12.0 / kPi;
 }
 
 double JulianDay::apparentSiderealTime() const {
     const double tt = UTCtoTT().value();
-    const double gmst = eraGmst06(ERFA_DJ00, m_value - ERFA_DJ00, ERFA_DJ00, tt - ERFA_DJ00);
+    const double gmst = greenwichMeanSiderealAngle(m_value, tt);
     return normalizeRadians(gmst + frameOfDate(tt).equationOfEquinoxes) * 12.0 / kPi;
 }
 

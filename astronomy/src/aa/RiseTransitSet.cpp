@@ -2,6 +2,7 @@
 #include "astronomy/aa/RiseTransitSet.h"
 
 #include "FrameOfDate.h"
+#include "MoonTrack.h"
 #include "astronomy/aa/Moon.h"
 #include "astronomy/aa/Sun.h"
 
@@ -264,6 +265,15 @@ void computeDay(Body body, double jd, const GeographicCoordinates &place, std::o
 }
 
 } // namespace
+
+MoonTrackPoint interpolatedMoonTrack(double jdUt, const GeographicCoordinates &place) {
+    const BodyState s = interpolated(Body::moon, jdUt);
+    const double h =
+        wrapPiRadians(JulianDay(jdUt).apparentSiderealTime() * (kPi / 12.0) - place.westLongitude * kDegToRad - s.ra);
+    const double phi = place.latitude * kDegToRad;
+    const double sinAlt = std::sin(phi) * std::sin(s.dec) + std::cos(phi) * std::cos(s.dec) * std::cos(h);
+    return {std::asin(std::clamp(sinAlt, -1.0, 1.0)) * kRadToDeg, h};
+}
 
 RiseTransitSetTimes::RiseTransitSetTimes(const Moon &body, const GeographicCoordinates &place,
                                          std::optional<double> riseSetAltitude) {
