@@ -25,6 +25,7 @@ Popup {
         // A notch of the wheel is a month; touchpads send smaller steps that add up. Behind the
         // days, so the list of years scrolls by itself.
         MouseArea {
+            id: wheelArea
             anchors.fill: parent
             acceptedButtons: Qt.NoButton
             enabled: picker.mode === "days"
@@ -43,6 +44,7 @@ Popup {
 
     onAboutToShow: {
         mode = "days"
+        wheelArea.pending = 0 // half a notch left from last time is not a step now
         shown.show(model.selectedYear, model.selectedMonth)
     }
     onOpened: days.forceActiveFocus()

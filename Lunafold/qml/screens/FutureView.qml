@@ -117,6 +117,14 @@ Item {
     Shortcut { sequence: "Left"; enabled: view.shown && !detailPopup.visible; onActivated: calendar.previousMonth() }
     Shortcut { sequence: "Right"; enabled: view.shown && !detailPopup.visible; onActivated: calendar.nextMonth() }
 
+    // The day covers the tab bar: another tab (Ctrl+1 … 5) shows only once it is closed.
+    onShownChanged: {
+        if (!shown) {
+            detailView.datePicker.close()
+            detailPopup.close()
+        }
+    }
+
     // "detail" opens the selected day, "datepicker" its date picker too.
     function openPage(name) {
         openDetail()

@@ -74,5 +74,36 @@ Item {
             compare(detailButton("dateButton").text, "Apr 15, 1901")
             picker.close()
         }
+
+        // A notch of the wheel turns a month, down to the later ones; a touchpad's small steps add
+        // up, but not from one opening of the picker to the next.
+        function test_wheelTurnsThePickersMonths_data() {
+            return [
+                { tag: "a notch down", start: null, steps: [-120], title: "May 2024" },
+                { tag: "touchpad steps short of a notch", start: null, steps: [-40, -40], title: "April 2024" },
+                { tag: "a notch up", start: null, steps: [120], title: "March 2024" },
+                { tag: "into the year before", start: null, steps: [120, 120, 120, 120], title: "December 2023" },
+                { tag: "touchpad steps that add up", start: null, steps: [-90, 60, -90], title: "May 2024" },
+                { tag: "not past December 2099", start: [2099, 12], steps: [-120, -120], title: "December 2099" },
+                { tag: "not before January 1901", start: [1901, 1], steps: [120], title: "January 1901" },
+            ]
+        }
+        function test_wheelTurnsThePickersMonths(data) {
+            mouseClick(cell(23))
+            tryVerify(() => view.detailPopup.opened)
+            mouseClick(detailButton("dateButton"))
+            const picker = view.detail.datePicker
+            tryVerify(() => picker.opened)
+            compare(picker.months.title, "April 2024")
+            if (data.start)
+                picker.months.show(data.start[0], data.start[1])
+            const day = findChild(picker.contentItem, "pickerDay9")
+            for (const step of data.steps)
+                mouseWheel(day, day.width / 2, day.height / 2, 0, step)
+            compare(picker.months.title, data.title)
+            compare(detailButton("dateButton").text, "Apr 23, 2024") // turning picks nothing
+            picker.close()
+            tryVerify(() => !picker.visible)
+        }
     }
 }
