@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // search: places by name from the bundled data.
+#include "CommandLocale.h"
 #include "Commands.h"
 #include "Options.h"
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // now and calendar: the screens' texts in a terminal.
+#include "CommandLocale.h"
 #include "Commands.h"
 #include "Options.h"
 
