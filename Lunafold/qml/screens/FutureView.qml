@@ -145,7 +145,9 @@ Item {
         width: parent ? parent.width : 0
         height: parent ? parent.height : 0
         padding: 0
-        modal: true
+        // Not modal: it covers the whole window anyway, and a modal popup swallows the wheel meant
+        // for the date picker opened over it.
+        modal: false
         focus: true
         closePolicy: Popup.CloseOnEscape
         background: null

@@ -18,6 +18,7 @@ Item {
         function detailButton(name) { return findChild(view.detail, name) }
 
         function init() {
+            view.detail.datePicker.close()
             view.detailPopup.close()
             tryVerify(() => !view.detailPopup.visible)
             view.calendar.today()
@@ -73,6 +74,23 @@ Item {
             findChild(picker.contentItem, "pickerMonths").choose(3)
             compare(detailButton("dateButton").text, "Apr 15, 1901")
             picker.close()
+        }
+
+        // The open day is not modal (so the wheel reaches its date picker): it still keeps the
+        // keyboard focus and the taps from the month grid it covers.
+        function test_theOpenDayKeepsFocusAndTapsFromTheGrid() {
+            mouseClick(cell(23))
+            tryVerify(() => view.detailPopup.opened)
+            const within = (item) => { for (; item; item = item.parent) if (item === view.detail) return true; return false }
+            for (let i = 0; i < 25; ++i) {
+                keyClick(Qt.Key_Tab)
+                verify(within(view.Window.window.activeFocusItem), "Tab " + (i + 1) + " left the day")
+            }
+            const behind = cell(2).mapToItem(view, cell(2).width / 2, cell(2).height / 2) // 2 April
+            mouseClick(view, behind.x, behind.y)
+            wait(50)
+            compare(detailButton("dateButton").text, "Apr 23, 2024")
+            compare(view.calendar.monthTitle, "April, 2024")
         }
 
         // A notch of the wheel turns a month, down to the later ones; a touchpad's small steps add
