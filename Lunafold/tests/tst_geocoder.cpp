@@ -121,6 +121,36 @@ private Q_SLOTS:
             QVERIFY(!place->adminArea);
     }
 
+    // Countries in the screens' language: a locale name or a bare code; English where the data has
+    // no names in a language.
+    void countryNamesFollowTheLanguage_data() {
+        QTest::addColumn<double>("lat");
+        QTest::addColumn<double>("lon");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("country");
+        QTest::newRow("Munich, de_DE") << 48.1374 << 11.5755 << u"de_DE"_qs << u"Deutschland"_qs;
+        QTest::newRow("Munich, fr") << 48.1374 << 11.5755 << u"fr"_qs << u"Allemagne"_qs;
+        QTest::newRow("Munich, es-MX") << 48.1374 << 11.5755 << u"es-MX"_qs << u"Alemania"_qs;
+        QTest::newRow("Munich, en_GB") << 48.1374 << 11.5755 << u"en_GB"_qs << u"Germany"_qs;
+        QTest::newRow("Munich, no language") << 48.1374 << 11.5755 << QString() << u"Germany"_qs;
+        QTest::newRow("Munich, it: no names") << 48.1374 << 11.5755 << u"it_IT"_qs << u"Germany"_qs;
+        QTest::newRow("Detroit, de: the everyday form") << 42.3314 << -83.0458 << u"de"_qs << u"Vereinigte Staaten"_qs;
+        QTest::newRow("Detroit, fr") << 42.3314 << -83.0458 << u"fr"_qs << u"États-Unis"_qs;
+        QTest::newRow("Sydney, de") << -33.8688 << 151.2093 << u"de"_qs << u"Australien"_qs;
+        QTest::newRow("Sahara, es") << 23.5 << 12.0 << u"es"_qs << u"Níger"_qs;
+        QTest::newRow("at sea, de") << 39.63 << -69.17 << u"de"_qs << QString();
+    }
+    void countryNamesFollowTheLanguage() {
+        QFETCH(double, lat);
+        QFETCH(double, lon);
+        QFETCH(QString, language);
+        QFETCH(QString, country);
+        const auto place = geo().lookup(lat, lon, language);
+        QVERIFY(place);
+        QCOMPARE(place->country, opt(country));
+        QCOMPARE(place->locality, geo().lookup(lat, lon)->locality); // only the country is translated
+    }
+
     void input() {
         const double nan = std::numeric_limits<double>::quiet_NaN(),
                      inf = std::numeric_limits<double>::infinity();
@@ -152,6 +182,10 @@ private Q_SLOTS:
         QTest::newRow("prefix") << u"amster"_qs << u"Amsterdam"_qs << u"The Netherlands"_qs << u"Europe/Amsterdam"_qs;
         QTest::newRow("nothing") << u"qqqxq"_qs << QString() << QString() << QString();
         QTest::newRow("blank") << u"  ,. "_qs << QString() << QString() << QString();
+        // The country words of every language narrow, whatever language the answer is in.
+        QTest::newRow("a German country word") << u"paris kanada"_qs << u"Paris"_qs << u"Canada"_qs << u"America/Toronto"_qs;
+        QTest::newRow("a Spanish country word") << u"london estados unidos"_qs << u"London"_qs << u"United States"_qs
+                                                << u"America/New_York"_qs;
     }
     void search() {
         QFETCH(QString, query);
@@ -170,6 +204,16 @@ private Q_SLOTS:
         QVERIFY(results.front().placeText.startsWith(locality + QStringLiteral(", ")));
     }
 
+    void searchNamesCountriesInTheLanguage() {
+        const auto texas = searchPlaces(geo(), u"paris texas"_qs, 1, u"es_ES"_qs);
+        QCOMPARE(texas.size(), 1u);
+        QCOMPARE(texas.front().country, u"Estados Unidos"_qs);
+        QCOMPARE(texas.front().placeText, u"Paris, Texas"_qs);
+        const auto paris = searchPlaces(geo(), u"paris frankreich"_qs, 1, u"de"_qs);
+        QCOMPARE(paris.size(), 1u);
+        QCOMPARE(paris.front().locality, u"Paris"_qs);
+        QCOMPARE(paris.front().country, u"Frankreich"_qs);
+    }
     void foldMatchesTheBuildScript() {
         QCOMPARE(PlaceIndex::fold(u"Sant Julià de Lòria"_qs), u"sant julia de loria"_qs);
         QCOMPARE(PlaceIndex::fold(u"Gießen"_qs), u"giessen"_qs);
@@ -238,6 +282,9 @@ private Q_SLOTS:
         QTest::newRow("places: huge place count") << u"places.bin"_qs << withCount(rawPlaces, 24, 0xFFFFFFF0u);
         QTest::newRow("places: huge string bytes") << u"places.bin"_qs << withCount(rawPlaces, 8, 0xFFFFFFF0u);
         QTest::newRow("places: huge key count") << u"places.bin"_qs << withCount(rawPlaces, 28, 0x20000000u);
+        QTest::newRow("places: huge language count") << u"places.bin"_qs << withCount(rawPlaces, 32, 0x10000000u);
+        QTest::newRow("places: a language too many") << u"places.bin"_qs << withCount(rawPlaces, 32, 4);
+        QTest::newRow("places: old version") << u"places.bin"_qs << withCount(rawPlaces, 4, 1);
         QTest::newRow("places: truncated") << u"places.bin"_qs << qCompress(rawPlaces.left(rawPlaces.size() / 2), 1);
         QTest::newRow("places: empty") << u"places.bin"_qs << QByteArray();
     }

@@ -221,6 +221,11 @@ private Q_SLOTS:
         locator.setChosenLocation(-30, -140); // the open Pacific
         QCOMPARE(locator.timezoneName(), QStringLiteral("Etc/GMT+9"));
         QCOMPARE(locator.friendlyLocationText(), QStringLiteral(" "));
+        // The country is named in the geocoder's language: the Sahara, far from any town, in Spanish.
+        OfflineGeocoder spanish(QStringLiteral("es_ES"));
+        Locator inSpanish(m_manager, spanish, *m_store, false);
+        inSpanish.setChosenLocation(23.5, 12.0);
+        QCOMPARE(inSpanish.friendlyLocationText(), QStringLiteral("Níger"));
     }
 
     // No location source yet: the zone's principal location from the first report, a locating

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // search: places by name from the bundled data.
+#include "CommandLocale.h"
 #include "Commands.h"
 #include "Options.h"
 
@@ -18,20 +19,21 @@ void searchCommand(const std::vector<std::string> &args, std::string &out) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i].rfind("--", 0) == 0) {
             options.push_back(args[i]);
-            if (args[i] == "--limit" && i + 1 < args.size())
+            if ((args[i] == "--limit" || args[i] == "--locale") && i + 1 < args.size())
                 options.push_back(args[++i]);
         } else {
             query += (query.empty() ? "" : " ") + args[i];
         }
     }
-    const Options o(options, {"limit"}, {"json"});
+    const Options o(options, {"limit", "locale"}, {"json"});
     const int limit = o.optionalInteger("limit", 1, 100).value_or(10);
     if (QString::fromStdString(query).trimmed().isEmpty())
         throw UsageError{"a QUERY is required, e.g. lunafold-cli search chamonix"};
     const ReverseGeocoder &geo = *ReverseGeocoder::shared();
     if (!geo.places().isLoaded())
         throw UsageError{"the places data could not be read from " + ReverseGeocoder::defaultDirectory().toStdString()};
-    const auto results = searchPlaces(geo, QString::fromStdString(query), limit);
+    const QString language = placeLanguage(o, o.flag("json"));
+    const auto results = searchPlaces(geo, QString::fromStdString(query), limit, language);
     if (o.flag("json")) {
         JsonWriter j;
         j.beginArray();

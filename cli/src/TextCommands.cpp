@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // now and calendar: the screens' texts in a terminal.
+#include "CommandLocale.h"
 #include "Commands.h"
 #include "Options.h"
 
@@ -21,14 +22,21 @@
 #include <algorithm>
 
 namespace lunafold::cli {
-namespace {
 
-// The system's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), or --locale.
 void applyLocale(const Options &o) {
     const std::string name = o.has("locale") ? o.required("locale") : std::string();
     if (!useUserLocale(QString::fromStdString(name)))
         throw UsageError{"--locale: unknown locale '" + name + "' (expected e.g. en_US or de_DE)"};
 }
+
+QString placeLanguage(const Options &o, bool json) {
+    if (json && !o.has("locale"))
+        return {};
+    applyLocale(o);
+    return QLocale().name();
+}
+
+namespace {
 
 void append(std::string &out, const QString &line) {
     out += line.toStdString();
@@ -153,11 +161,12 @@ void calendarCommand(const std::vector<std::string> &args, std::string &out) {
 }
 
 void placeCommand(const std::vector<std::string> &args, std::string &out) {
-    const Options o(args, {"lat", "lon"}, {"json"});
+    const Options o(args, {"lat", "lon", "locale"}, {"json"});
     const auto ll = o.latLon();
     if (!ll)
         throw UsageError{"--lat and --lon are required"};
-    const auto place = ReverseGeocoder::shared()->lookup(ll->first, ll->second);
+    const QString language = placeLanguage(o, o.flag("json"));
+    const auto place = ReverseGeocoder::shared()->lookup(ll->first, ll->second, language);
     if (!place)
         throw UsageError{"the coordinate is not on the Earth"};
     const QString text = Locator::placeText({place->locality, place->adminArea, place->country, place->timeZone});
@@ -177,8 +186,10 @@ void placeCommand(const std::vector<std::string> &args, std::string &out) {
         out = j.endObject().str() + "\n";
         return;
     }
-    out += "place: " + placeText.value_or("-") + "\n";
-    out += "time_zone: " + place->timeZone.toStdString() + "\n";
+    // For people (scripts read --json): the Location tab's words.
+    append(out, localized(QT_TRANSLATE_NOOP("Lunafold", "Location")) + QStringLiteral(": ") +
+                    (placeText ? text : QStringLiteral("-")));
+    append(out, localized(QT_TRANSLATE_NOOP("Lunafold", "Time Zone")) + QStringLiteral(": ") + place->timeZone);
 }
 
 void icsCommand(const std::vector<std::string> &args, std::string &out) {

@@ -24,8 +24,8 @@ constexpr const char *kUsage =
     "  seasons --year YYYY [--json]\n"
     "  now      [--at ISO] [--lat D --lon D --tz ZONE] [--locale NAME]\n"
     "  calendar --month YYYY-MM [--tz ZONE] [--locale NAME]\n"
-    "  place    --lat D --lon D [--json]\n"
-    "  search   QUERY [--limit N] [--json]\n"
+    "  place    --lat D --lon D [--json] [--locale NAME]\n"
+    "  search   QUERY [--limit N] [--json] [--locale NAME]\n"
     "  ics      --from ISO --months N [--out FILE] [--locale NAME]\n"
     "  render   --at ISO [--lat D --lon D] [--orient] --size N --out FILE.png [--flat]\n"
     "Instants are UTC ISO 8601 (2024-04-08T18:21:00Z); latitude and longitude in degrees,\n"
@@ -33,7 +33,9 @@ constexpr const char *kUsage =
     "place (or 0, 0 in the device's zone) when none is given; ics writes the principal phases as an\n"
     "iCalendar file with an alarm for every notice the saved notification settings ask for. render\n"
     "draws the moon as seen from the place (--orient: turned as in its sky; else upside down south\n"
-    "of the equator), N pixels square, on the GPU when there is one (--flat: the flat picture).\n";
+    "of the equator), N pixels square, on the GPU when there is one (--flat: the flat picture).\n"
+    "Text follows the system's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) or --locale; place\n"
+    "names in --json are English unless --locale is given.\n";
 
 // Hands the command to a helper program: beside this one (the build tree), or in the prefix's
 // libexec/lunafold when installed.

@@ -235,6 +235,35 @@ TEST(Cli, PlaceAnswersFromTheBundledData) {
                        "\"place_text\":null}\n");
 }
 
+TEST(Cli, PlaceAndSearchNameCountriesInTheUsersLanguage) {
+    // Text follows the system's language; JSON stays English for scripts unless --locale asks.
+    const std::string clean = "env -u LANGUAGE -u LC_ALL -u LC_MESSAGES ";
+    const struct {
+        std::string environment, args, expected;
+    } cases[] = {
+        {"LANG=de_DE.UTF-8 ", "place --lat 23.5 --lon 12", "Ort: Niger\nZeitzone: Africa/Niamey\n"},
+        {"LANG=fr_FR.UTF-8 ", "place --lat -30 --lon -140", "Lieu: -\nFuseau horaire: Etc/GMT+9\n"},
+        {"LANG=de_DE.UTF-8 ", "place --lat 23.5 --lon 12 --locale en_US", "Location: Niger\nTime Zone: Africa/Niamey\n"},
+        {"LANG=de_DE.UTF-8 ", "place --lat 23.5 --lon 12 --json",
+         "{\"locality\":null,\"admin_area\":null,\"country\":\"Niger\",\"time_zone\":\"Africa/Niamey\","
+         "\"place_text\":\"Niger\"}\n"},
+        {"LANG=de_DE.UTF-8 ", "place --lat 23.5 --lon 12 --json --locale es_ES",
+         "{\"locality\":null,\"admin_area\":null,\"country\":\"Níger\",\"time_zone\":\"Africa/Niamey\","
+         "\"place_text\":\"Níger\"}\n"},
+        {"LANG=de_DE.UTF-8 ", "search Muenchen --limit 1", "Munich, Bayern, Deutschland  48.13743 11.57549  Europe/Berlin\n"},
+        {"LANG=de_DE.UTF-8 ", "search paris texas --json --limit 1",
+         "[{\"locality\":\"Paris\",\"admin_area\":\"Texas\",\"country\":\"United States\","
+         "\"latitude\":33.66094,\"longitude\":-95.55551,\"time_zone\":\"America/Chicago\","
+         "\"place_text\":\"Paris, Texas\"}]\n"},
+    };
+    for (const auto &c : cases) {
+        const Outcome r = run(c.args, clean + c.environment);
+        EXPECT_EQ(r.status, 0) << c.args << r.err;
+        EXPECT_EQ(r.out, c.expected) << c.environment << c.args;
+    }
+    EXPECT_EQ(run("search paris --locale xx_YY").status, 2);
+}
+
 TEST(Cli, SearchFindsPlacesByName) {
     // Unquoted words make one query; a region word narrows it.
     const Outcome texas = run("search Paris Texas --json");
@@ -242,7 +271,7 @@ TEST(Cli, SearchFindsPlacesByName) {
     EXPECT_EQ(texas.out, "[{\"locality\":\"Paris\",\"admin_area\":\"Texas\",\"country\":\"United States\","
                          "\"latitude\":33.66094,\"longitude\":-95.55551,\"time_zone\":\"America/Chicago\","
                          "\"place_text\":\"Paris, Texas\"}]\n");
-    const Outcome munich = run("search Muenchen --limit 2");
+    const Outcome munich = run("search Muenchen --limit 2 --locale en_US");
     ASSERT_EQ(munich.status, 0) << munich.err;
     EXPECT_EQ(munich.out.rfind("Munich, Bayern, Germany  48.13743 11.57549  Europe/Berlin\n", 0), 0u) << munich.out;
     EXPECT_EQ(std::count(munich.out.begin(), munich.out.end(), '\n'), 2);

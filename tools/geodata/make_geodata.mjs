@@ -14,7 +14,9 @@ import { fold, foldGerman } from './fold.mjs';
 import { rasterise, FINE, FINE_ROWS, FINE_COLS } from './zones.mjs';
 
 const require = createRequire(import.meta.url);
-countries.registerLocale(require('i18n-iso-countries/langs/en.json'));
+// The languages the app speaks besides English, sorted: the order they are stored in.
+const LANGUAGES = ['de', 'es', 'fr'];
+for (const lang of ['en', ...LANGUAGES]) countries.registerLocale(require(`i18n-iso-countries/langs/${lang}.json`));
 const here = path.dirname(fileURLToPath(import.meta.url));
 const outDir = path.resolve(here, '../../Lunafold/resources/geodata');
 mkdirSync(outDir, { recursive: true });
@@ -158,7 +160,18 @@ for (const [code, m] of votes) {
   adminName.set(code, name);
 }
 
-// Countries: English names and the words that narrow a search ("paris france", "paris us").
+// Countries: the name in each language and the words that narrow a search in any of them
+// ("paris france", "paris us", "wien österreich").
+// Where the package has only an inverted official form, the name as people write it.
+const COUNTRY_NAME = { 'de:SY': 'Syrien', 'es:CD': 'República Democrática del Congo', 'fr:US': 'États-Unis' };
+const localName = (cc, lang) => {
+  if (COUNTRY_NAME[`${lang}:${cc}`]) return COUNTRY_NAME[`${lang}:${cc}`];
+  const all = countries.getName(cc, lang, { select: 'all' }) ?? [];
+  const alias = countries.getName(cc, lang, { select: 'alias' });
+  // The short everyday form ("Vereinigte Staaten", "Tschechien"), not an abbreviation ("USA").
+  const short = alias && all[0] && alias.length < all[0].length && alias !== alias.toUpperCase();
+  return (short ? alias : all[0]) ?? null;
+};
 const ccs = [...new Set(places.map((p) => p.cc))].sort(cmp);
 const countryInfo = ccs.map((cc) => {
   const all = countries.getName(cc, 'en', { select: 'all' }) ?? [];
@@ -166,8 +179,13 @@ const countryInfo = ccs.map((cc) => {
   const name = alias ?? all[0] ?? cc;
   const words = new Set([cc.toLowerCase(), (countries.alpha2ToAlpha3(cc) ?? '').toLowerCase()]);
   for (const n of all) words.add(fold(n));
+  // Without a name in a language the English one stands in.
+  const local = LANGUAGES.map((lang) => localName(cc, lang) ?? name);
+  for (const lang of LANGUAGES)
+    for (const n of countries.getName(cc, lang, { select: 'all' }) ?? []) words.add(fold(n));
+  for (const n of local) words.add(fold(n));
   words.delete('');
-  return { cc, name, words: [...words].sort(cmp).join('|') };
+  return { cc, name, local, words: [...words].sort(cmp).join('|') };
 });
 const countryIndex = new Map(ccs.map((cc, i) => [cc, i]));
 const adminCodes = [...new Set(places.map((p) => `${p.cc}.${p.admin1}`).filter((c) => adminName.has(c)))].sort(cmp);
@@ -222,12 +240,14 @@ const str = (s) => {
   return ref;
 };
 const countryRefs = countryInfo.map((c) => [str(c.name), str(c.words)]);
+const languageRefs = LANGUAGES.map((lang, l) => [str(lang), countryInfo.map((c) => str(c.local[l]))]);
 const adminRefs = adminCodes.map((c) => [str(adminName.get(c)), countryIndex.get(c.split('.')[0])]);
 const zoneRefs = zoneNames.map((n, z) => [str(n), zoneCountry[z]]);
 const placeRefs = places.map((p) => str(p.name));
 const keyRefs = keys.map(([k]) => str(k));
 
-const size = 4 + 4 * 7 + stringBytes + countryInfo.length * 12 + adminCodes.length * 8 + zoneNames.length * 8
+const size = 4 + 4 * 8 + stringBytes + countryInfo.length * 12 + LANGUAGES.length * (1 + countryInfo.length) * 6
+  + adminCodes.length * 8 + zoneNames.length * 8
   + places.length * 22 + keys.length * 10;
 const buf = Buffer.alloc(size);
 let o = 0;
@@ -237,10 +257,11 @@ const u32 = (v) => { buf.writeUInt32LE(v, o); o += 4; };
 const i32 = (v) => { buf.writeInt32LE(v, o); o += 4; };
 const ref = ([off, len]) => { u32(off); u16(len); };
 buf.write('LFPL', o, 'latin1'); o += 4;
-u32(1); u32(stringBytes); u32(countryInfo.length); u32(adminCodes.length); u32(zoneNames.length);
-u32(places.length); u32(keys.length);
+u32(2); u32(stringBytes); u32(countryInfo.length); u32(adminCodes.length); u32(zoneNames.length);
+u32(places.length); u32(keys.length); u32(LANGUAGES.length);
 for (const b of strings) { b.copy(buf, o); o += b.length; }
 for (const [name, words] of countryRefs) { ref(name); ref(words); }
+for (const [code, names] of languageRefs) { ref(code); names.forEach(ref); }
 for (const [name, country] of adminRefs) { ref(name); u16(country); }
 for (const [name, country] of zoneRefs) { ref(name); u16(country); }
 places.forEach((p, i) => {

@@ -22,27 +22,13 @@ Popup {
     background: Rectangle {
         color: "#2c2a3a"
         radius: 14
-        // A notch of the wheel is a month; touchpads send smaller steps that add up. Behind the
-        // days, so the list of years scrolls by itself.
-        MouseArea {
-            anchors.fill: parent
-            acceptedButtons: Qt.NoButton
-            enabled: picker.mode === "days"
-            property real pending: 0
-            onWheel: (wheel) => {
-                pending += wheel.angleDelta.y !== 0 ? wheel.angleDelta.y : -wheel.angleDelta.x
-                while (Math.abs(pending) >= 120) {
-                    shown.stepMonths(pending > 0 ? -1 : 1)
-                    pending -= pending > 0 ? 120 : -120
-                }
-            }
-        }
     }
 
     DatePickerModel { id: shown }
 
     onAboutToShow: {
         mode = "days"
+        wheelArea.pending = 0 // half a notch left from last time is not a step now
         shown.show(model.selectedYear, model.selectedMonth)
     }
     onOpened: days.forceActiveFocus()
@@ -56,6 +42,22 @@ Popup {
 
     contentItem: ColumnLayout {
         spacing: 8
+        // A notch of the wheel is a month; touchpads send smaller steps that add up. On the content:
+        // the popup itself swallows every wheel event that reaches it, the background's too. The
+        // list of years, under it, scrolls by itself.
+        WheelHandler {
+            id: wheelArea
+            target: null
+            enabled: picker.mode === "days"
+            property real pending: 0
+            onWheel: (wheel) => {
+                pending += wheel.angleDelta.y !== 0 ? wheel.angleDelta.y : -wheel.angleDelta.x
+                while (Math.abs(pending) >= 120) {
+                    shown.stepMonths(pending > 0 ? -1 : 1)
+                    pending -= pending > 0 ? 120 : -120
+                }
+            }
+        }
         RowLayout {
             Layout.fillWidth: true
             spacing: 0

@@ -117,6 +117,14 @@ Item {
     Shortcut { sequence: "Left"; enabled: view.shown && !detailPopup.visible; onActivated: calendar.previousMonth() }
     Shortcut { sequence: "Right"; enabled: view.shown && !detailPopup.visible; onActivated: calendar.nextMonth() }
 
+    // The day covers the tab bar: another tab (Ctrl+1 … 5) shows only once it is closed.
+    onShownChanged: {
+        if (!shown) {
+            detailView.datePicker.close()
+            detailPopup.close()
+        }
+    }
+
     // "detail" opens the selected day, "datepicker" its date picker too.
     function openPage(name) {
         openDetail()
@@ -137,7 +145,9 @@ Item {
         width: parent ? parent.width : 0
         height: parent ? parent.height : 0
         padding: 0
-        modal: true
+        // Not modal: it covers the whole window anyway, and a modal popup swallows the wheel meant
+        // for the date picker opened over it.
+        modal: false
         focus: true
         closePolicy: Popup.CloseOnEscape
         background: null

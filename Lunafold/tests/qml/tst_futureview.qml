@@ -18,6 +18,7 @@ Item {
         function detailButton(name) { return findChild(view.detail, name) }
 
         function init() {
+            view.detail.datePicker.close()
             view.detailPopup.close()
             tryVerify(() => !view.detailPopup.visible)
             view.calendar.today()
@@ -73,6 +74,54 @@ Item {
             findChild(picker.contentItem, "pickerMonths").choose(3)
             compare(detailButton("dateButton").text, "Apr 15, 1901")
             picker.close()
+        }
+
+        // The open day is not modal (so the wheel reaches its date picker): it still keeps the
+        // keyboard focus and the taps from the month grid it covers.
+        function test_theOpenDayKeepsFocusAndTapsFromTheGrid() {
+            mouseClick(cell(23))
+            tryVerify(() => view.detailPopup.opened)
+            const within = (item) => { for (; item; item = item.parent) if (item === view.detail) return true; return false }
+            for (let i = 0; i < 25; ++i) {
+                keyClick(Qt.Key_Tab)
+                verify(within(view.Window.window.activeFocusItem), "Tab " + (i + 1) + " left the day")
+            }
+            const behind = cell(2).mapToItem(view, cell(2).width / 2, cell(2).height / 2) // 2 April
+            mouseClick(view, behind.x, behind.y)
+            wait(50)
+            compare(detailButton("dateButton").text, "Apr 23, 2024")
+            compare(view.calendar.monthTitle, "April, 2024")
+        }
+
+        // A notch of the wheel turns a month, down to the later ones; a touchpad's small steps add
+        // up, but not from one opening of the picker to the next.
+        function test_wheelTurnsThePickersMonths_data() {
+            return [
+                { tag: "a notch down", start: null, steps: [-120], title: "May 2024" },
+                { tag: "touchpad steps short of a notch", start: null, steps: [-40, -40], title: "April 2024" },
+                { tag: "a notch up", start: null, steps: [120], title: "March 2024" },
+                { tag: "into the year before", start: null, steps: [120, 120, 120, 120], title: "December 2023" },
+                { tag: "touchpad steps that add up", start: null, steps: [-90, 60, -90], title: "May 2024" },
+                { tag: "not past December 2099", start: [2099, 12], steps: [-120, -120], title: "December 2099" },
+                { tag: "not before January 1901", start: [1901, 1], steps: [120], title: "January 1901" },
+            ]
+        }
+        function test_wheelTurnsThePickersMonths(data) {
+            mouseClick(cell(23))
+            tryVerify(() => view.detailPopup.opened)
+            mouseClick(detailButton("dateButton"))
+            const picker = view.detail.datePicker
+            tryVerify(() => picker.opened)
+            compare(picker.months.title, "April 2024")
+            if (data.start)
+                picker.months.show(data.start[0], data.start[1])
+            const day = findChild(picker.contentItem, "pickerDay9")
+            for (const step of data.steps)
+                mouseWheel(day, day.width / 2, day.height / 2, 0, step)
+            compare(picker.months.title, data.title)
+            compare(detailButton("dateButton").text, "Apr 23, 2024") // turning picks nothing
+            picker.close()
+            tryVerify(() => !picker.visible)
         }
     }
 }

@@ -54,6 +54,30 @@ Item {
             compare(main.selectedTab, data.tab)
         }
 
+        // The open day and its date picker cover the tab bar: a tab shortcut closes them.
+        function test_controlDigitsLeaveTheOpenDay_data() {
+            return [
+                { tag: "Ctrl+1 from the day", page: "detail", key: Qt.Key_1, tab: 0 },
+                { tag: "Ctrl+5 from the date picker", page: "datepicker", key: Qt.Key_5, tab: 4 },
+            ]
+        }
+        function test_controlDigitsLeaveTheOpenDay(data) {
+            main.selectedTab = 2
+            future.calendar.today()
+            future.openPage(data.page)
+            const picker = future.detail.datePicker
+            tryVerify(() => future.detailPopup.opened && picker.opened === (data.page === "datepicker"))
+            keyClick(data.key, Qt.ControlModifier)
+            compare(main.selectedTab, data.tab)
+            tryVerify(() => !future.detailPopup.visible && !picker.visible)
+            // Back on Future, the month grid shows and the arrows page its months, not the old day's.
+            keyClick(Qt.Key_3, Qt.ControlModifier)
+            compare(main.selectedTab, 2)
+            verify(!future.detailPopup.visible)
+            keyClick(Qt.Key_Right)
+            compare(future.calendar.monthTitle, "May, 2024")
+        }
+
         function test_tabMovesAVisibleFocusInReadingOrderAndKeysActivate() {
             main.selectedTab = 4
             const notifications = tabTo("notificationSettingsRow")

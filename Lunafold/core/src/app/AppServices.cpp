@@ -62,7 +62,7 @@ AppServices::AppServices(const Options &options, QObject *parent)
 
     // The places and zones load on a worker; the first lookup waits only if they are not ready yet.
     ReverseGeocoder::preload();
-    m_geocoder = std::make_unique<OfflineGeocoder>();
+    m_geocoder = std::make_unique<OfflineGeocoder>(options.language);
     QString nmea = options.nmeaReplayFile;
     if (!nmea.isEmpty()) {
         if (const QString problem = QtLocationManager::replayFileProblem(nmea); !problem.isEmpty())

@@ -12,6 +12,7 @@ namespace {
 
 constexpr qsizetype kMaxFileSize = 64 * 1024 * 1024;
 constexpr std::uint16_t kNoAdmin = 0xFFFF, kNoCountry = 0xFFFF;
+constexpr std::uint32_t kMaxLanguages = 64;
 
 double radians(double degrees) { return degrees * std::numbers::pi / 180.0; }
 
@@ -43,6 +44,8 @@ PlaceIndex::PlaceIndex(const QByteArray &file) {
         m_places.clear();
         m_keys.clear();
         m_strings.clear();
+        m_languages.clear();
+        m_localCountryNames.clear();
     }
 }
 
@@ -53,18 +56,20 @@ bool PlaceIndex::fail(const char *why) {
 
 bool PlaceIndex::parse(const QByteArray &bytes) {
     ByteReader in(bytes);
-    if (in.bytes(4) != "LFPL" || in.u32() != 1)
-        return fail("not a places file of version 1");
+    if (in.bytes(4) != "LFPL" || in.u32() != 2)
+        return fail("not a places file of version 2");
     const std::uint32_t stringBytes = in.u32(), countryCount = in.u32(), adminCount = in.u32(),
-                        zoneCount = in.u32(), placeCount = in.u32(), keyCount = in.u32();
+                        zoneCount = in.u32(), placeCount = in.u32(), keyCount = in.u32(),
+                        languageCount = in.u32();
+    if (countryCount >= kNoCountry || adminCount >= kNoAdmin || languageCount > kMaxLanguages)
+        return fail("too many countries, areas or languages");
     // Every count is checked against the bytes present before anything is allocated for it.
     const std::uint64_t need = std::uint64_t{stringBytes} + std::uint64_t{countryCount} * 12 +
+                               std::uint64_t{languageCount} * (1 + std::uint64_t{countryCount}) * 6 +
                                std::uint64_t{adminCount} * 8 + std::uint64_t{zoneCount} * 8 +
                                std::uint64_t{placeCount} * 22 + std::uint64_t{keyCount} * 10;
     if (!in.ok() || need != static_cast<std::uint64_t>(in.remaining()))
         return fail("the counts do not match the file's size");
-    if (countryCount >= kNoCountry || adminCount >= kNoAdmin)
-        return fail("too many countries or areas");
 
     m_strings = in.bytes(stringBytes);
     auto ref = [&] {
@@ -78,6 +83,13 @@ bool PlaceIndex::parse(const QByteArray &bytes) {
         c.name = ref();
         c.words = wordsOf(text(ref()));
         c.country = 0;
+    }
+    m_languages.resize(languageCount);
+    m_localCountryNames.resize(std::size_t{languageCount} * countryCount);
+    for (std::uint32_t l = 0; l < languageCount; ++l) {
+        m_languages[l] = text(ref());
+        for (std::uint32_t c = 0; c < countryCount; ++c)
+            m_localCountryNames[l * countryCount + c] = ref();
     }
     m_admins.resize(adminCount);
     for (Region &a : m_admins) {
@@ -165,9 +177,15 @@ std::optional<QString> PlaceIndex::adminArea(int index) const {
     return text(m_admins[p.admin].name);
 }
 
-QString PlaceIndex::countryName(int country) const {
+QString PlaceIndex::countryName(int country, QStringView language) const {
     if (country < 0 || static_cast<std::size_t>(country) >= m_countries.size())
         return {};
+    // "de_AT" and "de-AT" read as "de"; English, and a language without names, get the English name.
+    const auto end = std::find_if(language.begin(), language.end(), [](QChar c) { return c == u'_' || c == u'-'; });
+    const QStringView code = language.left(end - language.begin());
+    for (std::size_t l = 0; l < m_languages.size(); ++l)
+        if (m_languages[l] == code)
+            return text(m_localCountryNames[l * m_countries.size() + static_cast<std::size_t>(country)]);
     return text(m_countries[static_cast<std::size_t>(country)].name);
 }
 
@@ -321,7 +339,8 @@ std::vector<int> PlaceIndex::search(const QString &query, int limit) const {
 std::size_t PlaceIndex::memoryBytes() const {
     std::size_t bytes = static_cast<std::size_t>(m_strings.capacity()) + m_places.capacity() * sizeof(Place) +
                         m_keys.capacity() * sizeof(Key) +
-                        (m_bucketStart.capacity() + m_bucketItems.capacity()) * sizeof(std::uint32_t);
+                        (m_bucketStart.capacity() + m_bucketItems.capacity()) * sizeof(std::uint32_t) +
+                        m_localCountryNames.capacity() * sizeof(Ref) + m_languages.size() * sizeof(QString);
     for (const Region &r : m_countries)
         bytes += sizeof(Region) + static_cast<std::size_t>(r.words.join(QString()).size()) * 2;
     for (const Region &r : m_admins)

@@ -6,14 +6,15 @@
 
 namespace lunafold {
 
-std::vector<PlaceSearchResult> searchPlaces(const ReverseGeocoder &geo, const QString &query, int limit) {
+std::vector<PlaceSearchResult> searchPlaces(const ReverseGeocoder &geo, const QString &query, int limit,
+                                            QStringView language) {
     const PlaceIndex &places = geo.places();
     std::vector<PlaceSearchResult> results;
     for (const int i : places.search(query, limit)) {
         PlaceSearchResult r;
         r.locality = places.name(i);
         r.adminArea = places.adminArea(i);
-        r.country = places.countryName(places.country(i));
+        r.country = places.countryName(places.country(i), language);
         r.latitude = places.latitude(i);
         r.longitude = places.longitude(i);
         r.timeZone = geo.zoneAt(r.latitude, r.longitude);

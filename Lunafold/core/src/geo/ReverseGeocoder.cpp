@@ -158,7 +158,8 @@ QString ReverseGeocoder::zoneAt(double latitude, double longitude) const {
     return name.isEmpty() ? nauticalZone(longitude) : name;
 }
 
-std::optional<ReverseGeocoder::Place> ReverseGeocoder::lookup(double latitude, double longitude) const {
+std::optional<ReverseGeocoder::Place> ReverseGeocoder::lookup(double latitude, double longitude,
+                                                               QStringView language) const {
     if (!std::isfinite(latitude) || !std::isfinite(longitude) || std::abs(latitude) > 90 || std::abs(longitude) > 180)
         return std::nullopt;
     if (longitude >= 180.0) longitude = -180.0;
@@ -169,7 +170,7 @@ std::optional<ReverseGeocoder::Place> ReverseGeocoder::lookup(double latitude, d
     const int country = m_places.countryOfZone(place.timeZone);
     if (country == PlaceIndex::kNone)
         return place;
-    place.country = m_places.countryName(country);
+    place.country = m_places.countryName(country, language);
     // Near first: the wide search is only needed where no place is near, and costs far more.
     if (const int near = m_places.nearest(latitude, longitude, country, kLocalityKm); near != PlaceIndex::kNone) {
         place.locality = m_places.name(near);

@@ -5,10 +5,13 @@
 #include "core/geo/ReverseGeocoder.h"
 #include "common/Localization.h"
 
+#include <QLocale>
+
 namespace lunafold {
 
 PlaceSearchModel::PlaceSearchModel(Locator *locator, const ReverseGeocoder *geo, QObject *parent)
-    : QAbstractListModel(parent), m_locator(locator ? locator : Locator::shared()), m_geo(geo) {}
+    : QAbstractListModel(parent), m_locator(locator ? locator : Locator::shared()), m_geo(geo),
+      m_language(QLocale().name()) {}
 
 void PlaceSearchModel::setQuery(const QString &query) {
     if (query == m_query)
@@ -20,7 +23,7 @@ void PlaceSearchModel::setQuery(const QString &query) {
     } else {
         if (!m_geo)
             m_geo = ReverseGeocoder::shared();
-        m_results = searchPlaces(*m_geo, query, kLimit);
+        m_results = searchPlaces(*m_geo, query, kLimit, m_language);
     }
     endResetModel();
     Q_EMIT queryChanged();

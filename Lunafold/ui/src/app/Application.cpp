@@ -17,6 +17,7 @@
 #include "core/text/Translations.h"
 
 #include <QGuiApplication>
+#include <QLocale>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
 #include <QStandardPaths>
@@ -54,6 +55,7 @@ Application::Application(const LaunchOptions &options, QGuiApplication &app) {
     serviceOptions.interactive = !screenshot;
     serviceOptions.deliverNotices = !screenshot;
     serviceOptions.soundDirectory = SoundPlayer::soundDirectory();
+    serviceOptions.language = QLocale().name(); // as useUserLocale() chose it above
     serviceOptions.playSound = SoundPlayer::playSound;
     m_services = std::make_unique<AppServices>(serviceOptions);
     m_bridge = std::make_unique<AppBridge>(!screenshot);

@@ -37,6 +37,7 @@ public:
         /// with the resident notifier to be the one that does.
         bool deliverNotices = true;
         QString soundDirectory;  ///< where the notices' sounds are
+        QString language;        ///< the screens' language ("de_DE"); place names follow it
         /// Plays a delivered notice's sound (resource name and type); none: the desktop is asked to.
         std::function<void(const QString &name, const QString &type)> playSound;
     };

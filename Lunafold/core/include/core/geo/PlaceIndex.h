@@ -40,7 +40,9 @@ public:
     QString name(int index) const;
     std::optional<QString> adminArea(int index) const;
     int country(int index) const { return m_places[static_cast<std::size_t>(index)].country; }
-    QString countryName(int country) const;
+    /// The country's name in @p language ("de", or a locale name such as "de_AT"); in English
+    /// for English and for a language the data has no names in.
+    QString countryName(int country, QStringView language = {}) const;
     /// The country most of a zone's places are in; kNone at sea or for an unknown zone.
     int countryOfZone(const QString &zone) const;
 
@@ -89,6 +91,8 @@ private:
 
     QByteArray m_strings;
     std::vector<Region> m_countries, m_admins;
+    std::vector<QString> m_languages;       // besides English, e.g. "de"
+    std::vector<Ref> m_localCountryNames;   // per language, a name for every country
     std::vector<std::pair<QString, std::uint16_t>> m_zones; // sorted by name
     std::vector<Place> m_places;
     std::vector<Key> m_keys;

@@ -20,7 +20,9 @@ struct PlaceSearchResult {
     QString placeText; ///< as the Location tab would show it: "Locality, Area" or "Locality, Country"
 };
 
-/// Up to @p limit places for @p query, best first (see PlaceIndex::search).
-std::vector<PlaceSearchResult> searchPlaces(const ReverseGeocoder &geo, const QString &query, int limit);
+/// Up to @p limit places for @p query, best first (see PlaceIndex::search); countries named in
+/// @p language (English by default).
+std::vector<PlaceSearchResult> searchPlaces(const ReverseGeocoder &geo, const QString &query, int limit,
+                                            QStringView language = {});
 
 } // namespace lunafold

@@ -46,7 +46,8 @@ public:
     static QString defaultDirectory();
 
     /// nullopt for a latitude outside [-90, 90], a longitude outside [-180, 180] or non-finite input.
-    std::optional<Place> lookup(double latitude, double longitude) const;
+    /// The country is named in @p language (see PlaceIndex::countryName); in English by default.
+    std::optional<Place> lookup(double latitude, double longitude, QStringView language = {}) const;
     /// The time zone alone.
     QString zoneAt(double latitude, double longitude) const;
 

@@ -40,6 +40,8 @@ public:
     /// Makes result @p row the observer's place and clears the search.
     Q_INVOKABLE void choose(int row);
     const std::vector<PlaceSearchResult> &results() const { return m_results; }
+    /// The language countries are named in; the screens' language (the default locale) at first.
+    void setLanguage(const QString &language) { m_language = language; }
 
 Q_SIGNALS:
     void queryChanged();
@@ -48,6 +50,7 @@ private:
     QPointer<Locator> m_locator;
     const ReverseGeocoder *m_geo;
     QString m_query;
+    QString m_language;
     std::vector<PlaceSearchResult> m_results;
 };
 
