@@ -11,7 +11,8 @@ Text {
     readonly property real fullSize: compact ? Theme.headline : Theme.largeTitle
     color: Theme.text
     font.weight: compact ? Font.DemiBold : Font.Bold
-    font.pixelSize: width > 0 && natural.width > width
+    // A compact title takes its own width, so only a large one has a width to fit.
+    font.pixelSize: !compact && width > 0 && natural.width > width
                     ? Math.max(fullSize * 0.75, Math.floor(fullSize * width / natural.width))
                     : fullSize
     wrapMode: Text.WordWrap
