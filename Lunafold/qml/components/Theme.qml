@@ -15,6 +15,7 @@ QtObject {
     readonly property color focus: "#8fb8ff"
     readonly property color text: "white"
     readonly property color textOutline: "black"
+    readonly property color secondaryIcon: "grey"
     readonly property color buttonPressed: Qt.darker(button, 1.2)
     // Where nothing should paint, named so every colour of a view still reads from here.
     readonly property color clear: "transparent"

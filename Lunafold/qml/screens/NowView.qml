@@ -122,7 +122,7 @@ Item {
                     icon.source: "qrc:/icons/share.svg"
                     icon.width: 25
                     icon.height: 25
-                    icon.color: "grey"
+                    icon.color: Theme.secondaryIcon
                     background: Rectangle { color: Theme.clear }
                     Accessible.name: qsTranslate("Lunafold", "Share")
                     onClicked: view.shareRequested()
