@@ -13,9 +13,9 @@ ApplicationWindow {
     title: "Lunafold"
     color: Theme.viewBackground
     palette.window: Theme.viewBackground
-    palette.windowText: "white"
-    palette.text: "white"
-    palette.buttonText: "white"
+    palette.windowText: Theme.text
+    palette.text: Theme.text
+    palette.buttonText: Theme.text
     palette.button: Theme.card
 
     // Phones get the narrow layout, tablets and desktops the wide one.

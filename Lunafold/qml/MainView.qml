@@ -50,7 +50,7 @@ Item {
         anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
         currentIndex: model.selectedTab
         onCurrentIndexChanged: model.selectedTab = currentIndex
-        background: Rectangle { color: "#121018" }
+        background: Rectangle { color: Theme.tabBar }
         Repeater {
             model: [
                 { title: qsTranslate("Lunafold", "Now"), icon: "house" },
@@ -62,17 +62,17 @@ Item {
             TabButton {
                 required property var modelData
                 text: modelData.title.replace(/&/g, "&&") // a single & would mark a mnemonic
-                background: Rectangle { color: "transparent" }
+                background: Rectangle { color: Theme.clear }
                 leftPadding: 2
                 rightPadding: 2
                 icon.source: "qrc:/icons/" + modelData.icon + ".svg"
-                icon.color: checked ? Theme.button : "#9a98a8"
+                icon.color: checked ? Theme.button : Theme.tabInactive
                 display: AbstractButton.TextUnderIcon
                 // A long label shrinks to its tab's width instead of being cut.
                 font.pixelSize: Math.max(7, Math.min(Theme.tabLabel,
                                                      Math.floor(Theme.tabLabel * (root.width / 5 - leftPadding - rightPadding) / labelWidth.width)))
                 TextMetrics { id: labelWidth; text: modelData.title; font.pixelSize: Theme.tabLabel }
-                palette.buttonText: checked ? Theme.button : "#9a98a8"
+                palette.buttonText: checked ? Theme.button : Theme.tabInactive
                 Accessible.name: modelData.title
                 FocusFrame { control: parent }
             }

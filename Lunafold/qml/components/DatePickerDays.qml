@@ -88,7 +88,7 @@ ColumnLayout {
                 Text {
                     anchors.centerIn: parent
                     text: cell.modelData > 0 ? cell.modelData : ""
-                    color: "white"
+                    color: Theme.text
                     font.pixelSize: Theme.body
                     font.bold: cell.selected
                     Accessible.ignored: true

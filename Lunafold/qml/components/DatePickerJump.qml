@@ -60,7 +60,7 @@ Item {
                 anchors.fill: parent
                 anchors.margins: 3
                 radius: 8
-                color: entry.GridView.isCurrentItem ? Theme.button : "transparent"
+                color: entry.GridView.isCurrentItem ? Theme.button : Theme.clear
                 border.width: entry.GridView.isCurrentItem && list.activeFocus ? 2 : 0
                 border.color: Theme.focus
             }
@@ -68,7 +68,7 @@ Item {
                 anchors.fill: parent
                 anchors.margins: 4
                 text: entry.label
-                color: "white"
+                color: Theme.text
                 font.pixelSize: Theme.body
                 horizontalAlignment: Text.AlignHCenter
                 verticalAlignment: Text.AlignVCenter

@@ -31,7 +31,7 @@ Item {
             width: parent.width
             horizontalAlignment: Text.AlignHCenter
             text: cell.dayText
-            color: cell.inMonth ? "white" : "transparent"
+            color: cell.inMonth ? Theme.text : Theme.clear
             font.pixelSize: cell.wide ? Theme.body : Theme.caption
             Accessible.ignored: true // the cell speaks for its parts
         }
@@ -49,7 +49,7 @@ Item {
             width: parent.width
             horizontalAlignment: Text.AlignHCenter
             text: cell.phaseLabel.length > 0 ? cell.phaseLabel : " "
-            color: "white"
+            color: Theme.text
             font.bold: true
             font.pixelSize: cell.wide ? Theme.caption : Theme.caption2
             fontSizeMode: Text.HorizontalFit

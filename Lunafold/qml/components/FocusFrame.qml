@@ -10,7 +10,7 @@ Rectangle {
     anchors.fill: control
     anchors.margins: inset
     radius: 8
-    color: "transparent"
+    color: Theme.clear
     border.width: 2
     border.color: Theme.focus
     // Controls show it for keyboard focus only; plain items take focus from the keyboard alone.

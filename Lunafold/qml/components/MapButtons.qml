@@ -11,7 +11,7 @@ Rectangle {
     implicitWidth: 44
     implicitHeight: column.implicitHeight
     radius: 10
-    color: Qt.rgba(0, 0, 0, 0.45)
+    color: Theme.mapControls
 
     Column {
         id: column

@@ -27,9 +27,9 @@ Item {
         id: label
         anchors { horizontalCenter: parent.horizontalCenter; top: pin.bottom; topMargin: 2 }
         text: marker.title
-        color: "white"
+        color: Theme.text
         style: Text.Outline
-        styleColor: "#000000"
+        styleColor: Theme.textOutline
         font.pixelSize: Theme.caption
         font.weight: Font.DemiBold
         Accessible.ignored: true

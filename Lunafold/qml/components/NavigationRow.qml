@@ -7,7 +7,7 @@ Item {
     id: row
     property string label
     property url icon
-    property color tileColor: "transparent"
+    property color tileColor: Theme.clear
     property bool showTile: true
     property url trailingIcon: "qrc:/icons/chevron-right.svg"
     property real trailingOpacity: 0.3
@@ -46,7 +46,7 @@ Item {
         }
         Text {
             text: row.label
-            color: "white"
+            color: Theme.text
             font.pixelSize: row.wide ? Theme.title3 : Theme.body
             Layout.fillWidth: true
             wrapMode: Text.Wrap

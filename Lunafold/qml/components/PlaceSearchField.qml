@@ -15,13 +15,13 @@ ColumnLayout {
         id: field
         objectName: "placeSearchField"
         Layout.fillWidth: true
-        color: "white"
+        color: Theme.text
         placeholderText: qsTranslate("Lunafold", "Search for a place")
         placeholderTextColor: Theme.secondaryText
         selectByMouse: true
         inputMethodHints: Qt.ImhNoPredictiveText
         font.pixelSize: Theme.body
-        background: Rectangle { color: "#1c1b26"; radius: 8; border.color: field.activeFocus ? Theme.button : "#48465a" }
+        background: Rectangle { color: Theme.field; radius: 8; border.color: field.activeFocus ? Theme.button : Theme.control }
         Accessible.name: qsTranslate("Lunafold", "Search for a place")
         onTextEdited: results.query = text
         onAccepted: if (results.count > 0) pick(0)
@@ -51,10 +51,10 @@ ColumnLayout {
             Layout.fillWidth: true
             padding: 8
             contentItem: Column {
-                Text { text: title; color: "white"; font.pixelSize: Theme.body; width: parent.width; elide: Text.ElideRight }
+                Text { text: title; color: Theme.text; font.pixelSize: Theme.body; width: parent.width; elide: Text.ElideRight }
                 Text { text: detail; color: Theme.secondaryText; font.pixelSize: Theme.footnote; width: parent.width; elide: Text.ElideRight }
             }
-            background: Rectangle { color: parent.down || parent.activeFocus ? "#3a3848" : "#26243a"; radius: 8 }
+            background: Rectangle { color: parent.down || parent.activeFocus ? Theme.controlPressed : Theme.listRow; radius: 8 }
             Accessible.name: title + ", " + detail
             // Later: choosing empties the list, which would destroy this delegate inside its own click.
             onClicked: Qt.callLater(search.pick, index)

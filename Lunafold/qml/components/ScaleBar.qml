@@ -9,7 +9,7 @@ Rectangle {
     implicitWidth: Math.max(barWidth, label.implicitWidth) + 16
     implicitHeight: label.implicitHeight + 16
     radius: 6
-    color: Qt.rgba(0, 0, 0, 0.45)
+    color: Theme.mapControls
     Accessible.role: Accessible.StaticText
     Accessible.name: text
 
@@ -18,7 +18,7 @@ Rectangle {
         x: 8
         y: 4
         text: scale.text
-        color: "white"
+        color: Theme.text
         font.pixelSize: Theme.caption
         Accessible.ignored: true
     }
@@ -27,7 +27,7 @@ Rectangle {
         y: label.y + label.height + 2
         width: scale.barWidth
         height: 3
-        color: "white"
+        color: Theme.text
         Accessible.ignored: true
     }
 }

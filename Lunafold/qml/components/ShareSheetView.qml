@@ -18,7 +18,7 @@ Drawer {
         function onImageChanged() { if (ShareSheet.presented) sheet.open() }
     }
     onClosed: { ShareSheet.dismiss(); status = ""; expanded = false }
-    background: Rectangle { color: "#1c1b26"; radius: 14 }
+    background: Rectangle { color: Theme.sheet; radius: 14 }
 
     ColumnLayout {
         anchors.fill: parent
@@ -26,7 +26,7 @@ Drawer {
         spacing: 12
         Rectangle {
             Layout.alignment: Qt.AlignHCenter
-            width: 40; height: 5; radius: 2.5; color: "#55536a"
+            width: 40; height: 5; radius: 2.5; color: Theme.sheetHandle
             Accessible.ignored: true
             TapHandler { onTapped: sheet.expanded = !sheet.expanded }
         }

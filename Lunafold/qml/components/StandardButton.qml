@@ -13,10 +13,10 @@ Button {
     spacing: 8
     font.pixelSize: Theme.body
     display: AbstractButton.TextBesideIcon
-    icon.color: "white"
+    icon.color: Theme.text
     icon.width: font.pixelSize * 1.2
     icon.height: font.pixelSize * 1.2
-    palette.buttonText: "white"
+    palette.buttonText: Theme.text
     Accessible.name: text
     // The label wraps rather than being cut when a translation is long for a narrow phone (the
     // user sets Layout.maximumWidth).
@@ -33,7 +33,7 @@ Button {
         Text {
             text: control.text
             font: control.font
-            color: "white"
+            color: Theme.text
             wrapMode: Text.Wrap
             horizontalAlignment: Text.AlignHCenter
             Layout.fillWidth: true

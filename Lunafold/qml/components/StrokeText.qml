@@ -7,8 +7,8 @@ Item {
     id: root
     property string text
     property real strokeWidth: 1
-    property color strokeColor: "black"
-    property color color: "white"
+    property color strokeColor: Theme.textOutline
+    property color color: Theme.text
     property font font
     implicitWidth: label.implicitWidth + 2 * strokeWidth
     implicitHeight: label.implicitHeight + 2 * strokeWidth

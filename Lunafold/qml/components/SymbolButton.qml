@@ -13,9 +13,9 @@ ToolButton {
     icon.source: "qrc:/icons/" + symbol + ".svg"
     icon.width: 17
     icon.height: 17
-    icon.color: "white"
+    icon.color: Theme.text
     opacity: enabled ? 1 : 0.35
-    background: Rectangle { color: button.down ? Theme.separator : "transparent"; radius: width / 2 }
+    background: Rectangle { color: button.down ? Theme.separator : Theme.clear; radius: width / 2 }
     Accessible.name: name
     FocusFrame { control: button; radius: width / 2 }
 }

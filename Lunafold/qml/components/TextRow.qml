@@ -27,7 +27,7 @@ Item {
         id: labelText
         anchors { left: parent.left; right: valueText.left; rightMargin: 12; top: parent.top; topMargin: row.gap }
         text: row.label
-        color: "white"
+        color: Theme.text
         font.pixelSize: row.wide ? Theme.title3 : Theme.body
         wrapMode: row.oneLine ? Text.NoWrap : Text.Wrap
         fontSizeMode: row.oneLine ? Text.HorizontalFit : Text.FixedSize

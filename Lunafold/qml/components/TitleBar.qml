@@ -12,15 +12,15 @@ ColumnLayout {
     ToolButton {
         objectName: "backButton"
         icon.source: "qrc:/icons/chevron-left.svg"
-        icon.color: "white"
+        icon.color: Theme.text
         icon.width: 20
         icon.height: 20
-        background: Rectangle { color: "transparent" }
+        background: Rectangle { color: Theme.clear }
         Accessible.name: qsTranslate("Lunafold", "Back")
         onClicked: bar.back()
         FocusFrame { control: parent }
     }
-    LargeTitle {
+    ScreenTitle {
         text: bar.title
     }
 }

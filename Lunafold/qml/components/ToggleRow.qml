@@ -29,19 +29,19 @@ ColumnLayout {
             x: toggle.width - width - toggle.rightPadding
             y: (toggle.height - height) / 2
             radius: 15
-            color: toggle.checked ? Theme.button : "#48475a"
+            color: toggle.checked ? Theme.button : Theme.toggleOff
             Rectangle {
                 x: toggle.checked ? parent.width - width - 2 : 2
                 y: 2
                 width: 26; height: 26; radius: 13
-                color: "white"
+                color: Theme.text
                 Behavior on x { NumberAnimation { duration: 120 } }
             }
         }
         contentItem: Text {
             text: toggle.text
             font: toggle.font
-            color: "white"
+            color: Theme.text
             wrapMode: Text.Wrap
             verticalAlignment: Text.AlignVCenter
             rightPadding: toggle.indicator.width + 12

@@ -7,13 +7,13 @@ import QtQuick.Layouts
 Button {
     id: button
     Layout.fillWidth: true
-    icon.color: "white"
+    icon.color: Theme.text
     icon.width: 20
     icon.height: 20
     font.pixelSize: Theme.body
-    palette.buttonText: "white"
+    palette.buttonText: Theme.text
     Accessible.name: text
-    background: Rectangle { color: button.down ? Qt.darker(Theme.button, 1.2) : Theme.button; radius: 12 }
+    background: Rectangle { color: button.down ? Theme.buttonPressed : Theme.button; radius: 12 }
     FocusFrame { control: button; radius: 14 }
     topPadding: 12
     bottomPadding: 12

@@ -45,14 +45,10 @@ Item {
                     onClicked: view.back()
                     FocusFrame { control: parent }
                 }
-                Text {
+                ScreenTitle {
                     anchors.centerIn: parent
+                    compact: true
                     text: qsTranslate("Lunafold", "Moon Detail")
-                    color: "white"
-                    font.weight: Font.DemiBold
-                    font.pixelSize: Theme.headline
-                    Accessible.role: Accessible.Heading
-                    Accessible.name: text
                 }
             }
             RowLayout {
@@ -75,7 +71,7 @@ Item {
                     objectName: "dateButton"
                     text: view.model.dateText
                     font.pixelSize: Theme.body
-                    palette.buttonText: "white"
+                    palette.buttonText: Theme.text
                     background: Rectangle { color: Theme.card; radius: 8 }
                     Accessible.name: qsTranslate("Lunafold", "Date")
                     onClicked: picker.open()

@@ -35,7 +35,7 @@ Item {
             y: 20
             width: Math.min(view.wide ? 760 : 10000, view.width - (view.wide ? 40 : 24))
             spacing: view.wide ? 16 : 10
-            LargeTitle {
+            ScreenTitle {
                 text: qsTranslate("Lunafold", "Future and Past")
                 Layout.leftMargin: view.wide ? 0 : 8
             }
@@ -44,7 +44,7 @@ Item {
                 spacing: 0
                 Text {
                     text: calendar.monthTitle
-                    color: "white"
+                    color: Theme.text
                     font.weight: Font.DemiBold
                     font.pixelSize: view.wide ? Theme.title2 : Theme.headline
                     // Long month names ("septiembre de 2024") shrink rather than push the buttons off.

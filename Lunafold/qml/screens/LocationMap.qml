@@ -117,14 +117,14 @@ MapView {
         anchors { right: parent.right; bottom: parent.bottom }
         width: credit.implicitWidth + 10
         height: credit.implicitHeight + 4
-        color: Qt.rgba(0, 0, 0, 0.55)
+        color: Theme.mapCredit
         Accessible.role: Accessible.StaticText
         Accessible.name: credit.text
         Text {
             id: credit
             anchors.centerIn: parent
             text: qsTranslate("Lunafold", "© OpenStreetMap contributors")
-            color: "white"
+            color: Theme.text
             font.pixelSize: Theme.caption
             Accessible.ignored: true
         }

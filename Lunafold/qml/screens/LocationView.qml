@@ -36,14 +36,14 @@ Item {
                 Layout.alignment: Qt.AlignHCenter
                 Layout.topMargin: 20
                 spacing: 20
-                LargeTitle {
+                ScreenTitle {
                     text: qsTranslate("Lunafold", "Location")
                 }
                 Text {
                     objectName: "placeLine"
                     visible: viewModel.placeVisible
                     text: viewModel.placeText
-                    color: "white"
+                    color: Theme.text
                     font.pixelSize: view.wide ? Theme.title2 : Theme.title3
                     font.weight: Font.DemiBold
                     wrapMode: Text.Wrap

@@ -47,7 +47,7 @@ Item {
             Layout.fillWidth: !view.besides
             Layout.alignment: view.besides ? Qt.AlignTop : Qt.AlignTop | Qt.AlignHCenter
             spacing: 20
-            LargeTitle {
+            ScreenTitle {
                 text: qsTranslate("Lunafold", "Moon Phase")
             }
             Section {
@@ -111,8 +111,8 @@ Item {
                     icon.source: "qrc:/MoonRenderingLibrary/wolficon.svg"
                     icon.width: 25
                     icon.height: 25
-                    icon.color: "white"
-                    background: Rectangle { color: "transparent" }
+                    icon.color: Theme.text
+                    background: Rectangle { color: Theme.clear }
                     Accessible.name: qsTranslate("Lunafold", "Wolf Howl")
                     onClicked: view.howlRequested()
                     FocusFrame { control: parent }
@@ -122,8 +122,8 @@ Item {
                     icon.source: "qrc:/icons/share.svg"
                     icon.width: 25
                     icon.height: 25
-                    icon.color: "grey"
-                    background: Rectangle { color: "transparent" }
+                    icon.color: Theme.secondaryIcon
+                    background: Rectangle { color: Theme.clear }
                     Accessible.name: qsTranslate("Lunafold", "Share")
                     onClicked: view.shareRequested()
                     FocusFrame { control: parent }

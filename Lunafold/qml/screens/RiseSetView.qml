@@ -25,7 +25,7 @@ Item {
             y: 20
             width: Math.min(680, view.width - 40)
             spacing: 24
-            LargeTitle {
+            ScreenTitle {
                 text: qsTranslate("Lunafold", "Rise and Set")
             }
             // Fixed sections and row counts whose texts change every refresh: the items stay.

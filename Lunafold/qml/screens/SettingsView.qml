@@ -43,7 +43,7 @@ Item {
                 y: 20
                 width: Math.min(680, view.width - 40)
                 spacing: 20
-                LargeTitle {
+                ScreenTitle {
                     text: qsTranslate("Lunafold", "Settings")
                 }
                 Group {
@@ -52,7 +52,7 @@ Item {
                         wide: view.wide
                         label: qsTranslate("Lunafold", "Notification Settings")
                         icon: "qrc:/icons/bell.svg"
-                        tileColor: "#e5453a"
+                        tileColor: Theme.notificationsTile
                         onClicked: stack.push(notifications)
                     }
                     Separator { inset: 16 + (view.wide ? 36 : 32) + 12 }
@@ -61,7 +61,7 @@ Item {
                         wide: view.wide
                         label: qsTranslate("Lunafold", "About")
                         icon: "qrc:/icons/info.svg"
-                        tileColor: "#2f6fe4"
+                        tileColor: Theme.aboutTile
                         onClicked: stack.push(about)
                     }
                 }
