@@ -29,7 +29,7 @@ constexpr double kPixelRatio = 3.0;
 
 struct View {
     const char *name;
-    GeoCoordinate centre;
+    GeoPoint centre;
     std::optional<double> zoom; // none: as the map opens offline after a tap there
 };
 

@@ -26,7 +26,7 @@ class FixedPlace {
 
     Locator &locator() { return *m_locator; }
     void set(double latitude, double longitude, const char *zone) {
-        m_locator->setFixedPlace(latitude, longitude, *TimeZone::named(zone));
+        m_locator->setFixedPlace(GeoPoint{Longitude(longitude), Latitude(latitude)}, *TimeZone::named(zone));
     }
 
   private:
@@ -38,7 +38,7 @@ class FixedPlace {
     };
     struct NamelessGeocoder : Geocoder {
         void reverseGeocode(
-            double, double,
+            const GeoPoint &,
             std::function<void(const std::optional<QList<Placemark>> &, const std::optional<QString> &)>
                 completion) override {
             completion(QList<Placemark>{}, std::nullopt);

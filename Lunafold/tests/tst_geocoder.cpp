@@ -64,7 +64,7 @@ private Q_SLOTS:
         QFETCH(double, lat);
         QFETCH(double, lon);
         QFETCH(QString, zone);
-        QCOMPARE(geo().zoneAt(lat, lon), zone);
+        QCOMPARE(geo().zoneAt(GeoPoint{Longitude(lon), Latitude(lat)}), zone);
     }
 
     // Points drawn at random (not the grid's sample points) with the boundaries' own answers,
@@ -80,7 +80,7 @@ private Q_SLOTS:
             const QStringList f = line.split(u'\t');
             QCOMPARE(f.size(), 4);
             auto &t = tally[f[3]];
-            t.first += geo().zoneAt(f[0].toDouble(), f[1].toDouble()) == f[2];
+            t.first += geo().zoneAt(GeoPoint{Longitude(f[1].toDouble()), Latitude(f[0].toDouble())}) == f[2];
             ++t.second;
         }
         QCOMPARE(tally.keys(), (QStringList{u"border"_qs, u"land"_qs, u"sea"_qs}));
@@ -113,7 +113,7 @@ private Q_SLOTS:
         QFETCH(double, lon);
         QFETCH(QString, locality);
         QFETCH(QString, country);
-        const auto place = geo().lookup(lat, lon);
+        const auto place = geo().lookup(GeoPoint{Longitude(lon), Latitude(lat)});
         QVERIFY(place);
         QCOMPARE(place->locality, opt(locality));
         QCOMPARE(place->country, opt(country));
@@ -137,7 +137,7 @@ private Q_SLOTS:
         QFETCH(double, lat);
         QFETCH(double, lon);
         QFETCH(bool, valid);
-        const auto place = geo().lookup(lat, lon);
+        const auto place = geo().lookup(GeoPoint{Longitude(lon), Latitude(lat)});
         QCOMPARE(place.has_value(), valid);
         if (place)
             QVERIFY(!place->timeZone.isEmpty());
@@ -272,7 +272,7 @@ private Q_SLOTS:
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"places.bin: "_qs));
         const ReverseGeocoder g(dir.path());
         QVERIFY(!g.isLoaded());
-        const auto place = g.lookup(45.924, 6.869); // Chamonix
+        const auto place = g.lookup(GeoPoint{Longitude(6.869), Latitude(45.924)}); // Chamonix
         QVERIFY(place);
         QCOMPARE(place->timeZone, file == u"tzgrid.bin" ? u"Etc/GMT"_qs : u"Europe/Paris"_qs);
         QVERIFY(!place->locality);

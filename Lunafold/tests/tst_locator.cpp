@@ -32,7 +32,7 @@ class FakeGeocoder : public Geocoder {
 public:
     std::optional<QList<Placemark>> answer;
     std::optional<QString> error;
-    void reverseGeocode(double, double,
+    void reverseGeocode(const GeoPoint &,
                         std::function<void(const std::optional<QList<Placemark>> &, const std::optional<QString> &)>
                             completion) override {
         completion(answer, error);

@@ -36,7 +36,7 @@ QImage render(const MapCamera &camera) {
 }
 
 // Places on a regular grid of @p step degrees around @p centre, populations falling off outwards.
-std::vector<MapPlace> gridOfPlaces(const GeoCoordinate &centre, int perSide, double step) {
+std::vector<MapPlace> gridOfPlaces(const GeoPoint &centre, int perSide, double step) {
     std::vector<MapPlace> places;
     for (int i = 0; i < perSide; ++i)
         for (int j = 0; j < perSide; ++j) {
@@ -50,7 +50,7 @@ std::vector<MapPlace> gridOfPlaces(const GeoCoordinate &centre, int perSide, dou
 
 } // namespace
 
-Q_DECLARE_METATYPE(lunafold::GeoCoordinate)
+Q_DECLARE_METATYPE(lunafold::GeoPoint)
 
 class TestMap : public QObject {
     Q_OBJECT
@@ -76,7 +76,7 @@ class TestMap : public QObject {
         const QPointF p = WebMercator::project({latitude, longitude});
         QVERIFY2(near(p.x(), x, 1e-12) && near(p.y(), y, 1e-12),
                  qPrintable(QStringLiteral("%1 %2").arg(p.x()).arg(p.y())));
-        const GeoCoordinate back = WebMercator::unproject(p);
+        const GeoPoint back = WebMercator::unproject(p);
         QVERIFY(near(back.latitude, latitude, 1e-9));
         QVERIFY(near(back.longitude, WebMercator::wrapLongitude(longitude), 1e-9));
     }
@@ -93,15 +93,15 @@ class TestMap : public QObject {
 
     void viewPointsAndCoordinatesRoundTrip_data() {
         QTest::addColumn<double>("zoom");
-        QTest::addColumn<GeoCoordinate>("centre");
-        QTest::newRow("whole world") << 0.0 << GeoCoordinate{0, 0};
-        QTest::newRow("country") << 5.6 << GeoCoordinate{46.6, 2.4};
-        QTest::newRow("region in the south") << 14.7 << GeoCoordinate{-33.8688, 151.2093};
-        QTest::newRow("on the antimeridian") << 9.0 << GeoCoordinate{-17.8, 180.0};
+        QTest::addColumn<GeoPoint>("centre");
+        QTest::newRow("whole world") << 0.0 << GeoPoint{Longitude(0), Latitude(0)};
+        QTest::newRow("country") << 5.6 << GeoPoint{Longitude(2.4), Latitude(46.6)};
+        QTest::newRow("region in the south") << 14.7 << GeoPoint{Longitude(151.2093), Latitude(-33.8688)};
+        QTest::newRow("on the antimeridian") << 9.0 << GeoPoint{Longitude(180.0), Latitude(-17.8)};
     }
     void viewPointsAndCoordinatesRoundTrip() {
         QFETCH(double, zoom);
-        QFETCH(GeoCoordinate, centre);
+        QFETCH(GeoPoint, centre);
         const MapCamera camera(kPhone, centre, zoom);
         for (const QPointF p : {QPointF(0, 0), QPointF(195, 235), QPointF(389.5, 12.25), QPointF(17, 469)}) {
             const auto c = camera.toCoordinate(p);
@@ -174,10 +174,10 @@ class TestMap : public QObject {
     void zoomingKeepsThePointUnderTheFingers() {
         MapCamera camera(kPhone, {48.8566, 2.3522}, 6);
         const QPointF anchor(300, 80);
-        const GeoCoordinate before = *camera.toCoordinate(anchor);
+        const GeoPoint before = *camera.toCoordinate(anchor);
         camera.zoomBy(3.0, anchor);
         QVERIFY(near(camera.zoom(), 6 + std::log2(3.0), 1e-12));
-        const GeoCoordinate after = *camera.toCoordinate(anchor);
+        const GeoPoint after = *camera.toCoordinate(anchor);
         QVERIFY(near(after.latitude, before.latitude, 1e-9) && near(after.longitude, before.longitude, 1e-9));
         camera.zoomBy(0.0, anchor); // not a zoom
         camera.zoomBy(std::nan(""), anchor);
@@ -237,20 +237,20 @@ class TestMap : public QObject {
     // Points well inland or well out at sea, on every level of detail; the tiles by the
     // antimeridian and the South Pole are where the file's cuts and folds are.
     void landAndSea_data() {
-        QTest::addColumn<GeoCoordinate>("point");
+        QTest::addColumn<GeoPoint>("point");
         QTest::addColumn<bool>("land");
-        QTest::newRow("Paris") << GeoCoordinate{48.8566, 2.3522} << true;
-        QTest::newRow("central Australia") << GeoCoordinate{-25.0, 134.0} << true;
-        QTest::newRow("mid-Atlantic") << GeoCoordinate{30.0, -40.0} << false;
-        QTest::newRow("Caspian Sea") << GeoCoordinate{42.0, 50.5} << false;
-        QTest::newRow("Chukotka, west of 180") << GeoCoordinate{67.0, 172.0} << true;
-        QTest::newRow("Alaska, east of 180") << GeoCoordinate{65.0, -155.0} << true;
-        QTest::newRow("Antarctica by 180 E") << GeoCoordinate{-84.8, 179.5} << true;
-        QTest::newRow("Antarctica by 180 W") << GeoCoordinate{-84.8, -179.5} << true;
-        QTest::newRow("Southern Ocean") << GeoCoordinate{-60.0, -100.0} << false;
+        QTest::newRow("Paris") << GeoPoint{Longitude(2.3522), Latitude(48.8566)} << true;
+        QTest::newRow("central Australia") << GeoPoint{Longitude(134.0), Latitude(-25.0)} << true;
+        QTest::newRow("mid-Atlantic") << GeoPoint{Longitude(-40.0), Latitude(30.0)} << false;
+        QTest::newRow("Caspian Sea") << GeoPoint{Longitude(50.5), Latitude(42.0)} << false;
+        QTest::newRow("Chukotka, west of 180") << GeoPoint{Longitude(172.0), Latitude(67.0)} << true;
+        QTest::newRow("Alaska, east of 180") << GeoPoint{Longitude(-155.0), Latitude(65.0)} << true;
+        QTest::newRow("Antarctica by 180 E") << GeoPoint{Longitude(179.5), Latitude(-84.8)} << true;
+        QTest::newRow("Antarctica by 180 W") << GeoPoint{Longitude(-179.5), Latitude(-84.8)} << true;
+        QTest::newRow("Southern Ocean") << GeoPoint{Longitude(-100.0), Latitude(-60.0)} << false;
     }
     void landAndSea() {
-        QFETCH(GeoCoordinate, point);
+        QFETCH(GeoPoint, point);
         QFETCH(bool, land);
         const Basemap &map = *Basemap::shared();
         const QPointF p = WebMercator::project(point);
@@ -326,15 +326,15 @@ class TestMap : public QObject {
     }
 
     void namesNeverOverlap_data() {
-        QTest::addColumn<GeoCoordinate>("centre");
+        QTest::addColumn<GeoPoint>("centre");
         QTest::addColumn<double>("zoom");
-        QTest::newRow("world") << GeoCoordinate{20, 0} << 1.0;
-        QTest::newRow("country") << GeoCoordinate{46.6, 2.4} << 5.6;
-        QTest::newRow("dense region") << GeoCoordinate{46.0, 2.0} << 9.3;
-        QTest::newRow("antimeridian") << GeoCoordinate{-17.8, 179.9} << 6.0;
+        QTest::newRow("world") << GeoPoint{Longitude(0), Latitude(20)} << 1.0;
+        QTest::newRow("country") << GeoPoint{Longitude(2.4), Latitude(46.6)} << 5.6;
+        QTest::newRow("dense region") << GeoPoint{Longitude(2.0), Latitude(46.0)} << 9.3;
+        QTest::newRow("antimeridian") << GeoPoint{Longitude(179.9), Latitude(-17.8)} << 6.0;
     }
     void namesNeverOverlap() {
-        QFETCH(GeoCoordinate, centre);
+        QFETCH(GeoPoint, centre);
         QFETCH(double, zoom);
         std::vector<MapPlace> places = gridOfPlaces({46.0, 2.0}, 31, 0.05);
         for (const MapPlace &p : gridOfPlaces({-17.8, 179.9}, 9, 0.5))
@@ -381,7 +381,7 @@ class TestMap : public QObject {
 
     // A small region with no name in it opens further out, where names show around the place.
     void zoomNamingAPlace() {
-        const GeoCoordinate village{45.0, 6.0};
+        const GeoPoint village{Longitude(6.0), Latitude(45.0)};
         const PlaceLabels labels({{{45.30, 6.0}, QStringLiteral("North"), 50000},
                                   {{44.75, 6.3}, QStringLiteral("South-east"), 40000},
                                   {{45.1, 5.5}, QStringLiteral("West"), 30000},
@@ -407,8 +407,8 @@ class TestMap : public QObject {
         // Across the antimeridian both sides are drawn, and the cut through Antarctica is no coast.
         const MapCamera pacific({400, 400}, {-84, 180}, 4);
         const QImage south = render(pacific);
-        for (const GeoCoordinate c :
-             {GeoCoordinate{-84.8, 179.0}, GeoCoordinate{-84.8, -179.0}, GeoCoordinate{-84.8, 180}})
+        for (const GeoPoint c :
+             {GeoPoint{Longitude(179.0), Latitude(-84.8)}, GeoPoint{Longitude(-179.0), Latitude(-84.8)}, GeoPoint{Longitude(180), Latitude(-84.8)}})
             QCOMPARE(south.pixelColor(pacific.toView(c).toPoint()), style.land);
         const MapCamera bering({400, 400}, {66, 180}, 4);
         const QImage north = render(bering);

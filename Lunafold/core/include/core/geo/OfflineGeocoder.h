@@ -13,12 +13,12 @@ public:
     OfflineGeocoder() = default;
     explicit OfflineGeocoder(const ReverseGeocoder &data) : m_data(&data) {}
 
-    void reverseGeocode(double latitude, double longitude,
+    void reverseGeocode(const GeoPoint &point,
                         std::function<void(const std::optional<QList<Placemark>> &, const std::optional<QString> &)>
                             completion) override {
         if (!m_data)
             m_data = ReverseGeocoder::shared();
-        const auto place = m_data->lookup(latitude, longitude);
+        const auto place = m_data->lookup(point);
         if (!place) {
             completion(std::nullopt, QStringLiteral("The coordinate is not on the Earth."));
             return;

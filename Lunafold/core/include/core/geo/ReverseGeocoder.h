@@ -46,9 +46,9 @@ public:
     static QString defaultDirectory();
 
     /// nullopt for a latitude outside [-90, 90], a longitude outside [-180, 180] or non-finite input.
-    std::optional<Place> lookup(double latitude, double longitude) const;
+    std::optional<Place> lookup(const GeoPoint &point) const;
     /// The time zone alone.
-    QString zoneAt(double latitude, double longitude) const;
+    QString zoneAt(const GeoPoint &point) const;
 
     /// The zone of a ship at @p longitude: Etc/GMT-N east of Greenwich, Etc/GMT+N west, N = round(lon / 15).
     static QString nauticalZone(double longitude);
