@@ -252,7 +252,7 @@ class TestLocation : public QObject {
         QCOMPARE(map->markerLocation(), (GeoPoint{Longitude(151.2093), Latitude(-33.8688)}));
         // The camera flies there, to the 0.02° × 0.02° region around it.
         QVERIFY(map->animating());
-        const MapCamera region = regionAround({-33.8688, 151.2093});
+        const MapCamera region = regionAround(GeoPoint{Longitude(151.2093), Latitude(-33.8688)});
         QCOMPARE(map->cameraTarget(), region);
         QTRY_VERIFY(!map->animating());
         QCOMPARE(map->camera(), region);
@@ -290,10 +290,10 @@ class TestLocation : public QObject {
         m_geocoder.asked.clear();
         QVERIFY(map->tapAt(tap.x(), tap.y()));
         // The Locator took it, saved it and looked it up ...
-        QCOMPARE(m_locator->latitude(), tapped.latitude);
-        QCOMPARE(m_locator->longitude(), tapped.longitude);
-        QCOMPARE(m_store->doubleForKey(QStringLiteral("lunafold.calculationLatitude")), tapped.latitude);
-        QCOMPARE(m_geocoder.asked, (QList<QPair<double, double>>{{tapped.latitude, tapped.longitude}}));
+        QCOMPARE(m_locator->latitude(), tapped.latitude());
+        QCOMPARE(m_locator->longitude(), tapped.longitude());
+        QCOMPARE(m_store->doubleForKey(QStringLiteral("lunafold.calculationLatitude")), tapped.latitude());
+        QCOMPARE(m_geocoder.asked, (QList<QPair<double, double>>{{tapped.latitude(), tapped.longitude()}}));
         QCOMPARE(m_locator->friendlyLocationText(), QStringLiteral("Somewhere, Testland"));
         // ... and published it, which is what moved the marker and the camera.
         QCOMPARE(map->markerLocation(), tapped);
@@ -314,7 +314,7 @@ class TestLocation : public QObject {
         QCOMPARE(map.markerLocation(), (GeoPoint{Longitude(-21.9426), Latitude(64.1466)}));
         QVERIFY(!map.animating());
         map.setSize(kMapSize); // the region is shown as soon as there is room for it
-        QCOMPARE(map.camera(), regionAround({64.1466, -21.9426}));
+        QCOMPARE(map.camera(), regionAround(GeoPoint{Longitude(-21.9426), Latitude(64.1466)}));
     }
 
     void gesturesEndAFlight() {
@@ -324,7 +324,7 @@ class TestLocation : public QObject {
         map->zoomBy(0.5, 10, 10);
         QVERIFY(!map->animating());
         QTest::qWait(MapView::kFlightMilliseconds + 100);
-        QVERIFY(map->camera() != regionAround({35.6762, 139.6503})); // the flight did not resume
+        QVERIFY(map->camera() != regionAround(GeoPoint{Longitude(139.6503), Latitude(35.6762)})); // the flight did not resume
     }
 
     // A released drag glides on in its direction, slowing to a stop about speed × 0.325 s on; a
