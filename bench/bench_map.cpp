@@ -112,10 +112,11 @@ void BuildPlaceIndex(benchmark::State &state) {
     std::mt19937 random(15);
     std::uniform_real_distribution<double> latitude(-60, 70), longitude(-180, 180);
     std::lognormal_distribution<double> population(8.5, 1.5);
-    for (int i = 0; i < 150000; ++i)
+    for (int i = 0; i < 150000; ++i) {
         const Latitude north(latitude(random)); // drawn first, as the data set always was
         places.push_back({GeoPoint{Longitude(longitude(random)), north}, QStringLiteral("Place %1").arg(i),
                           static_cast<qint64>(population(random))});
+    }
     for (auto _ : state) {
         const PlaceLabels labels(places);
         benchmark::DoNotOptimize(labels.size());

@@ -131,7 +131,7 @@ class TestMap : public QObject {
         QFETCH(double, latitude);
         QFETCH(double, zoom);
         MapCamera camera(kPhone, GeoPoint{Longitude(0), Latitude(0)}, 2);
-        camera.showRegion({latitude, 25.0}, 0.02, 0.02);
+        camera.showRegion(GeoPoint{Longitude(25.0), Latitude(latitude)}, 0.02, 0.02);
         QVERIFY2(near(camera.zoom(), zoom, 1e-9), qPrintable(QString::number(camera.zoom(), 'g', 17)));
         QVERIFY(near(camera.centreCoordinate().latitude(), latitude, 1e-9));
         QVERIFY(near(camera.centreCoordinate().longitude(), 25.0, 1e-9));
