@@ -59,7 +59,7 @@ void reverseGeocode(benchmark::State &state) {
     const ReverseGeocoder &geo = *ReverseGeocoder::shared();
     double lat = 45.924;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(geo.lookup(lat, 6.869));
+        benchmark::DoNotOptimize(geo.lookup(GeoPoint{Longitude(6.869), Latitude(lat)}));
         lat += 1e-6;
     }
 }

@@ -29,7 +29,7 @@ public:
 
 class NoNames : public Geocoder {
 public:
-    void reverseGeocode(double, double,
+    void reverseGeocode(const GeoPoint &,
                         std::function<void(const std::optional<QList<Placemark>> &, const std::optional<QString> &)>
                             completion) override {
         completion(QList<Placemark>{}, std::nullopt);
@@ -43,7 +43,7 @@ struct Place {
     NoDevice manager;
     NoNames names;
     Locator locator{manager, names, store, false};
-    Place() { locator.setFixedPlace(48.8566, 2.3522, *TimeZone::named("Europe/Paris")); }
+    Place() { locator.setFixedPlace(GeoPoint{Longitude(2.3522), Latitude(48.8566)}, *TimeZone::named("Europe/Paris")); }
 };
 
 // Each tick a second later than the one before, as the timeline runs.

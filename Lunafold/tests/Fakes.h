@@ -43,10 +43,10 @@ struct FakeGeocoder : Geocoder {
     std::optional<QString> error;
     QList<QPair<double, double>> asked;
     void reverseGeocode(
-        double latitude, double longitude,
+        const GeoPoint &point,
         std::function<void(const std::optional<QList<Placemark>> &, const std::optional<QString> &)>
             completion) override {
-        asked << qMakePair(latitude, longitude);
+        asked << qMakePair(point.latitude(), point.longitude());
         error ? completion(std::nullopt, error) : completion(answer, std::nullopt);
     }
 };

@@ -27,7 +27,7 @@ class FixedPlace {
 
     Locator &locator() { return *m_locator; }
     void set(double latitude, double longitude, const char *zone) {
-        m_locator->setFixedPlace(latitude, longitude, *TimeZone::named(zone));
+        m_locator->setFixedPlace(GeoPoint{Longitude(longitude), Latitude(latitude)}, *TimeZone::named(zone));
     }
 
   private:

@@ -9,6 +9,8 @@
 #include "core/viewmodels/MotionPreference.h"
 #include "core/viewmodels/ScreenPlace.h"
 #include "notices/AppClock.h"
+#include "core/text/ScreenTexts.h"
+#include "core/text/Translations.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -301,6 +303,19 @@ class TestFuture : public QObject {
             QCOMPARE(label(rows, i), labels[i]);
             if (!values[i].isEmpty())
                 QCOMPARE(value(rows, i), values[i]);
+        }
+    }
+
+    // The day detail and the Rise & Set screen build their rows in one place: for today they agree.
+    void dayDetailRowsAreTheRiseAndSetScreensToday() {
+        const Locator &locator = m_place->locator();
+        for (const char *instant : {"2024-04-21T15:00:00+02:00", "2024-04-24T00:30:00+02:00"}) {
+            const Instant now = at(QString::fromLatin1(instant));
+            FutureDetailViewModel d(&m_place->locator());
+            d.setSelectedInstant(now);
+            const GeoPoint place = *locator.currentLocation();
+            QCOMPARE(d.riseSetRows(), ScreenTexts::toVariant(ScreenTexts::riseSetRows(now, place, locator.timezone()).mid(0, 2)));
+            QCOMPARE(d.transitRows(), ScreenTexts::toVariant(ScreenTexts::transitRows(now, place, locator.timezone()).mid(0, 1)));
         }
     }
 

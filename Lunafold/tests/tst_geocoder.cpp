@@ -20,6 +20,7 @@ class TestGeocoder : public QObject {
     Q_OBJECT
 
 private:
+    static GeoPoint pt(double lat, double lon) { return GeoPoint{Longitude(lon), Latitude(lat)}; }
     static const ReverseGeocoder &geo() { return *ReverseGeocoder::shared(); }
 
     static QByteArray readData(const char *name) {
@@ -64,7 +65,7 @@ private Q_SLOTS:
             {0.0, -140.0, "Etc/GMT+9"},
         };
         for (const auto &c : cases)
-            QCOMPARE(geo().zoneAt(c.lat, c.lon), QString::fromLatin1(c.zone));
+            QCOMPARE(geo().zoneAt(pt(c.lat, c.lon)), QString::fromLatin1(c.zone));
     }
 
     // Points drawn at random (not the grid's sample points) with the boundaries' own answers,
@@ -80,7 +81,7 @@ private Q_SLOTS:
             const QStringList f = line.split(u'\t');
             QCOMPARE(f.size(), 4);
             auto &t = tally[f[3]];
-            t.first += geo().zoneAt(f[0].toDouble(), f[1].toDouble()) == f[2];
+            t.first += geo().zoneAt(GeoPoint{Longitude(f[1].toDouble()), Latitude(f[0].toDouble())}) == f[2];
             ++t.second;
         }
         QCOMPARE(tally.keys(), (QStringList{u"border"_qs, u"land"_qs, u"sea"_qs}));
@@ -113,7 +114,7 @@ private Q_SLOTS:
         QFETCH(double, lon);
         QFETCH(QString, locality);
         QFETCH(QString, country);
-        const auto place = geo().lookup(lat, lon);
+        const auto place = geo().lookup(GeoPoint{Longitude(lon), Latitude(lat)});
         QVERIFY(place);
         QCOMPARE(place->locality, opt(locality));
         QCOMPARE(place->country, opt(country));
@@ -145,20 +146,20 @@ private Q_SLOTS:
         QFETCH(double, lon);
         QFETCH(QString, language);
         QFETCH(QString, country);
-        const auto place = geo().lookup(lat, lon, language);
+        const auto place = geo().lookup(pt(lat, lon), language);
         QVERIFY(place);
         QCOMPARE(place->country, opt(country));
-        QCOMPARE(place->locality, geo().lookup(lat, lon)->locality); // only the country is translated
+        QCOMPARE(place->locality, geo().lookup(pt(lat, lon))->locality); // only the country is translated
     }
 
     void input() {
         const double nan = std::numeric_limits<double>::quiet_NaN(),
                      inf = std::numeric_limits<double>::infinity();
         for (const auto &[lat, lon] : {std::pair{90.0001, 0.0}, {0.0, -181.0}, {nan, 0.0}, {0.0, inf}})
-            QVERIFY(!geo().lookup(lat, lon));
+            QVERIFY(!geo().lookup(pt(lat, lon)));
         for (const auto &[lat, lon] :
              {std::pair{90.0, 0.0}, {0.0, 180.0}, {0.0, -180.0}}) // pole, antimeridian
-            QVERIFY(!geo().lookup(lat, lon).value_or(ReverseGeocoder::Place{}).timeZone.isEmpty());
+            QVERIFY(!geo().lookup(pt(lat, lon)).value_or(ReverseGeocoder::Place{}).timeZone.isEmpty());
     }
 
     void search_data() {
@@ -302,7 +303,7 @@ private Q_SLOTS:
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"places.bin: "_qs));
         const ReverseGeocoder g(dir.path());
         QVERIFY(!g.isLoaded());
-        const auto place = g.lookup(45.924, 6.869); // Chamonix
+        const auto place = g.lookup(GeoPoint{Longitude(6.869), Latitude(45.924)}); // Chamonix
         QVERIFY(place);
         QCOMPARE(place->timeZone, file == u"tzgrid.bin" ? u"Etc/GMT"_qs : u"Europe/Paris"_qs);
         QVERIFY(!place->locality);

@@ -28,7 +28,7 @@ Environment environment(const QString &assignments) {
 
 using test::at;
 
-const GeoPoint kParis{48.85, 2.35};
+const GeoPoint kParis{Longitude(2.35), Latitude(48.85)};
 const Instant kApril23 = at("2024-04-23T12:00:00Z"); // waxing gibbous, moon in Libra, below Paris' horizon
 
 QStringList labels(const QString &localeName) {

@@ -51,7 +51,7 @@ class TestLocation : public QObject {
         return map;
     }
 
-    static MapCamera regionAround(const GeoCoordinate &c) {
+    static MapCamera regionAround(const GeoPoint &c) {
         MapCamera camera(kMapSize, c, 0);
         camera.showRegion(c, 0.02, 0.02);
         return camera;
@@ -98,7 +98,7 @@ class TestLocation : public QObject {
         QFETCH(QString, zone);
         QFETCH(QStringList, values);
         LocationViewModel model(m_locator.get());
-        m_locator->setFixedPlace(latitude, longitude, *TimeZone::named(zone.toStdString()));
+        m_locator->setFixedPlace(GeoPoint{Longitude(longitude), Latitude(latitude)}, *TimeZone::named(zone.toStdString()));
         QCOMPARE(column(model.coordinateRows(), "label"),
                  (QStringList{"Latitude", "Longitude", "Time Zone"}));
         QCOMPARE(column(model.coordinateRows(), "value"), values);
@@ -106,7 +106,7 @@ class TestLocation : public QObject {
 
     void theZoneAbbreviationIsTheOneInForceNow() {
         LocationViewModel model(m_locator.get());
-        m_locator->setFixedPlace(48.8566, 2.3522, *TimeZone::named("Europe/Paris"));
+        m_locator->setFixedPlace(GeoPoint{Longitude(2.3522), Latitude(48.8566)}, *TimeZone::named("Europe/Paris"));
         QCOMPARE(column(model.coordinateRows(), "value").last(), QStringLiteral("CEST"));
         AppClock::freeze(at("2024-12-01T12:00:00Z"));
         model.refresh();
@@ -196,7 +196,7 @@ class TestLocation : public QObject {
     void textsInGerman() {
         QVERIFY(useLocale(QLocale(QLocale::German, QLocale::Germany)));
         LocationViewModel model(m_locator.get());
-        m_locator->setFixedPlace(-33.86882, 151.20929, *TimeZone::named("Australia/Sydney"));
+        m_locator->setFixedPlace(GeoPoint{Longitude(151.20929), Latitude(-33.86882)}, *TimeZone::named("Australia/Sydney"));
         QCOMPARE(column(model.coordinateRows(), "label"),
                  (QStringList{"Breitengrad", "Längengrad", "Zeitzone"}));
         QCOMPARE(column(model.coordinateRows(), "value").mid(0, 2),
@@ -208,12 +208,12 @@ class TestLocation : public QObject {
         auto map = settledMap();
         QVERIFY(!map->hasMarker()); // nothing published yet
         QSignalSpy marker(map.get(), &MapView::markerChanged);
-        m_locator->setFixedPlace(-33.8688, 151.2093, *TimeZone::named("Australia/Sydney"));
+        m_locator->setFixedPlace(GeoPoint{Longitude(151.2093), Latitude(-33.8688)}, *TimeZone::named("Australia/Sydney"));
         QCOMPARE(marker.count(), 1);
-        QCOMPARE(map->markerLocation(), (GeoCoordinate{-33.8688, 151.2093}));
+        QCOMPARE(map->markerLocation(), (GeoPoint{Longitude(151.2093), Latitude(-33.8688)}));
         // The camera flies there, to the 0.02° × 0.02° region around it.
         QVERIFY(map->animating());
-        const MapCamera region = regionAround({-33.8688, 151.2093});
+        const MapCamera region = regionAround(GeoPoint{Longitude(151.2093), Latitude(-33.8688)});
         QCOMPARE(map->cameraTarget(), region);
         QTRY_VERIFY(!map->animating());
         QCOMPARE(map->camera(), region);
@@ -224,7 +224,7 @@ class TestLocation : public QObject {
     void anAbsentOrEqualCoordinateChangesNothing() {
         m_locator->setChosenLocation(48.8566, 2.3522); // saved, so a denied start restores it
         auto map = settledMap();
-        QCOMPARE(map->markerLocation(), (GeoCoordinate{48.8566, 2.3522}));
+        QCOMPARE(map->markerLocation(), (GeoPoint{Longitude(2.3522), Latitude(48.8566)}));
         map->panBy(120, -40); // the user looks elsewhere
         const MapCamera looking = map->camera();
         QSignalSpy marker(map.get(), &MapView::markerChanged);
@@ -247,14 +247,14 @@ class TestLocation : public QObject {
         m_locator->setChosenLocation(48.8566, 2.3522);
         auto map = settledMap();
         const QPointF tap(300, 100);
-        const GeoCoordinate tapped = *map->camera().toCoordinate(tap);
+        const GeoPoint tapped = *map->camera().toCoordinate(tap);
         m_geocoder.asked.clear();
         QVERIFY(map->tapAt(tap.x(), tap.y()));
         // The Locator took it, saved it and looked it up ...
-        QCOMPARE(m_locator->latitude(), tapped.latitude);
-        QCOMPARE(m_locator->longitude(), tapped.longitude);
-        QCOMPARE(m_store->doubleForKey(QStringLiteral("lunafold.calculationLatitude")), tapped.latitude);
-        QCOMPARE(m_geocoder.asked, (QList<QPair<double, double>>{{tapped.latitude, tapped.longitude}}));
+        QCOMPARE(m_locator->latitude(), tapped.latitude());
+        QCOMPARE(m_locator->longitude(), tapped.longitude());
+        QCOMPARE(m_store->doubleForKey(QStringLiteral("lunafold.calculationLatitude")), tapped.latitude());
+        QCOMPARE(m_geocoder.asked, (QList<QPair<double, double>>{{tapped.latitude(), tapped.longitude()}}));
         QCOMPARE(m_locator->friendlyLocationText(), QStringLiteral("Somewhere, Testland"));
         // ... and published it, which is what moved the marker and the camera.
         QCOMPARE(map->markerLocation(), tapped);
@@ -269,23 +269,23 @@ class TestLocation : public QObject {
     }
 
     void theValueWhenFirstShownCounts() {
-        m_locator->setFixedPlace(64.1466, -21.9426, *TimeZone::named("Atlantic/Reykjavik"));
+        m_locator->setFixedPlace(GeoPoint{Longitude(-21.9426), Latitude(64.1466)}, *TimeZone::named("Atlantic/Reykjavik"));
         MapView map; // not laid out yet
         map.setLocator(m_locator.get());
-        QCOMPARE(map.markerLocation(), (GeoCoordinate{64.1466, -21.9426}));
+        QCOMPARE(map.markerLocation(), (GeoPoint{Longitude(-21.9426), Latitude(64.1466)}));
         QVERIFY(!map.animating());
         map.setSize(kMapSize); // the region is shown as soon as there is room for it
-        QCOMPARE(map.camera(), regionAround({64.1466, -21.9426}));
+        QCOMPARE(map.camera(), regionAround(GeoPoint{Longitude(-21.9426), Latitude(64.1466)}));
     }
 
     void gesturesEndAFlight() {
         auto map = settledMap();
-        m_locator->setFixedPlace(35.6762, 139.6503, *TimeZone::named("Asia/Tokyo"));
+        m_locator->setFixedPlace(GeoPoint{Longitude(139.6503), Latitude(35.6762)}, *TimeZone::named("Asia/Tokyo"));
         QVERIFY(map->animating());
         map->zoomBy(0.5, 10, 10);
         QVERIFY(!map->animating());
         QTest::qWait(MapView::kFlightMilliseconds + 100);
-        QVERIFY(map->camera() != regionAround({35.6762, 139.6503})); // the flight did not resume
+        QVERIFY(map->camera() != regionAround(GeoPoint{Longitude(139.6503), Latitude(35.6762)})); // the flight did not resume
     }
 
     // A released drag glides on in its direction, slowing to a stop about speed × 0.325 s on; a

@@ -39,12 +39,14 @@ QImage render(const MapCamera &camera) {
 }
 
 // Places on a regular grid of @p step degrees around @p centre, populations falling off outwards.
-std::vector<MapPlace> gridOfPlaces(const GeoCoordinate &centre, int perSide, double step) {
+GeoPoint ll(double latitude, double longitude) { return GeoPoint{Longitude(longitude), Latitude(latitude)}; }
+
+std::vector<MapPlace> gridOfPlaces(const GeoPoint &centre, int perSide, double step) {
     std::vector<MapPlace> places;
     for (int i = 0; i < perSide; ++i)
         for (int j = 0; j < perSide; ++j) {
             const double dy = (i - perSide / 2) * step, dx = (j - perSide / 2) * step;
-            places.push_back({{centre.latitude + dy, centre.longitude + dx},
+            places.push_back({GeoPoint{Longitude(centre.longitude() + dx), Latitude(centre.latitude() + dy)},
                               QStringLiteral("Place %1-%2").arg(i).arg(j),
                               qint64(1e6 / (1 + std::hypot(dx, dy) / step))});
         }
@@ -53,7 +55,7 @@ std::vector<MapPlace> gridOfPlaces(const GeoCoordinate &centre, int perSide, dou
 
 } // namespace
 
-Q_DECLARE_METATYPE(lunafold::GeoCoordinate)
+Q_DECLARE_METATYPE(lunafold::GeoPoint)
 
 class TestMap : public QObject {
     Q_OBJECT
@@ -71,41 +73,41 @@ class TestMap : public QObject {
             {85.0511287798066, 179.0, 0.9972222222222222, 0.0}, // the northern edge
         };
         for (const auto &c : cases) {
-            const QPointF p = WebMercator::project({c.latitude, c.longitude});
+            const QPointF p = WebMercator::project(ll(c.latitude, c.longitude));
             QVERIFY2(near(p.x(), c.x, 1e-12) && near(p.y(), c.y, 1e-12),
                      qPrintable(QStringLiteral("%1 %2").arg(p.x()).arg(p.y())));
-            const GeoCoordinate back = WebMercator::unproject(p);
-            QVERIFY(near(back.latitude, c.latitude, 1e-9));
-            QVERIFY(near(back.longitude, WebMercator::wrapLongitude(c.longitude), 1e-9));
+            const GeoPoint back = WebMercator::unproject(p);
+            QVERIFY(near(back.latitude(), c.latitude, 1e-9));
+            QVERIFY(near(back.longitude(), WebMercator::wrapLongitude(c.longitude), 1e-9));
         }
     }
 
     void latitudesBeyondTheSquareWorldAreClamped() {
         QVERIFY(near(WebMercator::kMaxLatitude, std::atan(std::sinh(M_PI)) * 180 / M_PI, 1e-12));
-        QCOMPARE(WebMercator::project({89.9, 10}).y(), 0.0);
-        QCOMPARE(WebMercator::project({-90, 10}).y(), 1.0);
-        QVERIFY(near(WebMercator::unproject({0.5, -0.3}).latitude, WebMercator::kMaxLatitude, 1e-9));
-        QVERIFY(near(WebMercator::unproject({1.25, 0.5}).longitude, -90.0, 1e-9)); // the next copy east
+        QCOMPARE(WebMercator::project(GeoPoint{Longitude(10), Latitude(89.9)}).y(), 0.0);
+        QCOMPARE(WebMercator::project(GeoPoint{Longitude(10), Latitude(-90)}).y(), 1.0);
+        QVERIFY(near(WebMercator::unproject({0.5, -0.3}).latitude(), WebMercator::kMaxLatitude, 1e-9));
+        QVERIFY(near(WebMercator::unproject({1.25, 0.5}).longitude(), -90.0, 1e-9)); // the next copy east
         QCOMPARE(WebMercator::wrapLongitude(180.0), -180.0);
         QCOMPARE(WebMercator::wrapLongitude(-540.5), 179.5);
     }
 
     void viewPointsAndCoordinatesRoundTrip_data() {
         QTest::addColumn<double>("zoom");
-        QTest::addColumn<GeoCoordinate>("centre");
-        QTest::newRow("whole world") << 0.0 << GeoCoordinate{0, 0};
-        QTest::newRow("country") << 5.6 << GeoCoordinate{46.6, 2.4};
-        QTest::newRow("region in the south") << 14.7 << GeoCoordinate{-33.8688, 151.2093};
-        QTest::newRow("on the antimeridian") << 9.0 << GeoCoordinate{-17.8, 180.0};
+        QTest::addColumn<GeoPoint>("centre");
+        QTest::newRow("whole world") << 0.0 << GeoPoint{Longitude(0), Latitude(0)};
+        QTest::newRow("country") << 5.6 << GeoPoint{Longitude(2.4), Latitude(46.6)};
+        QTest::newRow("region in the south") << 14.7 << GeoPoint{Longitude(151.2093), Latitude(-33.8688)};
+        QTest::newRow("on the antimeridian") << 9.0 << GeoPoint{Longitude(180.0), Latitude(-17.8)};
     }
     void viewPointsAndCoordinatesRoundTrip() {
         QFETCH(double, zoom);
-        QFETCH(GeoCoordinate, centre);
+        QFETCH(GeoPoint, centre);
         const MapCamera camera(kPhone, centre, zoom);
         for (const QPointF p : {QPointF(0, 0), QPointF(195, 235), QPointF(389.5, 12.25), QPointF(17, 469)}) {
             const auto c = camera.toCoordinate(p);
             QVERIFY(c);
-            QVERIFY(c->longitude >= -180 && c->longitude < 180);
+            QVERIFY(c->longitude() >= -180 && c->longitude() < 180);
             const QPointF back = camera.toView(*c);
             QVERIFY2(near(back.x(), p.x(), 1e-6) && near(back.y(), p.y(), 1e-6),
                      qPrintable(
@@ -113,7 +115,7 @@ class TestMap : public QObject {
         }
         // The centre of the view is the camera's centre.
         const auto middle = camera.toCoordinate({195, 235});
-        QVERIFY(near(middle->latitude, camera.centreCoordinate().latitude, 1e-9));
+        QVERIFY(near(middle->latitude(), camera.centreCoordinate().latitude(), 1e-9));
     }
 
     // 0.02° of longitude over 390 points needs a world of 390 · 360 / 0.02 points. Half of 0.02° of
@@ -129,27 +131,27 @@ class TestMap : public QObject {
     void aRegionSpanGivesTheZoomThatShowsIt() {
         QFETCH(double, latitude);
         QFETCH(double, zoom);
-        MapCamera camera(kPhone, {0, 0}, 2);
-        camera.showRegion({latitude, 25.0}, 0.02, 0.02);
+        MapCamera camera(kPhone, GeoPoint{Longitude(0), Latitude(0)}, 2);
+        camera.showRegion(GeoPoint{Longitude(25.0), Latitude(latitude)}, 0.02, 0.02);
         QVERIFY2(near(camera.zoom(), zoom, 1e-9), qPrintable(QString::number(camera.zoom(), 'g', 17)));
-        QVERIFY(near(camera.centreCoordinate().latitude, latitude, 1e-9));
-        QVERIFY(near(camera.centreCoordinate().longitude, 25.0, 1e-9));
+        QVERIFY(near(camera.centreCoordinate().latitude(), latitude, 1e-9));
+        QVERIFY(near(camera.centreCoordinate().longitude(), 25.0, 1e-9));
         // The whole region is in view and touches the edges in one direction.
-        const double west = camera.toView({latitude, 24.99}).x(), east = camera.toView({latitude, 25.01}).x();
-        const double top = camera.toView({latitude + 0.01, 25.0}).y(),
-                     bottom = camera.toView({latitude - 0.01, 25.0}).y();
+        const double west = camera.toView(GeoPoint{Longitude(24.99), Latitude(latitude)}).x(), east = camera.toView(GeoPoint{Longitude(25.01), Latitude(latitude)}).x();
+        const double top = camera.toView(GeoPoint{Longitude(25.0), Latitude(latitude + 0.01)}).y(),
+                     bottom = camera.toView(GeoPoint{Longitude(25.0), Latitude(latitude - 0.01)}).y();
         QVERIFY(west >= -1e-6 && east <= 390 + 1e-6 && top >= -1e-6 && bottom <= 470 + 1e-6);
         QVERIFY(near(west, 0.0, 1e-6) || near(std::min(top, 470 - bottom), 0.0, 1e-6));
     }
 
     void theViewStaysInsideTheWorld() {
-        MapCamera camera(kPhone, {0, 0}, 3);
+        MapCamera camera(kPhone, GeoPoint{Longitude(0), Latitude(0)}, 3);
         QVERIFY(near(camera.minZoom(), std::log2(470.0 / 256.0), 1e-12));
         camera.panBy(0, 1e7); // far past the North Pole
-        QVERIFY(near(camera.toCoordinate({195, 0})->latitude, WebMercator::kMaxLatitude, 1e-9));
+        QVERIFY(near(camera.toCoordinate({195, 0})->latitude(), WebMercator::kMaxLatitude, 1e-9));
         QVERIFY(!camera.toCoordinate({195, -1})); // nothing above the world
         camera.panBy(0, -1e7);
-        QVERIFY(near(camera.toCoordinate({195, 470})->latitude, -WebMercator::kMaxLatitude, 1e-9));
+        QVERIFY(near(camera.toCoordinate({195, 470})->latitude(), -WebMercator::kMaxLatitude, 1e-9));
         camera.zoomBy(1e-9, {0, 0});
         QCOMPARE(camera.zoom(), camera.minZoom());
         QCOMPARE(camera.worldSize(), 470.0);
@@ -161,32 +163,32 @@ class TestMap : public QObject {
     }
 
     void panningWrapsAcrossTheAntimeridian() {
-        MapCamera camera(kPhone, {10, 179.9}, 8);         // 65,536-point world: 0.1° is about 18 points
-        QVERIFY(camera.toView({10, -179.9}).x() > 195.0); // east of 180° is to the right
-        QVERIFY(camera.toView({10, 179.8}).x() < 195.0);
-        QVERIFY(camera.toCoordinate({389, 235})->longitude < -179.0);
+        MapCamera camera(kPhone, GeoPoint{Longitude(179.9), Latitude(10)}, 8);         // 65,536-point world: 0.1° is about 18 points
+        QVERIFY(camera.toView(GeoPoint{Longitude(-179.9), Latitude(10)}).x() > 195.0); // east of 180° is to the right
+        QVERIFY(camera.toView(GeoPoint{Longitude(179.8), Latitude(10)}).x() < 195.0);
+        QVERIFY(camera.toCoordinate({389, 235})->longitude() < -179.0);
         camera.panBy(-0.2 / 360 * camera.worldSize(), 0); // drag 0.2° to the left: look east
-        QVERIFY(near(camera.centreCoordinate().longitude, -179.9, 1e-9));
+        QVERIFY(near(camera.centreCoordinate().longitude(), -179.9, 1e-9));
         QVERIFY(camera.centre().x() >= 0 && camera.centre().x() < 1);
     }
 
     void zoomingKeepsThePointUnderTheFingers() {
-        MapCamera camera(kPhone, {48.8566, 2.3522}, 6);
+        MapCamera camera(kPhone, GeoPoint{Longitude(2.3522), Latitude(48.8566)}, 6);
         const QPointF anchor(300, 80);
-        const GeoCoordinate before = *camera.toCoordinate(anchor);
+        const GeoPoint before = *camera.toCoordinate(anchor);
         camera.zoomBy(3.0, anchor);
         QVERIFY(near(camera.zoom(), 6 + std::log2(3.0), 1e-12));
-        const GeoCoordinate after = *camera.toCoordinate(anchor);
-        QVERIFY(near(after.latitude, before.latitude, 1e-9) && near(after.longitude, before.longitude, 1e-9));
+        const GeoPoint after = *camera.toCoordinate(anchor);
+        QVERIFY(near(after.latitude(), before.latitude(), 1e-9) && near(after.longitude(), before.longitude(), 1e-9));
         camera.zoomBy(0.0, anchor); // not a zoom
         camera.zoomBy(std::nan(""), anchor);
         QVERIFY(near(camera.zoom(), 6 + std::log2(3.0), 1e-12));
     }
 
     void flightsTakeTheShortWayRound() {
-        const MapCamera from(kPhone, {0, 170}, 4), to(kPhone, {0, -170}, 6);
+        const MapCamera from(kPhone, GeoPoint{Longitude(170), Latitude(0)}, 4), to(kPhone, GeoPoint{Longitude(-170), Latitude(0)}, 6);
         const MapCamera half = MapCamera::interpolate(from, to, 0.5);
-        QVERIFY(near(std::abs(half.centreCoordinate().longitude), 180.0, 1e-9));
+        QVERIFY(near(std::abs(half.centreCoordinate().longitude()), 180.0, 1e-9));
         QVERIFY(near(half.zoom(), 5.0, 1e-12));
         QCOMPARE(MapCamera::interpolate(from, to, 1.0), to);
     }
@@ -234,12 +236,12 @@ class TestMap : public QObject {
     // antimeridian and the South Pole are where the file's cuts and folds are.
     void landAndSea() {
         const Basemap &map = *Basemap::shared();
-        const std::pair<GeoCoordinate, bool> cases[] = {
-            {{48.8566, 2.3522}, true}, {{-25.0, 134.0}, true},  // Paris, central Australia
-            {{30.0, -40.0}, false},    {{42.0, 50.5}, false},   // mid-Atlantic, Caspian Sea
-            {{67.0, 172.0}, true},     {{65.0, -155.0}, true},  // Chukotka west of 180, Alaska east
-            {{-84.8, 179.5}, true},    {{-84.8, -179.5}, true}, // Antarctica either side of 180
-            {{-60.0, -100.0}, false},                           // Southern Ocean
+        const std::pair<GeoPoint, bool> cases[] = {
+            {ll(48.8566, 2.3522), true}, {ll(-25.0, 134.0), true},  // Paris, central Australia
+            {ll(30.0, -40.0), false},    {ll(42.0, 50.5), false},   // mid-Atlantic, Caspian Sea
+            {ll(67.0, 172.0), true},     {ll(65.0, -155.0), true},  // Chukotka west of 180, Alaska east
+            {ll(-84.8, 179.5), true},    {ll(-84.8, -179.5), true}, // Antarctica either side of 180
+            {ll(-60.0, -100.0), false},                           // Southern Ocean
         };
         for (const auto &[point, land] : cases) {
             const QPointF p = WebMercator::project(point);
@@ -247,8 +249,8 @@ class TestMap : public QObject {
                 const int grid = map.gridSize(level);
                 const Basemap::Tile *tile = map.tile(level, int(p.x() * grid), int(p.y() * grid));
                 QVERIFY2((tile && tile->land.contains(p)) == land, qPrintable(QStringLiteral("%1 %2 level %3")
-                                                                                  .arg(point.latitude)
-                                                                                  .arg(point.longitude)
+                                                                                  .arg(point.latitude())
+                                                                                  .arg(point.longitude())
                                                                                   .arg(level)));
             }
         }
@@ -284,17 +286,17 @@ class TestMap : public QObject {
     // Each zoom names at most one place per cell, the most populous, and keeps what it named when
     // zooming in; the input's order does not matter.
     void placesAreNamedBiggestFirst() {
-        std::vector<MapPlace> places = gridOfPlaces({46.0, 2.0}, 21, 0.1);
-        places.push_back({{46.01, 2.01}, QStringLiteral("Tiny"), 10});
-        places.push_back({{91.0, 0.0}, QStringLiteral("Nowhere"), 1});         // off the map
-        places.push_back({{46.0, 2.5}, QStringLiteral("   "), qint64(1e9)}); // no name
+        std::vector<MapPlace> places = gridOfPlaces(GeoPoint{Longitude(2.0), Latitude(46.0)}, 21, 0.1);
+        places.push_back({GeoPoint{Longitude(2.01), Latitude(46.01)}, QStringLiteral("Tiny"), 10});
+        places.push_back({GeoPoint{Longitude(0.0), Latitude(91.0)}, QStringLiteral("Nowhere"), 1});         // off the map
+        places.push_back({GeoPoint{Longitude(2.5), Latitude(46.0)}, QStringLiteral("   "), qint64(1e9)}); // no name
         const PlaceLabels labels(places);
         QCOMPARE(labels.size(), std::size_t(21 * 21 + 1));
         std::shuffle(places.begin(), places.end(), std::mt19937(7));
         const PlaceLabels shuffled(places);
 
         // The grid's area, and half a step around it.
-        const QPointF northWest = WebMercator::project({47.05, 0.95}), southEast = WebMercator::project({44.95, 3.05});
+        const QPointF northWest = WebMercator::project(GeoPoint{Longitude(0.95), Latitude(47.05)}), southEast = WebMercator::project(GeoPoint{Longitude(3.05), Latitude(44.95)});
         const QRectF area(northWest, southEast);
         QStringList before;
         for (double zoom : {0.0, 4.0, 6.0, 8.0, 10.0, 12.0, 16.0}) {
@@ -319,19 +321,19 @@ class TestMap : public QObject {
     }
 
     void namesNeverOverlap_data() {
-        QTest::addColumn<GeoCoordinate>("centre");
+        QTest::addColumn<GeoPoint>("centre");
         QTest::addColumn<double>("zoom");
-        QTest::newRow("world") << GeoCoordinate{20, 0} << 1.0;
-        QTest::newRow("country") << GeoCoordinate{46.6, 2.4} << 5.6;
-        QTest::newRow("dense region") << GeoCoordinate{46.0, 2.0} << 9.3;
-        QTest::newRow("antimeridian") << GeoCoordinate{-17.8, 179.9} << 6.0;
+        QTest::newRow("world") << GeoPoint{Longitude(0), Latitude(20)} << 1.0;
+        QTest::newRow("country") << GeoPoint{Longitude(2.4), Latitude(46.6)} << 5.6;
+        QTest::newRow("dense region") << GeoPoint{Longitude(2.0), Latitude(46.0)} << 9.3;
+        QTest::newRow("antimeridian") << GeoPoint{Longitude(179.9), Latitude(-17.8)} << 6.0;
     }
     void namesNeverOverlap() {
-        QFETCH(GeoCoordinate, centre);
+        QFETCH(GeoPoint, centre);
         QFETCH(double, zoom);
-        std::vector<MapPlace> places = gridOfPlaces({46.0, 2.0}, 31, 0.05);
-        for (const MapPlace &p : gridOfPlaces({-17.8, 179.9}, 9, 0.5))
-            places.push_back({{p.coordinate.latitude, WebMercator::wrapLongitude(p.coordinate.longitude)},
+        std::vector<MapPlace> places = gridOfPlaces(GeoPoint{Longitude(2.0), Latitude(46.0)}, 31, 0.05);
+        for (const MapPlace &p : gridOfPlaces(GeoPoint{Longitude(179.9), Latitude(-17.8)}, 9, 0.5))
+            places.push_back({GeoPoint{Longitude(WebMercator::wrapLongitude(p.coordinate.longitude())), Latitude(p.coordinate.latitude())},
                               QStringLiteral("Fiji ") + p.name, p.population});
         const PlaceLabels labels(places);
         const MapCamera camera(kPhone, centre, zoom);
@@ -374,11 +376,11 @@ class TestMap : public QObject {
 
     // A small region with no name in it opens further out, where names show around the place.
     void zoomNamingAPlace() {
-        const GeoCoordinate village{45.0, 6.0};
-        const PlaceLabels labels({{{45.30, 6.0}, QStringLiteral("North"), 50000},
-                                  {{44.75, 6.3}, QStringLiteral("South-east"), 40000},
-                                  {{45.1, 5.5}, QStringLiteral("West"), 30000},
-                                  {{45.0, 6.004}, QStringLiteral("Next door"), 100}});
+        const GeoPoint village{Longitude(6.0), Latitude(45.0)};
+        const PlaceLabels labels({{GeoPoint{Longitude(6.0), Latitude(45.30)}, QStringLiteral("North"), 50000},
+                                  {GeoPoint{Longitude(6.3), Latitude(44.75)}, QStringLiteral("South-east"), 40000},
+                                  {GeoPoint{Longitude(5.5), Latitude(45.1)}, QStringLiteral("West"), 30000},
+                                  {GeoPoint{Longitude(6.004), Latitude(45.0)}, QStringLiteral("Next door"), 100}});
         MapCamera region(kPhone, village, 0);
         region.showRegion(village, 0.02, 0.02);
         const double zoom = labels.zoomNaming(village, kPhone, 3, region.zoom());
@@ -395,7 +397,7 @@ class TestMap : public QObject {
     // The scale bar and the buttons sit over the map: names that would go under them move aside
     // or wait for another view; the rest of the map still fills with names.
     void namesStayClearOfTheControls() {
-        const PlaceLabels labels(gridOfPlaces({0.0, 0.0}, 41, 0.05));
+        const PlaceLabels labels(gridOfPlaces(ll(0.0, 0.0), 41, 0.05));
         MapView map;
         map.setSize(kPhone);
         map.setPlaceLabels(&labels);
@@ -435,25 +437,25 @@ class TestMap : public QObject {
     // makes it shorter: the view is fitted again, so that the names around the place still show.
     void theFitFollowsTheViewsSize() {
         QFETCH(bool, whileFlying);
-        const GeoCoordinate village{45.0, 6.0};
+        const GeoPoint village = ll(45.0, 6.0);
         // Names only to the north, near the top edge of the taller view once it is fitted.
-        const PlaceLabels labels({{{45.3, 5.75}, QStringLiteral("West Hill"), 5000},
-                                  {{45.3, 6.0}, QStringLiteral("North Hill"), 5000},
-                                  {{45.3, 6.25}, QStringLiteral("East Hill"), 5000}});
+        const PlaceLabels labels(std::vector<MapPlace>{{ll(45.3, 5.75), QStringLiteral("West Hill"), 5000},
+                                                       {ll(45.3, 6.0), QStringLiteral("North Hill"), 5000},
+                                                       {ll(45.3, 6.25), QStringLiteral("East Hill"), 5000}});
         const QSizeF tall(390, 482), shorter(390, 362);
         test::FixedPlace place;
         MapView map;
         map.setSize(tall);
         map.setPlaceLabels(&labels);
         map.setLocator(&place.locator());
-        place.set(village.latitude, village.longitude, "Europe/Paris");
+        place.set(village.latitude(), village.longitude(), "Europe/Paris");
         QVERIFY(map.animating());
         if (!whileFlying)
             QTRY_VERIFY(!map.animating());
         const double tallZoom = map.cameraTarget().zoom();
         map.setSize(shorter);
         QTRY_VERIFY(!map.animating());
-        QVERIFY(near(map.centerLatitude(), village.latitude, 1e-6) && near(map.centerLongitude(), village.longitude, 1e-6));
+        QVERIFY(near(map.centerLatitude(), village.latitude(), 1e-6) && near(map.centerLongitude(), village.longitude(), 1e-6));
         QVERIFY(map.zoomLevel() < tallZoom);
         QCOMPARE(map.labelNames().size(), MapView::kNamesAround);
         // A view the user has moved keeps its zoom.
@@ -536,22 +538,22 @@ class TestMap : public QObject {
     void drawing() {
         const MapStyle style;
         // Land in the middle of France, sea in the middle of the Atlantic.
-        QCOMPARE(render(MapCamera({200, 200}, {46.6, 2.4}, 6)).pixelColor(100, 100), style.land);
-        QCOMPARE(render(MapCamera({200, 200}, {30, -40}, 4)).pixelColor(100, 100), style.sea);
+        QCOMPARE(render(MapCamera({200, 200}, GeoPoint{Longitude(2.4), Latitude(46.6)}, 6)).pixelColor(100, 100), style.land);
+        QCOMPARE(render(MapCamera({200, 200}, GeoPoint{Longitude(-40), Latitude(30)}, 4)).pixelColor(100, 100), style.sea);
         // Across the antimeridian both sides are drawn, and the cut through Antarctica is no coast.
-        const MapCamera pacific({400, 400}, {-84, 180}, 4);
+        const MapCamera pacific({400, 400}, GeoPoint{Longitude(180), Latitude(-84)}, 4);
         const QImage south = render(pacific);
-        for (const GeoCoordinate c :
-             {GeoCoordinate{-84.8, 179.0}, GeoCoordinate{-84.8, -179.0}, GeoCoordinate{-84.8, 180}})
+        for (const GeoPoint c :
+             {GeoPoint{Longitude(179.0), Latitude(-84.8)}, GeoPoint{Longitude(-179.0), Latitude(-84.8)}, GeoPoint{Longitude(180), Latitude(-84.8)}})
             QCOMPARE(south.pixelColor(pacific.toView(c).toPoint()), style.land);
-        const MapCamera bering({400, 400}, {66, 180}, 4);
+        const MapCamera bering({400, 400}, GeoPoint{Longitude(180), Latitude(66)}, 4);
         const QImage north = render(bering);
-        QCOMPARE(north.pixelColor(bering.toView({67, 172}).toPoint()), style.land);
-        QCOMPARE(north.pixelColor(bering.toView({65.5, -163}).toPoint()), style.land);
+        QCOMPARE(north.pixelColor(bering.toView(GeoPoint{Longitude(172), Latitude(67)}).toPoint()), style.land);
+        QCOMPARE(north.pixelColor(bering.toView(GeoPoint{Longitude(-163), Latitude(65.5)}).toPoint()), style.land);
         // A view wider than the world shows it twice.
-        const MapCamera wide({1200, 300}, {0, 0}, 0);
+        const MapCamera wide({1200, 300}, GeoPoint{Longitude(0), Latitude(0)}, 0);
         const QImage twice = render(wide);
-        const QPointF paris = wide.toView({48.8566, 2.3522});
+        const QPointF paris = wide.toView(GeoPoint{Longitude(2.3522), Latitude(48.8566)});
         QCOMPARE(twice.pixelColor(paris.toPoint()), style.land);
         QCOMPARE(twice.pixelColor((paris + QPointF(wide.worldSize(), 0)).toPoint()), style.land);
     }

@@ -116,8 +116,9 @@ class TestMapTiles : public QObject {
 
     QTemporaryDir m_dir;
     TileServer m_server;
-    const PlaceLabels m_places{{{{48.8566, 2.3522}, QStringLiteral("Paris"), 2000000},
-                                {{45.764, 4.8357}, QStringLiteral("Lyon"), 500000}}};
+    const PlaceLabels m_places{
+        std::vector<MapPlace>{{GeoPoint{Longitude(2.3522), Latitude(48.8566)}, QStringLiteral("Paris"), 2000000},
+                              {GeoPoint{Longitude(4.8357), Latitude(45.764)}, QStringLiteral("Lyon"), 500000}}};
 
     TileSource::Options options(const QString &cache) {
         TileSource::Options o;

@@ -92,11 +92,11 @@ private Q_SLOTS:
         QVERIFY(!now.showPointer());
 
         QSignalSpy refreshed(&now, &NowViewModel::refreshed);
-        m_locator->setFixedPlace(48.8566, 2.3522, *TimeZone::named("Europe/Paris"));
+        m_locator->setFixedPlace(GeoPoint{Longitude(2.3522), Latitude(48.8566)}, *TimeZone::named("Europe/Paris"));
         QVERIFY(refreshed.count() >= 1);
         QVERIFY(now.moonRow().endsWith(QLatin1String("% of full and is down.")));
         QVERIFY(now.moonImageSource().contains(QLatin1String("/1/48.856600/2.352200/")));
-        m_locator->setFixedPlace(-36.85, 174.76, *TimeZone::named("Pacific/Auckland"));
+        m_locator->setFixedPlace(GeoPoint{Longitude(174.76), Latitude(-36.85)}, *TimeZone::named("Pacific/Auckland"));
         QVERIFY(now.moonRow().endsWith(QLatin1String("% of full and is up.")));
 
         // The clock, not the timer, decides what a refresh shows.
@@ -135,7 +135,7 @@ private Q_SLOTS:
         RiseSetViewModel view(m_locator.get());
         QVERIFY(!view.hasLocation());
         QVERIFY(view.riseSetRows().isEmpty() && view.otherRows().isEmpty());
-        m_locator->setFixedPlace(48.8566, 2.3522, *TimeZone::named("Europe/Paris"));
+        m_locator->setFixedPlace(GeoPoint{Longitude(2.3522), Latitude(48.8566)}, *TimeZone::named("Europe/Paris"));
         QVERIFY(view.hasLocation());
         QCOMPARE(view.riseSetRows().size(), 4);
         QCOMPARE(view.transitRows().size(), 2);

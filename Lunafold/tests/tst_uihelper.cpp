@@ -103,8 +103,8 @@ private Q_SLOTS:
         int setFirst = 0, noRise = 0;
         for (int d = 0; d < 30; ++d) {
             const Instant t = at("2024-04-01T16:00:00Z").plusSeconds(d * 86400.0);
-            const RiseSetLine a = UIHelper::orderedRiseSetLine(t, ny, -74.01, 40.71, true);
-            const RiseSetLine b = UIHelper::orderedRiseSetLine(t, ny, -74.01, 40.71, false);
+            const RiseSetLine a = UIHelper::orderedRiseSetLine(t, ny, GeoPoint{Longitude(-74.01), Latitude(40.71)}, true);
+            const RiseSetLine b = UIHelper::orderedRiseSetLine(t, ny, GeoPoint{Longitude(-74.01), Latitude(40.71)}, false);
             QCOMPARE(a.rise == b.rise, false);
             if (a.date && b.date) {
                 QVERIFY(*a.date < *b.date);
@@ -125,7 +125,7 @@ private Q_SLOTS:
             if (AstroInterface::getMoonRiseTime(t, -74.01, 40.71, ny))
                 continue;
             usePlace("America/New_York");
-            const auto rows = ScreenTexts::riseSetRows(t, {40.71, -74.01}, ny);
+            const auto rows = ScreenTexts::riseSetRows(t, GeoPoint{Longitude(-74.01), Latitude(40.71)}, ny);
             QCOMPARE(rows[0].label, QStringLiteral("No Moon Rise today"));
             QCOMPARE(rows[0].value, QStringLiteral(" "));
             QCOMPARE(rows[1].label, QStringLiteral("Moon Set today"));
@@ -139,7 +139,7 @@ private Q_SLOTS:
         const Instant t = at("2024-04-23T12:00:00Z");
         QVERIFY(ScreenTexts::moonRow(t, std::nullopt).contains(QRegularExpression(QStringLiteral("^Moon is \\d+\\.\\d{4}% of full\\.$"))));
         const double altitude = *AstroInterface::getMoonAltitude(t, 2.35, 48.85);
-        QCOMPARE(ScreenTexts::moonRow(t, GeoPoint{48.85, 2.35}).endsWith(altitude > 0 ? u"and is up." : u"and is down."), true);
+        QCOMPARE(ScreenTexts::moonRow(t, GeoPoint{Longitude(2.35), Latitude(48.85)}).endsWith(altitude > 0 ? u"and is up." : u"and is down."), true);
     }
 
     void ordinalsAndDistances() {

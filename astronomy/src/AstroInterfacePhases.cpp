@@ -39,10 +39,14 @@ std::optional<Instant> AstroInterface::phaseInstant(Instant date, int phase, boo
     return phaseEvent(date, phase, forward);
 }
 
-std::pair<int, Instant> AstroInterface::nextPrincipalPhase(Instant date) {
-    std::pair<int, Instant> first{0, phaseEvent(date, 0, true)};
-    for (int phase = 1; phase < 4; ++phase) {
-        const Instant t = phaseEvent(date, phase, true);
+Instant AstroInterface::phaseInstant(Instant date, PrincipalPhase phase, bool forward) {
+    return phaseEvent(date, phaseNumber(phase), forward);
+}
+
+std::pair<PrincipalPhase, Instant> AstroInterface::nextPrincipalPhase(Instant date) {
+    std::pair<PrincipalPhase, Instant> first{PrincipalPhase::NewMoon, phaseEvent(date, 0, true)};
+    for (const PrincipalPhase phase : kPrincipalPhases) {
+        const Instant t = phaseEvent(date, phaseNumber(phase), true);
         if (t < first.second)
             first = {phase, t};
     }

@@ -6,6 +6,7 @@
 #include "RunCommand.h"
 
 #include "astronomy/AstroInterface.h"
+#include "astronomy/Sky.h"
 
 #include <functional>
 
@@ -24,7 +25,7 @@ struct Day {
 
 struct DayRequest {
     std::vector<Day> days;
-    double lat, lon;
+    GeoPoint place;
     TimeZone zone;
     bool json, array;
 };
@@ -33,10 +34,10 @@ DayRequest readDayRequest(const std::vector<std::string> &args) {
     const Options o(args, {"date", "days", "lat", "lon", "tz"}, {"json"});
     const CivilDate first = o.date("date");
     const auto count = o.optionalInteger("days", 1, kMaxDays);
-    const auto place = o.latLon();
+    const auto place = o.place();
     if (!place)
         throw UsageError{"--lat and --lon are required"};
-    DayRequest r{{}, place->first, place->second, o.zone("tz"), o.flag("json"), count.has_value()};
+    DayRequest r{{}, *place, o.zone("tz"), o.flag("json"), count.has_value()};
     const long long firstDay = daysFromCivil(first.year, first.month, first.day);
     for (int i = 0; i < count.value_or(1); ++i) {
         const CivilDate d = civilFromDays(firstDay + i);
@@ -72,7 +73,8 @@ void emitDays(const DayRequest &r, const std::vector<std::pair<const char *, Day
         }
         const Instant start = *maybeStart;
         for (const auto &[name, fn] : events) {
-            const auto t = fn(start, r.lon, r.lat, r.zone);
+            // The facade's own signature: the one place a point is taken apart again.
+            const auto t = fn(start, r.place.longitude(), r.place.latitude(), r.zone);
             if (r.json)
                 j.key(name).optionalString(t ? std::optional<std::string>(formatInstant(*t)) : std::nullopt);
             else
@@ -112,7 +114,7 @@ void riseSetCommand(const std::vector<std::string> &args, std::string &out) {
 void sunCommand(const std::vector<std::string> &args, std::string &out) {
     const DayRequest r = readDayRequest(args);
     auto kind = [&r](Instant start) -> const char * {
-        switch (AstroInterface::getSunDayKind(start, r.lon, r.lat, r.zone).value_or(SunDayKind::riseAndSet)) {
+        switch (Sky::sunDayKind(start, r.place, r.zone).value_or(SunDayKind::riseAndSet)) {
         case SunDayKind::alwaysUp: return "alwaysUp";
         case SunDayKind::alwaysDown: return "alwaysDown";
         default: return "riseAndSet";

@@ -92,13 +92,15 @@ std::optional<int> Options::optionalInteger(const std::string &name, int min, in
     return m_values.count(name) ? std::optional<int>(integer(name, min, max)) : std::nullopt;
 }
 
-std::optional<std::pair<double, double>> Options::latLon() const {
+std::optional<GeoPoint> Options::place() const {
     const bool lat = m_values.count("lat"), lon = m_values.count("lon");
     if (!lat && !lon)
         return std::nullopt;
     if (lat != lon)
         throw UsageError{"--lat and --lon go together"};
-    return std::make_pair(number("lat", -90, 90), number("lon", -180, 180));
+    // Longitude first: the order in which a bad pair has always been reported.
+    const Longitude longitude(number("lon", -180, 180));
+    return GeoPoint{longitude, Latitude(number("lat", -90, 90))};
 }
 
 TimeZone Options::zone(const std::string &name) const {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "IsoTime.h"
+#include "astronomy/GeoPoint.h"
 #include "astronomy/TimeZone.h"
 
 #include <map>
@@ -32,8 +33,8 @@ public:
     CivilDate date(const std::string &name) const;
     int integer(const std::string &name, int min, int max) const;
     std::optional<int> optionalInteger(const std::string &name, int min, int max) const;
-    /// Latitude and longitude given together, or neither.
-    std::optional<std::pair<double, double>> latLon() const;
+    /// --lat and --lon given together, or neither.
+    std::optional<GeoPoint> place() const;
     TimeZone zone(const std::string &name) const;
     std::string required(const std::string &name) const;
 

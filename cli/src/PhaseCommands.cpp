@@ -5,6 +5,7 @@
 #include "Options.h"
 
 #include "astronomy/AstroInterface.h"
+#include "astronomy/Sky.h"
 
 #include <array>
 #include <cmath>
@@ -13,7 +14,6 @@
 namespace lunafold::cli {
 namespace {
 
-constexpr std::array<const char *, 4> kPhaseNames = {"New Moon", "First Quarter", "Full Moon", "Last Quarter"};
 constexpr std::array<const char *, 12> kSigns = {"Aries", "Taurus", "Gemini",      "Cancer",    "Leo",      "Virgo",
                                                  "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 
@@ -51,22 +51,22 @@ void phasesCommand(const std::vector<std::string> &args, std::string &out) {
     for (int n = 0; count ? n < *count : at <= *until; ++n) {
         const std::string iso = formatInstant(at);
         if (asJson) {
-            json.beginObject().key("phase").value(phase).key("name").value(kPhaseNames[phase]);
+            json.beginObject().key("phase").value(phaseNumber(phase)).key("name").value(principalPhaseName(phase));
             json.key("instant").value(iso).endObject();
         } else {
             out += iso;
             out += "  ";
-            out += kPhaseNames[phase];
+            out += principalPhaseName(phase);
             out += '\n';
         }
-        phase = (phase + 1) % 4;
-        const auto next = AstroInterface::phaseInstant(at, phase, true);
-        const bool beyond = !next || next->unixSeconds() > Instant::kLatest;
+        phase = followingPhase(phase);
+        const Instant next = AstroInterface::phaseInstant(at, phase, true);
+        const bool beyond = next.unixSeconds() > Instant::kLatest;
         if (count && beyond && n + 1 < *count)
             throw pastTheEnd(n + 1);
         if (beyond)
             break;
-        at = *next;
+        at = next;
     }
     if (asJson)
         out = json.endArray().str() + "\n";
@@ -75,7 +75,7 @@ void phasesCommand(const std::vector<std::string> &args, std::string &out) {
 void moonCommand(const std::vector<std::string> &args, std::string &out) {
     const Options o(args, {"at", "lat", "lon"}, {"json"});
     const Instant at = o.instant("at");
-    const auto place = o.latLon();
+    const auto place = o.place();
 
     const double fraction = AstroInterface::getMoonFraction(at);
     const bool waning = AstroInterface::isWaning(at);
@@ -92,10 +92,9 @@ void moonCommand(const std::vector<std::string> &args, std::string &out) {
         j.key("distance_km").value(distance).key("sign").value(sign);
         j.key("position_angle_rad").value(positionAngle);
         if (place) {
-            const auto [lat, lon] = *place;
-            j.key("altitude").value(*AstroInterface::getMoonAltitude(at, lon, lat));
-            j.key("azimuth").value(*AstroInterface::getMoonAzimuth(at, lon, lat));
-            j.key("parallactic_angle_rad").value(*AstroInterface::getMoonParallacticAngleInRadians(at, lon, lat));
+            j.key("altitude").value(*Sky::moonAltitude(at, *place));
+            j.key("azimuth").value(*Sky::moonAzimuth(at, *place));
+            j.key("parallactic_angle_rad").value(*Sky::moonParallacticAngleInRadians(at, *place));
         }
         out = j.endObject().str() + "\n";
         return;
@@ -109,11 +108,9 @@ void moonCommand(const std::vector<std::string> &args, std::string &out) {
     out += std::string("sign: ") + sign + "\n";
     out += "position_angle_rad: " + fixed(positionAngle, 6) + "\n";
     if (place) {
-        const auto [lat, lon] = *place;
-        out += "altitude: " + fixed(*AstroInterface::getMoonAltitude(at, lon, lat), 4) + "\n";
-        out += "azimuth: " + fixed(*AstroInterface::getMoonAzimuth(at, lon, lat), 4) + "\n";
-        out += "parallactic_angle_rad: " +
-               fixed(*AstroInterface::getMoonParallacticAngleInRadians(at, lon, lat), 6) + "\n";
+        out += "altitude: " + fixed(*Sky::moonAltitude(at, *place), 4) + "\n";
+        out += "azimuth: " + fixed(*Sky::moonAzimuth(at, *place), 4) + "\n";
+        out += "parallactic_angle_rad: " + fixed(*Sky::moonParallacticAngleInRadians(at, *place), 6) + "\n";
     }
 }
 

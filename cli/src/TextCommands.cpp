@@ -56,15 +56,15 @@ void appendRows(std::string &out, const QString &title, const QList<TextRow> &ro
 
 // The place: given on the command line, else the saved one, else 0°, 0° in the device's zone.
 std::pair<GeoPoint, TimeZone> placeFrom(const Options &o) {
-    if (const auto ll = o.latLon()) {
+    if (const auto given = o.place()) {
         if (!o.has("tz"))
             throw UsageError{"--tz goes with --lat and --lon"};
-        return {{ll->first, ll->second}, o.zone("tz")};
+        return {*given, o.zone("tz")};
     }
     UserDefaults &saved = UserDefaults::standard();
-    GeoPoint p{saved.doubleForKey(QStringLiteral("lunafold.calculationLatitude")),
-               saved.doubleForKey(QStringLiteral("lunafold.calculationLongitude"))};
-    if (!(p.latitude >= -90 && p.latitude <= 90 && p.longitude >= -180 && p.longitude <= 180))
+    GeoPoint p{Longitude(saved.doubleForKey(QStringLiteral("lunafold.calculationLongitude"))),
+               Latitude(saved.doubleForKey(QStringLiteral("lunafold.calculationLatitude")))};
+    if (!(p.latitude() >= -90 && p.latitude() <= 90 && p.longitude() >= -180 && p.longitude() <= 180))
         p = {};
     std::optional<TimeZone> zone = TimeZone::named(saved.stringForKey(QStringLiteral("lunafold.timezone")).toStdString());
     if (o.has("tz"))
@@ -84,8 +84,8 @@ void nowCommand(const std::vector<std::string> &args, std::string &out) {
 
     append(out, QStringLiteral("%1  %2, %3  %4")
                     .arg(QString::fromStdString(formatInstant(now)))
-                    .arg(place.latitude, 0, 'f', 4)
-                    .arg(place.longitude, 0, 'f', 4)
+                    .arg(place.latitude(), 0, 'f', 4)
+                    .arg(place.longitude(), 0, 'f', 4)
                     .arg(QString::fromStdString(zone.name())));
     out += '\n';
     append(out, localized(QT_TRANSLATE_NOOP("Lunafold", "Moon Phase")));
@@ -162,11 +162,11 @@ void calendarCommand(const std::vector<std::string> &args, std::string &out) {
 
 void placeCommand(const std::vector<std::string> &args, std::string &out) {
     const Options o(args, {"lat", "lon", "locale"}, {"json"});
-    const auto ll = o.latLon();
-    if (!ll)
+    const auto point = o.place();
+    if (!point)
         throw UsageError{"--lat and --lon are required"};
     const QString language = placeLanguage(o, o.flag("json"));
-    const auto place = ReverseGeocoder::shared()->lookup(ll->first, ll->second, language);
+    const auto place = ReverseGeocoder::shared()->lookup(*point, language);
     if (!place)
         throw UsageError{"the coordinate is not on the Earth"};
     const QString text = Locator::placeText({place->locality, place->adminArea, place->country, place->timeZone});

@@ -33,7 +33,7 @@ bool endsWithPng(std::string path) {
 void renderCommand(const std::vector<std::string> &args, std::string &out) {
     const Options o(args, {"at", "lat", "lon", "size", "out"}, {"orient", "flat"});
     const lunafold::Instant at = o.instant("at");
-    const auto place = o.latLon();
+    const auto place = o.place();
     const int size = o.integer("size", 1, kLargestSide);
     const std::string path = o.required("out");
     if (!endsWithPng(path))
@@ -41,8 +41,8 @@ void renderCommand(const std::vector<std::string> &args, std::string &out) {
     if (o.flag("flat"))
         qputenv("LUNAFOLD_RHI", "none"); // read when the renderer is first made, just below
 
-    const std::optional<double> latitude = place ? std::optional<double>(place->first) : std::nullopt;
-    const std::optional<double> longitude = place ? std::optional<double>(place->second) : std::nullopt;
+    const std::optional<double> latitude = place ? std::optional<double>(place->latitude()) : std::nullopt;
+    const std::optional<double> longitude = place ? std::optional<double>(place->longitude()) : std::nullopt;
     const QImage picture = lunafold::MoonRendering::moonImage(at, o.flag("orient"), latitude, longitude, size, size);
     QBuffer png;
     png.open(QIODevice::WriteOnly);

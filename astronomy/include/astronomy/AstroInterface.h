@@ -2,6 +2,7 @@
 #pragma once
 
 #include "astronomy/Instant.h"
+#include "astronomy/PrincipalPhase.h"
 #include "astronomy/TimeZone.h"
 
 #include <optional>
@@ -50,8 +51,10 @@ public:
     /// The true instant of principal phase @p phase (0 new, 1 first quarter, 2 full, 3 last
     /// quarter) after (@p forward) or before the instant; std::nullopt for another phase number.
     static std::optional<Instant> phaseInstant(Instant date, int phase, bool forward);
-    /// The first principal phase after the instant: its number (0…3) and instant.
-    static std::pair<int, Instant> nextPrincipalPhase(Instant date);
+    /// As above for a phase that always exists.
+    static Instant phaseInstant(Instant date, PrincipalPhase phase, bool forward);
+    /// The first principal phase after the instant and its instant.
+    static std::pair<PrincipalPhase, Instant> nextPrincipalPhase(Instant date);
     static Instant getNewMoonNext(Instant date);
     static Instant getFirstQuarterNext(Instant date);
     static Instant getFullMoonNext(Instant date);

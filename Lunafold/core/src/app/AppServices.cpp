@@ -82,8 +82,7 @@ AppServices::AppServices(const Options &options, QObject *parent)
     UIHelper::setTimeZoneSource([locator] { return locator->timezone(); });
 
     if (options.place)
-        m_locator->setFixedPlace(options.place->first, options.place->second,
-                                 options.placeZone.value_or(TimeZone::current()));
+        m_locator->setFixedPlace(*options.place, options.placeZone.value_or(TimeZone::current()));
     else
         m_manager->attach(m_locator.get());
 }

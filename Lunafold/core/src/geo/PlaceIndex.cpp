@@ -197,7 +197,8 @@ int PlaceIndex::countryOfZone(const QString &zone) const {
     return it->second;
 }
 
-int PlaceIndex::nearest(double latitude, double longitude, int country, double maxKm, double *km) const {
+int PlaceIndex::nearest(const GeoPoint &point, int country, double maxKm, double *km) const {
+    const double latitude = point.latitude(), longitude = point.longitude();
     if (m_places.empty())
         return kNone;
     // Buckets that can hold a place within maxKm: a degree of latitude is ~111 km everywhere,

@@ -17,7 +17,7 @@ std::vector<PlaceSearchResult> searchPlaces(const ReverseGeocoder &geo, const QS
         r.country = places.countryName(places.country(i), language);
         r.latitude = places.latitude(i);
         r.longitude = places.longitude(i);
-        r.timeZone = geo.zoneAt(r.latitude, r.longitude);
+        r.timeZone = geo.zoneAt(GeoPoint{Longitude(r.longitude), Latitude(r.latitude)});
         r.placeText = Locator::placeText({r.locality, r.adminArea, r.country, r.timeZone});
         results.push_back(std::move(r));
     }

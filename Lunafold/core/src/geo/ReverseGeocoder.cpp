@@ -131,7 +131,8 @@ QString ReverseGeocoder::nauticalZone(double longitude) {
     return QStringLiteral("Etc/GMT%1%2").arg(n > 0 ? QLatin1Char('-') : QLatin1Char('+')).arg(std::abs(n));
 }
 
-QString ReverseGeocoder::zoneAt(double latitude, double longitude) const {
+QString ReverseGeocoder::zoneAt(const GeoPoint &point) const {
+    const double latitude = point.latitude(), longitude = point.longitude();
     if (!m_zonesLoaded) return nauticalZone(longitude);
     const int fineRows = static_cast<int>(m_rows * m_sub), fineCols = static_cast<int>(m_cols * m_sub);
     const int fr = clampIndex((90.0 - latitude) * fineRows / 180.0, fineRows);
@@ -158,24 +159,25 @@ QString ReverseGeocoder::zoneAt(double latitude, double longitude) const {
     return name.isEmpty() ? nauticalZone(longitude) : name;
 }
 
-std::optional<ReverseGeocoder::Place> ReverseGeocoder::lookup(double latitude, double longitude,
-                                                               QStringView language) const {
+std::optional<ReverseGeocoder::Place> ReverseGeocoder::lookup(const GeoPoint &point, QStringView language) const {
+    const double latitude = point.latitude(), longitude = point.longitude();
     if (!std::isfinite(latitude) || !std::isfinite(longitude) || std::abs(latitude) > 90 || std::abs(longitude) > 180)
         return std::nullopt;
-    if (longitude >= 180.0) longitude = -180.0;
+    // 180° E is 180° W; the grids start at the western edge.
+    const GeoPoint at{Longitude(longitude >= 180.0 ? -180.0 : longitude), Latitude(latitude)};
 
     Place place;
-    place.timeZone = zoneAt(latitude, longitude);
+    place.timeZone = zoneAt(at);
     // The locality is the nearest place in the point's own country, never one across a border.
     const int country = m_places.countryOfZone(place.timeZone);
     if (country == PlaceIndex::kNone)
         return place;
     place.country = m_places.countryName(country, language);
     // Near first: the wide search is only needed where no place is near, and costs far more.
-    if (const int near = m_places.nearest(latitude, longitude, country, kLocalityKm); near != PlaceIndex::kNone) {
+    if (const int near = m_places.nearest(at, country, kLocalityKm); near != PlaceIndex::kNone) {
         place.locality = m_places.name(near);
         place.adminArea = m_places.adminArea(near);
-    } else if (const int far = m_places.nearest(latitude, longitude, country, kAreaKm); far != PlaceIndex::kNone) {
+    } else if (const int far = m_places.nearest(at, country, kAreaKm); far != PlaceIndex::kNone) {
         place.adminArea = m_places.adminArea(far);
     }
     return place;

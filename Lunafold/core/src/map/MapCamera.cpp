@@ -17,7 +17,7 @@ double wrapUnit(double x) {
 
 } // namespace
 
-MapCamera::MapCamera(const QSizeF &viewport, const GeoCoordinate &centre, double zoom)
+MapCamera::MapCamera(const QSizeF &viewport, const GeoPoint &centre, double zoom)
     : m_viewport(viewport), m_centre(WebMercator::project(centre)), m_zoom(zoom) {
     clamp();
 }
@@ -36,7 +36,7 @@ double MapCamera::minZoom() const {
     return height > kTileSize ? std::log2(height / kTileSize) : 0.0;
 }
 
-QPointF MapCamera::toView(const GeoCoordinate &coordinate) const {
+QPointF MapCamera::toView(const GeoPoint &coordinate) const {
     const QPointF p = WebMercator::project(coordinate);
     double dx = p.x() - m_centre.x();
     dx -= std::round(dx); // the nearest copy: |dx| <= 0.5
@@ -44,7 +44,7 @@ QPointF MapCamera::toView(const GeoCoordinate &coordinate) const {
     return {m_viewport.width() / 2 + dx * size, m_viewport.height() / 2 + (p.y() - m_centre.y()) * size};
 }
 
-std::optional<GeoCoordinate> MapCamera::toCoordinate(const QPointF &point) const {
+std::optional<GeoPoint> MapCamera::toCoordinate(const QPointF &point) const {
     const double size = worldSize();
     const double x = m_centre.x() + (point.x() - m_viewport.width() / 2) / size;
     const double y = m_centre.y() + (point.y() - m_viewport.height() / 2) / size;
@@ -77,10 +77,11 @@ void MapCamera::zoomBy(double factor, const QPointF &anchor) {
     clamp();
 }
 
-void MapCamera::showRegion(const GeoCoordinate &centre, double latitudeSpan, double longitudeSpan) {
+void MapCamera::showRegion(const GeoPoint &centre, double latitudeSpan, double longitudeSpan) {
     m_centre = WebMercator::project(centre);
-    const double north = WebMercator::project({centre.latitude + latitudeSpan / 2, centre.longitude}).y();
-    const double south = WebMercator::project({centre.latitude - latitudeSpan / 2, centre.longitude}).y();
+    const Longitude longitude(centre.longitude());
+    const double north = WebMercator::project({longitude, Latitude(centre.latitude() + latitudeSpan / 2)}).y();
+    const double south = WebMercator::project({longitude, Latitude(centre.latitude() - latitudeSpan / 2)}).y();
     // World sizes at which each span just fills the view; the smaller one shows both. Mercator
     // stretches the half nearer the pole more, so that half decides.
     const double byWidth = m_viewport.width() / (longitudeSpan / 360.0);
@@ -92,7 +93,7 @@ void MapCamera::showRegion(const GeoCoordinate &centre, double latitudeSpan, dou
 }
 
 double MapCamera::metersPerPoint() const {
-    const double latitude = centreCoordinate().latitude * std::numbers::pi / 180.0;
+    const double latitude = centreCoordinate().latitude() * std::numbers::pi / 180.0;
     return 2 * std::numbers::pi * kEarthRadius * std::cos(latitude) / worldSize();
 }
 

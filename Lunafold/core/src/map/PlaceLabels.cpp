@@ -17,8 +17,8 @@ const PlaceLabels &PlaceLabels::shared() {
 
 PlaceLabels::PlaceLabels(std::vector<MapPlace> places) {
     std::erase_if(places, [](const MapPlace &p) {
-        return p.name.trimmed().isEmpty() || !std::isfinite(p.coordinate.latitude) ||
-               !std::isfinite(p.coordinate.longitude) || std::abs(p.coordinate.latitude) > WebMercator::kMaxLatitude;
+        return p.name.trimmed().isEmpty() || !std::isfinite(p.coordinate.latitude()) ||
+               !std::isfinite(p.coordinate.longitude()) || std::abs(p.coordinate.latitude()) > WebMercator::kMaxLatitude;
     });
     // Most populous first; the name breaks ties so that the result never depends on the input's order.
     std::stable_sort(places.begin(), places.end(), [](const MapPlace &a, const MapPlace &b) {
@@ -90,7 +90,7 @@ int PlaceLabels::countIn(const QRectF &world, double zoom) const {
     return count;
 }
 
-double PlaceLabels::zoomNaming(const GeoCoordinate &centre, const QSizeF &viewport, int count,
+double PlaceLabels::zoomNaming(const GeoPoint &centre, const QSizeF &viewport, int count,
                                double maxZoom) const {
     for (double zoom = maxZoom; zoom >= 0.0; zoom -= 0.25) {
         const MapCamera camera(viewport, centre, zoom);

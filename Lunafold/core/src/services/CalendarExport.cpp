@@ -3,6 +3,7 @@
 
 #include "common/AppInfo.h"
 #include "core/text/NoticeTexts.h"
+#include "core/text/PhaseNames.h"
 #include "core/services/NotificationScheduler.h"
 #include "core/services/SavedData.h"
 #include "astronomy/AstroInterface.h"
@@ -16,11 +17,6 @@
 
 namespace lunafold {
 namespace {
-
-constexpr const char *kPhaseNames[4] = {QT_TRANSLATE_NOOP("Lunafold", "New Moon"),
-                                        QT_TRANSLATE_NOOP("Lunafold", "First Quarter"),
-                                        QT_TRANSLATE_NOOP("Lunafold", "Full Moon"),
-                                        QT_TRANSLATE_NOOP("Lunafold", "Last Quarter")};
 
 QDateTime utc(Instant t) {
     return QDateTime::fromSecsSinceEpoch(static_cast<qint64>(std::llround(t.unixSeconds())), QTimeZone::utc());
@@ -70,8 +66,10 @@ void appendLine(QByteArray &out, const QString &line) {
 
 } // namespace
 
-std::array<bool, 3> CalendarExport::wantedNotices(const SavedData &s, int phase) {
-    const bool kind = phase == 0 ? s.notifyNew() : phase == 2 ? s.notifyFull() : s.notifyQuarter();
+std::array<bool, 3> CalendarExport::wantedNotices(const SavedData &s, PrincipalPhase phase) {
+    const bool kind = phase == PrincipalPhase::NewMoon    ? s.notifyNew()
+                      : phase == PrincipalPhase::FullMoon ? s.notifyFull()
+                                                          : s.notifyQuarter();
     return {kind, kind && s.notify12(), kind && s.notifyExact()};
 }
 
@@ -100,10 +98,10 @@ CalendarExport::Result CalendarExport::icsText(Instant from, int months, const S
         // The stamp of the event is its identity: exporting again updates rather than duplicates.
         const QString start = stamp(at);
         appendLine(out, QStringLiteral("BEGIN:VEVENT"));
-        appendLine(out, QStringLiteral("UID:%1-%2@%3").arg(start).arg(phase).arg(QLatin1String(kBundleIdentifier)));
+        appendLine(out, QStringLiteral("UID:%1-%2@%3").arg(start).arg(phaseNumber(phase)).arg(QLatin1String(kBundleIdentifier)));
         appendLine(out, QStringLiteral("DTSTAMP:") + stamp(now));
         appendLine(out, QStringLiteral("DTSTART:") + start);
-        appendLine(out, QStringLiteral("SUMMARY:") + escaped(localized(kPhaseNames[phase])));
+        appendLine(out, QStringLiteral("SUMMARY:") + escaped(phaseName(phase)));
         appendLine(out, QStringLiteral("TRANSP:TRANSPARENT"));
         const auto wanted = wantedNotices(settings, phase);
         for (int notice = 0; notice < 3; ++notice) {
@@ -111,14 +109,14 @@ CalendarExport::Result CalendarExport::icsText(Instant from, int months, const S
                 continue;
             appendLine(out, QStringLiteral("BEGIN:VALARM"));
             appendLine(out, QStringLiteral("ACTION:DISPLAY"));
-            appendLine(out, QStringLiteral("DESCRIPTION:") + escaped(localized(kNoticeTexts[phase][notice])));
+            appendLine(out, QStringLiteral("DESCRIPTION:") + escaped(localized(noticeKey(phase, notice))));
             appendLine(out, QStringLiteral("TRIGGER;RELATED=START:") +
                                 beforeStart(NotificationScheduler::kOffsets[notice]));
             appendLine(out, QStringLiteral("END:VALARM"));
         }
         appendLine(out, QStringLiteral("END:VEVENT"));
-        phase = (phase + 1) % 4;
-        at = *AstroInterface::phaseInstant(at.plusSeconds(86400.0), phase, true);
+        phase = followingPhase(phase);
+        at = AstroInterface::phaseInstant(at.plusSeconds(86400.0), phase, true);
     }
     appendLine(out, QStringLiteral("END:VCALENDAR"));
     return {QString::fromUtf8(out), {}};

@@ -95,11 +95,12 @@ void Locator::didUpdateLocations(const QList<LocationFix> &fixes, Instant now) {
         return; // what a receiver without a fix reports: keep listening
     logLine(QStringLiteral("LOC6. Stopping Location Services"));
     m_manager.stopUpdatingLocation();
-    setLocation(Coordinate{fix.latitude, fix.longitude});
+    const GeoPoint point{Longitude(fix.longitude), Latitude(fix.latitude)};
+    setLocation(point);
     setStatus(false, false, false);
     logLine(QStringLiteral("LOC5. Location Received ") + fix.description());
     saveLocation();
-    lookUpPlace(fix.latitude, fix.longitude);
+    lookUpPlace(point);
 }
 
 void Locator::didFailWithError(const QString &description) {
@@ -131,7 +132,7 @@ bool Locator::useApproximatePlace() {
     if (!m_approximatePlace)
         return false;
     const auto zone = TimeZone::named(m_approximatePlace->zone.toStdString());
-    setLocation(Coordinate{m_approximatePlace->latitude, m_approximatePlace->longitude});
+    setLocation(GeoPoint{Longitude(m_approximatePlace->longitude), Latitude(m_approximatePlace->latitude)});
     setText(m_approximatePlace->name);
     setZone(zone.value_or(TimeZone::current()));
     setStatus(m_locating, true, m_failed);
@@ -168,8 +169,8 @@ void Locator::startCurrentLocation() {
     handleAuthorizationStatus(m_manager.authorizationStatus());
 }
 
-void Locator::lookUpPlace(double latitude, double longitude) {
-    m_geocoder.reverseGeocode(latitude, longitude,
+void Locator::lookUpPlace(const GeoPoint &point) {
+    m_geocoder.reverseGeocode(point,
                               [this](const std::optional<QList<Placemark>> &placemarks,
                                      const std::optional<QString> &error) { geocoded(placemarks, error); });
 }
@@ -213,8 +214,8 @@ QString Locator::placeText(const Placemark &p) {
 
 void Locator::saveLocation() {
     if (m_location) {
-        m_defaults.setDouble(kLatitudeKey, m_location->latitude);
-        m_defaults.setDouble(kLongitudeKey, m_location->longitude);
+        m_defaults.setDouble(kLatitudeKey, m_location->latitude());
+        m_defaults.setDouble(kLongitudeKey, m_location->longitude());
     }
     m_defaults.setString(kTextKey, m_text);
     m_defaults.setString(kZoneKey, timezoneName());
@@ -226,7 +227,7 @@ void Locator::loadLocation() {
     const double latitude = m_defaults.doubleForKey(kLatitudeKey), longitude = m_defaults.doubleForKey(kLongitudeKey);
     // Nothing saved yet (0°, 0° is no place anyone saved): the approximate place beats the Gulf of Guinea.
     if (!(latitude == 0.0 && longitude == 0.0) || !useApproximatePlace()) {
-        setLocation(Coordinate{latitude, longitude});
+        setLocation(GeoPoint{Longitude(longitude), Latitude(latitude)});
         const auto zone = TimeZone::named(m_defaults.stringForKey(kZoneKey).toStdString());
         setZone(zone.value_or(TimeZone::current()));
         const QString text = m_defaults.stringForKey(kTextKey);
@@ -237,6 +238,11 @@ void Locator::loadLocation() {
 }
 
 void Locator::setChosenLocation(double latitude, double longitude) {
+    setChosenLocation(GeoPoint{Longitude(longitude), Latitude(latitude)});
+}
+
+void Locator::setChosenLocation(const GeoPoint &point) {
+    const double latitude = point.latitude(), longitude = point.longitude();
     if (!std::isfinite(latitude) || !std::isfinite(longitude) || std::abs(latitude) > 90 || std::abs(longitude) > 180)
         return;
     // A place chosen while a fix is awaited wins: the fix would otherwise replace it.
@@ -244,17 +250,17 @@ void Locator::setChosenLocation(double latitude, double longitude) {
         logLine(QStringLiteral("LOC6. Stopping Location Services"));
         m_manager.stopUpdatingLocation();
     }
-    setLocation(Coordinate{latitude, longitude});
+    setLocation(point);
     setStatus(false, false, false);
     saveLocation();
-    lookUpPlace(latitude, longitude);
+    lookUpPlace(point);
     Q_EMIT placeChosen();
 }
 
-void Locator::setFixedPlace(double latitude, double longitude, const TimeZone &zone) {
-    setLocation(Coordinate{latitude, longitude});
+void Locator::setFixedPlace(const GeoPoint &point, const TimeZone &zone) {
+    setLocation(point);
     setStatus(false, false, false);
-    m_geocoder.reverseGeocode(latitude, longitude,
+    m_geocoder.reverseGeocode(point,
                               [this](const std::optional<QList<Placemark>> &placemarks, const std::optional<QString> &) {
                                   setText(placemarks && !placemarks->isEmpty() ? placeText(placemarks->first())
                                                                                : QStringLiteral("-"));
@@ -269,10 +275,9 @@ std::atomic<Locator *> g_shared{nullptr};
 Locator *Locator::shared() { return g_shared; }
 void Locator::setShared(Locator *locator) { g_shared = locator; }
 
-void Locator::setLocation(std::optional<Coordinate> c) {
-    const bool same = c.has_value() == m_location.has_value() &&
-                      (!c || (c->latitude == m_location->latitude && c->longitude == m_location->longitude));
-    m_location = c;
+void Locator::setLocation(std::optional<GeoPoint> point) {
+    const bool same = point == m_location;
+    m_location = point;
     if (!same)
         Q_EMIT currentLocationChanged();
 }

@@ -21,7 +21,6 @@ NotificationCenter *&currentCenter() {
     return center;
 }
 
-enum Phase { newMoon = 0, firstQuarter = 1, fullMoon = 2, lastQuarter = 3 };
 enum Notice { dayAhead = 0, halfDayAhead = 1, atTheMoment = 2 };
 
 } // namespace
@@ -45,41 +44,42 @@ int NotificationScheduler::rescheduleNotifications(const Context &c) {
 
     // The next four occurrences of each phase, each found from a day after the one before.
     std::array<std::array<Instant, 4>, 4> events{};
-    for (int phase = 0; phase < 4; ++phase) {
+    for (const PrincipalPhase phase : kPrincipalPhases) {
+        auto &occurrences = events[phaseNumber(phase)];
         Instant from = now();
-        for (int k = 0; k < 4; ++k) {
-            events[phase][k] = *AstroInterface::phaseInstant(from, phase, true);
-            from = events[phase][k].plusSeconds(86400.0);
+        for (Instant &at : occurrences) {
+            at = AstroInterface::phaseInstant(from, phase, true);
+            from = at.plusSeconds(86400.0);
         }
     }
 
     const SavedData &s = *c.settings;
     struct Row {
         bool wanted;
-        Phase phase;
+        PrincipalPhase phase;
         Notice notice;
     };
     int count = 0;
     for (int k = 0; k < 4; ++k) {
         const Row rows[12] = {
-            {s.notifyFull(), fullMoon, dayAhead},
-            {s.notifyNew(), newMoon, dayAhead},
-            {s.notifyFull() && s.notify12(), fullMoon, halfDayAhead},
-            {s.notifyNew() && s.notify12(), newMoon, halfDayAhead},
-            {s.notifyFull() && s.notifyExact(), fullMoon, atTheMoment},
-            {s.notifyNew() && s.notifyExact(), newMoon, atTheMoment},
-            {s.notifyQuarter(), firstQuarter, dayAhead},
-            {s.notifyQuarter(), lastQuarter, dayAhead},
-            {s.notifyQuarter() && s.notify12(), firstQuarter, halfDayAhead},
-            {s.notifyQuarter() && s.notify12(), lastQuarter, halfDayAhead},
-            {s.notifyQuarter() && s.notifyExact(), firstQuarter, atTheMoment},
-            {s.notifyQuarter() && s.notifyExact(), lastQuarter, atTheMoment},
+            {s.notifyFull(), PrincipalPhase::FullMoon, dayAhead},
+            {s.notifyNew(), PrincipalPhase::NewMoon, dayAhead},
+            {s.notifyFull() && s.notify12(), PrincipalPhase::FullMoon, halfDayAhead},
+            {s.notifyNew() && s.notify12(), PrincipalPhase::NewMoon, halfDayAhead},
+            {s.notifyFull() && s.notifyExact(), PrincipalPhase::FullMoon, atTheMoment},
+            {s.notifyNew() && s.notifyExact(), PrincipalPhase::NewMoon, atTheMoment},
+            {s.notifyQuarter(), PrincipalPhase::FirstQuarter, dayAhead},
+            {s.notifyQuarter(), PrincipalPhase::LastQuarter, dayAhead},
+            {s.notifyQuarter() && s.notify12(), PrincipalPhase::FirstQuarter, halfDayAhead},
+            {s.notifyQuarter() && s.notify12(), PrincipalPhase::LastQuarter, halfDayAhead},
+            {s.notifyQuarter() && s.notifyExact(), PrincipalPhase::FirstQuarter, atTheMoment},
+            {s.notifyQuarter() && s.notifyExact(), PrincipalPhase::LastQuarter, atTheMoment},
         };
         for (const Row &row : rows) {
-            const Instant fire = events[row.phase][k].plusSeconds(-kOffsets[row.notice]);
+            const Instant fire = events[phaseNumber(row.phase)][k].plusSeconds(-kOffsets[row.notice]);
             if (!row.wanted || !(fire > now()))
                 continue;
-            scheduleNotification(fire, localized(kNoticeTexts[row.phase][row.notice]), s.notifyHowl(), *c.center, log);
+            scheduleNotification(fire, localized(noticeKey(row.phase, row.notice)), s.notifyHowl(), *c.center, log);
             ++count;
         }
     }

@@ -4,11 +4,14 @@
 #include "core/text/IcuLocale.h"
 #include "core/text/UIHelper.h"
 #include "astronomy/AstroInterface.h"
+#include "astronomy/Sky.h"
 #include "astronomy/CivilDate.h"
 #include "common/Localization.h"
 
 #include <unicode/numberformatter.h>
 #include <unicode/plurrule.h>
+
+#include <QVariantMap>
 
 #include <memory>
 
@@ -25,7 +28,8 @@ std::pair<Instant, Instant> todayAndTomorrow(Instant now, const TimeZone &zone) 
 
 QString timeOrBlank(const std::optional<Instant> &t) { return t ? UIHelper::shortTime(*t) : QStringLiteral(" "); }
 
-TextRow riseSetRow(const RiseSetLine &line, bool today) {
+TextRow riseSetRow(const RiseSetLine &line, ScreenTexts::Day day) {
+    const bool today = day == ScreenTexts::Day::Today;
     static const char *const labels[2][2][2] = {
         // [today][rise][present]
         {{QT_TRANSLATE_NOOP("Lunafold", "No Moon Set tomorrow"),
@@ -70,40 +74,42 @@ QString ScreenTexts::moonRow(Instant now, const std::optional<GeoPoint> &place) 
     const QString percent = localeNumber(AstroInterface::getMoonFraction(now) * 100.0, 4);
     if (!place)
         return trFormat(QT_TRANSLATE_NOOP("Lunafold", "Moon is %@%% of full."), {percent});
-    const double altitude = AstroInterface::getMoonAltitude(now, place->longitude, place->latitude).value_or(0.0);
+    const double altitude = Sky::moonAltitude(now, *place).value_or(0.0);
     return trFormat(altitude <= 0.0 ? QT_TRANSLATE_NOOP("Lunafold", "Moon is %@%% of full and is down.")
                                     : QT_TRANSLATE_NOOP("Lunafold", "Moon is %@%% of full and is up."),
                     {percent});
 }
 
+QList<TextRow> ScreenTexts::dayRiseSetRows(Instant t, const GeoPoint &place, const TimeZone &zone, Day day) {
+    return {riseSetRow(UIHelper::orderedRiseSetLine(t, zone, place, true), day),
+            riseSetRow(UIHelper::orderedRiseSetLine(t, zone, place, false), day)};
+}
+
+TextRow ScreenTexts::dayTransitRow(Instant t, const GeoPoint &place, const TimeZone &zone, Day day) {
+    static const char *const labels[2][2] = {
+        // [today][present]
+        {QT_TRANSLATE_NOOP("Lunafold", "No Moon Transit tomorrow"),
+         QT_TRANSLATE_NOOP("Lunafold", "Moon Transit tomorrow")},
+        {QT_TRANSLATE_NOOP("Lunafold", "No Moon Transit today"), QT_TRANSLATE_NOOP("Lunafold", "Moon Transit today")},
+    };
+    const auto transit = Sky::moonTransit(t, place, zone);
+    return {localized(labels[day == Day::Today][transit.has_value()]), timeOrBlank(transit)};
+}
+
 QList<TextRow> ScreenTexts::riseSetRows(Instant now, const GeoPoint &place, const TimeZone &zone) {
     const auto [today, tomorrow] = todayAndTomorrow(now, zone);
-    QList<TextRow> rows;
-    for (const auto &[day, isToday] : {std::pair{today, true}, std::pair{tomorrow, false}})
-        for (bool first : {true, false})
-            rows << riseSetRow(UIHelper::orderedRiseSetLine(day, zone, place.longitude, place.latitude, first),
-                               isToday);
-    return rows;
+    return dayRiseSetRows(today, place, zone, Day::Today) + dayRiseSetRows(tomorrow, place, zone, Day::Tomorrow);
 }
 
 QList<TextRow> ScreenTexts::transitRows(Instant now, const GeoPoint &place, const TimeZone &zone) {
     const auto [today, tomorrow] = todayAndTomorrow(now, zone);
-    const auto t0 = AstroInterface::getMoonTransitTime(today, place.longitude, place.latitude, zone);
-    const auto t1 = AstroInterface::getMoonTransitTime(tomorrow, place.longitude, place.latitude, zone);
-    return {
-        {localized(t0 ? QT_TRANSLATE_NOOP("Lunafold", "Moon Transit today")
-                      : QT_TRANSLATE_NOOP("Lunafold", "No Moon Transit today")),
-         timeOrBlank(t0)},
-        {localized(t1 ? QT_TRANSLATE_NOOP("Lunafold", "Moon Transit tomorrow")
-                      : QT_TRANSLATE_NOOP("Lunafold", "No Moon Transit tomorrow")),
-         timeOrBlank(t1)},
-    };
+    return {dayTransitRow(today, place, zone, Day::Today), dayTransitRow(tomorrow, place, zone, Day::Tomorrow)};
 }
 
 QList<TextRow> ScreenTexts::otherRows(Instant now, const GeoPoint &place) {
     const double age = now.secondsSince(AstroInterface::getNewMoonPrev(now)) / 86400.0;
-    const double azimuth = AstroInterface::getMoonAzimuth(now, place.longitude, place.latitude).value_or(0.0);
-    const double altitude = AstroInterface::getMoonAltitude(now, place.longitude, place.latitude).value_or(0.0);
+    const double azimuth = Sky::moonAzimuth(now, place).value_or(0.0);
+    const double altitude = Sky::moonAltitude(now, place).value_or(0.0);
     return {
         {localized(QT_TRANSLATE_NOOP("Lunafold", "Moon Sign")), UIHelper::signWithEmoji(now)},
         {localized(QT_TRANSLATE_NOOP("Lunafold", "Moon Distance")),
@@ -114,6 +120,13 @@ QList<TextRow> ScreenTexts::otherRows(Instant now, const GeoPoint &place) {
         {localized(QT_TRANSLATE_NOOP("Lunafold", "Moon Azimuth")), degrees(azimuth)},
         {localized(QT_TRANSLATE_NOOP("Lunafold", "Moon Altitude")), degrees(altitude)},
     };
+}
+
+QVariantList ScreenTexts::toVariant(const QList<TextRow> &rows) {
+    QVariantList list;
+    for (const TextRow &r : rows)
+        list << QVariantMap{{QStringLiteral("label"), r.label}, {QStringLiteral("value"), r.value}};
+    return list;
 }
 
 } // namespace lunafold

@@ -3,7 +3,9 @@
 
 #include "core/text/CalendarMath.h"
 #include "core/text/IcuLocale.h"
+#include "core/text/PhaseNames.h"
 #include "astronomy/AstroInterface.h"
+#include "astronomy/Sky.h"
 #include "common/DateUtil.h"
 #include "common/Horoscopes.h"
 #include "common/Localization.h"
@@ -28,7 +30,7 @@ std::function<TimeZone()> &timeZoneSource() {
 }
 
 struct Event {
-    const char *label;
+    PrincipalPhase phase;
     Instant when;
 };
 
@@ -72,22 +74,22 @@ QString UIHelper::countdownText(Instant t, bool first) {
     Event a{}, b{};
     if (AstroInterface::isWaning(t)) {
         if (q3 < newMoon) {
-            a = {QT_TRANSLATE_NOOP("Lunafold", "Last Quarter"), q3};
-            b = {QT_TRANSLATE_NOOP("Lunafold", "New Moon"), newMoon};
+            a = {PrincipalPhase::LastQuarter, q3};
+            b = {PrincipalPhase::NewMoon, newMoon};
         } else {
-            a = {QT_TRANSLATE_NOOP("Lunafold", "New Moon"), newMoon};
-            b = {QT_TRANSLATE_NOOP("Lunafold", "First Quarter"), q1};
+            a = {PrincipalPhase::NewMoon, newMoon};
+            b = {PrincipalPhase::FirstQuarter, q1};
         }
     } else if (q1 < full) {
-        a = {QT_TRANSLATE_NOOP("Lunafold", "First Quarter"), q1};
-        b = {QT_TRANSLATE_NOOP("Lunafold", "Full Moon"), full};
+        a = {PrincipalPhase::FirstQuarter, q1};
+        b = {PrincipalPhase::FullMoon, full};
     } else {
-        a = {QT_TRANSLATE_NOOP("Lunafold", "Full Moon"), full};
-        b = {QT_TRANSLATE_NOOP("Lunafold", "Last Quarter"), q3};
+        a = {PrincipalPhase::FullMoon, full};
+        b = {PrincipalPhase::LastQuarter, q3};
     }
     const Event &e = first ? a : b;
     const DayHourMinute d = calendarDifference(t, e.when, placeTimeZone());
-    const QString label = localized(e.label);
+    const QString label = phaseName(e.phase);
     if (d.days < 1 && d.hours == 0 && d.minutes == 0)
         return trFormat(QT_TRANSLATE_NOOP("Lunafold", "%@ %@."), {label, localized(QT_TRANSLATE_NOOP("Lunafold", "is now"))});
     const QString duration = d.days < 1 ? hoursMinutesText(d.hours, d.minutes) : daysHoursText(d.days, d.hours);
@@ -131,10 +133,9 @@ QString UIHelper::daysHoursText(int days, int hours) { return DateUtil::daysHour
 
 QString UIHelper::hoursMinutesText(int hours, int minutes) { return DateUtil::hoursMinutesToString(hours, minutes); }
 
-RiseSetLine UIHelper::orderedRiseSetLine(Instant t, const TimeZone &zone, double longitude, double latitude,
-                                         bool first) {
-    const auto r = AstroInterface::getMoonRiseTime(t, longitude, latitude, zone);
-    const auto s = AstroInterface::getMoonSetTime(t, longitude, latitude, zone);
+RiseSetLine UIHelper::orderedRiseSetLine(Instant t, const TimeZone &zone, const GeoPoint &place, bool first) {
+    const auto r = Sky::moonRise(t, place, zone);
+    const auto s = Sky::moonSet(t, place, zone);
     RiseSetLine line1{true, r}, line2{false, s};
     if (r && s && !(*s > *r)) {
         line1 = {false, s};

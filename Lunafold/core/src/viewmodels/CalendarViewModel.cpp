@@ -183,7 +183,7 @@ void CalendarViewModel::rebuild() {
         if (d.inMonth) {
             c.phaseLabel = UIHelper::calendarPhaseLabel(d.start, place.zone);
             c.accessibilityLabel = UIHelper::ordinalText(c.dayText) + u' ' + c.phaseLabel;
-            c.moonImage = NowViewModel::imageSource(d.start, false, place.latitude, place.longitude, pixels);
+            c.moonImage = NowViewModel::imageSource(d.start, false, place.point, pixels);
         }
         cells.push_back(std::move(c));
     }

@@ -6,6 +6,7 @@
 #include "core/text/IcuLocale.h"
 #include "core/services/Locator.h"
 #include "core/text/MoonDescription.h"
+#include "core/text/ScreenTexts.h"
 #include "core/viewmodels/ScreenPlace.h"
 #include "core/text/UIHelper.h"
 #include "astronomy/AstroInterface.h"
@@ -22,22 +23,6 @@
 
 namespace lunafold {
 namespace {
-
-QVariantMap row(const QString &label, const QString &value) {
-    return {{QStringLiteral("label"), label}, {QStringLiteral("value"), value}};
-}
-
-QString timeOrBlank(const std::optional<Instant> &t) {
-    return t ? UIHelper::shortTime(*t) : QStringLiteral(" ");
-}
-
-QVariantMap riseSetRow(const RiseSetLine &line) {
-    const char *label = line.rise ? (line.date ? QT_TRANSLATE_NOOP("Lunafold", "Moon Rise today")
-                                               : QT_TRANSLATE_NOOP("Lunafold", "No Moon Rise today"))
-                                  : (line.date ? QT_TRANSLATE_NOOP("Lunafold", "Moon Set today")
-                                               : QT_TRANSLATE_NOOP("Lunafold", "No Moon Set today"));
-    return row(localized(label), timeOrBlank(line.date));
-}
 
 // ICU knows the medium date style; the date itself is already the place's, so ICU's own (old)
 // zone data is kept out by formatting at noon UT.
@@ -177,24 +162,18 @@ void FutureDetailViewModel::refresh() {
     m_year = local.year;
     m_month = local.month;
     m_day = local.day;
-    m_latitude = place.latitude;
-    m_longitude = place.longitude;
+    m_latitude = place.point.latitude();
+    m_longitude = place.point.longitude();
     m_dateText = mediumDate({local.year, local.month, local.day});
     m_canGoBack = t > lowerBound();
     m_canGoForward = t < upperBound();
 
-    m_moonRow = trFormat(QT_TRANSLATE_NOOP("Lunafold", "Moon is %@%% of full."),
-                         {localeNumber(AstroInterface::getMoonFraction(t) * 100.0, 4)});
+    m_moonRow = ScreenTexts::moonRow(t, std::nullopt);
     m_phase = UIHelper::phaseText(t, true);
     m_moonDescription = moonPictureDescription(t);
-    m_riseSet.clear();
-    for (bool first : {true, false})
-        m_riseSet << riseSetRow(
-            UIHelper::orderedRiseSetLine(t, place.zone, place.longitude, place.latitude, first));
-    const auto transit = AstroInterface::getMoonTransitTime(t, place.longitude, place.latitude, place.zone);
-    m_transit = {row(localized(transit ? QT_TRANSLATE_NOOP("Lunafold", "Moon Transit today")
-                                       : QT_TRANSLATE_NOOP("Lunafold", "No Moon Transit today")),
-                     timeOrBlank(transit))};
+    // The chosen day reads as "today", as the screen shows one day at a time.
+    m_riseSet = ScreenTexts::toVariant(ScreenTexts::dayRiseSetRows(t, place.point, place.zone, ScreenTexts::Day::Today));
+    m_transit = ScreenTexts::toVariant({ScreenTexts::dayTransitRow(t, place.point, place.zone, ScreenTexts::Day::Today)});
 
     const QLocale locale;
     m_monthNames.clear();

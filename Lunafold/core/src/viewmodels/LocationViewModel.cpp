@@ -53,10 +53,10 @@ void LocationViewModel::refresh() {
     QVariantList rows;
     if (location) {
         rows << row(QT_TRANSLATE_NOOP("Lunafold", "Latitude"),
-                    coordinateText(location->latitude, QT_TRANSLATE_NOOP("Lunafold", "north"),
+                    coordinateText(location->latitude(), QT_TRANSLATE_NOOP("Lunafold", "north"),
                                    QT_TRANSLATE_NOOP("Lunafold", "south")));
         rows << row(QT_TRANSLATE_NOOP("Lunafold", "Longitude"),
-                    coordinateText(location->longitude, QT_TRANSLATE_NOOP("Lunafold", "east"),
+                    coordinateText(location->longitude(), QT_TRANSLATE_NOOP("Lunafold", "east"),
                                    QT_TRANSLATE_NOOP("Lunafold", "west")));
         const QString abbreviation =
             QString::fromStdString(m_locator->timezone().abbreviation(AppClock::now()));

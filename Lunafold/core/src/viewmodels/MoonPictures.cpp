@@ -10,7 +10,7 @@ QString MoonPictures::upright(double dateInterval, double latitude, double longi
     const auto t = Instant::fromUnixSeconds(dateInterval + FutureDetailViewModel::kReferenceDate);
     if (!t || pixels <= 0)
         return {};
-    return NowViewModel::imageSource(*t, false, latitude, longitude, pixels);
+    return NowViewModel::imageSource(*t, false, GeoPoint{Longitude(longitude), Latitude(latitude)}, pixels);
 }
 
 } // namespace lunafold

@@ -7,6 +7,7 @@
 #include "core/text/ScreenTexts.h"
 #include "core/text/UIHelper.h"
 #include "astronomy/AstroInterface.h"
+#include "astronomy/Sky.h"
 
 #include <cmath>
 
@@ -52,18 +53,14 @@ void NowViewModel::refresh() {
     m_first = UIHelper::countdownText(now, true);
     m_second = UIHelper::countdownText(now, false);
     m_phase = UIHelper::phaseText(now, true);
-    const auto location = m_locator ? m_locator->currentLocation() : std::nullopt;
-    std::optional<GeoPoint> place;
-    if (location)
-        place = GeoPoint{location->latitude, location->longitude};
+    const std::optional<GeoPoint> place = m_locator ? m_locator->currentLocation() : std::nullopt;
     m_moonRow = ScreenTexts::moonRow(now, place);
     m_moonDescription = moonPictureDescription(now);
     // Oriented to the sky where the observer stands; upright otherwise.
-    m_imageSource = place ? imageSource(now, true, place->latitude, place->longitude, m_rasterPixels)
-                          : imageSource(now, false, 0.0, 0.0, m_rasterPixels);
+    m_imageSource = imageSource(now, place.has_value(), place.value_or(GeoPoint{}), m_rasterPixels);
     m_pointer.reset();
     if (place && m_locator->locationManager().headingAvailable() && m_locator->heading()) {
-        if (const auto azimuth = AstroInterface::getMoonAzimuth(now, place->longitude, place->latitude))
+        if (const auto azimuth = Sky::moonAzimuth(now, *place))
             m_pointer = pointerRotationFor(*azimuth, *m_locator->heading(), m_orientation);
     }
     Q_EMIT refreshed();
@@ -86,14 +83,12 @@ double NowViewModel::pointerRotationFor(double azimuth, double heading, int orie
     return azimuth - heading + offset;
 }
 
-QString NowViewModel::imageSource(Instant t, bool orientToSky, std::optional<double> latitude,
-                                  std::optional<double> longitude, int pixels) {
+QString NowViewModel::imageSource(Instant t, bool orientToSky, const GeoPoint &place, int pixels) {
     // Whole seconds: the picture cannot change faster than the timeline.
-    auto number = [](std::optional<double> v) { return v ? QString::number(*v, 'f', 6) : QStringLiteral("none"); };
     return QStringLiteral("image://moon/%1/%2/%3/%4/%5")
         .arg(static_cast<qlonglong>(std::floor(t.unixSeconds())))
         .arg(orientToSky ? 1 : 0)
-        .arg(number(latitude), number(longitude))
+        .arg(QString::number(place.latitude(), 'f', 6), QString::number(place.longitude(), 'f', 6))
         .arg(pixels);
 }
 

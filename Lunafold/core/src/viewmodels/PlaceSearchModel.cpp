@@ -62,7 +62,7 @@ void PlaceSearchModel::choose(int row) {
         return;
     const PlaceSearchResult chosen = m_results[static_cast<std::size_t>(row)];
     setQuery(QString());
-    m_locator->setChosenLocation(chosen.latitude, chosen.longitude);
+    m_locator->setChosenLocation(GeoPoint{Longitude(chosen.longitude), Latitude(chosen.latitude)});
 }
 
 } // namespace lunafold

@@ -5,19 +5,7 @@
 #include "core/services/Locator.h"
 #include "core/text/ScreenTexts.h"
 
-#include <QVariantMap>
-
 namespace lunafold {
-namespace {
-
-QVariantList toVariant(const QList<TextRow> &rows) {
-    QVariantList list;
-    for (const TextRow &r : rows)
-        list << QVariantMap{{QStringLiteral("label"), r.label}, {QStringLiteral("value"), r.value}};
-    return list;
-}
-
-} // namespace
 
 RiseSetViewModel::RiseSetViewModel(Locator *locator, QObject *parent) : QObject(parent), m_locator(locator ? locator : Locator::shared()) {
     if (m_locator) {
@@ -41,11 +29,11 @@ void RiseSetViewModel::refresh() {
         m_other.clear();
     } else {
         const Instant now = AppClock::now();
-        const GeoPoint place{location->latitude, location->longitude};
+        const GeoPoint &place = *location;
         const TimeZone zone = m_locator->timezone();
-        m_riseSet = toVariant(ScreenTexts::riseSetRows(now, place, zone));
-        m_transit = toVariant(ScreenTexts::transitRows(now, place, zone));
-        m_other = toVariant(ScreenTexts::otherRows(now, place));
+        m_riseSet = ScreenTexts::toVariant(ScreenTexts::riseSetRows(now, place, zone));
+        m_transit = ScreenTexts::toVariant(ScreenTexts::transitRows(now, place, zone));
+        m_other = ScreenTexts::toVariant(ScreenTexts::otherRows(now, place));
     }
     Q_EMIT refreshed();
 }

@@ -10,9 +10,8 @@ namespace lunafold {
 
 ScreenPlace ScreenPlace::of(const Locator *locator) {
     if (!locator)
-        return {UIHelper::placeTimeZone()};
-    const auto c = locator->currentLocation();
-    return {locator->timezone(), c ? c->latitude : 0.0, c ? c->longitude : 0.0};
+        return {UIHelper::placeTimeZone(), GeoPoint{}};
+    return {locator->timezone(), locator->currentLocation().value_or(GeoPoint{})};
 }
 
 QDateTime toDateTime(Instant t) {

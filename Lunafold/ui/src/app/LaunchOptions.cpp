@@ -77,7 +77,7 @@ std::optional<LaunchOptions> LaunchOptions::parse(const QStringList &args, QStri
             const auto zone = TimeZone::named(parts[2].toStdString());
             if (!zone)
                 return fail(QStringLiteral("--place: unknown time zone '%1'").arg(parts[2]));
-            o.place = {lat, lon};
+            o.place = GeoPoint{Longitude(lon), Latitude(lat)};
             o.zone = *zone;
         } else if (name == QLatin1String("--size")) {
             const auto m = QRegularExpression(QStringLiteral("^(\\d{2,5})x(\\d{2,5})$")).match(value);

@@ -91,8 +91,8 @@ void BasemapPainter::paint(QPainter &painter, const MapCamera &camera, const Bas
     }
     const auto top = camera.toCoordinate({0, 0}), bottom = camera.toCoordinate({0, viewport.height()});
     if (top && bottom) {
-        for (double k = std::ceil(bottom->latitude / step); k * step <= top->latitude; ++k) {
-            const double y = camera.toView({k * step, 0}).y();
+        for (double k = std::ceil(bottom->latitude() / step); k * step <= top->latitude(); ++k) {
+            const double y = camera.toView({Longitude(0), Latitude(k * step)}).y();
             painter.drawLine(QPointF(0, y), QPointF(viewport.width(), y));
         }
     }

@@ -179,7 +179,7 @@ void MapView::locationPublished() {
     const auto published = m_locator ? m_locator->currentLocation() : std::nullopt;
     if (!published)
         return;
-    const GeoCoordinate coordinate{published->latitude, published->longitude};
+    const GeoPoint coordinate = *published;
     if (m_marker == coordinate)
         return;
     m_marker = coordinate;
@@ -193,7 +193,7 @@ bool MapView::tilesActive() const {
     return m_tiles && m_tiles->enabled() && !m_tiles->offline();
 }
 
-MapCamera MapView::regionAround(const GeoCoordinate &centre, const QSizeF &viewport) {
+MapCamera MapView::regionAround(const GeoPoint &centre, const QSizeF &viewport) {
     MapCamera camera(viewport, centre, 0);
     camera.showRegion(centre, kRegionSpan, kRegionSpan);
     if (!m_labels || tilesActive())
@@ -213,7 +213,7 @@ QRectF MapView::markerArea(const QPointF &tip) {
     return {tip.x() - 65, tip.y() - 44, 130, 62}; // the pin above its tip and its title below
 }
 
-void MapView::flyTo(const GeoCoordinate &centre) {
+void MapView::flyTo(const GeoPoint &centre) {
     if (m_camera.viewport().isEmpty()) {
         m_pendingRegion = centre;
         return;
@@ -407,7 +407,7 @@ bool MapView::tapAt(double x, double y) {
     const auto coordinate = m_camera.toCoordinate({x, y});
     if (!coordinate || !m_locator)
         return false;
-    m_locator->setChosenLocation(coordinate->latitude, coordinate->longitude);
+    m_locator->setChosenLocation(*coordinate);
     return true;
 }
 
@@ -415,8 +415,8 @@ QVariantMap MapView::coordinateAt(double x, double y) const {
     const auto coordinate = m_camera.toCoordinate({x, y});
     if (!coordinate)
         return {};
-    return {{QStringLiteral("latitude"), coordinate->latitude},
-            {QStringLiteral("longitude"), coordinate->longitude}};
+    return {{QStringLiteral("latitude"), coordinate->latitude()},
+            {QStringLiteral("longitude"), coordinate->longitude()}};
 }
 
 void MapView::paint(QPainter *painter) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "astronomy/GeoPoint.h"
 #include "astronomy/TimeZone.h"
 
 #include <QObject>
@@ -30,7 +31,7 @@ public:
     struct Options {
         QString nmeaReplayFile; ///< positions replayed from this NMEA log instead of the device
         /// A fixed place (screenshots, demos): the location service is then not used.
-        std::optional<std::pair<double, double>> place;
+        std::optional<GeoPoint> place;
         std::optional<TimeZone> placeZone;
         bool interactive = true; ///< false: nobody can answer the permission question
         /// Whether this process may show due notices (never in screenshots): it then queues

@@ -15,12 +15,12 @@ public:
     explicit OfflineGeocoder(const ReverseGeocoder &data, QString language = {})
         : m_data(&data), m_language(std::move(language)) {}
 
-    void reverseGeocode(double latitude, double longitude,
+    void reverseGeocode(const GeoPoint &point,
                         std::function<void(const std::optional<QList<Placemark>> &, const std::optional<QString> &)>
                             completion) override {
         if (!m_data)
             m_data = ReverseGeocoder::shared();
-        const auto place = m_data->lookup(latitude, longitude, m_language);
+        const auto place = m_data->lookup(point, m_language);
         if (!place) {
             completion(std::nullopt, QStringLiteral("The coordinate is not on the Earth."));
             return;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "astronomy/GeoPoint.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -47,7 +49,7 @@ public:
     int countryOfZone(const QString &zone) const;
 
     /// The nearest place in @p country (any with kNone) within @p maxKm, or kNone; its distance in @p km.
-    int nearest(double latitude, double longitude, int country, double maxKm, double *km = nullptr) const;
+    int nearest(const GeoPoint &point, int country, double maxKm, double *km = nullptr) const;
 
     /// Places whose name, ASCII name or alternate name starts with the query, ignoring case,
     /// accents and punctuation; words after the name narrow by region or country ("paris texas").

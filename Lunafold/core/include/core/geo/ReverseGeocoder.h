@@ -47,9 +47,9 @@ public:
 
     /// nullopt for a latitude outside [-90, 90], a longitude outside [-180, 180] or non-finite input.
     /// The country is named in @p language (see PlaceIndex::countryName); in English by default.
-    std::optional<Place> lookup(double latitude, double longitude, QStringView language = {}) const;
+    std::optional<Place> lookup(const GeoPoint &point, QStringView language = {}) const;
     /// The time zone alone.
-    QString zoneAt(double latitude, double longitude) const;
+    QString zoneAt(const GeoPoint &point) const;
 
     /// The zone of a ship at @p longitude: Etc/GMT-N east of Greenwich, Etc/GMT+N west, N = round(lon / 15).
     static QString nauticalZone(double longitude);

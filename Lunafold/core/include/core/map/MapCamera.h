@@ -22,12 +22,12 @@ class MapCamera {
     static constexpr double kMaxZoom = 19.0;
 
     MapCamera() = default;
-    MapCamera(const QSizeF &viewport, const GeoCoordinate &centre, double zoom);
+    MapCamera(const QSizeF &viewport, const GeoPoint &centre, double zoom);
 
     QSizeF viewport() const { return m_viewport; }
     void setViewport(const QSizeF &viewport);
     QPointF centre() const { return m_centre; }
-    GeoCoordinate centreCoordinate() const { return WebMercator::unproject(m_centre); }
+    GeoPoint centreCoordinate() const { return WebMercator::unproject(m_centre); }
     double zoom() const { return m_zoom; }
     /// The world's width and height in points.
     double worldSize() const;
@@ -35,9 +35,9 @@ class MapCamera {
     double minZoom() const;
 
     /// Where @p coordinate appears in the view, taking the copy of the world nearest the centre.
-    QPointF toView(const GeoCoordinate &coordinate) const;
+    QPointF toView(const GeoPoint &coordinate) const;
     /// The coordinate under @p point, longitude in [-180, 180); none above or below the world.
-    std::optional<GeoCoordinate> toCoordinate(const QPointF &point) const;
+    std::optional<GeoPoint> toCoordinate(const QPointF &point) const;
     /// The view's area on the unit world; x may reach below 0 or past 1 where the world repeats.
     QRectF visibleWorld() const;
 
@@ -47,7 +47,7 @@ class MapCamera {
     void zoomBy(double factor, const QPointF &anchor);
     /// Centres on @p centre at the highest zoom that still shows @p latitudeSpan × @p longitudeSpan
     /// degrees around it.
-    void showRegion(const GeoCoordinate &centre, double latitudeSpan, double longitudeSpan);
+    void showRegion(const GeoPoint &centre, double latitudeSpan, double longitudeSpan);
     /// Ground distance of one point at the centre, metres.
     double metersPerPoint() const;
 

@@ -13,7 +13,7 @@ namespace lunafold {
 
 /// A place the map may name.
 struct MapPlace {
-    GeoCoordinate coordinate;
+    GeoPoint coordinate;
     QString name;
     qint64 population = 0;
 };
@@ -69,7 +69,7 @@ class PlaceLabels {
 
     /// The highest zoom, at most @p maxZoom and in quarter steps, at which a view of @p viewport
     /// points centred on @p centre names at least @p count places; @p maxZoom when none does.
-    double zoomNaming(const GeoCoordinate &centre, const QSizeF &viewport, int count, double maxZoom) const;
+    double zoomNaming(const GeoPoint &centre, const QSizeF &viewport, int count, double maxZoom) const;
 
   private:
     std::size_t shownCount(double zoom) const;

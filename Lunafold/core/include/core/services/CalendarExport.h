@@ -2,6 +2,7 @@
 #pragma once
 
 #include "astronomy/Instant.h"
+#include "astronomy/PrincipalPhase.h"
 
 #include <QString>
 
@@ -33,7 +34,7 @@ public:
 
     /// Which of the three notices (a day ahead, half a day ahead, at the moment) the settings want
     /// for @p phase (0 new, 1 first quarter, 2 full, 3 last quarter).
-    static std::array<bool, 3> wantedNotices(const SavedData &settings, int phase);
+    static std::array<bool, 3> wantedNotices(const SavedData &settings, PrincipalPhase phase);
 };
 
 } // namespace lunafold

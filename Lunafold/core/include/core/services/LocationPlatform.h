@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "astronomy/GeoPoint.h"
 #include "astronomy/Instant.h"
 
 #include <QList>
@@ -47,7 +48,7 @@ class Geocoder {
 public:
     virtual ~Geocoder() = default;
     /// @p completion gets an error text, or no error and the placemarks (possibly none).
-    virtual void reverseGeocode(double latitude, double longitude,
+    virtual void reverseGeocode(const GeoPoint &point,
                                 std::function<void(const std::optional<QList<Placemark>> &placemarks,
                                                    const std::optional<QString> &error)> completion) = 0;
 };

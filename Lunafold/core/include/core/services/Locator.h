@@ -3,6 +3,7 @@
 
 #include "core/geo/ApproximatePlace.h"
 #include "core/services/LocationPlatform.h"
+#include "astronomy/GeoPoint.h"
 #include "astronomy/TimeZone.h"
 
 #include <QObject>
@@ -28,18 +29,14 @@ class Locator : public QObject {
     Q_PROPERTY(bool failed READ failed NOTIFY statusChanged)
 
 public:
-    struct Coordinate {
-        double latitude, longitude;
-    };
-
     /// Registers the location defaults; requests nothing until the first authorisation report.
     Locator(LocationManager &manager, Geocoder &geocoder, UserDefaults &defaults, bool useCurrentLocation,
             QObject *parent = nullptr);
 
-    std::optional<Coordinate> currentLocation() const { return m_location; }
+    std::optional<GeoPoint> currentLocation() const { return m_location; }
     bool hasLocation() const { return m_location.has_value(); }
-    double latitude() const { return m_location ? m_location->latitude : 0.0; }
-    double longitude() const { return m_location ? m_location->longitude : 0.0; }
+    double latitude() const { return m_location ? m_location->latitude() : 0.0; }
+    double longitude() const { return m_location ? m_location->longitude() : 0.0; }
     QString friendlyLocationText() const { return m_text; }
     TimeZone timezone() const { return m_zone; }
     QString timezoneName() const { return QString::fromStdString(m_zone.name()); }
@@ -69,14 +66,16 @@ public:
     Q_INVOKABLE void startCurrentLocation();
     /// Stops waiting for a fix; the place in use stays (the approximate or saved one).
     Q_INVOKABLE void cancelLocating();
-    Q_INVOKABLE void lookUpPlace(double latitude, double longitude);
+    void lookUpPlace(const GeoPoint &point);
     Q_INVOKABLE void saveLocation();
     Q_INVOKABLE void loadLocation();
     /// Takes a chosen point (the map): the coordinate, saved, then its place looked up.
+    void setChosenLocation(const GeoPoint &point);
+    /// As above, for QML; an out-of-range point is ignored.
     Q_INVOKABLE void setChosenLocation(double latitude, double longitude);
     /// A place given from outside (screenshots, demos): its zone as given, its name looked up,
     /// nothing saved.
-    void setFixedPlace(double latitude, double longitude, const TimeZone &zone);
+    void setFixedPlace(const GeoPoint &point, const TimeZone &zone);
 
     /// The app's instance, once start-up has made one; nullptr before.
     static Locator *shared();
@@ -96,7 +95,7 @@ Q_SIGNALS:
     void placeChosen();
 
 private:
-    void setLocation(std::optional<Coordinate> c);
+    void setLocation(std::optional<GeoPoint> point);
     void setText(const QString &text);
     void setZone(const TimeZone &zone);
     void geocoded(const std::optional<QList<Placemark>> &placemarks, const std::optional<QString> &error);
@@ -108,7 +107,7 @@ private:
     Geocoder &m_geocoder;
     UserDefaults &m_defaults;
     bool m_useCurrentLocation;
-    std::optional<Coordinate> m_location;
+    std::optional<GeoPoint> m_location;
     QString m_text = QStringLiteral(" ");
     TimeZone m_zone = TimeZone::current();
     bool m_servicesAvailable = false;

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "astronomy/PrincipalPhase.h"
+
 #include <QtGlobal>
 
 namespace lunafold {
 
-/// The phase notices, by phase (0 new moon, 1 first quarter, 2 full moon, 3 last quarter) and by
-/// notice (0: a day ahead, 1: half a day ahead, 2: at the moment). English keys, looked up when shown.
+/// The phase notices, by phase (in PrincipalPhase order) and by notice (0: a day ahead, 1: half a
+/// day ahead, 2: at the moment). English keys, looked up when shown.
 inline constexpr const char *kNoticeTexts[4][3] = {
     {QT_TRANSLATE_NOOP("Lunafold", "New Moon is in less than 24 hours - counting down to the minute now."),
      QT_TRANSLATE_NOOP("Lunafold", "New Moon is in less than 12 hours - counting down to the minute now."),
@@ -21,5 +23,7 @@ inline constexpr const char *kNoticeTexts[4][3] = {
      QT_TRANSLATE_NOOP("Lunafold", "Last Quarter is in less than 12 hours - counting down to the minute now."),
      QT_TRANSLATE_NOOP("Lunafold", "Last Quarter is exactly now.")},
 };
+
+inline const char *noticeKey(PrincipalPhase phase, int notice) { return kNoticeTexts[phaseNumber(phase)][notice]; }
 
 } // namespace lunafold

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "astronomy/GeoPoint.h"
 #include "astronomy/Instant.h"
 #include "astronomy/TimeZone.h"
 
@@ -33,8 +34,7 @@ public:
     static QString daysHoursText(int days, int hours);
     static QString hoursMinutesText(int hours, int minutes);
     /// Moonrise and moonset of @p t's local day in time order, a missing event keeping rise first.
-    static RiseSetLine orderedRiseSetLine(Instant t, const TimeZone &zone, double longitude, double latitude,
-                                          bool first);
+    static RiseSetLine orderedRiseSetLine(Instant t, const TimeZone &zone, const GeoPoint &place, bool first);
     /// "Full", "New", "First", "Last" (translated) or empty for the local day of @p t.
     static QString calendarPhaseLabel(Instant t, const TimeZone &zone);
     /// "3" → "3rd" in the current locale's ordinal style; a blank when @p s is not an integer.

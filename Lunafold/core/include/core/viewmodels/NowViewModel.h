@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/viewmodels/Timeline.h"
+#include "astronomy/GeoPoint.h"
 #include "astronomy/Instant.h"
 
 #include <QObject>
@@ -61,8 +62,7 @@ public:
     /// Degrees to turn the pointer: azimuth − heading + the orientation's offset.
     static double pointerRotationFor(double azimuth, double heading, int orientation);
     /// The moon picture's address for the image provider.
-    static QString imageSource(Instant t, bool orientToSky, std::optional<double> latitude,
-                               std::optional<double> longitude, int pixels);
+    static QString imageSource(Instant t, bool orientToSky, const GeoPoint &place, int pixels);
 
 Q_SIGNALS:
     void refreshed();

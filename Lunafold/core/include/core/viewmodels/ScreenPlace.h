@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "astronomy/GeoPoint.h"
 #include "astronomy/Instant.h"
 #include "astronomy/TimeZone.h"
 
@@ -14,8 +15,7 @@ class Locator;
 /// none (and the place's zone as the texts see it when there is no Locator at all).
 struct ScreenPlace {
     TimeZone zone;
-    double latitude = 0.0;
-    double longitude = 0.0;
+    GeoPoint point;
 
     static ScreenPlace of(const Locator *locator);
 };

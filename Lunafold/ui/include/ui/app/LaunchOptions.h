@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "astronomy/GeoPoint.h"
 #include "astronomy/Instant.h"
 #include "astronomy/TimeZone.h"
 
@@ -20,7 +21,7 @@ struct LaunchOptions {
     bool checkLayout = false;               ///< screenshots: report cut texts and items off the window
     bool checkAccessibility = false;        ///< screenshots: report controls a screen reader cannot name
     std::optional<Instant> at;              ///< frozen (screenshots) or shifted (interactive) clock
-    std::optional<std::pair<double, double>> place;
+    std::optional<GeoPoint> place;
     std::optional<TimeZone> zone;
     QSize size{390, 844};                   ///< window size in points
     std::optional<double> devicePixelRatio;

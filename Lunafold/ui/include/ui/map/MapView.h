@@ -60,18 +60,18 @@ class MapView : public QQuickPaintedItem {
     /// Online tiles; none when null.
     void setTileSource(TileSource *tiles);
 
-    std::optional<GeoCoordinate> markerLocation() const { return m_marker; }
+    std::optional<GeoPoint> markerLocation() const { return m_marker; }
     bool hasMarker() const { return m_marker.has_value(); }
-    double markerLatitude() const { return m_marker ? m_marker->latitude : 0.0; }
-    double markerLongitude() const { return m_marker ? m_marker->longitude : 0.0; }
+    double markerLatitude() const { return m_marker ? m_marker->latitude() : 0.0; }
+    double markerLongitude() const { return m_marker ? m_marker->longitude() : 0.0; }
     QPointF markerPoint() const;
     const MapCamera &camera() const { return m_camera; }
     /// Where the camera is going (the camera itself once a flight has ended).
     const MapCamera &cameraTarget() const {
         return m_animation.state() == QAbstractAnimation::Running ? m_to : m_camera;
     }
-    double centerLatitude() const { return m_camera.centreCoordinate().latitude; }
-    double centerLongitude() const { return m_camera.centreCoordinate().longitude; }
+    double centerLatitude() const { return m_camera.centreCoordinate().latitude(); }
+    double centerLongitude() const { return m_camera.centreCoordinate().longitude(); }
     double zoomLevel() const { return m_camera.zoom(); }
     double scaleBarWidth() const;
     QString scaleBarText() const;
@@ -122,9 +122,9 @@ class MapView : public QQuickPaintedItem {
 
   private:
     void locationPublished();
-    void flyTo(const GeoCoordinate &centre);
+    void flyTo(const GeoPoint &centre);
     void animateTo(const MapCamera &target, int milliseconds);
-    MapCamera regionAround(const GeoCoordinate &centre, const QSizeF &viewport);
+    MapCamera regionAround(const GeoPoint &centre, const QSizeF &viewport);
     static QRectF markerArea(const QPointF &tip);
     std::vector<QRectF> keptClear(const QPointF &markerTip) const;
     bool tilesActive() const;
@@ -152,8 +152,8 @@ class MapView : public QQuickPaintedItem {
     bool m_labelsChosen = false; // else the shared ones, when the item is complete
     MapCamera m_camera;
     MapCamera m_from, m_to;
-    std::optional<GeoCoordinate> m_marker;
-    std::optional<GeoCoordinate> m_pendingRegion; // waiting for the item to have a size
+    std::optional<GeoPoint> m_marker;
+    std::optional<GeoPoint> m_pendingRegion; // waiting for the item to have a size
     QVariantAnimation m_animation;
     QMetaObject::Connection m_locatorConnection;
     QList<QMetaObject::Connection> m_tileConnections;
