@@ -3,7 +3,8 @@
 // the offline geocoder, which the tests steer through the TestLocator singleton.
 #include "core/services/Locator.h"
 #include "core/geo/OfflineGeocoder.h"
-#include "ui/app/QmlTypes.h"
+#include "ui/app/AppGraph.h"
+#include "ui/quick/MoonImageProvider.h"
 #include "common/UserDefaults.h"
 
 #include <QQmlEngine>
@@ -46,6 +47,7 @@ class TestLocator : public QObject {
     double latitude() const { return m_locator.latitude(); }
     double longitude() const { return m_locator.longitude(); }
     QString placeText() const { return m_locator.friendlyLocationText(); }
+    Locator &locator() { return m_locator; }
 
     /// A place as the device or a tap would publish it.
     Q_INVOKABLE void choose(double latitude, double longitude) {
@@ -73,8 +75,8 @@ class Setup : public QObject {
 
   public Q_SLOTS:
     void applicationAvailable() {
-        registerQmlTypes(nullptr, nullptr);
         m_locator = std::make_unique<TestLocator>();
+        m_graph = std::make_unique<AppGraph>(AppGraph::Parts{nullptr, &m_locator->locator()});
         qmlRegisterSingletonInstance<TestLocator>("LunafoldTest", 1, 0, "TestLocator", m_locator.get());
     }
     // The other tabs show moon pictures too: plain discs are enough here.
@@ -84,12 +86,16 @@ class Setup : public QObject {
             image.fill(Qt::gray);
             return image;
         });
-        addImageProviders(*engine);
+        m_graph->attach(*engine);
     }
-    void cleanupTestCase() { m_locator.reset(); }
+    void cleanupTestCase() {
+        m_graph.reset();
+        m_locator.reset();
+    }
 
   private:
     std::unique_ptr<TestLocator> m_locator;
+    std::unique_ptr<AppGraph> m_graph;
 };
 
 QUICK_TEST_MAIN_WITH_SETUP(location, Setup)

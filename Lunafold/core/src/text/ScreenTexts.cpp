@@ -23,9 +23,11 @@ std::pair<Instant, Instant> todayAndTomorrow(Instant now, const TimeZone &zone) 
     return {today->dayStart, today->dayEnd};
 }
 
-QString timeOrBlank(const std::optional<Instant> &t) { return t ? UIHelper::shortTime(*t) : QStringLiteral(" "); }
+QString timeOrBlank(const std::optional<Instant> &t, const TimeZone &zone) {
+    return t ? UIHelper::shortTime(*t, zone) : QStringLiteral(" ");
+}
 
-TextRow riseSetRow(const RiseSetLine &line, bool today) {
+TextRow riseSetRow(const RiseSetLine &line, bool today, const TimeZone &zone) {
     static const char *const labels[2][2][2] = {
         // [today][rise][present]
         {{QT_TRANSLATE_NOOP("Lunafold", "No Moon Set tomorrow"),
@@ -37,7 +39,7 @@ TextRow riseSetRow(const RiseSetLine &line, bool today) {
          {QT_TRANSLATE_NOOP("Lunafold", "No Moon Rise today"),
           QT_TRANSLATE_NOOP("Lunafold", "Moon Rise today")}},
     };
-    return {localized(labels[today][line.rise][line.date.has_value()]), timeOrBlank(line.date)};
+    return {localized(labels[today][line.rise][line.date.has_value()]), timeOrBlank(line.date, zone)};
 }
 
 // The plural form for a number as written with its decimals: "1.500 days", but "1,500 jour" in
@@ -82,7 +84,7 @@ QList<TextRow> ScreenTexts::riseSetRows(Instant now, const GeoPoint &place, cons
     for (const auto &[day, isToday] : {std::pair{today, true}, std::pair{tomorrow, false}})
         for (bool first : {true, false})
             rows << riseSetRow(UIHelper::orderedRiseSetLine(day, zone, place.longitude, place.latitude, first),
-                               isToday);
+                               isToday, zone);
     return rows;
 }
 
@@ -93,10 +95,10 @@ QList<TextRow> ScreenTexts::transitRows(Instant now, const GeoPoint &place, cons
     return {
         {localized(t0 ? QT_TRANSLATE_NOOP("Lunafold", "Moon Transit today")
                       : QT_TRANSLATE_NOOP("Lunafold", "No Moon Transit today")),
-         timeOrBlank(t0)},
+         timeOrBlank(t0, zone)},
         {localized(t1 ? QT_TRANSLATE_NOOP("Lunafold", "Moon Transit tomorrow")
                       : QT_TRANSLATE_NOOP("Lunafold", "No Moon Transit tomorrow")),
-         timeOrBlank(t1)},
+         timeOrBlank(t1, zone)},
     };
 }
 

@@ -16,16 +16,8 @@
 #include <unicode/numberformatter.h>
 #include <unicode/rbnf.h>
 
-#include <mutex>
-
 namespace lunafold {
 namespace {
-
-std::mutex sourceMutex;
-std::function<TimeZone()> &timeZoneSource() {
-    static std::function<TimeZone()> source;
-    return source;
-}
 
 struct Event {
     const char *label;
@@ -56,17 +48,7 @@ QString fromIcu(const icu::UnicodeString &s) {
 
 } // namespace
 
-void UIHelper::setTimeZoneSource(std::function<TimeZone()> source) {
-    std::lock_guard lock(sourceMutex);
-    timeZoneSource() = std::move(source);
-}
-
-TimeZone UIHelper::placeTimeZone() {
-    std::lock_guard lock(sourceMutex);
-    return timeZoneSource() ? timeZoneSource()() : TimeZone::current();
-}
-
-QString UIHelper::countdownText(Instant t, bool first) {
+QString UIHelper::countdownText(Instant t, const TimeZone &zone, bool first) {
     const Instant full = AstroInterface::getFullMoonNext(t), newMoon = AstroInterface::getNewMoonNext(t);
     const Instant q1 = AstroInterface::getFirstQuarterNext(t), q3 = AstroInterface::getLastQuarterNext(t);
     Event a{}, b{};
@@ -86,7 +68,7 @@ QString UIHelper::countdownText(Instant t, bool first) {
         b = {QT_TRANSLATE_NOOP("Lunafold", "Last Quarter"), q3};
     }
     const Event &e = first ? a : b;
-    const DayHourMinute d = calendarDifference(t, e.when, placeTimeZone());
+    const DayHourMinute d = calendarDifference(t, e.when, zone);
     const QString label = localized(e.label);
     if (d.days < 1 && d.hours == 0 && d.minutes == 0)
         return trFormat(QT_TRANSLATE_NOOP("Lunafold", "%@ %@."), {label, localized(QT_TRANSLATE_NOOP("Lunafold", "is now"))});
@@ -94,8 +76,7 @@ QString UIHelper::countdownText(Instant t, bool first) {
     return trFormat(QT_TRANSLATE_NOOP("Lunafold", "%@ %@ %@."), {label, localized(QT_TRANSLATE_NOOP("Lunafold", "in")), duration});
 }
 
-QString UIHelper::phaseText(Instant t, bool withTime) {
-    const TimeZone zone = placeTimeZone();
+QString UIHelper::phaseText(Instant t, const TimeZone &zone, bool withTime) {
     struct Candidate {
         Instant when;
         const char *text;
@@ -114,7 +95,7 @@ QString UIHelper::phaseText(Instant t, bool withTime) {
         if (!sameLocalDay(t, c.when, zone))
             continue;
         if (withTime)
-            return trFormat(QT_TRANSLATE_NOOP("Lunafold", "%@ - %@."), {localized(c.text), shortTime(c.when)});
+            return trFormat(QT_TRANSLATE_NOOP("Lunafold", "%@ - %@."), {localized(c.text), shortTime(c.when, zone)});
         return trFormat(QT_TRANSLATE_NOOP("Lunafold", "%@."), {localized(c.text)});
     }
     const bool waning = AstroInterface::isWaning(t);
@@ -213,8 +194,8 @@ QString UIHelper::distanceText(double kilometres) {
     return fromIcu(out);
 }
 
-QString UIHelper::shortTime(Instant t) {
-    const LocalDateTime l = placeTimeZone().localDateTime(t);
+QString UIHelper::shortTime(Instant t, const TimeZone &zone) {
+    const LocalDateTime l = zone.localDateTime(t);
     return QLocale().toString(QTime(l.hour, l.minute), QLocale::ShortFormat);
 }
 

@@ -27,16 +27,16 @@ QVariantMap row(const QString &label, const QString &value) {
     return {{QStringLiteral("label"), label}, {QStringLiteral("value"), value}};
 }
 
-QString timeOrBlank(const std::optional<Instant> &t) {
-    return t ? UIHelper::shortTime(*t) : QStringLiteral(" ");
+QString timeOrBlank(const std::optional<Instant> &t, const TimeZone &zone) {
+    return t ? UIHelper::shortTime(*t, zone) : QStringLiteral(" ");
 }
 
-QVariantMap riseSetRow(const RiseSetLine &line) {
+QVariantMap riseSetRow(const RiseSetLine &line, const TimeZone &zone) {
     const char *label = line.rise ? (line.date ? QT_TRANSLATE_NOOP("Lunafold", "Moon Rise today")
                                                : QT_TRANSLATE_NOOP("Lunafold", "No Moon Rise today"))
                                   : (line.date ? QT_TRANSLATE_NOOP("Lunafold", "Moon Set today")
                                                : QT_TRANSLATE_NOOP("Lunafold", "No Moon Set today"));
-    return row(localized(label), timeOrBlank(line.date));
+    return row(localized(label), timeOrBlank(line.date, zone));
 }
 
 // ICU knows the medium date style; the date itself is already the place's, so ICU's own (old)
@@ -57,13 +57,24 @@ QString mediumDate(const CivilDate &d) {
 } // namespace
 
 FutureDetailViewModel::FutureDetailViewModel(Locator *locator, QObject *parent)
-    : QObject(parent), m_locator(locator ? locator : Locator::shared()), m_own(AppClock::now()) {
+    : QObject(parent), m_locator(nullptr), m_own(AppClock::now()) {
+    setLocator(locator);
+    connect(this, &FutureDetailViewModel::selectedDateChanged, this, &FutureDetailViewModel::refresh);
+    refresh();
+}
+
+void FutureDetailViewModel::setLocator(Locator *locator) {
+    if (locator == m_locator)
+        return;
+    if (m_locator)
+        disconnect(m_locator, nullptr, this, nullptr);
+    m_locator = locator;
     if (m_locator) {
         connect(m_locator, &Locator::timezoneChanged, this, &FutureDetailViewModel::refresh);
         connect(m_locator, &Locator::currentLocationChanged, this, &FutureDetailViewModel::refresh);
     }
-    connect(this, &FutureDetailViewModel::selectedDateChanged, this, &FutureDetailViewModel::refresh);
     refresh();
+    Q_EMIT locatorChanged();
 }
 
 void FutureDetailViewModel::setCalendar(CalendarViewModel *calendar) {
@@ -185,16 +196,16 @@ void FutureDetailViewModel::refresh() {
 
     m_moonRow = trFormat(QT_TRANSLATE_NOOP("Lunafold", "Moon is %@%% of full."),
                          {localeNumber(AstroInterface::getMoonFraction(t) * 100.0, 4)});
-    m_phase = UIHelper::phaseText(t, true);
+    m_phase = UIHelper::phaseText(t, place.zone, true);
     m_moonDescription = moonPictureDescription(t);
     m_riseSet.clear();
     for (bool first : {true, false})
         m_riseSet << riseSetRow(
-            UIHelper::orderedRiseSetLine(t, place.zone, place.longitude, place.latitude, first));
+            UIHelper::orderedRiseSetLine(t, place.zone, place.longitude, place.latitude, first), place.zone);
     const auto transit = AstroInterface::getMoonTransitTime(t, place.longitude, place.latitude, place.zone);
     m_transit = {row(localized(transit ? QT_TRANSLATE_NOOP("Lunafold", "Moon Transit today")
                                        : QT_TRANSLATE_NOOP("Lunafold", "No Moon Transit today")),
-                     timeOrBlank(transit))};
+                     timeOrBlank(transit, place.zone))};
 
     const QLocale locale;
     m_monthNames.clear();

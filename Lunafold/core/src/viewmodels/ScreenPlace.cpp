@@ -10,7 +10,7 @@ namespace lunafold {
 
 ScreenPlace ScreenPlace::of(const Locator *locator) {
     if (!locator)
-        return {UIHelper::placeTimeZone()};
+        return {TimeZone::current()};
     const auto c = locator->currentLocation();
     return {locator->timezone(), c ? c->latitude : 0.0, c ? c->longitude : 0.0};
 }

@@ -3,8 +3,8 @@ import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import Lunafold
-import "components"
-import "screens"
+import Lunafold.Components
+import Lunafold.Screens
 
 // The five tabs; a horizontal swipe moves to the neighbouring tab, wrapping at the ends.
 Item {

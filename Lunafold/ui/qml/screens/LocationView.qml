@@ -2,7 +2,7 @@
 import QtQuick
 import QtQuick.Layouts
 import Lunafold
-import "../components"
+import Lunafold.Components
 
 // Where the calculations are made: the place, a map to pick another point, the way back to the
 // device's position and the coordinates with the time zone.
@@ -12,7 +12,7 @@ Item {
     property bool shown: true
     readonly property real columnWidth: wide ? Math.min(680, width - 40) : width - 40
 
-    LocationViewModel { id: viewModel; objectName: "locationModel" }
+    LocationViewModel { id: viewModel; objectName: "locationModel"; locator: Locator }
     onShownChanged: if (shown) viewModel.refresh()
 
     Background { anchors.fill: parent }

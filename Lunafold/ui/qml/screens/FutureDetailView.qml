@@ -3,7 +3,7 @@ import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import Lunafold
-import "../components"
+import Lunafold.Components
 
 // One day in detail: day steps and a date picker, the moon at the start of the day, its
 // illuminated share and phase, moonrise, moonset and transit.

@@ -9,7 +9,7 @@ ColumnLayout {
     id: search
     spacing: 6
 
-    PlaceSearchModel { id: results; objectName: "placeSearchModel" }
+    PlaceSearchModel { id: results; objectName: "placeSearchModel"; locator: Locator }
 
     TextField {
         id: field
