@@ -38,10 +38,8 @@ class TestLocator : public QObject {
     TestLocator() : m_store(m_dir.filePath(QStringLiteral("prefs.ini")), [](const QString &) {}) {
         connect(&m_locator, &Locator::currentLocationChanged, this, &TestLocator::changed);
         connect(&m_locator, &Locator::friendlyLocationTextChanged, this, &TestLocator::changed);
-        Locator::setShared(&m_locator);
         m_locator.didChangeAuthorization(m_device.status); // loads the (empty) saved place
     }
-    ~TestLocator() override { Locator::setShared(nullptr); }
 
     bool hasLocation() const { return m_locator.hasLocation(); }
     double latitude() const { return m_locator.latitude(); }

@@ -11,7 +11,6 @@
 #include "core/geo/OfflineGeocoder.h"
 #include "core/app/PermissionPrompt.h"
 #include "core/services/QtLocationManager.h"
-#include "core/services/SavedData.h"
 #include "common/ResourcePaths.h"
 #include "common/UserDefaults.h"
 
@@ -73,7 +72,6 @@ AppServices::AppServices(const Options &options, QObject *parent)
     m_locator = std::make_unique<Locator>(*m_manager, *m_geocoder, UserDefaults::standard(),
                                           options.useCurrentLocation);
     Locator::setShared(m_locator.get());
-    Locator *locator = m_locator.get();
     m_locator->setApproximatePlace(ApproximatePlace::forZone(QString::fromStdString(TimeZone::current().name())));
 
     if (options.place)

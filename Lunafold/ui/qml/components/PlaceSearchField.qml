@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
@@ -44,6 +45,7 @@ ColumnLayout {
     Repeater {
         model: results
         delegate: ItemDelegate {
+            id: result
             required property int index
             required property string title
             required property string detail
@@ -51,8 +53,8 @@ ColumnLayout {
             Layout.fillWidth: true
             padding: 8
             contentItem: Column {
-                Text { text: title; color: "white"; font.pixelSize: Theme.body; width: parent.width; elide: Text.ElideRight }
-                Text { text: detail; color: Theme.secondaryText; font.pixelSize: Theme.footnote; width: parent.width; elide: Text.ElideRight }
+                Text { text: result.title; color: "white"; font.pixelSize: Theme.body; width: parent.width; elide: Text.ElideRight }
+                Text { text: result.detail; color: Theme.secondaryText; font.pixelSize: Theme.footnote; width: parent.width; elide: Text.ElideRight }
             }
             background: Rectangle { color: parent.down || parent.activeFocus ? "#3a3848" : "#26243a"; radius: 8 }
             Accessible.name: title + ", " + detail

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Layouts
 import Lunafold
@@ -65,8 +66,10 @@ Item {
                         Accessible.role: Accessible.StaticText
                         Accessible.name: text
                     }
-                    NarrowStandardButton {
+                    StandardButton {
                         objectName: "cancelLocatingButton"
+                        inset: 5 // the label only 5 points from the edges
+                        horizontalPadding: 5
                         visible: viewModel.locating
                         text: qsTranslate("Lunafold", "Cancel")
                         onClicked: viewModel.cancelLocating()
