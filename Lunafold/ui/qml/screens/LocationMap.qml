@@ -77,7 +77,8 @@ MapView {
     Timer {
         id: singleTap
         property point at
-        interval: Qt.styleHints.mouseDoubleClickInterval
+        // Qt 6.4 describes styleHints to tools as a plain QObject.
+        interval: Qt.styleHints.mouseDoubleClickInterval // qmllint disable type
         onTriggered: map.tapAt(at.x, at.y)
     }
 
