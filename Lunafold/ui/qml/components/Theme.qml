@@ -13,7 +13,8 @@ QtObject {
     readonly property color header: Qt.rgba(1, 1, 1, 0.6)
     readonly property color secondaryText: Qt.rgba(1, 1, 1, 0.7)
     readonly property color focus: "#8fb8ff"
-    readonly property real base: Qt.application.font.pixelSize > 0 ? Qt.application.font.pixelSize : 14
+    // Qt 6.4 describes Qt.application to tools without the font it has in Qt Quick.
+    readonly property real base: Qt.application.font.pixelSize > 0 ? Qt.application.font.pixelSize : 14 // qmllint disable
     readonly property real body: base * 1.2
     readonly property real title2: base * 1.6
     readonly property real title3: base * 1.45
