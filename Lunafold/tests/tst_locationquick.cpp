@@ -74,7 +74,7 @@ class Setup : public QObject {
   public Q_SLOTS:
     void applicationAvailable() {
         m_locator = std::make_unique<TestLocator>();
-        m_graph = std::make_unique<AppGraph>(AppGraph::Parts{nullptr, &m_locator->locator()});
+        m_graph = std::make_unique<AppGraph>(AppGraph::Parts{{}, &m_locator->locator()});
         qmlRegisterSingletonInstance<TestLocator>("LunafoldTest", 1, 0, "TestLocator", m_locator.get());
     }
     // The other tabs show moon pictures too: plain discs are enough here.

@@ -28,7 +28,7 @@ public Q_SLOTS:
         AppClock::freeze(Instant::trusted(1713873600)); // 2024-04-23T12:00:00Z
         m_place = std::make_unique<test::FixedPlace>();
         m_place->set(48.8566, 2.3522, "Europe/Paris");
-        m_graph = std::make_unique<AppGraph>(AppGraph::Parts{nullptr, &m_place->locator()});
+        m_graph = std::make_unique<AppGraph>(AppGraph::Parts{{}, &m_place->locator()});
         MoonImageProvider::setRenderer([](Instant, bool, std::optional<double>, std::optional<double>, int w, int h) {
             QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
             image.fill(Qt::gray);
