@@ -29,7 +29,6 @@ std::vector<Instant> sixWeekMonths() {
 
 void FutureMonthGrid(benchmark::State &state) {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    UIHelper::setTimeZoneSource([] { return kParis; });
     const std::vector<Instant> months = sixWeekMonths();
     CalendarViewModel grid;
     grid.setDevicePixelRatio(3.0);
@@ -40,7 +39,6 @@ void FutureMonthGrid(benchmark::State &state) {
         benchmark::DoNotOptimize(grid.rowCount());
     }
     state.counters["cells"] = grid.rowCount();
-    UIHelper::setTimeZoneSource({});
 }
 BENCHMARK(FutureMonthGrid)->Unit(benchmark::kMillisecond);
 

@@ -8,7 +8,7 @@ packages=(
   build-essential cmake ninja-build pkg-config tzdata
   qt6-base-dev qt6-base-private-dev qt6-base-dev-tools qt6-declarative-dev qt6-declarative-dev-tools
   qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-templates qml6-module-qtquick-layouts
-  qml6-module-qtquick-shapes qml6-module-qtquick-window qml6-module-qtqml-workerscript qml6-module-qtqml-models
+  qml6-module-qtquick-shapes qml6-module-qtquick-window qml6-module-qtqml qml6-module-qtqml-workerscript qml6-module-qtqml-models
   qml6-module-qttest qml6-module-qtpositioning qml6-module-qtsensors qml6-module-qtmultimedia qt6-positioning-dev
   qt6-sensors-dev qt6-multimedia-dev qt6-svg-dev qt6-shadertools-dev qt6-l10n-tools qt6-tools-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good libgtest-dev googletest libgmock-dev

@@ -11,7 +11,7 @@ import argparse, glob, os, re, shutil, subprocess, sys, tempfile
 import xml.etree.ElementTree as ET
 
 root = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
-sources = ['Lunafold/core', 'Lunafold/ui', 'Lunafold/notices', 'Lunafold/app', 'Lunafold/notifier', 'Lunafold/qml', 'common/src', 'cli/src']
+sources = ['Lunafold/core', 'Lunafold/ui', 'Lunafold/notices', 'Lunafold/app', 'Lunafold/notifier', 'common/src', 'cli/src']
 placeholder = re.compile(r'%(?:\d+\$)?(?:\.\d+)?[lq]*[d@fiu]|%%')
 
 

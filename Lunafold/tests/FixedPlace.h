@@ -13,17 +13,14 @@
 namespace lunafold::test {
 
 /// A Locator on still platform parts, for screens under test: no fix, no place names, and a place
-/// only when one is given. The texts read the same zone as the Locator.
+/// only when one is given.
 class FixedPlace {
   public:
     FixedPlace() {
         m_store =
             std::make_unique<UserDefaults>(m_dir.filePath(QStringLiteral("p.ini")), [](const QString &) {});
         m_locator = std::make_unique<Locator>(m_manager, m_geocoder, *m_store, false);
-        Locator *locator = m_locator.get();
-        UIHelper::setTimeZoneSource([locator] { return locator->timezone(); });
     }
-    ~FixedPlace() { UIHelper::setTimeZoneSource({}); }
 
     Locator &locator() { return *m_locator; }
     void set(double latitude, double longitude, const char *zone) {

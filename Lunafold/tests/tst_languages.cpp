@@ -49,10 +49,6 @@ class TestLanguages : public QObject {
     Q_OBJECT
 
   private Q_SLOTS:
-    void init() {
-        const TimeZone paris = *TimeZone::named("Europe/Paris");
-        UIHelper::setTimeZoneSource([paris] { return paris; });
-    }
     void cleanupTestCase() { useLocale(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
     void systemLocaleFollowsGettext() {

@@ -2,6 +2,8 @@
 // Qt Quick tests of the Location tab (qml-location/tst_*.qml) with a Locator on a fake device and
 // the offline geocoder, which the tests steer through the TestLocator singleton.
 #include "Fakes.h"
+#include "ui/app/AppGraph.h"
+#include "ui/quick/MoonImageProvider.h"
 #include "common/UserDefaults.h"
 #include "core/geo/OfflineGeocoder.h"
 #include "core/services/Locator.h"
@@ -25,15 +27,14 @@ class TestLocator : public QObject {
     TestLocator() : m_store(m_dir.filePath(QStringLiteral("prefs.ini")), [](const QString &) {}) {
         connect(&m_locator, &Locator::currentLocationChanged, this, &TestLocator::changed);
         connect(&m_locator, &Locator::friendlyLocationTextChanged, this, &TestLocator::changed);
-        Locator::setShared(&m_locator);
         m_locator.didChangeAuthorization(m_device.status); // loads the (empty) saved place
     }
-    ~TestLocator() override { Locator::setShared(nullptr); }
 
     bool hasLocation() const { return m_locator.hasLocation(); }
     double latitude() const { return m_locator.latitude(); }
     double longitude() const { return m_locator.longitude(); }
     QString placeText() const { return m_locator.friendlyLocationText(); }
+    Locator &locator() { return m_locator; }
 
     /// A place as the device or a tap would publish it.
     Q_INVOKABLE void choose(double latitude, double longitude) {
@@ -61,8 +62,8 @@ class Setup : public QObject {
 
   public Q_SLOTS:
     void applicationAvailable() {
-        registerQmlTypes(nullptr, nullptr);
         m_locator = std::make_unique<TestLocator>();
+        m_graph = std::make_unique<AppGraph>(AppGraph::Parts{{}, &m_locator->locator()});
         qmlRegisterSingletonInstance<TestLocator>("LunafoldTest", 1, 0, "TestLocator", m_locator.get());
     }
     // The other tabs show moon pictures too: plain discs are enough here.
@@ -72,12 +73,16 @@ class Setup : public QObject {
             image.fill(Qt::gray);
             return image;
         });
-        addImageProviders(*engine);
+        m_graph->attach(*engine);
     }
-    void cleanupTestCase() { m_locator.reset(); }
+    void cleanupTestCase() {
+        m_graph.reset();
+        m_locator.reset();
+    }
 
   private:
     std::unique_ptr<TestLocator> m_locator;
+    std::unique_ptr<AppGraph> m_graph;
 };
 
 QUICK_TEST_MAIN_WITH_SETUP(location, Setup)

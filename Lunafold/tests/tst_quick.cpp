@@ -3,7 +3,8 @@
 // Paris, a frozen clock at 2024-04-23T12:00Z, en_US, grey discs for moon pictures.
 #include "notices/AppClock.h"
 #include "FixedPlace.h"
-#include "ui/app/QmlTypes.h"
+#include "ui/app/AppGraph.h"
+#include "ui/quick/MoonImageProvider.h"
 #include "core/text/Translations.h"
 
 #include <QImage>
@@ -18,6 +19,7 @@ class Setup : public QObject {
     Q_OBJECT
 
     std::unique_ptr<test::FixedPlace> m_place;
+    std::unique_ptr<AppGraph> m_graph;
 
 public Q_SLOTS:
     void applicationAvailable() {
@@ -26,17 +28,16 @@ public Q_SLOTS:
         AppClock::freeze(Instant::trusted(1713873600)); // 2024-04-23T12:00:00Z
         m_place = std::make_unique<test::FixedPlace>();
         m_place->set(48.8566, 2.3522, "Europe/Paris");
-        Locator::setShared(&m_place->locator());
-        registerQmlTypes(nullptr, nullptr);
+        m_graph = std::make_unique<AppGraph>(AppGraph::Parts{{}, &m_place->locator()});
         MoonImageProvider::setRenderer([](Instant, bool, std::optional<double>, std::optional<double>, int w, int h) {
             QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
             image.fill(Qt::gray);
             return image;
         });
     }
-    void qmlEngineAvailable(QQmlEngine *engine) { addImageProviders(*engine); }
+    void qmlEngineAvailable(QQmlEngine *engine) { m_graph->attach(*engine); }
     void cleanupTestCase() {
-        Locator::setShared(nullptr);
+        m_graph.reset();
         m_place.reset();
     }
 };

@@ -164,14 +164,14 @@ private Q_SLOTS:
             disc.fill(Qt::white);
             return disc;
         };
-        const QImage card = RenderView::render(AppClock::now(), 2.0, moon);
+        const QImage card = RenderView::render(AppClock::now(), m_locator->timezone(), 2.0, moon);
         QCOMPARE(card.size(), QSize(800, 800));
         QCOMPARE(calls.size(), 1);
         QCOMPARE(calls[0], std::make_tuple(false, false, false, 300));
         QCOMPARE(card.pixelColor(400, 520), QColor(Qt::white)); // the moon, centred in its block
-        QVERIFY(RenderView::render(AppClock::now(), 0.0, moon).isNull());
+        QVERIFY(RenderView::render(AppClock::now(), m_locator->timezone(), 0.0, moon).isNull());
 
-        const QStringList lines = RenderView::lines(AppClock::now());
+        const QStringList lines = RenderView::lines(AppClock::now(), m_locator->timezone());
         QCOMPARE(lines.size(), 6);
         QCOMPARE(lines[0], QStringLiteral("Lunafold App"));
         QCOMPARE(lines[1], QStringLiteral("Full Moon in 11 hours, 48 minutes."));

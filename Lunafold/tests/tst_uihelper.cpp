@@ -14,9 +14,11 @@ namespace {
 
 using test::at;
 
+// The place's zone the sentences are worded in.
+TimeZone g_zone = TimeZone::utc();
+
 void usePlace(const char *zoneName) {
-    const TimeZone zone = *TimeZone::named(zoneName);
-    UIHelper::setTimeZoneSource([zone] { return zone; });
+    g_zone = *TimeZone::named(zoneName);
 }
 
 const Instant kFull = AstroInterface::getFullMoonNext(Instant::trusted(1713571200)); // 2024-04-23T23:49Z
@@ -46,55 +48,55 @@ private Q_SLOTS:
     void countdownBeforeAFullMoon() {
         QFETCH(double, secondsBefore);
         QFETCH(QString, sentence);
-        QCOMPARE(UIHelper::countdownText(kFull.plusSeconds(-secondsBefore), true), sentence);
+        QCOMPARE(UIHelper::countdownText(kFull.plusSeconds(-secondsBefore), g_zone, true), sentence);
         // The one after a full moon is the last quarter.
-        QVERIFY(UIHelper::countdownText(kFull.plusSeconds(-secondsBefore), false).startsWith(u"Last Quarter in "));
+        QVERIFY(UIHelper::countdownText(kFull.plusSeconds(-secondsBefore), g_zone, false).startsWith(u"Last Quarter in "));
     }
 
     void countdownOrderThroughALunation() {
         const Instant newMoon = AstroInterface::getNewMoonPrev(kFull);
         const Instant q1 = AstroInterface::getFirstQuarterNext(newMoon);
         // Waxing with the first quarter past: full moon, then last quarter.
-        QVERIFY(UIHelper::countdownText(q1.plusSeconds(3600), true).startsWith(u"Full Moon in "));
-        QVERIFY(UIHelper::countdownText(q1.plusSeconds(3600), false).startsWith(u"Last Quarter in "));
+        QVERIFY(UIHelper::countdownText(q1.plusSeconds(3600), g_zone, true).startsWith(u"Full Moon in "));
+        QVERIFY(UIHelper::countdownText(q1.plusSeconds(3600), g_zone, false).startsWith(u"Last Quarter in "));
         // Waxing before it: first quarter, then full moon.
-        QVERIFY(UIHelper::countdownText(q1.plusSeconds(-7200), true).startsWith(u"First Quarter in exactly 2 hours."));
-        QVERIFY(UIHelper::countdownText(q1.plusSeconds(-7200), false).startsWith(u"Full Moon in "));
+        QVERIFY(UIHelper::countdownText(q1.plusSeconds(-7200), g_zone, true).startsWith(u"First Quarter in exactly 2 hours."));
+        QVERIFY(UIHelper::countdownText(q1.plusSeconds(-7200), g_zone, false).startsWith(u"Full Moon in "));
         // Waning after the full moon: last quarter, then new moon.
-        QVERIFY(UIHelper::countdownText(kFull.plusSeconds(3600), true).startsWith(u"Last Quarter in "));
-        QVERIFY(UIHelper::countdownText(kFull.plusSeconds(3600), false).startsWith(u"New Moon in "));
+        QVERIFY(UIHelper::countdownText(kFull.plusSeconds(3600), g_zone, true).startsWith(u"Last Quarter in "));
+        QVERIFY(UIHelper::countdownText(kFull.plusSeconds(3600), g_zone, false).startsWith(u"New Moon in "));
     }
 
     void countdownAcrossDaylightSaving() {
         // New York springs forward on 2024-03-10; a day on the wall clock is then 23 hours.
         usePlace("America/New_York");
         const Instant newMoon = AstroInterface::getNewMoonNext(at("2024-03-01T00:00:00Z")); // 2024-03-10T09:00Z
-        QCOMPARE(UIHelper::countdownText(newMoon.plusSeconds(-(2 * 86400 - 3600)), true),
+        QCOMPARE(UIHelper::countdownText(newMoon.plusSeconds(-(2 * 86400 - 3600)), g_zone, true),
                  QStringLiteral("New Moon in exactly 2 days."));
     }
 
     void phaseSentences() {
         // The full moon of 2019-01-21 came at 05:16 UT; at 10:00 it is already past but still today's.
-        QCOMPARE(UIHelper::phaseText(at("2019-01-21T10:00:00Z"), true), QStringLiteral("Full Moon is today - 5:16 AM."));
-        QCOMPARE(UIHelper::phaseText(at("2019-01-21T01:00:00Z"), false), QStringLiteral("Full Moon is today."));
-        QCOMPARE(UIHelper::phaseText(at("2024-04-11T12:00:00Z"), true), QStringLiteral("Phase is waxing crescent."));
-        QCOMPARE(UIHelper::phaseText(at("2024-04-19T12:00:00Z"), true), QStringLiteral("Phase is waxing gibbous."));
-        QCOMPARE(UIHelper::phaseText(at("2024-04-27T12:00:00Z"), true), QStringLiteral("Phase is waning gibbous."));
-        QCOMPARE(UIHelper::phaseText(at("2024-04-05T12:00:00Z"), true), QStringLiteral("Phase is waning crescent."));
+        QCOMPARE(UIHelper::phaseText(at("2019-01-21T10:00:00Z"), g_zone, true), QStringLiteral("Full Moon is today - 5:16 AM."));
+        QCOMPARE(UIHelper::phaseText(at("2019-01-21T01:00:00Z"), g_zone, false), QStringLiteral("Full Moon is today."));
+        QCOMPARE(UIHelper::phaseText(at("2024-04-11T12:00:00Z"), g_zone, true), QStringLiteral("Phase is waxing crescent."));
+        QCOMPARE(UIHelper::phaseText(at("2024-04-19T12:00:00Z"), g_zone, true), QStringLiteral("Phase is waxing gibbous."));
+        QCOMPARE(UIHelper::phaseText(at("2024-04-27T12:00:00Z"), g_zone, true), QStringLiteral("Phase is waning gibbous."));
+        QCOMPARE(UIHelper::phaseText(at("2024-04-05T12:00:00Z"), g_zone, true), QStringLiteral("Phase is waning crescent."));
     }
 
     void dayBoundariesFollowThePlace() {
         // 2024-04-23T23:49Z is the evening of the 23rd in New York and the 24th in Auckland.
         const Instant noonNy = at("2024-04-23T16:00:00Z");
         usePlace("America/New_York");
-        QVERIFY(UIHelper::shortTime(kFull).startsWith(u"7:4")); // 23:49 UT, give or take seconds
-        QCOMPARE(UIHelper::phaseText(noonNy, true), QStringLiteral("Full Moon is today - ") + UIHelper::shortTime(kFull) + u'.');
+        QVERIFY(UIHelper::shortTime(kFull, g_zone).startsWith(u"7:4")); // 23:49 UT, give or take seconds
+        QCOMPARE(UIHelper::phaseText(noonNy, g_zone, true), QStringLiteral("Full Moon is today - ") + UIHelper::shortTime(kFull, g_zone) + u'.');
         QCOMPARE(UIHelper::calendarPhaseLabel(noonNy, *TimeZone::named("America/New_York")), QStringLiteral("Full"));
         QCOMPARE(UIHelper::calendarPhaseLabel(at("2024-04-23T00:00:00Z"), *TimeZone::named("Pacific/Auckland")), QString());
         QCOMPARE(UIHelper::calendarPhaseLabel(at("2024-04-24T00:00:00Z"), *TimeZone::named("Pacific/Auckland")),
                  QStringLiteral("Full"));
         usePlace("Pacific/Auckland"); // there noonNy is already the 24th, the full moon's day
-        QCOMPARE(UIHelper::phaseText(at("2024-04-23T00:00:00Z"), true), QStringLiteral("Phase is waxing gibbous."));
+        QCOMPARE(UIHelper::phaseText(at("2024-04-23T00:00:00Z"), g_zone, true), QStringLiteral("Phase is waxing gibbous."));
     }
 
     void riseSetOrder() {
@@ -167,11 +169,11 @@ private Q_SLOTS:
     void switchingTheLocaleSwitchesTheWords() {
         const Instant t = kFull.plusSeconds(-25 * 3600.0);
         useLocale(QLocale(QLocale::German, QLocale::Germany));
-        QCOMPARE(UIHelper::countdownText(t, true), QStringLiteral("Vollmond in 1 Tag, 1 Stunde."));
-        QCOMPARE(UIHelper::phaseText(at("2024-04-11T12:00:00Z"), true), QStringLiteral("Phase: zunehmende Mondsichel."));
-        QCOMPARE(UIHelper::phaseText(at("2019-01-21T10:00:00Z"), true), QStringLiteral("Heute ist Vollmond – 05:16."));
+        QCOMPARE(UIHelper::countdownText(t, g_zone, true), QStringLiteral("Vollmond in 1 Tag, 1 Stunde."));
+        QCOMPARE(UIHelper::phaseText(at("2024-04-11T12:00:00Z"), g_zone, true), QStringLiteral("Phase: zunehmende Mondsichel."));
+        QCOMPARE(UIHelper::phaseText(at("2019-01-21T10:00:00Z"), g_zone, true), QStringLiteral("Heute ist Vollmond – 05:16."));
         useLocale(QLocale(QLocale::English, QLocale::UnitedStates));
-        QCOMPARE(UIHelper::countdownText(t, true), QStringLiteral("Full Moon in 1 day, 1 hour."));
+        QCOMPARE(UIHelper::countdownText(t, g_zone, true), QStringLiteral("Full Moon in 1 day, 1 hour."));
     }
 };
 

@@ -80,7 +80,6 @@ void nowCommand(const std::vector<std::string> &args, std::string &out) {
     const Instant now = o.optionalInstant("at").value_or(
         Instant::trusted(static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 1000.0));
     const auto [place, zone] = placeFrom(o);
-    UIHelper::setTimeZoneSource([z = zone] { return z; });
 
     append(out, QStringLiteral("%1  %2, %3  %4")
                     .arg(QString::fromStdString(formatInstant(now)))
@@ -90,10 +89,10 @@ void nowCommand(const std::vector<std::string> &args, std::string &out) {
     out += '\n';
     append(out, localized(QT_TRANSLATE_NOOP("Lunafold", "Moon Phase")));
     append(out, heading(QT_TRANSLATE_NOOP("Lunafold", "Upcoming")));
-    append(out, QStringLiteral("  ") + UIHelper::countdownText(now, true));
-    append(out, QStringLiteral("  ") + UIHelper::countdownText(now, false));
+    append(out, QStringLiteral("  ") + UIHelper::countdownText(now, zone, true));
+    append(out, QStringLiteral("  ") + UIHelper::countdownText(now, zone, false));
     append(out, heading(QT_TRANSLATE_NOOP("Lunafold", "Now")));
-    append(out, QStringLiteral("  ") + UIHelper::phaseText(now, true));
+    append(out, QStringLiteral("  ") + UIHelper::phaseText(now, zone, true));
     append(out, QStringLiteral("  ") + ScreenTexts::moonRow(now, place));
     out += '\n';
     append(out, localized(QT_TRANSLATE_NOOP("Lunafold", "Rise and Set")));

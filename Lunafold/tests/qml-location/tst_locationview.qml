@@ -3,7 +3,6 @@ import QtQuick
 import QtTest
 import Lunafold
 import LunafoldTest
-import "qrc:/qml"
 
 // The Location tab in the tab container, driven with the mouse through a real window.
 Item {

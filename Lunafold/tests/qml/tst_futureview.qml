@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 import QtQuick
 import QtTest
-import "qrc:/qml/screens"
+import Lunafold.Screens
 
 // April 2024 in Paris, weeks from Sunday: 31 March leads the grid, 30 April is cell 30.
 Item {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 import QtQuick
 import QtTest
-import "qrc:/qml"
+import Lunafold
 
 // The app without a mouse: real key events through the window, and what a screen reader is told.
 Item {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 import QtQuick
 import QtTest
-import "qrc:/qml"
+import Lunafold
 
 // The swipe between tabs, driven through a real window with the mouse.
 Item {

@@ -2,8 +2,8 @@
 import QtQuick
 import QtTest
 import Lunafold
-import "qrc:/qml/screens"
-import "qrc:/qml/components"
+import Lunafold.Screens
+import Lunafold.Components
 
 // The Now screen's share button: the card is drawn and the sheet shows it, anew for every share.
 Item {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 import QtQuick
 import QtTest
-import "qrc:/qml/components"
+import Lunafold.Components
 
 // The outline shows around the glyphs, in its colour, and nowhere without text.
 Rectangle {

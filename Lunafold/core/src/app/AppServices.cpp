@@ -11,8 +11,6 @@
 #include "core/geo/OfflineGeocoder.h"
 #include "core/app/PermissionPrompt.h"
 #include "core/services/QtLocationManager.h"
-#include "core/services/SavedData.h"
-#include "core/text/UIHelper.h"
 #include "common/ResourcePaths.h"
 #include "common/UserDefaults.h"
 
@@ -72,14 +70,9 @@ AppServices::AppServices(const Options &options, QObject *parent)
         nmea = QtLocationManager::replayFileFromEnvironment();
     m_manager = std::make_unique<QtLocationManager>(nmea);
     m_locator = std::make_unique<Locator>(*m_manager, *m_geocoder, UserDefaults::standard(),
-                                          SavedData::shared().useCurrentLocation());
+                                          options.useCurrentLocation);
     Locator::setShared(m_locator.get());
-    Locator *locator = m_locator.get();
     m_locator->setApproximatePlace(ApproximatePlace::forZone(QString::fromStdString(TimeZone::current().name())));
-    // A place chosen on the map or by search moves the notices' local times with it.
-    if (options.interactive)
-        connect(locator, &Locator::placeChosen, this, [] { NotificationScheduler::rescheduleNotifications(); });
-    UIHelper::setTimeZoneSource([locator] { return locator->timezone(); });
 
     if (options.place)
         m_locator->setFixedPlace(*options.place, options.placeZone.value_or(TimeZone::current()));
@@ -94,7 +87,6 @@ AppServices::~AppServices() {
     Locator::setShared(nullptr);
     NotificationCenter::setCurrent(nullptr);
     NotificationAuthorizer::setCurrent(nullptr);
-    UIHelper::setTimeZoneSource({});
 }
 
 } // namespace lunafold

@@ -26,9 +26,11 @@ std::pair<Instant, Instant> todayAndTomorrow(Instant now, const TimeZone &zone) 
     return {today->dayStart, today->dayEnd};
 }
 
-QString timeOrBlank(const std::optional<Instant> &t) { return t ? UIHelper::shortTime(*t) : QStringLiteral(" "); }
+QString timeOrBlank(const std::optional<Instant> &t, const TimeZone &zone) {
+    return t ? UIHelper::shortTime(*t, zone) : QStringLiteral(" ");
+}
 
-TextRow riseSetRow(const RiseSetLine &line, ScreenTexts::Day day) {
+TextRow riseSetRow(const RiseSetLine &line, ScreenTexts::Day day, const TimeZone &zone) {
     const bool today = day == ScreenTexts::Day::Today;
     static const char *const labels[2][2][2] = {
         // [today][rise][present]
@@ -41,7 +43,7 @@ TextRow riseSetRow(const RiseSetLine &line, ScreenTexts::Day day) {
          {QT_TRANSLATE_NOOP("Lunafold", "No Moon Rise today"),
           QT_TRANSLATE_NOOP("Lunafold", "Moon Rise today")}},
     };
-    return {localized(labels[today][line.rise][line.date.has_value()]), timeOrBlank(line.date)};
+    return {localized(labels[today][line.rise][line.date.has_value()]), timeOrBlank(line.date, zone)};
 }
 
 // The plural form for a number as written with its decimals: "1.500 days", but "1,500 jour" in
@@ -81,8 +83,8 @@ QString ScreenTexts::moonRow(Instant now, const std::optional<GeoPoint> &place) 
 }
 
 QList<TextRow> ScreenTexts::dayRiseSetRows(Instant t, const GeoPoint &place, const TimeZone &zone, Day day) {
-    return {riseSetRow(UIHelper::orderedRiseSetLine(t, zone, place, true), day),
-            riseSetRow(UIHelper::orderedRiseSetLine(t, zone, place, false), day)};
+    return {riseSetRow(UIHelper::orderedRiseSetLine(t, zone, place, true), day, zone),
+            riseSetRow(UIHelper::orderedRiseSetLine(t, zone, place, false), day, zone)};
 }
 
 TextRow ScreenTexts::dayTransitRow(Instant t, const GeoPoint &place, const TimeZone &zone, Day day) {
@@ -93,7 +95,7 @@ TextRow ScreenTexts::dayTransitRow(Instant t, const GeoPoint &place, const TimeZ
         {QT_TRANSLATE_NOOP("Lunafold", "No Moon Transit today"), QT_TRANSLATE_NOOP("Lunafold", "Moon Transit today")},
     };
     const auto transit = Sky::moonTransit(t, place, zone);
-    return {localized(labels[day == Day::Today][transit.has_value()]), timeOrBlank(transit)};
+    return {localized(labels[day == Day::Today][transit.has_value()]), timeOrBlank(transit, zone)};
 }
 
 QList<TextRow> ScreenTexts::riseSetRows(Instant now, const GeoPoint &place, const TimeZone &zone) {

@@ -18,16 +18,8 @@
 #include <unicode/numberformatter.h>
 #include <unicode/rbnf.h>
 
-#include <mutex>
-
 namespace lunafold {
 namespace {
-
-std::mutex sourceMutex;
-std::function<TimeZone()> &timeZoneSource() {
-    static std::function<TimeZone()> source;
-    return source;
-}
 
 struct Event {
     PrincipalPhase phase;
@@ -58,17 +50,7 @@ QString fromIcu(const icu::UnicodeString &s) {
 
 } // namespace
 
-void UIHelper::setTimeZoneSource(std::function<TimeZone()> source) {
-    std::lock_guard lock(sourceMutex);
-    timeZoneSource() = std::move(source);
-}
-
-TimeZone UIHelper::placeTimeZone() {
-    std::lock_guard lock(sourceMutex);
-    return timeZoneSource() ? timeZoneSource()() : TimeZone::current();
-}
-
-QString UIHelper::countdownText(Instant t, bool first) {
+QString UIHelper::countdownText(Instant t, const TimeZone &zone, bool first) {
     const Instant full = AstroInterface::getFullMoonNext(t), newMoon = AstroInterface::getNewMoonNext(t);
     const Instant q1 = AstroInterface::getFirstQuarterNext(t), q3 = AstroInterface::getLastQuarterNext(t);
     Event a{}, b{};
@@ -88,7 +70,7 @@ QString UIHelper::countdownText(Instant t, bool first) {
         b = {PrincipalPhase::LastQuarter, q3};
     }
     const Event &e = first ? a : b;
-    const DayHourMinute d = calendarDifference(t, e.when, placeTimeZone());
+    const DayHourMinute d = calendarDifference(t, e.when, zone);
     const QString label = phaseName(e.phase);
     if (d.days < 1 && d.hours == 0 && d.minutes == 0)
         return trFormat(QT_TRANSLATE_NOOP("Lunafold", "%@ %@."), {label, localized(QT_TRANSLATE_NOOP("Lunafold", "is now"))});
@@ -96,8 +78,7 @@ QString UIHelper::countdownText(Instant t, bool first) {
     return trFormat(QT_TRANSLATE_NOOP("Lunafold", "%@ %@ %@."), {label, localized(QT_TRANSLATE_NOOP("Lunafold", "in")), duration});
 }
 
-QString UIHelper::phaseText(Instant t, bool withTime) {
-    const TimeZone zone = placeTimeZone();
+QString UIHelper::phaseText(Instant t, const TimeZone &zone, bool withTime) {
     struct Candidate {
         Instant when;
         const char *text;
@@ -116,7 +97,7 @@ QString UIHelper::phaseText(Instant t, bool withTime) {
         if (!sameLocalDay(t, c.when, zone))
             continue;
         if (withTime)
-            return trFormat(QT_TRANSLATE_NOOP("Lunafold", "%@ - %@."), {localized(c.text), shortTime(c.when)});
+            return trFormat(QT_TRANSLATE_NOOP("Lunafold", "%@ - %@."), {localized(c.text), shortTime(c.when, zone)});
         return trFormat(QT_TRANSLATE_NOOP("Lunafold", "%@."), {localized(c.text)});
     }
     const bool waning = AstroInterface::isWaning(t);
@@ -214,8 +195,8 @@ QString UIHelper::distanceText(double kilometres) {
     return fromIcu(out);
 }
 
-QString UIHelper::shortTime(Instant t) {
-    const LocalDateTime l = placeTimeZone().localDateTime(t);
+QString UIHelper::shortTime(Instant t, const TimeZone &zone) {
+    const LocalDateTime l = zone.localDateTime(t);
     return QLocale().toString(QTime(l.hour, l.minute), QLocale::ShortFormat);
 }
 

@@ -47,13 +47,24 @@ QString titleOfMonth(const QLocale &locale, int year, int month) {
 } // namespace
 
 CalendarViewModel::CalendarViewModel(Locator *locator, QObject *parent)
-    : QAbstractListModel(parent), m_locator(locator ? locator : Locator::shared()),
+    : QAbstractListModel(parent), m_locator(nullptr),
       m_selected(AppClock::now()) {
+    setLocator(locator);
+    rebuild();
+}
+
+void CalendarViewModel::setLocator(Locator *locator) {
+    if (locator == m_locator)
+        return;
+    if (m_locator)
+        disconnect(m_locator, nullptr, this, nullptr);
+    m_locator = locator;
     if (m_locator) {
         connect(m_locator, &Locator::timezoneChanged, this, &CalendarViewModel::rebuild);
         connect(m_locator, &Locator::currentLocationChanged, this, &CalendarViewModel::rebuild);
     }
     rebuild();
+    Q_EMIT locatorChanged();
 }
 
 int CalendarViewModel::rowCount(const QModelIndex &parent) const {

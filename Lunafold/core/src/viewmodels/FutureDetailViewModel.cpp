@@ -42,13 +42,24 @@ QString mediumDate(const CivilDate &d) {
 } // namespace
 
 FutureDetailViewModel::FutureDetailViewModel(Locator *locator, QObject *parent)
-    : QObject(parent), m_locator(locator ? locator : Locator::shared()), m_own(AppClock::now()) {
+    : QObject(parent), m_locator(nullptr), m_own(AppClock::now()) {
+    setLocator(locator);
+    connect(this, &FutureDetailViewModel::selectedDateChanged, this, &FutureDetailViewModel::refresh);
+    refresh();
+}
+
+void FutureDetailViewModel::setLocator(Locator *locator) {
+    if (locator == m_locator)
+        return;
+    if (m_locator)
+        disconnect(m_locator, nullptr, this, nullptr);
+    m_locator = locator;
     if (m_locator) {
         connect(m_locator, &Locator::timezoneChanged, this, &FutureDetailViewModel::refresh);
         connect(m_locator, &Locator::currentLocationChanged, this, &FutureDetailViewModel::refresh);
     }
-    connect(this, &FutureDetailViewModel::selectedDateChanged, this, &FutureDetailViewModel::refresh);
     refresh();
+    Q_EMIT locatorChanged();
 }
 
 void FutureDetailViewModel::setCalendar(CalendarViewModel *calendar) {
@@ -169,7 +180,7 @@ void FutureDetailViewModel::refresh() {
     m_canGoForward = t < upperBound();
 
     m_moonRow = ScreenTexts::moonRow(t, std::nullopt);
-    m_phase = UIHelper::phaseText(t, true);
+    m_phase = UIHelper::phaseText(t, place.zone, true);
     m_moonDescription = moonPictureDescription(t);
     // The chosen day reads as "today", as the screen shows one day at a time.
     m_riseSet = ScreenTexts::toVariant(ScreenTexts::dayRiseSetRows(t, place.point, place.zone, ScreenTexts::Day::Today));

@@ -20,7 +20,17 @@ QVariantMap row(const char *label, const QString &value) {
 } // namespace
 
 LocationViewModel::LocationViewModel(Locator *locator, QObject *parent)
-    : QObject(parent), m_locator(locator ? locator : Locator::shared()) {
+    : QObject(parent), m_locator(nullptr) {
+    setLocator(locator);
+    refresh();
+}
+
+void LocationViewModel::setLocator(Locator *locator) {
+    if (locator == m_locator)
+        return;
+    if (m_locator)
+        disconnect(m_locator, nullptr, this, nullptr);
+    m_locator = locator;
     if (m_locator) {
         connect(m_locator, &Locator::currentLocationChanged, this, &LocationViewModel::refresh);
         connect(m_locator, &Locator::friendlyLocationTextChanged, this, &LocationViewModel::refresh);
@@ -29,6 +39,7 @@ LocationViewModel::LocationViewModel(Locator *locator, QObject *parent)
         connect(m_locator, &Locator::statusChanged, this, &LocationViewModel::refresh);
     }
     refresh();
+    Q_EMIT locatorChanged();
 }
 
 void LocationViewModel::startCurrentLocation() {

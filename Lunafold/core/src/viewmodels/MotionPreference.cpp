@@ -13,9 +13,4 @@ void MotionPreference::setReduceMotion(bool reduce) {
     Q_EMIT reduceMotionChanged();
 }
 
-MotionPreference &MotionPreference::shared() {
-    static MotionPreference preference;
-    return preference;
-}
-
 } // namespace lunafold

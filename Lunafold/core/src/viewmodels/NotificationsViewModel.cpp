@@ -6,29 +6,44 @@
 #include "core/services/NotificationScheduler.h"
 #include "core/services/SavedData.h"
 #include "core/viewmodels/UserFiles.h"
+#include "common/Log.h"
 
 namespace lunafold {
 
 NotificationsViewModel::NotificationsViewModel(SavedData *settings, std::function<void()> reschedule, QObject *parent)
-    : QObject(parent), m_settings(settings ? *settings : SavedData::shared()), m_reschedule(std::move(reschedule)) {
-    if (!m_reschedule)
-        m_reschedule = [] { NotificationScheduler::rescheduleNotifications(); };
-    connect(&m_settings, &SavedData::notifyHowlChanged, this, &NotificationsViewModel::changed);
-    connect(&m_settings, &SavedData::notify12Changed, this, &NotificationsViewModel::changed);
-    connect(&m_settings, &SavedData::notifyExactChanged, this, &NotificationsViewModel::changed);
-    connect(&m_settings, &SavedData::notifyQuarterChanged, this, &NotificationsViewModel::changed);
-    connect(&m_settings, &SavedData::notifyFullChanged, this, &NotificationsViewModel::changed);
-    connect(&m_settings, &SavedData::notifyNewChanged, this, &NotificationsViewModel::changed);
-    connect(&m_settings, &SavedData::useCurrentLocationChanged, this, &NotificationsViewModel::changed);
+    : QObject(parent), m_reschedule(std::move(reschedule)) {
+    if (!m_reschedule) {
+        m_reschedule = [this] {
+            NotificationCenter *center = NotificationCenter::current();
+            if (center && m_settings)
+                NotificationScheduler::rescheduleNotifications({center, m_settings, AppClock::now, logLine});
+        };
+    }
+    setSettings(settings);
 }
 
-bool NotificationsViewModel::notifyHowl() const { return m_settings.notifyHowl(); }
-bool NotificationsViewModel::notify12() const { return m_settings.notify12(); }
-bool NotificationsViewModel::notifyExact() const { return m_settings.notifyExact(); }
-bool NotificationsViewModel::notifyQuarter() const { return m_settings.notifyQuarter(); }
-bool NotificationsViewModel::notifyFull() const { return m_settings.notifyFull(); }
-bool NotificationsViewModel::notifyNew() const { return m_settings.notifyNew(); }
-bool NotificationsViewModel::useCurrentLocation() const { return m_settings.useCurrentLocation(); }
+void NotificationsViewModel::setSettings(SavedData *settings) {
+    if (settings == m_settings)
+        return;
+    if (m_settings)
+        disconnect(m_settings, nullptr, this, nullptr);
+    m_settings = settings;
+    if (m_settings) {
+        for (auto signal : {&SavedData::notifyHowlChanged, &SavedData::notify12Changed, &SavedData::notifyExactChanged,
+                            &SavedData::notifyQuarterChanged, &SavedData::notifyFullChanged,
+                            &SavedData::notifyNewChanged, &SavedData::useCurrentLocationChanged})
+            connect(m_settings, signal, this, &NotificationsViewModel::changed);
+    }
+    Q_EMIT changed();
+}
+
+bool NotificationsViewModel::notifyHowl() const { return m_settings && m_settings->notifyHowl(); }
+bool NotificationsViewModel::notify12() const { return m_settings && m_settings->notify12(); }
+bool NotificationsViewModel::notifyExact() const { return m_settings && m_settings->notifyExact(); }
+bool NotificationsViewModel::notifyQuarter() const { return m_settings && m_settings->notifyQuarter(); }
+bool NotificationsViewModel::notifyFull() const { return m_settings && m_settings->notifyFull(); }
+bool NotificationsViewModel::notifyNew() const { return m_settings && m_settings->notifyNew(); }
+bool NotificationsViewModel::useCurrentLocation() const { return m_settings && m_settings->useCurrentLocation(); }
 
 void NotificationsViewModel::setNotifyHowl(bool on) {
     apply(on, &SavedData::notifyHowl, &SavedData::setNotifyHowl, true);
@@ -51,18 +66,20 @@ void NotificationsViewModel::setUseCurrentLocation(bool on) {
 
 void NotificationsViewModel::apply(bool on, bool (SavedData::*get)() const, void (SavedData::*set)(bool),
                                    bool reschedules) {
-    if ((m_settings.*get)() == on)
+    if (!m_settings || (m_settings->*get)() == on)
         return;
-    (m_settings.*set)(on);
-    m_settings.save();
+    (m_settings->*set)(on);
+    m_settings->save();
     if (reschedules)
         m_reschedule();
 }
 
 QString NotificationsViewModel::exportCalendar(const QString &path) const {
+    if (!m_settings)
+        return QStringLiteral("No notification settings to export."); // a screen always sets them
     const QString file = localPath(path);
     makeFolderFor(file);
-    return CalendarExport::writeFile(file, AppClock::now(), 12, m_settings, AppClock::now());
+    return CalendarExport::writeFile(file, AppClock::now(), 12, *m_settings, AppClock::now());
 }
 
 QString NotificationsViewModel::suggestedCalendarFile() const {

@@ -6,6 +6,7 @@
 #include "core/text/MoonDescription.h"
 #include "core/text/ScreenTexts.h"
 #include "core/text/UIHelper.h"
+#include "core/viewmodels/ScreenPlace.h"
 #include "astronomy/AstroInterface.h"
 #include "astronomy/Sky.h"
 
@@ -13,12 +14,24 @@
 
 namespace lunafold {
 
-NowViewModel::NowViewModel(Locator *locator, QObject *parent) : QObject(parent), m_locator(locator ? locator : Locator::shared()) {
+NowViewModel::NowViewModel(Locator *locator, QObject *parent) : QObject(parent), m_locator(nullptr) {
+    setLocator(locator);
+    refresh();
+}
+
+void NowViewModel::setLocator(Locator *locator) {
+    if (locator == m_locator)
+        return;
+    if (m_locator)
+        disconnect(m_locator, nullptr, this, nullptr);
+    m_locator = locator;
     if (m_locator) {
-        for (auto signal : {&Locator::currentLocationChanged, &Locator::timezoneChanged, &Locator::headingChanged})
-            connect(m_locator, signal, this, &NowViewModel::refresh);
+        connect(m_locator, &Locator::currentLocationChanged, this, &NowViewModel::refresh);
+        connect(m_locator, &Locator::timezoneChanged, this, &NowViewModel::refresh);
+        connect(m_locator, &Locator::headingChanged, this, &NowViewModel::refresh);
     }
     refresh();
+    Q_EMIT locatorChanged();
 }
 
 void NowViewModel::setActive(bool active) {
@@ -50,9 +63,10 @@ void NowViewModel::setRasterPixels(int pixels) {
 
 void NowViewModel::refresh() {
     const Instant now = AppClock::now();
-    m_first = UIHelper::countdownText(now, true);
-    m_second = UIHelper::countdownText(now, false);
-    m_phase = UIHelper::phaseText(now, true);
+    const TimeZone zone = ScreenPlace::of(m_locator).zone;
+    m_first = UIHelper::countdownText(now, zone, true);
+    m_second = UIHelper::countdownText(now, zone, false);
+    m_phase = UIHelper::phaseText(now, zone, true);
     const std::optional<GeoPoint> place = m_locator ? m_locator->currentLocation() : std::nullopt;
     m_moonRow = ScreenTexts::moonRow(now, place);
     m_moonDescription = moonPictureDescription(now);

@@ -10,8 +10,17 @@
 namespace lunafold {
 
 PlaceSearchModel::PlaceSearchModel(Locator *locator, const ReverseGeocoder *geo, QObject *parent)
-    : QAbstractListModel(parent), m_locator(locator ? locator : Locator::shared()), m_geo(geo),
-      m_language(QLocale().name()) {}
+    : QAbstractListModel(parent), m_locator(nullptr), m_geo(geo),
+      m_language(QLocale().name()) {
+    setLocator(locator);
+}
+
+void PlaceSearchModel::setLocator(Locator *locator) {
+    if (locator == m_locator)
+        return;
+    m_locator = locator;
+    Q_EMIT locatorChanged();
+}
 
 void PlaceSearchModel::setQuery(const QString &query) {
     if (query == m_query)

@@ -7,12 +7,23 @@
 
 namespace lunafold {
 
-RiseSetViewModel::RiseSetViewModel(Locator *locator, QObject *parent) : QObject(parent), m_locator(locator ? locator : Locator::shared()) {
+RiseSetViewModel::RiseSetViewModel(Locator *locator, QObject *parent) : QObject(parent), m_locator(nullptr) {
+    setLocator(locator);
+    refresh();
+}
+
+void RiseSetViewModel::setLocator(Locator *locator) {
+    if (locator == m_locator)
+        return;
+    if (m_locator)
+        disconnect(m_locator, nullptr, this, nullptr);
+    m_locator = locator;
     if (m_locator) {
         connect(m_locator, &Locator::currentLocationChanged, this, &RiseSetViewModel::refresh);
         connect(m_locator, &Locator::timezoneChanged, this, &RiseSetViewModel::refresh);
     }
     refresh();
+    Q_EMIT locatorChanged();
 }
 
 void RiseSetViewModel::setActive(bool active) {

@@ -10,7 +10,7 @@ namespace lunafold {
 
 ScreenPlace ScreenPlace::of(const Locator *locator) {
     if (!locator)
-        return {UIHelper::placeTimeZone(), GeoPoint{}};
+        return {TimeZone::current(), GeoPoint{}};
     return {locator->timezone(), locator->currentLocation().value_or(GeoPoint{})};
 }
 

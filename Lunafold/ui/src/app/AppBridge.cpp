@@ -6,6 +6,7 @@
 #include "MoonRendering/ResourceBundle.h"
 #include "ui/quick/RenderView.h"
 #include "ui/app/SoundPlayer.h"
+#include "core/viewmodels/ScreenPlace.h"
 
 #include <QDesktopServices>
 #include <QUrl>
@@ -24,7 +25,7 @@ ActivityViewController &AppBridge::shareSheet() {
 }
 
 void AppBridge::share(double scale) {
-    QImage card = RenderView::render(AppClock::now(), scale, MoonImageProvider::renderer());
+    QImage card = RenderView::render(AppClock::now(), ScreenPlace::of(m_locator).zone, scale, MoonImageProvider::renderer());
     if (card.isNull())
         return;
     shareSheet().present(ImageWrapper{QUuid::createUuid(), std::move(card)});

@@ -8,19 +8,16 @@
 #include "notices/LocalNotificationCenter.h"
 #include "core/app/LunafoldApp.h"
 #include "notices/NoticeDelivery.h"
-#include "ui/map/MapSettings.h"
 #include "core/services/NotificationAuthorizer.h"
 #include "core/app/PermissionPrompt.h"
-#include "ui/app/QmlTypes.h"
+#include "ui/app/AppGraph.h"
 #include "ui/app/SoundPlayer.h"
-#include "ui/map/TileSource.h"
 #include "core/text/Translations.h"
 
 #include <QGuiApplication>
 #include <QLocale>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
-#include <QStandardPaths>
 
 namespace lunafold {
 
@@ -57,28 +54,26 @@ Application::Application(const LaunchOptions &options, QGuiApplication &app) {
     serviceOptions.soundDirectory = SoundPlayer::soundDirectory();
     serviceOptions.language = QLocale().name(); // as useUserLocale() chose it above
     serviceOptions.playSound = SoundPlayer::playSound;
-    m_services = std::make_unique<AppServices>(serviceOptions);
-    m_bridge = std::make_unique<AppBridge>(!screenshot);
+    // Screenshots never go online: the same picture everywhere, and no network needed.
+    m_graph = std::make_unique<AppGraph>(AppGraph::Parts{serviceOptions, nullptr, !screenshot});
+    AppServices &services = *m_graph->services();
+    const AppGraph *graph = m_graph.get();
 
     // Screenshots leave the notifications and their permission alone.
     if (!screenshot) {
         m_lunafold = std::make_unique<LunafoldApp>(LunafoldApp::Environment{
-            &m_services->center(), &m_services->authorizer(), {}, {}, app.applicationState()});
+            &services.center(), &services.authorizer(), {}, [graph] { graph->rescheduleNotifications(); },
+            app.applicationState()});
         connect(&app, &QGuiApplication::applicationStateChanged, m_lunafold.get(),
                 &LunafoldApp::applicationStateChanged);
     }
-    connect(&app, &QCoreApplication::aboutToQuit, this, [this] { m_services->permissionPrompt().abandon(); });
-    if (NoticeDelivery *delivery = m_services->noticeDelivery())
+    connect(&app, &QCoreApplication::aboutToQuit, this, [&services] { services.permissionPrompt().abandon(); });
+    if (NoticeDelivery *delivery = services.noticeDelivery())
         connect(delivery, &NoticeDelivery::noticeActivated, this, [this] { bringForward(true); });
 
-    // Screenshots never go online: the same picture everywhere, and no network needed.
-    if (!screenshot)
-        startMapTiles();
-
-    registerQmlTypes(m_services.get(), m_bridge.get());
     m_engine = std::make_unique<QQmlApplicationEngine>();
-    addImageProviders(*m_engine);
-    m_engine->load(QUrl(QStringLiteral("qrc:/qml/Main.qml")));
+    m_graph->attach(*m_engine);
+    m_engine->load(QUrl(QStringLiteral("qrc:/Lunafold/Main.qml")));
     if (m_engine->rootObjects().isEmpty())
         return;
     m_window = qobject_cast<QQuickWindow *>(m_engine->rootObjects().constFirst());
@@ -101,25 +96,10 @@ void Application::bringForward(bool nowTab) {
     m_window->requestActivate();
 }
 
-void Application::startMapTiles() {
-    MapSettings &settings = MapSettings::shared();
-    QString cache = qEnvironmentVariable("LUNAFOLD_CACHE_DIR");
-    if (cache.isEmpty())
-        cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/lunafold");
-    TileSource::Options options;
-    options.urlTemplate = settings.tileUrlTemplate();
-    options.cacheDirectory = cache + QStringLiteral("/tiles");
-    m_tiles = std::make_unique<TileSource>(options);
-    m_tiles->setEnabled(settings.onlineMap());
-    connect(&settings, &MapSettings::onlineMapChanged, m_tiles.get(),
-            [this, &settings] { m_tiles->setEnabled(settings.onlineMap()); });
-    TileSource::setShared(m_tiles.get());
-}
-
 Application::~Application() {
     // The window goes before the services it shows.
     m_engine.reset();
-    m_services->permissionPrompt().abandon();
+    m_graph->services()->permissionPrompt().abandon();
 }
 
 } // namespace lunafold

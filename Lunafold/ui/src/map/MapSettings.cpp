@@ -8,11 +8,6 @@
 
 namespace lunafold {
 
-MapSettings &MapSettings::shared() {
-    static MapSettings settings(UserDefaults::standard());
-    return settings;
-}
-
 MapSettings::MapSettings(UserDefaults &defaults, QObject *parent) : QObject(parent), m_defaults(defaults) {
     m_defaults.registerDefaults({{QLatin1String(kOnlineMapKey), true}});
     m_onlineMap = m_defaults.boolForKey(QLatin1String(kOnlineMapKey));

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/map/MapView.h"
 
+#include "ui/app/AppGraph.h"
+
 #include "ui/map/Basemap.h"
 #include "ui/map/BasemapPainter.h"
 #include "core/services/Locator.h"
@@ -69,6 +71,7 @@ void MapView::setLocator(Locator *locator) {
             connect(m_locator, &Locator::currentLocationChanged, this, &MapView::locationPublished);
         locationPublished(); // the value it has now counts as published
     }
+    Q_EMIT locatorChanged();
 }
 
 void MapView::setBasemap(const Basemap *map) {
@@ -140,11 +143,11 @@ void MapView::setControlAreas(const QVariantList &areas) {
 
 void MapView::componentComplete() {
     QQuickPaintedItem::componentComplete();
-    if (!m_tiles)
-        setTileSource(TileSource::shared());
+    // In the app and its screen tests the map's data comes from the graph the engine shows.
+    m_graph = AppGraph::of(qmlEngine(this));
+    if (m_graph && !m_tiles)
+        setTileSource(m_graph->tiles());
     choosePlaceLabels();
-    if (!m_locator)
-        setLocator(Locator::shared());
 }
 
 void MapView::geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry) {
@@ -338,9 +341,9 @@ void MapView::choosePlaceLabels() {
     // Before the first place arrives, so that its flight can open where names show around it.
     // This waits for the places to finish loading; deferring it to the map's first showing lost
     // that first fit and is left for the start-up work.
-    if (m_labelsChosen)
+    if (m_labelsChosen || !m_graph)
         return;
-    setPlaceLabels(&PlaceLabels::shared());
+    setPlaceLabels(&m_graph->placeLabels());
 }
 
 QPointF MapView::markerPoint() const {
@@ -423,7 +426,7 @@ void MapView::paint(QPainter *painter) {
     // The bundled map is read when the map is first drawn, not with the window: the Now screen
     // comes first and needs none of it.
     if (!m_basemapChosen) {
-        m_basemap = Basemap::shared();
+        m_basemap = m_graph ? m_graph->basemap() : nullptr;
         m_basemapChosen = true;
     }
     static const Basemap empty{QByteArray()};

@@ -14,8 +14,6 @@
 namespace lunafold {
 namespace {
 
-TileSource *g_shared = nullptr;
-
 // QNetworkDiskCache trims itself before it adds a file, so it may stand one tile over its cap;
 // trimming after each addition keeps it under.
 class TileDiskCache : public QNetworkDiskCache {
@@ -38,14 +36,6 @@ bool isNetworkDown(QNetworkReply::NetworkError error) {
 }
 
 } // namespace
-
-TileSource *TileSource::shared() {
-    return g_shared;
-}
-
-void TileSource::setShared(TileSource *source) {
-    g_shared = source;
-}
 
 QString TileSource::defaultUrlTemplate() {
     return QStringLiteral("https://tile.openstreetmap.org/{z}/{x}/{y}.png");
@@ -82,8 +72,6 @@ TileSource::TileSource(Options options, QObject *parent)
 }
 
 TileSource::~TileSource() {
-    if (g_shared == this)
-        g_shared = nullptr;
     for (QNetworkReply *reply : std::as_const(m_running))
         reply->disconnect(this);
     // No decoder may post to this object once it is gone.

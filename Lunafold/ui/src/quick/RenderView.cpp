@@ -13,17 +13,17 @@
 
 namespace lunafold {
 
-QStringList RenderView::lines(Instant now) {
+QStringList RenderView::lines(Instant now, const TimeZone &zone) {
     const QString percent = localeNumber(AstroInterface::getMoonFraction(now) * 100.0, 4);
     return {localized(QT_TRANSLATE_NOOP("Lunafold", "Lunafold App")),
-            UIHelper::countdownText(now, true),
-            UIHelper::countdownText(now, false),
-            UIHelper::phaseText(now, true),
+            UIHelper::countdownText(now, zone, true),
+            UIHelper::countdownText(now, zone, false),
+            UIHelper::phaseText(now, zone, true),
             trFormat(QT_TRANSLATE_NOOP("Lunafold", "Moon is %@%% of full."), {percent}),
             trFormat(QT_TRANSLATE_NOOP("Lunafold", "Moon is in %@."), {UIHelper::emojiWithSign(now)})};
 }
 
-QImage RenderView::render(Instant now, double scale, const MoonImageProvider::Renderer &moon) {
+QImage RenderView::render(Instant now, const TimeZone &zone, double scale, const MoonImageProvider::Renderer &moon) {
     if (!(scale > 0.0) || scale > 8.0)
         return {};
     QImage card(static_cast<int>(kWidth * scale), static_cast<int>(kHeight * scale), QImage::Format_ARGB32_Premultiplied);
@@ -37,7 +37,7 @@ QImage RenderView::render(Instant now, double scale, const MoonImageProvider::Re
     p.fillRect(QRectF(0, 0, kWidth, kHeight), background);
 
     // Six lines of 20 points, then the 280-point moon block: the card's 400 points exactly.
-    const QStringList texts = lines(now);
+    const QStringList texts = lines(now, zone);
     QFont font = p.font();
     font.setPixelSize(15);
     p.setPen(Qt::white);

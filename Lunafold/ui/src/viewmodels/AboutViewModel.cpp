@@ -52,15 +52,22 @@ AboutViewModel::AboutViewModel(QObject *parent)
                                  NotificationAuthorizer *authorizer = NotificationAuthorizer::current();
                                  return authorizer ? authorizer->decision() : std::nullopt;
                              },
-                             [] {
-                                 Locator *locator = Locator::shared();
-                                 return locationPermissionText(locator ? locator->locationManager().authorizationStatus()
-                                                                       : LocationAuthorization::notDetermined);
+                             [this] {
+                                 return locationPermissionText(m_locator
+                                                                   ? m_locator->locationManager().authorizationStatus()
+                                                                   : LocationAuthorization::notDetermined);
                              },
                              appShortVersion(), appBuildNumber()},
                      parent) {}
 
 AboutViewModel::AboutViewModel(Sources sources, QObject *parent) : QObject(parent), m_sources(std::move(sources)) {}
+
+void AboutViewModel::setLocator(Locator *locator) {
+    if (locator == m_locator)
+        return;
+    m_locator = locator;
+    Q_EMIT locatorChanged();
+}
 
 QString AboutViewModel::versionLine() const {
     return m_sources.shortVersion.isEmpty()

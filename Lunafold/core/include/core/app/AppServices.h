@@ -34,6 +34,7 @@ public:
         std::optional<GeoPoint> place;
         std::optional<TimeZone> placeZone;
         bool interactive = true; ///< false: nobody can answer the permission question
+        bool useCurrentLocation = true; ///< the saved choice: follow the device's position
         /// Whether this process may show due notices (never in screenshots): it then queues
         /// with the resident notifier to be the one that does.
         bool deliverNotices = true;

@@ -18,19 +18,15 @@ struct RiseSetLine {
     std::optional<Instant> date;
 };
 
-/// The sentences the screens show, built from the astronomy engine. Stateless apart from where it
-/// reads the place's time zone: every day and every difference in days, hours and minutes is
-/// counted in the calendar of that zone, not the device's.
+/// The sentences the screens show, built from the astronomy engine. Stateless: every day and every
+/// difference in days, hours and minutes is counted in the calendar of the place's zone it is
+/// given, not the device's.
 class UIHelper {
 public:
-    /// The place's time zone source (the location service); the device's zone until one is set.
-    static void setTimeZoneSource(std::function<TimeZone()> source);
-    static TimeZone placeTimeZone();
-
     /// "Full Moon in 1 day, 1 hour." for the nearer (@p first) or the later of the next two phases.
-    static QString countdownText(Instant t, bool first);
+    static QString countdownText(Instant t, const TimeZone &zone, bool first);
     /// "Full Moon is today - 9:41 PM." on a phase day, otherwise "Phase is waxing crescent." etc.
-    static QString phaseText(Instant t, bool withTime);
+    static QString phaseText(Instant t, const TimeZone &zone, bool withTime);
     static QString daysHoursText(int days, int hours);
     static QString hoursMinutesText(int hours, int minutes);
     /// Moonrise and moonset of @p t's local day in time order, a missing event keeping rise first.
@@ -44,8 +40,8 @@ public:
     static QString emojiWithSign(Instant t);
     /// A distance with one decimal in the locale's preferred unit ("238,855.2 mi" in en_US).
     static QString distanceText(double kilometres);
-    /// The event time as the place's wall clock in the locale's short style ("9:41 PM").
-    static QString shortTime(Instant t);
+    /// The event time as the wall clock of @p zone in the locale's short style ("9:41 PM").
+    static QString shortTime(Instant t, const TimeZone &zone);
 };
 
 } // namespace lunafold

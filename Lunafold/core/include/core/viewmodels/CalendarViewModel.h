@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/services/Locator.h"
 #include "astronomy/Instant.h"
 
 #include <QAbstractListModel>
@@ -12,12 +13,11 @@
 
 namespace lunafold {
 
-class Locator;
-
 /// The Future tab's month grid: whole weeks around the month holding the selected date, in the
 /// place's zone and the locale's week, one cell per local day with its moon picture and phase.
 class CalendarViewModel : public QAbstractListModel {
     Q_OBJECT
+    Q_PROPERTY(lunafold::Locator *locator READ locator WRITE setLocator NOTIFY locatorChanged REQUIRED)
     Q_PROPERTY(QDateTime selectedDate READ selectedDate WRITE setSelectedDate NOTIFY selectedDateChanged)
     Q_PROPERTY(QString monthTitle READ monthTitle NOTIFY monthChanged)
     Q_PROPERTY(QStringList weekdayHeaders READ weekdayHeaders NOTIFY monthChanged)
@@ -38,8 +38,12 @@ class CalendarViewModel : public QAbstractListModel {
     };
     Q_ENUM(Role)
 
-    /// @param locator the place to show; the app's Locator when null
+    /// @param locator the place to show; none: no place until one is set
     explicit CalendarViewModel(Locator *locator = nullptr, QObject *parent = nullptr);
+
+    Locator *locator() const { return m_locator; }
+    /// The place the figures are for; none: no place.
+    void setLocator(Locator *locator);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
@@ -74,6 +78,7 @@ class CalendarViewModel : public QAbstractListModel {
     Q_INVOKABLE void rebuild();
 
   Q_SIGNALS:
+    void locatorChanged();
     void selectedDateChanged();
     void monthChanged();
     void cellSizeChanged();

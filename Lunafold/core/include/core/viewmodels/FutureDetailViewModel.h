@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/services/Locator.h"
 #include "core/viewmodels/CalendarViewModel.h"
 #include "astronomy/Instant.h"
 
@@ -12,13 +13,12 @@
 
 namespace lunafold {
 
-class Locator;
-
 /// One day of the Future tab in detail: the day steps and the date picker, the illuminated share
 /// and phase at the selected instant, and that local day's moonrise, moonset and transit.
 /// The selected date is the grid's when a calendar is attached, so both screens move together.
 class FutureDetailViewModel : public QObject {
     Q_OBJECT
+    Q_PROPERTY(lunafold::Locator *locator READ locator WRITE setLocator NOTIFY locatorChanged REQUIRED)
     Q_PROPERTY(lunafold::CalendarViewModel *calendar READ calendar WRITE setCalendar NOTIFY calendarChanged)
     Q_PROPERTY(QDateTime selectedDate READ selectedDate WRITE setSelectedDate NOTIFY selectedDateChanged)
     Q_PROPERTY(double dateInterval READ dateInterval NOTIFY selectedDateChanged)
@@ -46,8 +46,12 @@ class FutureDetailViewModel : public QObject {
     /// 2001-01-01T00:00:00Z, the epoch of dateInterval, in Unix seconds.
     static constexpr double kReferenceDate = 978307200.0;
 
-    /// @param locator the place to show; the app's Locator when null
+    /// @param locator the place to show; none: no place until one is set
     explicit FutureDetailViewModel(Locator *locator = nullptr, QObject *parent = nullptr);
+
+    Locator *locator() const { return m_locator; }
+    /// The place the figures are for; none: no place.
+    void setLocator(Locator *locator);
 
     CalendarViewModel *calendar() const { return m_calendar; }
     void setCalendar(CalendarViewModel *calendar);
@@ -93,6 +97,7 @@ class FutureDetailViewModel : public QObject {
     Q_INVOKABLE void refresh();
 
   Q_SIGNALS:
+    void locatorChanged();
     void calendarChanged();
     void selectedDateChanged();
     void animateDateChangeChanged();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/services/Locator.h"
 #include <QObject>
 #include <QPointer>
 #include <QVariantList>
@@ -9,12 +10,11 @@
 
 namespace lunafold {
 
-class Locator;
-
 /// The Location screen: the place text, the Current Location button and the Coordinates rows,
 /// rebuilt whenever the Locator publishes a change.
 class LocationViewModel : public QObject {
     Q_OBJECT
+    Q_PROPERTY(lunafold::Locator *locator READ locator WRITE setLocator NOTIFY locatorChanged REQUIRED)
     Q_PROPERTY(QString placeText READ placeText NOTIFY refreshed)
     Q_PROPERTY(bool placeVisible READ placeVisible NOTIFY refreshed)
     Q_PROPERTY(QString currentLocationText READ currentLocationText NOTIFY refreshed)
@@ -24,8 +24,12 @@ class LocationViewModel : public QObject {
     Q_PROPERTY(bool locating READ locating NOTIFY refreshed)
 
   public:
-    /// @param locator the place to show; the app's Locator when null
+    /// @param locator the place to show; none: no place until one is set
     explicit LocationViewModel(Locator *locator = nullptr, QObject *parent = nullptr);
+
+    Locator *locator() const { return m_locator; }
+    /// The place the figures are for; none: no place.
+    void setLocator(Locator *locator);
 
     QString placeText() const { return m_placeText; }
     bool placeVisible() const { return showsPlace(m_placeText); }
@@ -55,6 +59,7 @@ class LocationViewModel : public QObject {
     static QString coordinateText(double value, const char *positive, const char *negative);
 
   Q_SIGNALS:
+    void locatorChanged();
     void refreshed();
 
   private:

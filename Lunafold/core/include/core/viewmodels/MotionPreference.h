@@ -17,8 +17,6 @@ class MotionPreference : public QObject {
     bool reduceMotion() const { return m_reduce; }
     void setReduceMotion(bool reduce);
 
-    static MotionPreference &shared();
-
   Q_SIGNALS:
     void reduceMotionChanged();
 

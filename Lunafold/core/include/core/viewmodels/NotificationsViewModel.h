@@ -2,6 +2,7 @@
 #pragma once
 
 #include "astronomy/Instant.h"
+#include "core/services/SavedData.h"
 
 #include <QObject>
 
@@ -9,12 +10,11 @@
 
 namespace lunafold {
 
-class SavedData;
-
 /// The notification settings screen: every change is saved at once and, for the notices,
 /// the pending notifications are rebuilt at once.
 class NotificationsViewModel : public QObject {
     Q_OBJECT
+    Q_PROPERTY(lunafold::SavedData *settings READ settings WRITE setSettings NOTIFY changed REQUIRED)
     Q_PROPERTY(bool notifyHowl READ notifyHowl WRITE setNotifyHowl NOTIFY changed)
     Q_PROPERTY(bool notify12 READ notify12 WRITE setNotify12 NOTIFY changed)
     Q_PROPERTY(bool notifyExact READ notifyExact WRITE setNotifyExact NOTIFY changed)
@@ -25,9 +25,13 @@ class NotificationsViewModel : public QObject {
     Q_PROPERTY(QString suggestedCalendarFile READ suggestedCalendarFile CONSTANT)
 
 public:
-    /// @param settings the app's settings when null; @param reschedule the scheduler by default
+    /// @param settings the flags shown and changed; none: all off and nothing changes until set
+    /// @param reschedule rebuilds the pending notices; by default from @p settings and the current centre
     explicit NotificationsViewModel(SavedData *settings = nullptr, std::function<void()> reschedule = {},
                                     QObject *parent = nullptr);
+
+    SavedData *settings() const { return m_settings; }
+    void setSettings(SavedData *settings);
 
     bool notifyHowl() const;
     bool notify12() const;
@@ -56,7 +60,7 @@ Q_SIGNALS:
 private:
     void apply(bool on, bool (SavedData::*get)() const, void (SavedData::*set)(bool), bool reschedules);
 
-    SavedData &m_settings;
+    SavedData *m_settings = nullptr;
     std::function<void()> m_reschedule;
 };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/services/Locator.h"
 #include "core/viewmodels/Timeline.h"
 #include "astronomy/GeoPoint.h"
 #include "astronomy/Instant.h"
@@ -11,11 +12,10 @@
 
 namespace lunafold {
 
-class Locator;
-
 /// The Now screen's figures, rebuilt every second and on every change of the place.
 class NowViewModel : public QObject {
     Q_OBJECT
+    Q_PROPERTY(lunafold::Locator *locator READ locator WRITE setLocator NOTIFY locatorChanged REQUIRED)
     Q_PROPERTY(QString firstCountdown READ firstCountdown NOTIFY refreshed)
     Q_PROPERTY(QString secondCountdown READ secondCountdown NOTIFY refreshed)
     Q_PROPERTY(QString phaseSentence READ phaseSentence NOTIFY refreshed)
@@ -33,8 +33,12 @@ public:
     enum Orientation { unknown = 0, portrait = 1, portraitUpsideDown = 2, landscapeLeft = 3, landscapeRight = 4 };
     Q_ENUM(Orientation)
 
-    /// @param locator the place to show; the app's Locator when null
+    /// @param locator the place to show; none: no place until one is set
     explicit NowViewModel(Locator *locator = nullptr, QObject *parent = nullptr);
+
+    Locator *locator() const { return m_locator; }
+    /// The place the figures are for; none: no place.
+    void setLocator(Locator *locator);
 
     QString firstCountdown() const { return m_first; }
     QString secondCountdown() const { return m_second; }
@@ -65,6 +69,7 @@ public:
     static QString imageSource(Instant t, bool orientToSky, const GeoPoint &place, int pixels);
 
 Q_SIGNALS:
+    void locatorChanged();
     void refreshed();
     void activeChanged();
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/services/Locator.h"
 #include "core/geo/PlaceSearch.h"
 
 #include <QAbstractListModel>
@@ -8,13 +9,13 @@
 
 namespace lunafold {
 
-class Locator;
 class ReverseGeocoder;
 
 /// The Location tab's search: the places matching the typed text, best first. Choosing one sets
 /// it as a tap on the map does.
 class PlaceSearchModel : public QAbstractListModel {
     Q_OBJECT
+    Q_PROPERTY(lunafold::Locator *locator READ locator WRITE setLocator NOTIFY locatorChanged REQUIRED)
     Q_PROPERTY(QString query READ query WRITE setQuery NOTIFY queryChanged)
     Q_PROPERTY(int count READ rowCount NOTIFY queryChanged)
     Q_PROPERTY(QString emptyText READ emptyText NOTIFY queryChanged)
@@ -23,10 +24,14 @@ public:
     enum Role { TitleRole = Qt::UserRole + 1, DetailRole };
     static constexpr int kLimit = 12;
 
-    /// @param locator where a choice goes; the app's Locator when null
+    /// @param locator where a choice goes; none: no place until one is set
     /// @param geo the data searched; the shared data when null (loaded on the first query)
     explicit PlaceSearchModel(Locator *locator = nullptr, const ReverseGeocoder *geo = nullptr,
                               QObject *parent = nullptr);
+
+    Locator *locator() const { return m_locator; }
+    /// The place the figures are for; none: no place.
+    void setLocator(Locator *locator);
 
     QString query() const { return m_query; }
     void setQuery(const QString &query);
@@ -44,6 +49,7 @@ public:
     void setLanguage(const QString &language) { m_language = language; }
 
 Q_SIGNALS:
+    void locatorChanged();
     void queryChanged();
 
 private:

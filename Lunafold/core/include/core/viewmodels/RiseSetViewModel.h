@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/services/Locator.h"
 #include "core/viewmodels/Timeline.h"
 
 #include <QObject>
@@ -8,11 +9,10 @@
 
 namespace lunafold {
 
-class Locator;
-
 /// The Rise & Set screen: three sections of label/value rows for the chosen place, every 2 s.
 class RiseSetViewModel : public QObject {
     Q_OBJECT
+    Q_PROPERTY(lunafold::Locator *locator READ locator WRITE setLocator NOTIFY locatorChanged REQUIRED)
     Q_PROPERTY(bool hasLocation READ hasLocation NOTIFY refreshed)
     Q_PROPERTY(QVariantList riseSetRows READ riseSetRows NOTIFY refreshed)
     Q_PROPERTY(QVariantList transitRows READ transitRows NOTIFY refreshed)
@@ -21,6 +21,10 @@ class RiseSetViewModel : public QObject {
 
 public:
     explicit RiseSetViewModel(Locator *locator = nullptr, QObject *parent = nullptr);
+
+    Locator *locator() const { return m_locator; }
+    /// The place the figures are for; none: no place.
+    void setLocator(Locator *locator);
 
     bool hasLocation() const { return m_hasLocation; }
     /// Each row a map with "label" and "value".
@@ -33,6 +37,7 @@ public:
     Q_INVOKABLE void refresh();
 
 Q_SIGNALS:
+    void locatorChanged();
     void refreshed();
     void activeChanged();
 

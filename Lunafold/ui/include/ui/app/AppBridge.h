@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/services/Locator.h"
+
 #include <QColor>
 #include <QObject>
+#include <QPointer>
 
 namespace lunafold {
 
@@ -18,6 +21,8 @@ public:
     explicit AppBridge(bool interactive = true, QObject *parent = nullptr)
         : QObject(parent), m_interactive(interactive) {}
     bool interactive() const { return m_interactive; }
+    /// Whose time zone the share card's sentences are in; the device's without one.
+    void setLocator(Locator *locator) { m_locator = locator; }
 
     /// The wolf howl of the Now screen and the notification settings.
     Q_INVOKABLE void playHowl();
@@ -33,6 +38,7 @@ public:
 
 private:
     bool m_interactive;
+    QPointer<Locator> m_locator;
 };
 
 } // namespace lunafold

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "ui/app/AppGraph.h"
 #include "ui/app/LaunchOptions.h"
 
 #include <QObject>
@@ -13,10 +14,7 @@ class QQuickWindow;
 
 namespace lunafold {
 
-class AppBridge;
-class AppServices;
 class LunafoldApp;
-class TileSource;
 
 /// One run of the app inside a QGuiApplication: the services, the start-up, and the window.
 /// The process entry makes one; the end-to-end test makes one and drives its window.
@@ -32,17 +30,13 @@ public:
 
     /// The window, or nullptr when it could not be built.
     QQuickWindow *window() const { return m_window; }
-    AppServices &services() { return *m_services; }
+    AppServices &services() { return *m_graph->services(); }
     /// Shows and raises the window (another launch, a clicked notice); @p nowTab selects Now.
     void bringForward(bool nowTab);
 
 private:
-    void startMapTiles();
-
-    std::unique_ptr<AppServices> m_services;
-    std::unique_ptr<AppBridge> m_bridge;
     std::unique_ptr<LunafoldApp> m_lunafold;
-    std::unique_ptr<TileSource> m_tiles; // outlives the window that shows its tiles
+    std::unique_ptr<AppGraph> m_graph;
     std::unique_ptr<QQmlApplicationEngine> m_engine;
     QQuickWindow *m_window = nullptr;
 };

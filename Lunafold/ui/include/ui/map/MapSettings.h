@@ -18,8 +18,6 @@ class MapSettings : public QObject {
     static constexpr char kOnlineMapKey[] = "lunafold.onlineMap";
     static constexpr char kTileUrlKey[] = "lunafold.mapTileUrl";
 
-    /// The app's instance on the standard preference store.
-    static MapSettings &shared();
     explicit MapSettings(UserDefaults &defaults, QObject *parent = nullptr);
 
     bool onlineMap() const { return m_onlineMap; }

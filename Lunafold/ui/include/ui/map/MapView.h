@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/services/Locator.h"
 #include "ui/map/LabelLayout.h"
 #include "core/map/MapCamera.h"
 #include "ui/map/TileSource.h"
@@ -13,8 +14,8 @@
 
 namespace lunafold {
 
+class AppGraph;
 class Basemap;
-class Locator;
 class PlaceLabels;
 
 /// The location chooser's map: the offline basemap with place names, online raster tiles over it
@@ -25,6 +26,7 @@ class PlaceLabels;
 /// zoomAround() and tapAt(), which the QML handlers call.
 class MapView : public QQuickPaintedItem {
     Q_OBJECT
+    Q_PROPERTY(lunafold::Locator *locator READ locator WRITE setLocator NOTIFY locatorChanged REQUIRED)
     Q_PROPERTY(bool hasMarker READ hasMarker NOTIFY markerChanged)
     Q_PROPERTY(double markerLatitude READ markerLatitude NOTIFY markerChanged)
     Q_PROPERTY(double markerLongitude READ markerLongitude NOTIFY markerChanged)
@@ -52,7 +54,8 @@ class MapView : public QQuickPaintedItem {
 
     explicit MapView(QQuickItem *parent = nullptr);
 
-    /// The Locator to follow; the app's when none is set by the time the item is complete.
+    /// The Locator to follow and to hand taps to.
+    Locator *locator() const { return m_locator; }
     void setLocator(Locator *locator);
     void setBasemap(const Basemap *map);
     /// The names to draw; none when null.
@@ -108,6 +111,7 @@ class MapView : public QQuickPaintedItem {
     void paint(QPainter *painter) override;
 
   Q_SIGNALS:
+    void locatorChanged();
     void markerChanged();
     void viewChanged();
     void animatingChanged();
@@ -148,8 +152,9 @@ class MapView : public QQuickPaintedItem {
     QVariantAnimation m_fling;
     QPointF m_flingVelocity, m_flung;
     std::optional<MapCamera> m_arrived; // where the last flight to the marker ended, until moved
-    bool m_basemapChosen = false; // else the shared one, on the first paint
-    bool m_labelsChosen = false; // else the shared ones, when the item is complete
+    const AppGraph *m_graph = nullptr; // the app's map data, when shown by an engine with one
+    bool m_basemapChosen = false; // else the graph's, on the first paint
+    bool m_labelsChosen = false; // else the graph's, when the item is complete
     MapCamera m_camera;
     MapCamera m_from, m_to;
     std::optional<GeoPoint> m_marker;

@@ -44,9 +44,6 @@ class TileSource : public QObject {
         int maxConcurrent = 2;
     };
 
-    /// The app's source, when it has installed one (tests and screenshots have none).
-    static TileSource *shared();
-    static void setShared(TileSource *source);
     /// https://tile.openstreetmap.org/{z}/{x}/{y}.png
     static QString defaultUrlTemplate();
     /// Whether @p text is an http(s) URL with {z}, {x} and {y}.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "astronomy/TimeZone.h"
 #include "ui/quick/MoonImageProvider.h"
 
 #include <QImage>
@@ -14,9 +15,9 @@ public:
     static constexpr int kWidth = 400;   ///< points
     static constexpr int kHeight = 400;  ///< points
     /// The card at @p scale pixels per point; the moon comes from @p moon, never turned to a sky.
-    static QImage render(Instant now, double scale, const MoonImageProvider::Renderer &moon);
+    static QImage render(Instant now, const TimeZone &zone, double scale, const MoonImageProvider::Renderer &moon);
     /// The card's text lines, top to bottom.
-    static QStringList lines(Instant now);
+    static QStringList lines(Instant now, const TimeZone &zone);
 };
 
 } // namespace lunafold

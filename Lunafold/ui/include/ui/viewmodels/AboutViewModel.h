@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/services/Locator.h"
+
 #include <QObject>
+#include <QPointer>
 #include <QUrl>
 
 #include <functional>
@@ -13,6 +16,7 @@ namespace lunafold {
 /// carries what support needs to know about this installation.
 class AboutViewModel : public QObject {
     Q_OBJECT
+    Q_PROPERTY(lunafold::Locator *locator READ locator WRITE setLocator NOTIFY locatorChanged REQUIRED)
     Q_PROPERTY(QUrl supportUrl READ supportUrl CONSTANT)
     Q_PROPERTY(QUrl websiteUrl READ websiteUrl CONSTANT)
     Q_PROPERTY(QUrl termsUrl READ termsUrl CONSTANT)
@@ -31,9 +35,13 @@ public:
         QString buildNumber;
     };
 
-    /// @param sources defaults: the app's notification permission and location service
+    /// @param sources defaults: the app's notification permission and the location service of locator()
     explicit AboutViewModel(QObject *parent = nullptr);
     AboutViewModel(Sources sources, QObject *parent = nullptr);
+
+    /// Whose location permission the contact page reports.
+    Locator *locator() const { return m_locator; }
+    void setLocator(Locator *locator);
 
     QUrl supportUrl() const { return QUrl(QStringLiteral("https://lunafold.app/support")); }
     QUrl websiteUrl() const { return QUrl(QStringLiteral("https://lunafold.app/")); }
@@ -55,11 +63,13 @@ public:
     Q_INVOKABLE void copyText(const QString &text) const;
 
 Q_SIGNALS:
+    void locatorChanged();
     void notificationAuthStatusChanged();
 
 private:
     Sources m_sources;
     QString m_notificationStatus;
+    QPointer<Locator> m_locator;
 };
 
 } // namespace lunafold

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import Lunafold
-import "../components"
+import Lunafold.Components
 
 // One day in detail: day steps and a date picker, the moon at the start of the day, its
 // illuminated share and phase, moonrise, moonset and transit.

@@ -14,7 +14,8 @@ Rectangle {
         source: parent.stars ? "qrc:/MoonRenderingLibrary/starfield.svg" : ""
         // Cropped rather than stretched: stretched stars turn into streaks on a tall phone.
         fillMode: Image.PreserveAspectCrop
-        sourceSize: Qt.size(Math.max(width, height), Math.max(width, height))
+        sourceSize.width: Math.max(width, height)
+        sourceSize.height: Math.max(width, height)
         opacity: 0.45
         Accessible.ignored: true
     }

@@ -36,7 +36,8 @@ QtObject {
     readonly property color mapCredit: Qt.rgba(0, 0, 0, 0.55)
     readonly property real dialogRadius: 14
     readonly property real controlRadius: 8
-    readonly property real base: Qt.application.font.pixelSize > 0 ? Qt.application.font.pixelSize : 14
+    // Qt 6.4 describes Qt.application to tools without the font it has in Qt Quick.
+    readonly property real base: Qt.application.font.pixelSize > 0 ? Qt.application.font.pixelSize : 14 // qmllint disable
     readonly property real body: base * 1.2
     readonly property real title2: base * 1.6
     readonly property real title3: base * 1.45

@@ -3,7 +3,7 @@ import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import Lunafold
-import "../components"
+import Lunafold.Components
 
 // Support, contact and legal links, and the version.
 Flickable {
@@ -13,7 +13,7 @@ Flickable {
     contentHeight: column.implicitHeight + 40
     boundsBehavior: Flickable.StopAtBounds
 
-    AboutViewModel { id: model; objectName: "aboutModel" }
+    AboutViewModel { id: model; objectName: "aboutModel"; locator: Locator }
     Component.onCompleted: model.opened()
 
     function follow(url) {

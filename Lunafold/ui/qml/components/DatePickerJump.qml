@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import Lunafold
@@ -16,7 +17,7 @@ Item {
 
     GridView {
         id: list
-        objectName: choosingYear ? "pickerYears" : "pickerMonths"
+        objectName: jump.choosingYear ? "pickerYears" : "pickerMonths"
         anchors.fill: parent
         clip: true
         readonly property int columns: jump.choosingYear ? 4 : 3

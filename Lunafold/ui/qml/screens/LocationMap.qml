@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 import QtQuick
 import Lunafold
-import "../components"
+import Lunafold.Components
 
 // The Location screen's map: drag (with a glide) to pan, pinch, wheel, double tap or the buttons to
 // zoom, tap to choose the place.
 MapView {
     id: map
+    locator: Locator
     clip: true
     Accessible.role: Accessible.Graphic
     Accessible.name: qsTranslate("Lunafold", "Map")
@@ -76,7 +77,8 @@ MapView {
     Timer {
         id: singleTap
         property point at
-        interval: Qt.styleHints.mouseDoubleClickInterval
+        // Qt 6.4 describes styleHints to tools as a plain QObject.
+        interval: Qt.styleHints.mouseDoubleClickInterval // qmllint disable type
         onTriggered: map.tapAt(at.x, at.y)
     }
 

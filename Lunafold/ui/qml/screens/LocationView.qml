@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Layouts
 import Lunafold
-import "../components"
+import Lunafold.Components
 
 // Where the calculations are made: the place, a map to pick another point, the way back to the
 // device's position and the coordinates with the time zone.
@@ -12,7 +13,7 @@ Item {
     property bool shown: true
     readonly property real columnWidth: wide ? Math.min(680, width - 40) : width - 40
 
-    LocationViewModel { id: viewModel; objectName: "locationModel" }
+    LocationViewModel { id: viewModel; objectName: "locationModel"; locator: Locator }
     onShownChanged: if (shown) viewModel.refresh()
 
     Background { anchors.fill: parent }
@@ -65,8 +66,10 @@ Item {
                         Accessible.role: Accessible.StaticText
                         Accessible.name: text
                     }
-                    NarrowStandardButton {
+                    StandardButton {
                         objectName: "cancelLocatingButton"
+                        inset: 5 // the label only 5 points from the edges
+                        horizontalPadding: 5
                         visible: viewModel.locating
                         text: qsTranslate("Lunafold", "Cancel")
                         onClicked: viewModel.cancelLocating()

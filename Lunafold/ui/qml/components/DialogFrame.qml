@@ -12,8 +12,6 @@ Popup {
     property real maxWidth: 420
     property real margin: 16
     property alias contentSpacing: column.spacing
-    // Items behind the content, such as a wheel area that covers the whole card.
-    property alias backgroundItems: frame.data
     default property alias content: column.data
 
     parent: Overlay.overlay
@@ -22,9 +20,10 @@ Popup {
     modal: true
     focus: true
     padding: 20
-    background: Rectangle { id: frame; color: Theme.dialog; radius: Theme.dialogRadius }
+    background: Rectangle { color: Theme.dialog; radius: Theme.dialogRadius }
 
-    contentItem: ColumnLayout {
+    // The content's id makes the assignment immediate, which a dialog built once can afford.
+    contentItem: ColumnLayout { // qmllint disable deferred-property-id
         id: column
         spacing: 12
         Text {

@@ -14,7 +14,7 @@ Rectangle {
     border.width: 2
     border.color: Theme.focus
     // Controls show it for keyboard focus only; plain items take focus from the keyboard alone.
-    visible: control.visualFocus !== undefined ? control.visualFocus : control.activeFocus
+    visible: control.visualFocus !== undefined ? control.visualFocus : control.activeFocus // qmllint disable
     Accessible.ignored: true
     onVisibleChanged: if (visible) reveal()
 

@@ -19,7 +19,8 @@ Item {
         anchors.horizontalCenter: parent.horizontalCenter
         width: 30
         height: 42
-        sourceSize: Qt.size(width, height)
+        sourceSize.width: width
+        sourceSize.height: height
         source: "qrc:/icons/marker.svg"
         Accessible.ignored: true
     }

@@ -15,7 +15,9 @@ Image {
 
     Behavior on dateInterval {
         enabled: moon.animated && !MotionPreference.reduceMotion
+        // qmllint disable unqualified
         NumberAnimation { duration: 600; easing.type: Easing.Bezier; easing.bezierCurve: [0.42, 0, 0.58, 1, 1, 1] }
+        // qmllint enable unqualified
     }
 
     source: MoonPictures.upright(dateInterval, latitude, longitude, Math.round(rasterExtent * Screen.devicePixelRatio))

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
@@ -9,7 +10,7 @@ ColumnLayout {
     id: search
     spacing: 6
 
-    PlaceSearchModel { id: results; objectName: "placeSearchModel" }
+    PlaceSearchModel { id: results; objectName: "placeSearchModel"; locator: Locator }
 
     TextField {
         id: field
@@ -24,7 +25,7 @@ ColumnLayout {
         background: Rectangle { color: Theme.field; radius: 8; border.color: field.activeFocus ? Theme.button : Theme.control }
         Accessible.name: qsTranslate("Lunafold", "Search for a place")
         onTextEdited: results.query = text
-        onAccepted: if (results.count > 0) pick(0)
+        onAccepted: if (results.count > 0) search.pick(0)
         Keys.onEscapePressed: { text = ""; results.query = "" }
     }
 
@@ -44,6 +45,7 @@ ColumnLayout {
     Repeater {
         model: results
         delegate: ItemDelegate {
+            id: result
             required property int index
             required property string title
             required property string detail
@@ -51,13 +53,13 @@ ColumnLayout {
             Layout.fillWidth: true
             padding: 8
             contentItem: Column {
-                Text { text: title; color: Theme.text; font.pixelSize: Theme.body; width: parent.width; elide: Text.ElideRight }
-                Text { text: detail; color: Theme.secondaryText; font.pixelSize: Theme.footnote; width: parent.width; elide: Text.ElideRight }
+                Text { text: result.title; color: Theme.text; font.pixelSize: Theme.body; width: parent.width; elide: Text.ElideRight }
+                Text { text: result.detail; color: Theme.secondaryText; font.pixelSize: Theme.footnote; width: parent.width; elide: Text.ElideRight }
             }
-            background: Rectangle { color: parent.down || parent.activeFocus ? Theme.controlPressed : Theme.listRow; radius: 8 }
+            background: Rectangle { color: result.down || result.activeFocus ? Theme.controlPressed : Theme.listRow; radius: 8 }
             Accessible.name: title + ", " + detail
             // Later: choosing empties the list, which would destroy this delegate inside its own click.
-            onClicked: Qt.callLater(search.pick, index)
+            onClicked: Qt.callLater(search.pick, index) // qmllint disable
         }
     }
 }

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import Lunafold
-import "components"
-import "screens"
+import Lunafold.Components
+import Lunafold.Screens
 
 // The five tabs; a horizontal swipe moves to the neighbouring tab, wrapping at the ends.
 Item {
@@ -60,6 +61,7 @@ Item {
                 { title: qsTranslate("Lunafold", "Settings"), icon: "gear" }
             ]
             TabButton {
+                id: tab
                 required property var modelData
                 text: modelData.title.replace(/&/g, "&&") // a single & would mark a mnemonic
                 background: Rectangle { color: Theme.clear }
@@ -71,7 +73,7 @@ Item {
                 // A long label shrinks to its tab's width instead of being cut.
                 font.pixelSize: Math.max(7, Math.min(Theme.tabLabel,
                                                      Math.floor(Theme.tabLabel * (root.width / 5 - leftPadding - rightPadding) / labelWidth.width)))
-                TextMetrics { id: labelWidth; text: modelData.title; font.pixelSize: Theme.tabLabel }
+                TextMetrics { id: labelWidth; text: tab.modelData.title; font.pixelSize: Theme.tabLabel }
                 palette.buttonText: checked ? Theme.button : Theme.tabInactive
                 Accessible.name: modelData.title
                 FocusFrame { control: parent }

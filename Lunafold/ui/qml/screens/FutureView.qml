@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
 import QtQuick.Window
 import Lunafold
-import "../components"
+import Lunafold.Components
 
 // A month of moons, paged by month; a day opens its detail over the whole window.
 Item {
@@ -17,11 +18,12 @@ Item {
 
     CalendarViewModel {
         id: calendar
+        locator: Locator
         active: view.shown
         regularWidth: view.wide
         devicePixelRatio: Screen.devicePixelRatio
     }
-    FutureDetailViewModel { id: detailModel; calendar: calendar }
+    FutureDetailViewModel { id: detailModel; calendar: calendar; locator: Locator }
 
     Background { anchors.fill: parent }
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+pragma ComponentBehavior: Bound
 import QtQuick
 
 // Text with an outline: four copies in the stroke colour, offset diagonally by strokeWidth,

@@ -4,7 +4,7 @@ import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import QtQuick.Window
 import Lunafold
-import "../components"
+import Lunafold.Components
 
 // The moon now: countdowns, today's phase, the illuminated share, the picture and two buttons.
 Item {
@@ -16,6 +16,7 @@ Item {
 
     NowViewModel {
         id: model
+        locator: Locator
         objectName: "nowModel"
         // The platform's interface orientations: portrait 1, upside down 2, landscape left 3, right 4.
         interfaceOrientation: Screen.orientation === Qt.InvertedPortraitOrientation ? 2

@@ -3,7 +3,7 @@ import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Window
 import Lunafold
-import "components"
+import Lunafold.Components
 
 ApplicationWindow {
     id: window

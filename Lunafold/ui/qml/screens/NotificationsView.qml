@@ -3,7 +3,7 @@ import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import Lunafold
-import "../components"
+import Lunafold.Components
 
 // Which phases are announced and how; every change is saved and rescheduled at once.
 Flickable {
@@ -13,7 +13,7 @@ Flickable {
     contentHeight: column.implicitHeight + 40
     boundsBehavior: Flickable.StopAtBounds
 
-    NotificationsViewModel { id: model }
+    NotificationsViewModel { id: model; settings: SavedData }
 
     ColumnLayout {
         id: column

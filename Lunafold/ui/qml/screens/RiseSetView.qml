@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import Lunafold
-import "../components"
+import Lunafold.Components
 
 // Today's and tomorrow's moonrise, moonset and transit at the chosen place, and the moon now.
 Item {
@@ -11,7 +12,7 @@ Item {
     property bool wide: false
     property bool shown: true
 
-    RiseSetViewModel { id: viewModel; objectName: "riseSetModel"; active: view.shown }
+    RiseSetViewModel { id: viewModel; objectName: "riseSetModel"; locator: Locator; active: view.shown }
 
     Background { anchors.fill: parent }
 

@@ -23,10 +23,11 @@ Button {
     contentItem: RowLayout {
         spacing: control.spacing
         IconImage {
-            visible: control.icon.source.toString() !== ""
+            visible: String(control.icon.source) !== ""
             source: control.icon.source
             color: control.icon.color
-            sourceSize: Qt.size(control.icon.width, control.icon.height)
+            sourceSize.width: control.icon.width
+            sourceSize.height: control.icon.height
             Layout.alignment: Qt.AlignVCenter
             Accessible.ignored: true
         }
