@@ -4,6 +4,7 @@
 // chosen place. Each repaint lays the place names out afresh and draws them, as a pan does; the
 // budget is 8 ms. With $LUNAFOLD_BENCH_MAP_DUMP set to a folder, each view is also written there
 // as a PNG to look at.
+#include "core/geo/PlaceData.h"
 #include "ui/map/Basemap.h"
 #include "ui/map/BasemapPainter.h"
 #include "ui/map/LabelLayout.h"
@@ -20,6 +21,15 @@
 #include <random>
 
 using namespace lunafold;
+
+static const Basemap &basemap() {
+    static const auto map = Basemap::fromDirectory(Basemap::defaultDirectory());
+    return *map;
+}
+static const PlaceLabels &labels() {
+    static const PlaceData data;
+    return data.labels();
+}
 
 namespace {
 
@@ -49,7 +59,7 @@ MapCamera cameraFor(const View &view) {
     if (!view.zoom) {
         camera.showRegion(view.centre, MapView::kRegionSpan, MapView::kRegionSpan);
         camera = MapCamera(kPhoneMap, view.centre,
-                           PlaceLabels::shared().zoomNaming(view.centre, kPhoneMap, MapView::kNamesAround, camera.zoom()));
+                           labels().zoomNaming(view.centre, kPhoneMap, MapView::kNamesAround, camera.zoom()));
     }
     return camera;
 }
@@ -63,12 +73,12 @@ void paint(QImage &image, const MapCamera &camera, const Basemap &map, Names &na
     QPainter painter(&image);
     painter.scale(kPixelRatio, kPixelRatio);
     BasemapPainter::paint(painter, camera, map);
-    names.painter.paint(painter, names.layout.layout(camera, PlaceLabels::shared()));
+    names.painter.paint(painter, names.layout.layout(camera, labels()));
 }
 
 void Repaint(benchmark::State &state) {
     const View &view = kViews[state.range(0)];
-    const Basemap &map = *Basemap::shared();
+    const Basemap &map = basemap();
     if (!map.isLoaded()) {
         state.SkipWithError("no basemap data");
         return;
@@ -84,7 +94,7 @@ void Repaint(benchmark::State &state) {
     state.SetLabel(QStringLiteral("%1, zoom %2, %3 names")
                        .arg(QLatin1String(view.name))
                        .arg(camera.zoom(), 0, 'f', 1)
-                       .arg(names.layout.layout(camera, PlaceLabels::shared()).size())
+                       .arg(names.layout.layout(camera, labels()).size())
                        .toStdString());
     const QString dump = qEnvironmentVariable("LUNAFOLD_BENCH_MAP_DUMP");
     if (!dump.isEmpty())

@@ -19,6 +19,11 @@
 
 using namespace lunafold;
 
+static const ReverseGeocoder &geocoder() {
+    static const ReverseGeocoder data(ReverseGeocoder::defaultDirectory());
+    return data;
+}
+
 namespace {
 
 double residentMb() {
@@ -33,7 +38,7 @@ const char *const kQueries[] = {"munchen", "Muenchen", "chamonix", "paris texas"
 
 // One iteration is one keystroke: the query typed so far, letter by letter through every query.
 void keystrokes(benchmark::State &state) {
-    const ReverseGeocoder &geo = *ReverseGeocoder::shared();
+    const ReverseGeocoder &geo = geocoder();
     std::vector<QString> typed;
     for (const char *q : kQueries)
         for (int n = 1; n <= static_cast<int>(std::strlen(q)); ++n)
@@ -49,14 +54,14 @@ BENCHMARK(keystrokes)->Unit(benchmark::kMillisecond);
 
 // The worst keystroke: one letter matches tens of thousands of names.
 void oneLetter(benchmark::State &state) {
-    const ReverseGeocoder &geo = *ReverseGeocoder::shared();
+    const ReverseGeocoder &geo = geocoder();
     for (auto _ : state)
         benchmark::DoNotOptimize(searchPlaces(geo, QStringLiteral("s"), 12));
 }
 BENCHMARK(oneLetter)->Unit(benchmark::kMillisecond);
 
 void reverseGeocode(benchmark::State &state) {
-    const ReverseGeocoder &geo = *ReverseGeocoder::shared();
+    const ReverseGeocoder &geo = geocoder();
     double lat = 45.924;
     for (auto _ : state) {
         benchmark::DoNotOptimize(geo.lookup(GeoPoint{Longitude(6.869), Latitude(lat)}));
@@ -78,7 +83,7 @@ int main(int argc, char **argv) {
     }
     QElapsedTimer timer;
     timer.start();
-    const ReverseGeocoder &geo = *ReverseGeocoder::shared();
+    const ReverseGeocoder &geo = geocoder();
     std::printf("places and zone grid: %d places loaded in %lld ms (on a worker thread in the app)\n",
                 geo.places().placeCount(), static_cast<long long>(timer.elapsed()));
     benchmark::Initialize(&argc, argv);

@@ -21,7 +21,10 @@ class TestGeocoder : public QObject {
 
 private:
     static GeoPoint pt(double lat, double lon) { return GeoPoint{Longitude(lon), Latitude(lat)}; }
-    static const ReverseGeocoder &geo() { return *ReverseGeocoder::shared(); }
+    static const ReverseGeocoder &geo() {
+        static const ReverseGeocoder data(ReverseGeocoder::defaultDirectory());
+        return data;
+    }
 
     static QByteArray readData(const char *name) {
         QFile f(QDir(ReverseGeocoder::defaultDirectory()).filePath(QString::fromLatin1(name)));

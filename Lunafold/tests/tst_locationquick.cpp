@@ -53,7 +53,8 @@ class TestLocator : public QObject {
     QTemporaryDir m_dir;
     UserDefaults m_store;
     test::FakeDevice m_device;
-    OfflineGeocoder m_geocoder;
+    const PlaceData m_places;
+    OfflineGeocoder m_geocoder{m_places};
     Locator m_locator{m_device, m_geocoder, m_store, false};
 };
 

@@ -28,6 +28,7 @@ class TestLocator : public QObject {
 
     QTemporaryDir m_dir;
     std::unique_ptr<UserDefaults> m_store;
+    const PlaceData m_places;
     test::FakeDevice m_manager;
     test::FakeGeocoder m_geocoder;
     QStringList m_log;
@@ -157,7 +158,7 @@ private Q_SLOTS:
         log.write(sentence("GPRMC,120000,A,4851.000,N,00221.000,E,0.0,0.0,230424,,,A"));
         log.write(sentence("GPRMC,120001,A,4851.000,N,00221.000,E,0.0,0.0,230424,,,A"));
         log.close();
-        OfflineGeocoder offline;
+        OfflineGeocoder offline(m_places);
         QtLocationManager manager(log.fileName());
         Locator locator(manager, offline, *m_store, true);
         manager.attach(&locator);
@@ -213,7 +214,7 @@ private Q_SLOTS:
     }
 
     void aChosenPointIsLookedUpOffline() {
-        OfflineGeocoder offline;
+        OfflineGeocoder offline(m_places);
         Locator locator(m_manager, offline, *m_store, false);
         locator.setChosenLocation(42.3149, -83.0364); // Windsor, across the river from Detroit
         QCOMPARE(locator.timezoneName(), QStringLiteral("America/Toronto"));
@@ -222,7 +223,7 @@ private Q_SLOTS:
         QCOMPARE(locator.timezoneName(), QStringLiteral("Etc/GMT+9"));
         QCOMPARE(locator.friendlyLocationText(), QStringLiteral(" "));
         // The country is named in the geocoder's language: the Sahara, far from any town, in Spanish.
-        OfflineGeocoder spanish(QStringLiteral("es_ES"));
+        OfflineGeocoder spanish(m_places, QStringLiteral("es_ES"));
         Locator inSpanish(m_manager, spanish, *m_store, false);
         inSpanish.setChosenLocation(23.5, 12.0);
         QCOMPARE(inSpanish.friendlyLocationText(), QStringLiteral("Níger"));

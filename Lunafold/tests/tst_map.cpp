@@ -19,6 +19,11 @@
 
 using namespace lunafold;
 
+static const Basemap &basemap() {
+    static const auto map = Basemap::fromDirectory(Basemap::defaultDirectory());
+    return *map;
+}
+
 namespace {
 
 const QSizeF kPhone(390, 470);
@@ -34,7 +39,7 @@ QImage render(const MapCamera &camera) {
     style.graticule = Qt::transparent;
     QImage image(camera.viewport().toSize(), QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&image);
-    BasemapPainter::paint(painter, camera, *Basemap::shared(), style);
+    BasemapPainter::paint(painter, camera, basemap(), style);
     return image;
 }
 
@@ -217,7 +222,7 @@ class TestMap : public QObject {
     }
 
     void basemapLevels() {
-        const Basemap &map = *Basemap::shared();
+        const Basemap &map = basemap();
         QVERIFY2(map.isLoaded(), qPrintable(Basemap::defaultDirectory()));
         QCOMPARE(map.levelCount(), 4);
         QCOMPARE(map.levelFor(-1), 0);
@@ -235,7 +240,7 @@ class TestMap : public QObject {
     // Points well inland or well out at sea, on every level of detail; the tiles by the
     // antimeridian and the South Pole are where the file's cuts and folds are.
     void landAndSea() {
-        const Basemap &map = *Basemap::shared();
+        const Basemap &map = basemap();
         const std::pair<GeoPoint, bool> cases[] = {
             {ll(48.8566, 2.3522), true}, {ll(-25.0, 134.0), true},  // Paris, central Australia
             {ll(30.0, -40.0), false},    {ll(42.0, 50.5), false},   // mid-Atlantic, Caspian Sea
@@ -469,7 +474,7 @@ class TestMap : public QObject {
     // Zoomed out, tiles are drawn with fewer points, off the file's lines by under a pixel, and
     // their cuts along tile edges stay cuts, never coast.
     void tilesSimplifiedForTheirScale() {
-        const Basemap &map = *Basemap::shared();
+        const Basemap &map = basemap();
         QVERIFY(map.isLoaded());
         const double pixelsPerUnit = 256 * 3 * std::exp2(0.75); // the whole world on a 3x phone
         const Basemap::Tile *full = map.tile(0, 0, 0), *coarse = map.tile(0, 0, 0, pixelsPerUnit);

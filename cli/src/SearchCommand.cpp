@@ -29,7 +29,7 @@ void searchCommand(const std::vector<std::string> &args, std::string &out) {
     const int limit = o.optionalInteger("limit", 1, 100).value_or(10);
     if (QString::fromStdString(query).trimmed().isEmpty())
         throw UsageError{"a QUERY is required, e.g. lunafold-cli search chamonix"};
-    const ReverseGeocoder &geo = *ReverseGeocoder::shared();
+    const ReverseGeocoder geo(ReverseGeocoder::defaultDirectory());
     if (!geo.places().isLoaded())
         throw UsageError{"the places data could not be read from " + ReverseGeocoder::defaultDirectory().toStdString()};
     const QString language = placeLanguage(o, o.flag("json"));

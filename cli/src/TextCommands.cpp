@@ -165,7 +165,7 @@ void placeCommand(const std::vector<std::string> &args, std::string &out) {
     if (!point)
         throw UsageError{"--lat and --lon are required"};
     const QString language = placeLanguage(o, o.flag("json"));
-    const auto place = ReverseGeocoder::shared()->lookup(*point, language);
+    const auto place = ReverseGeocoder(ReverseGeocoder::defaultDirectory()).lookup(*point, language);
     if (!place)
         throw UsageError{"the coordinate is not on the Earth"};
     const QString text = Locator::placeText({place->locality, place->adminArea, place->country, place->timeZone});

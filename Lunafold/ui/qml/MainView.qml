@@ -93,7 +93,7 @@ Item {
     }
 
     // Screenshots are not runs of the app: they leave the review bookkeeping alone.
-    function askForReview() { if (visible && App.interactive && model.shown()) root.reviewWanted() }
+    function askForReview() { if (visible && App.reviewDue()) root.reviewWanted() }
     onVisibleChanged: askForReview()
     Component.onCompleted: askForReview()
 }

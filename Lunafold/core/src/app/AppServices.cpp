@@ -59,8 +59,9 @@ AppServices::AppServices(const Options &options, QObject *parent)
     NotificationAuthorizer::setCurrent(m_authorizer.get());
 
     // The places and zones load on a worker; the first lookup waits only if they are not ready yet.
-    ReverseGeocoder::preload();
-    m_geocoder = std::make_unique<OfflineGeocoder>(options.language);
+    Q_ASSERT(options.places);
+    options.places->preload();
+    m_geocoder = std::make_unique<OfflineGeocoder>(*options.places, options.language);
     QString nmea = options.nmeaReplayFile;
     if (!nmea.isEmpty()) {
         if (const QString problem = QtLocationManager::replayFileProblem(nmea); !problem.isEmpty())

@@ -33,11 +33,6 @@ QString ReverseGeocoder::defaultDirectory() {
     return resourceDirectory(QStringLiteral("geodata"), "LUNAFOLD_GEODATA_DIR");
 }
 
-const ReverseGeocoder *ReverseGeocoder::shared() {
-    static const ReverseGeocoder instance(defaultDirectory());
-    return &instance;
-}
-
 ReverseGeocoder::ReverseGeocoder(const QString &directory) {
     const QDir dir(directory);
     QFile places(dir.filePath(QStringLiteral("places.bin")));
@@ -51,10 +46,6 @@ ReverseGeocoder::ReverseGeocoder(const QString &directory) {
     m_zonesLoaded = loadZones(dir.filePath(QStringLiteral("tzgrid.bin")));
     if (!isLoaded())
         qWarning("ReverseGeocoder: incomplete geodata in %s", qPrintable(directory));
-}
-
-void ReverseGeocoder::preload() {
-    QThreadPool::globalInstance()->start([] { shared(); });
 }
 
 bool ReverseGeocoder::loadZones(const QString &path) {

@@ -10,11 +10,6 @@
 
 namespace lunafold {
 
-const PlaceLabels &PlaceLabels::shared() {
-    static const PlaceLabels labels(mapPlaces(ReverseGeocoder::shared()->places()));
-    return labels;
-}
-
 PlaceLabels::PlaceLabels(std::vector<MapPlace> places) {
     std::erase_if(places, [](const MapPlace &p) {
         return p.name.trimmed().isEmpty() || !std::isfinite(p.coordinate.latitude()) ||

@@ -2,17 +2,23 @@
 #include "core/viewmodels/PlaceSearchModel.h"
 
 #include "core/services/Locator.h"
-#include "core/geo/ReverseGeocoder.h"
+#include "core/geo/PlaceData.h"
 #include "common/Localization.h"
 
 #include <QLocale>
 
 namespace lunafold {
 
-PlaceSearchModel::PlaceSearchModel(Locator *locator, const ReverseGeocoder *geo, QObject *parent)
-    : QAbstractListModel(parent), m_locator(nullptr), m_geo(geo),
-      m_language(QLocale().name()) {
+PlaceSearchModel::PlaceSearchModel(Locator *locator, PlaceData *places, QObject *parent)
+    : QAbstractListModel(parent), m_locator(nullptr), m_places(places), m_language(QLocale().name()) {
     setLocator(locator);
+}
+
+void PlaceSearchModel::setPlaces(PlaceData *places) {
+    if (places == m_places)
+        return;
+    m_places = places;
+    Q_EMIT placesChanged();
 }
 
 void PlaceSearchModel::setLocator(Locator *locator) {
@@ -27,13 +33,10 @@ void PlaceSearchModel::setQuery(const QString &query) {
         return;
     beginResetModel();
     m_query = query;
-    if (query.trimmed().isEmpty()) {
+    if (query.trimmed().isEmpty() || !m_places)
         m_results.clear();
-    } else {
-        if (!m_geo)
-            m_geo = ReverseGeocoder::shared();
-        m_results = searchPlaces(*m_geo, query, kLimit, m_language);
-    }
+    else
+        m_results = searchPlaces(m_places->geocoder(), query, kLimit, m_language);
     endResetModel();
     Q_EMIT queryChanged();
 }

@@ -10,7 +10,7 @@ ColumnLayout {
     id: search
     spacing: 6
 
-    PlaceSearchModel { id: results; objectName: "placeSearchModel"; locator: Locator }
+    PlaceSearchModel { id: results; objectName: "placeSearchModel"; locator: Locator; places: Places }
 
     TextField {
         id: field

@@ -2,9 +2,11 @@
 #include "ui/app/AppGraph.h"
 
 #include "common/Log.h"
+#include "common/Reviewer.h"
 #include "common/UserDefaults.h"
 #include "core/app/AppServices.h"
 #include "core/app/PermissionPrompt.h"
+#include "core/geo/PlaceData.h"
 #include "core/map/PlaceLabels.h"
 #include "core/services/Locator.h"
 #include "core/services/NotificationScheduler.h"
@@ -52,7 +54,7 @@ std::unique_ptr<TileSource> onlineTiles(MapSettings &settings) {
 } // namespace
 
 AppGraph::AppGraph(const Parts &parts, QObject *parent)
-    : QObject(parent), m_motion(std::make_unique<MotionPreference>()),
+    : QObject(parent), m_places(std::make_unique<PlaceData>()), m_motion(std::make_unique<MotionPreference>()),
       m_pictures(std::make_unique<MoonPictures>()),
       m_mapSettings(std::make_unique<MapSettings>(UserDefaults::standard())),
       m_bridge(std::make_unique<AppBridge>(parts.interactive)), m_locator(parts.locator),
@@ -60,6 +62,7 @@ AppGraph::AppGraph(const Parts &parts, QObject *parent)
     if (parts.services) {
         AppServices::Options options = *parts.services;
         options.useCurrentLocation = m_saved->useCurrentLocation();
+        options.places = m_places.get();
         m_services = std::make_unique<AppServices>(options);
         m_locator = &m_services->locator();
         m_prompt = &m_services->permissionPrompt();
@@ -71,6 +74,8 @@ AppGraph::AppGraph(const Parts &parts, QObject *parent)
         m_prompt = m_ownPrompt.get();
     }
     m_bridge->setLocator(m_locator);
+    if (parts.interactive)
+        m_bridge->setReviewGate([] { return Reviewer::shared().showReviewPrompt(5, 5); });
     if (m_services && parts.interactive)
         m_tiles = onlineTiles(*m_mapSettings);
 }
@@ -82,11 +87,12 @@ ActivityViewController &AppGraph::shareSheet() const {
 }
 
 const Basemap *AppGraph::basemap() const {
-    return Basemap::shared();
+    std::call_once(m_basemapOnce, [this] { m_basemap = Basemap::fromDirectory(Basemap::defaultDirectory()); });
+    return m_basemap.get();
 }
 
 const PlaceLabels &AppGraph::placeLabels() const {
-    return PlaceLabels::shared();
+    return m_places->labels();
 }
 
 void AppGraph::rescheduleNotifications() const {

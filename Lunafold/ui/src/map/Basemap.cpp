@@ -105,11 +105,6 @@ std::vector<QPoint> kept(const std::vector<QPoint> &points, const std::vector<ch
 
 } // namespace
 
-const Basemap *Basemap::shared() {
-    static const std::unique_ptr<Basemap> map = fromDirectory(defaultDirectory());
-    return map.get();
-}
-
 QString Basemap::defaultDirectory() {
     return resourceDirectory(QStringLiteral("basemap"), "LUNAFOLD_BASEMAP_DIR");
 }

@@ -19,6 +19,7 @@ class Locator;
 class NotificationAuthorizer;
 class NoticeDelivery;
 class OfflineGeocoder;
+class PlaceData;
 class PermissionPrompt;
 class QtLocationManager;
 
@@ -40,6 +41,7 @@ public:
         bool deliverNotices = true;
         QString soundDirectory;  ///< where the notices' sounds are
         QString language;        ///< the screens' language ("de_DE"); place names follow it
+        const PlaceData *places = nullptr; ///< the bundled places the geocoder reads (required)
         /// Plays a delivered notice's sound (resource name and type); none: the desktop is asked to.
         std::function<void(const QString &name, const QString &type)> playSound;
     };

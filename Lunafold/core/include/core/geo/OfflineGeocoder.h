@@ -2,16 +2,18 @@
 #pragma once
 
 #include "core/services/LocationPlatform.h"
+#include "core/geo/PlaceData.h"
 #include "core/geo/ReverseGeocoder.h"
 
 namespace lunafold {
 
-/// The Locator's geocoder on our bundled data; answers at once. The shared data is loaded on first
-/// use (or by ReverseGeocoder::preload()), not when the geocoder is made, so start-up does not wait.
+/// The Locator's geocoder on our bundled data; answers at once. The data is read on first use (or by
+/// PlaceData::preload()), not when the geocoder is made, so start-up does not wait.
 /// Countries are named in the language given (a code or locale name such as "de_DE"; English when empty).
 class OfflineGeocoder : public Geocoder {
 public:
-    explicit OfflineGeocoder(QString language = {}) : m_language(std::move(language)) {}
+    explicit OfflineGeocoder(const PlaceData &data, QString language = {})
+        : m_places(&data), m_language(std::move(language)) {}
     explicit OfflineGeocoder(const ReverseGeocoder &data, QString language = {})
         : m_data(&data), m_language(std::move(language)) {}
 
@@ -19,7 +21,7 @@ public:
                         std::function<void(const std::optional<QList<Placemark>> &, const std::optional<QString> &)>
                             completion) override {
         if (!m_data)
-            m_data = ReverseGeocoder::shared();
+            m_data = &m_places->geocoder();
         const auto place = m_data->lookup(point, m_language);
         if (!place) {
             completion(std::nullopt, QStringLiteral("The coordinate is not on the Earth."));
@@ -29,6 +31,7 @@ public:
     }
 
 private:
+    const PlaceData *m_places = nullptr;
     const ReverseGeocoder *m_data = nullptr;
     QString m_language;
 };

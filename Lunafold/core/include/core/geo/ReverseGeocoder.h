@@ -26,23 +26,19 @@ public:
     /// Farther out, the administrative area of the nearest place within this distance, then only the country.
     static constexpr double kAreaKm = 250.0;
 
-    /// Loads from $LUNAFOLD_GEODATA_DIR, else from share/lunafold/geodata (see resourceDirectory). Never null: without
-    /// data, lookups still give the nautical zone and no place text.
-    static const ReverseGeocoder *shared();
 
     /// Loads places.bin and tzgrid.bin from @p directory; isLoaded() tells whether both were read.
     /// A damaged file is reported with a warning and left out.
     explicit ReverseGeocoder(const QString &directory);
 
-    /// Starts loading the shared instance on a worker thread, so that start-up does not wait for it.
-    static void preload();
 
     bool isLoaded() const { return m_places.isLoaded() && m_zonesLoaded; }
     /// The places, for search and for the map's labels.
     const PlaceIndex &places() const { return m_places; }
     /// Bytes of the data files read.
     qint64 dataSize() const { return m_dataSize; }
-    /// The directory shared() loads from.
+    /// $LUNAFOLD_GEODATA_DIR, else share/lunafold/geodata (see resourceDirectory). Without data,
+    /// lookups still give the nautical zone and no place text.
     static QString defaultDirectory();
 
     /// nullopt for a latitude outside [-90, 90], a longitude outside [-180, 180] or non-finite input.

@@ -39,8 +39,6 @@ class PlaceLabels {
         int minZoom; ///< named from round(zoom) >= minZoom
     };
 
-    /// The app's places, loaded on first use.
-    static const PlaceLabels &shared();
 
     explicit PlaceLabels(std::vector<MapPlace> places);
 

@@ -3,11 +3,9 @@
 
 #include <QObject>
 
-#include <functional>
-
 namespace lunafold {
 
-/// The tab container: which tab shows, the swipe between neighbouring tabs, and the review gate.
+/// The tab container: which tab shows and the swipe between neighbouring tabs.
 class MainViewModel : public QObject {
     Q_OBJECT
     Q_PROPERTY(int selectedTab READ selectedTab WRITE setSelectedTab NOTIFY selectedTabChanged)
@@ -15,8 +13,7 @@ class MainViewModel : public QObject {
     Q_PROPERTY(double minDragTranslationForSwipe READ minDragTranslationForSwipe CONSTANT)
 
 public:
-    /// @param reviewGate asked each time the container is shown; defaults to the app's reviewer
-    explicit MainViewModel(std::function<bool()> reviewGate = {}, QObject *parent = nullptr);
+    explicit MainViewModel(QObject *parent = nullptr) : QObject(parent) {}
 
     int selectedTab() const { return m_selectedTab; }
     void setSelectedTab(int tab);
@@ -25,14 +22,11 @@ public:
 
     /// The end of a horizontal drag of @p translationX points (positive to the right).
     Q_INVOKABLE void dragEnded(double translationX);
-    /// The container was shown: true when the window should offer the review prompt.
-    Q_INVOKABLE bool shown();
 
 Q_SIGNALS:
     void selectedTabChanged();
 
 private:
-    std::function<bool()> m_reviewGate;
     int m_selectedTab = 0;
 };
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/services/Locator.h"
+#include "core/geo/PlaceData.h"
 #include "core/geo/PlaceSearch.h"
 
 #include <QAbstractListModel>
@@ -9,13 +10,14 @@
 
 namespace lunafold {
 
-class ReverseGeocoder;
+
 
 /// The Location tab's search: the places matching the typed text, best first. Choosing one sets
 /// it as a tap on the map does.
 class PlaceSearchModel : public QAbstractListModel {
     Q_OBJECT
     Q_PROPERTY(lunafold::Locator *locator READ locator WRITE setLocator NOTIFY locatorChanged REQUIRED)
+    Q_PROPERTY(lunafold::PlaceData *places READ places WRITE setPlaces NOTIFY placesChanged REQUIRED)
     Q_PROPERTY(QString query READ query WRITE setQuery NOTIFY queryChanged)
     Q_PROPERTY(int count READ rowCount NOTIFY queryChanged)
     Q_PROPERTY(QString emptyText READ emptyText NOTIFY queryChanged)
@@ -25,13 +27,15 @@ public:
     static constexpr int kLimit = 12;
 
     /// @param locator where a choice goes; none: no place until one is set
-    /// @param geo the data searched; the shared data when null (loaded on the first query)
-    explicit PlaceSearchModel(Locator *locator = nullptr, const ReverseGeocoder *geo = nullptr,
-                              QObject *parent = nullptr);
+    /// @param places the data searched (read on the first query); none: nothing is found
+    explicit PlaceSearchModel(Locator *locator = nullptr, PlaceData *places = nullptr, QObject *parent = nullptr);
 
     Locator *locator() const { return m_locator; }
     /// The place the figures are for; none: no place.
     void setLocator(Locator *locator);
+
+    PlaceData *places() const { return m_places; }
+    void setPlaces(PlaceData *places);
 
     QString query() const { return m_query; }
     void setQuery(const QString &query);
@@ -50,11 +54,12 @@ public:
 
 Q_SIGNALS:
     void locatorChanged();
+    void placesChanged();
     void queryChanged();
 
 private:
     QPointer<Locator> m_locator;
-    const ReverseGeocoder *m_geo;
+    QPointer<PlaceData> m_places;
     QString m_query;
     QString m_language;
     std::vector<PlaceSearchResult> m_results;

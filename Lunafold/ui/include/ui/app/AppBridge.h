@@ -5,6 +5,8 @@
 
 #include <QColor>
 #include <QObject>
+
+#include <functional>
 #include <QPointer>
 
 namespace lunafold {
@@ -21,6 +23,9 @@ public:
     explicit AppBridge(bool interactive = true, QObject *parent = nullptr)
         : QObject(parent), m_interactive(interactive) {}
     bool interactive() const { return m_interactive; }
+    /// Asked each time the tab container is shown: whether to offer the review prompt.
+    void setReviewGate(std::function<bool()> gate) { m_reviewGate = std::move(gate); }
+    Q_INVOKABLE bool reviewDue() { return m_reviewGate && m_reviewGate(); }
     /// Whose time zone the share card's sentences are in; the device's without one.
     void setLocator(Locator *locator) { m_locator = locator; }
 
@@ -38,6 +43,7 @@ public:
 
 private:
     bool m_interactive;
+    std::function<bool()> m_reviewGate;
     QPointer<Locator> m_locator;
 };
 

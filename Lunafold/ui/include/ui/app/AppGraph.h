@@ -6,6 +6,7 @@
 #include <QObject>
 
 #include <memory>
+#include <mutex>
 #include <optional>
 
 class QQmlEngine;
@@ -20,6 +21,7 @@ class MapSettings;
 class MoonPictures;
 class MotionPreference;
 class PermissionPrompt;
+class PlaceData;
 class PlaceLabels;
 class SavedData;
 class TileSource;
@@ -57,6 +59,7 @@ class AppGraph : public QObject {
     /// The bundled basemap and place names, loaded on first use (from any thread).
     const Basemap *basemap() const;
     const PlaceLabels &placeLabels() const;
+    PlaceData &places() const { return *m_places; }
     /// Rebuilds the pending notifications from the graph's settings.
     void rescheduleNotifications() const;
 
@@ -67,6 +70,9 @@ class AppGraph : public QObject {
 
   private:
     // In the order they are made, so that each goes before what it uses.
+    std::unique_ptr<PlaceData> m_places;
+    mutable std::once_flag m_basemapOnce;
+    mutable std::unique_ptr<const Basemap> m_basemap; // never null once read: without data, all sea
     std::unique_ptr<MotionPreference> m_motion;
     std::unique_ptr<MoonPictures> m_pictures;
     std::unique_ptr<PermissionPrompt> m_ownPrompt;

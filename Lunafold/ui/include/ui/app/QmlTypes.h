@@ -6,6 +6,7 @@
 // come from the graph the engine is attached to.
 
 #include "core/app/PermissionPrompt.h"
+#include "core/geo/PlaceData.h"
 #include "core/services/Locator.h"
 #include "core/services/SavedData.h"
 #include "core/viewmodels/CalendarViewModel.h"
@@ -120,6 +121,16 @@ struct LocatorSingleton {
             QJSEngine::setObjectOwnership(locator, QJSEngine::CppOwnership);
         return locator;
     }
+};
+
+/// The bundled places, which the search reads.
+struct PlaceDataSingleton {
+    Q_GADGET
+    QML_FOREIGN(lunafold::PlaceData)
+    QML_NAMED_ELEMENT(Places)
+    QML_SINGLETON
+  public:
+    static PlaceData *create(QQmlEngine *engine, QJSEngine *) { return fromGraph(engine, &AppGraph::places); }
 };
 
 struct MotionPreferenceSingleton {

@@ -23,9 +23,7 @@ class Basemap {
         QPainterPath borders; ///< lines between countries
     };
 
-    /// Loads from $LUNAFOLD_BASEMAP_DIR, else from share/lunafold/basemap (see resourceDirectory). Never null: without
-    /// data the map is all sea.
-    static const Basemap *shared();
+    /// $LUNAFOLD_BASEMAP_DIR, else share/lunafold/basemap (see resourceDirectory).
     static QString defaultDirectory();
 
     /// Reads the file as tools/basemap writes it (zlib with qCompress framing).

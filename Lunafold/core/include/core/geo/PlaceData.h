@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/geo/ReverseGeocoder.h"
+#include "core/map/PlaceLabels.h"
+
+#include <QObject>
+
+#include <memory>
+#include <mutex>
+
+namespace lunafold {
+
+/// The bundled places and zones and the map's names made from them, owned by the app's graph (or a
+/// command, a test). Read on first use, from any thread, so that start-up does not wait for them.
+class PlaceData : public QObject {
+    Q_OBJECT
+
+  public:
+    explicit PlaceData(QString directory = ReverseGeocoder::defaultDirectory(), QObject *parent = nullptr);
+    ~PlaceData() override;
+
+    const ReverseGeocoder &geocoder() const;
+    const PlaceLabels &labels() const;
+    /// Starts reading the data on a worker thread.
+    void preload() const;
+
+  private:
+    QString m_directory;
+    mutable std::once_flag m_geocoderOnce, m_labelsOnce;
+    mutable std::unique_ptr<const ReverseGeocoder> m_geocoder;
+    mutable std::unique_ptr<const PlaceLabels> m_labels;
+};
+
+} // namespace lunafold
