@@ -15,7 +15,9 @@ const TimeZone kParis = *TimeZone::named("Europe/Paris");
 constexpr double kLat = 48.85, kLon = 2.35;
 
 // Days far apart, so no search reuses what an earlier iteration left in the per-thread caches.
-Instant isolatedDay(std::int64_t i) { return kStart.plusSeconds(static_cast<double>(i % 500) * 37.3 * 86400.0); }
+Instant isolatedDay(std::int64_t i) {
+    return kStart.plusSeconds(static_cast<double>(i % 500) * 37.3 * 86400.0);
+}
 
 void MoonState(benchmark::State &state) {
     std::int64_t i = 0;
@@ -83,11 +85,11 @@ BENCHMARK(MoonDayFallback);
 
 // Every Sun event of one local day, as the CLI's sun command asks for them.
 void sunDay(Instant t) {
-    for (const auto &fn : {AstroInterface::getSunRiseTime, AstroInterface::getSunSetTime,
-                           AstroInterface::getSunTransitTime, AstroInterface::getCivilTwilightDawn,
-                           AstroInterface::getCivilTwilightDusk, AstroInterface::getNauticalTwilightDawn,
-                           AstroInterface::getNauticalTwilightDusk, AstroInterface::getAstronomicalTwilightDawn,
-                           AstroInterface::getAstronomicalTwilightDusk})
+    for (const auto &fn :
+         {AstroInterface::getSunRiseTime, AstroInterface::getSunSetTime, AstroInterface::getSunTransitTime,
+          AstroInterface::getCivilTwilightDawn, AstroInterface::getCivilTwilightDusk,
+          AstroInterface::getNauticalTwilightDawn, AstroInterface::getNauticalTwilightDusk,
+          AstroInterface::getAstronomicalTwilightDawn, AstroInterface::getAstronomicalTwilightDusk})
         benchmark::DoNotOptimize(fn(t, kLon, kLat, kParis));
     benchmark::DoNotOptimize(AstroInterface::getSunDayKind(t, kLon, kLat, kParis));
     benchmark::DoNotOptimize(AstroInterface::getSunElevation(t, kLon, kLat));
@@ -118,7 +120,8 @@ void MonthGrid42Days(benchmark::State &state) {
             benchmark::DoNotOptimize(AstroInterface::getMoonFraction(frame.noon));
             benchmark::DoNotOptimize(AstroInterface::isWaning(frame.noon));
             for (int p = 0; p < 4; ++p)
-                benchmark::DoNotOptimize(*AstroInterface::phaseInstant(frame.dayStart, p, true) < frame.dayEnd);
+                benchmark::DoNotOptimize(*AstroInterface::phaseInstant(frame.dayStart, p, true) <
+                                         frame.dayEnd);
             day = frame.dayEnd;
         }
     }

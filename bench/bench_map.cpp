@@ -5,10 +5,10 @@
 // budget is 8 ms. With $LUNAFOLD_BENCH_MAP_DUMP set to a folder, each view is also written there
 // as a PNG to look at.
 #include "core/geo/PlaceData.h"
+#include "core/map/MapCamera.h"
 #include "ui/map/Basemap.h"
 #include "ui/map/BasemapPainter.h"
 #include "ui/map/LabelLayout.h"
-#include "core/map/MapCamera.h"
 #include "ui/map/MapView.h"
 
 #include <QDir>

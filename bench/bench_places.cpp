@@ -31,10 +31,12 @@ double residentMb() {
     if (!statm.open(QIODevice::ReadOnly))
         return 0;
     const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.size() > 1 ? fields[1].toDouble() * static_cast<double>(sysconf(_SC_PAGESIZE)) / 1048576.0 : 0;
+    return fields.size() > 1 ? fields[1].toDouble() * static_cast<double>(sysconf(_SC_PAGESIZE)) / 1048576.0
+                             : 0;
 }
 
-const char *const kQueries[] = {"munchen", "Muenchen", "chamonix", "paris texas", "san francisco", "sao paulo", "x"};
+const char *const kQueries[] = {"munchen",       "Muenchen",  "chamonix", "paris texas",
+                                "san francisco", "sao paulo", "x"};
 
 // One iteration is one keystroke: the query typed so far, letter by letter through every query.
 void keystrokes(benchmark::State &state) {
@@ -78,8 +80,8 @@ int main(int argc, char **argv) {
         QFile file(QDir(ReverseGeocoder::defaultDirectory()).filePath(QStringLiteral("places.bin")));
         const double before = residentMb();
         const PlaceIndex index(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
-        std::printf("places and search index alone: resident +%.1f MB (%.1f MB counted)\n", residentMb() - before,
-                    static_cast<double>(index.memoryBytes()) / 1048576.0);
+        std::printf("places and search index alone: resident +%.1f MB (%.1f MB counted)\n",
+                    residentMb() - before, static_cast<double>(index.memoryBytes()) / 1048576.0);
     }
     QElapsedTimer timer;
     timer.start();

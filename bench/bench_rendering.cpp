@@ -63,7 +63,8 @@ BENCHMARK(SphereGpu)->Arg(256)->Arg(512)->Unit(benchmark::kMillisecond);
 
 const SurfaceTextures &surfaceMaps() {
     ensureGuiApplication();
-    static const std::optional<SurfaceTextures> maps = loadSurfaceTextures(MoonRendering::resourceBundlePath());
+    static const std::optional<SurfaceTextures> maps =
+        loadSurfaceTextures(MoonRendering::resourceBundlePath());
     return *maps;
 }
 
@@ -93,7 +94,13 @@ void SphereCpuFallback(benchmark::State &state) {
     for (auto _ : state)
         benchmark::DoNotOptimize(shader.shadeSphere(side, distinctParams(i++)));
 }
-BENCHMARK(SphereCpuFallback)->Arg(256)->Arg(512)->Arg(1024)->Unit(benchmark::kMillisecond)->UseRealTime()->MeasureProcessCPUTime();
+BENCHMARK(SphereCpuFallback)
+    ->Arg(256)
+    ->Arg(512)
+    ->Arg(1024)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime();
 
 // The first picture at a new size: sampling the maps for its geometry, then the picture.
 void SphereCpuFirstOfASize(benchmark::State &state) {
@@ -103,15 +110,19 @@ void SphereCpuFirstOfASize(benchmark::State &state) {
         benchmark::DoNotOptimize(shader.shadeSphere(side, distinctParams(0)));
     }
 }
-BENCHMARK(SphereCpuFirstOfASize)->Arg(512)->Unit(benchmark::kMillisecond)->UseRealTime()->MeasureProcessCPUTime();
+BENCHMARK(SphereCpuFirstOfASize)
+    ->Arg(512)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime();
 
 // A repeated key: the key is formatted and the picture comes from the cache, no GPU work.
 void SphereCacheHit(benchmark::State &state) {
     MoonSphereRenderer &renderer = gpuRenderer();
     const auto light = distinctLight(4242);
     const auto render = [&] {
-        return renderer.renderSphere(256, light.light, MoonRendering::kShadeConstantA, MoonRendering::kShadeConstantB,
-                                     light.fractionTerm);
+        return renderer.renderSphere(256, light.light, MoonRendering::kShadeConstantA,
+                                     MoonRendering::kShadeConstantB, light.fractionTerm);
     };
     if (!render()) {
         state.SkipWithError("no GPU backend");

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The Future tab's month grid: every cell's day text, phase label, spoken label and picture address.
 #include "core/text/CalendarMath.h"
-#include "core/viewmodels/CalendarViewModel.h"
 #include "core/text/UIHelper.h"
+#include "core/viewmodels/CalendarViewModel.h"
 
 #include <QLocale>
 

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 // What the screens recompute on every tick of their timelines, with the caches warm:
 // the Now screen every second (texts and its moon picture), Rise & Set every two seconds.
-#include "notices/AppClock.h"
-#include "core/viewmodels/CalendarViewModel.h"
-#include "core/services/Locator.h"
-#include "ui/quick/MoonImageProvider.h"
 #include "MoonRendering/MoonSphereRenderer.h"
+#include "common/UserDefaults.h"
+#include "core/services/Locator.h"
+#include "core/viewmodels/CalendarViewModel.h"
 #include "core/viewmodels/NowViewModel.h"
 #include "core/viewmodels/RiseSetViewModel.h"
-#include "common/UserDefaults.h"
+#include "notices/AppClock.h"
+#include "ui/quick/MoonImageProvider.h"
 
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -20,7 +20,7 @@ using namespace lunafold;
 namespace {
 
 class NoDevice : public LocationManager {
-public:
+  public:
     LocationAuthorization authorizationStatus() const override { return LocationAuthorization::denied; }
     void requestWhenInUseAuthorization() override {}
     void startUpdatingLocation() override {}
@@ -28,10 +28,11 @@ public:
 };
 
 class NoNames : public Geocoder {
-public:
-    void reverseGeocode(const GeoPoint &,
-                        std::function<void(const std::optional<QList<Placemark>> &, const std::optional<QString> &)>
-                            completion) override {
+  public:
+    void reverseGeocode(
+        const GeoPoint &,
+        std::function<void(const std::optional<QList<Placemark>> &, const std::optional<QString> &)>
+            completion) override {
         completion(QList<Placemark>{}, std::nullopt);
     }
 };
@@ -43,7 +44,10 @@ struct Place {
     NoDevice manager;
     NoNames names;
     Locator locator{manager, names, store, false};
-    Place() { locator.setFixedPlace(GeoPoint{Longitude(2.3522), Latitude(48.8566)}, *TimeZone::named("Europe/Paris")); }
+    Place() {
+        locator.setFixedPlace(GeoPoint{Longitude(2.3522), Latitude(48.8566)},
+                              *TimeZone::named("Europe/Paris"));
+    }
 };
 
 // Each tick a second later than the one before, as the timeline runs.

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 // lunafold: the application window, or with --screenshot one tab rendered off-screen.
-#include "ui/app/AppInstance.h"
+#include "common/SafeWrite.h"
 #include "core/app/AppServices.h"
+#include "core/services/Locator.h"
+#include "ui/app/AppInstance.h"
 #include "ui/app/Application.h"
 #include "ui/app/LaunchOptions.h"
 #include "ui/app/LayoutCheck.h"
-#include "core/services/Locator.h"
-#include "common/SafeWrite.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -26,11 +26,14 @@ namespace {
 
 // Waits for the place (a replayed position takes a moment) and the first frames, then grabs the
 // window and quits with the outcome.
-void takeScreenshot(QQuickWindow *window, const LaunchOptions &options, const Locator &locator, bool awaitPlace) {
+void takeScreenshot(QQuickWindow *window, const LaunchOptions &options, const Locator &locator,
+                    bool awaitPlace) {
     if (awaitPlace && !locator.hasLocation()) {
         static int waited = 0;
         if (waited++ < 100) {
-            QTimer::singleShot(100, window, [=, &options, &locator] { takeScreenshot(window, options, locator, awaitPlace); });
+            QTimer::singleShot(100, window, [=, &options, &locator] {
+                takeScreenshot(window, options, locator, awaitPlace);
+            });
             return;
         }
     }
@@ -38,11 +41,12 @@ void takeScreenshot(QQuickWindow *window, const LaunchOptions &options, const Lo
         const QImage image = window->grabWindow();
         QBuffer png;
         png.open(QIODevice::WriteOnly);
-        const QString failure = image.isNull() || !image.save(&png, "PNG") ? QStringLiteral("nothing was drawn")
-                                                                          : writeFileSafely(options.screenshotFile, png.data());
+        const QString failure = image.isNull() || !image.save(&png, "PNG")
+                                    ? QStringLiteral("nothing was drawn")
+                                    : writeFileSafely(options.screenshotFile, png.data());
         if (!failure.isEmpty()) {
-            std::fprintf(stderr, "lunafold: cannot write the screenshot %s: %s\n", qPrintable(options.screenshotFile),
-                         qPrintable(failure));
+            std::fprintf(stderr, "lunafold: cannot write the screenshot %s: %s\n",
+                         qPrintable(options.screenshotFile), qPrintable(failure));
             QCoreApplication::exit(1);
             return;
         }
@@ -52,7 +56,8 @@ void takeScreenshot(QQuickWindow *window, const LaunchOptions &options, const Lo
         if (options.checkAccessibility)
             findings += accessibilityFindings(window);
         for (const QString &line : std::as_const(findings))
-            std::printf("%s: %s\n", qPrintable(QFileInfo(options.screenshotFile).fileName()), qPrintable(line));
+            std::printf("%s: %s\n", qPrintable(QFileInfo(options.screenshotFile).fileName()),
+                        qPrintable(line));
         std::fflush(stdout);
         QCoreApplication::exit(findings.isEmpty() ? 0 : 3);
     });
@@ -77,7 +82,8 @@ void probeFirstFrame(QQuickWindow *window) {
             std::printf("first frame %lld ms, rss %s KiB, cpu %ld ms\n", QDateTime::currentMSecsSinceEpoch(),
                         rss.constData(), static_cast<long>(std::clock() / (CLOCKS_PER_SEC / 1000)));
             std::fflush(stdout);
-            QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
+                                      Qt::QueuedConnection);
         },
         Qt::DirectConnection);
 }
@@ -103,9 +109,11 @@ int main(int argc, char **argv) {
     // One app per user; screenshots run beside it and never show notices.
     AppInstance instance;
     const bool screenshot = !options->screenshotFile.isEmpty();
-    if (const auto claim = screenshot ? AppInstance::Claim::First : instance.claim(); claim != AppInstance::Claim::First) {
-        std::fputs(claim == AppInstance::Claim::Forwarded ? "lunafold: already running; its window was brought forward\n"
-                                                          : "lunafold: already running\n",
+    if (const auto claim = screenshot ? AppInstance::Claim::First : instance.claim();
+        claim != AppInstance::Claim::First) {
+        std::fputs(claim == AppInstance::Claim::Forwarded
+                       ? "lunafold: already running; its window was brought forward\n"
+                       : "lunafold: already running\n",
                    stderr);
         return 0;
     }

@@ -3,12 +3,12 @@
 // login (XDG autostart) or by D-Bus activation; Qt Core and D-Bus only, so it stays small. It
 // sleeps until the next notice is due, re-reads the pending file when the app rewrites it, and
 // hands the delivering to the app (or takes it back) through NoticeDelivery.
+#include "common/Log.h"
+#include "common/ResourcePaths.h"
 #include "notices/AppIds.h"
 #include "notices/DBusNotificationDeliverer.h"
 #include "notices/LocalNotificationCenter.h"
 #include "notices/NoticeDelivery.h"
-#include "common/Log.h"
-#include "common/ResourcePaths.h"
 
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>
@@ -48,21 +48,23 @@ int main(int argc, char **argv) {
         std::fputs("lunafold-notifier: no session bus\n", stderr);
         return 1;
     }
-    const auto claim = bus.interface()->registerService(kNotifierService, QDBusConnectionInterface::DontQueueService,
-                                                        QDBusConnectionInterface::DontAllowReplacement);
+    const auto claim =
+        bus.interface()->registerService(kNotifierService, QDBusConnectionInterface::DontQueueService,
+                                         QDBusConnectionInterface::DontAllowReplacement);
     if (!claim.isValid() || claim.value() != QDBusConnectionInterface::ServiceRegistered) {
         std::fputs("lunafold-notifier: already running\n", stderr);
         return 0;
     }
 
     // The session is over when its bus goes away: leave with it.
-    bus.connect(QString(), QStringLiteral("/org/freedesktop/DBus/Local"), QStringLiteral("org.freedesktop.DBus.Local"),
-                QStringLiteral("Disconnected"), &app, SLOT(quit()));
+    bus.connect(QString(), QStringLiteral("/org/freedesktop/DBus/Local"),
+                QStringLiteral("org.freedesktop.DBus.Local"), QStringLiteral("Disconnected"), &app,
+                SLOT(quit()));
 
     DBusNotificationDeliverer deliverer(resourceDirectory(QStringLiteral("sounds"), "LUNAFOLD_SOUNDS_DIR"));
     deliverer.setSoundPlayer(playWithSoundServer);
-    LocalNotificationCenter center(QDir(userDataDirectory()).filePath(kPendingFileName), deliverer, {}, nullptr,
-                                   false);
+    LocalNotificationCenter center(QDir(userDataDirectory()).filePath(kPendingFileName), deliverer, {},
+                                   nullptr, false);
     NoticeDelivery delivery(center, deliverer);
     QObject::connect(&delivery, &NoticeDelivery::noticeActivated, &app, [] { NoticeDelivery::openApp(); });
     return app.exec();

@@ -10,12 +10,12 @@ class FakeNotifications : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
 
-public:
+  public:
     QStringList bodies;
     QVariantMap lastHints;
     QStringList lastActions;
 
-public Q_SLOTS:
+  public Q_SLOTS:
     uint Notify(const QString &, uint, const QString &, const QString &, const QString &body,
                 const QStringList &actions, const QVariantMap &hints, int) {
         bodies << body;

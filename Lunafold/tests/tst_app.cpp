@@ -26,7 +26,8 @@ QByteArray nmeaSentence(const QByteArray &body) {
     char sum = 0;
     for (const char c : body)
         sum ^= c;
-    return "$" + body + "*" + QByteArray::number(static_cast<uchar>(sum), 16).toUpper().rightJustified(2, '0') + "\r\n";
+    return "$" + body + "*" +
+           QByteArray::number(static_cast<uchar>(sum), 16).toUpper().rightJustified(2, '0') + "\r\n";
 }
 
 } // namespace
@@ -52,14 +53,14 @@ class TestApp : public QObject {
             p.terminate();
             p.waitForFinished(5000);
         }
-        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-                QString::fromUtf8(p.readAllStandardError())};
+        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+                QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
     }
     QSettings saved() {
         return QSettings(m_dir.filePath(QStringLiteral("config/lunafold.ini")), QSettings::IniFormat);
     }
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void badOptionsAreRefused_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("message");
@@ -73,8 +74,8 @@ private Q_SLOTS:
         QTest::newRow("not a number") << QStringList{"--place", "nan,2.35,Europe/Paris"} << "--place";
         QTest::newRow("infinite") << QStringList{"--place", "48.85,inf,Europe/Paris"} << "--place";
         QTest::newRow("empty path") << QStringList{"--screenshot", ""} << "empty";
-        QTest::newRow("too many pixels") << QStringList{"--screenshot", "x.png", "--size", "8000x8000", "--dpr", "4"}
-                                         << "million pixels";
+        QTest::newRow("too many pixels")
+            << QStringList{"--screenshot", "x.png", "--size", "8000x8000", "--dpr", "4"} << "million pixels";
     }
     void badOptionsAreRefused() {
         QFETCH(QStringList, args);
@@ -100,14 +101,18 @@ private Q_SLOTS:
         QFile log(m_dir.filePath(QStringLiteral("sydney.nmea")));
         QVERIFY(log.open(QIODevice::WriteOnly));
         for (int s = 0; s < 3; ++s)
-            log.write(nmeaSentence("GPRMC,12000" + QByteArray::number(s) + ",A,3352.200,S,15112.600,E,0.0,0.0,230424,,,A"));
+            log.write(nmeaSentence("GPRMC,12000" + QByteArray::number(s) +
+                                   ",A,3352.200,S,15112.600,E,0.0,0.0,230424,,,A"));
         log.close();
-        const Run r = run({"--screenshot", m_dir.filePath(QStringLiteral("sydney.png")), "--nmea", log.fileName()});
+        const Run r =
+            run({"--screenshot", m_dir.filePath(QStringLiteral("sydney.png")), "--nmea", log.fileName()});
         QCOMPARE(r.status, 0);
         QVERIFY2(r.out.contains(QLatin1String("LOC")), qPrintable(r.out));
         QSettings s = saved();
         QCOMPARE(s.value(QStringLiteral("lunafold.timezone")).toString(), QStringLiteral("Australia/Sydney"));
-        QVERIFY(s.value(QStringLiteral("lunafold.friendlyLocationText")).toString().startsWith(QLatin1String("Sydney")));
+        QVERIFY(s.value(QStringLiteral("lunafold.friendlyLocationText"))
+                    .toString()
+                    .startsWith(QLatin1String("Sydney")));
         QCOMPARE(s.value(QStringLiteral("lunafold.calculationLatitude")).toDouble(), -33.87);
     }
 

@@ -49,15 +49,18 @@ QList<Event> parse(const QString &text) {
         // Without an iTIP method libical checks no cardinalities, so the required ones are checked here.
         if (!icalcomponent_get_first_property(ev, ICAL_DTSTAMP_PROPERTY) || !icalcomponent_get_uid(ev))
             qFatal("an event lacks DTSTAMP or UID");
-        Event e{Instant::trusted(static_cast<double>(
-                    icaltime_as_timet_with_zone(icalcomponent_get_dtstart(ev), icaltimezone_get_utc_timezone()))),
-                QString::fromUtf8(icalcomponent_get_summary(ev)), QString::fromUtf8(icalcomponent_get_uid(ev)), {}};
+        Event e{Instant::trusted(static_cast<double>(icaltime_as_timet_with_zone(
+                    icalcomponent_get_dtstart(ev), icaltimezone_get_utc_timezone()))),
+                QString::fromUtf8(icalcomponent_get_summary(ev)),
+                QString::fromUtf8(icalcomponent_get_uid(ev)),
+                {}};
         for (icalcomponent *a = icalcomponent_get_first_component(ev, ICAL_VALARM_COMPONENT); a;
              a = icalcomponent_get_next_component(ev, ICAL_VALARM_COMPONENT)) {
             const icalproperty *action = icalcomponent_get_first_property(a, ICAL_ACTION_PROPERTY);
             if (!action || icalproperty_get_action(action) != ICAL_ACTION_DISPLAY)
                 qFatal("an alarm is not a display alarm");
-            const icaltriggertype trigger = icalproperty_get_trigger(icalcomponent_get_first_property(a, ICAL_TRIGGER_PROPERTY));
+            const icaltriggertype trigger =
+                icalproperty_get_trigger(icalcomponent_get_first_property(a, ICAL_TRIGGER_PROPERTY));
             e.alarms << Alarm{icaldurationtype_as_int(trigger.duration),
                               QString::fromUtf8(icalproperty_get_description(
                                   icalcomponent_get_first_property(a, ICAL_DESCRIPTION_PROPERTY)))};
@@ -94,7 +97,7 @@ class TestCalendarExport : public QObject {
         return parse(r.text);
     }
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void init() {
         useLocale(QLocale(QLocale::English, QLocale::UnitedStates));
         m_store = std::make_unique<UserDefaults>(m_dir.filePath(QStringLiteral("prefs.ini")));
@@ -109,7 +112,8 @@ private Q_SLOTS:
                                    QStringLiteral("First Quarter"), QStringLiteral("Full Moon")};
         for (int i = 0; i < 4; ++i) {
             QCOMPARE(events[i].summary, names[i]);
-            const Instant engine = *AstroInterface::phaseInstant(at("2024-01-01T00:00:00Z"), (3 + i) % 4, true);
+            const Instant engine =
+                *AstroInterface::phaseInstant(at("2024-01-01T00:00:00Z"), (3 + i) % 4, true);
             QVERIFY(std::abs(events[i].start.unixSeconds() - engine.unixSeconds()) <= 0.5);
         }
         // USNO: new moon 2024-01-11 11:57 UT.
@@ -145,15 +149,15 @@ private Q_SLOTS:
         const Instant now = at("2024-04-11T12:00:00Z"); // a quiet day, no phase within four days
         for (int mask = 0; mask < 32; ++mask) {
             setFlags(mask & 1, mask & 2, mask & 4, mask & 8, mask & 16);
-            const int scheduled =
-                NotificationScheduler::rescheduleNotifications({&center, m_settings.get(), [now] { return now; },
-                                                                [](const QString &) {}});
+            const int scheduled = NotificationScheduler::rescheduleNotifications(
+                {&center, m_settings.get(), [now] { return now; }, [](const QString &) {}});
             int alarms = 0;
             int seen[4] = {};
             for (const Event &e : exported(now, 5)) {
-                const int phase = e.summary == QLatin1String("New Moon") ? 0 : e.summary == QLatin1String("First Quarter") ? 1
-                                  : e.summary == QLatin1String("Full Moon")  ? 2
-                                                                             : 3;
+                const int phase = e.summary == QLatin1String("New Moon")        ? 0
+                                  : e.summary == QLatin1String("First Quarter") ? 1
+                                  : e.summary == QLatin1String("Full Moon")     ? 2
+                                                                                : 3;
                 if (seen[phase]++ >= 4)
                     continue;
                 for (const Alarm &a : e.alarms)
@@ -178,15 +182,18 @@ private Q_SLOTS:
 
     void badSpansAreRefusedAndWriteNothing() {
         const QString path = m_dir.filePath(QStringLiteral("moon.ics"));
-        for (const auto &[from, months] : {std::pair{"2024-01-01T00:00:00Z", 0}, {"2024-01-01T00:00:00Z", 121},
-                                           {"1900-12-31T00:00:00Z", 1}, {"2099-12-15T00:00:00Z", 1}})
+        for (const auto &[from, months] : {std::pair{"2024-01-01T00:00:00Z", 0},
+                                           {"2024-01-01T00:00:00Z", 121},
+                                           {"1900-12-31T00:00:00Z", 1},
+                                           {"2099-12-15T00:00:00Z", 1}})
             QVERIFY2(!CalendarExport::writeFile(path, at(from), months, *m_settings, kStamp).isEmpty(), from);
         QVERIFY(!QFile::exists(path));
-        QVERIFY(!CalendarExport::writeFile(m_dir.filePath(QStringLiteral("no/such/dir.ics")), at("2024-01-01T00:00:00Z"),
-                                           1, *m_settings, kStamp)
+        QVERIFY(!CalendarExport::writeFile(m_dir.filePath(QStringLiteral("no/such/dir.ics")),
+                                           at("2024-01-01T00:00:00Z"), 1, *m_settings, kStamp)
                      .isEmpty());
         // The last month the engine covers, written and read back.
-        QCOMPARE(CalendarExport::writeFile(path, at("2099-12-01T00:00:00Z"), 1, *m_settings, kStamp), QString());
+        QCOMPARE(CalendarExport::writeFile(path, at("2099-12-01T00:00:00Z"), 1, *m_settings, kStamp),
+                 QString());
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(parse(QString::fromUtf8(file.readAll())).size(), 4);

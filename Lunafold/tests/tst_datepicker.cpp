@@ -11,7 +11,7 @@ using namespace lunafold;
 class TestDatePicker : public QObject {
     Q_OBJECT
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void cleanup() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
     // Weeks start on the locale's first weekday: Sunday in the US, Monday in Germany.

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 // Delivery through the desktop's notification service, against a fake one on a private session
 // bus (the test runs under dbus-run-session).
-#include "notices/DBusNotificationDeliverer.h"
-#include "notices/LocalNotificationCenter.h"
-#include "core/services/NotificationScheduler.h"
-#include "core/services/SavedData.h"
 #include "astronomy/AstroInterface.h"
 #include "common/UserDefaults.h"
+#include "core/services/NotificationScheduler.h"
+#include "core/services/SavedData.h"
+#include "notices/DBusNotificationDeliverer.h"
+#include "notices/LocalNotificationCenter.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -19,10 +19,12 @@ using namespace lunafold;
 
 class BadgeWatcher : public QObject {
     Q_OBJECT
-public:
+  public:
     qint64 count = -1;
-public Q_SLOTS:
-    void update(const QString &, const QVariantMap &properties) { count = properties.value(QStringLiteral("count")).toLongLong(); }
+  public Q_SLOTS:
+    void update(const QString &, const QVariantMap &properties) {
+        count = properties.value(QStringLiteral("count")).toLongLong();
+    }
 };
 
 class TestDBusNotifications : public QObject {
@@ -38,7 +40,7 @@ class TestDBusNotifications : public QObject {
         return r;
     }
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void initTestCase() {
         if (!QDBusConnection::sessionBus().isConnected())
             QSKIP("no session bus: run under dbus-run-session");
@@ -61,17 +63,20 @@ private Q_SLOTS:
         QVERIFY(bus.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &service,
                                    QDBusConnection::ExportAllSlots));
         QVERIFY(bus.registerService(QStringLiteral("org.freedesktop.Notifications")));
-        QVERIFY(bus.connect(QString(), QStringLiteral("/app/lunafold"), QStringLiteral("com.canonical.Unity.LauncherEntry"),
-                            QStringLiteral("Update"), &badge, SLOT(update(QString, QVariantMap))));
+        QVERIFY(bus.connect(QString(), QStringLiteral("/app/lunafold"),
+                            QStringLiteral("com.canonical.Unity.LauncherEntry"), QStringLiteral("Update"),
+                            &badge, SLOT(update(QString, QVariantMap))));
 
         DBusNotificationDeliverer deliverer(QStringLiteral("/usr/share/lunafold/sounds"));
         QTemporaryDir dir;
         LocalNotificationCenter center(dir.filePath(QStringLiteral("p.json")), deliverer);
-        const Instant soon = Instant::trusted(static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 1000.0 + 0.3);
+        const Instant soon =
+            Instant::trusted(static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 1000.0 + 0.3);
         center.add(request(soon, QStringLiteral("Full Moon is exactly now.")), {});
         center.add(request(soon.plusSeconds(86400), QStringLiteral("tomorrow")), {});
         QVERIFY(service.bodies.isEmpty());
-        QTRY_COMPARE_WITH_TIMEOUT(service.bodies, QStringList{QStringLiteral("Full Moon is exactly now.")}, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(service.bodies, QStringList{QStringLiteral("Full Moon is exactly now.")},
+                                  5000);
         QCOMPARE(service.lastHints.value(QStringLiteral("sound-file")).toString(),
                  QStringLiteral("/usr/share/lunafold/sounds/wolfhowl.caf"));
         QCOMPARE(center.pending().size(), 1);
@@ -98,8 +103,9 @@ private Q_SLOTS:
                      8);
             clock = AstroInterface::getFullMoonNext(clock).plusSeconds(-85973 + 1);
             scheduled.deliverDue();
-            QCOMPARE(service.bodies, QStringList{QStringLiteral(
-                                         "Full Moon is in less than 24 hours - counting down to the minute now.")});
+            QCOMPARE(service.bodies,
+                     QStringList{QStringLiteral(
+                         "Full Moon is in less than 24 hours - counting down to the minute now.")});
             QTRY_COMPARE(played, QStringList{QStringLiteral("/usr/share/lunafold/sounds/moonalert.caf")});
             QCOMPARE(service.lastHints.value(QStringLiteral("suppress-sound")).toBool(), true);
             QVERIFY(!service.lastHints.contains(QStringLiteral("sound-file")));

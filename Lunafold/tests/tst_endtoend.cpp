@@ -3,30 +3,28 @@
 // sound sink, driven through its window as a user would: swipes and taps through the tabs, the
 // notification settings changing what is pending, the wolf howl, About's contact address.
 // A picture of every step goes to $LUNAFOLD_E2E_SHOTS (default: the test's build folder).
-#include "core/app/AppServices.h"
-#include "ui/app/Application.h"
-#include "notices/LocalNotificationCenter.h"
-#include "core/services/Locator.h"
-#include "ui/app/SoundPlayer.h"
 #include "common/UserDefaults.h"
+#include "core/app/AppServices.h"
+#include "core/services/Locator.h"
+#include "notices/LocalNotificationCenter.h"
+#include "ui/app/Application.h"
+#include "ui/app/SoundPlayer.h"
 
 #include "astronomy/AstroInterface.h"
 
 #include <QDBusConnection>
-#include <QTimeZone>
 #include <QGuiApplication>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QTemporaryDir>
+#include <QTimeZone>
 #include <QtTest>
 
 #include "FakeNotifications.h"
 
 using namespace lunafold;
 
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 class TestEndToEnd : public QObject {
     Q_OBJECT
@@ -45,7 +43,8 @@ class TestEndToEnd : public QObject {
         QTest::qWait(300);
         const QImage image = window()->grabWindow();
         QVERIFY(!image.isNull());
-        QVERIFY(image.save(QStringLiteral("%1/%2-%3.png").arg(m_shots).arg(++m_step, 2, 10, QChar(u'0')).arg(name)));
+        QVERIFY(image.save(
+            QStringLiteral("%1/%2-%3.png").arg(m_shots).arg(++m_step, 2, 10, QChar(u'0')).arg(name)));
     }
     // The centre of the visible item of that name, in window coordinates.
     QPoint centreOf(const char *objectName) {
@@ -81,7 +80,7 @@ class TestEndToEnd : public QObject {
         return n;
     }
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void initTestCase() {
         qputenv("LUNAFOLD_CONFIG_DIR", m_dir.filePath(QStringLiteral("config")).toLocal8Bit());
         qputenv("LUNAFOLD_DATA_DIR", m_dir.filePath(QStringLiteral("data")).toLocal8Bit());
@@ -89,7 +88,8 @@ private Q_SLOTS:
         qputenv("LUNAFOLD_CACHE_DIR", m_dir.filePath(QStringLiteral("cache")).toLocal8Bit());
         // Tests talk to no tile server but their own.
         QVERIFY(QDir().mkpath(m_dir.filePath(QStringLiteral("config"))));
-        UserDefaults(m_dir.filePath(QStringLiteral("config/lunafold.ini"))).setBool(QStringLiteral("lunafold.onlineMap"), false);
+        UserDefaults(m_dir.filePath(QStringLiteral("config/lunafold.ini")))
+            .setBool(QStringLiteral("lunafold.onlineMap"), false);
         m_shots = qEnvironmentVariable("LUNAFOLD_E2E_SHOTS", QStringLiteral(LUNAFOLD_E2E_SHOTS));
         QDir(m_shots).removeRecursively(); // pictures of this run only
         QDir().mkpath(m_shots);
@@ -102,8 +102,8 @@ private Q_SLOTS:
         // The app's clock starts ten seconds before the day-ahead notice of the next full moon.
         const Instant full = AstroInterface::getFullMoonNext(
             Instant::trusted(static_cast<double>(QDateTime::currentSecsSinceEpoch())));
-        const QString start = QDateTime::fromSecsSinceEpoch(static_cast<qint64>(full.unixSeconds()) - 85973 - 10,
-                                                            QTimeZone::utc())
+        const QString start = QDateTime::fromSecsSinceEpoch(
+                                  static_cast<qint64>(full.unixSeconds()) - 85973 - 10, QTimeZone::utc())
                                   .toString(Qt::ISODate);
         QString error;
         const auto options = LaunchOptions::parse(
@@ -121,10 +121,11 @@ private Q_SLOTS:
         // The defaults: the day-ahead notices of the next four full and new moons; the first is
         // delivered through the desktop's service when the app's clock reaches it.
         QTRY_COMPARE_WITH_TIMEOUT(pending(), 8, 5000);
-        QTRY_COMPARE_WITH_TIMEOUT(m_service.bodies,
-                                  QStringList{QStringLiteral(
-                                      "Full Moon is in less than 24 hours - counting down to the minute now.")},
-                                  15000);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            m_service.bodies,
+            QStringList{
+                QStringLiteral("Full Moon is in less than 24 hours - counting down to the minute now.")},
+            15000);
         QCOMPARE(pending(), 7);
         QFile decision(m_dir.filePath(QStringLiteral("data/notification-permission")));
         QVERIFY(decision.open(QIODevice::ReadOnly));
@@ -218,7 +219,8 @@ private Q_SLOTS:
         QVERIFY(dialog);
         QTRY_VERIFY(dialog->property("visible").toBool());
         auto *path = window()->findChild<QQuickItem *>(QStringLiteral("exportDialogPath"));
-        QVERIFY(path && path->property("text").toString().endsWith(QLatin1String("/Lunafold moon phases.ics")));
+        QVERIFY(path &&
+                path->property("text").toString().endsWith(QLatin1String("/Lunafold moon phases.ics")));
         const QString file = m_dir.filePath(QStringLiteral("moon.ics"));
         path->setProperty("text", file);
         shot(QStringLiteral("export-dialog"));
@@ -239,7 +241,8 @@ private Q_SLOTS:
         QVERIFY(about);
         QTRY_COMPARE(about->property("notificationAuthStatus").toString(), QStringLiteral("authorized"));
         const QString contact = about->property("contactUrl").toUrl().toString(QUrl::FullyEncoded);
-        QVERIFY2(contact.startsWith(QLatin1String("https://lunafold.app/contact?app=Lunafold&ver=")), qPrintable(contact));
+        QVERIFY2(contact.startsWith(QLatin1String("https://lunafold.app/contact?app=Lunafold&ver=")),
+                 qPrintable(contact));
         QVERIFY(contact.contains(QLatin1String("&notif=authorized&")));
         shot(QStringLiteral("about"));
         tap("backButton");

@@ -2,6 +2,7 @@
 // The Future tab's month grid and day detail, driven without a window on a frozen clock.
 #include "Fakes.h"
 #include "FixedPlace.h"
+#include "core/text/ScreenTexts.h"
 #include "core/text/Translations.h"
 #include "core/viewmodels/CalendarViewModel.h"
 #include "core/viewmodels/FutureDetailViewModel.h"
@@ -9,8 +10,6 @@
 #include "core/viewmodels/MotionPreference.h"
 #include "core/viewmodels/ScreenPlace.h"
 #include "notices/AppClock.h"
-#include "core/text/ScreenTexts.h"
-#include "core/text/Translations.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -314,8 +313,12 @@ class TestFuture : public QObject {
             FutureDetailViewModel d(&m_place->locator());
             d.setSelectedInstant(now);
             const GeoPoint place = *locator.currentLocation();
-            QCOMPARE(d.riseSetRows(), ScreenTexts::toVariant(ScreenTexts::riseSetRows(now, place, locator.timezone()).mid(0, 2)));
-            QCOMPARE(d.transitRows(), ScreenTexts::toVariant(ScreenTexts::transitRows(now, place, locator.timezone()).mid(0, 1)));
+            QCOMPARE(
+                d.riseSetRows(),
+                ScreenTexts::toVariant(ScreenTexts::riseSetRows(now, place, locator.timezone()).mid(0, 2)));
+            QCOMPARE(
+                d.transitRows(),
+                ScreenTexts::toVariant(ScreenTexts::transitRows(now, place, locator.timezone()).mid(0, 1)));
         }
     }
 

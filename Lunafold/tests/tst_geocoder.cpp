@@ -19,7 +19,7 @@ using namespace lunafold;
 class TestGeocoder : public QObject {
     Q_OBJECT
 
-private:
+  private:
     static GeoPoint pt(double lat, double lon) { return GeoPoint{Longitude(lon), Latitude(lat)}; }
     static const ReverseGeocoder &geo() {
         static const ReverseGeocoder data(ReverseGeocoder::defaultDirectory());
@@ -30,9 +30,11 @@ private:
         QFile f(QDir(ReverseGeocoder::defaultDirectory()).filePath(QString::fromLatin1(name)));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
-    static std::optional<QString> opt(const QString &s) { return s.isEmpty() ? std::nullopt : std::optional(s); }
+    static std::optional<QString> opt(const QString &s) {
+        return s.isEmpty() ? std::nullopt : std::optional(s);
+    }
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void initTestCase() {
         QVERIFY2(geo().isLoaded(), qPrintable(ReverseGeocoder::defaultDirectory()));
         QVERIFY(geo().places().placeCount() >= 100000);
@@ -138,7 +140,8 @@ private Q_SLOTS:
         QTest::newRow("Munich, en_GB") << 48.1374 << 11.5755 << u"en_GB"_qs << u"Germany"_qs;
         QTest::newRow("Munich, no language") << 48.1374 << 11.5755 << QString() << u"Germany"_qs;
         QTest::newRow("Munich, it: no names") << 48.1374 << 11.5755 << u"it_IT"_qs << u"Germany"_qs;
-        QTest::newRow("Detroit, de: the everyday form") << 42.3314 << -83.0458 << u"de"_qs << u"Vereinigte Staaten"_qs;
+        QTest::newRow("Detroit, de: the everyday form")
+            << 42.3314 << -83.0458 << u"de"_qs << u"Vereinigte Staaten"_qs;
         QTest::newRow("Detroit, fr") << 42.3314 << -83.0458 << u"fr"_qs << u"États-Unis"_qs;
         QTest::newRow("Sydney, de") << -33.8688 << 151.2093 << u"de"_qs << u"Australien"_qs;
         QTest::newRow("Sahara, es") << 23.5 << 12.0 << u"es"_qs << u"Níger"_qs;
@@ -175,21 +178,27 @@ private Q_SLOTS:
         QTest::newRow("Muenchen") << u"Muenchen"_qs << u"Munich"_qs << u"Germany"_qs << u"Europe/Berlin"_qs;
         QTest::newRow("MÜNCHEN") << u"MÜNCHEN"_qs << u"Munich"_qs << u"Germany"_qs << u"Europe/Berlin"_qs;
         QTest::newRow("Munich") << u"Munich"_qs << u"Munich"_qs << u"Germany"_qs << u"Europe/Berlin"_qs;
-        QTest::newRow("chamonix") << u"chamonix"_qs << u"Chamonix-Mont-Blanc"_qs << u"France"_qs << u"Europe/Paris"_qs;
+        QTest::newRow("chamonix") << u"chamonix"_qs << u"Chamonix-Mont-Blanc"_qs << u"France"_qs
+                                  << u"Europe/Paris"_qs;
         QTest::newRow("zurich") << u"zurich"_qs << u"Zürich"_qs << u"Switzerland"_qs << u"Europe/Zurich"_qs;
         QTest::newRow("koln") << u"köln"_qs << u"Köln"_qs << u"Germany"_qs << u"Europe/Berlin"_qs;
-        QTest::newRow("sao paulo") << u"Sao Paulo"_qs << u"São Paulo"_qs << u"Brazil"_qs << u"America/Sao_Paulo"_qs;
+        QTest::newRow("sao paulo") << u"Sao Paulo"_qs << u"São Paulo"_qs << u"Brazil"_qs
+                                   << u"America/Sao_Paulo"_qs;
         // Population breaks ties; a region or country word narrows.
         QTest::newRow("paris") << u"paris"_qs << u"Paris"_qs << u"France"_qs << u"Europe/Paris"_qs;
-        QTest::newRow("Paris Texas") << u"Paris Texas"_qs << u"Paris"_qs << u"United States"_qs << u"America/Chicago"_qs;
-        QTest::newRow("a country word") << u"paris canada"_qs << u"Paris"_qs << u"Canada"_qs << u"America/Toronto"_qs;
-        QTest::newRow("prefix") << u"amster"_qs << u"Amsterdam"_qs << u"The Netherlands"_qs << u"Europe/Amsterdam"_qs;
+        QTest::newRow("Paris Texas") << u"Paris Texas"_qs << u"Paris"_qs << u"United States"_qs
+                                     << u"America/Chicago"_qs;
+        QTest::newRow("a country word")
+            << u"paris canada"_qs << u"Paris"_qs << u"Canada"_qs << u"America/Toronto"_qs;
+        QTest::newRow("prefix") << u"amster"_qs << u"Amsterdam"_qs << u"The Netherlands"_qs
+                                << u"Europe/Amsterdam"_qs;
         QTest::newRow("nothing") << u"qqqxq"_qs << QString() << QString() << QString();
         QTest::newRow("blank") << u"  ,. "_qs << QString() << QString() << QString();
         // The country words of every language narrow, whatever language the answer is in.
-        QTest::newRow("a German country word") << u"paris kanada"_qs << u"Paris"_qs << u"Canada"_qs << u"America/Toronto"_qs;
-        QTest::newRow("a Spanish country word") << u"london estados unidos"_qs << u"London"_qs << u"United States"_qs
-                                                << u"America/New_York"_qs;
+        QTest::newRow("a German country word")
+            << u"paris kanada"_qs << u"Paris"_qs << u"Canada"_qs << u"America/Toronto"_qs;
+        QTest::newRow("a Spanish country word")
+            << u"london estados unidos"_qs << u"London"_qs << u"United States"_qs << u"America/New_York"_qs;
     }
     void search() {
         QFETCH(QString, query);
@@ -236,8 +245,10 @@ private Q_SLOTS:
         QTest::newRow("Paris") << u"Europe/Paris"_qs << 48 + 52 / 60.0 << 2 + 20 / 60.0 << u"Paris"_qs;
         QTest::newRow("New York, with seconds") << u"America/New_York"_qs << 40 + 42 / 60.0 + 51 / 3600.0
                                                 << -(74 + 0 / 60.0 + 23 / 3600.0) << u"New York"_qs;
-        QTest::newRow("Sydney") << u"Australia/Sydney"_qs << -(33 + 52 / 60.0) << 151 + 13 / 60.0 << u"Sydney"_qs;
-        QTest::newRow("Vaduz, zone.tab only") << u"Europe/Vaduz"_qs << 47 + 9 / 60.0 << 9 + 31 / 60.0 << u"Vaduz"_qs;
+        QTest::newRow("Sydney") << u"Australia/Sydney"_qs << -(33 + 52 / 60.0) << 151 + 13 / 60.0
+                                << u"Sydney"_qs;
+        QTest::newRow("Vaduz, zone.tab only")
+            << u"Europe/Vaduz"_qs << 47 + 9 / 60.0 << 9 + 31 / 60.0 << u"Vaduz"_qs;
         QTest::newRow("UTC") << u"UTC"_qs << none << none << QString();
         QTest::newRow("Etc/GMT+5") << u"Etc/GMT+5"_qs << none << none << QString();
     }
@@ -283,13 +294,17 @@ private Q_SLOTS:
         QByteArray hugePlaces = places;
         qToBigEndian<quint32>(0xFFFFFFF0u, hugePlaces.data());
         QTest::newRow("places: huge size announced") << u"places.bin"_qs << hugePlaces;
-        QTest::newRow("places: huge place count") << u"places.bin"_qs << withCount(rawPlaces, 24, 0xFFFFFFF0u);
-        QTest::newRow("places: huge string bytes") << u"places.bin"_qs << withCount(rawPlaces, 8, 0xFFFFFFF0u);
+        QTest::newRow("places: huge place count")
+            << u"places.bin"_qs << withCount(rawPlaces, 24, 0xFFFFFFF0u);
+        QTest::newRow("places: huge string bytes")
+            << u"places.bin"_qs << withCount(rawPlaces, 8, 0xFFFFFFF0u);
         QTest::newRow("places: huge key count") << u"places.bin"_qs << withCount(rawPlaces, 28, 0x20000000u);
-        QTest::newRow("places: huge language count") << u"places.bin"_qs << withCount(rawPlaces, 32, 0x10000000u);
+        QTest::newRow("places: huge language count")
+            << u"places.bin"_qs << withCount(rawPlaces, 32, 0x10000000u);
         QTest::newRow("places: a language too many") << u"places.bin"_qs << withCount(rawPlaces, 32, 4);
         QTest::newRow("places: old version") << u"places.bin"_qs << withCount(rawPlaces, 4, 1);
-        QTest::newRow("places: truncated") << u"places.bin"_qs << qCompress(rawPlaces.left(rawPlaces.size() / 2), 1);
+        QTest::newRow("places: truncated")
+            << u"places.bin"_qs << qCompress(rawPlaces.left(rawPlaces.size() / 2), 1);
         QTest::newRow("places: empty") << u"places.bin"_qs << QByteArray();
     }
     void damagedFiles() {

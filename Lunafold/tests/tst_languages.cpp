@@ -74,8 +74,8 @@ class TestLanguages : public QObject {
             });
             QVERIFY2(choice.locale.name() == QLatin1String(c.locale) &&
                          choice.languages.value(0) == QLatin1String(c.firstLanguage),
-                     qPrintable(QString::fromLatin1(c.variables) + QStringLiteral(" -> ") + choice.locale.name() + u' ' +
-                                choice.languages.value(0)));
+                     qPrintable(QString::fromLatin1(c.variables) + QStringLiteral(" -> ") +
+                                choice.locale.name() + u' ' + choice.languages.value(0)));
         }
     }
 

@@ -98,7 +98,8 @@ class TestLocation : public QObject {
         QFETCH(QString, zone);
         QFETCH(QStringList, values);
         LocationViewModel model(m_locator.get());
-        m_locator->setFixedPlace(GeoPoint{Longitude(longitude), Latitude(latitude)}, *TimeZone::named(zone.toStdString()));
+        m_locator->setFixedPlace(GeoPoint{Longitude(longitude), Latitude(latitude)},
+                                 *TimeZone::named(zone.toStdString()));
         QCOMPARE(column(model.coordinateRows(), "label"),
                  (QStringList{"Latitude", "Longitude", "Time Zone"}));
         QCOMPARE(column(model.coordinateRows(), "value"), values);
@@ -106,7 +107,8 @@ class TestLocation : public QObject {
 
     void theZoneAbbreviationIsTheOneInForceNow() {
         LocationViewModel model(m_locator.get());
-        m_locator->setFixedPlace(GeoPoint{Longitude(2.3522), Latitude(48.8566)}, *TimeZone::named("Europe/Paris"));
+        m_locator->setFixedPlace(GeoPoint{Longitude(2.3522), Latitude(48.8566)},
+                                 *TimeZone::named("Europe/Paris"));
         QCOMPARE(column(model.coordinateRows(), "value").last(), QStringLiteral("CEST"));
         AppClock::freeze(at("2024-12-01T12:00:00Z"));
         model.refresh();
@@ -133,14 +135,17 @@ class TestLocation : public QObject {
     void firstRunWithoutALocationSource() {
         m_device.status = LocationAuthorization::authorizedWhenInUse;
         Locator first(m_device, m_geocoder, *m_store, true);
-        first.setApproximatePlace(ApproximatePlace{48.8667, 2.3333, QStringLiteral("Europe/Paris"), QStringLiteral("Paris")});
+        first.setApproximatePlace(
+            ApproximatePlace{48.8667, 2.3333, QStringLiteral("Europe/Paris"), QStringLiteral("Paris")});
         LocationViewModel model(&first);
         QVERIFY(model.statusText().isEmpty());
         first.didChangeAuthorization(m_device.status);
-        QCOMPARE(column(model.coordinateRows(), "value").mid(0, 2), (QStringList{"48.8667° north", "2.3333° east"}));
+        QCOMPARE(column(model.coordinateRows(), "value").mid(0, 2),
+                 (QStringList{"48.8667° north", "2.3333° east"}));
         QCOMPARE(model.placeText(), QStringLiteral("Paris"));
         QVERIFY(model.locating());
-        QCOMPARE(model.statusText(), QStringLiteral("Locating… Until then: approximate, from your time zone"));
+        QCOMPARE(model.statusText(),
+                 QStringLiteral("Locating… Until then: approximate, from your time zone"));
         first.didFailWithError(QStringLiteral("The operation timed out"));
         QVERIFY(!model.locating());
         QCOMPARE(model.statusText(),
@@ -148,7 +153,8 @@ class TestLocation : public QObject {
         QCOMPARE(model.placeText(), QStringLiteral("Paris")); // still figures for the approximate place
         // Cancelling instead leaves the approximate place, named as such.
         Locator second(m_device, m_geocoder, *m_store, true);
-        second.setApproximatePlace(ApproximatePlace{48.8667, 2.3333, QStringLiteral("Europe/Paris"), QStringLiteral("Paris")});
+        second.setApproximatePlace(
+            ApproximatePlace{48.8667, 2.3333, QStringLiteral("Europe/Paris"), QStringLiteral("Paris")});
         LocationViewModel secondModel(&second);
         second.didChangeAuthorization(m_device.status);
         secondModel.cancelLocating();
@@ -196,7 +202,8 @@ class TestLocation : public QObject {
     void textsInGerman() {
         QVERIFY(useLocale(QLocale(QLocale::German, QLocale::Germany)));
         LocationViewModel model(m_locator.get());
-        m_locator->setFixedPlace(GeoPoint{Longitude(151.20929), Latitude(-33.86882)}, *TimeZone::named("Australia/Sydney"));
+        m_locator->setFixedPlace(GeoPoint{Longitude(151.20929), Latitude(-33.86882)},
+                                 *TimeZone::named("Australia/Sydney"));
         QCOMPARE(column(model.coordinateRows(), "label"),
                  (QStringList{"Breitengrad", "Längengrad", "Zeitzone"}));
         QCOMPARE(column(model.coordinateRows(), "value").mid(0, 2),
@@ -208,7 +215,8 @@ class TestLocation : public QObject {
         auto map = settledMap();
         QVERIFY(!map->hasMarker()); // nothing published yet
         QSignalSpy marker(map.get(), &MapView::markerChanged);
-        m_locator->setFixedPlace(GeoPoint{Longitude(151.2093), Latitude(-33.8688)}, *TimeZone::named("Australia/Sydney"));
+        m_locator->setFixedPlace(GeoPoint{Longitude(151.2093), Latitude(-33.8688)},
+                                 *TimeZone::named("Australia/Sydney"));
         QCOMPARE(marker.count(), 1);
         QCOMPARE(map->markerLocation(), (GeoPoint{Longitude(151.2093), Latitude(-33.8688)}));
         // The camera flies there, to the 0.02° × 0.02° region around it.
@@ -269,7 +277,8 @@ class TestLocation : public QObject {
     }
 
     void theValueWhenFirstShownCounts() {
-        m_locator->setFixedPlace(GeoPoint{Longitude(-21.9426), Latitude(64.1466)}, *TimeZone::named("Atlantic/Reykjavik"));
+        m_locator->setFixedPlace(GeoPoint{Longitude(-21.9426), Latitude(64.1466)},
+                                 *TimeZone::named("Atlantic/Reykjavik"));
         MapView map; // not laid out yet
         map.setLocator(m_locator.get());
         QCOMPARE(map.markerLocation(), (GeoPoint{Longitude(-21.9426), Latitude(64.1466)}));
@@ -280,12 +289,14 @@ class TestLocation : public QObject {
 
     void gesturesEndAFlight() {
         auto map = settledMap();
-        m_locator->setFixedPlace(GeoPoint{Longitude(139.6503), Latitude(35.6762)}, *TimeZone::named("Asia/Tokyo"));
+        m_locator->setFixedPlace(GeoPoint{Longitude(139.6503), Latitude(35.6762)},
+                                 *TimeZone::named("Asia/Tokyo"));
         QVERIFY(map->animating());
         map->zoomBy(0.5, 10, 10);
         QVERIFY(!map->animating());
         QTest::qWait(MapView::kFlightMilliseconds + 100);
-        QVERIFY(map->camera() != regionAround(GeoPoint{Longitude(139.6503), Latitude(35.6762)})); // the flight did not resume
+        QVERIFY(map->camera() !=
+                regionAround(GeoPoint{Longitude(139.6503), Latitude(35.6762)})); // the flight did not resume
     }
 
     // A released drag glides on in its direction, slowing to a stop about speed × 0.325 s on; a
@@ -297,7 +308,8 @@ class TestLocation : public QObject {
         map->fling(800, -400); // content to the right and up: the view looks west and south
         QTRY_VERIFY_WITH_TIMEOUT(!(map->camera().centre() == start), 1000);
         QPointF last;
-        QTRY_VERIFY_WITH_TIMEOUT((last = map->camera().centre(), QTest::qWait(100), map->camera().centre() == last), 4000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (last = map->camera().centre(), QTest::qWait(100), map->camera().centre() == last), 4000);
         const QPointF moved = (map->camera().centre() - start) * map->camera().worldSize();
         QVERIFY2(moved.x() < -200 && moved.x() > -270 && moved.y() > 100 && moved.y() < 135,
                  qPrintable(QStringLiteral("%1 %2").arg(moved.x()).arg(moved.y())));

@@ -2,12 +2,12 @@
 // Qt Quick tests of the Location tab (qml-location/tst_*.qml) with a Locator on a fake device and
 // the offline geocoder, which the tests steer through the TestLocator singleton.
 #include "Fakes.h"
-#include "ui/app/AppGraph.h"
-#include "ui/quick/MoonImageProvider.h"
 #include "common/UserDefaults.h"
 #include "core/geo/OfflineGeocoder.h"
 #include "core/services/Locator.h"
+#include "ui/app/AppGraph.h"
 #include "ui/app/QmlTypes.h"
+#include "ui/quick/MoonImageProvider.h"
 
 #include <QQmlEngine>
 #include <QTemporaryDir>
@@ -69,11 +69,12 @@ class Setup : public QObject {
     }
     // The other tabs show moon pictures too: plain discs are enough here.
     void qmlEngineAvailable(QQmlEngine *engine) {
-        MoonImageProvider::setRenderer([](Instant, bool, std::optional<double>, std::optional<double>, int w, int h) {
-            QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
-            image.fill(Qt::gray);
-            return image;
-        });
+        MoonImageProvider::setRenderer(
+            [](Instant, bool, std::optional<double>, std::optional<double>, int w, int h) {
+                QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+                image.fill(Qt::gray);
+                return image;
+            });
         m_graph->attach(*engine);
     }
     void cleanupTestCase() {

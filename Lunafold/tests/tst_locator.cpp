@@ -38,14 +38,15 @@ class TestLocator : public QObject {
         return std::make_unique<Locator>(m_manager, m_geocoder, *m_store, useCurrentLocation);
     }
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void initTestCase() {
         qputenv("TZ", "Europe/Berlin");
         setLogSink([this](const QString &l) { m_log << l; });
     }
     void init() {
         QFile::remove(m_dir.filePath(QStringLiteral("p.ini")));
-        m_store = std::make_unique<UserDefaults>(m_dir.filePath(QStringLiteral("p.ini")), [](const QString &) {});
+        m_store =
+            std::make_unique<UserDefaults>(m_dir.filePath(QStringLiteral("p.ini")), [](const QString &) {});
         m_manager = {};
         m_manager.status = LocationAuthorization::notDetermined;
         m_geocoder = {};
@@ -71,7 +72,7 @@ private Q_SLOTS:
 
     void aFreshFixIsTakenSavedAndGeocoded() {
         m_geocoder.answer = QList<Placemark>{{QStringLiteral("Paris"), QStringLiteral("Île-de-France"),
-                                             QStringLiteral("France"), QStringLiteral("Europe/Paris")}};
+                                              QStringLiteral("France"), QStringLiteral("Europe/Paris")}};
         auto locator = make(true);
         locator->didChangeAuthorization(LocationAuthorization::authorizedWhenInUse);
         QVERIFY(locator->locationServicesAvailable());
@@ -80,21 +81,24 @@ private Q_SLOTS:
         locator->didUpdateLocations({{48.85, 2.35, kNow.plusSeconds(-20)}}, kNow);
         QVERIFY(!locator->hasLocation());
         QCOMPARE(m_manager.stops, 0);
-        locator->didUpdateLocations({{10, 10, kNow.plusSeconds(-60)}, {48.85, 2.35, kNow.plusSeconds(-5)}}, kNow);
+        locator->didUpdateLocations({{10, 10, kNow.plusSeconds(-60)}, {48.85, 2.35, kNow.plusSeconds(-5)}},
+                                    kNow);
         QCOMPARE(m_manager.stops, 1);
         QCOMPARE(locator->latitude(), 48.85);
         QCOMPARE(locator->friendlyLocationText(), QStringLiteral("Paris, Île-de-France"));
         QCOMPARE(locator->timezoneName(), QStringLiteral("Europe/Paris"));
         QVERIFY(m_log.contains(QStringLiteral("LOC6. Stopping Location Services")));
         QVERIFY(m_log.filter(QStringLiteral("LOC5. Location Received <48.85")).size() == 1);
-        QCOMPARE(m_log.count(QStringLiteral("LOC10. Saved location on device")), 2); // at once, then with the place
+        QCOMPARE(m_log.count(QStringLiteral("LOC10. Saved location on device")),
+                 2); // at once, then with the place
         QCOMPARE(m_store->stringForKey(QStringLiteral("lunafold.timezone")), QStringLiteral("Europe/Paris"));
         QCOMPARE(m_store->doubleForKey(QStringLiteral("lunafold.calculationLongitude")), 2.35);
     }
 
     void aFailureLoadsTheSavedPlace() {
         m_store->setDouble(QStringLiteral("lunafold.calculationLatitude"), -33.87);
-        m_store->setString(QStringLiteral("lunafold.timezone"), QStringLiteral("Mars/Base")); // unknown: device zone
+        m_store->setString(QStringLiteral("lunafold.timezone"),
+                           QStringLiteral("Mars/Base")); // unknown: device zone
         auto locator = make(true);
         locator->didFailWithError(QStringLiteral("timeout"));
         QCOMPARE(m_log.mid(0, 2), (QStringList{"LOC4. didFailWithError called. Error was timeout",
@@ -119,28 +123,34 @@ private Q_SLOTS:
     void placeTexts_data() {
         QTest::addColumn<QStringList>("parts"); // locality, area, country ("" = absent)
         QTest::addColumn<QString>("text");
-        QTest::newRow("all three") << QStringList{"Sydney", "New South Wales", "Australia"} << "Sydney, New South Wales";
+        QTest::newRow("all three") << QStringList{"Sydney", "New South Wales", "Australia"}
+                                   << "Sydney, New South Wales";
         QTest::newRow("locality and country") << QStringList{"Paris", "", "France"} << "Paris, France";
-        QTest::newRow("area and country") << QStringList{"", "Texas", "United States"} << "Texas, United States";
+        QTest::newRow("area and country")
+            << QStringList{"", "Texas", "United States"} << "Texas, United States";
         QTest::newRow("country") << QStringList{"", "", "Iceland"} << "Iceland";
         QTest::newRow("none") << QStringList{"", "", ""} << " ";
     }
     void placeTexts() {
         QFETCH(QStringList, parts);
         QFETCH(QString, text);
-        auto part = [&](int i) { return parts[i].isEmpty() ? std::nullopt : std::optional<QString>(parts[i]); };
+        auto part = [&](int i) {
+            return parts[i].isEmpty() ? std::nullopt : std::optional<QString>(parts[i]);
+        };
         QCOMPARE(Locator::placeText({part(0), part(1), part(2), std::nullopt}), text);
     }
 
     void manualStartWhileDeniedRestoresTheSavedPlace() {
         m_store->setDouble(QStringLiteral("lunafold.calculationLatitude"), 51.5);
-        m_store->setString(QStringLiteral("lunafold.friendlyLocationText"), QStringLiteral("London, England"));
+        m_store->setString(QStringLiteral("lunafold.friendlyLocationText"),
+                           QStringLiteral("London, England"));
         m_manager.status = LocationAuthorization::denied;
         auto locator = make(false);
         locator->startCurrentLocation();
-        QCOMPARE(m_log.mid(0, 3), (QStringList{"LOC7. Manual Start Location Services",
-                                               "LOC7A. Setting useCurrentLocation to true.",
-                                               "LOC3. location Authorization Status has changed to .restricted or .denied"}));
+        QCOMPARE(
+            m_log.mid(0, 3),
+            (QStringList{"LOC7. Manual Start Location Services", "LOC7A. Setting useCurrentLocation to true.",
+                         "LOC3. location Authorization Status has changed to .restricted or .denied"}));
         QCOMPARE(locator->latitude(), 51.5);
         QCOMPARE(locator->friendlyLocationText(), QStringLiteral("London, England"));
     }
@@ -151,7 +161,8 @@ private Q_SLOTS:
             char sum = 0;
             for (char c : body)
                 sum ^= c;
-            return "$" + body + "*" + QByteArray::number(static_cast<uchar>(sum), 16).toUpper().rightJustified(2, '0') + "\r\n";
+            return "$" + body + "*" +
+                   QByteArray::number(static_cast<uchar>(sum), 16).toUpper().rightJustified(2, '0') + "\r\n";
         };
         QFile log(m_dir.filePath(QStringLiteral("paris.nmea")));
         QVERIFY(log.open(QIODevice::WriteOnly));
@@ -172,9 +183,12 @@ private Q_SLOTS:
     void unusableReplayLogs_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("why");
-        QTest::newRow("missing") << "missing" << "no such file";
-        QTest::newRow("pipe without a writer") << "fifo" << "not a regular file";
-        QTest::newRow("folder") << "folder" << "not a regular file";
+        QTest::newRow("missing") << "missing"
+                                 << "no such file";
+        QTest::newRow("pipe without a writer") << "fifo"
+                                               << "not a regular file";
+        QTest::newRow("folder") << "folder"
+                                << "not a regular file";
     }
     void unusableReplayLogs() {
         QFETCH(QString, kind);
@@ -197,7 +211,8 @@ private Q_SLOTS:
             QFAIL("opening the replay log blocked start-up");
         }
         QCOMPARE(made.get(), LocationAuthorization::restricted);
-        QCOMPARE(m_log, QStringList{QStringLiteral("NMEA replay file cannot be used (%1): %2").arg(why, path)});
+        QCOMPARE(m_log,
+                 QStringList{QStringLiteral("NMEA replay file cannot be used (%1): %2").arg(why, path)});
     }
 
     void noPositionSourceReadsAsRestricted() {
@@ -253,7 +268,8 @@ private Q_SLOTS:
         if (ending == u"failure-saved")
             m_store->setDouble(QStringLiteral("lunafold.calculationLatitude"), -33.87);
         auto locator = make(true);
-        locator->setApproximatePlace(ApproximatePlace{52.5, 13.4, QStringLiteral("Europe/Berlin"), QStringLiteral("Berlin")});
+        locator->setApproximatePlace(
+            ApproximatePlace{52.5, 13.4, QStringLiteral("Europe/Berlin"), QStringLiteral("Berlin")});
         locator->didChangeAuthorization(LocationAuthorization::authorizedWhenInUse);
         QVERIFY(locator->locating() && locator->approximate());
         QCOMPARE(locator->latitude(), 52.5);

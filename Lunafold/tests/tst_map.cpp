@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The location map's projection, camera and scale bar, the basemap file and its drawing.
 #include "FixedPlace.h"
+#include "core/map/MapCamera.h"
+#include "core/map/MapScale.h"
 #include "ui/map/Basemap.h"
 #include "ui/map/BasemapPainter.h"
 #include "ui/map/LabelLayout.h"
-#include "core/map/MapCamera.h"
-#include "core/map/MapScale.h"
 #include "ui/map/MapView.h"
 
 #include <QImage>
@@ -44,7 +44,9 @@ QImage render(const MapCamera &camera) {
 }
 
 // Places on a regular grid of @p step degrees around @p centre, populations falling off outwards.
-GeoPoint ll(double latitude, double longitude) { return GeoPoint{Longitude(longitude), Latitude(latitude)}; }
+GeoPoint ll(double latitude, double longitude) {
+    return GeoPoint{Longitude(longitude), Latitude(latitude)};
+}
 
 std::vector<MapPlace> gridOfPlaces(const GeoPoint &centre, int perSide, double step) {
     std::vector<MapPlace> places;
@@ -142,7 +144,8 @@ class TestMap : public QObject {
         QVERIFY(near(camera.centreCoordinate().latitude(), latitude, 1e-9));
         QVERIFY(near(camera.centreCoordinate().longitude(), 25.0, 1e-9));
         // The whole region is in view and touches the edges in one direction.
-        const double west = camera.toView(GeoPoint{Longitude(24.99), Latitude(latitude)}).x(), east = camera.toView(GeoPoint{Longitude(25.01), Latitude(latitude)}).x();
+        const double west = camera.toView(GeoPoint{Longitude(24.99), Latitude(latitude)}).x(),
+                     east = camera.toView(GeoPoint{Longitude(25.01), Latitude(latitude)}).x();
         const double top = camera.toView(GeoPoint{Longitude(25.0), Latitude(latitude + 0.01)}).y(),
                      bottom = camera.toView(GeoPoint{Longitude(25.0), Latitude(latitude - 0.01)}).y();
         QVERIFY(west >= -1e-6 && east <= 390 + 1e-6 && top >= -1e-6 && bottom <= 470 + 1e-6);
@@ -168,8 +171,10 @@ class TestMap : public QObject {
     }
 
     void panningWrapsAcrossTheAntimeridian() {
-        MapCamera camera(kPhone, GeoPoint{Longitude(179.9), Latitude(10)}, 8);         // 65,536-point world: 0.1° is about 18 points
-        QVERIFY(camera.toView(GeoPoint{Longitude(-179.9), Latitude(10)}).x() > 195.0); // east of 180° is to the right
+        MapCamera camera(kPhone, GeoPoint{Longitude(179.9), Latitude(10)},
+                         8); // 65,536-point world: 0.1° is about 18 points
+        QVERIFY(camera.toView(GeoPoint{Longitude(-179.9), Latitude(10)}).x() >
+                195.0); // east of 180° is to the right
         QVERIFY(camera.toView(GeoPoint{Longitude(179.8), Latitude(10)}).x() < 195.0);
         QVERIFY(camera.toCoordinate({389, 235})->longitude() < -179.0);
         camera.panBy(-0.2 / 360 * camera.worldSize(), 0); // drag 0.2° to the left: look east
@@ -184,14 +189,16 @@ class TestMap : public QObject {
         camera.zoomBy(3.0, anchor);
         QVERIFY(near(camera.zoom(), 6 + std::log2(3.0), 1e-12));
         const GeoPoint after = *camera.toCoordinate(anchor);
-        QVERIFY(near(after.latitude(), before.latitude(), 1e-9) && near(after.longitude(), before.longitude(), 1e-9));
+        QVERIFY(near(after.latitude(), before.latitude(), 1e-9) &&
+                near(after.longitude(), before.longitude(), 1e-9));
         camera.zoomBy(0.0, anchor); // not a zoom
         camera.zoomBy(std::nan(""), anchor);
         QVERIFY(near(camera.zoom(), 6 + std::log2(3.0), 1e-12));
     }
 
     void flightsTakeTheShortWayRound() {
-        const MapCamera from(kPhone, GeoPoint{Longitude(170), Latitude(0)}, 4), to(kPhone, GeoPoint{Longitude(-170), Latitude(0)}, 6);
+        const MapCamera from(kPhone, GeoPoint{Longitude(170), Latitude(0)}, 4),
+            to(kPhone, GeoPoint{Longitude(-170), Latitude(0)}, 6);
         const MapCamera half = MapCamera::interpolate(from, to, 0.5);
         QVERIFY(near(std::abs(half.centreCoordinate().longitude()), 180.0, 1e-9));
         QVERIFY(near(half.zoom(), 5.0, 1e-12));
@@ -246,7 +253,7 @@ class TestMap : public QObject {
             {ll(30.0, -40.0), false},    {ll(42.0, 50.5), false},   // mid-Atlantic, Caspian Sea
             {ll(67.0, 172.0), true},     {ll(65.0, -155.0), true},  // Chukotka west of 180, Alaska east
             {ll(-84.8, 179.5), true},    {ll(-84.8, -179.5), true}, // Antarctica either side of 180
-            {ll(-60.0, -100.0), false},                           // Southern Ocean
+            {ll(-60.0, -100.0), false},                             // Southern Ocean
         };
         for (const auto &[point, land] : cases) {
             const QPointF p = WebMercator::project(point);
@@ -293,22 +300,27 @@ class TestMap : public QObject {
     void placesAreNamedBiggestFirst() {
         std::vector<MapPlace> places = gridOfPlaces(GeoPoint{Longitude(2.0), Latitude(46.0)}, 21, 0.1);
         places.push_back({GeoPoint{Longitude(2.01), Latitude(46.01)}, QStringLiteral("Tiny"), 10});
-        places.push_back({GeoPoint{Longitude(0.0), Latitude(91.0)}, QStringLiteral("Nowhere"), 1});         // off the map
-        places.push_back({GeoPoint{Longitude(2.5), Latitude(46.0)}, QStringLiteral("   "), qint64(1e9)}); // no name
+        places.push_back(
+            {GeoPoint{Longitude(0.0), Latitude(91.0)}, QStringLiteral("Nowhere"), 1}); // off the map
+        places.push_back(
+            {GeoPoint{Longitude(2.5), Latitude(46.0)}, QStringLiteral("   "), qint64(1e9)}); // no name
         const PlaceLabels labels(places);
         QCOMPARE(labels.size(), std::size_t(21 * 21 + 1));
         std::shuffle(places.begin(), places.end(), std::mt19937(7));
         const PlaceLabels shuffled(places);
 
         // The grid's area, and half a step around it.
-        const QPointF northWest = WebMercator::project(GeoPoint{Longitude(0.95), Latitude(47.05)}), southEast = WebMercator::project(GeoPoint{Longitude(3.05), Latitude(44.95)});
+        const QPointF northWest = WebMercator::project(GeoPoint{Longitude(0.95), Latitude(47.05)}),
+                      southEast = WebMercator::project(GeoPoint{Longitude(3.05), Latitude(44.95)});
         const QRectF area(northWest, southEast);
         QStringList before;
         for (double zoom : {0.0, 4.0, 6.0, 8.0, 10.0, 12.0, 16.0}) {
             QStringList names;
-            labels.visit(area, zoom, [&](const PlaceLabels::Label &l, double) { return names << l.name, true; });
+            labels.visit(area, zoom,
+                         [&](const PlaceLabels::Label &l, double) { return names << l.name, true; });
             QStringList again;
-            shuffled.visit(area, zoom, [&](const PlaceLabels::Label &l, double) { return again << l.name, true; });
+            shuffled.visit(area, zoom,
+                           [&](const PlaceLabels::Label &l, double) { return again << l.name, true; });
             QVERIFY(!names.isEmpty());
             QCOMPARE(names.first(), QStringLiteral("Place 10-10")); // the biggest, first at every zoom
             QCOMPARE(again, names);
@@ -317,7 +329,8 @@ class TestMap : public QObject {
             // At most one name per cell of the zoom's grid, counting the cells the area cuts.
             const double cellsAcross = area.width() * 256 * std::exp2(zoom) / PlaceLabels::kCellPoints + 2;
             const double cellsDown = area.height() * 256 * std::exp2(zoom) / PlaceLabels::kCellPoints + 2;
-            QVERIFY2(double(names.size()) <= std::ceil(cellsAcross) * std::ceil(cellsDown), qPrintable(QString::number(names.size())));
+            QVERIFY2(double(names.size()) <= std::ceil(cellsAcross) * std::ceil(cellsDown),
+                     qPrintable(QString::number(names.size())));
             if (zoom <= 8 || zoom >= 16) // 0.01° from the biggest: shares its cell until far in
                 QCOMPARE(names.contains(QStringLiteral("Tiny")), zoom >= 16);
             before = names;
@@ -338,7 +351,8 @@ class TestMap : public QObject {
         QFETCH(double, zoom);
         std::vector<MapPlace> places = gridOfPlaces(GeoPoint{Longitude(2.0), Latitude(46.0)}, 31, 0.05);
         for (const MapPlace &p : gridOfPlaces(GeoPoint{Longitude(179.9), Latitude(-17.8)}, 9, 0.5))
-            places.push_back({GeoPoint{Longitude(WebMercator::wrapLongitude(p.coordinate.longitude())), Latitude(p.coordinate.latitude())},
+            places.push_back({GeoPoint{Longitude(WebMercator::wrapLongitude(p.coordinate.longitude())),
+                                       Latitude(p.coordinate.latitude())},
                               QStringLiteral("Fiji ") + p.name, p.population});
         const PlaceLabels labels(places);
         const MapCamera camera(kPhone, centre, zoom);
@@ -351,7 +365,8 @@ class TestMap : public QObject {
             QVERIFY(placed[i].text.intersects(view));
             // Beside its dot, which is where the place is.
             QVERIFY(std::abs(placed[i].text.center().y() - placed[i].anchor.y()) < 1e-9);
-            QVERIFY(placed[i].text.left() > placed[i].anchor.x() || placed[i].text.right() < placed[i].anchor.x());
+            QVERIFY(placed[i].text.left() > placed[i].anchor.x() ||
+                    placed[i].text.right() < placed[i].anchor.x());
             for (std::size_t j = 0; j < i; ++j)
                 QVERIFY2(!placed[i].text.intersects(placed[j].text),
                          qPrintable(placed[i].name + QStringLiteral(" over ") + placed[j].name));
@@ -382,10 +397,11 @@ class TestMap : public QObject {
     // A small region with no name in it opens further out, where names show around the place.
     void zoomNamingAPlace() {
         const GeoPoint village{Longitude(6.0), Latitude(45.0)};
-        const PlaceLabels labels({{GeoPoint{Longitude(6.0), Latitude(45.30)}, QStringLiteral("North"), 50000},
-                                  {GeoPoint{Longitude(6.3), Latitude(44.75)}, QStringLiteral("South-east"), 40000},
-                                  {GeoPoint{Longitude(5.5), Latitude(45.1)}, QStringLiteral("West"), 30000},
-                                  {GeoPoint{Longitude(6.004), Latitude(45.0)}, QStringLiteral("Next door"), 100}});
+        const PlaceLabels labels(
+            {{GeoPoint{Longitude(6.0), Latitude(45.30)}, QStringLiteral("North"), 50000},
+             {GeoPoint{Longitude(6.3), Latitude(44.75)}, QStringLiteral("South-east"), 40000},
+             {GeoPoint{Longitude(5.5), Latitude(45.1)}, QStringLiteral("West"), 30000},
+             {GeoPoint{Longitude(6.004), Latitude(45.0)}, QStringLiteral("Next door"), 100}});
         MapCamera region(kPhone, village, 0);
         region.showRegion(village, 0.02, 0.02);
         const double zoom = labels.zoomNaming(village, kPhone, 3, region.zoom());
@@ -424,7 +440,8 @@ class TestMap : public QObject {
         QCOMPARE(changed.count(), 1);
         QCOMPARE(map.controlAreas(), (QVariantList{scaleBar, buttons}));
         QCOMPARE(under(map.placedLabels()), 0);
-        QVERIFY2(map.placedLabels().size() >= before * 3 / 4, qPrintable(QString::number(map.placedLabels().size())));
+        QVERIFY2(map.placedLabels().size() >= before * 3 / 4,
+                 qPrintable(QString::number(map.placedLabels().size())));
         // Panning lays the names out afresh, still around the controls.
         map.panBy(37, -23);
         QVERIFY(!map.placedLabels().empty());
@@ -460,7 +477,8 @@ class TestMap : public QObject {
         const double tallZoom = map.cameraTarget().zoom();
         map.setSize(shorter);
         QTRY_VERIFY(!map.animating());
-        QVERIFY(near(map.centerLatitude(), village.latitude(), 1e-6) && near(map.centerLongitude(), village.longitude(), 1e-6));
+        QVERIFY(near(map.centerLatitude(), village.latitude(), 1e-6) &&
+                near(map.centerLongitude(), village.longitude(), 1e-6));
         QVERIFY(map.zoomLevel() < tallZoom);
         QCOMPARE(map.labelNames().size(), MapView::kNamesAround);
         // A view the user has moved keeps its zoom.
@@ -482,7 +500,7 @@ class TestMap : public QObject {
         QVERIFY(coarse->land.elementCount() < full->land.elementCount() * 0.85);
         QVERIFY(coarse->borders.elementCount() < full->borders.elementCount());
         QCOMPARE(map.tile(0, 0, 0, pixelsPerUnit * 1.1), coarse); // the same half step, kept
-        QCOMPARE(map.tile(0, 0, 0, 1e9), full);                    // finer than the file: as it is
+        QCOMPARE(map.tile(0, 0, 0, 1e9), full);                   // finer than the file: as it is
         const auto fill = [&](const QPainterPath &land) {
             const int side = int(pixelsPerUnit);
             QImage image(side, side, QImage::Format_Grayscale8);
@@ -501,7 +519,8 @@ class TestMap : public QObject {
                 differ += (was[x] > 127) != (is[x] > 127);
             }
         }
-        QVERIFY2(land > 100000 && differ < land / 50, qPrintable(QStringLiteral("%1 of %2").arg(differ).arg(land)));
+        QVERIFY2(land > 100000 && differ < land / 50,
+                 qPrintable(QStringLiteral("%1 of %2").arg(differ).arg(land)));
 
         // At zoom 3 every simplified coast runs along a real one, none along a tile's cut.
         const int level = 1, grid = map.gridSize(level);
@@ -543,18 +562,25 @@ class TestMap : public QObject {
     void drawing() {
         const MapStyle style;
         // Land in the middle of France, sea in the middle of the Atlantic.
-        QCOMPARE(render(MapCamera({200, 200}, GeoPoint{Longitude(2.4), Latitude(46.6)}, 6)).pixelColor(100, 100), style.land);
-        QCOMPARE(render(MapCamera({200, 200}, GeoPoint{Longitude(-40), Latitude(30)}, 4)).pixelColor(100, 100), style.sea);
+        QCOMPARE(
+            render(MapCamera({200, 200}, GeoPoint{Longitude(2.4), Latitude(46.6)}, 6)).pixelColor(100, 100),
+            style.land);
+        QCOMPARE(
+            render(MapCamera({200, 200}, GeoPoint{Longitude(-40), Latitude(30)}, 4)).pixelColor(100, 100),
+            style.sea);
         // Across the antimeridian both sides are drawn, and the cut through Antarctica is no coast.
         const MapCamera pacific({400, 400}, GeoPoint{Longitude(180), Latitude(-84)}, 4);
         const QImage south = render(pacific);
         for (const GeoPoint c :
-             {GeoPoint{Longitude(179.0), Latitude(-84.8)}, GeoPoint{Longitude(-179.0), Latitude(-84.8)}, GeoPoint{Longitude(180), Latitude(-84.8)}})
+             {GeoPoint{Longitude(179.0), Latitude(-84.8)}, GeoPoint{Longitude(-179.0), Latitude(-84.8)},
+              GeoPoint{Longitude(180), Latitude(-84.8)}})
             QCOMPARE(south.pixelColor(pacific.toView(c).toPoint()), style.land);
         const MapCamera bering({400, 400}, GeoPoint{Longitude(180), Latitude(66)}, 4);
         const QImage north = render(bering);
-        QCOMPARE(north.pixelColor(bering.toView(GeoPoint{Longitude(172), Latitude(67)}).toPoint()), style.land);
-        QCOMPARE(north.pixelColor(bering.toView(GeoPoint{Longitude(-163), Latitude(65.5)}).toPoint()), style.land);
+        QCOMPARE(north.pixelColor(bering.toView(GeoPoint{Longitude(172), Latitude(67)}).toPoint()),
+                 style.land);
+        QCOMPARE(north.pixelColor(bering.toView(GeoPoint{Longitude(-163), Latitude(65.5)}).toPoint()),
+                 style.land);
         // A view wider than the world shows it twice.
         const MapCamera wide({1200, 300}, GeoPoint{Longitude(0), Latitude(0)}, 0);
         const QImage twice = render(wide);

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The map's online tiles against a tile server on 127.0.0.1 that the test runs itself: it serves
 // generated PNGs and can be made slow, failing or absent.
+#include "common/UserDefaults.h"
+#include "core/map/PlaceLabels.h"
 #include "ui/map/MapSettings.h"
 #include "ui/map/MapView.h"
-#include "core/map/PlaceLabels.h"
 #include "ui/map/TileSource.h"
-#include "common/UserDefaults.h"
 
 #include <QBuffer>
 #include <QDirIterator>
@@ -46,9 +46,7 @@ class TileServer : public QObject {
         return m_server.listen(QHostAddress::LocalHost, 0) && (m_port = m_server.serverPort());
     }
     void close() { m_server.close(); }
-    QString urlTemplate() const {
-        return QStringLiteral("http://127.0.0.1:%1/{z}/{x}/{y}.png").arg(m_port);
-    }
+    QString urlTemplate() const { return QStringLiteral("http://127.0.0.1:%1/{z}/{x}/{y}.png").arg(m_port); }
 
   private:
     void read(QTcpSocket *socket) {
@@ -116,9 +114,9 @@ class TestMapTiles : public QObject {
 
     QTemporaryDir m_dir;
     TileServer m_server;
-    const PlaceLabels m_places{
-        std::vector<MapPlace>{{GeoPoint{Longitude(2.3522), Latitude(48.8566)}, QStringLiteral("Paris"), 2000000},
-                              {GeoPoint{Longitude(4.8357), Latitude(45.764)}, QStringLiteral("Lyon"), 500000}}};
+    const PlaceLabels m_places{std::vector<MapPlace>{
+        {GeoPoint{Longitude(2.3522), Latitude(48.8566)}, QStringLiteral("Paris"), 2000000},
+        {GeoPoint{Longitude(4.8357), Latitude(45.764)}, QStringLiteral("Lyon"), 500000}}};
 
     TileSource::Options options(const QString &cache) {
         TileSource::Options o;
@@ -156,12 +154,13 @@ class TestMapTiles : public QObject {
         auto map = mapOn(&tiles);
         QCOMPARE(map->labelNames(), (QStringList{"Paris", "Lyon"}));
         QTRY_VERIFY(map->tilesShown());
-        QTRY_VERIFY(tileShare(*map) > 0.99); // every tile in view arrived
+        QTRY_VERIFY(tileShare(*map) > 0.99);  // every tile in view arrived
         QVERIFY(map->labelNames().isEmpty()); // the tiles carry their own names
         // Standard z/x/y paths at the view's zoom, each asked for once, naming the app.
         QVERIFY(!m_server.paths.isEmpty());
         for (const QString &path : std::as_const(m_server.paths))
-            QVERIFY2(QRegularExpression(QStringLiteral("^/5/1[5-7]/1[0-2]\\.png$")).match(path).hasMatch(), qPrintable(path));
+            QVERIFY2(QRegularExpression(QStringLiteral("^/5/1[5-7]/1[0-2]\\.png$")).match(path).hasMatch(),
+                     qPrintable(path));
         QCOMPARE(QSet<QString>(m_server.paths.begin(), m_server.paths.end()).size(), m_server.paths.size());
         for (const QByteArray &agent : std::as_const(m_server.userAgents))
             QVERIFY(agent.startsWith("Lunafold/"));
@@ -215,7 +214,8 @@ class TestMapTiles : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(map->tilesShown(), 15000);
         for (int step = 0; step < 4; ++step) {
             map->panBy(-300, 0); // new tiles to the east
-            QTRY_VERIFY_WITH_TIMEOUT(!tiles.tile(MapView::tilesInView(map->camera()).first()).isNull(), 15000);
+            QTRY_VERIFY_WITH_TIMEOUT(!tiles.tile(MapView::tilesInView(map->camera()).first()).isNull(),
+                                     15000);
         }
         QVERIFY(m_server.paths.size() >= 8);
         const qint64 bytes = folderBytes(m_dir.filePath(QStringLiteral("capped")));

@@ -17,7 +17,7 @@ using namespace lunafold;
 namespace {
 
 class RecordingDeliverer : public NotificationDeliverer {
-public:
+  public:
     QStringList shown;
     bool working = true; ///< false: the desktop's service is away
     bool deliver(const NotificationRequest &r) override {
@@ -39,7 +39,7 @@ NotificationRequest requestAt(Instant fire, const QString &body) {
     return r;
 }
 
-const Instant kQuiet = Instant::trusted(1712836800); // 2024-04-11T12:00Z: no phase within four days
+const Instant kQuiet = Instant::trusted(1712836800);           // 2024-04-11T12:00Z: no phase within four days
 const Instant kFull = AstroInterface::getFullMoonNext(kQuiet); // 2024-04-23T23:49Z
 
 } // namespace
@@ -67,12 +67,13 @@ class TestNotifications : public QObject {
         m_settings->setNotifyHowl(howl);
     }
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void initTestCase() { qputenv("TZ", "UTC"); }
 
     void init() {
         useLocale(QLocale(QLocale::English, QLocale::UnitedStates));
-        m_store = std::make_unique<UserDefaults>(m_dir.filePath(QStringLiteral("prefs.ini")), [](const QString &) {});
+        m_store = std::make_unique<UserDefaults>(m_dir.filePath(QStringLiteral("prefs.ini")),
+                                                 [](const QString &) {});
         m_settings = std::make_unique<SavedData>(*m_store);
     }
     void cleanup() {
@@ -132,7 +133,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("count");
         QTest::newRow("everything") << QList<bool>{true, true, true, true, true, true} << 48;
         QTest::newRow("quarters only") << QList<bool>{false, false, true, false, false, false} << 8;
-        QTest::newRow("extra notices without an event kind") << QList<bool>{false, false, false, true, true, false} << 0;
+        QTest::newRow("extra notices without an event kind")
+            << QList<bool>{false, false, false, true, true, false} << 0;
         QTest::newRow("howl alone") << QList<bool>{false, false, false, false, false, true} << 0;
         QTest::newRow("full with 12 h") << QList<bool>{true, false, false, true, false, false} << 8;
     }
@@ -156,9 +158,10 @@ private Q_SLOTS:
                                                                                : QStringLiteral("0");
             first12 << body.section(u' ', 0, 1) + u'/' + notice;
         }
-        QCOMPARE(first12, (QStringList{"Full Moon/24", "New Moon/24", "Full Moon/12", "New Moon/12", "Full Moon/0",
-                                       "New Moon/0", "First Quarter/24", "Last Quarter/24", "First Quarter/12",
-                                       "Last Quarter/12", "First Quarter/0", "Last Quarter/0"}));
+        QCOMPARE(first12,
+                 (QStringList{"Full Moon/24", "New Moon/24", "Full Moon/12", "New Moon/12", "Full Moon/0",
+                              "New Moon/0", "First Quarter/24", "Last Quarter/24", "First Quarter/12",
+                              "Last Quarter/12", "First Quarter/0", "Last Quarter/0"}));
         // All of occurrence k before any of occurrence k + 1.
         QVERIFY(m_center.pending[12].fireInstant > m_center.pending[0].fireInstant);
         QCOMPARE(m_center.pending[12].fireInstant,
@@ -203,7 +206,8 @@ private Q_SLOTS:
         QCOMPARE(center.pending().size(), 1);
 
         desk.working = true;
-        LocalNotificationCenter bystander(file, desk, [&now] { return now; }, nullptr, false);
+        LocalNotificationCenter bystander(
+            file, desk, [&now] { return now; }, nullptr, false);
         bystander.deliverDue();
         QVERIFY(desk.shown.isEmpty());
         center.deliverDue();
@@ -216,7 +220,8 @@ private Q_SLOTS:
     void aRunningCenterDeliversAtTheInstant() {
         RecordingDeliverer shown;
         LocalNotificationCenter center(m_dir.filePath(QStringLiteral("live.json")), shown);
-        const Instant soon = Instant::trusted(static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 1000.0 + 0.3);
+        const Instant soon =
+            Instant::trusted(static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 1000.0 + 0.3);
         center.add(requestAt(soon, QStringLiteral("now")), {});
         QVERIFY(shown.shown.isEmpty());
         QTRY_COMPARE_WITH_TIMEOUT(shown.shown.size(), 1, 5000);
@@ -233,9 +238,8 @@ private Q_SLOTS:
         LocalNotificationCenter center(file, shown);
         QVERIFY(center.pending().isEmpty());
         QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("broken.json.corrupt-*")}).size(), 1);
-        center.add(requestAt(kQuiet.plusSeconds(1e9), QStringLiteral("later")), [](const QString &error) {
-            QVERIFY(error.isEmpty());
-        });
+        center.add(requestAt(kQuiet.plusSeconds(1e9), QStringLiteral("later")),
+                   [](const QString &error) { QVERIFY(error.isEmpty()); });
         QCOMPARE(LocalNotificationCenter(file, shown).pending().size(), 1);
     }
 
@@ -243,7 +247,8 @@ private Q_SLOTS:
         useLocale(QLocale(QLocale::German, QLocale::Germany));
         reschedule(kQuiet);
         QCOMPARE(m_center.pending[0].body,
-                 QStringLiteral("Vollmond in weniger als 24 Stunden – ab jetzt läuft der Countdown auf die Minute."));
+                 QStringLiteral(
+                     "Vollmond in weniger als 24 Stunden – ab jetzt läuft der Countdown auf die Minute."));
     }
 };
 

@@ -26,15 +26,17 @@ class FakeApp : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Application")
 
-public:
+  public:
     QStringList actions;
 
-public Q_SLOTS:
-    void ActivateAction(const QString &action, const QVariantList &, const QVariantMap &) { actions << action; }
+  public Q_SLOTS:
+    void ActivateAction(const QString &action, const QVariantList &, const QVariantMap &) {
+        actions << action;
+    }
 };
 
 class NeverShown : public NotificationDeliverer {
-public:
+  public:
     bool deliver(const NotificationRequest &) override { return false; }
     void setBadge(int) override {}
 };
@@ -81,7 +83,9 @@ class TestNotifier : public QObject {
         return m_processes.back().get();
     }
     QProcess *startNotifier() { return start(QStringLiteral(LUNAFOLD_NOTIFIER)); }
-    QProcess *startApp() { return start(QStringLiteral(LUNAFOLD_APP), {"--place", "48.8566,2.3522,Europe/Paris"}); }
+    QProcess *startApp() {
+        return start(QStringLiteral(LUNAFOLD_APP), {"--place", "48.8566,2.3522,Europe/Paris"});
+    }
     static void crash(QProcess *p) {
         p->kill();
         p->waitForFinished(5000);
@@ -103,7 +107,7 @@ class TestNotifier : public QObject {
         QCOMPARE(m_service.bodies, bodies);
     }
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void initTestCase() {
         if (!bus().isConnected())
             QSKIP("no session bus: run under dbus-run-session");

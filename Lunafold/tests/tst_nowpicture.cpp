@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 // Without GPU compute (LUNAFOLD_RHI=cpu) the Now screen still shows the shaded sphere, drawn on the
 // CPU, and the flat photograph only when the surface maps are missing.
-#include "notices/AppClock.h"
 #include "../../MoonRenderingLibrary/tests/ImageCompare.h"
 #include "FixedPlace.h"
-#include "ui/quick/MoonImageProvider.h"
 #include "MoonRendering/MoonRendering.h"
 #include "MoonRendering/MoonSphereRenderer.h"
 #include "core/viewmodels/NowViewModel.h"
+#include "notices/AppClock.h"
+#include "ui/quick/MoonImageProvider.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -31,7 +31,8 @@ class TestNowPicture : public QObject {
         QVERIFY(now.moonImageSource().startsWith(prefix));
         MoonImageProvider provider;
         QSize size;
-        const QImage picture = provider.requestImage(now.moonImageSource().mid(prefix.size()), &size, QSize());
+        const QImage picture =
+            provider.requestImage(now.moonImageSource().mid(prefix.size()), &size, QSize());
         QCOMPARE(size, QSize(200, 200));
         QCOMPARE(renderer.passCount(), 1u);
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 // Qt Quick tests of the screens (qml/tst_*.qml) with the app's QML types and without services:
 // Paris, a frozen clock at 2024-04-23T12:00Z, en_US, grey discs for moon pictures.
-#include "notices/AppClock.h"
 #include "FixedPlace.h"
+#include "core/text/Translations.h"
+#include "notices/AppClock.h"
 #include "ui/app/AppGraph.h"
 #include "ui/quick/MoonImageProvider.h"
-#include "core/text/Translations.h"
 
 #include <QImage>
 #include <QQmlEngine>
@@ -21,7 +21,7 @@ class Setup : public QObject {
     std::unique_ptr<test::FixedPlace> m_place;
     std::unique_ptr<AppGraph> m_graph;
 
-public Q_SLOTS:
+  public Q_SLOTS:
     void applicationAvailable() {
         qputenv("TZ", "UTC");
         useLocale(QLocale(QLocale::English, QLocale::UnitedStates));
@@ -29,11 +29,12 @@ public Q_SLOTS:
         m_place = std::make_unique<test::FixedPlace>();
         m_place->set(48.8566, 2.3522, "Europe/Paris");
         m_graph = std::make_unique<AppGraph>(AppGraph::Parts{{}, &m_place->locator()});
-        MoonImageProvider::setRenderer([](Instant, bool, std::optional<double>, std::optional<double>, int w, int h) {
-            QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
-            image.fill(Qt::gray);
-            return image;
-        });
+        MoonImageProvider::setRenderer(
+            [](Instant, bool, std::optional<double>, std::optional<double>, int w, int h) {
+                QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+                image.fill(Qt::gray);
+                return image;
+            });
     }
     void qmlEngineAvailable(QQmlEngine *engine) { m_graph->attach(*engine); }
     void cleanupTestCase() {

@@ -32,7 +32,7 @@ class TestScreens : public QObject {
     test::FakeGeocoder m_geocoder;
     std::unique_ptr<Locator> m_locator;
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void init() {
         useLocale(QLocale(QLocale::English, QLocale::UnitedStates));
         m_store = std::make_unique<UserDefaults>(m_dir.filePath(QStringLiteral("prefs.ini")));
@@ -87,11 +87,13 @@ private Q_SLOTS:
         QVERIFY(!now.showPointer());
 
         QSignalSpy refreshed(&now, &NowViewModel::refreshed);
-        m_locator->setFixedPlace(GeoPoint{Longitude(2.3522), Latitude(48.8566)}, *TimeZone::named("Europe/Paris"));
+        m_locator->setFixedPlace(GeoPoint{Longitude(2.3522), Latitude(48.8566)},
+                                 *TimeZone::named("Europe/Paris"));
         QVERIFY(refreshed.count() >= 1);
         QVERIFY(now.moonRow().endsWith(QLatin1String("% of full and is down.")));
         QVERIFY(now.moonImageSource().contains(QLatin1String("/1/48.856600/2.352200/")));
-        m_locator->setFixedPlace(GeoPoint{Longitude(174.76), Latitude(-36.85)}, *TimeZone::named("Pacific/Auckland"));
+        m_locator->setFixedPlace(GeoPoint{Longitude(174.76), Latitude(-36.85)},
+                                 *TimeZone::named("Pacific/Auckland"));
         QVERIFY(now.moonRow().endsWith(QLatin1String("% of full and is up.")));
 
         // The clock, not the timer, decides what a refresh shows.
@@ -130,7 +132,8 @@ private Q_SLOTS:
         RiseSetViewModel view(m_locator.get());
         QVERIFY(!view.hasLocation());
         QVERIFY(view.riseSetRows().isEmpty() && view.otherRows().isEmpty());
-        m_locator->setFixedPlace(GeoPoint{Longitude(2.3522), Latitude(48.8566)}, *TimeZone::named("Europe/Paris"));
+        m_locator->setFixedPlace(GeoPoint{Longitude(2.3522), Latitude(48.8566)},
+                                 *TimeZone::named("Europe/Paris"));
         QVERIFY(view.hasLocation());
         QCOMPARE(view.riseSetRows().size(), 4);
         QCOMPARE(view.transitRows().size(), 2);
@@ -138,7 +141,8 @@ private Q_SLOTS:
         // Paris, 23 April 2024: the moon sets in the morning and rises in the evening.
         const QVariantMap first = view.riseSetRows()[0].toMap();
         QCOMPARE(first.value(QStringLiteral("label")).toString(), QStringLiteral("Moon Set today"));
-        QCOMPARE(view.otherRows()[0].toMap().value(QStringLiteral("label")).toString(), QStringLiteral("Moon Sign"));
+        QCOMPARE(view.otherRows()[0].toMap().value(QStringLiteral("label")).toString(),
+                 QStringLiteral("Moon Sign"));
         // 26 April 2024 in Paris has a moonset but no moonrise (lunafold-cli riseset): the missing
         // rise keeps its place before the set, with a blank value.
         AppClock::freeze(at("2024-04-26T12:00:00Z"));
@@ -146,14 +150,15 @@ private Q_SLOTS:
         const QVariantMap noRise = view.riseSetRows()[0].toMap();
         QCOMPARE(noRise.value(QStringLiteral("label")).toString(), QStringLiteral("No Moon Rise today"));
         QCOMPARE(noRise.value(QStringLiteral("value")).toString(), QStringLiteral(" "));
-        QCOMPARE(view.riseSetRows()[1].toMap().value(QStringLiteral("label")).toString(), QStringLiteral("Moon Set today"));
+        QCOMPARE(view.riseSetRows()[1].toMap().value(QStringLiteral("label")).toString(),
+                 QStringLiteral("Moon Set today"));
     }
 
     // The share card is drawn for its instant, and its moon is never turned to anyone's sky.
     void shareCard() {
         QList<std::tuple<bool, bool, bool, int>> calls;
-        const auto moon = [&calls](Instant, bool orient, std::optional<double> lat, std::optional<double> lon, int w,
-                                   int h) {
+        const auto moon = [&calls](Instant, bool orient, std::optional<double> lat, std::optional<double> lon,
+                                   int w, int h) {
             calls << std::make_tuple(orient, lat.has_value(), lon.has_value(), w);
             QImage disc(w, h, QImage::Format_ARGB32_Premultiplied);
             disc.fill(Qt::white);
@@ -170,7 +175,9 @@ private Q_SLOTS:
         QCOMPARE(lines.size(), 6);
         QCOMPARE(lines[0], QStringLiteral("Lunafold App"));
         QCOMPARE(lines[1], QStringLiteral("Full Moon in 11 hours, 48 minutes."));
-        QVERIFY(QRegularExpression(QStringLiteral("^Moon is \\d{1,3}\\.\\d{4}% of full\\.$")).match(lines[4]).hasMatch());
+        QVERIFY(QRegularExpression(QStringLiteral("^Moon is \\d{1,3}\\.\\d{4}% of full\\.$"))
+                    .match(lines[4])
+                    .hasMatch());
         QCOMPARE(lines[5], QStringLiteral("Moon is in \u264e Libra."));
     }
 };

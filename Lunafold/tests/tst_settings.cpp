@@ -42,7 +42,7 @@ class TestSettings : public QObject {
         return UserDefaults(m_dir.filePath(QStringLiteral("prefs.ini"))).boolForKey(QString::fromLatin1(key));
     }
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void init() {
         QFile::remove(m_dir.filePath(QStringLiteral("prefs.ini")));
         m_store = std::make_unique<UserDefaults>(m_dir.filePath(QStringLiteral("prefs.ini")));
@@ -94,7 +94,8 @@ private Q_SLOTS:
         QVERIFY(text.startsWith("BEGIN:VCALENDAR\r\n"));
         QVERIFY(text.count("BEGIN:VEVENT") >= 48); // twelve months of phases
         // A missing folder is made; a file where a folder should be is an error.
-        QCOMPARE(view->exportCalendar(QUrl::fromLocalFile(m_dir.filePath(QStringLiteral("no/dir/x.ics"))).toString()),
+        QCOMPARE(view->exportCalendar(
+                     QUrl::fromLocalFile(m_dir.filePath(QStringLiteral("no/dir/x.ics"))).toString()),
                  QString());
         QVERIFY(!view->exportCalendar(m_dir.filePath(QStringLiteral("moon.ics/x.ics"))).isEmpty());
     }
@@ -141,7 +142,8 @@ private Q_SLOTS:
         QCOMPARE(items()[4].second, QStringLiteral("whileInUse"));
         QCOMPARE(items()[5].second, QString()); // until the screen has read it
         const QString encoded = about.contactUrl().toString(QUrl::FullyEncoded);
-        QVERIFY(encoded.startsWith(QLatin1String("https://lunafold.app/contact?app=Lunafold&ver=0.1.0%20(?)&os=")));
+        QVERIFY(encoded.startsWith(
+            QLatin1String("https://lunafold.app/contact?app=Lunafold&ver=0.1.0%20(?)&os=")));
         QVERIFY(!encoded.contains(u' '));
 
         about.opened();
@@ -153,7 +155,8 @@ private Q_SLOTS:
 
         AboutViewModel unversioned({{}, {}, QString(), QStringLiteral("7")});
         QCOMPARE(unversioned.versionLine(), QString());
-        QCOMPARE(QUrlQuery(unversioned.contactUrl()).queryItemValue(QStringLiteral("ver")), QStringLiteral("? (7)"));
+        QCOMPARE(QUrlQuery(unversioned.contactUrl()).queryItemValue(QStringLiteral("ver")),
+                 QStringLiteral("? (7)"));
     }
 };
 

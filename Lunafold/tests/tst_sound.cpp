@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The sound player: the log lines for a missing and an unreadable sound, and the howl really
 // played into a sound server (the test runs beside a PulseAudio null sink).
-#include "ui/app/SoundPlayer.h"
 #include "common/Log.h"
+#include "ui/app/SoundPlayer.h"
 
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -16,7 +16,7 @@ class TestSound : public QObject {
     QTemporaryDir m_dir;
     QStringList m_log;
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void initTestCase() {
         setLogSink([this](const QString &line) { m_log << line; });
         qputenv("LUNAFOLD_SOUNDS_DIR", m_dir.path().toLocal8Bit());
@@ -36,7 +36,8 @@ private Q_SLOTS:
         bad.close();
         SoundPlayer::playSound(QStringLiteral("broken"), QStringLiteral("caf"));
         QCOMPARE(m_log.size(), 1);
-        QVERIFY2(m_log[0].startsWith(QLatin1String("UIHEL01. Error playing sound -  ")), qPrintable(m_log[0]));
+        QVERIFY2(m_log[0].startsWith(QLatin1String("UIHEL01. Error playing sound -  ")),
+                 qPrintable(m_log[0]));
         QVERIFY(m_log[0].size() > 33); // the reason follows
     }
 

@@ -37,14 +37,16 @@ class TestStartup : public QObject {
             QMutexLocker lock(&m_mutex);
             m_log.clear();
         }
-        LunafoldApp app({nullptr, &authorizer,
-                         [this](const QString &l) {
-                             QMutexLocker lock(&m_mutex);
-                             m_log << l;
-                         },
-                         [this] { m_rescheduledOffMainThread = QThread::currentThread() != qApp->thread(); }});
-        (void)QTest::qWaitFor([&] { return lines().size() >= expectedLines; }, 5000); // the tests compare what came
-        QTest::qWait(50); // nothing more arrives
+        LunafoldApp app(
+            {nullptr, &authorizer,
+             [this](const QString &l) {
+                 QMutexLocker lock(&m_mutex);
+                 m_log << l;
+             },
+             [this] { m_rescheduledOffMainThread = QThread::currentThread() != qApp->thread(); }});
+        (void)QTest::qWaitFor([&] { return lines().size() >= expectedLines; },
+                              5000); // the tests compare what came
+        QTest::qWait(50);            // nothing more arrives
         return lines();
     }
     QStringList lines() {
@@ -58,7 +60,7 @@ class TestStartup : public QObject {
         };
     }
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void init() { m_prompts = 0; }
 
     void firstLaunchGrantedThenRemembered() {
@@ -91,7 +93,8 @@ private Q_SLOTS:
         QFile blocker(m_dir.filePath(QStringLiteral("blocked")));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        NotificationAuthorizer authorizer(m_dir.filePath(QStringLiteral("blocked/decision")), answering(true));
+        NotificationAuthorizer authorizer(m_dir.filePath(QStringLiteral("blocked/decision")),
+                                          answering(true));
         const QStringList log = launch(authorizer, 4);
         QCOMPARE(log.mid(0, 3), kConstruction);
         QVERIFY(log[3].startsWith(u"STARTUP4: Error : Notification Setup Error The notification permission"));

@@ -28,7 +28,7 @@ const Instant kFull = AstroInterface::getFullMoonNext(Instant::trusted(171357120
 class TestUIHelper : public QObject {
     Q_OBJECT
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void init() {
         qputenv("TZ", "Pacific/Auckland"); // the device is elsewhere: the place's zone must win
         useLocale(QLocale(QLocale::English, QLocale::UnitedStates));
@@ -43,14 +43,16 @@ private Q_SLOTS:
         QTest::newRow("exactly an hour") << 3600.0 << "Full Moon in exactly 1 hour.";
         QTest::newRow("25 hours") << 25 * 3600.0 << "Full Moon in 1 day, 1 hour.";
         QTest::newRow("48 hours") << 48 * 3600.0 << "Full Moon in exactly 2 days.";
-        QTest::newRow("minutes dropped past a day") << 50 * 3600.0 + 59 * 60 << "Full Moon in 2 days, 2 hours.";
+        QTest::newRow("minutes dropped past a day")
+            << 50 * 3600.0 + 59 * 60 << "Full Moon in 2 days, 2 hours.";
     }
     void countdownBeforeAFullMoon() {
         QFETCH(double, secondsBefore);
         QFETCH(QString, sentence);
         QCOMPARE(UIHelper::countdownText(kFull.plusSeconds(-secondsBefore), g_zone, true), sentence);
         // The one after a full moon is the last quarter.
-        QVERIFY(UIHelper::countdownText(kFull.plusSeconds(-secondsBefore), g_zone, false).startsWith(u"Last Quarter in "));
+        QVERIFY(UIHelper::countdownText(kFull.plusSeconds(-secondsBefore), g_zone, false)
+                    .startsWith(u"Last Quarter in "));
     }
 
     void countdownOrderThroughALunation() {
@@ -60,29 +62,38 @@ private Q_SLOTS:
         QVERIFY(UIHelper::countdownText(q1.plusSeconds(3600), g_zone, true).startsWith(u"Full Moon in "));
         QVERIFY(UIHelper::countdownText(q1.plusSeconds(3600), g_zone, false).startsWith(u"Last Quarter in "));
         // Waxing before it: first quarter, then full moon.
-        QVERIFY(UIHelper::countdownText(q1.plusSeconds(-7200), g_zone, true).startsWith(u"First Quarter in exactly 2 hours."));
+        QVERIFY(UIHelper::countdownText(q1.plusSeconds(-7200), g_zone, true)
+                    .startsWith(u"First Quarter in exactly 2 hours."));
         QVERIFY(UIHelper::countdownText(q1.plusSeconds(-7200), g_zone, false).startsWith(u"Full Moon in "));
         // Waning after the full moon: last quarter, then new moon.
-        QVERIFY(UIHelper::countdownText(kFull.plusSeconds(3600), g_zone, true).startsWith(u"Last Quarter in "));
+        QVERIFY(
+            UIHelper::countdownText(kFull.plusSeconds(3600), g_zone, true).startsWith(u"Last Quarter in "));
         QVERIFY(UIHelper::countdownText(kFull.plusSeconds(3600), g_zone, false).startsWith(u"New Moon in "));
     }
 
     void countdownAcrossDaylightSaving() {
         // New York springs forward on 2024-03-10; a day on the wall clock is then 23 hours.
         usePlace("America/New_York");
-        const Instant newMoon = AstroInterface::getNewMoonNext(at("2024-03-01T00:00:00Z")); // 2024-03-10T09:00Z
+        const Instant newMoon =
+            AstroInterface::getNewMoonNext(at("2024-03-01T00:00:00Z")); // 2024-03-10T09:00Z
         QCOMPARE(UIHelper::countdownText(newMoon.plusSeconds(-(2 * 86400 - 3600)), g_zone, true),
                  QStringLiteral("New Moon in exactly 2 days."));
     }
 
     void phaseSentences() {
         // The full moon of 2019-01-21 came at 05:16 UT; at 10:00 it is already past but still today's.
-        QCOMPARE(UIHelper::phaseText(at("2019-01-21T10:00:00Z"), g_zone, true), QStringLiteral("Full Moon is today - 5:16 AM."));
-        QCOMPARE(UIHelper::phaseText(at("2019-01-21T01:00:00Z"), g_zone, false), QStringLiteral("Full Moon is today."));
-        QCOMPARE(UIHelper::phaseText(at("2024-04-11T12:00:00Z"), g_zone, true), QStringLiteral("Phase is waxing crescent."));
-        QCOMPARE(UIHelper::phaseText(at("2024-04-19T12:00:00Z"), g_zone, true), QStringLiteral("Phase is waxing gibbous."));
-        QCOMPARE(UIHelper::phaseText(at("2024-04-27T12:00:00Z"), g_zone, true), QStringLiteral("Phase is waning gibbous."));
-        QCOMPARE(UIHelper::phaseText(at("2024-04-05T12:00:00Z"), g_zone, true), QStringLiteral("Phase is waning crescent."));
+        QCOMPARE(UIHelper::phaseText(at("2019-01-21T10:00:00Z"), g_zone, true),
+                 QStringLiteral("Full Moon is today - 5:16 AM."));
+        QCOMPARE(UIHelper::phaseText(at("2019-01-21T01:00:00Z"), g_zone, false),
+                 QStringLiteral("Full Moon is today."));
+        QCOMPARE(UIHelper::phaseText(at("2024-04-11T12:00:00Z"), g_zone, true),
+                 QStringLiteral("Phase is waxing crescent."));
+        QCOMPARE(UIHelper::phaseText(at("2024-04-19T12:00:00Z"), g_zone, true),
+                 QStringLiteral("Phase is waxing gibbous."));
+        QCOMPARE(UIHelper::phaseText(at("2024-04-27T12:00:00Z"), g_zone, true),
+                 QStringLiteral("Phase is waning gibbous."));
+        QCOMPARE(UIHelper::phaseText(at("2024-04-05T12:00:00Z"), g_zone, true),
+                 QStringLiteral("Phase is waning crescent."));
     }
 
     void dayBoundariesFollowThePlace() {
@@ -90,13 +101,19 @@ private Q_SLOTS:
         const Instant noonNy = at("2024-04-23T16:00:00Z");
         usePlace("America/New_York");
         QVERIFY(UIHelper::shortTime(kFull, g_zone).startsWith(u"7:4")); // 23:49 UT, give or take seconds
-        QCOMPARE(UIHelper::phaseText(noonNy, g_zone, true), QStringLiteral("Full Moon is today - ") + UIHelper::shortTime(kFull, g_zone) + u'.');
-        QCOMPARE(UIHelper::calendarPhaseLabel(noonNy, *TimeZone::named("America/New_York")), QStringLiteral("Full"));
-        QCOMPARE(UIHelper::calendarPhaseLabel(at("2024-04-23T00:00:00Z"), *TimeZone::named("Pacific/Auckland")), QString());
-        QCOMPARE(UIHelper::calendarPhaseLabel(at("2024-04-24T00:00:00Z"), *TimeZone::named("Pacific/Auckland")),
+        QCOMPARE(UIHelper::phaseText(noonNy, g_zone, true),
+                 QStringLiteral("Full Moon is today - ") + UIHelper::shortTime(kFull, g_zone) + u'.');
+        QCOMPARE(UIHelper::calendarPhaseLabel(noonNy, *TimeZone::named("America/New_York")),
                  QStringLiteral("Full"));
+        QCOMPARE(
+            UIHelper::calendarPhaseLabel(at("2024-04-23T00:00:00Z"), *TimeZone::named("Pacific/Auckland")),
+            QString());
+        QCOMPARE(
+            UIHelper::calendarPhaseLabel(at("2024-04-24T00:00:00Z"), *TimeZone::named("Pacific/Auckland")),
+            QStringLiteral("Full"));
         usePlace("Pacific/Auckland"); // there noonNy is already the 24th, the full moon's day
-        QCOMPARE(UIHelper::phaseText(at("2024-04-23T00:00:00Z"), g_zone, true), QStringLiteral("Phase is waxing gibbous."));
+        QCOMPARE(UIHelper::phaseText(at("2024-04-23T00:00:00Z"), g_zone, true),
+                 QStringLiteral("Phase is waxing gibbous."));
     }
 
     void riseSetOrder() {
@@ -105,8 +122,10 @@ private Q_SLOTS:
         int setFirst = 0, noRise = 0;
         for (int d = 0; d < 30; ++d) {
             const Instant t = at("2024-04-01T16:00:00Z").plusSeconds(d * 86400.0);
-            const RiseSetLine a = UIHelper::orderedRiseSetLine(t, ny, GeoPoint{Longitude(-74.01), Latitude(40.71)}, true);
-            const RiseSetLine b = UIHelper::orderedRiseSetLine(t, ny, GeoPoint{Longitude(-74.01), Latitude(40.71)}, false);
+            const RiseSetLine a =
+                UIHelper::orderedRiseSetLine(t, ny, GeoPoint{Longitude(-74.01), Latitude(40.71)}, true);
+            const RiseSetLine b =
+                UIHelper::orderedRiseSetLine(t, ny, GeoPoint{Longitude(-74.01), Latitude(40.71)}, false);
             QCOMPARE(a.rise == b.rise, false);
             if (a.date && b.date) {
                 QVERIFY(*a.date < *b.date);
@@ -139,9 +158,12 @@ private Q_SLOTS:
 
     void moonRow() {
         const Instant t = at("2024-04-23T12:00:00Z");
-        QVERIFY(ScreenTexts::moonRow(t, std::nullopt).contains(QRegularExpression(QStringLiteral("^Moon is \\d+\\.\\d{4}% of full\\.$"))));
+        QVERIFY(ScreenTexts::moonRow(t, std::nullopt)
+                    .contains(QRegularExpression(QStringLiteral("^Moon is \\d+\\.\\d{4}% of full\\.$"))));
         const double altitude = *AstroInterface::getMoonAltitude(t, 2.35, 48.85);
-        QCOMPARE(ScreenTexts::moonRow(t, GeoPoint{Longitude(2.35), Latitude(48.85)}).endsWith(altitude > 0 ? u"and is up." : u"and is down."), true);
+        QCOMPARE(ScreenTexts::moonRow(t, GeoPoint{Longitude(2.35), Latitude(48.85)})
+                     .endsWith(altitude > 0 ? u"and is up." : u"and is down."),
+                 true);
     }
 
     void ordinalsAndDistances() {
@@ -170,8 +192,10 @@ private Q_SLOTS:
         const Instant t = kFull.plusSeconds(-25 * 3600.0);
         useLocale(QLocale(QLocale::German, QLocale::Germany));
         QCOMPARE(UIHelper::countdownText(t, g_zone, true), QStringLiteral("Vollmond in 1 Tag, 1 Stunde."));
-        QCOMPARE(UIHelper::phaseText(at("2024-04-11T12:00:00Z"), g_zone, true), QStringLiteral("Phase: zunehmende Mondsichel."));
-        QCOMPARE(UIHelper::phaseText(at("2019-01-21T10:00:00Z"), g_zone, true), QStringLiteral("Heute ist Vollmond – 05:16."));
+        QCOMPARE(UIHelper::phaseText(at("2024-04-11T12:00:00Z"), g_zone, true),
+                 QStringLiteral("Phase: zunehmende Mondsichel."));
+        QCOMPARE(UIHelper::phaseText(at("2019-01-21T10:00:00Z"), g_zone, true),
+                 QStringLiteral("Heute ist Vollmond – 05:16."));
         useLocale(QLocale(QLocale::English, QLocale::UnitedStates));
         QCOMPARE(UIHelper::countdownText(t, g_zone, true), QStringLiteral("Full Moon in 1 day, 1 hour."));
     }

@@ -49,7 +49,9 @@ inline float tone(const std::array<float, kToneSteps + 2> &table, float x) {
     return a + (b - a) * (f - static_cast<float>(i));
 }
 
-inline uchar byteOf(float v) { return static_cast<uchar>(static_cast<int>(std::clamp(v, 0.0f, 1.0f) * 255.0f + 0.5f)); }
+inline uchar byteOf(float v) {
+    return static_cast<uchar>(static_cast<int>(std::clamp(v, 0.0f, 1.0f) * 255.0f + 0.5f));
+}
 
 } // namespace
 
@@ -101,7 +103,8 @@ std::shared_ptr<const CpuSphereShader::Geometry> CpuSphereShader::geometry(int s
             for (int px = g->rowFirstX[std::size_t(py)]; i < end; ++px, ++i) {
                 SpherePixel q{};
                 spherePixel(px, py, size, texW, texH, q);
-                const SurfacePoint s = surfacePoint(m_textures, mirror, q.normal, q.lat, q.lon, q.lod, q.normal.z);
+                const SurfacePoint s =
+                    surfacePoint(m_textures, mirror, q.normal, q.lat, q.lon, q.lod, q.normal.z);
                 g->nx[i] = s.normal.x;
                 g->ny[i] = s.normal.y;
                 g->nz[i] = s.normal.z;
@@ -149,8 +152,8 @@ QImage CpuSphereShader::shadeSphere(int size, const MoonShadeParams &p) {
             const float *earth = g->earth.data() + begin;
             float *l = lit.data();
             for (int i = 0; i < n; ++i) {
-                const float t = std::clamp(((nx[i] * lx + ny[i] * ly + nz[i] * lz) - -0.04f) / (0.04f - -0.04f),
-                                           0.0f, 1.0f);
+                const float t = std::clamp(
+                    ((nx[i] * lx + ny[i] * ly + nz[i] * lz) - -0.04f) / (0.04f - -0.04f), 0.0f, 1.0f);
                 const float day = t * t * (3.0f - 2.0f * t);
                 const float mu0 = std::max(bx[i] * lx + by[i] * ly + bz[i] * lz, 0.0f);
                 const float sun = 2.0f * mu0 / std::max(mu0 + nz[i], 1e-4f) * day;

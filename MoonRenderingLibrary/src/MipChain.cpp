@@ -68,7 +68,8 @@ MipChain MipChain::build(const QImage &image, bool srgb) {
 QByteArray MipChain::linearHalfFloats(int i) const {
     const QImage &img = level(i);
     const auto &lut = srgbToLinearTable();
-    QByteArray out(qsizetype(img.width()) * img.height() * 4 * qsizetype(sizeof(qfloat16)), Qt::Uninitialized);
+    QByteArray out(qsizetype(img.width()) * img.height() * 4 * qsizetype(sizeof(qfloat16)),
+                   Qt::Uninitialized);
     auto *texels = reinterpret_cast<qfloat16 *>(out.data());
     for (int y = 0; y < img.height(); ++y) {
         const uchar *row = img.constScanLine(y);

@@ -111,7 +111,8 @@ LightParameters lightParametersFor(double fraction, bool waning) {
     const double c = std::clamp(2.0 * fraction - 1.0, -1.0, 1.0);
     const double theta = std::acos(c);
     const double s = waning ? -std::sin(theta) : std::sin(theta);
-    return {{static_cast<float>(s), 0.0f, static_cast<float>(c)}, static_cast<float>(0.22 * (1.0 - fraction))};
+    return {{static_cast<float>(s), 0.0f, static_cast<float>(c)},
+            static_cast<float>(0.22 * (1.0 - fraction))};
 }
 
 LightParameters lightParameters(Instant date) {
@@ -132,8 +133,8 @@ double pictureRotation(Instant date, bool orientToSky, std::optional<double> lat
     return rotation;
 }
 
-QImage moonImage(Instant date, bool orientToSky, std::optional<double> latitude, std::optional<double> longitude,
-                 int width, int height) {
+QImage moonImage(Instant date, bool orientToSky, std::optional<double> latitude,
+                 std::optional<double> longitude, int width, int height) {
     const int side = std::min(width, height);
     if (side < 1)
         return {};
@@ -188,7 +189,8 @@ std::pair<std::optional<QImage>, QImage> flatMoonImages(Instant date, int side) 
 
 Instant referenceDate() {
     static const Instant reference = [] {
-        QDateTime parsed = QLocale::c().toDateTime(QStringLiteral("2023/05/25 00:00"), QStringLiteral("yyyy/MM/dd HH:mm"));
+        QDateTime parsed =
+            QLocale::c().toDateTime(QStringLiteral("2023/05/25 00:00"), QStringLiteral("yyyy/MM/dd HH:mm"));
         if (!parsed.isValid())
             return Instant::trusted(static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 1000.0);
         parsed.setTimeZone(QTimeZone::utc()); // the wall time read as UTC

@@ -5,8 +5,9 @@
 
 namespace lunafold {
 
-std::optional<MoonShadeParams> makeShadeParams(LightDirection light, float shadeConstantA, float shadeConstantB,
-                                               float fractionTerm, bool mirrorLongitude) {
+std::optional<MoonShadeParams> makeShadeParams(LightDirection light, float shadeConstantA,
+                                               float shadeConstantB, float fractionTerm,
+                                               bool mirrorLongitude) {
     const double x = light[0], y = light[1], z = light[2];
     const double length = std::sqrt(x * x + y * y + z * z);
     if (!(length > 0.0) || !std::isfinite(length))
@@ -30,9 +31,9 @@ QString sphereCacheKey(int size, const MoonShadeParams &p) {
 }
 
 QString bakeCacheKey(int width, const MoonShadeParams &p) {
-    return QString::asprintf("bake|%d|%.4f|%.4f|%.4f|%.3f|%.3f|%.3f|%d", width, double(p.lightX), double(p.lightY),
-                             double(p.lightZ), double(p.shadeConstantA), double(p.shadeConstantB),
-                             double(p.fractionTerm), p.mirror > 0.5f ? 1 : 0);
+    return QString::asprintf("bake|%d|%.4f|%.4f|%.4f|%.3f|%.3f|%.3f|%d", width, double(p.lightX),
+                             double(p.lightY), double(p.lightZ), double(p.shadeConstantA),
+                             double(p.shadeConstantB), double(p.fractionTerm), p.mirror > 0.5f ? 1 : 0);
 }
 
 } // namespace lunafold

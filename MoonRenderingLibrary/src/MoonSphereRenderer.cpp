@@ -78,9 +78,11 @@ MoonSphereRenderer::MoonSphereRenderer(Options options) : m_options(std::move(op
                                  appActive.store(false);
                          });
     }
-    const Backend backend = m_options.backend == Backend::Automatic ? backendFromEnvironment() : m_options.backend;
+    const Backend backend =
+        m_options.backend == Backend::Automatic ? backendFromEnvironment() : m_options.backend;
     // A QRhi belongs to one thread (an OpenGL context cannot move), so only the GUI thread makes one.
-    if (app && QThread::currentThread() == app->thread() && backend != Backend::Cpu && backend != Backend::None) {
+    if (app && QThread::currentThread() == app->thread() && backend != Backend::Cpu &&
+        backend != Backend::None) {
         createDevice(backend);
         if (device) {
             m_gpuThread = QThread::currentThread();
@@ -92,7 +94,9 @@ MoonSphereRenderer::MoonSphereRenderer(Options options) : m_options(std::move(op
     m_cpuAllowed = !device && backend != Backend::None;
 }
 
-MoonSphereRenderer::~MoonSphereRenderer() { releaseDevice(); }
+MoonSphereRenderer::~MoonSphereRenderer() {
+    releaseDevice();
+}
 
 void MoonSphereRenderer::releaseDevice() {
     // Every QRhi resource goes before the QRhi, and the QRhi before its Vulkan instance or surface.
@@ -129,11 +133,13 @@ void MoonSphereRenderer::createPipelines() {
         return; // without the sphere kernel neither pipeline is made
     const QShader bake = loadShader(QStringLiteral("moonEquirectBakeKernel.comp.qsb"));
 
-    m_params.reset(device->newBuffer(QRhiBuffer::Dynamic, QRhiBuffer::UniformBuffer, sizeof(MoonShadeParams)));
+    m_params.reset(
+        device->newBuffer(QRhiBuffer::Dynamic, QRhiBuffer::UniformBuffer, sizeof(MoonShadeParams)));
     m_sampler.reset(device->newSampler(QRhiSampler::Linear, QRhiSampler::Linear, QRhiSampler::Linear,
                                        QRhiSampler::Repeat, QRhiSampler::ClampToEdge));
     m_placeholderInput.reset(device->newTexture(QRhiTexture::RGBA8, QSize(1, 1)));
-    m_placeholderOutput.reset(device->newTexture(QRhiTexture::RGBA8, QSize(1, 1), 1, QRhiTexture::UsedWithLoadStore));
+    m_placeholderOutput.reset(
+        device->newTexture(QRhiTexture::RGBA8, QSize(1, 1), 1, QRhiTexture::UsedWithLoadStore));
     if (!m_params->create() || !m_sampler->create() || !m_placeholderInput->create() ||
         !m_placeholderOutput->create())
         return;
@@ -141,8 +147,10 @@ void MoonSphereRenderer::createPipelines() {
     const auto stage = QRhiShaderResourceBinding::ComputeStage;
     m_layout.reset(device->newShaderResourceBindings());
     m_layout->setBindings({
-        QRhiShaderResourceBinding::sampledTexture(kAlbedoBinding, stage, m_placeholderInput.get(), m_sampler.get()),
-        QRhiShaderResourceBinding::sampledTexture(kNormalBinding, stage, m_placeholderInput.get(), m_sampler.get()),
+        QRhiShaderResourceBinding::sampledTexture(kAlbedoBinding, stage, m_placeholderInput.get(),
+                                                  m_sampler.get()),
+        QRhiShaderResourceBinding::sampledTexture(kNormalBinding, stage, m_placeholderInput.get(),
+                                                  m_sampler.get()),
         QRhiShaderResourceBinding::imageStore(kOutputBinding, stage, m_placeholderOutput.get(), 0),
         QRhiShaderResourceBinding::uniformBuffer(kParamsBinding, stage, m_params.get()),
     });
@@ -167,7 +175,9 @@ QString MoonSphereRenderer::backendName() const {
     return m_cpuAllowed ? QStringLiteral("CPU") : QStringLiteral("none");
 }
 
-bool MoonSphereRenderer::mayUseGpu() const { return device && QThread::currentThread() == m_gpuThread; }
+bool MoonSphereRenderer::mayUseGpu() const {
+    return device && QThread::currentThread() == m_gpuThread;
+}
 
 std::unique_ptr<QRhiTexture> MoonSphereRenderer::uploadMipChain(const MipChain &chain) {
     // Both maps go up decoded to linear values in half floats, every level from the same bytes the CPU
@@ -183,8 +193,9 @@ std::unique_ptr<QRhiTexture> MoonSphereRenderer::uploadMipChain(const MipChain &
     QVarLengthArray<QRhiTextureUploadEntry, 16> entries;
     for (int level = 0; level < chain.levelCount(); ++level) {
         texels.push_back(chain.linearHalfFloats(level));
-        entries.append(QRhiTextureUploadEntry(
-            0, level, QRhiTextureSubresourceUploadDescription(texels.back().constData(), quint32(texels.back().size()))));
+        entries.append(QRhiTextureUploadEntry(0, level,
+                                              QRhiTextureSubresourceUploadDescription(
+                                                  texels.back().constData(), quint32(texels.back().size()))));
     }
     QRhiTextureUploadDescription description;
     description.setEntries(entries.cbegin(), entries.cend());
@@ -210,8 +221,8 @@ bool MoonSphereRenderer::loadTexturesIfNeeded() {
     if (!device && !m_cpuAllowed)
         return false;
     ++m_textureLoadAttempts;
-    const QString directory =
-        m_options.textureDirectory.isEmpty() ? MoonRendering::resourceBundlePath() : m_options.textureDirectory;
+    const QString directory = m_options.textureDirectory.isEmpty() ? MoonRendering::resourceBundlePath()
+                                                                   : m_options.textureDirectory;
     std::optional<SurfaceTextures> maps = loadSurfaceTextures(directory);
     if (!maps)
         return false;
@@ -285,8 +296,9 @@ std::optional<QImage> MoonSphereRenderer::lastImage(int size) {
     return it->second;
 }
 
-std::optional<QImage> MoonSphereRenderer::renderSphere(double size, LightDirection light, float shadeConstantA,
-                                                       float shadeConstantB, float fractionTerm) {
+std::optional<QImage> MoonSphereRenderer::renderSphere(double size, LightDirection light,
+                                                       float shadeConstantA, float shadeConstantB,
+                                                       float fractionTerm) {
     if (!loadTexturesIfNeeded() || !(m_cpu || (pipeline && queue && albedo && normal)))
         return std::nullopt;
     const std::optional<int> n = pixelSide(size, 1);
@@ -318,8 +330,9 @@ std::optional<QImage> MoonSphereRenderer::renderSphere(double size, LightDirecti
     return image;
 }
 
-std::optional<QImage> MoonSphereRenderer::bakeEquirect(double width, LightDirection light, float shadeConstantA,
-                                                       float shadeConstantB, float fractionTerm) {
+std::optional<QImage> MoonSphereRenderer::bakeEquirect(double width, LightDirection light,
+                                                       float shadeConstantA, float shadeConstantB,
+                                                       float fractionTerm) {
     if (!loadTexturesIfNeeded() || !(m_cpu || (bakePipeline && queue && albedo && normal)))
         return std::nullopt;
     const std::optional<int> w = pixelSide(width, 2);

@@ -22,18 +22,27 @@ using testing_images::litDirection;
 namespace {
 
 Instant at(const char *iso) {
-    return Instant::trusted(static_cast<double>(QDateTime::fromString(QString::fromLatin1(iso), Qt::ISODate)
-                                                    .toMSecsSinceEpoch()) /
-                            1000.0);
+    return Instant::trusted(
+        static_cast<double>(
+            QDateTime::fromString(QString::fromLatin1(iso), Qt::ISODate).toMSecsSinceEpoch()) /
+        1000.0);
 }
 
 struct Enu {
     double e, n, u;
 };
-Enu operator-(Enu a, Enu b) { return {a.e - b.e, a.n - b.n, a.u - b.u}; }
-Enu operator*(double s, Enu a) { return {s * a.e, s * a.n, s * a.u}; }
-double dot(Enu a, Enu b) { return a.e * b.e + a.n * b.n + a.u * b.u; }
-Enu cross(Enu a, Enu b) { return {a.n * b.u - a.u * b.n, a.u * b.e - a.e * b.u, a.e * b.n - a.n * b.e}; }
+Enu operator-(Enu a, Enu b) {
+    return {a.e - b.e, a.n - b.n, a.u - b.u};
+}
+Enu operator*(double s, Enu a) {
+    return {s * a.e, s * a.n, s * a.u};
+}
+double dot(Enu a, Enu b) {
+    return a.e * b.e + a.n * b.n + a.u * b.u;
+}
+Enu cross(Enu a, Enu b) {
+    return {a.n * b.u - a.u * b.n, a.u * b.e - a.e * b.u, a.e * b.n - a.n * b.e};
+}
 
 // Framework horizontal coordinates (azimuth from the south, westward) as a local east-north-up vector.
 Enu direction(const aa::HorizontalCoordinates &h) {
@@ -86,7 +95,8 @@ class TestMoonImage : public QObject {
 
     void testSideIsTheShorterEdge() {
         const Instant t = at("2024-04-20T00:00:00Z");
-        QCOMPARE(MoonRendering::moonImage(t, false, std::nullopt, std::nullopt, 300, 200).size(), QSize(200, 200));
+        QCOMPARE(MoonRendering::moonImage(t, false, std::nullopt, std::nullopt, 300, 200).size(),
+                 QSize(200, 200));
         QCOMPARE(MoonRendering::moonImage(t, true, 48.85, 2.35, 120, 500).size(), QSize(120, 120));
         QVERIFY(MoonRendering::moonImage(t, false, std::nullopt, std::nullopt, 0, 200).isNull());
         QVERIFY(MoonRendering::sampleMoonImage(-5, 10).isNull());
@@ -125,7 +135,9 @@ class TestMoonImage : public QObject {
         const double seen = litDirection(picture);
         // The albedo's maria pull the centroid a little; the chain's sign errors would be 90° or more.
         QVERIFY2(angleBetween(seen, expected) < 20 * M_PI / 180,
-                 qPrintable(QStringLiteral("lit limb at %1°, Sun at %2°").arg(seen * 180 / M_PI).arg(expected * 180 / M_PI)));
+                 qPrintable(QStringLiteral("lit limb at %1°, Sun at %2°")
+                                .arg(seen * 180 / M_PI)
+                                .arg(expected * 180 / M_PI)));
     }
 
     void testSampleIsTheReferenceMoonTurnedTwentyDegrees() {
@@ -136,7 +148,8 @@ class TestMoonImage : public QObject {
         QCOMPARE(sample.size(), QSize(120, 120));
         // −20° is counter-clockwise on screen: the lit direction turns by +20° (y up).
         const double turn = std::remainder(litDirection(sample) - litDirection(upright), 2 * M_PI);
-        QVERIFY2(std::abs(turn - 20 * M_PI / 180) < 3 * M_PI / 180, qPrintable(QString::number(turn * 180 / M_PI)));
+        QVERIFY2(std::abs(turn - 20 * M_PI / 180) < 3 * M_PI / 180,
+                 qPrintable(QString::number(turn * 180 / M_PI)));
     }
 
     void testAssetsAreInTheBundle() {
@@ -145,11 +158,13 @@ class TestMoonImage : public QObject {
             QVERIFY2(path, name);
             QImageReader reader(*path);
             reader.setScaledSize(QSize(64, 64));
-            QVERIFY2(!reader.read().isNull(), qPrintable(*path + QStringLiteral(": ") + reader.errorString()));
+            QVERIFY2(!reader.read().isNull(),
+                     qPrintable(*path + QStringLiteral(": ") + reader.errorString()));
         }
         QVERIFY(!MoonRendering::imageAssetPath(QStringLiteral("moon_missing")));
 
-        const std::optional<QColor> background = MoonRendering::colorAsset(QStringLiteral("ViewBackgroundColor"));
+        const std::optional<QColor> background =
+            MoonRendering::colorAsset(QStringLiteral("ViewBackgroundColor"));
         const std::optional<QColor> button = MoonRendering::colorAsset(QStringLiteral("ButtonColor"));
         QVERIFY(background && button);
         QVERIFY(background->lightnessF() < 0.15); // the app is always in the dark scheme

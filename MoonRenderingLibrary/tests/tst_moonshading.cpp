@@ -18,8 +18,8 @@ using testing_images::meanGrey;
 namespace {
 
 MoonShadeParams params(LightDirection light, float fractionTerm = 0.0f, bool mirror = false) {
-    return *makeShadeParams(light, MoonRendering::kShadeConstantA, MoonRendering::kShadeConstantB, fractionTerm,
-                            mirror);
+    return *makeShadeParams(light, MoonRendering::kShadeConstantA, MoonRendering::kShadeConstantB,
+                            fractionTerm, mirror);
 }
 
 bool insideDisc(int x, int y, int n, double radiusFraction) {
@@ -52,7 +52,8 @@ class TestMoonShading : public QObject {
         QCOMPARE(sphereCacheKey(64, mirrored), QStringLiteral("64|0.6000|0.0000|0.8000|0.030|1.250|0.050|1"));
         QLocale::setDefault(QLocale::c());
         QVERIFY(!makeShadeParams({0.0f, 0.0f, 0.0f}, 0.03f, 1.25f, 0.0f, false));
-        QVERIFY(!makeShadeParams({std::numeric_limits<float>::quiet_NaN(), 0.0f, 1.0f}, 0.03f, 1.25f, 0.0f, false));
+        QVERIFY(!makeShadeParams({std::numeric_limits<float>::quiet_NaN(), 0.0f, 1.0f}, 0.03f, 1.25f, 0.0f,
+                                 false));
     }
 
     void testLightFollowsThePhase() {
@@ -130,10 +131,10 @@ class TestMoonShading : public QObject {
         QCOMPARE(full.pixel(n - 1, n - 1), 0u);
         // No limb darkening: the outer ring is about as bright as the middle.
         const double centre = meanGrey(full, [&](int x, int y) { return insideDisc(x, y, n, 0.5); });
-        const double ring = meanGrey(full, [&](int x, int y) {
-            return insideDisc(x, y, n, 0.95) && !insideDisc(x, y, n, 0.8);
-        });
-        QVERIFY2(centre > 110 && ring > 0.75 * centre, qPrintable(QStringLiteral("%1 %2").arg(centre).arg(ring)));
+        const double ring = meanGrey(
+            full, [&](int x, int y) { return insideDisc(x, y, n, 0.95) && !insideDisc(x, y, n, 0.8); });
+        QVERIFY2(centre > 110 && ring > 0.75 * centre,
+                 qPrintable(QStringLiteral("%1 %2").arg(centre).arg(ring)));
     }
 
     void testHalfMoonLitSideAndEarthshine() {
@@ -146,17 +147,20 @@ class TestMoonShading : public QObject {
         // Very dark, yet the earthshine keeps it above black.
         QVERIFY2(night > 6 && night < 40, qPrintable(QString::number(night)));
         const QImage waning = MoonShading::shadeSphere(*m_maps, n, params({-1, 0, 0}, 0.11f));
-        QVERIFY2(meanGrey(waning, left) > 80 && meanGrey(waning, right) < 40,
-                 qPrintable(QStringLiteral("%1 %2").arg(meanGrey(waning, left)).arg(meanGrey(waning, right))));
+        QVERIFY2(
+            meanGrey(waning, left) > 80 && meanGrey(waning, right) < 40,
+            qPrintable(QStringLiteral("%1 %2").arg(meanGrey(waning, left)).arg(meanGrey(waning, right))));
         // Earthshine follows shadeConstantA, and grows with fractionTerm (the Earth is fuller near
         // new moon); exaggerated here so that 8-bit rounding cannot hide it.
         const auto nightWith = [&](float a, float fractionTerm) {
-            const MoonShadeParams p = *makeShadeParams({1, 0, 0}, a, MoonRendering::kShadeConstantB, fractionTerm, false);
+            const MoonShadeParams p =
+                *makeShadeParams({1, 0, 0}, a, MoonRendering::kShadeConstantB, fractionTerm, false);
             return meanGrey(MoonShading::shadeSphere(*m_maps, n, p), left);
         };
         QVERIFY(nightWith(0.0f, 0.0f) < 1.0);
         const double base = nightWith(0.3f, 0.0f), fuller = nightWith(0.3f, 1.0f);
-        QVERIFY2(base > 30 && fuller > 1.25 * base, qPrintable(QStringLiteral("%1 %2").arg(base).arg(fuller)));
+        QVERIFY2(base > 30 && fuller > 1.25 * base,
+                 qPrintable(QStringLiteral("%1 %2").arg(base).arg(fuller)));
     }
 
     void testMirrorFlipsTheMapEastWest() {
@@ -173,7 +177,8 @@ class TestMoonShading : public QObject {
         QCOMPARE(bake.size(), QSize(256, 128));
         QCOMPARE(qAlpha(bake.pixel(10, 10)), 255);
         // Light from +x: the sub-solar meridian is longitude +90° (x = 192), the night side is at −90°.
-        const double east = meanGrey(bake, [](int x, int y) { return x > 176 && x < 208 && y > 48 && y < 80; });
+        const double east =
+            meanGrey(bake, [](int x, int y) { return x > 176 && x < 208 && y > 48 && y < 80; });
         const double west = meanGrey(bake, [](int x, int y) { return x > 48 && x < 80 && y > 48 && y < 80; });
         QVERIFY2(east > 100 && west < 20, qPrintable(QStringLiteral("%1 %2").arg(east).arg(west)));
         QVERIFY(MoonShading::bakeEquirect(*m_maps, 1, params({1, 0, 0})).isNull());
@@ -211,11 +216,13 @@ class TestMoonShading : public QObject {
         const testing_images::Differences d =
             testing_images::compareChannels(fast, MoonShading::shadeSphere(*m_maps, size, p));
         // The tabulated tone curve may round a level the other way, never more.
-        QVERIFY2(d.max >= 0 && d.max <= 1 && d.mean < 0.05, qPrintable(QStringLiteral("%1 %2").arg(d.max).arg(d.mean)));
+        QVERIFY2(d.max >= 0 && d.max <= 1 && d.mean < 0.05,
+                 qPrintable(QStringLiteral("%1 %2").arg(d.max).arg(d.mean)));
         // Another phase at the same size reuses the geometry and still draws the right picture.
         const MoonShadeParams other = params({z, 0.0f, -x}, 0.05f, mirror); // turned 90°: never zero
         const int again = testing_images::compareChannels(shader.shadeSphere(size, other),
-                                                          MoonShading::shadeSphere(*m_maps, size, other)).max;
+                                                          MoonShading::shadeSphere(*m_maps, size, other))
+                              .max;
         QVERIFY2(again >= 0 && again <= 1, qPrintable(QString::number(again)));
         QCOMPARE(shader.geometryBuilds(), 1);
     }

@@ -10,10 +10,10 @@
 #include "MoonRendering/ResourceBundle.h"
 
 #include <QDir>
-#include <memory>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 #include <qpa/qwindowsysteminterface.h>
 
 using namespace lunafold;
@@ -30,7 +30,9 @@ QString describe(const testing_images::Differences &d) {
     return QStringLiteral("max %1, mean %2").arg(d.max).arg(d.mean, 0, 'f', 3);
 }
 
-MoonSphereRenderer::Options fresh() { return {MoonSphereRenderer::Backend::Automatic, {}}; }
+MoonSphereRenderer::Options fresh() {
+    return {MoonSphereRenderer::Backend::Automatic, {}};
+}
 
 // On a mismatch both pictures are left in the temporary folder for a look.
 QString keepForInspection(const QImage &gpu, const QImage &cpu) {
@@ -102,12 +104,13 @@ class TestMoonSphere : public QObject {
         renderer.setMirrorLongitude(mirror);
         const MoonRendering::LightParameters light = MoonRendering::lightParametersFor(fraction, waning);
         const std::optional<QImage> gpu =
-            renderer.renderSphere(size, light.light, MoonRendering::kShadeConstantA, MoonRendering::kShadeConstantB,
-                                  light.fractionTerm);
+            renderer.renderSphere(size, light.light, MoonRendering::kShadeConstantA,
+                                  MoonRendering::kShadeConstantB, light.fractionTerm);
         QVERIFY(gpu);
         QCOMPARE(gpu->format(), QImage::Format_RGBA8888_Premultiplied);
-        const MoonShadeParams params = *makeShadeParams(light.light, MoonRendering::kShadeConstantA,
-                                                        MoonRendering::kShadeConstantB, light.fractionTerm, mirror);
+        const MoonShadeParams params =
+            *makeShadeParams(light.light, MoonRendering::kShadeConstantA, MoonRendering::kShadeConstantB,
+                             light.fractionTerm, mirror);
         const QImage cpu = MoonShading::shadeSphere(*m_maps, size, params);
         checkAgreement(*gpu, cpu);
         QCOMPARE(renderer.passCount(), 1u);
@@ -119,11 +122,12 @@ class TestMoonSphere : public QObject {
 
     void testBakeAgreesWithTheCpuTwin() {
         MoonSphereRenderer renderer(fresh());
-        const std::optional<QImage> gpu = renderer.bakeEquirect(301, phaseLight(0.3, true), 0.03f, 1.25f, 0.15f);
+        const std::optional<QImage> gpu =
+            renderer.bakeEquirect(301, phaseLight(0.3, true), 0.03f, 1.25f, 0.15f);
         QVERIFY(gpu);
         QCOMPARE(gpu->size(), QSize(301, 150));
-        const QImage cpu =
-            MoonShading::bakeEquirect(*m_maps, 301, *makeShadeParams(phaseLight(0.3, true), 0.03f, 1.25f, 0.15f, false));
+        const QImage cpu = MoonShading::bakeEquirect(
+            *m_maps, 301, *makeShadeParams(phaseLight(0.3, true), 0.03f, 1.25f, 0.15f, false));
         checkAgreement(*gpu, cpu);
         // Served from the bake cache the second time.
         QVERIFY(renderer.bakeEquirect(301, phaseLight(0.3, true), 0.03f, 1.25f, 0.15f));
@@ -132,7 +136,8 @@ class TestMoonSphere : public QObject {
 
     void testCacheHitDoesNoGpuWork() {
         MoonSphereRenderer renderer(fresh());
-        const std::optional<QImage> first = renderer.renderSphere(96, phaseLight(0.4, false), 0.03f, 1.25f, 0.13f);
+        const std::optional<QImage> first =
+            renderer.renderSphere(96, phaseLight(0.4, false), 0.03f, 1.25f, 0.13f);
         QVERIFY(first);
         QCOMPARE(renderer.passCount(), 1u);
         // The key rounds the light to four decimals: a nearly equal light shares the picture.
@@ -151,11 +156,13 @@ class TestMoonSphere : public QObject {
 
     void testInactiveAppGetsOnlyThePastPictures() {
         MoonSphereRenderer renderer(fresh());
-        const std::optional<QImage> crescent = renderer.renderSphere(72, phaseLight(0.2, false), 0.03f, 1.25f, 0.17f);
+        const std::optional<QImage> crescent =
+            renderer.renderSphere(72, phaseLight(0.2, false), 0.03f, 1.25f, 0.17f);
         QVERIFY(crescent);
         renderer.setAppActive(false);
         // Another phase at the same size: the last picture of that size, an earlier phase.
-        const std::optional<QImage> stale = renderer.renderSphere(72, phaseLight(0.9, false), 0.03f, 1.25f, 0.02f);
+        const std::optional<QImage> stale =
+            renderer.renderSphere(72, phaseLight(0.9, false), 0.03f, 1.25f, 0.02f);
         QVERIFY(stale);
         QCOMPARE(stale->cacheKey(), crescent->cacheKey());
         // A size never drawn: nothing, so the caller falls back to the flat picture.
@@ -206,7 +213,8 @@ class TestMoonSphere : public QObject {
         QVERIFY(!renderer.renderSphere(qQNaN(), phaseLight(0.5, false), 0.03f, 1.25f, 0.11f));
         QVERIFY(!renderer.renderSphere(1e9, phaseLight(0.5, false), 0.03f, 1.25f, 0.11f));
         QVERIFY(!renderer.renderSphere(64, {0, 0, 0}, 0.03f, 1.25f, 0.11f));
-        const std::optional<QImage> tiny = renderer.renderSphere(0.4, phaseLight(0.5, false), 0.03f, 1.25f, 0.11f);
+        const std::optional<QImage> tiny =
+            renderer.renderSphere(0.4, phaseLight(0.5, false), 0.03f, 1.25f, 0.11f);
         QVERIFY(tiny);
         QCOMPARE(tiny->size(), QSize(1, 1)); // at least one pixel
     }
@@ -216,8 +224,9 @@ class TestMoonSphere : public QObject {
         const QImage picture = MoonRendering::moonImage(t, false, std::nullopt, std::nullopt, 300, 200);
         QCOMPARE(picture.size(), QSize(200, 200));
         const MoonRendering::LightParameters light = MoonRendering::lightParameters(t);
-        const std::optional<QImage> sphere = MoonSphereRenderer::shared().renderSphere(
-            200, light.light, MoonRendering::kShadeConstantA, MoonRendering::kShadeConstantB, light.fractionTerm);
+        const std::optional<QImage> sphere =
+            MoonSphereRenderer::shared().renderSphere(200, light.light, MoonRendering::kShadeConstantA,
+                                                      MoonRendering::kShadeConstantB, light.fractionTerm);
         QVERIFY(sphere);
         QVERIFY(testing_images::compareChannels(picture, *sphere).max <= 1);
         // Not the flat pair: its shadow would leave the night side at 30 % of the photograph.

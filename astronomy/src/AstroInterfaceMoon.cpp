@@ -14,7 +14,9 @@ namespace {
 
 constexpr double kDegToRad = 0.017453292519943295;
 
-aa::GeographicCoordinates place(double longitude, double latitude) { return {-longitude, latitude, 0.0}; }
+aa::GeographicCoordinates place(double longitude, double latitude) {
+    return {-longitude, latitude, 0.0};
+}
 
 aa::HorizontalCoordinates moonHorizontal(Instant date, double longitude, double latitude) {
     const aa::JulianDay jd(date);
@@ -42,9 +44,13 @@ double AstroInterface::getMoonAgeInDays(Instant date) {
     return date.secondsSince(previous.date()) / 86400.0;
 }
 
-double AstroInterface::getMoonLongitude(Instant date) { return aa::moonEclipticLongitude(aa::JulianDay(date)); }
+double AstroInterface::getMoonLongitude(Instant date) {
+    return aa::moonEclipticLongitude(aa::JulianDay(date));
+}
 
-double AstroInterface::getMoonDistanceKm(Instant date) { return aa::Moon(aa::JulianDay(date)).distance(); }
+double AstroInterface::getMoonDistanceKm(Instant date) {
+    return aa::Moon(aa::JulianDay(date)).distance();
+}
 
 std::optional<double> AstroInterface::getMoonAltitude(Instant date, double longitude, double latitude) {
     if (!detail::validPlace(longitude, latitude))
@@ -62,18 +68,21 @@ std::optional<double> AstroInterface::getMoonAzimuth(Instant date, double longit
 }
 
 std::optional<double> AstroInterface::getMoonParallacticAngleInRadians(Instant date, double longitude,
-                                                                      double latitude) {
+                                                                       double latitude) {
     if (!detail::validPlace(longitude, latitude))
         return std::nullopt;
     const aa::JulianDay jd(date);
-    return aa::parallacticAngle(aa::Moon(jd).equatorialCoordinates(), place(longitude, latitude), jd) * kDegToRad;
+    return aa::parallacticAngle(aa::Moon(jd).equatorialCoordinates(), place(longitude, latitude), jd) *
+           kDegToRad;
 }
 
 double AstroInterface::getMoonPositionAngleInRadians(Instant date) {
     return aa::Moon(aa::JulianDay(date)).brightLimbPositionAngle() * kDegToRad;
 }
 
-double AstroInterface::degreesToRadians(double degrees) { return degrees * kDegToRad; }
+double AstroInterface::degreesToRadians(double degrees) {
+    return degrees * kDegToRad;
+}
 
 double AstroInterface::adjustLongitude(double longitude, double offset) {
     const double s = longitude + offset;

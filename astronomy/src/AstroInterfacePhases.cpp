@@ -53,14 +53,30 @@ std::pair<PrincipalPhase, Instant> AstroInterface::nextPrincipalPhase(Instant da
     return first;
 }
 
-Instant AstroInterface::getNewMoonNext(Instant date) { return phaseEvent(date, 0, true); }
-Instant AstroInterface::getFirstQuarterNext(Instant date) { return phaseEvent(date, 1, true); }
-Instant AstroInterface::getFullMoonNext(Instant date) { return phaseEvent(date, 2, true); }
-Instant AstroInterface::getLastQuarterNext(Instant date) { return phaseEvent(date, 3, true); }
-Instant AstroInterface::getNewMoonPrev(Instant date) { return phaseEvent(date, 0, false); }
-Instant AstroInterface::getFirstQuarterPrev(Instant date) { return phaseEvent(date, 1, false); }
-Instant AstroInterface::getFullMoonPrev(Instant date) { return phaseEvent(date, 2, false); }
-Instant AstroInterface::getLastQuarterPrev(Instant date) { return phaseEvent(date, 3, false); }
+Instant AstroInterface::getNewMoonNext(Instant date) {
+    return phaseEvent(date, 0, true);
+}
+Instant AstroInterface::getFirstQuarterNext(Instant date) {
+    return phaseEvent(date, 1, true);
+}
+Instant AstroInterface::getFullMoonNext(Instant date) {
+    return phaseEvent(date, 2, true);
+}
+Instant AstroInterface::getLastQuarterNext(Instant date) {
+    return phaseEvent(date, 3, true);
+}
+Instant AstroInterface::getNewMoonPrev(Instant date) {
+    return phaseEvent(date, 0, false);
+}
+Instant AstroInterface::getFirstQuarterPrev(Instant date) {
+    return phaseEvent(date, 1, false);
+}
+Instant AstroInterface::getFullMoonPrev(Instant date) {
+    return phaseEvent(date, 2, false);
+}
+Instant AstroInterface::getLastQuarterPrev(Instant date) {
+    return phaseEvent(date, 3, false);
+}
 
 Instant AstroInterface::seekNextSignTime(Instant startDate) {
     Instant at = startDate;

@@ -55,8 +55,9 @@ std::optional<Instant> moonEvent(Instant date, double longitude, double latitude
             candidates[count++] = e;
     }
     if (count == 0) {
-        const auto found = which == MoonEvent::transit ? detail::moonTransitFallback(*day, place)
-                                                       : detail::moonRiseSetFallback(*day, place, which == MoonEvent::rise);
+        const auto found = which == MoonEvent::transit
+                               ? detail::moonTransitFallback(*day, place)
+                               : detail::moonRiseSetFallback(*day, place, which == MoonEvent::rise);
         if (!found)
             return std::nullopt;
         candidates[count++] = *found;

@@ -250,20 +250,22 @@ std::optional<Instant> AstroInterface::getCivilTwilightDusk(Instant date, double
                                                             const TimeZone &timezone) {
     return sunEvent(date, longitude, latitude, timezone, kCivil, false);
 }
-std::optional<Instant> AstroInterface::getNauticalTwilightDawn(Instant date, double longitude, double latitude,
-                                                               const TimeZone &timezone) {
+std::optional<Instant> AstroInterface::getNauticalTwilightDawn(Instant date, double longitude,
+                                                               double latitude, const TimeZone &timezone) {
     return sunEvent(date, longitude, latitude, timezone, kNautical, true);
 }
-std::optional<Instant> AstroInterface::getNauticalTwilightDusk(Instant date, double longitude, double latitude,
-                                                               const TimeZone &timezone) {
+std::optional<Instant> AstroInterface::getNauticalTwilightDusk(Instant date, double longitude,
+                                                               double latitude, const TimeZone &timezone) {
     return sunEvent(date, longitude, latitude, timezone, kNautical, false);
 }
 std::optional<Instant> AstroInterface::getAstronomicalTwilightDawn(Instant date, double longitude,
-                                                                   double latitude, const TimeZone &timezone) {
+                                                                   double latitude,
+                                                                   const TimeZone &timezone) {
     return sunEvent(date, longitude, latitude, timezone, kAstronomical, true);
 }
 std::optional<Instant> AstroInterface::getAstronomicalTwilightDusk(Instant date, double longitude,
-                                                                   double latitude, const TimeZone &timezone) {
+                                                                   double latitude,
+                                                                   const TimeZone &timezone) {
     return sunEvent(date, longitude, latitude, timezone, kAstronomical, false);
 }
 

@@ -5,7 +5,8 @@
 
 namespace lunafold::detail {
 
-Instant bisectCrossing(Instant lo, Instant hi, const std::function<double(Instant)> &altitude, double target) {
+Instant bisectCrossing(Instant lo, Instant hi, const std::function<double(Instant)> &altitude,
+                       double target) {
     double flo = altitude(lo) - target;
     for (int round = 0; round < 30; ++round) {
         const Instant mid = lo.plusSeconds(hi.secondsSince(lo) * 0.5);

@@ -34,7 +34,9 @@ constexpr double kTrackError = 0.01; // degrees
 // Most days that reach the scan have no such crossing (the Moon rises about 50 minutes later
 // each day, so once a month a day has none).
 bool scanCanBracket(const LocalDayFrame &day, const aa::GeographicCoordinates &place, bool rise) {
-    auto track = [&place](Instant t) { return aa::interpolatedMoonTrack(t.julianDay(), place).altitude - kSearchAltitude; };
+    auto track = [&place](Instant t) {
+        return aa::interpolatedMoonTrack(t.julianDay(), place).altitude - kSearchAltitude;
+    };
     Instant cursor = day.dayStart;
     double gprev = track(cursor);
     while (cursor < day.dayEnd) {
@@ -51,7 +53,7 @@ bool scanCanBracket(const LocalDayFrame &day, const aa::GeographicCoordinates &p
 } // namespace
 
 std::optional<Instant> moonRiseSetFallback(const LocalDayFrame &day, const aa::GeographicCoordinates &place,
-                                       bool rise) {
+                                           bool rise) {
     if (!scanCanBracket(day, place, rise))
         return std::nullopt;
     auto altitude = [&place](Instant t) { return moonAltitude(t, place); };
@@ -82,7 +84,9 @@ bool surelyMonotonic(Instant a, Instant b, const aa::GeographicCoordinates &plac
     const double lowest = std::asin(bound) + kAngleMargin, highest = aa::kPi - lowest;
     const double ha = aa::interpolatedMoonTrack(a.julianDay(), place).hourAngle;
     const double hb = aa::interpolatedMoonTrack(b.julianDay(), place).hourAngle;
-    auto inside = [&](double h) { return sign < 0 ? (h > lowest && h < highest) : (h < -lowest && h > -highest); };
+    auto inside = [&](double h) {
+        return sign < 0 ? (h > lowest && h < highest) : (h < -lowest && h > -highest);
+    };
     return hb > ha && inside(ha) && inside(hb);
 }
 
@@ -108,9 +112,11 @@ bool surelyNoCulmination(const LocalDayFrame &day, const aa::GeographicCoordinat
         return true;
     };
     if (clearlyHighest(0))
-        return surelyMonotonic(day.dayStart, std::min(day.dayStart.plusSeconds(kScanStep), day.dayEnd), place, -1);
+        return surelyMonotonic(day.dayStart, std::min(day.dayStart.plusSeconds(kScanStep), day.dayEnd), place,
+                               -1);
     if (clearlyHighest(n - 1))
-        return surelyMonotonic(std::max(at[n - 1].plusSeconds(-kScanStep), day.dayStart), day.dayEnd, place, +1);
+        return surelyMonotonic(std::max(at[n - 1].plusSeconds(-kScanStep), day.dayStart), day.dayEnd, place,
+                               +1);
     return false;
 }
 

@@ -11,14 +11,20 @@
 namespace lunafold::detail {
 namespace {
 
-int yearOf(long long days) { return civilFromDays(days).year; }
+int yearOf(long long days) {
+    return civilFromDays(days).year;
+}
 
-bool isLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+bool isLeap(int y) {
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
 
-long long floorDiv(long long a, long long b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
+long long floorDiv(long long a, long long b) {
+    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
+}
 
 class Reader {
-public:
+  public:
     explicit Reader(std::string_view s) : m_s(s) {}
     bool done() const { return m_p >= m_s.size(); }
     char peek() const { return done() ? '\0' : m_s[m_p]; }
@@ -77,7 +83,7 @@ public:
         return sign * total;
     }
 
-private:
+  private:
     std::string_view m_s;
     std::size_t m_p = 0;
 };
@@ -154,7 +160,8 @@ std::optional<PosixTzRule> PosixTzRule::parse(std::string_view text) {
 
 std::optional<PosixTzRule> PosixTzRule::forZone(const std::string &zoneName) {
     const char *dir = std::getenv("TZDIR");
-    std::ifstream in(std::string(dir && *dir ? dir : "/usr/share/zoneinfo") + "/" + zoneName, std::ios::binary);
+    std::ifstream in(std::string(dir && *dir ? dir : "/usr/share/zoneinfo") + "/" + zoneName,
+                     std::ios::binary);
     if (!in)
         return std::nullopt;
     const std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

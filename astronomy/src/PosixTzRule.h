@@ -12,7 +12,7 @@ namespace lunafold::detail {
 /// reads only the explicit transitions, so without this every zone would lose daylight-saving
 /// time from 2038 on.
 class PosixTzRule {
-public:
+  public:
     static std::optional<PosixTzRule> parse(std::string_view text);
     /// The footer of the compiled zone file for @p zoneName, parsed; std::nullopt if absent.
     static std::optional<PosixTzRule> forZone(const std::string &zoneName);
@@ -29,7 +29,7 @@ public:
     /// instant of the jump in the gap case.
     long long toUt(long long localSeconds, bool *inGap = nullptr, long long *transition = nullptr) const;
 
-private:
+  private:
     struct Rule {
         char kind = 'M'; // 'M' month/week/day, 'J' 1-based day without Feb 29, 'N' 0-based day
         int month = 0, week = 0, weekday = 0, day = 0;

@@ -31,7 +31,6 @@ date::sys_seconds toSys(Instant instant) {
     return date::sys_seconds(seconds(static_cast<long long>(std::floor(instant.unixSeconds()))));
 }
 
-
 const detail::ZoneExtras *extrasFor(const date::time_zone *zone) {
     static std::mutex mutex;
     static std::map<const date::time_zone *, std::unique_ptr<detail::ZoneExtras>> cache;
@@ -105,7 +104,9 @@ TimeZone TimeZone::current() {
     }
 }
 
-std::string TimeZone::name() const { return m_zone ? std::string(m_zone->name()) : std::string("UTC"); }
+std::string TimeZone::name() const {
+    return m_zone ? std::string(m_zone->name()) : std::string("UTC");
+}
 
 int TimeZone::offsetSeconds(Instant instant) const {
     if (!m_zone)
@@ -144,11 +145,13 @@ LocalDateTime TimeZone::localDateTime(Instant instant) const {
 std::optional<Instant> TimeZone::instantOf(const LocalDateTime &l) const {
     const date::year_month_day ymd{date::year(l.year), date::month(static_cast<unsigned>(l.month)),
                                    date::day(static_cast<unsigned>(l.day))};
-    if (!ymd.ok() || l.hour < 0 || l.hour > 23 || l.minute < 0 || l.minute > 59 || !(l.second >= 0 && l.second < 61))
+    if (!ymd.ok() || l.hour < 0 || l.hour > 23 || l.minute < 0 || l.minute > 59 ||
+        !(l.second >= 0 && l.second < 61))
         return std::nullopt;
     const double wholeSec = std::floor(l.second);
     const date::local_seconds local = date::local_days(ymd) + std::chrono::hours(l.hour) +
-                                      std::chrono::minutes(l.minute) + seconds(static_cast<long long>(wholeSec));
+                                      std::chrono::minutes(l.minute) +
+                                      seconds(static_cast<long long>(wholeSec));
     // In a gap the wall time slides forward (read with the offset before the jump).
     const Local r = resolve(local.time_since_epoch().count());
     return Instant::fromUnixSeconds(static_cast<double>(r.ut) + l.second - wholeSec);
@@ -166,9 +169,9 @@ std::optional<Instant> TimeZone::startOfDay(int year, int month, int day) const 
 
 std::optional<LocalDayFrame> LocalDayFrame::containing(Instant instant, const TimeZone &zone) {
     const LocalDateTime l = zone.localDateTime(instant);
-    const date::local_days today = date::local_days(
-        date::year_month_day{date::year(l.year), date::month(static_cast<unsigned>(l.month)),
-                             date::day(static_cast<unsigned>(l.day))});
+    const date::local_days today =
+        date::local_days(date::year_month_day{date::year(l.year), date::month(static_cast<unsigned>(l.month)),
+                                              date::day(static_cast<unsigned>(l.day))});
     const date::year_month_day tomorrow(today + date::days(1));
     const auto start = zone.startOfDay(l.year, l.month, l.day);
     const auto end = zone.startOfDay(static_cast<int>(tomorrow.year()),

@@ -40,7 +40,9 @@ inline std::vector<Row> readCsv(const std::string &name) {
     return rows;
 }
 
-inline Instant unixAt(const std::string &s) { return Instant::trusted(std::stod(s)); }
+inline Instant unixAt(const std::string &s) {
+    return Instant::trusted(std::stod(s));
+}
 
 /// Sorted absolute errors, for percentile statements.
 struct ErrorStats {
@@ -50,7 +52,8 @@ struct ErrorStats {
         if (errors.empty())
             return 0.0;
         std::sort(errors.begin(), errors.end());
-        const auto i = static_cast<std::size_t>(std::ceil(p / 100.0 * static_cast<double>(errors.size()))) - 1;
+        const auto i =
+            static_cast<std::size_t>(std::ceil(p / 100.0 * static_cast<double>(errors.size()))) - 1;
         return errors[std::min(i, errors.size() - 1)];
     }
     double max() { return percentile(100.0); }
@@ -66,12 +69,14 @@ struct Place {
 inline std::vector<Place> referencePlaces() {
     std::vector<Place> out;
     for (const Row &r : readCsv("places.csv"))
-        out.push_back({r[0], r[3], std::stod(r[1]), std::stod(r[2]), unixAt(r[4]), unixAt(r[5]), r[6] == "1"});
+        out.push_back(
+            {r[0], r[3], std::stod(r[1]), std::stod(r[2]), unixAt(r[4]), unixAt(r[5]), r[6] == "1"});
     return out;
 }
 
 /// place → kind → ascending instants.
-inline std::map<std::string, std::map<std::string, std::vector<Instant>>> referenceEvents(const std::string &file) {
+inline std::map<std::string, std::map<std::string, std::vector<Instant>>>
+referenceEvents(const std::string &file) {
     std::map<std::string, std::map<std::string, std::vector<Instant>>> out;
     for (const Row &r : readCsv(file))
         out[r[0]][r[1]].push_back(unixAt(r[2]));

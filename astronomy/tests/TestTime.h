@@ -12,7 +12,8 @@ namespace lunafold::testing {
 
 /// A UT instant from a Gregorian civil date and time.
 inline Instant utc(int y, int mo, int d, int h = 0, int mi = 0, double s = 0) {
-    return Instant::trusted(static_cast<double>(daysFromCivil(y, mo, d)) * 86400.0 + h * 3600.0 + mi * 60.0 + s);
+    return Instant::trusted(static_cast<double>(daysFromCivil(y, mo, d)) * 86400.0 + h * 3600.0 + mi * 60.0 +
+                            s);
 }
 
 /// A zone the test knows to exist, looked up once.

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "aa/MoonPhaseSeries.h"
-#include "astronomy/aa/DeltaT.h"
 #include "ReferenceData.h"
 #include "TestTime.h"
+#include "aa/MoonPhaseSeries.h"
 #include "astronomy/AstroInterface.h"
+#include "astronomy/aa/DeltaT.h"
 
 #include <gtest/gtest.h>
 
@@ -15,11 +15,10 @@ using lunafold::testing::readCsv;
 using lunafold::testing::unixAt;
 using lunafold::testing::utc;
 
-
 // Meeus, Astronomical Algorithms, 2nd ed., examples 49.a and 49.b (JDE, TT).
 TEST(MoonPhaseSeries, ReproducesMeeusWorkedExamples) {
-    EXPECT_NEAR(aa::meeusTruePhaseJde(-283.0), 2443192.65118, 1e-5);  // new moon, 1977 Feb 18
-    EXPECT_NEAR(aa::meeusTruePhaseJde(544.75), 2467636.49186, 1e-5);  // last quarter, 2044 Jan 21
+    EXPECT_NEAR(aa::meeusTruePhaseJde(-283.0), 2443192.65118, 1e-5); // new moon, 1977 Feb 18
+    EXPECT_NEAR(aa::meeusTruePhaseJde(544.75), 2467636.49186, 1e-5); // last quarter, 2044 Jan 21
 }
 
 // Every principal phase 1901–2099 against JPL's DE431 (apparent longitudes, TT instants turned into
@@ -31,7 +30,8 @@ TEST(MoonPhases, EveryPhaseOfTwoCenturiesMatchesDe431) {
     ErrorStats stats;
     for (const auto &row : rows) {
         const Instant want = Instant::trustedJulianDay(aa::ttToUt(std::stod(row[1])));
-        const Instant got = *AstroInterface::phaseInstant(want.plusSeconds(-86400.0), std::stoi(row[0]), true);
+        const Instant got =
+            *AstroInterface::phaseInstant(want.plusSeconds(-86400.0), std::stoi(row[0]), true);
         stats.add(got.secondsSince(want));
     }
     std::cout << "phase error vs DE431: median " << stats.percentile(50) << " s, p99 " << stats.percentile(99)
@@ -58,7 +58,8 @@ TEST(MoonPhases, EveryPhaseOfTwoCenturiesMatchesAstronomyEngine) {
         cursor = want;
     }
     const double p50 = stats.percentile(50), p99 = stats.percentile(99), worst = stats.max();
-    std::cout << "phase error vs reference: median " << p50 << " s, p99 " << p99 << " s, max " << worst << " s\n";
+    std::cout << "phase error vs reference: median " << p50 << " s, p99 " << p99 << " s, max " << worst
+              << " s\n";
     EXPECT_LE(p99, 10.0);
     EXPECT_LE(worst, 30.0);
 }
@@ -86,7 +87,8 @@ TEST(MoonPhases, PublishedInstantsToTheMinute) {
 }
 
 TEST(MoonPhases, NextAndPreviousBracketTheInstantOneLunationApart) {
-    for (Instant t : {utc(1901, 1, 1, 0, 0), utc(1969, 7, 20, 20, 17), utc(2026, 12, 5, 23, 30), utc(2099, 12, 31, 12, 0)}) {
+    for (Instant t : {utc(1901, 1, 1, 0, 0), utc(1969, 7, 20, 20, 17), utc(2026, 12, 5, 23, 30),
+                      utc(2099, 12, 31, 12, 0)}) {
         const Instant next[] = {AstroInterface::getNewMoonNext(t), AstroInterface::getFirstQuarterNext(t),
                                 AstroInterface::getFullMoonNext(t), AstroInterface::getLastQuarterNext(t)};
         const Instant prev[] = {AstroInterface::getNewMoonPrev(t), AstroInterface::getFirstQuarterPrev(t),
@@ -95,7 +97,7 @@ TEST(MoonPhases, NextAndPreviousBracketTheInstantOneLunationApart) {
             EXPECT_LE(prev[p], t);
             EXPECT_GT(next[p], t);
             const double days = next[p].secondsSince(prev[p]) / 86400.0;
-            EXPECT_GT(days, 29.0);  // quarters wander more than the 29.27–29.83 d of new and full moons
+            EXPECT_GT(days, 29.0); // quarters wander more than the 29.27–29.83 d of new and full moons
             EXPECT_LT(days, 30.1);
         }
     }

@@ -16,9 +16,13 @@ using namespace lunafold::testing;
 namespace {
 
 // A UT Julian day whose TT is the given JDE, for Meeus' examples (which are in TD).
-aa::JulianDay utFromTd(double jde) { return aa::JulianDay(aa::ttToUt(jde)); }
+aa::JulianDay utFromTd(double jde) {
+    return aa::JulianDay(aa::ttToUt(jde));
+}
 
-double angleDiff(double a, double b) { return std::remainder(a - b, 360.0); }
+double angleDiff(double a, double b) {
+    return std::remainder(a - b, 360.0);
+}
 
 } // namespace
 
@@ -60,7 +64,8 @@ TEST(MoonState, AgreesWithReferenceOverTwoCenturies) {
         const Instant t = unixAt(r[0]);
         const double lat = std::stod(r[1]), lonE = std::stod(r[2]);
         lon.add(angleDiff(AstroInterface::getMoonLongitude(t), std::stod(r[11])));
-        EXPECT_NEAR(AstroInterface::getMoonDistanceKm(t), std::stod(r[5]), 30.0); // the series truncation: tens of km
+        EXPECT_NEAR(AstroInterface::getMoonDistanceKm(t), std::stod(r[5]),
+                    30.0); // the series truncation: tens of km
         alt.add(*AstroInterface::getMoonAltitude(t, lonE, lat) - std::stod(r[8]));
         if (std::abs(std::stod(r[8])) < 85.0) {
             EXPECT_NEAR(angleDiff(*AstroInterface::getMoonAzimuth(t, lonE, lat), std::stod(r[9])), 0.0, 0.02);

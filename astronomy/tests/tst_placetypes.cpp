@@ -23,7 +23,9 @@ static_assert(principalPhaseName(PrincipalPhase::FirstQuarter) == "First Quarter
 
 namespace {
 
-Instant at(double unixSeconds) { return Instant::trusted(unixSeconds); }
+Instant at(double unixSeconds) {
+    return Instant::trusted(unixSeconds);
+}
 
 struct Place {
     const char *name;
@@ -49,8 +51,10 @@ TEST(PlaceTypes, SkyAnswersAsTheFacadeForTheSamePlace) {
         EXPECT_EQ(point.latitude(), p.latitude);
         const TimeZone zone = *TimeZone::named(p.zone);
         for (const double t : {1713657600.0, 1735689600.0, 1750000000.0}) {
-            EXPECT_EQ(Sky::moonAltitude(at(t), point), AstroInterface::getMoonAltitude(at(t), p.longitude, p.latitude));
-            EXPECT_EQ(Sky::moonAzimuth(at(t), point), AstroInterface::getMoonAzimuth(at(t), p.longitude, p.latitude));
+            EXPECT_EQ(Sky::moonAltitude(at(t), point),
+                      AstroInterface::getMoonAltitude(at(t), p.longitude, p.latitude));
+            EXPECT_EQ(Sky::moonAzimuth(at(t), point),
+                      AstroInterface::getMoonAzimuth(at(t), p.longitude, p.latitude));
             EXPECT_EQ(Sky::moonParallacticAngleInRadians(at(t), point),
                       AstroInterface::getMoonParallacticAngleInRadians(at(t), p.longitude, p.latitude));
             EXPECT_EQ(Sky::moonRise(at(t), point, zone),

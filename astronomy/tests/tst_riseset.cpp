@@ -41,7 +41,8 @@ void compareAllDays(const std::string &file, const std::string &kind, const Even
     for (const Place &p : referencePlaces()) {
         const auto zone = TimeZone::named(p.zone);
         ASSERT_TRUE(zone) << p.zone;
-        const auto &list = events.at(p.name).count(kind) ? events.at(p.name).at(kind) : std::vector<Instant>{};
+        const auto &list =
+            events.at(p.name).count(kind) ? events.at(p.name).at(kind) : std::vector<Instant>{};
         auto day = LocalDayFrame::containing(p.from.plusSeconds(2 * 86400.0), *zone);
         const Instant last = p.to.plusSeconds(-2 * 86400.0);
         for (; day && day->dayStart < last; day = LocalDayFrame::containing(day->dayEnd, *zone)) {
@@ -54,7 +55,8 @@ void compareAllDays(const std::string &file, const std::string &kind, const Even
                 tally.errors.add(got->secondsSince(*want));
             if (verbose && (!same || (want && std::abs(got->secondsSince(*want)) > 30)))
                 std::cout << p.name << " " << kind << " day from " << day->dayStart.unixSeconds() << ": want "
-                          << (want ? want->unixSeconds() : 0) << " got " << (got ? got->unixSeconds() : 0) << "\n";
+                          << (want ? want->unixSeconds() : 0) << " got " << (got ? got->unixSeconds() : 0)
+                          << "\n";
         }
     }
 }
@@ -62,8 +64,8 @@ void compareAllDays(const std::string &file, const std::string &kind, const Even
 void report(const char *what, Tally &t) {
     const double presence = 100.0 * t.agree / t.days;
     const double p50 = t.errors.percentile(50), p99 = t.errors.percentile(99), worst = t.errors.max();
-    std::cout << what << ": " << t.days << " local days, same presence on " << presence << " %, median " << p50
-              << " s, p99 " << p99 << " s, max " << worst << " s\n";
+    std::cout << what << ": " << t.days << " local days, same presence on " << presence << " %, median "
+              << p50 << " s, p99 " << p99 << " s, max " << worst << " s\n";
     // The bar is 99.5 % presence, 10 s median and 30 s at the 99th percentile; we measure
     // about 99.95 %, 0.14 s and 1.2 s, and hold on to most of that.
     EXPECT_GE(presence, 99.5) << what;
@@ -84,7 +86,6 @@ TEST(MoonRiseSet, EveryLocalDayOfTenPlacesMatchesReference) {
     report("moonset", set);
     report("transit", transit);
 }
-
 
 // The almanac convention (astronomy-engine's own search: topocentric upper limb, 34′ refraction)
 // is what the standard altitude stands for; the two agree to seconds except for grazing events.
@@ -149,12 +150,14 @@ TEST(MoonTrack, StaysWithinTwoThousandthsOfADegreeOfTheExactPosition) {
         const double altitude = exact.makeHorizontalCoordinates(place, aa::JulianDay(jd)).altitude;
         const double hourAngle = exact.hourAngle(place, aa::JulianDay(jd));
         worstAltitude = std::max(worstAltitude, std::abs(track.altitude - altitude));
-        worstHourAngle = std::max(worstHourAngle,
-                                  std::abs(std::remainder(track.hourAngle * 180.0 / 3.141592653589793 - hourAngle, 360.0)));
+        worstHourAngle = std::max(
+            worstHourAngle,
+            std::abs(std::remainder(track.hourAngle * 180.0 / 3.141592653589793 - hourAngle, 360.0)));
     }
     EXPECT_LT(worstAltitude, 0.002);
     EXPECT_LT(worstHourAngle, 0.002);
-    std::cout << "interpolated track: worst altitude " << worstAltitude << "°, hour angle " << worstHourAngle << "°\n";
+    std::cout << "interpolated track: worst altitude " << worstAltitude << "°, hour angle " << worstHourAngle
+              << "°\n";
 }
 
 TEST(MoonRiseSet, HighLatitudeDaysWithTheMoonAlwaysUpOrDown) {
@@ -206,7 +209,8 @@ TEST(RiseTransitSetTimes, OverlappingWindowsAgree) {
     const Instant base = utc(2031, 8, 14);
     for (int h = 0; h < 24; h += 3) {
         const aa::RiseTransitSetTimes a(aa::Moon{aa::JulianDay(base.plusSeconds(h * 3600.0))}, tokyo);
-        const aa::RiseTransitSetTimes b(aa::Moon{aa::JulianDay(base.plusSeconds(h * 3600.0 + 6 * 3600))}, tokyo);
+        const aa::RiseTransitSetTimes b(aa::Moon{aa::JulianDay(base.plusSeconds(h * 3600.0 + 6 * 3600))},
+                                        tokyo);
         for (auto get : {&aa::RiseTransitSetTimes::riseTime, &aa::RiseTransitSetTimes::setTime,
                          &aa::RiseTransitSetTimes::transitTime}) {
             const auto ea = (a.*get)(), eb = (b.*get)();

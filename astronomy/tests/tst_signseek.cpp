@@ -12,7 +12,9 @@ using namespace lunafold::testing;
 
 namespace {
 
-double remainderAt(Instant t) { return std::fmod(aa::moonEclipticLongitude(aa::JulianDay(t)), 30.0); }
+double remainderAt(Instant t) {
+    return std::fmod(aa::moonEclipticLongitude(aa::JulianDay(t)), 30.0);
+}
 
 // The crossing instant, to a millisecond, by bisection on the longitude.
 Instant crossingAfter(Instant t) {

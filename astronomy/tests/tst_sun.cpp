@@ -15,12 +15,11 @@ namespace {
 
 using Event = std::function<std::optional<Instant>(Instant, double, double, const TimeZone &)>;
 
-
 // The reference event that belongs to a solar day: the transit nearest local noon, the rising
 // crossing in the 12 hours before it and the setting one in the 12 hours after it (so a sunset
 // after midnight still belongs to the day whose afternoon it ends).
-std::optional<Instant> expectedEvent(const std::map<std::string, std::vector<Instant>> &events, const char *kind,
-                                     const LocalDayFrame &day) {
+std::optional<Instant> expectedEvent(const std::map<std::string, std::vector<Instant>> &events,
+                                     const char *kind, const LocalDayFrame &day) {
     std::optional<Instant> transit;
     for (Instant t : events.at("T"))
         if (std::abs(t.secondsSince(day.noon)) <= 46800 &&

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ReferenceData.h"
+#include "TestTime.h"
 #include "aa/FrameOfDate.h"
 #include "aa/Horizon.h"
-#include "TestTime.h"
 #include "astronomy/aa/Coordinates.h"
 #include "astronomy/aa/DeltaT.h"
 
@@ -55,7 +55,8 @@ TEST(SiderealTime, MeeusExamples) {
     const aa::JulianDay evening(utc(1987, 4, 10, 19, 21).julianDay());
     EXPECT_NEAR(evening.meanSiderealTime() * 3600.0, 8 * 3600 + 34 * 60 + 57.0896, 0.01);
     // West-positive longitude: 90° west is six hours earlier.
-    EXPECT_NEAR(evening.meanLocalSiderealTime(90.0), std::fmod(evening.meanSiderealTime() - 6.0 + 24.0, 24.0), 1e-9);
+    EXPECT_NEAR(evening.meanLocalSiderealTime(90.0), std::fmod(evening.meanSiderealTime() - 6.0 + 24.0, 24.0),
+                1e-9);
 }
 
 // Our sidereal time drops ERFA's fmod; the searches' answers depend on every bit, so it must agree
@@ -94,7 +95,8 @@ TEST(Coordinates, AltitudeAloneIsTheFullConversionsAltitude) {
 
 // Meeus example 13.b: Venus seen from Washington, 1987-04-10 19:21 UT; azimuth from the south.
 TEST(Coordinates, HorizontalFromEquatorialMeeusExample) {
-    const aa::EquatorialCoordinates venus{(23 + 9 / 60.0 + 16.641 / 3600.0), -(6 + 43 / 60.0 + 11.61 / 3600.0)};
+    const aa::EquatorialCoordinates venus{(23 + 9 / 60.0 + 16.641 / 3600.0),
+                                          -(6 + 43 / 60.0 + 11.61 / 3600.0)};
     const aa::GeographicCoordinates washington{77 + 3 / 60.0 + 56 / 3600.0, 38 + 55 / 60.0 + 17 / 3600.0, 0};
     const aa::HorizontalCoordinates h =
         venus.makeHorizontalCoordinates(washington, aa::JulianDay(utc(1987, 4, 10, 19, 21).julianDay()));

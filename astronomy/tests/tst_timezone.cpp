@@ -10,7 +10,9 @@ using namespace lunafold::testing;
 
 namespace {
 
-double hoursLong(const LocalDayFrame &f) { return f.dayEnd.secondsSince(f.dayStart) / 3600.0; }
+double hoursLong(const LocalDayFrame &f) {
+    return f.dayEnd.secondsSince(f.dayStart) / 3600.0;
+}
 
 } // namespace
 
@@ -58,7 +60,8 @@ TEST(TimeZone, DaylightSavingContinuesAfter2037) {
     EXPECT_EQ(sydney.offsetSeconds(utc(2090, 1, 1)), 11 * 3600);
     EXPECT_EQ(sydney.offsetSeconds(utc(2090, 7, 1)), 10 * 3600);
     const TimeZone london = *TimeZone::named("Europe/London");
-    EXPECT_DOUBLE_EQ(hoursLong(*LocalDayFrame::containing(utc(2095, 10, 30, 12), london)), 25.0); // last Sunday
+    EXPECT_DOUBLE_EQ(hoursLong(*LocalDayFrame::containing(utc(2095, 10, 30, 12), london)),
+                     25.0); // last Sunday
     const LocalDateTime l = london.localDateTime(utc(2060, 6, 1, 12));
     EXPECT_EQ(l.hour, 13);
     EXPECT_EQ(london.instantOf({2060, 6, 1, 13, 0, 0.0}), utc(2060, 6, 1, 12));
@@ -77,7 +80,7 @@ TEST(PosixTzRule, ParsesTheFooterForms) {
     ASSERT_TRUE(julian);
     EXPECT_EQ(julian->at(static_cast<long long>(utc(2064, 3, 1, 12).unixSeconds())).seconds, 3 * 3600);
     EXPECT_EQ(julian->at(static_cast<long long>(utc(2064, 2, 29, 12).unixSeconds())).seconds, 2 * 3600);
-    EXPECT_FALSE(PosixTzRule::parse("E5EDT"));       // names need three letters
+    EXPECT_FALSE(PosixTzRule::parse("E5EDT")); // names need three letters
     EXPECT_FALSE(PosixTzRule::parse("EST5EDT,M13.1.0,M11.1.0"));
     EXPECT_FALSE(PosixTzRule::parse(""));
 }

@@ -52,10 +52,13 @@ DayRequest readDayRequest(const std::vector<std::string> &args) {
     return r;
 }
 
-std::string isoOrDash(const std::optional<Instant> &t) { return t ? formatInstant(*t) : std::string("-"); }
+std::string isoOrDash(const std::optional<Instant> &t) {
+    return t ? formatInstant(*t) : std::string("-");
+}
 
 void emitDays(const DayRequest &r, const std::vector<std::pair<const char *, DayEvent>> &events,
-              const std::function<const char *(Instant)> &extraValue, const char *extraKey, std::string &out) {
+              const std::function<const char *(Instant)> &extraValue, const char *extraKey,
+              std::string &out) {
     JsonWriter j;
     if (r.json && r.array)
         j.beginArray();
@@ -115,9 +118,12 @@ void sunCommand(const std::vector<std::string> &args, std::string &out) {
     const DayRequest r = readDayRequest(args);
     auto kind = [&r](Instant start) -> const char * {
         switch (Sky::sunDayKind(start, r.place, r.zone).value_or(SunDayKind::riseAndSet)) {
-        case SunDayKind::alwaysUp: return "alwaysUp";
-        case SunDayKind::alwaysDown: return "alwaysDown";
-        default: return "riseAndSet";
+        case SunDayKind::alwaysUp:
+            return "alwaysUp";
+        case SunDayKind::alwaysDown:
+            return "alwaysDown";
+        default:
+            return "riseAndSet";
         }
     };
     emitDays(r,

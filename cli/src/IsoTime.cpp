@@ -57,7 +57,8 @@ std::optional<CivilDate> parseDate(std::string_view text) {
 
 std::optional<CivilDate> parseMonth(std::string_view text) {
     int y, m;
-    if (text.size() != 7 || !digits(text, 0, 4, y) || text[4] != '-' || !digits(text, 5, 2, m) || m < 1 || m > 12)
+    if (text.size() != 7 || !digits(text, 0, 4, y) || text[4] != '-' || !digits(text, 5, 2, m) || m < 1 ||
+        m > 12)
         return std::nullopt;
     return CivilDate{y, m, 1};
 }
@@ -135,14 +136,15 @@ std::string formatInstant(Instant instant) {
     }
     const CivilDate d = civilFromDays(days);
     char buf[48];
-    std::snprintf(buf, sizeof buf, "%s%04d-%02d-%02dT%02lld:%02lld:%02lldZ", d.year < 0 ? "-" : "", std::abs(d.year),
-                  d.month, d.day, secs / 3600, secs / 60 % 60, secs % 60);
+    std::snprintf(buf, sizeof buf, "%s%04d-%02d-%02dT%02lld:%02lld:%02lldZ", d.year < 0 ? "-" : "",
+                  std::abs(d.year), d.month, d.day, secs / 3600, secs / 60 % 60, secs % 60);
     return buf;
 }
 
 std::string formatDate(const CivilDate &d) {
     char buf[24];
-    std::snprintf(buf, sizeof buf, "%s%04d-%02d-%02d", d.year < 0 ? "-" : "", std::abs(d.year), d.month, d.day);
+    std::snprintf(buf, sizeof buf, "%s%04d-%02d-%02d", d.year < 0 ? "-" : "", std::abs(d.year), d.month,
+                  d.day);
     return buf;
 }
 

@@ -10,7 +10,6 @@
 
 namespace lunafold::cli {
 
-
 /// "YYYY-MM-DD", or "YYYY-MM-DDTHH:MM[:SS[.fff]]" followed by "Z" or an offset "±HH:MM";
 /// a bare date means its midnight UT. A date-time without a zone is refused (it would be ambiguous).
 std::optional<Instant> parseInstant(std::string_view text);

@@ -11,7 +11,7 @@ namespace lunafold::cli {
 
 /// Just enough JSON for our documents: objects, arrays, strings, numbers, booleans, null.
 class JsonWriter {
-public:
+  public:
     JsonWriter &beginObject() { return open('{'); }
     JsonWriter &endObject() { return close('}'); }
     JsonWriter &beginArray() { return open('['); }
@@ -60,7 +60,7 @@ public:
 
     const std::string &str() const { return m_out; }
 
-private:
+  private:
     JsonWriter &open(char c) {
         separate();
         m_out += c;
@@ -85,10 +85,18 @@ private:
         m_out += '"';
         for (char c : s) {
             switch (c) {
-            case '"': m_out += "\\\""; break;
-            case '\\': m_out += "\\\\"; break;
-            case '\n': m_out += "\\n"; break;
-            case '\t': m_out += "\\t"; break;
+            case '"':
+                m_out += "\\\"";
+                break;
+            case '\\':
+                m_out += "\\\\";
+                break;
+            case '\n':
+                m_out += "\\n";
+                break;
+            case '\t':
+                m_out += "\\t";
+                break;
             default:
                 if (static_cast<unsigned char>(c) < 0x20) {
                     char buf[8];

@@ -47,8 +47,9 @@ Instant Options::instant(const std::string &name) const {
     const std::string text = required(name);
     if (auto t = parseInstant(text))
         return *t;
-    throw UsageError{"--" + name + ": '" + text +
-                     "' is not an instant (expected e.g. 2024-04-08T18:21:00Z or 2024-04-08), years -1999 to 3000"};
+    throw UsageError{
+        "--" + name + ": '" + text +
+        "' is not an instant (expected e.g. 2024-04-08T18:21:00Z or 2024-04-08), years -1999 to 3000"};
 }
 
 std::optional<Instant> Options::optionalInstant(const std::string &name) const {
@@ -70,8 +71,8 @@ double Options::number(const std::string &name, double min, double max) const {
     if (ec != std::errc() || ptr != end || !std::isfinite(v))
         throw UsageError{"--" + name + ": '" + text + "' is not a number"};
     if (v < min || v > max)
-        throw UsageError{"--" + name + ": " + text + " is outside [" + std::to_string(static_cast<int>(min)) + ", " +
-                         std::to_string(static_cast<int>(max)) + "]"};
+        throw UsageError{"--" + name + ": " + text + " is outside [" + std::to_string(static_cast<int>(min)) +
+                         ", " + std::to_string(static_cast<int>(max)) + "]"};
     return v;
 }
 
@@ -107,7 +108,8 @@ TimeZone Options::zone(const std::string &name) const {
     const std::string text = required(name);
     if (auto z = TimeZone::named(text))
         return *z;
-    throw UsageError{"--" + name + ": unknown time zone '" + text + "' (expected an IANA name such as Europe/Paris)"};
+    throw UsageError{"--" + name + ": unknown time zone '" + text +
+                     "' (expected an IANA name such as Europe/Paris)"};
 }
 
 } // namespace lunafold::cli

@@ -20,7 +20,7 @@ struct UsageError {
 
 /// "--name value" pairs and "--flag" switches of one command, validated as they are read.
 class Options {
-public:
+  public:
     /// @param valued the options that take a value; @param flags the switches.
     Options(const std::vector<std::string> &args, const std::set<std::string> &valued,
             const std::set<std::string> &flags);
@@ -38,7 +38,7 @@ public:
     TimeZone zone(const std::string &name) const;
     std::string required(const std::string &name) const;
 
-private:
+  private:
     double number(const std::string &name, double min, double max) const;
     std::map<std::string, std::string> m_values;
     std::set<std::string> m_flags;

@@ -14,8 +14,9 @@
 namespace lunafold::cli {
 namespace {
 
-constexpr std::array<const char *, 12> kSigns = {"Aries", "Taurus", "Gemini",      "Cancer",    "Leo",      "Virgo",
-                                                 "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+constexpr std::array<const char *, 12> kSigns = {"Aries",       "Taurus",    "Gemini",   "Cancer",
+                                                 "Leo",         "Virgo",     "Libra",    "Scorpio",
+                                                 "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 
 std::string fixed(double v, int decimals) {
     char buf[48];
@@ -39,8 +40,8 @@ void phasesCommand(const std::vector<std::string> &args, std::string &out) {
     auto [phase, at] = AstroInterface::nextPrincipalPhase(from);
     // A count that runs past the last supported year is refused whole rather than cut short.
     auto pastTheEnd = [](int found) {
-        return UsageError{"--count runs past the supported years (-1999 to 3000): only " + std::to_string(found) +
-                          " phases follow --from before 3001"};
+        return UsageError{"--count runs past the supported years (-1999 to 3000): only " +
+                          std::to_string(found) + " phases follow --from before 3001"};
     };
     if (count && at.unixSeconds() > Instant::kLatest)
         throw pastTheEnd(0);
@@ -51,7 +52,11 @@ void phasesCommand(const std::vector<std::string> &args, std::string &out) {
     for (int n = 0; count ? n < *count : at <= *until; ++n) {
         const std::string iso = formatInstant(at);
         if (asJson) {
-            json.beginObject().key("phase").value(phaseNumber(phase)).key("name").value(principalPhaseName(phase));
+            json.beginObject()
+                .key("phase")
+                .value(phaseNumber(phase))
+                .key("name")
+                .value(principalPhaseName(phase));
             json.key("instant").value(iso).endObject();
         } else {
             out += iso;

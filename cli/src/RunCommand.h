@@ -31,7 +31,8 @@ inline int runCommand(const std::string &name, Command command, const std::vecto
     }
     flushAnswer(out);
     if (std::ferror(stdout)) {
-        std::fprintf(stderr, "lunafold-cli %s: cannot write the answer to the standard output\n", name.c_str());
+        std::fprintf(stderr, "lunafold-cli %s: cannot write the answer to the standard output\n",
+                     name.c_str());
         return 2;
     }
     return 0;

@@ -31,7 +31,8 @@ void searchCommand(const std::vector<std::string> &args, std::string &out) {
         throw UsageError{"a QUERY is required, e.g. lunafold-cli search chamonix"};
     const ReverseGeocoder geo(ReverseGeocoder::defaultDirectory());
     if (!geo.places().isLoaded())
-        throw UsageError{"the places data could not be read from " + ReverseGeocoder::defaultDirectory().toStdString()};
+        throw UsageError{"the places data could not be read from " +
+                         ReverseGeocoder::defaultDirectory().toStdString()};
     const QString language = placeLanguage(o, o.flag("json"));
     const auto results = searchPlaces(geo, QString::fromStdString(query), limit, language);
     if (o.flag("json")) {
@@ -39,7 +40,8 @@ void searchCommand(const std::vector<std::string> &args, std::string &out) {
         j.beginArray();
         for (const PlaceSearchResult &r : results) {
             j.beginObject().key("locality").value(r.locality.toStdString());
-            j.key("admin_area").optionalString(r.adminArea ? std::optional(r.adminArea->toStdString()) : std::nullopt);
+            j.key("admin_area")
+                .optionalString(r.adminArea ? std::optional(r.adminArea->toStdString()) : std::nullopt);
             j.key("country").value(r.country.toStdString());
             j.key("latitude").value(r.latitude, 7).key("longitude").value(r.longitude, 8);
             j.key("time_zone").value(r.timeZone.toStdString());

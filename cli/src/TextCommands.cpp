@@ -4,17 +4,17 @@
 #include "Commands.h"
 #include "Options.h"
 
-#include "core/services/CalendarExport.h"
-#include "core/text/CalendarMath.h"
 #include "Json.h"
-#include "core/services/Locator.h"
+#include "common/Localization.h"
+#include "common/UserDefaults.h"
 #include "core/geo/ReverseGeocoder.h"
+#include "core/services/CalendarExport.h"
+#include "core/services/Locator.h"
 #include "core/services/SavedData.h"
+#include "core/text/CalendarMath.h"
 #include "core/text/ScreenTexts.h"
 #include "core/text/Translations.h"
 #include "core/text/UIHelper.h"
-#include "common/Localization.h"
-#include "common/UserDefaults.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -66,7 +66,8 @@ std::pair<GeoPoint, TimeZone> placeFrom(const Options &o) {
                Latitude(saved.doubleForKey(QStringLiteral("lunafold.calculationLatitude")))};
     if (!(p.latitude() >= -90 && p.latitude() <= 90 && p.longitude() >= -180 && p.longitude() <= 180))
         p = {};
-    std::optional<TimeZone> zone = TimeZone::named(saved.stringForKey(QStringLiteral("lunafold.timezone")).toStdString());
+    std::optional<TimeZone> zone =
+        TimeZone::named(saved.stringForKey(QStringLiteral("lunafold.timezone")).toStdString());
     if (o.has("tz"))
         zone = o.zone("tz");
     return {p, zone.value_or(TimeZone::current())};
@@ -168,13 +169,14 @@ void placeCommand(const std::vector<std::string> &args, std::string &out) {
     const auto place = ReverseGeocoder(ReverseGeocoder::defaultDirectory()).lookup(*point, language);
     if (!place)
         throw UsageError{"the coordinate is not on the Earth"};
-    const QString text = Locator::placeText({place->locality, place->adminArea, place->country, place->timeZone});
+    const QString text =
+        Locator::placeText({place->locality, place->adminArea, place->country, place->timeZone});
     auto optional = [](const std::optional<QString> &s) {
         return s ? std::optional<std::string>(s->toStdString()) : std::nullopt;
     };
     // A place text of one blank means there is none.
-    const std::optional<std::string> placeText = text.trimmed().isEmpty() ? std::nullopt
-                                                                           : std::optional<std::string>(text.toStdString());
+    const std::optional<std::string> placeText =
+        text.trimmed().isEmpty() ? std::nullopt : std::optional<std::string>(text.toStdString());
     if (o.flag("json")) {
         JsonWriter j;
         j.beginObject().key("locality").optionalString(optional(place->locality));
@@ -188,7 +190,8 @@ void placeCommand(const std::vector<std::string> &args, std::string &out) {
     // For people (scripts read --json): the Location tab's words.
     append(out, localized(QT_TRANSLATE_NOOP("Lunafold", "Location")) + QStringLiteral(": ") +
                     (placeText ? text : QStringLiteral("-")));
-    append(out, localized(QT_TRANSLATE_NOOP("Lunafold", "Time Zone")) + QStringLiteral(": ") + place->timeZone);
+    append(out,
+           localized(QT_TRANSLATE_NOOP("Lunafold", "Time Zone")) + QStringLiteral(": ") + place->timeZone);
 }
 
 void icsCommand(const std::vector<std::string> &args, std::string &out) {
@@ -200,8 +203,8 @@ void icsCommand(const std::vector<std::string> &args, std::string &out) {
     // The alarms follow the notification settings the app has saved.
     const SavedData &settings = SavedData::shared();
     if (o.has("out")) {
-        const QString error = CalendarExport::writeFile(QString::fromStdString(o.required("out")), from, months,
-                                                        settings, now);
+        const QString error =
+            CalendarExport::writeFile(QString::fromStdString(o.required("out")), from, months, settings, now);
         if (!error.isEmpty())
             throw UsageError{error.toStdString()};
         return;

@@ -81,7 +81,8 @@ int main(int argc, char **argv) {
         return runCommand(command, sunCommand, args);
     if (command == "seasons")
         return runCommand(command, seasonsCommand, args);
-    if (command == "now" || command == "calendar" || command == "place" || command == "search" || command == "ics")
+    if (command == "now" || command == "calendar" || command == "place" || command == "search" ||
+        command == "ics")
         return execSibling("lunafold-cli-screens", argv);
     if (command == "render")
         return execSibling("lunafold-cli-render", argv);

@@ -25,7 +25,8 @@ using lunafold::cli::UsageError;
 constexpr int kLargestSide = 4096;
 
 bool endsWithPng(std::string path) {
-    std::transform(path.begin(), path.end(), path.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    std::transform(path.begin(), path.end(), path.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
     return path.size() > 4 && path.compare(path.size() - 4, 4, ".png") == 0;
 }
 
@@ -43,13 +44,15 @@ void renderCommand(const std::vector<std::string> &args, std::string &out) {
 
     const std::optional<double> latitude = place ? std::optional<double>(place->latitude()) : std::nullopt;
     const std::optional<double> longitude = place ? std::optional<double>(place->longitude()) : std::nullopt;
-    const QImage picture = lunafold::MoonRendering::moonImage(at, o.flag("orient"), latitude, longitude, size, size);
+    const QImage picture =
+        lunafold::MoonRendering::moonImage(at, o.flag("orient"), latitude, longitude, size, size);
     QBuffer png;
     png.open(QIODevice::WriteOnly);
     if (picture.isNull() || !picture.save(&png, "PNG"))
         throw UsageError{"cannot draw the picture"};
     // Whole or not at all: a failed write keeps whatever file was there.
-    if (const QString failure = lunafold::writeFileSafely(QString::fromStdString(path), png.data()); !failure.isEmpty())
+    if (const QString failure = lunafold::writeFileSafely(QString::fromStdString(path), png.data());
+        !failure.isEmpty())
         throw UsageError{"cannot write " + path + ": " + failure.toStdString()};
 
     const auto &renderer = lunafold::MoonSphereRenderer::shared();
@@ -67,7 +70,8 @@ void quiet(QtMsgType type, const QMessageLogContext &, const QString &message) {
 
 int main(int argc, char **argv) {
     if (argc < 2 || std::string(argv[1]) != "render") {
-        std::fputs("usage: lunafold-cli render --at ISO [--lat D --lon D] [--orient] --size N --out FILE.png [--flat]\n",
+        std::fputs("usage: lunafold-cli render --at ISO [--lat D --lon D] [--orient] --size N --out FILE.png "
+                   "[--flat]\n",
                    stderr);
         return 2;
     }

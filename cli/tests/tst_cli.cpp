@@ -32,7 +32,8 @@ int count(const std::string &s, const std::string &what) {
 TEST(Cli, PhasesInOrderAsTextAndJson) {
     const Outcome text = run("phases --from 2024-04-01T00:00:00Z --count 4");
     ASSERT_EQ(text.status, 0) << text.err;
-    const std::regex line(R"((\d{4}-\d\d-\d\dT\d\d:\d\d:\d\dZ)  (New Moon|First Quarter|Full Moon|Last Quarter))");
+    const std::regex line(
+        R"((\d{4}-\d\d-\d\dT\d\d:\d\d:\d\dZ)  (New Moon|First Quarter|Full Moon|Last Quarter))");
     std::istringstream lines(text.out);
     std::string l, names;
     while (std::getline(lines, l)) {
@@ -47,7 +48,8 @@ TEST(Cli, PhasesInOrderAsTextAndJson) {
     ASSERT_EQ(json.status, 0);
     EXPECT_EQ(json.out.substr(0, 12), "[{\"phase\":3,");
     EXPECT_EQ(count(json.out, "\"instant\":\""), 4);
-    EXPECT_NE(json.out.find("{\"phase\":0,\"name\":\"New Moon\",\"instant\":\"2024-04-08T18:2"), std::string::npos);
+    EXPECT_NE(json.out.find("{\"phase\":0,\"name\":\"New Moon\",\"instant\":\"2024-04-08T18:2"),
+              std::string::npos);
     EXPECT_EQ(json.out.back(), '\n');
 }
 
@@ -66,12 +68,14 @@ TEST(Cli, MoonWithAndWithoutAPlace) {
 
 TEST(Cli, RiseSetDaysWithNullForAbsentEvents) {
     // New York, 2024-04-16 to 04-18: around first quarter one of these days has no moonset.
-    const Outcome r = run("riseset --date 2024-04-01 --days 30 --lat 40.71 --lon -74.01 --tz America/New_York --json");
+    const Outcome r =
+        run("riseset --date 2024-04-01 --days 30 --lat 40.71 --lon -74.01 --tz America/New_York --json");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out.front(), '[');
     EXPECT_EQ(count(r.out, "\"date\":"), 30);
     EXPECT_GE(count(r.out, "null"), 2); // a day without rise and one without set in a month
-    const Outcome one = run("riseset --date 2024-04-08 --lat 40.71 --lon -74.01 --tz America/New_York --json");
+    const Outcome one =
+        run("riseset --date 2024-04-08 --lat 40.71 --lon -74.01 --tz America/New_York --json");
     EXPECT_EQ(one.out.front(), '{');
 }
 
@@ -134,18 +138,21 @@ TEST(Cli, BadInputIsRefusedWithStatusTwo) {
 }
 
 TEST(Cli, NowShowsTheNowAndRiseSetScreens) {
-    const Outcome en = run("now --at 2024-04-23T12:00:00Z --lat 48.85 --lon 2.35 --tz Europe/Paris --locale en_US");
+    const Outcome en =
+        run("now --at 2024-04-23T12:00:00Z --lat 48.85 --lon 2.35 --tz Europe/Paris --locale en_US");
     ASSERT_EQ(en.status, 0) << en.err;
-    for (const char *line : {"2024-04-23T12:00:00Z  48.8500, 2.3500  Europe/Paris", "Moon Phase", "UPCOMING",
-                             "  Full Moon in 11 hours, 48 minutes.", "  Last Quarter in 7 days, 23 hours.", "NOW",
-                             "  Phase is waxing gibbous.", "Rise and Set", "RISE & SET", "TRANSIT", "OTHER"})
+    for (const char *line :
+         {"2024-04-23T12:00:00Z  48.8500, 2.3500  Europe/Paris", "Moon Phase", "UPCOMING",
+          "  Full Moon in 11 hours, 48 minutes.", "  Last Quarter in 7 days, 23 hours.", "NOW",
+          "  Phase is waxing gibbous.", "Rise and Set", "RISE & SET", "TRANSIT", "OTHER"})
         EXPECT_NE(en.out.find(std::string(line) + "\n"), std::string::npos) << line;
     EXPECT_NE(en.out.find("% of full and is down."), std::string::npos);
     EXPECT_NE(en.out.find("Libra \u264e"), std::string::npos);
     EXPECT_NE(en.out.find(" mi\n"), std::string::npos);
     EXPECT_EQ(count(en.out, "Moon Rise t") + count(en.out, "Moon Set t"), 4);
 
-    const Outcome de = run("now --at 2024-04-23T12:00:00Z --lat 48.85 --lon 2.35 --tz Europe/Paris --locale de_DE");
+    const Outcome de =
+        run("now --at 2024-04-23T12:00:00Z --lat 48.85 --lon 2.35 --tz Europe/Paris --locale de_DE");
     EXPECT_NE(de.out.find("  Vollmond in 11 Stunden, 48 Minuten.\n"), std::string::npos);
     EXPECT_NE(de.out.find(" km\n"), std::string::npos);
 }
@@ -163,8 +170,12 @@ TEST(Cli, TextCommandsSpeakTheSystemsLanguage) {
           "  Letztes Viertel in 7 Tagen, 23 Stunden.", "JETZT", "  Phase: zunehmender Dreiviertelmond.",
           "  Der Mond ist zu 99,7688\u00a0% voll und steht unter dem Horizont.", "Auf- und Untergang",
           "AUF- & UNTERGANG", "KULMINATION", "WEITERES"}},
-        {"LANGUAGE=fr:de LANG=en_US.UTF-8 ", now, {"Phase de la lune", "  Pleine lune dans 11 heures, 48 minutes."}},
-        {"LANG=de_DE.UTF-8 ", now + " --locale es_ES", {"  Luna llena en 11 horas, 48 minutos."}}, // --locale wins
+        {"LANGUAGE=fr:de LANG=en_US.UTF-8 ",
+         now,
+         {"Phase de la lune", "  Pleine lune dans 11 heures, 48 minutes."}},
+        {"LANG=de_DE.UTF-8 ",
+         now + " --locale es_ES",
+         {"  Luna llena en 11 horas, 48 minutos."}}, // --locale wins
         {"LANG=fr_FR.UTF-8 ", "calendar --month 2024-04 --tz Europe/Paris", {"avril 2024  (Europe/Paris)"}},
     };
     // Whatever the machine running the tests has set is cleared first.
@@ -243,14 +254,16 @@ TEST(Cli, PlaceAndSearchNameCountriesInTheUsersLanguage) {
     } cases[] = {
         {"LANG=de_DE.UTF-8 ", "place --lat 23.5 --lon 12", "Ort: Niger\nZeitzone: Africa/Niamey\n"},
         {"LANG=fr_FR.UTF-8 ", "place --lat -30 --lon -140", "Lieu: -\nFuseau horaire: Etc/GMT+9\n"},
-        {"LANG=de_DE.UTF-8 ", "place --lat 23.5 --lon 12 --locale en_US", "Location: Niger\nTime Zone: Africa/Niamey\n"},
+        {"LANG=de_DE.UTF-8 ", "place --lat 23.5 --lon 12 --locale en_US",
+         "Location: Niger\nTime Zone: Africa/Niamey\n"},
         {"LANG=de_DE.UTF-8 ", "place --lat 23.5 --lon 12 --json",
          "{\"locality\":null,\"admin_area\":null,\"country\":\"Niger\",\"time_zone\":\"Africa/Niamey\","
          "\"place_text\":\"Niger\"}\n"},
         {"LANG=de_DE.UTF-8 ", "place --lat 23.5 --lon 12 --json --locale es_ES",
          "{\"locality\":null,\"admin_area\":null,\"country\":\"Níger\",\"time_zone\":\"Africa/Niamey\","
          "\"place_text\":\"Níger\"}\n"},
-        {"LANG=de_DE.UTF-8 ", "search Muenchen --limit 1", "Munich, Bayern, Deutschland  48.13743 11.57549  Europe/Berlin\n"},
+        {"LANG=de_DE.UTF-8 ", "search Muenchen --limit 1",
+         "Munich, Bayern, Deutschland  48.13743 11.57549  Europe/Berlin\n"},
         {"LANG=de_DE.UTF-8 ", "search paris texas --json --limit 1",
          "[{\"locality\":\"Paris\",\"admin_area\":\"Texas\",\"country\":\"United States\","
          "\"latitude\":33.66094,\"longitude\":-95.55551,\"time_zone\":\"America/Chicago\","
@@ -273,7 +286,8 @@ TEST(Cli, SearchFindsPlacesByName) {
                          "\"place_text\":\"Paris, Texas\"}]\n");
     const Outcome munich = run("search Muenchen --limit 2 --locale en_US");
     ASSERT_EQ(munich.status, 0) << munich.err;
-    EXPECT_EQ(munich.out.rfind("Munich, Bayern, Germany  48.13743 11.57549  Europe/Berlin\n", 0), 0u) << munich.out;
+    EXPECT_EQ(munich.out.rfind("Munich, Bayern, Germany  48.13743 11.57549  Europe/Berlin\n", 0), 0u)
+        << munich.out;
     EXPECT_EQ(std::count(munich.out.begin(), munich.out.end(), '\n'), 2);
     const Outcome none = run("search qqqxq --json");
     EXPECT_EQ(none.status, 0);
@@ -283,7 +297,8 @@ TEST(Cli, SearchFindsPlacesByName) {
 TEST(Cli, IcsFollowsTheSavedNotificationSettings) {
     const std::string dir = testing::TempDir() + "lunafold-cli-ics-" + std::to_string(getpid());
     std::system(("mkdir -p " + dir).c_str());
-    const Outcome defaults = run("ics --from 2024-01-01T00:00:00Z --months 1", "LUNAFOLD_CONFIG_DIR=" + dir + " ");
+    const Outcome defaults =
+        run("ics --from 2024-01-01T00:00:00Z --months 1", "LUNAFOLD_CONFIG_DIR=" + dir + " ");
     ASSERT_EQ(defaults.status, 0) << defaults.err;
     EXPECT_EQ(count(defaults.out, "BEGIN:VEVENT"), 4);
     EXPECT_EQ(count(defaults.out, "TRIGGER;RELATED=START:-PT23H52M53S\r\n"), 2); // new and full moon only
@@ -292,7 +307,8 @@ TEST(Cli, IcsFollowsTheSavedNotificationSettings) {
         ini << "[General]\nlunafold.notifyQuarter=true\nlunafold.notify12=true\nlunafold.notifyExact=true\n";
     }
     const std::string file = dir + "/moon.ics";
-    const Outcome all = run("ics --from 2024-01-01T00:00:00Z --months 1 --out " + file, "LUNAFOLD_CONFIG_DIR=" + dir + " ");
+    const Outcome all =
+        run("ics --from 2024-01-01T00:00:00Z --months 1 --out " + file, "LUNAFOLD_CONFIG_DIR=" + dir + " ");
     ASSERT_EQ(all.status, 0) << all.err;
     EXPECT_TRUE(all.out.empty());
     const std::string written = cli_test::slurp(file);

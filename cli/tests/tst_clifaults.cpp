@@ -65,17 +65,23 @@ TEST(CliFaults, DevicesAreWrittenNeverReplaced) {
     const std::string full = s.dir + "/full";
     if (::mknod(full.c_str(), S_IFCHR | 0666, makedev(1, 7)) != 0)
         GTEST_SKIP() << "cannot make a device node here";
-    const Outcome r = run("ics --from 2024-01-01T00:00:00Z --months 1 --out " + full, "LUNAFOLD_CONFIG_DIR=" + s.dir + " ");
+    const Outcome r =
+        run("ics --from 2024-01-01T00:00:00Z --months 1 --out " + full, "LUNAFOLD_CONFIG_DIR=" + s.dir + " ");
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find(std::strerror(ENOSPC)), std::string::npos) << r.err;
     struct stat info {};
     EXPECT_TRUE(::stat(full.c_str(), &info) == 0 && S_ISCHR(info.st_mode));
 
-    const Outcome out = run("ics --from 2024-01-01T00:00:00Z --months 1 --out /dev/stdout", "LUNAFOLD_CONFIG_DIR=" + s.dir + " ");
+    const Outcome out = run("ics --from 2024-01-01T00:00:00Z --months 1 --out /dev/stdout",
+                            "LUNAFOLD_CONFIG_DIR=" + s.dir + " ");
     EXPECT_EQ(out.status, 0) << out.err;
     EXPECT_EQ(out.out.rfind("BEGIN:VCALENDAR\r\n", 0), 0u);
     // An answer that cannot be written is not a success either.
-    EXPECT_EQ(std::system(("exec >" + full + "; " LUNAFOLD_CLI " phases --from 2024-01-01 --count 400 2>/dev/null").c_str()) >> 8, 2);
+    EXPECT_EQ(
+        std::system(("exec >" + full + "; " LUNAFOLD_CLI " phases --from 2024-01-01 --count 400 2>/dev/null")
+                        .c_str()) >>
+            8,
+        2);
 }
 
 TEST(CliFaults, LogLinesStayOffTheAnswer) {
@@ -93,11 +99,14 @@ TEST(CliFaults, LogLinesStayOffTheAnswer) {
 
 TEST(CliFaults, SkippedLocalDatesAreMarkedNotFilled) {
     // Samoa skipped 2011-12-30 when it moved across the date line; Kiribati's Line Islands 1994-12-31.
-    const Outcome apia = run("riseset --date 2011-12-29 --days 3 --lat -13.83 --lon -171.76 --tz Pacific/Apia");
+    const Outcome apia =
+        run("riseset --date 2011-12-29 --days 3 --lat -13.83 --lon -171.76 --tz Pacific/Apia");
     ASSERT_EQ(apia.status, 0) << apia.err;
-    EXPECT_NE(apia.out.find("\n2011-12-30  no such date in Pacific/Apia\n2011-12-31  rise "), std::string::npos)
+    EXPECT_NE(apia.out.find("\n2011-12-30  no such date in Pacific/Apia\n2011-12-31  rise "),
+              std::string::npos)
         << apia.out;
-    const Outcome line = run("sun --date 1994-12-30 --days 3 --lat 1.87 --lon -157.4 --tz Pacific/Kiritimati --json");
+    const Outcome line =
+        run("sun --date 1994-12-30 --days 3 --lat 1.87 --lon -157.4 --tz Pacific/Kiritimati --json");
     ASSERT_EQ(line.status, 0) << line.err;
     EXPECT_NE(line.out.find("{\"date\":\"1994-12-31\",\"nonexistent\":true}"), std::string::npos) << line.out;
     // The day after is there once, with its own events.

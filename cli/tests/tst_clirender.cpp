@@ -26,8 +26,8 @@ std::optional<std::array<std::uint32_t, 2>> pngSize(const std::string &path) {
     if (!std::equal(signature, signature + 8, head) || std::string(head + 12, head + 16) != "IHDR")
         return std::nullopt;
     const auto be32 = [&](int at) {
-        return std::uint32_t(head[at]) << 24 | std::uint32_t(head[at + 1]) << 16 | std::uint32_t(head[at + 2]) << 8 |
-               std::uint32_t(head[at + 3]);
+        return std::uint32_t(head[at]) << 24 | std::uint32_t(head[at + 1]) << 16 |
+               std::uint32_t(head[at + 2]) << 8 | std::uint32_t(head[at + 3]);
     };
     return std::array<std::uint32_t, 2>{be32(16), be32(20)};
 }
@@ -53,7 +53,8 @@ TEST(CliRender, WritesAPngOfTheAskedSize) {
         const std::string file = scratchFile(std::to_string(c.side) + ".png");
         const Outcome r = run("render " + c.options + " --out " + file);
         ASSERT_EQ(r.status, 0) << c.options << "\n" << r.err;
-        EXPECT_EQ(r.out.rfind(file + "  " + std::to_string(c.side) + "x" + std::to_string(c.side) + "  ", 0), 0u)
+        EXPECT_EQ(r.out.rfind(file + "  " + std::to_string(c.side) + "x" + std::to_string(c.side) + "  ", 0),
+                  0u)
             << r.out;
         const auto size = pngSize(file);
         ASSERT_TRUE(size) << file;
@@ -63,7 +64,8 @@ TEST(CliRender, WritesAPngOfTheAskedSize) {
     }
     // --flat says so; the others name the backend that drew them, "CPU" without GPU compute, or "flat".
     const std::string file = scratchFile("flat.png");
-    EXPECT_NE(run("render --at 2024-04-23 --size 16 --flat --out " + file).out.find("  flat\n"), std::string::npos);
+    EXPECT_NE(run("render --at 2024-04-23 --size 16 --flat --out " + file).out.find("  flat\n"),
+              std::string::npos);
     std::remove(file.c_str());
 }
 

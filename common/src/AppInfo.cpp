@@ -3,6 +3,8 @@
 
 namespace lunafold {
 
-QString appBuildNumber() { return QStringLiteral(LUNAFOLD_BUILD); }
+QString appBuildNumber() {
+    return QStringLiteral(LUNAFOLD_BUILD);
+}
 
 } // namespace lunafold

@@ -16,7 +16,9 @@ QStringList &languageList() {
 }
 } // namespace
 
-QString localized(const char *englishKey) { return QCoreApplication::translate("Lunafold", englishKey); }
+QString localized(const char *englishKey) {
+    return QCoreApplication::translate("Lunafold", englishKey);
+}
 
 QString localizedPlural(const char *englishKey, int count) {
     return QCoreApplication::translate("Lunafold", englishKey, nullptr, count);
@@ -82,7 +84,8 @@ QString formatText(const QString &format, std::initializer_list<TextArg> args) {
             ++j; // length modifiers ("%ld", "%.2lf") carry no meaning here
         if (j < format.size() && format[j] == u'f') {
             if (index < list.size())
-                out += list[index].number() ? QString::number(*list[index].number(), 'f', decimals) : list[index].text();
+                out += list[index].number() ? QString::number(*list[index].number(), 'f', decimals)
+                                            : list[index].text();
             i = j;
         } else if (j < format.size() &&
                    (format[j] == u'd' || format[j] == u'@' || format[j] == u'i' || format[j] == u'u')) {

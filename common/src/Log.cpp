@@ -39,7 +39,8 @@ void logLine(const QString &line) {
 
 void logLineLater(const QString &line) {
     if (QCoreApplication *app = QCoreApplication::instance())
-        QMetaObject::invokeMethod(app, [line] { logLine(line); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            app, [line] { logLine(line); }, Qt::QueuedConnection);
     else
         logLine(line);
 }

@@ -23,8 +23,9 @@ QString MoonHelper::getPhaseDescription(double f, bool isWaning) {
 }
 
 QString MoonHelper::getNextPhaseDescription(Instant nextFullMoonDate, Instant nextNewMoonDate) {
-    return getNextPhaseDescription(nextFullMoonDate, nextNewMoonDate,
-                                   Instant::trusted(static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 1000));
+    return getNextPhaseDescription(
+        nextFullMoonDate, nextNewMoonDate,
+        Instant::trusted(static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 1000));
 }
 
 QString MoonHelper::getNextPhaseDescription(Instant nextFull, Instant nextNew, Instant now) {

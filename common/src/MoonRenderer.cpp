@@ -21,8 +21,8 @@ QPainterPath darkHalf(QPointF centre, double radius, bool waxing) {
     QPainterPath path;
     path.moveTo(centre + QPointF(radius * std::cos(kArcStart), radius * std::sin(kArcStart)));
     // QPainterPath measures angles counter-clockwise on screen, i.e. the negated y-down angle.
-    path.arcTo(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius), -kArcStart * kRadToDeg,
-               -sweep * kRadToDeg);
+    path.arcTo(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius),
+               -kArcStart * kRadToDeg, -sweep * kRadToDeg);
     path.closeSubpath();
     path.setFillRule(Qt::WindingFill);
     return path;

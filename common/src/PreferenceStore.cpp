@@ -182,16 +182,37 @@ void appendIniString(QByteArray &out, const QString &text) {
         }
         escapeHexDigit = false;
         switch (u) {
-        case u'\0': out += "\\0"; escapeHexDigit = true; break;
-        case u'\a': out += "\\a"; break;
-        case u'\b': out += "\\b"; break;
-        case u'\f': out += "\\f"; break;
-        case u'\n': out += "\\n"; break;
-        case u'\r': out += "\\r"; break;
-        case u'\t': out += "\\t"; break;
-        case u'\v': out += "\\v"; break;
-        case u'"': out += "\\\""; break;
-        case u'\\': out += "\\\\"; break;
+        case u'\0':
+            out += "\\0";
+            escapeHexDigit = true;
+            break;
+        case u'\a':
+            out += "\\a";
+            break;
+        case u'\b':
+            out += "\\b";
+            break;
+        case u'\f':
+            out += "\\f";
+            break;
+        case u'\n':
+            out += "\\n";
+            break;
+        case u'\r':
+            out += "\\r";
+            break;
+        case u'\t':
+            out += "\\t";
+            break;
+        case u'\v':
+            out += "\\v";
+            break;
+        case u'"':
+            out += "\\\"";
+            break;
+        case u'\\':
+            out += "\\\\";
+            break;
         default:
             if (u <= 0x1F) {
                 out += "\\x" + QByteArray::number(u, 16);
@@ -217,7 +238,8 @@ QByteArray iniText(const QVariantMap &values) {
             const char16_t u = c.unicode();
             if (u == u'/')
                 out += '\\';
-            else if (u < 0x80 && (std::isalnum(static_cast<unsigned char>(u)) || u == u'_' || u == u'-' || u == u'.'))
+            else if (u < 0x80 &&
+                     (std::isalnum(static_cast<unsigned char>(u)) || u == u'_' || u == u'-' || u == u'.'))
                 out += static_cast<char>(u);
             else if (u <= 0xFF)
                 out += '%' + QByteArray::number(u, 16).toUpper().rightJustified(2, '0');
@@ -247,7 +269,8 @@ UserDefaults::FileStamp stampOf(const QString &path) {
     struct stat info {};
     if (::stat(QFile::encodeName(path).constData(), &info) != 0)
         return {};
-    return {static_cast<qint64>(info.st_dev), static_cast<qint64>(info.st_ino), static_cast<qint64>(info.st_size),
+    return {static_cast<qint64>(info.st_dev), static_cast<qint64>(info.st_ino),
+            static_cast<qint64>(info.st_size),
             static_cast<qint64>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
 }
 
@@ -255,7 +278,8 @@ QString standardFilePath() {
     QString dir = qEnvironmentVariable("LUNAFOLD_CONFIG_DIR");
     // One folder for the app and the command-line tools, whatever the running program is called.
     if (dir.isEmpty())
-        dir = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/lunafold");
+        dir = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+              QStringLiteral("/lunafold");
     if (dir == QStringLiteral("/lunafold"))
         dir = QDir::homePath() + QStringLiteral("/.config/lunafold");
     QDir().mkpath(dir);
@@ -288,8 +312,10 @@ void UserDefaults::open() {
         return;
     case FileState::Unreadable:
         // The file may be fine and only out of reach for now: never touch it, and never write over it.
-        m_log(QStringLiteral("PREFS3. Preference file cannot be read (%1); running on defaults, changes are not saved: %2")
-                  .arg(why, m_path));
+        m_log(
+            QStringLiteral(
+                "PREFS3. Preference file cannot be read (%1); running on defaults, changes are not saved: %2")
+                .arg(why, m_path));
         return;
     case FileState::Readable:
         if (parseIni(m_path, m_values)) {

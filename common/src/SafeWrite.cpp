@@ -29,7 +29,9 @@ int injected(WriteStep step) {
     return faultHook() ? faultHook()(step) : 0;
 }
 
-QString reason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+QString reason(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
 
 // Writes everything, retrying short writes and interruptions; 0 or the errno.
 int writeAll(int fd, const QByteArray &bytes) {
@@ -67,7 +69,8 @@ int closeChecked(int fd) {
 int standardStream(const QByteArray &path) {
     for (int fd : {1, 2}) {
         const QByteArray n = QByteArray::number(fd);
-        if (path == (fd == 1 ? "/dev/stdout" : "/dev/stderr") || path == "/dev/fd/" + n || path == "/proc/self/fd/" + n)
+        if (path == (fd == 1 ? "/dev/stdout" : "/dev/stderr") || path == "/dev/fd/" + n ||
+            path == "/proc/self/fd/" + n)
             return fd;
     }
     return -1;
@@ -133,7 +136,8 @@ QString writeFileSafely(const QString &path, const QByteArray &bytes) {
     if (const int e = injected(WriteStep::Open))
         return reason(e);
     for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-        temporary = folder + "/." + name + ".tmp-" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        temporary =
+            folder + "/." + name + ".tmp-" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
         // Created with the umask applied, or with the mode of the file it replaces.
         const mode_t mode = exists ? (info.st_mode & 07777) : 0666;
         fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, mode);

@@ -10,7 +10,10 @@ using namespace lunafold;
 namespace {
 
 Instant at(const char *iso) {
-    return Instant::trusted(static_cast<double>(QDateTime::fromString(QString::fromLatin1(iso), Qt::ISODate).toMSecsSinceEpoch()) / 1000.0);
+    return Instant::trusted(
+        static_cast<double>(
+            QDateTime::fromString(QString::fromLatin1(iso), Qt::ISODate).toMSecsSinceEpoch()) /
+        1000.0);
 }
 
 } // namespace
@@ -18,7 +21,7 @@ Instant at(const char *iso) {
 class TestDateUtil : public QObject {
     Q_OBJECT
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void initTestCase() {
         qputenv("TZ", "UTC"); // the device calendar of these tests
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
@@ -27,9 +30,11 @@ private Q_SLOTS:
     void julianDays() {
         QCOMPARE(DateUtil::convertDateToJulian(Instant::trusted(0)), 2440587.5);
         QCOMPARE(DateUtil::convertDateToJulian(at("2000-01-01T12:00:00Z")), 2451545.0);
-        QCOMPARE(DateUtil::convertJulianToDate(2451545.0)->unixSeconds(), at("2000-01-01T12:00:00Z").unixSeconds());
+        QCOMPARE(DateUtil::convertJulianToDate(2451545.0)->unixSeconds(),
+                 at("2000-01-01T12:00:00Z").unixSeconds());
         QVERIFY(!DateUtil::convertJulianToDate(std::nan("")));
-        QCOMPARE(DateUtil::dateWithOutTime(at("2024-04-08T18:21:00Z")).unixSeconds(), at("2024-04-08T00:00:00Z").unixSeconds());
+        QCOMPARE(DateUtil::dateWithOutTime(at("2024-04-08T18:21:00Z")).unixSeconds(),
+                 at("2024-04-08T00:00:00Z").unixSeconds());
     }
 
     // Each pair's words: none, one, several of either part, and "exactly" when the second is 0.
@@ -72,11 +77,14 @@ private Q_SLOTS:
     }
 
     void placeholders() {
-        QCOMPARE(formatText(QStringLiteral("%@ in %d days"), {QStringLiteral("Full Moon"), 3}), QStringLiteral("Full Moon in 3 days"));
+        QCOMPARE(formatText(QStringLiteral("%@ in %d days"), {QStringLiteral("Full Moon"), 3}),
+                 QStringLiteral("Full Moon in 3 days"));
         // A translation may reorder by position.
-        QCOMPARE(formatText(QStringLiteral("%2$d Tage bis %1$@"), {QStringLiteral("Vollmond"), 3}), QStringLiteral("3 Tage bis Vollmond"));
+        QCOMPARE(formatText(QStringLiteral("%2$d Tage bis %1$@"), {QStringLiteral("Vollmond"), 3}),
+                 QStringLiteral("3 Tage bis Vollmond"));
         QCOMPARE(formatText(QStringLiteral("%d%% of %ld"), {5, qint64(7)}), QStringLiteral("5% of 7"));
-        QCOMPARE(formatText(QStringLiteral("%@ and %@"), {QStringLiteral("one")}), QStringLiteral("one and "));
+        QCOMPARE(formatText(QStringLiteral("%@ and %@"), {QStringLiteral("one")}),
+                 QStringLiteral("one and "));
         QCOMPARE(formatText(QStringLiteral("100%"), {}), QStringLiteral("100%"));
         // Fixed decimals are rounded and written with a point whatever the locale, as printf does.
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
@@ -107,16 +115,20 @@ private Q_SLOTS:
     void nextPhaseText() {
         const Instant now = at("2024-04-20T10:00:00Z");
         const QString full = QStringLiteral("\U0001F315"), newMoon = QStringLiteral("\U0001F311");
-        QCOMPARE(MoonHelper::getNextPhaseDescription(at("2024-04-20T23:00:00Z"), at("2024-05-08T03:00:00Z"), now),
-                 full + QStringLiteral(" today"));
-        QCOMPARE(MoonHelper::getNextPhaseDescription(at("2024-04-21T00:01:00Z"), at("2024-05-08T03:00:00Z"), now),
-                 full + QStringLiteral(" tomorrow"));
+        QCOMPARE(
+            MoonHelper::getNextPhaseDescription(at("2024-04-20T23:00:00Z"), at("2024-05-08T03:00:00Z"), now),
+            full + QStringLiteral(" today"));
+        QCOMPARE(
+            MoonHelper::getNextPhaseDescription(at("2024-04-21T00:01:00Z"), at("2024-05-08T03:00:00Z"), now),
+            full + QStringLiteral(" tomorrow"));
         // Two and a half days ahead: two whole days, plus one, in days.
-        QCOMPARE(MoonHelper::getNextPhaseDescription(at("2024-04-22T22:00:00Z"), at("2024-05-08T03:00:00Z"), now),
-                 full + QStringLiteral(" 3 days"));
+        QCOMPARE(
+            MoonHelper::getNextPhaseDescription(at("2024-04-22T22:00:00Z"), at("2024-05-08T03:00:00Z"), now),
+            full + QStringLiteral(" 3 days"));
         // Equal instants choose the new moon.
-        QCOMPARE(MoonHelper::getNextPhaseDescription(at("2024-04-25T10:00:00Z"), at("2024-04-25T10:00:00Z"), now),
-                 newMoon + QStringLiteral(" 6 days"));
+        QCOMPARE(
+            MoonHelper::getNextPhaseDescription(at("2024-04-25T10:00:00Z"), at("2024-04-25T10:00:00Z"), now),
+            newMoon + QStringLiteral(" 6 days"));
     }
 };
 

@@ -21,10 +21,12 @@ void checkProbes(const QImage &mask, const QList<Probe> &probes) {
         const QRgb px = mask.pixel(p.x, p.y);
         if (p.expect == Dark)
             QVERIFY2(qAlpha(px) == 255 && qRed(px) == 0 && qGreen(px) == 0 && qBlue(px) == 0,
-                     qPrintable(QStringLiteral("(%1,%2) should be black, is %3").arg(p.x).arg(p.y).arg(px, 8, 16)));
+                     qPrintable(
+                         QStringLiteral("(%1,%2) should be black, is %3").arg(p.x).arg(p.y).arg(px, 8, 16)));
         else
             QVERIFY2(qAlpha(px) == 0,
-                     qPrintable(QStringLiteral("(%1,%2) should be clear, is %3").arg(p.x).arg(p.y).arg(px, 8, 16)));
+                     qPrintable(
+                         QStringLiteral("(%1,%2) should be clear, is %3").arg(p.x).arg(p.y).arg(px, 8, 16)));
     }
 }
 
@@ -43,40 +45,41 @@ class TestMoonRenderer : public QObject {
         QTest::addColumn<QList<Probe>>("probes");
         const QSizeF square(100, 100);
         // Corners are outside the disc whatever the phase.
-        QTest::newRow("new: whole disc dark") << 0.0 << true << square
-                                              << QList<Probe>{{50, 50, Dark}, {12, 50, Dark}, {88, 50, Dark},
-                                                              {50, 12, Dark}, {50, 88, Dark}, {3, 3, Clear},
-                                                              {96, 96, Clear}};
+        QTest::newRow("new: whole disc dark")
+            << 0.0 << true << square
+            << QList<Probe>{{50, 50, Dark}, {12, 50, Dark}, {88, 50, Dark}, {50, 12, Dark},
+                            {50, 88, Dark}, {3, 3, Clear},  {96, 96, Clear}};
         // Left half plus the central ellipse of half-width 25 (x 25…75 on the middle row, 30…70 at y 20).
-        QTest::newRow("waxing crescent 0.25") << 0.25 << true << square
-                                              << QList<Probe>{{10, 50, Dark}, {30, 50, Dark}, {70, 50, Dark},
-                                                              {88, 50, Clear}, {60, 20, Dark}, {80, 20, Clear},
-                                                              {20, 20, Dark}};
-        QTest::newRow("waning crescent 0.25") << 0.25 << false << square
-                                              << QList<Probe>{{90, 50, Dark}, {30, 50, Dark}, {12, 50, Clear},
-                                                              {20, 20, Clear}, {80, 20, Dark}};
+        QTest::newRow("waxing crescent 0.25")
+            << 0.25 << true << square
+            << QList<Probe>{{10, 50, Dark}, {30, 50, Dark},  {70, 50, Dark}, {88, 50, Clear},
+                            {60, 20, Dark}, {80, 20, Clear}, {20, 20, Dark}};
+        QTest::newRow("waning crescent 0.25")
+            << 0.25 << false << square
+            << QList<Probe>{{90, 50, Dark}, {30, 50, Dark}, {12, 50, Clear}, {20, 20, Clear}, {80, 20, Dark}};
         // Exactly half takes the gibbous branch with an empty ellipse: one half-disc.
-        QTest::newRow("waxing half") << 0.5 << true << square
-                                     << QList<Probe>{{20, 50, Dark}, {45, 30, Dark}, {55, 30, Clear},
-                                                     {80, 50, Clear}, {45, 90, Dark}};
+        QTest::newRow("waxing half")
+            << 0.5 << true << square
+            << QList<Probe>{{20, 50, Dark}, {45, 30, Dark}, {55, 30, Clear}, {80, 50, Clear}, {45, 90, Dark}};
         QTest::newRow("waning half") << 0.5 << false << square
-                                     << QList<Probe>{{20, 50, Clear}, {45, 30, Clear}, {55, 30, Dark},
-                                                     {80, 50, Dark}};
+                                     << QList<Probe>{
+                                            {20, 50, Clear}, {45, 30, Clear}, {55, 30, Dark}, {80, 50, Dark}};
         // Right half dark except the cleared ellipse x 25…75: a thin crescent on the right.
-        QTest::newRow("waning gibbous 0.75") << 0.75 << false << square
-                                             << QList<Probe>{{88, 50, Dark}, {70, 50, Clear}, {30, 50, Clear},
-                                                             {10, 50, Clear}, {80, 20, Dark}, {65, 20, Clear}};
-        QTest::newRow("waxing gibbous 0.75") << 0.75 << true << square
-                                             << QList<Probe>{{12, 50, Dark}, {30, 50, Clear}, {88, 50, Clear}};
+        QTest::newRow("waning gibbous 0.75")
+            << 0.75 << false << square << QList<Probe>{{88, 50, Dark},  {70, 50, Clear}, {30, 50, Clear},
+                                                       {10, 50, Clear}, {80, 20, Dark},  {65, 20, Clear}};
+        QTest::newRow("waxing gibbous 0.75")
+            << 0.75 << true << square << QList<Probe>{{12, 50, Dark}, {30, 50, Clear}, {88, 50, Clear}};
         // Wide: d = 100, the half-disc is centred at (75, 50) and spans x 25…75, while the ellipse
         // (phase 0.1: x 10…90) sits in the square at the origin.
         QTest::newRow("wide rectangle") << 0.1 << true << QSizeF(150, 100)
-                                        << QList<Probe>{{15, 50, Dark}, {80, 50, Dark}, {30, 85, Dark},
+                                        << QList<Probe>{{15, 50, Dark},  {80, 50, Dark},   {30, 85, Dark},
                                                         {95, 50, Clear}, {110, 50, Clear}, {140, 50, Clear}};
         // Tall: the half-disc is centred at (50, 75) (y 25…125), the ellipse at y 0…100.
-        QTest::newRow("tall rectangle") << 0.1 << true << QSizeF(100, 150)
-                                        << QList<Probe>{{30, 10, Dark}, {35, 110, Dark}, {65, 110, Clear},
-                                                        {50, 140, Clear}, {85, 120, Clear}};
+        QTest::newRow("tall rectangle")
+            << 0.1 << true << QSizeF(100, 150)
+            << QList<Probe>{
+                   {30, 10, Dark}, {35, 110, Dark}, {65, 110, Clear}, {50, 140, Clear}, {85, 120, Clear}};
     }
 
     void testMask() {
@@ -91,7 +94,8 @@ class TestMoonRenderer : public QObject {
     }
 
     void testFullMoonLeavesNoShadow() {
-        // The cleared ellipse covers the half-disc exactly, on every pixel; only antialiasing dust may remain.
+        // The cleared ellipse covers the half-disc exactly, on every pixel; only antialiasing dust may
+        // remain.
         const QImage mask = MoonRenderer(1.0, false).getMoonRender(QRectF(0, 0, 120, 120));
         int opaque = 0;
         for (int y = 0; y < mask.height(); ++y)

@@ -194,14 +194,16 @@ class TestPreferenceStore : public QObject {
             const bool defaults = d.integerForKey(kKey) == 42;
             d.setInteger(kKey, 9);
             const bool inMemory = d.integerForKey(kKey) == 9;
-            const bool said = log.size() == 1 && log[0].startsWith(QLatin1String("PREFS3.")) && log[0].endsWith(m_path);
+            const bool said =
+                log.size() == 1 && log[0].startsWith(QLatin1String("PREFS3.")) && log[0].endsWith(m_path);
             return (defaults ? 0 : 1) | (inMemory ? 0 : 2) | (said ? 0 : 4);
         });
         QCOMPARE(outcome, 0);
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList{"lunafold.ini"});
-        QVERIFY(folder ? QFileInfo(m_path).isDir() : (::chmod(QFile::encodeName(m_path).constData(), 0600) == 0 &&
-                                                       readAll(m_path) == bytes));
+        QVERIFY(
+            folder ? QFileInfo(m_path).isDir()
+                   : (::chmod(QFile::encodeName(m_path).constData(), 0600) == 0 && readAll(m_path) == bytes));
     }
 
     void testFailedWriteKeepsTheOldFile() {
@@ -209,7 +211,8 @@ class TestPreferenceStore : public QObject {
         UserDefaults d(m_path, [&log](const QString &line) { log << line; });
         d.setInteger("runs", 1);
         const QByteArray before = readAll(m_path);
-        lunafold::setWriteFault([](lunafold::WriteStep s) { return s == lunafold::WriteStep::Write ? ENOSPC : 0; });
+        lunafold::setWriteFault(
+            [](lunafold::WriteStep s) { return s == lunafold::WriteStep::Write ? ENOSPC : 0; });
         d.setInteger("runs", 2);
         d.setInteger("runs", 3);
         lunafold::setWriteFault({});

@@ -13,8 +13,8 @@
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
-using lunafold::WriteStep;
 using lunafold::writeFileSafely;
+using lunafold::WriteStep;
 
 namespace {
 
@@ -48,7 +48,8 @@ class TestSafeWrite : public QObject {
         const QString path = m_dir.filePath(QStringLiteral("kept.json"));
         QCOMPARE(writeFileSafely(path, "old and whole\n"), QString());
         lunafold::setWriteFault([&](WriteStep s) { return int(s) == step ? error : 0; });
-        QCOMPARE(writeFileSafely(path, QByteArray(100000, 'n')), QString::fromLocal8Bit(std::strerror(error)));
+        QCOMPARE(writeFileSafely(path, QByteArray(100000, 'n')),
+                 QString::fromLocal8Bit(std::strerror(error)));
         QCOMPARE(readAll(path), QByteArray("old and whole\n"));
         // No half-written temporary is left behind.
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"kept.json"});
@@ -86,7 +87,8 @@ class TestSafeWrite : public QObject {
         QVERIFY(!writeFileSafely(m_dir.path(), "x").isEmpty()); // a folder is never replaced
 
         // A link stays a link; the file it points to gets the new bytes.
-        const QString real = m_dir.filePath(QStringLiteral("real.ini")), link = m_dir.filePath(QStringLiteral("link.ini"));
+        const QString real = m_dir.filePath(QStringLiteral("real.ini")),
+                      link = m_dir.filePath(QStringLiteral("link.ini"));
         QCOMPARE(writeFileSafely(real, "a"), QString());
         QVERIFY(QFile::link(real, link));
         QCOMPARE(writeFileSafely(link, "b"), QString());

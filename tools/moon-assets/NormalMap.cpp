@@ -53,9 +53,11 @@ QImage normalMapFromAlbedo(const QImage &albedo, double relief) {
         for (int x = 0; x < w; ++x) {
             // Sobel, normalised to a per-texel difference.
             const double gx = (at(x + 1, y - 1) + 2 * at(x + 1, y) + at(x + 1, y + 1) - at(x - 1, y - 1) -
-                               2 * at(x - 1, y) - at(x - 1, y + 1)) / 8.0;
+                               2 * at(x - 1, y) - at(x - 1, y + 1)) /
+                              8.0;
             const double gyDown = (at(x - 1, y + 1) + 2 * at(x, y + 1) + at(x + 1, y + 1) - at(x - 1, y - 1) -
-                                   2 * at(x, y - 1) - at(x + 1, y - 1)) / 8.0;
+                                   2 * at(x, y - 1) - at(x + 1, y - 1)) /
+                                  8.0;
             const double slopeEast = relief * gx / eastSpacing;
             const double slopeNorth = -relief * gyDown / radiansPerTexelY; // rows run southwards
             const double nx = -slopeEast, ny = -slopeNorth, nz = 1.0;

@@ -7,18 +7,19 @@
 QString starfieldSvg(int width, int height, int starCount) {
     std::mt19937 random(1969); // fixed, so regenerating changes nothing
     std::uniform_real_distribution<double> unit(0.0, 1.0);
-    QString svg = QStringLiteral(
-                      "<!-- SPDX-License-Identifier: MIT -->\n"
-                      "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 %1 %2\" width=\"%1\" height=\"%2\">\n"
-                      "  <defs>\n"
-                      "    <linearGradient id=\"sky\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"1\">\n"
-                      "      <stop offset=\"0\" stop-color=\"#05060f\"/>\n"
-                      "      <stop offset=\"1\" stop-color=\"#11132b\"/>\n"
-                      "    </linearGradient>\n"
-                      "  </defs>\n"
-                      "  <rect width=\"%1\" height=\"%2\" fill=\"url(#sky)\"/>\n")
-                      .arg(width)
-                      .arg(height);
+    QString svg =
+        QStringLiteral(
+            "<!-- SPDX-License-Identifier: MIT -->\n"
+            "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 %1 %2\" width=\"%1\" height=\"%2\">\n"
+            "  <defs>\n"
+            "    <linearGradient id=\"sky\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"1\">\n"
+            "      <stop offset=\"0\" stop-color=\"#05060f\"/>\n"
+            "      <stop offset=\"1\" stop-color=\"#11132b\"/>\n"
+            "    </linearGradient>\n"
+            "  </defs>\n"
+            "  <rect width=\"%1\" height=\"%2\" fill=\"url(#sky)\"/>\n")
+            .arg(width)
+            .arg(height);
     // Most stars are faint; brightness falls off steeply as in a real sky.
     const char *tints[] = {"#ffffff", "#ffffff", "#ffffff", "#dfe8ff", "#fff1d6"};
     for (int i = 0; i < starCount; ++i) {

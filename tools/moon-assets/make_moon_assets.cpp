@@ -44,11 +44,13 @@ int main(int argc, char **argv) {
     if (!maps || !full)
         return fail(QStringLiteral("cannot read the maps back"));
     const QImage moon = lunafold::MoonShading::shadeSphere(*maps, kMoonSide, *full);
-    if (!moon.convertToFormat(QImage::Format_RGBA8888).save(dir.filePath(QStringLiteral("moontransparent.png"))))
+    if (!moon.convertToFormat(QImage::Format_RGBA8888)
+             .save(dir.filePath(QStringLiteral("moontransparent.png"))))
         return fail(QStringLiteral("cannot write moontransparent.png"));
 
     QFile sky(dir.filePath(QStringLiteral("starfield.svg")));
-    if (!sky.open(QIODevice::WriteOnly | QIODevice::Truncate) || sky.write(starfieldSvg(400, 280, 260).toUtf8()) < 0)
+    if (!sky.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        sky.write(starfieldSvg(400, 280, 260).toUtf8()) < 0)
         return fail(QStringLiteral("cannot write starfield.svg"));
     return 0;
 }

@@ -12,7 +12,9 @@ std::atomic<bool> g_frozen{false};
 std::atomic<double> g_frozenAt{0.0};
 std::atomic<double> g_offset{0.0};
 
-double systemSeconds() { return static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 1000.0; }
+double systemSeconds() {
+    return static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 1000.0;
+}
 
 } // namespace
 
@@ -35,6 +37,8 @@ void AppClock::reset() {
     g_frozen = false;
 }
 
-bool AppClock::isFrozen() { return g_frozen; }
+bool AppClock::isFrozen() {
+    return g_frozen;
+}
 
 } // namespace lunafold

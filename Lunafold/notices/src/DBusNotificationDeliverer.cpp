@@ -7,10 +7,10 @@
 
 #include <QCoreApplication>
 #include <QDBusConnection>
-#include <QTimer>
 #include <QDBusMessage>
 #include <QDBusReply>
 #include <QDir>
+#include <QTimer>
 #include <QVariantMap>
 
 namespace lunafold {
@@ -48,8 +48,9 @@ bool DBusNotificationDeliverer::deliver(const NotificationRequest &request) {
         hints.insert(QStringLiteral("sound-file"), soundFile);
     // The notices have no title of their own: the app's name stands in the summary line. The
     // default action (a click on the notice) opens the app on its Now tab.
-    call << QStringLiteral("Lunafold") << quint32(0) << QString(kAppId) << QStringLiteral("Lunafold") << request.body
-         << QStringList{QStringLiteral("default"), QStringLiteral("Lunafold")} << hints << qint32(-1);
+    call << QStringLiteral("Lunafold") << quint32(0) << QString(kAppId) << QStringLiteral("Lunafold")
+         << request.body << QStringList{QStringLiteral("default"), QStringLiteral("Lunafold")} << hints
+         << qint32(-1);
     const QDBusReply<quint32> reply = bus.call(call, QDBus::Block, 5000);
     if (!reply.isValid()) {
         logLine(QStringLiteral("Notification service unavailable: ") + reply.error().message());
@@ -76,7 +77,8 @@ void DBusNotificationDeliverer::setBadge(int count) {
                                                      QStringLiteral("com.canonical.Unity.LauncherEntry"),
                                                      QStringLiteral("Update"));
     signal << QStringLiteral("application://%1.desktop").arg(kAppId)
-           << QVariantMap{{QStringLiteral("count"), qint64(count)}, {QStringLiteral("count-visible"), count > 0}};
+           << QVariantMap{{QStringLiteral("count"), qint64(count)},
+                          {QStringLiteral("count-visible"), count > 0}};
     QDBusConnection::sessionBus().send(signal);
 }
 

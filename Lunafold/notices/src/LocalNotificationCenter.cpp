@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "notices/LocalNotificationCenter.h"
 
-#include "notices/AppClock.h"
 #include "common/Log.h"
 #include "common/SafeWrite.h"
+#include "notices/AppClock.h"
 
 #include <QDateTime>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -53,7 +53,8 @@ std::optional<NotificationRequest> fromJson(const QJsonObject &o) {
 } // namespace
 
 LocalNotificationCenter::LocalNotificationCenter(QString pendingFile, NotificationDeliverer &deliverer,
-                                                 std::function<Instant()> now, QObject *parent, bool delivering)
+                                                 std::function<Instant()> now, QObject *parent,
+                                                 bool delivering)
     : QObject(parent), m_file(std::move(pendingFile)), m_deliverer(deliverer),
       m_now(now ? std::move(now) : std::function<Instant()>(AppClock::now)), m_delivering(delivering) {
     m_timer.setSingleShot(true);
@@ -109,7 +110,8 @@ void LocalNotificationCenter::removeAllPendingNotificationRequests() {
 void LocalNotificationCenter::add(const NotificationRequest &request,
                                   std::function<void(const QString &error)> completion) {
     QString error;
-    const bool saved = update([&request](QList<NotificationRequest> &pending) { pending << request; }, &error);
+    const bool saved =
+        update([&request](QList<NotificationRequest> &pending) { pending << request; }, &error);
     if (completion)
         completion(saved ? QString() : error);
 }
@@ -141,7 +143,7 @@ void LocalNotificationCenter::deliverDue() {
     QLockFile fileLock(m_file + QStringLiteral(".lock"));
     if (!fileLock.tryLock(10000))
         return; // the other process is writing: its change wakes us again
-    load(); // what the other process delivered or withdrew is not shown again
+    load();     // what the other process delivered or withdrew is not shown again
     const Instant now = m_now();
     QList<NotificationRequest> due, later;
     for (const NotificationRequest &r : std::as_const(m_pending)) {
@@ -169,10 +171,13 @@ void LocalNotificationCenter::deliverDue() {
 
 void LocalNotificationCenter::arm() {
     if (QThread::currentThread() != thread()) {
-        QMetaObject::invokeMethod(this, [this] {
-            std::lock_guard lock(m_mutex);
-            arm();
-        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                std::lock_guard lock(m_mutex);
+                arm();
+            },
+            Qt::QueuedConnection);
         return;
     }
     m_timer.stop();

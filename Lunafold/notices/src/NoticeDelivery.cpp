@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "notices/NoticeDelivery.h"
 
+#include "common/Log.h"
+#include "common/ResourcePaths.h"
 #include "notices/AppIds.h"
 #include "notices/DBusNotificationDeliverer.h"
 #include "notices/LocalNotificationCenter.h"
-#include "common/Log.h"
-#include "common/ResourcePaths.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -21,7 +21,8 @@ const QString kBus = QStringLiteral("org.freedesktop.DBus");
 
 } // namespace
 
-NoticeDelivery::NoticeDelivery(LocalNotificationCenter &center, DBusNotificationDeliverer &deliverer, QObject *parent)
+NoticeDelivery::NoticeDelivery(LocalNotificationCenter &center, DBusNotificationDeliverer &deliverer,
+                               QObject *parent)
     : QObject(parent), m_center(center), m_notices(deliverer), m_bus(QDBusConnection::sessionBus()) {
     if (!m_bus.isConnected()) {
         logLine(QStringLiteral("Notifications: no session bus; nothing can be shown"));
@@ -34,14 +35,18 @@ NoticeDelivery::NoticeDelivery(LocalNotificationCenter &center, DBusNotification
                   SLOT(nameLost(QString)));
     m_bus.connect(kNotifications, QStringLiteral("/org/freedesktop/Notifications"), kNotifications,
                   QStringLiteral("ActionInvoked"), this, SLOT(actionInvoked(uint, QString)));
-    auto *watcher = new QDBusServiceWatcher(kNotifications, m_bus, QDBusServiceWatcher::WatchForRegistration, this);
-    connect(watcher, &QDBusServiceWatcher::serviceRegistered, this, &NoticeDelivery::notificationServiceAppeared);
-    QDBusConnection::systemBus().connect(QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
-                                         QStringLiteral("org.freedesktop.login1.Manager"),
-                                         QStringLiteral("PrepareForSleep"), this, SLOT(prepareForSleep(bool)));
+    auto *watcher =
+        new QDBusServiceWatcher(kNotifications, m_bus, QDBusServiceWatcher::WatchForRegistration, this);
+    connect(watcher, &QDBusServiceWatcher::serviceRegistered, this,
+            &NoticeDelivery::notificationServiceAppeared);
+    QDBusConnection::systemBus().connect(
+        QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
+        QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PrepareForSleep"), this,
+        SLOT(prepareForSleep(bool)));
 
-    const auto reply = m_bus.interface()->registerService(kDelivererService, QDBusConnectionInterface::QueueService,
-                                                          QDBusConnectionInterface::DontAllowReplacement);
+    const auto reply =
+        m_bus.interface()->registerService(kDelivererService, QDBusConnectionInterface::QueueService,
+                                           QDBusConnectionInterface::DontAllowReplacement);
     setDeliverer(reply.isValid() && reply.value() == QDBusConnectionInterface::ServiceRegistered);
 }
 
@@ -88,7 +93,8 @@ void NoticeDelivery::actionInvoked(uint id, const QString &action) {
 void NoticeDelivery::openApp() {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (bus.isConnected() && bus.interface()->isServiceRegistered(kAppId)) {
-        QDBusMessage call = QDBusMessage::createMethodCall(kAppId, kAppObjectPath, QStringLiteral("org.freedesktop.Application"),
+        QDBusMessage call = QDBusMessage::createMethodCall(kAppId, kAppObjectPath,
+                                                           QStringLiteral("org.freedesktop.Application"),
                                                            QStringLiteral("ActivateAction"));
         call << QStringLiteral("now") << QVariantList() << QVariantMap();
         bus.asyncCall(call);

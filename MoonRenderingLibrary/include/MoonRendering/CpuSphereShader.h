@@ -43,7 +43,7 @@ class CpuSphereShader {
     std::shared_ptr<const Geometry> geometry(int size, bool mirror);
 
     SurfaceTextures m_textures;
-    mutable QMutex m_lock; // m_recent, m_builds
+    mutable QMutex m_lock;                                 // m_recent, m_builds
     std::vector<std::shared_ptr<const Geometry>> m_recent; // most recently used first
     int m_builds = 0;
 };

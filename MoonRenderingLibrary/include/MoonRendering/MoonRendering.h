@@ -34,8 +34,8 @@ LightParameters lightParameters(Instant date);
 /// @param latitude    degrees, north positive; absent counts as 0 for the parallactic angle
 /// @param longitude   degrees, east positive; absent counts as 0
 /// @return a null image when either size is below 1
-QImage moonImage(Instant date, bool orientToSky, std::optional<double> latitude, std::optional<double> longitude,
-                 int width, int height);
+QImage moonImage(Instant date, bool orientToSky, std::optional<double> latitude,
+                 std::optional<double> longitude, int width, int height);
 
 /// The moon at referenceDate(), turned by −20°: a decorative sample.
 QImage sampleMoonImage(int width, int height);

@@ -28,8 +28,9 @@ static_assert(offsetof(MoonShadeParams, mirror) == 16 && offsetof(MoonShadeParam
 
 /// The record for a light direction, normalised to unit length; std::nullopt when the direction
 /// has no length or is not finite.
-std::optional<MoonShadeParams> makeShadeParams(LightDirection light, float shadeConstantA, float shadeConstantB,
-                                               float fractionTerm, bool mirrorLongitude);
+std::optional<MoonShadeParams> makeShadeParams(LightDirection light, float shadeConstantA,
+                                               float shadeConstantB, float fractionTerm,
+                                               bool mirrorLongitude);
 
 /// "size|lightX|lightY|lightZ|A|B|fractionTerm|mirror" with 4, then 3 decimals, a point as the
 /// decimal separator whatever the locale, and the mirror flag as 0 or 1.

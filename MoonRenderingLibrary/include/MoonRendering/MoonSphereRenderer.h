@@ -88,7 +88,8 @@ class MoonSphereRenderer {
     void releaseDevice();
     void createPipelines();
     std::unique_ptr<QRhiTexture> uploadMipChain(const class MipChain &chain);
-    std::optional<QImage> runPass(QRhiComputePipeline *kernel, QSize outputSize, const MoonShadeParams &params);
+    std::optional<QImage> runPass(QRhiComputePipeline *kernel, QSize outputSize,
+                                  const MoonShadeParams &params);
     std::optional<QImage> lastImage(int size);
     bool mayUseGpu() const;
 

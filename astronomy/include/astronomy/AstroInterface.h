@@ -20,7 +20,7 @@ enum class SunDayKind { riseAndSet = 0, alwaysUp = 1, alwaysDown = 2 };
 /// operations that take a time zone work in the local calendar day of that zone.
 /// Instants are valid by construction (see Instant), so the instant-only operations always answer.
 class AstroInterface {
-public:
+  public:
     // --- The Moon at an instant -------------------------------------------------------------
     /// Illuminated fraction 0…1 from the elongation in ecliptic longitude.
     static double getMoonFraction(Instant date);
@@ -36,7 +36,8 @@ public:
     static std::optional<double> getMoonAltitude(Instant date, double longitude, double latitude);
     /// Azimuth, degrees from north through east, [0, 360).
     static std::optional<double> getMoonAzimuth(Instant date, double longitude, double latitude);
-    static std::optional<double> getMoonParallacticAngleInRadians(Instant date, double longitude, double latitude);
+    static std::optional<double> getMoonParallacticAngleInRadians(Instant date, double longitude,
+                                                                  double latitude);
     /// Position angle of the bright limb, radians.
     static double getMoonPositionAngleInRadians(Instant date);
 

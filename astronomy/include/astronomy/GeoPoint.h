@@ -20,7 +20,7 @@ struct Latitude {
 /// Built only from a Longitude and a Latitude in that order, so two bare numbers, or the two
 /// in the wrong order, do not compile.
 class GeoPoint {
-public:
+  public:
     constexpr GeoPoint() noexcept = default;
     constexpr GeoPoint(Longitude longitude, Latitude latitude) noexcept
         : m_longitude(longitude.degrees), m_latitude(latitude.degrees) {}
@@ -30,7 +30,7 @@ public:
 
     friend constexpr bool operator==(const GeoPoint &, const GeoPoint &) noexcept = default;
 
-private:
+  private:
     double m_longitude = 0.0;
     double m_latitude = 0.0;
 };

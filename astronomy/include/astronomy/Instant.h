@@ -9,7 +9,7 @@ namespace lunafold {
 /// Public entry points make instants through the checked factories, so an Instant
 /// handed to the engine is always finite and inside the span the time scales cover.
 class Instant {
-public:
+  public:
     constexpr Instant() = default;
 
     /// Julian day (UT) of the Unix epoch.
@@ -49,7 +49,7 @@ public:
     friend constexpr bool operator>(Instant a, Instant b) { return a.m_seconds > b.m_seconds; }
     friend constexpr bool operator>=(Instant a, Instant b) { return a.m_seconds >= b.m_seconds; }
 
-private:
+  private:
     constexpr explicit Instant(double seconds) : m_seconds(seconds) {}
     double m_seconds = 0.0;
 };

@@ -11,9 +11,12 @@ namespace lunafold {
 enum class PrincipalPhase { NewMoon = 0, FirstQuarter = 1, FullMoon = 2, LastQuarter = 3 };
 
 inline constexpr std::array<PrincipalPhase, 4> kPrincipalPhases = {
-    PrincipalPhase::NewMoon, PrincipalPhase::FirstQuarter, PrincipalPhase::FullMoon, PrincipalPhase::LastQuarter};
+    PrincipalPhase::NewMoon, PrincipalPhase::FirstQuarter, PrincipalPhase::FullMoon,
+    PrincipalPhase::LastQuarter};
 
-constexpr int phaseNumber(PrincipalPhase phase) noexcept { return static_cast<int>(phase); }
+constexpr int phaseNumber(PrincipalPhase phase) noexcept {
+    return static_cast<int>(phase);
+}
 
 /// The phase that comes next in the lunation (last quarter is followed by new moon).
 constexpr PrincipalPhase followingPhase(PrincipalPhase phase) noexcept {
@@ -23,7 +26,8 @@ constexpr PrincipalPhase followingPhase(PrincipalPhase phase) noexcept {
 /// "New Moon", "First Quarter", "Full Moon", "Last Quarter": the one table of the names, in
 /// English; the app looks its translations up by them.
 constexpr std::string_view principalPhaseName(PrincipalPhase phase) noexcept {
-    constexpr std::array<std::string_view, 4> names = {"New Moon", "First Quarter", "Full Moon", "Last Quarter"};
+    constexpr std::array<std::string_view, 4> names = {"New Moon", "First Quarter", "Full Moon",
+                                                       "Last Quarter"};
     return names[static_cast<std::size_t>(phase)];
 }
 

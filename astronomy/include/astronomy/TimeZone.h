@@ -27,7 +27,7 @@ struct LocalDateTime {
 /// A time zone of the system's zone database (IANA names), read through the date/tz library so
 /// that the rules are the operating system's current ones.
 class TimeZone {
-public:
+  public:
     /// @return std::nullopt for names the database does not know (or when it cannot be read).
     static std::optional<TimeZone> named(std::string_view ianaName);
     static TimeZone utc();
@@ -48,7 +48,7 @@ public:
 
     friend bool operator==(const TimeZone &a, const TimeZone &b) { return a.m_zone == b.m_zone; }
 
-private:
+  private:
     struct Local {
         long long ut;         // Unix seconds
         bool inGap;           // the wall time does not exist

@@ -14,7 +14,8 @@
 namespace lunafold::aa {
 namespace {
 
-double localHourAngleRadians(const EquatorialCoordinates &c, const GeographicCoordinates &place, JulianDay jd) {
+double localHourAngleRadians(const EquatorialCoordinates &c, const GeographicCoordinates &place,
+                             JulianDay jd) {
     const double last = jd.apparentSiderealTime() * 15.0 - place.westLongitude;
     return wrapPiRadians((last - c.rightAscension * 15.0) * kDegToRad);
 }
@@ -58,7 +59,8 @@ double altitudeDegrees(const EquatorialCoordinates &c, const GeographicCoordinat
     return std::atan2(z, r) * kRadToDeg;
 }
 
-double parallacticAngle(const EquatorialCoordinates &coords, const GeographicCoordinates &place, JulianDay jdUt) {
+double parallacticAngle(const EquatorialCoordinates &coords, const GeographicCoordinates &place,
+                        JulianDay jdUt) {
     const double h = coords.hourAngle(place, jdUt) * kDegToRad;
     return eraHd2pa(h, coords.declination * kDegToRad, place.latitude * kDegToRad) * kRadToDeg;
 }

@@ -16,9 +16,13 @@ namespace lunafold::aa {
 
 Earth::Earth(JulianDay jdUt, bool highPrecision) : m_jd(jdUt), m_highPrecision(highPrecision) {}
 
-JulianDay Earth::equinox(Equinox kind) const { return season(kind == Equinox::northwardSpring ? 0 : 2); }
+JulianDay Earth::equinox(Equinox kind) const {
+    return season(kind == Equinox::northwardSpring ? 0 : 2);
+}
 
-JulianDay Earth::solstice(Solstice kind) const { return season(kind == Solstice::northernSummer ? 1 : 3); }
+JulianDay Earth::solstice(Solstice kind) const {
+    return season(kind == Solstice::northernSummer ? 1 : 3);
+}
 
 JulianDay Earth::season(int quarter) const {
     int iy = 2000, im, id;

@@ -56,11 +56,13 @@ double greenwichMeanSiderealAngle(double jdUt, double jdTt) {
     // number of days a − trunc(a) is +0 where fmod gives −0; either adds to +0 below.
     const double du = jdUt - ERFA_DJ00;
     const double f = (du - std::trunc(du)) + 0.0;
-    const double era = positiveRemainder(ERFA_D2PI * (f + 0.7790572732640 + 0.00273781191135448 * du), ERFA_D2PI);
+    const double era =
+        positiveRemainder(ERFA_D2PI * (f + 0.7790572732640 + 0.00273781191135448 * du), ERFA_D2PI);
     const double t = ((ERFA_DJ00 - ERFA_DJ00) + (jdTt - ERFA_DJ00)) / ERFA_DJC;
     return positiveRemainder(
-        era + (0.014506 +
-               (4612.156534 + (1.3915817 + (-0.00000044 + (-0.000029956 + (-0.0000000368) * t) * t) * t) * t) * t) *
+        era + (0.014506 + (4612.156534 +
+                           (1.3915817 + (-0.00000044 + (-0.000029956 + (-0.0000000368) * t) * t) * t) * t) *
+                              t) *
                   ERFA_DAS2R,
         ERFA_D2PI);
 }
@@ -70,7 +72,9 @@ void rotate(const double m[3][3], const double v[3], double out[3]) {
         out[i] = m[i][0] * v[0] + m[i][1] * v[1] + m[i][2] * v[2];
 }
 
-double normalizeRadians(double a) { return positiveRemainder(a, 2 * kPi); }
+double normalizeRadians(double a) {
+    return positiveRemainder(a, 2 * kPi);
+}
 
 double wrapPiRadians(double a) {
     a = normalizeRadians(a);

@@ -5,7 +5,7 @@ namespace lunafold::aa {
 
 /// Rotations and angles of the true and mean frames of date for a TT Julian day.
 struct FrameOfDate {
-    double gcrsToTrue[3][3]; ///< bias-precession-nutation: GCRS → true equator and equinox of date
+    double gcrsToTrue[3][3];     ///< bias-precession-nutation: GCRS → true equator and equinox of date
     double gcrsToEcliptic[3][3]; ///< GCRS → mean ecliptic and equinox of date
     double nutationLongitude;    ///< Δψ, radians
     double nutationObliquity;    ///< Δε, radians
@@ -34,9 +34,9 @@ double greenwichMeanSiderealAngle(double jdUt, double jdTt);
 
 /// Helpers shared by the position code.
 void rotate(const double m[3][3], const double v[3], double out[3]);
-double normalizeRadians(double a);   ///< to [0, 2π)
-double wrapPiRadians(double a);      ///< to (−π, π]
-double normalizeDegrees(double a);   ///< to [0, 360)
+double normalizeRadians(double a); ///< to [0, 2π)
+double wrapPiRadians(double a);    ///< to (−π, π]
+double normalizeDegrees(double a); ///< to [0, 360)
 
 /// Weights of four-point Lagrange interpolation on equally spaced nodes at −1, 0, 1, 2, for a
 /// point @p x in [0, 1) between the middle two.

@@ -11,7 +11,9 @@
 
 namespace lunafold::aa {
 
-JulianDay JulianDay::UTCtoTT() const { return JulianDay(m_value + deltaTSeconds(m_value) / 86400.0); }
+JulianDay JulianDay::UTCtoTT() const {
+    return JulianDay(m_value + deltaTSeconds(m_value) / 86400.0);
+}
 
 double JulianDay::meanSiderealTime() const {
     const double tt = UTCtoTT().value();

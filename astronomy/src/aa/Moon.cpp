@@ -59,11 +59,17 @@ EclipticCoordinates Moon::eclipticCoordinates() const {
     return {normalizeDegrees(s.lambda * kRadToDeg), s.beta * kRadToDeg};
 }
 
-double Moon::distance() const { return state().distanceKm; }
+double Moon::distance() const {
+    return state().distanceKm;
+}
 
-double Moon::horizontalParallax() const { return std::asin(kEarthRadiusKm / distance()) * kRadToDeg; }
+double Moon::horizontalParallax() const {
+    return std::asin(kEarthRadiusKm / distance()) * kRadToDeg;
+}
 
-double Moon::standardAltitude() const { return 0.7275 * horizontalParallax() - 34.0 / 60.0; }
+double Moon::standardAltitude() const {
+    return 0.7275 * horizontalParallax() - 34.0 / 60.0;
+}
 
 double Moon::brightLimbPositionAngle() const {
     const State &s = state();

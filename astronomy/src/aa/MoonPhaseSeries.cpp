@@ -14,14 +14,16 @@ namespace {
 
 constexpr double kDeg = 3.14159265358979323846 / 180.0;
 
-double sind(double x) { return std::sin(x * kDeg); }
+double sind(double x) {
+    return std::sin(x * kDeg);
+}
 
 // Meeus' fourteen planetary arguments A1 … A14 {constant, rate per lunation, amplitude in days}.
 constexpr double kPlanetary[14][3] = {
-    {299.77, 0.107408, 0.000325}, {251.88, 0.016321, 0.000165}, {251.83, 26.651886, 0.000164},
+    {299.77, 0.107408, 0.000325},  {251.88, 0.016321, 0.000165}, {251.83, 26.651886, 0.000164},
     {349.42, 36.412478, 0.000126}, {84.66, 18.206239, 0.000110}, {141.74, 53.303771, 0.000062},
-    {207.14, 2.453732, 0.000060}, {154.84, 7.306860, 0.000056},  {34.52, 27.261239, 0.000047},
-    {207.19, 0.121824, 0.000042}, {291.34, 1.844379, 0.000040},  {161.72, 24.198154, 0.000037},
+    {207.14, 2.453732, 0.000060},  {154.84, 7.306860, 0.000056}, {34.52, 27.261239, 0.000047},
+    {207.19, 0.121824, 0.000042},  {291.34, 1.844379, 0.000040}, {161.72, 24.198154, 0.000037},
     {239.56, 25.513099, 0.000035}, {331.55, 3.592518, 0.000023},
 };
 
@@ -29,7 +31,9 @@ double planetaryArgument(int i, double k, double t2) {
     const double a = kPlanetary[i][0] + kPlanetary[i][1] * k;
     return i == 0 ? a - 0.009173 * t2 : a;
 }
-double cosd(double x) { return std::cos(x * kDeg); }
+double cosd(double x) {
+    return std::cos(x * kDeg);
+}
 
 } // namespace
 
@@ -157,8 +161,10 @@ std::array<Phasor, 2 * kMaxMultiple + 1> multiples(double degrees) {
 double fittedCorrection(double k, int phase) {
     const double t = k / 1236.85, t2 = t * t, t3 = t2 * t, t4 = t3 * t;
     const auto m = multiples(2.5534 + 29.10535670 * k - 0.0000014 * t2 - 0.00000011 * t3);
-    const auto mp = multiples(201.5643 + 385.81693528 * k + 0.0107582 * t2 + 0.00001238 * t3 - 0.000000058 * t4);
-    const auto f = multiples(160.7108 + 390.67050284 * k - 0.0016118 * t2 - 0.00000227 * t3 + 0.000000011 * t4);
+    const auto mp =
+        multiples(201.5643 + 385.81693528 * k + 0.0107582 * t2 + 0.00001238 * t3 - 0.000000058 * t4);
+    const auto f =
+        multiples(160.7108 + 390.67050284 * k - 0.0016118 * t2 - 0.00000227 * t3 + 0.000000011 * t4);
     const auto om = multiples(124.7746 - 1.56375588 * k + 0.0020672 * t2 + 0.00000215 * t3);
     std::array<Phasor, 15> planets;
     planets[0] = 1.0;

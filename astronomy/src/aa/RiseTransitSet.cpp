@@ -28,14 +28,14 @@ struct RiseTransitSetAccess {
 
 namespace {
 
-constexpr double kNodeSpacing = 0.5;      // days between exact positions
-constexpr double kSampleStep = 1.0 / 72;  // 20 minutes
-constexpr double kRootTolerance = 5e-7;   // days (0.04 s) on the interpolated curve
-constexpr double kPolishDone = 2e-5;      // days: after a Newton step this small the error is < 1 ms
+constexpr double kNodeSpacing = 0.5;     // days between exact positions
+constexpr double kSampleStep = 1.0 / 72; // 20 minutes
+constexpr double kRootTolerance = 5e-7;  // days (0.04 s) on the interpolated curve
+constexpr double kPolishDone = 2e-5;     // days: after a Newton step this small the error is < 1 ms
 
 struct BodyState {
-    double ra;   // radians, [0, 2π)
-    double dec;  // radians
+    double ra;  // radians, [0, 2π)
+    double dec; // radians
     double distanceKm;
 };
 
@@ -91,10 +91,10 @@ BodyState interpolated(Body body, double jdUt) {
 }
 
 class DaySearch {
-public:
+  public:
     DaySearch(Body body, const GeographicCoordinates &place, std::optional<double> h0)
-        : m_body(body), m_westRad(place.westLongitude * kDegToRad), m_sinPhi(std::sin(place.latitude * kDegToRad)),
-          m_cosPhi(std::cos(place.latitude * kDegToRad)),
+        : m_body(body), m_westRad(place.westLongitude * kDegToRad),
+          m_sinPhi(std::sin(place.latitude * kDegToRad)), m_cosPhi(std::cos(place.latitude * kDegToRad)),
           m_h0(h0 ? std::optional<double>(*h0 * kDegToRad) : std::nullopt) {}
 
     double hourAngle(const BodyState &s, double t) const {
@@ -232,7 +232,7 @@ public:
         }
     }
 
-private:
+  private:
     Body m_body;
     double m_westRad, m_sinPhi, m_cosPhi;
     std::optional<double> m_h0;
@@ -252,8 +252,8 @@ void computeDay(Body body, double jd, const GeographicCoordinates &place, std::o
     const double h0Key = h0 ? *h0 : std::nan("");
     auto same = [](double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); };
     for (const Memo &m : memo) {
-        if (m.used && m.body == body && m.d0 == d0 && m.west == place.westLongitude && m.lat == place.latitude &&
-            same(m.h0, h0Key)) {
+        if (m.used && m.body == body && m.d0 == d0 && m.west == place.westLongitude &&
+            m.lat == place.latitude && same(m.h0, h0Key)) {
             rise = m.rise;
             transit = m.transit;
             set = m.set;
@@ -261,15 +261,16 @@ void computeDay(Body body, double jd, const GeographicCoordinates &place, std::o
         }
     }
     DaySearch(body, place, h0).run(d0, rise, transit, set);
-    memo[next++ % memo.size()] = {true, body, d0, place.westLongitude, place.latitude, h0Key, rise, transit, set};
+    memo[next++ % memo.size()] = {true, body,    d0, place.westLongitude, place.latitude, h0Key,
+                                  rise, transit, set};
 }
 
 } // namespace
 
 MoonTrackPoint interpolatedMoonTrack(double jdUt, const GeographicCoordinates &place) {
     const BodyState s = interpolated(Body::moon, jdUt);
-    const double h =
-        wrapPiRadians(JulianDay(jdUt).apparentSiderealTime() * (kPi / 12.0) - place.westLongitude * kDegToRad - s.ra);
+    const double h = wrapPiRadians(JulianDay(jdUt).apparentSiderealTime() * (kPi / 12.0) -
+                                   place.westLongitude * kDegToRad - s.ra);
     const double phi = place.latitude * kDegToRad;
     const double sinAlt = std::sin(phi) * std::sin(s.dec) + std::cos(phi) * std::cos(s.dec) * std::cos(h);
     return {std::asin(std::clamp(sinAlt, -1.0, 1.0)) * kRadToDeg, h};

@@ -115,7 +115,8 @@ Sun::State Sun::computeCoarse() const {
     const double nu = m + c * kDegToRad;
     const double omega = (125.04 - 1934.136 * t) * kDegToRad;
     const double lambda = (trueLon - 0.00569 - 0.00478 * std::sin(omega)) * kDegToRad;
-    const double eps0 = (23.0 + 26.0 / 60.0 + 21.448 / 3600.0) - t * (46.8150 + t * (0.00059 - t * 0.001813)) / 3600.0;
+    const double eps0 =
+        (23.0 + 26.0 / 60.0 + 21.448 / 3600.0) - t * (46.8150 + t * (0.00059 - t * 0.001813)) / 3600.0;
     const double eps = (eps0 + 0.00256 * std::cos(omega)) * kDegToRad;
 
     State s{};
@@ -132,11 +133,17 @@ EquatorialCoordinates Sun::equatorialCoordinates() const {
     return {s.ra * kRadToDeg / 15.0, s.dec * kRadToDeg};
 }
 
-double Sun::apparentEclipticLongitude() const { return normalizeDegrees(state().apparentLambda * kRadToDeg); }
+double Sun::apparentEclipticLongitude() const {
+    return normalizeDegrees(state().apparentLambda * kRadToDeg);
+}
 
-double Sun::geometricEclipticLongitude() const { return normalizeDegrees(state().geometricLambda * kRadToDeg); }
+double Sun::geometricEclipticLongitude() const {
+    return normalizeDegrees(state().geometricLambda * kRadToDeg);
+}
 
-double Sun::radiusVector() const { return state().radiusAu; }
+double Sun::radiusVector() const {
+    return state().radiusAu;
+}
 
 HorizontalCoordinates Sun::makeHorizontalCoordinates(const GeographicCoordinates &place) const {
     return equatorialCoordinates().makeHorizontalCoordinates(place, m_jd);

@@ -11,7 +11,7 @@ namespace lunafold {
 
 /// Julian days and duration texts. Stateless.
 class DateUtil {
-public:
+  public:
     /// Julian day (UT) of the present instant.
     static double getNowJulian();
     /// Julian day (UT) of an instant: Unix seconds / 86400 + 2440587.5.

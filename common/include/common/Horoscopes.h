@@ -11,7 +11,7 @@ namespace lunafold {
 /// A plain record: create it, fill it with one genHoroscope() call, read the fields, drop it.
 /// Every text starts empty and every flag false.
 class Horoscopes {
-public:
+  public:
     QString cutHoroscope;       ///< Hair-cutting advice.
     QString colourHoroscope;    ///< Hair colouring / chemical treatment advice.
     QString removalHoroscope;   ///< Hair removal (waxing, shaving, plucking, lasering) advice.

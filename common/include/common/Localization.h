@@ -27,7 +27,7 @@ void setPreferredLanguages(const QStringList &languages);
 
 /// One argument of a looked-up format: integers are written with the current locale's digits.
 class TextArg {
-public:
+  public:
     TextArg(int value);
     TextArg(qint64 value);
     TextArg(const QString &text) : m_text(text) {}
@@ -37,7 +37,7 @@ public:
     const QString &text() const { return m_text; }
     std::optional<double> number() const { return m_number; }
 
-private:
+  private:
     QString m_text;
     std::optional<double> m_number;
 };

@@ -9,7 +9,7 @@ namespace lunafold {
 
 /// Phase names and the next-event text of the shared library. Stateless.
 class MoonHelper {
-public:
+  public:
     /// "new moon", "waxing crescent", … "waning crescent" (not translated).
     /// @param illuminatedFraction 0…1
     static QString getPhaseDescription(double illuminatedFraction, bool isWaning);

@@ -82,7 +82,7 @@ class UserDefaults {
     QString m_path;
     LogFunction m_log;
     mutable std::mutex m_mutex;
-    QVariantMap m_values;  // the file's keys, as text
+    QVariantMap m_values;   // the file's keys, as text
     bool m_persist = false; // false: the file could not be read, so it is never written
     FileStamp m_stamp;
     QVariantMap m_registered;

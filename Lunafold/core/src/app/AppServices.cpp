@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "core/app/AppServices.h"
 
+#include "common/ResourcePaths.h"
+#include "common/UserDefaults.h"
+#include "core/app/PermissionPrompt.h"
+#include "core/geo/OfflineGeocoder.h"
+#include "core/services/Locator.h"
+#include "core/services/NotificationAuthorizer.h"
+#include "core/services/NotificationScheduler.h"
+#include "core/services/QtLocationManager.h"
 #include "notices/AppIds.h"
 #include "notices/DBusNotificationDeliverer.h"
 #include "notices/LocalNotificationCenter.h"
-#include "core/services/Locator.h"
 #include "notices/NoticeDelivery.h"
-#include "core/services/NotificationAuthorizer.h"
-#include "core/services/NotificationScheduler.h"
-#include "core/geo/OfflineGeocoder.h"
-#include "core/app/PermissionPrompt.h"
-#include "core/services/QtLocationManager.h"
-#include "common/ResourcePaths.h"
-#include "common/UserDefaults.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -55,7 +55,8 @@ AppServices::AppServices(const Options &options, QObject *parent)
     NotificationAuthorizer::Prompt ask;
     if (options.interactive)
         ask = [prompt] { return prompt->ask(); };
-    m_authorizer = std::make_unique<NotificationAuthorizer>(data + QStringLiteral("/notification-permission"), ask);
+    m_authorizer =
+        std::make_unique<NotificationAuthorizer>(data + QStringLiteral("/notification-permission"), ask);
     NotificationAuthorizer::setCurrent(m_authorizer.get());
 
     // The places and zones load on a worker; the first lookup waits only if they are not ready yet.
@@ -73,7 +74,8 @@ AppServices::AppServices(const Options &options, QObject *parent)
     m_locator = std::make_unique<Locator>(*m_manager, *m_geocoder, UserDefaults::standard(),
                                           options.useCurrentLocation);
     Locator::setShared(m_locator.get());
-    m_locator->setApproximatePlace(ApproximatePlace::forZone(QString::fromStdString(TimeZone::current().name())));
+    m_locator->setApproximatePlace(
+        ApproximatePlace::forZone(QString::fromStdString(TimeZone::current().name())));
 
     if (options.place)
         m_locator->setFixedPlace(*options.place, options.placeZone.value_or(TimeZone::current()));

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "core/app/LunafoldApp.h"
 
-#include "core/services/NotificationAuthorizer.h"
-#include "notices/NotificationCenter.h"
-#include "core/services/NotificationScheduler.h"
 #include "common/Log.h"
+#include "core/services/NotificationAuthorizer.h"
+#include "core/services/NotificationScheduler.h"
+#include "notices/NotificationCenter.h"
 
 namespace lunafold {
 
@@ -20,18 +20,18 @@ LunafoldApp::LunafoldApp(Environment env, QObject *parent)
     log(QStringLiteral("STARTUP3: About to request notification permissions if necessary."));
     if (m_env.authorizer) {
         // Answered on a worker thread, which then schedules from there.
-        m_env.authorizer->requestAuthorization([log, reschedule = m_env.reschedule](
-                                                   bool granted, const std::optional<QString> &error) {
-            if (error) {
-                log(QStringLiteral("STARTUP4: Error : Notification Setup Error ") + *error + u'.');
-                return;
-            }
-            if (!granted)
-                return;
-            log(QStringLiteral("STARTUP5: About to Schedule Notifications."));
-            reschedule();
-            log(QStringLiteral("STARTUP6: Notifications scheduled."));
-        });
+        m_env.authorizer->requestAuthorization(
+            [log, reschedule = m_env.reschedule](bool granted, const std::optional<QString> &error) {
+                if (error) {
+                    log(QStringLiteral("STARTUP4: Error : Notification Setup Error ") + *error + u'.');
+                    return;
+                }
+                if (!granted)
+                    return;
+                log(QStringLiteral("STARTUP5: About to Schedule Notifications."));
+                reschedule();
+                log(QStringLiteral("STARTUP6: Notifications scheduled."));
+            });
     }
     log(QStringLiteral("STARTUPn: Startup ends, likely traversal to first view next."));
 }

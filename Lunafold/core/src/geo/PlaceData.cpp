@@ -5,7 +5,8 @@
 
 namespace lunafold {
 
-PlaceData::PlaceData(QString directory, QObject *parent) : QObject(parent), m_directory(std::move(directory)) {}
+PlaceData::PlaceData(QString directory, QObject *parent)
+    : QObject(parent), m_directory(std::move(directory)) {}
 
 PlaceData::~PlaceData() {
     // A preload may still be reading.
@@ -13,13 +14,15 @@ PlaceData::~PlaceData() {
 }
 
 const ReverseGeocoder &PlaceData::geocoder() const {
-    std::call_once(m_geocoderOnce, [this] { m_geocoder = std::make_unique<const ReverseGeocoder>(m_directory); });
+    std::call_once(m_geocoderOnce,
+                   [this] { m_geocoder = std::make_unique<const ReverseGeocoder>(m_directory); });
     return *m_geocoder;
 }
 
 const PlaceLabels &PlaceData::labels() const {
-    std::call_once(m_labelsOnce,
-                   [this] { m_labels = std::make_unique<const PlaceLabels>(mapPlaces(geocoder().places())); });
+    std::call_once(m_labelsOnce, [this] {
+        m_labels = std::make_unique<const PlaceLabels>(mapPlaces(geocoder().places()));
+    });
     return *m_labels;
 }
 

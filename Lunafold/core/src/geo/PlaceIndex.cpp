@@ -14,16 +14,21 @@ constexpr qsizetype kMaxFileSize = 64 * 1024 * 1024;
 constexpr std::uint16_t kNoAdmin = 0xFFFF, kNoCountry = 0xFFFF;
 constexpr std::uint32_t kMaxLanguages = 64;
 
-double radians(double degrees) { return degrees * std::numbers::pi / 180.0; }
+double radians(double degrees) {
+    return degrees * std::numbers::pi / 180.0;
+}
 
 double distanceKm(double lat1, double lon1, double lat2, double lon2) {
     const double dLat = radians(lat2 - lat1), dLon = radians(lon2 - lon1);
-    const double a = std::sin(dLat / 2) * std::sin(dLat / 2) +
-                     std::cos(radians(lat1)) * std::cos(radians(lat2)) * std::sin(dLon / 2) * std::sin(dLon / 2);
+    const double a = std::sin(dLat / 2) * std::sin(dLat / 2) + std::cos(radians(lat1)) *
+                                                                   std::cos(radians(lat2)) *
+                                                                   std::sin(dLon / 2) * std::sin(dLon / 2);
     return 2 * 6371.0088 * std::asin(std::min(1.0, std::sqrt(a)));
 }
 
-int clampIndex(double value, int size) { return std::clamp(static_cast<int>(std::floor(value)), 0, size - 1); }
+int clampIndex(double value, int size) {
+    return std::clamp(static_cast<int>(std::floor(value)), 0, size - 1);
+}
 
 QStringList wordsOf(const QString &folded) {
     QStringList words;
@@ -168,7 +173,9 @@ PlaceIndex::Label PlaceIndex::label(int index) const {
     return {p.lat * 1e-5, p.lon * 1e-5, text(p.name), p.population};
 }
 
-QString PlaceIndex::name(int index) const { return text(m_places[static_cast<std::size_t>(index)].name); }
+QString PlaceIndex::name(int index) const {
+    return text(m_places[static_cast<std::size_t>(index)].name);
+}
 
 std::optional<QString> PlaceIndex::adminArea(int index) const {
     const Place &p = m_places[static_cast<std::size_t>(index)];
@@ -181,7 +188,8 @@ QString PlaceIndex::countryName(int country, QStringView language) const {
     if (country < 0 || static_cast<std::size_t>(country) >= m_countries.size())
         return {};
     // "de_AT" and "de-AT" read as "de"; English, and a language without names, get the English name.
-    const auto end = std::find_if(language.begin(), language.end(), [](QChar c) { return c == u'_' || c == u'-'; });
+    const auto end =
+        std::find_if(language.begin(), language.end(), [](QChar c) { return c == u'_' || c == u'-'; });
     const QStringView code = language.left(end - language.begin());
     for (std::size_t l = 0; l < m_languages.size(); ++l)
         if (m_languages[l] == code)
@@ -248,16 +256,36 @@ QString PlaceIndex::fold(const QString &text) {
             continue;
         const char *special = nullptr;
         switch (c) {
-        case U'ß': special = "ss"; break;
-        case U'æ': special = "ae"; break;
-        case U'œ': special = "oe"; break;
-        case U'ø': special = "o"; break;
-        case U'đ': case U'ð': special = "d"; break;
-        case U'þ': special = "th"; break;
-        case U'ł': special = "l"; break;
-        case U'ı': special = "i"; break;
-        case U'ħ': special = "h"; break;
-        default: break;
+        case U'ß':
+            special = "ss";
+            break;
+        case U'æ':
+            special = "ae";
+            break;
+        case U'œ':
+            special = "oe";
+            break;
+        case U'ø':
+            special = "o";
+            break;
+        case U'đ':
+        case U'ð':
+            special = "d";
+            break;
+        case U'þ':
+            special = "th";
+            break;
+        case U'ł':
+            special = "l";
+            break;
+        case U'ı':
+            special = "i";
+            break;
+        case U'ħ':
+            special = "h";
+            break;
+        default:
+            break;
         }
         if (special) {
             out += QLatin1String(special);

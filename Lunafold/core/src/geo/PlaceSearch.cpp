@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/geo/PlaceSearch.h"
 
-#include "core/services/Locator.h"
 #include "core/geo/ReverseGeocoder.h"
+#include "core/services/Locator.h"
 
 namespace lunafold {
 

@@ -80,8 +80,10 @@ void MapCamera::zoomBy(double factor, const QPointF &anchor) {
 void MapCamera::showRegion(const GeoPoint &centre, double latitudeSpan, double longitudeSpan) {
     m_centre = WebMercator::project(centre);
     const Longitude longitude(centre.longitude());
-    const double north = WebMercator::project({longitude, Latitude(centre.latitude() + latitudeSpan / 2)}).y();
-    const double south = WebMercator::project({longitude, Latitude(centre.latitude() - latitudeSpan / 2)}).y();
+    const double north =
+        WebMercator::project({longitude, Latitude(centre.latitude() + latitudeSpan / 2)}).y();
+    const double south =
+        WebMercator::project({longitude, Latitude(centre.latitude() - latitudeSpan / 2)}).y();
     // World sizes at which each span just fills the view; the smaller one shows both. Mercator
     // stretches the half nearer the pole more, so that half decides.
     const double byWidth = m_viewport.width() / (longitudeSpan / 360.0);

@@ -11,7 +11,8 @@ std::vector<MapPlace> mapPlaces(const PlaceIndex &index) {
     places.reserve(static_cast<std::size_t>(index.placeCount()));
     for (int i = 0; i < index.placeCount(); ++i) {
         PlaceIndex::Label label = index.label(i);
-        places.push_back({GeoPoint{Longitude(label.longitude), Latitude(label.latitude)}, std::move(label.name), label.population});
+        places.push_back({GeoPoint{Longitude(label.longitude), Latitude(label.latitude)},
+                          std::move(label.name), label.population});
     }
     return places;
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/map/PlaceLabels.h"
 
-#include "core/map/MapCamera.h"
 #include "core/geo/ReverseGeocoder.h"
+#include "core/map/MapCamera.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,7 +13,8 @@ namespace lunafold {
 PlaceLabels::PlaceLabels(std::vector<MapPlace> places) {
     std::erase_if(places, [](const MapPlace &p) {
         return p.name.trimmed().isEmpty() || !std::isfinite(p.coordinate.latitude()) ||
-               !std::isfinite(p.coordinate.longitude()) || std::abs(p.coordinate.latitude()) > WebMercator::kMaxLatitude;
+               !std::isfinite(p.coordinate.longitude()) ||
+               std::abs(p.coordinate.latitude()) > WebMercator::kMaxLatitude;
     });
     // Most populous first; the name breaks ties so that the result never depends on the input's order.
     std::stable_sort(places.begin(), places.end(), [](const MapPlace &a, const MapPlace &b) {

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "core/services/CalendarExport.h"
 
-#include "common/AppInfo.h"
-#include "core/text/NoticeTexts.h"
-#include "core/text/PhaseNames.h"
-#include "core/services/NotificationScheduler.h"
-#include "core/services/SavedData.h"
 #include "astronomy/AstroInterface.h"
+#include "common/AppInfo.h"
 #include "common/Localization.h"
 #include "common/SafeWrite.h"
+#include "core/services/NotificationScheduler.h"
+#include "core/services/SavedData.h"
+#include "core/text/NoticeTexts.h"
+#include "core/text/PhaseNames.h"
 
 #include <QDateTime>
 #include <QTimeZone>
@@ -19,10 +19,13 @@ namespace lunafold {
 namespace {
 
 QDateTime utc(Instant t) {
-    return QDateTime::fromSecsSinceEpoch(static_cast<qint64>(std::llround(t.unixSeconds())), QTimeZone::utc());
+    return QDateTime::fromSecsSinceEpoch(static_cast<qint64>(std::llround(t.unixSeconds())),
+                                         QTimeZone::utc());
 }
 
-QString stamp(Instant t) { return utc(t).toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'")); }
+QString stamp(Instant t) {
+    return utc(t).toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
+}
 
 // RFC 5545 TEXT: backslash, semicolon, comma and line breaks are escaped.
 QString escaped(QString text) {
@@ -73,13 +76,15 @@ std::array<bool, 3> CalendarExport::wantedNotices(const SavedData &s, PrincipalP
     return {kind, kind && s.notify12(), kind && s.notifyExact()};
 }
 
-CalendarExport::Result CalendarExport::icsText(Instant from, int months, const SavedData &settings, Instant now) {
+CalendarExport::Result CalendarExport::icsText(Instant from, int months, const SavedData &settings,
+                                               Instant now) {
     if (months < 1 || months > kMaxMonths)
         return {{},
                 trFormat(QT_TRANSLATE_NOOP("Lunafold", "The number of months must be between 1 and %d."),
                          {kMaxMonths})};
     const QDateTime untilTime = utc(from).addMonths(months);
-    if (from.unixSeconds() < kFirstUnixSeconds || static_cast<double>(untilTime.toSecsSinceEpoch()) > kEndUnixSeconds)
+    if (from.unixSeconds() < kFirstUnixSeconds ||
+        static_cast<double>(untilTime.toSecsSinceEpoch()) > kEndUnixSeconds)
         return {{},
                 localized(
                     QT_TRANSLATE_NOOP("Lunafold", "The calendar can cover 1901-01-01 to 2100-01-01 only."))};
@@ -90,7 +95,8 @@ CalendarExport::Result CalendarExport::icsText(Instant from, int months, const S
     appendLine(out, QStringLiteral("VERSION:2.0"));
     appendLine(out, QStringLiteral("PRODID:-//Lunafold//Lunafold " LUNAFOLD_VERSION "//EN"));
     appendLine(out, QStringLiteral("CALSCALE:GREGORIAN"));
-    appendLine(out, QStringLiteral("X-WR-CALNAME:") + escaped(localized(QT_TRANSLATE_NOOP("Lunafold", "Moon Phases"))));
+    appendLine(out, QStringLiteral("X-WR-CALNAME:") +
+                        escaped(localized(QT_TRANSLATE_NOOP("Lunafold", "Moon Phases"))));
 
     // Phases come in a fixed cycle, so after the first one each next one is the following phase.
     auto [phase, at] = AstroInterface::nextPrincipalPhase(from);
@@ -98,7 +104,10 @@ CalendarExport::Result CalendarExport::icsText(Instant from, int months, const S
         // The stamp of the event is its identity: exporting again updates rather than duplicates.
         const QString start = stamp(at);
         appendLine(out, QStringLiteral("BEGIN:VEVENT"));
-        appendLine(out, QStringLiteral("UID:%1-%2@%3").arg(start).arg(phaseNumber(phase)).arg(QLatin1String(kBundleIdentifier)));
+        appendLine(out, QStringLiteral("UID:%1-%2@%3")
+                            .arg(start)
+                            .arg(phaseNumber(phase))
+                            .arg(QLatin1String(kBundleIdentifier)));
         appendLine(out, QStringLiteral("DTSTAMP:") + stamp(now));
         appendLine(out, QStringLiteral("DTSTART:") + start);
         appendLine(out, QStringLiteral("SUMMARY:") + escaped(phaseName(phase)));

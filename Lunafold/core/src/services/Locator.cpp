@@ -27,8 +27,8 @@ QString LocationFix::description() const {
         .arg(QString::number(timestamp.unixSeconds(), 'f', 0));
 }
 
-Locator::Locator(LocationManager &manager, Geocoder &geocoder, UserDefaults &defaults, bool useCurrentLocation,
-                 QObject *parent)
+Locator::Locator(LocationManager &manager, Geocoder &geocoder, UserDefaults &defaults,
+                 bool useCurrentLocation, QObject *parent)
     : QObject(parent), m_manager(manager), m_geocoder(geocoder), m_defaults(defaults),
       m_useCurrentLocation(useCurrentLocation) {
     m_defaults.registerDefaults({{kLatitudeKey, 0.0}});
@@ -39,8 +39,8 @@ Locator::Locator(LocationManager &manager, Geocoder &geocoder, UserDefaults &def
 
 void Locator::didChangeAuthorization(LocationAuthorization status) {
     logLine(QStringLiteral("LOC0. didChangeAuthorization called."));
-    const bool available =
-        status == LocationAuthorization::authorizedAlways || status == LocationAuthorization::authorizedWhenInUse;
+    const bool available = status == LocationAuthorization::authorizedAlways ||
+                           status == LocationAuthorization::authorizedWhenInUse;
     if (available != m_servicesAvailable) {
         m_servicesAvailable = available;
         Q_EMIT locationServicesAvailableChanged();
@@ -57,7 +57,8 @@ void Locator::handleAuthorizationStatus(LocationAuthorization status) {
             m_manager.requestWhenInUseAuthorization();
             beginLocating();
         } else {
-            logLine(QStringLiteral("LOC1B. NOT Requesting Location Authorization - useCurrentLocation is false."));
+            logLine(QStringLiteral(
+                "LOC1B. NOT Requesting Location Authorization - useCurrentLocation is false."));
             loadLocation();
         }
         return;
@@ -149,7 +150,7 @@ void Locator::setStatus(bool locating, bool approximate, bool failed) {
 }
 
 void Locator::didUpdateHeading(double trueHeading, double magneticHeading) {
-    const std::optional<double> next = trueHeading >= 0     ? std::optional<double>(trueHeading)
+    const std::optional<double> next = trueHeading >= 0       ? std::optional<double>(trueHeading)
                                        : magneticHeading >= 0 ? std::optional<double>(magneticHeading)
                                                               : m_heading;
     if (next != m_heading) {
@@ -175,7 +176,8 @@ void Locator::lookUpPlace(const GeoPoint &point) {
                                      const std::optional<QString> &error) { geocoded(placemarks, error); });
 }
 
-void Locator::geocoded(const std::optional<QList<Placemark>> &placemarks, const std::optional<QString> &error) {
+void Locator::geocoded(const std::optional<QList<Placemark>> &placemarks,
+                       const std::optional<QString> &error) {
     if (error || !placemarks || placemarks->isEmpty()) {
         logLineLater(error ? QStringLiteral("Reverse geocode failed with error.")
                            : QStringLiteral("No placemarks returned."));
@@ -224,7 +226,8 @@ void Locator::saveLocation() {
 
 void Locator::loadLocation() {
     setStatus(false, m_approximate, m_failed); // whatever asked for it, no fix is awaited any more
-    const double latitude = m_defaults.doubleForKey(kLatitudeKey), longitude = m_defaults.doubleForKey(kLongitudeKey);
+    const double latitude = m_defaults.doubleForKey(kLatitudeKey),
+                 longitude = m_defaults.doubleForKey(kLongitudeKey);
     // Nothing saved yet (0°, 0° is no place anyone saved): the approximate place beats the Gulf of Guinea.
     if (!(latitude == 0.0 && longitude == 0.0) || !useApproximatePlace()) {
         setLocation(GeoPoint{Longitude(longitude), Latitude(latitude)});
@@ -243,7 +246,8 @@ void Locator::setChosenLocation(double latitude, double longitude) {
 
 void Locator::setChosenLocation(const GeoPoint &point) {
     const double latitude = point.latitude(), longitude = point.longitude();
-    if (!std::isfinite(latitude) || !std::isfinite(longitude) || std::abs(latitude) > 90 || std::abs(longitude) > 180)
+    if (!std::isfinite(latitude) || !std::isfinite(longitude) || std::abs(latitude) > 90 ||
+        std::abs(longitude) > 180)
         return;
     // A place chosen while a fix is awaited wins: the fix would otherwise replace it.
     if (m_locating) {
@@ -260,11 +264,10 @@ void Locator::setChosenLocation(const GeoPoint &point) {
 void Locator::setFixedPlace(const GeoPoint &point, const TimeZone &zone) {
     setLocation(point);
     setStatus(false, false, false);
-    m_geocoder.reverseGeocode(point,
-                              [this](const std::optional<QList<Placemark>> &placemarks, const std::optional<QString> &) {
-                                  setText(placemarks && !placemarks->isEmpty() ? placeText(placemarks->first())
-                                                                               : QStringLiteral("-"));
-                              });
+    m_geocoder.reverseGeocode(point, [this](const std::optional<QList<Placemark>> &placemarks,
+                                            const std::optional<QString> &) {
+        setText(placemarks && !placemarks->isEmpty() ? placeText(placemarks->first()) : QStringLiteral("-"));
+    });
     setZone(zone);
 }
 
@@ -272,8 +275,12 @@ namespace {
 std::atomic<Locator *> g_shared{nullptr};
 }
 
-Locator *Locator::shared() { return g_shared; }
-void Locator::setShared(Locator *locator) { g_shared = locator; }
+Locator *Locator::shared() {
+    return g_shared;
+}
+void Locator::setShared(Locator *locator) {
+    g_shared = locator;
+}
 
 void Locator::setLocation(std::optional<GeoPoint> point) {
     const bool same = point == m_location;

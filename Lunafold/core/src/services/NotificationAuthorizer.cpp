@@ -20,8 +20,12 @@ namespace {
 std::atomic<NotificationAuthorizer *> g_current{nullptr};
 }
 
-NotificationAuthorizer *NotificationAuthorizer::current() { return g_current; }
-void NotificationAuthorizer::setCurrent(NotificationAuthorizer *authorizer) { g_current = authorizer; }
+NotificationAuthorizer *NotificationAuthorizer::current() {
+    return g_current;
+}
+void NotificationAuthorizer::setCurrent(NotificationAuthorizer *authorizer) {
+    g_current = authorizer;
+}
 
 std::optional<bool> NotificationAuthorizer::decision() const {
     QFile in(m_file);
@@ -40,7 +44,8 @@ void NotificationAuthorizer::requestAuthorization(Completion completion) {
     // The question goes out once the caller is back in the event loop, as a platform's does: the
     // answer never overtakes the rest of start-up.
     if (QCoreApplication *app = QCoreApplication::instance())
-        QMetaObject::invokeMethod(app, [work] { QThreadPool::globalInstance()->start(work); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            app, [work] { QThreadPool::globalInstance()->start(work); }, Qt::QueuedConnection);
     else
         QThreadPool::globalInstance()->start(work);
 }
@@ -56,7 +61,8 @@ void NotificationAuthorizer::answer(const Completion &completion) {
         return;
     }
     QDir().mkpath(QFileInfo(m_file).absolutePath());
-    if (const QString failure = writeFileSafely(m_file, *given ? "granted\n" : "denied\n"); !failure.isEmpty()) {
+    if (const QString failure = writeFileSafely(m_file, *given ? "granted\n" : "denied\n");
+        !failure.isEmpty()) {
         completion(false, QStringLiteral("The notification permission could not be stored: ") + failure);
         return;
     }

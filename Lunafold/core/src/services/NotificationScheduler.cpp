@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "core/services/NotificationScheduler.h"
 
-#include "notices/AppClock.h"
-#include "core/text/NoticeTexts.h"
-#include "core/services/SavedData.h"
 #include "astronomy/AstroInterface.h"
 #include "common/Localization.h"
 #include "common/Log.h"
+#include "core/services/SavedData.h"
+#include "core/text/NoticeTexts.h"
+#include "notices/AppClock.h"
 
 #include <QDateTime>
 #include <QUuid>
@@ -25,8 +25,12 @@ enum Notice { dayAhead = 0, halfDayAhead = 1, atTheMoment = 2 };
 
 } // namespace
 
-NotificationCenter *NotificationCenter::current() { return currentCenter(); }
-void NotificationCenter::setCurrent(NotificationCenter *center) { currentCenter() = center; }
+NotificationCenter *NotificationCenter::current() {
+    return currentCenter();
+}
+void NotificationCenter::setCurrent(NotificationCenter *center) {
+    currentCenter() = center;
+}
 
 void NotificationScheduler::rescheduleNotifications() {
     NotificationCenter *center = NotificationCenter::current();
@@ -79,7 +83,8 @@ int NotificationScheduler::rescheduleNotifications(const Context &c) {
             const Instant fire = events[phaseNumber(row.phase)][k].plusSeconds(-kOffsets[row.notice]);
             if (!row.wanted || !(fire > now()))
                 continue;
-            scheduleNotification(fire, localized(noticeKey(row.phase, row.notice)), s.notifyHowl(), *c.center, log);
+            scheduleNotification(fire, localized(noticeKey(row.phase, row.notice)), s.notifyHowl(), *c.center,
+                                 log);
             ++count;
         }
     }

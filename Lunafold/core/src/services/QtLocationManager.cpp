@@ -1,23 +1,25 @@
 // SPDX-License-Identifier: MIT
 #include "core/services/QtLocationManager.h"
 
-#include "core/services/Locator.h"
 #include "common/Log.h"
+#include "core/services/Locator.h"
 
+#include <QCompass>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QGeoPositionInfoSource>
 #include <QNmeaPositionInfoSource>
 #include <QTimer>
-#include <QCompass>
 
 namespace lunafold {
 namespace {
 
 constexpr int kFixTimeoutMs = 30000;
 
-Instant nowInstant() { return Instant::trusted(static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 1000.0); }
+Instant nowInstant() {
+    return Instant::trusted(static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 1000.0);
+}
 
 } // namespace
 
@@ -55,22 +57,24 @@ QtLocationManager::QtLocationManager(const QString &nmeaReplayFile, QObject *par
         if (!m_locator || !info.isValid())
             return;
         // A replayed log carries the dates it was recorded on; it stands in for a live device.
-        const Instant stamp = m_replay ? nowInstant()
-                                       : Instant::trusted(static_cast<double>(info.timestamp().toMSecsSinceEpoch()) / 1000.0);
+        const Instant stamp =
+            m_replay ? nowInstant()
+                     : Instant::trusted(static_cast<double>(info.timestamp().toMSecsSinceEpoch()) / 1000.0);
         m_locator->didUpdateLocations({{info.coordinate().latitude(), info.coordinate().longitude(), stamp}},
                                       nowInstant());
     });
-    connect(m_source, &QGeoPositionInfoSource::errorOccurred, this, [this](QGeoPositionInfoSource::Error error) {
-        if (!m_locator)
-            return;
-        if (error == QGeoPositionInfoSource::AccessError) {
-            m_locator->didChangeAuthorization(LocationAuthorization::denied);
-            return;
-        }
-        m_locator->didFailWithError(error == QGeoPositionInfoSource::UpdateTimeoutError
-                                        ? QStringLiteral("The location request timed out.")
-                                        : QStringLiteral("The location service reported an error."));
-    });
+    connect(m_source, &QGeoPositionInfoSource::errorOccurred, this,
+            [this](QGeoPositionInfoSource::Error error) {
+                if (!m_locator)
+                    return;
+                if (error == QGeoPositionInfoSource::AccessError) {
+                    m_locator->didChangeAuthorization(LocationAuthorization::denied);
+                    return;
+                }
+                m_locator->didFailWithError(error == QGeoPositionInfoSource::UpdateTimeoutError
+                                                ? QStringLiteral("The location request timed out.")
+                                                : QStringLiteral("The location service reported an error."));
+            });
 }
 
 void QtLocationManager::attach(Locator *locator) {
@@ -109,9 +113,13 @@ void QtLocationManager::stopUpdatingLocation() {
         m_source->stopUpdates();
 }
 
-QString QtLocationManager::replayFileFromEnvironment() { return qEnvironmentVariable("LUNAFOLD_NMEA_FILE"); }
+QString QtLocationManager::replayFileFromEnvironment() {
+    return qEnvironmentVariable("LUNAFOLD_NMEA_FILE");
+}
 
-bool QtLocationManager::headingAvailable() const { return !QSensor::sensorsForType(QCompass::sensorType).isEmpty(); }
+bool QtLocationManager::headingAvailable() const {
+    return !QSensor::sensorsForType(QCompass::sensorType).isEmpty();
+}
 
 void QtLocationManager::startUpdatingHeading() {
     if (!headingAvailable())

@@ -32,7 +32,8 @@ const Flag kFlags[7] = {
 SavedData &SavedData::shared() {
     static std::once_flag once;
     static SavedData *instance = nullptr;
-    std::call_once(once, [] { instance = new SavedData(UserDefaults::standard()); }); // lives with the process
+    std::call_once(once,
+                   [] { instance = new SavedData(UserDefaults::standard()); }); // lives with the process
     return *instance;
 }
 

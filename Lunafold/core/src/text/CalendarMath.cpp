@@ -7,7 +7,9 @@
 namespace lunafold {
 namespace {
 
-long long dayNumber(const LocalDateTime &l) { return daysFromCivil(l.year, l.month, l.day); }
+long long dayNumber(const LocalDateTime &l) {
+    return daysFromCivil(l.year, l.month, l.day);
+}
 
 } // namespace
 

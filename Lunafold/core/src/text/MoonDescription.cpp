@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "core/text/MoonDescription.h"
 
-#include "core/text/IcuLocale.h"
 #include "astronomy/AstroInterface.h"
 #include "common/Localization.h"
+#include "core/text/IcuLocale.h"
 
 #include <unicode/numberformatter.h>
 
@@ -33,7 +33,8 @@ QString moonPictureDescription(double fraction, bool waning) {
                                                  : QT_TRANSLATE_NOOP("Lunafold", "Waning gibbous"))
                                : (fraction >= 0.5 ? QT_TRANSLATE_NOOP("Lunafold", "Waxing gibbous")
                                                   : QT_TRANSLATE_NOOP("Lunafold", "Waxing crescent"));
-    return trFormat(QT_TRANSLATE_NOOP("Lunafold", "%1$@, %2$@ lit"), {localized(phase), wholePercent(fraction)});
+    return trFormat(QT_TRANSLATE_NOOP("Lunafold", "%1$@, %2$@ lit"),
+                    {localized(phase), wholePercent(fraction)});
 }
 
 QString moonPictureDescription(Instant t) {

@@ -27,6 +27,8 @@ static_assert(keysAreTheEngineNames());
 
 } // namespace
 
-QString phaseName(PrincipalPhase phase) { return localized(kKeys[phaseNumber(phase)]); }
+QString phaseName(PrincipalPhase phase) {
+    return localized(kKeys[phaseNumber(phase)]);
+}
 
 } // namespace lunafold

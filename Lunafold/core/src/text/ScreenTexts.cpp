@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "core/text/ScreenTexts.h"
 
+#include "astronomy/AstroInterface.h"
+#include "astronomy/CivilDate.h"
+#include "astronomy/Sky.h"
+#include "common/Localization.h"
 #include "core/text/IcuLocale.h"
 #include "core/text/UIHelper.h"
-#include "astronomy/AstroInterface.h"
-#include "astronomy/Sky.h"
-#include "astronomy/CivilDate.h"
-#include "common/Localization.h"
 
 #include <unicode/numberformatter.h>
 #include <unicode/plurrule.h>
@@ -92,7 +92,8 @@ TextRow ScreenTexts::dayTransitRow(Instant t, const GeoPoint &place, const TimeZ
         // [today][present]
         {QT_TRANSLATE_NOOP("Lunafold", "No Moon Transit tomorrow"),
          QT_TRANSLATE_NOOP("Lunafold", "Moon Transit tomorrow")},
-        {QT_TRANSLATE_NOOP("Lunafold", "No Moon Transit today"), QT_TRANSLATE_NOOP("Lunafold", "Moon Transit today")},
+        {QT_TRANSLATE_NOOP("Lunafold", "No Moon Transit today"),
+         QT_TRANSLATE_NOOP("Lunafold", "Moon Transit today")},
     };
     const auto transit = Sky::moonTransit(t, place, zone);
     return {localized(labels[day == Day::Today][transit.has_value()]), timeOrBlank(transit, zone)};
@@ -100,12 +101,14 @@ TextRow ScreenTexts::dayTransitRow(Instant t, const GeoPoint &place, const TimeZ
 
 QList<TextRow> ScreenTexts::riseSetRows(Instant now, const GeoPoint &place, const TimeZone &zone) {
     const auto [today, tomorrow] = todayAndTomorrow(now, zone);
-    return dayRiseSetRows(today, place, zone, Day::Today) + dayRiseSetRows(tomorrow, place, zone, Day::Tomorrow);
+    return dayRiseSetRows(today, place, zone, Day::Today) +
+           dayRiseSetRows(tomorrow, place, zone, Day::Tomorrow);
 }
 
 QList<TextRow> ScreenTexts::transitRows(Instant now, const GeoPoint &place, const TimeZone &zone) {
     const auto [today, tomorrow] = todayAndTomorrow(now, zone);
-    return {dayTransitRow(today, place, zone, Day::Today), dayTransitRow(tomorrow, place, zone, Day::Tomorrow)};
+    return {dayTransitRow(today, place, zone, Day::Today),
+            dayTransitRow(tomorrow, place, zone, Day::Tomorrow)};
 }
 
 QList<TextRow> ScreenTexts::otherRows(Instant now, const GeoPoint &place) {

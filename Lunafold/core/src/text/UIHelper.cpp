@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "core/text/UIHelper.h"
 
-#include "core/text/CalendarMath.h"
-#include "core/text/IcuLocale.h"
-#include "core/text/PhaseNames.h"
 #include "astronomy/AstroInterface.h"
 #include "astronomy/Sky.h"
 #include "common/DateUtil.h"
 #include "common/Horoscopes.h"
 #include "common/Localization.h"
+#include "core/text/CalendarMath.h"
+#include "core/text/IcuLocale.h"
+#include "core/text/PhaseNames.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -73,9 +73,12 @@ QString UIHelper::countdownText(Instant t, const TimeZone &zone, bool first) {
     const DayHourMinute d = calendarDifference(t, e.when, zone);
     const QString label = phaseName(e.phase);
     if (d.days < 1 && d.hours == 0 && d.minutes == 0)
-        return trFormat(QT_TRANSLATE_NOOP("Lunafold", "%@ %@."), {label, localized(QT_TRANSLATE_NOOP("Lunafold", "is now"))});
-    const QString duration = d.days < 1 ? hoursMinutesText(d.hours, d.minutes) : daysHoursText(d.days, d.hours);
-    return trFormat(QT_TRANSLATE_NOOP("Lunafold", "%@ %@ %@."), {label, localized(QT_TRANSLATE_NOOP("Lunafold", "in")), duration});
+        return trFormat(QT_TRANSLATE_NOOP("Lunafold", "%@ %@."),
+                        {label, localized(QT_TRANSLATE_NOOP("Lunafold", "is now"))});
+    const QString duration =
+        d.days < 1 ? hoursMinutesText(d.hours, d.minutes) : daysHoursText(d.days, d.hours);
+    return trFormat(QT_TRANSLATE_NOOP("Lunafold", "%@ %@ %@."),
+                    {label, localized(QT_TRANSLATE_NOOP("Lunafold", "in")), duration});
 }
 
 QString UIHelper::phaseText(Instant t, const TimeZone &zone, bool withTime) {
@@ -97,7 +100,8 @@ QString UIHelper::phaseText(Instant t, const TimeZone &zone, bool withTime) {
         if (!sameLocalDay(t, c.when, zone))
             continue;
         if (withTime)
-            return trFormat(QT_TRANSLATE_NOOP("Lunafold", "%@ - %@."), {localized(c.text), shortTime(c.when, zone)});
+            return trFormat(QT_TRANSLATE_NOOP("Lunafold", "%@ - %@."),
+                            {localized(c.text), shortTime(c.when, zone)});
         return trFormat(QT_TRANSLATE_NOOP("Lunafold", "%@."), {localized(c.text)});
     }
     const bool waning = AstroInterface::isWaning(t);
@@ -110,9 +114,13 @@ QString UIHelper::phaseText(Instant t, const TimeZone &zone, bool withTime) {
 }
 
 // The duration wordings are the shared library's; one table serves both.
-QString UIHelper::daysHoursText(int days, int hours) { return DateUtil::daysHoursToString(days, hours); }
+QString UIHelper::daysHoursText(int days, int hours) {
+    return DateUtil::daysHoursToString(days, hours);
+}
 
-QString UIHelper::hoursMinutesText(int hours, int minutes) { return DateUtil::hoursMinutesToString(hours, minutes); }
+QString UIHelper::hoursMinutesText(int hours, int minutes) {
+    return DateUtil::hoursMinutesToString(hours, minutes);
+}
 
 RiseSetLine UIHelper::orderedRiseSetLine(Instant t, const TimeZone &zone, const GeoPoint &place, bool first) {
     const auto r = Sky::moonRise(t, place, zone);
@@ -171,13 +179,15 @@ QString UIHelper::ordinalText(const QString &s) {
 
 QString UIHelper::signWithEmoji(Instant t) {
     Horoscopes h;
-    h.genHoroscope(AstroInterface::getMoonLongitude(t), AstroInterface::isWaning(t), AstroInterface::getMoonFraction(t));
+    h.genHoroscope(AstroInterface::getMoonLongitude(t), AstroInterface::isWaning(t),
+                   AstroInterface::getMoonFraction(t));
     return formatText(QStringLiteral("%@ %@"), {signName(h.moonSign), h.signEmoji});
 }
 
 QString UIHelper::emojiWithSign(Instant t) {
     Horoscopes h;
-    h.genHoroscope(AstroInterface::getMoonLongitude(t), AstroInterface::isWaning(t), AstroInterface::getMoonFraction(t));
+    h.genHoroscope(AstroInterface::getMoonLongitude(t), AstroInterface::isWaning(t),
+                   AstroInterface::getMoonFraction(t));
     return formatText(QStringLiteral("%@ %@"), {h.signEmoji, signName(h.moonSign)});
 }
 

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "core/viewmodels/CalendarViewModel.h"
 
-#include "notices/AppClock.h"
+#include "astronomy/CivilDate.h"
+#include "core/services/Locator.h"
 #include "core/text/CalendarMath.h"
 #include "core/text/IcuLocale.h"
-#include "core/services/Locator.h"
+#include "core/text/UIHelper.h"
 #include "core/viewmodels/NowViewModel.h"
 #include "core/viewmodels/ScreenPlace.h"
-#include "core/text/UIHelper.h"
-#include "astronomy/CivilDate.h"
+#include "notices/AppClock.h"
 
 #include <QDate>
 #include <QLocale>
@@ -47,8 +47,7 @@ QString titleOfMonth(const QLocale &locale, int year, int month) {
 } // namespace
 
 CalendarViewModel::CalendarViewModel(Locator *locator, QObject *parent)
-    : QAbstractListModel(parent), m_locator(nullptr),
-      m_selected(AppClock::now()) {
+    : QAbstractListModel(parent), m_locator(nullptr), m_selected(AppClock::now()) {
     setLocator(locator);
     rebuild();
 }

@@ -19,12 +19,15 @@ QDate clamped(QDate date) {
 }
 
 QVariantMap parts(QDate date) {
-    return {{QStringLiteral("year"), date.year()}, {QStringLiteral("month"), date.month()},
+    return {{QStringLiteral("year"), date.year()},
+            {QStringLiteral("month"), date.month()},
             {QStringLiteral("day"), date.day()}};
 }
 
 // Columns from the locale's first weekday: 1 Monday … 7 Sunday.
-int firstWeekday() { return static_cast<int>(QLocale().firstDayOfWeek()); }
+int firstWeekday() {
+    return static_cast<int>(QLocale().firstDayOfWeek());
+}
 
 } // namespace
 
@@ -71,7 +74,9 @@ void DatePickerModel::show(int year, int month) {
     Q_EMIT shownMonthChanged();
 }
 
-void DatePickerModel::stepMonths(int months) { show(m_year, m_month + months); }
+void DatePickerModel::stepMonths(int months) {
+    show(m_year, m_month + months);
+}
 
 QVariantMap DatePickerModel::addDays(int year, int month, int day, int days) const {
     return parts(clamped(QDate(year, month, day).addDays(days)));

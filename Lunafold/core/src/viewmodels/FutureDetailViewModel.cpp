@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "core/viewmodels/FutureDetailViewModel.h"
 
-#include "notices/AppClock.h"
-#include "core/text/CalendarMath.h"
-#include "core/text/IcuLocale.h"
-#include "core/services/Locator.h"
-#include "core/text/MoonDescription.h"
-#include "core/text/ScreenTexts.h"
-#include "core/viewmodels/ScreenPlace.h"
-#include "core/text/UIHelper.h"
 #include "astronomy/AstroInterface.h"
 #include "common/Localization.h"
+#include "core/services/Locator.h"
+#include "core/text/CalendarMath.h"
+#include "core/text/IcuLocale.h"
+#include "core/text/MoonDescription.h"
+#include "core/text/ScreenTexts.h"
+#include "core/text/UIHelper.h"
+#include "core/viewmodels/ScreenPlace.h"
+#include "notices/AppClock.h"
 
 #include <QLocale>
 #include <QVariantMap>
@@ -183,8 +183,10 @@ void FutureDetailViewModel::refresh() {
     m_phase = UIHelper::phaseText(t, place.zone, true);
     m_moonDescription = moonPictureDescription(t);
     // The chosen day reads as "today", as the screen shows one day at a time.
-    m_riseSet = ScreenTexts::toVariant(ScreenTexts::dayRiseSetRows(t, place.point, place.zone, ScreenTexts::Day::Today));
-    m_transit = ScreenTexts::toVariant({ScreenTexts::dayTransitRow(t, place.point, place.zone, ScreenTexts::Day::Today)});
+    m_riseSet = ScreenTexts::toVariant(
+        ScreenTexts::dayRiseSetRows(t, place.point, place.zone, ScreenTexts::Day::Today));
+    m_transit = ScreenTexts::toVariant(
+        {ScreenTexts::dayTransitRow(t, place.point, place.zone, ScreenTexts::Day::Today)});
 
     const QLocale locale;
     m_monthNames.clear();

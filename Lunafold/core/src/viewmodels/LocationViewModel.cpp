@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "core/viewmodels/LocationViewModel.h"
 
-#include "notices/AppClock.h"
-#include "core/services/Locator.h"
 #include "common/Localization.h"
+#include "core/services/Locator.h"
+#include "notices/AppClock.h"
 
 #include <QCoreApplication>
 #include <QVariantMap>
@@ -80,16 +80,19 @@ void LocationViewModel::refresh() {
     const bool locating = m_locator && m_locator->locating();
     QString status;
     if (locating && m_locator->approximate())
-        status = localized(QT_TRANSLATE_NOOP("Lunafold", "Locating… Until then: approximate, from your time zone"));
+        status = localized(
+            QT_TRANSLATE_NOOP("Lunafold", "Locating… Until then: approximate, from your time zone"));
     else if (locating)
         status = localized(QT_TRANSLATE_NOOP("Lunafold", "Locating…"));
     else if (m_locator && m_locator->failed())
-        status = localized(QT_TRANSLATE_NOOP("Lunafold", "Your position could not be found. Pick a place on the map or search."));
+        status = localized(QT_TRANSLATE_NOOP(
+            "Lunafold", "Your position could not be found. Pick a place on the map or search."));
     else if (m_locator && m_locator->approximate())
         status = localized(QT_TRANSLATE_NOOP("Lunafold", "Approximate, from your time zone"));
     // The Locator publishes a new place in several steps; the screen changes only when we do.
     if (placeText == m_placeText && buttonText == m_currentLocationText &&
-        buttonIcon == m_currentLocationIcon && rows == m_rows && status == m_statusText && locating == m_locating)
+        buttonIcon == m_currentLocationIcon && rows == m_rows && status == m_statusText &&
+        locating == m_locating)
         return;
     m_statusText = status;
     m_locating = locating;

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "core/viewmodels/NowViewModel.h"
 
-#include "notices/AppClock.h"
+#include "astronomy/AstroInterface.h"
+#include "astronomy/Sky.h"
 #include "core/services/Locator.h"
 #include "core/text/MoonDescription.h"
 #include "core/text/ScreenTexts.h"
 #include "core/text/UIHelper.h"
 #include "core/viewmodels/ScreenPlace.h"
-#include "astronomy/AstroInterface.h"
-#include "astronomy/Sky.h"
+#include "notices/AppClock.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "core/viewmodels/PlaceSearchModel.h"
 
-#include "core/services/Locator.h"
-#include "core/geo/PlaceData.h"
 #include "common/Localization.h"
+#include "core/geo/PlaceData.h"
+#include "core/services/Locator.h"
 
 #include <QLocale>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "core/viewmodels/RiseSetViewModel.h"
 
-#include "notices/AppClock.h"
 #include "core/services/Locator.h"
 #include "core/text/ScreenTexts.h"
+#include "notices/AppClock.h"
 
 namespace lunafold {
 

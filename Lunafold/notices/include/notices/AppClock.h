@@ -8,7 +8,7 @@ namespace lunafold {
 /// The instant the screens call now: the system clock, or a frozen or shifted one for
 /// screenshots and demos. Thread-safe.
 class AppClock {
-public:
+  public:
     static Instant now();
     /// Every later now() answers @p t.
     static void freeze(Instant t);

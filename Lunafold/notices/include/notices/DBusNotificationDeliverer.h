@@ -13,7 +13,7 @@ namespace lunafold {
 /// Shows notifications through the desktop's org.freedesktop.Notifications service and sets the
 /// launcher badge through com.canonical.Unity.LauncherEntry, on the session bus.
 class DBusNotificationDeliverer : public NotificationDeliverer {
-public:
+  public:
     /// @param soundDirectory where the notices' sound files are, for the "sound-file" hint
     explicit DBusNotificationDeliverer(QString soundDirectory = {});
 
@@ -27,7 +27,7 @@ public:
     /// Whether the server's notification @p id is one this object showed.
     bool isOurs(quint32 id) const;
 
-private:
+  private:
     bool serverPlaysSounds() const;
 
     QString m_soundDirectory;

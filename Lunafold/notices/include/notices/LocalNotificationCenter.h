@@ -15,7 +15,7 @@ namespace lunafold {
 
 /// Shows a due notification to the user (the desktop's notification service, or a fake).
 class NotificationDeliverer {
-public:
+  public:
     virtual ~NotificationDeliverer() = default;
     /// @return false when it could not be shown (the request then stays pending and is retried)
     virtual bool deliver(const NotificationRequest &request) = 0;
@@ -31,15 +31,17 @@ public:
 class LocalNotificationCenter : public QObject, public NotificationCenter {
     Q_OBJECT
 
-public:
+  public:
     /// @param pendingFile JSON file of the pending requests (created on first add)
     /// @param delivering  whether this centre shows due requests from the start
     LocalNotificationCenter(QString pendingFile, NotificationDeliverer &deliverer,
-                            std::function<Instant()> now = {}, QObject *parent = nullptr, bool delivering = true);
+                            std::function<Instant()> now = {}, QObject *parent = nullptr,
+                            bool delivering = true);
 
     /// Withdraws the requests still to come; one that is due but could not be shown yet stays.
     void removeAllPendingNotificationRequests() override;
-    void add(const NotificationRequest &request, std::function<void(const QString &error)> completion) override;
+    void add(const NotificationRequest &request,
+             std::function<void(const QString &error)> completion) override;
     void setBadgeCount(int count) override { m_deliverer.setBadge(count); }
 
     QList<NotificationRequest> pending() const;
@@ -53,7 +55,7 @@ public:
     /// Reads the file again (another process rewrote it) and sets the timer for the next trigger.
     void reload();
 
-private:
+  private:
     bool save(QString *error = nullptr) const;
     void load();
     bool update(const std::function<void(QList<NotificationRequest> &)> &change, QString *error = nullptr);

@@ -17,8 +17,9 @@ class LocalNotificationCenter;
 class NoticeDelivery : public QObject {
     Q_OBJECT
 
-public:
-    NoticeDelivery(LocalNotificationCenter &center, DBusNotificationDeliverer &deliverer, QObject *parent = nullptr);
+  public:
+    NoticeDelivery(LocalNotificationCenter &center, DBusNotificationDeliverer &deliverer,
+                   QObject *parent = nullptr);
     ~NoticeDelivery() override;
 
     bool isDeliverer() const { return m_deliverer; }
@@ -27,19 +28,19 @@ public:
     /// else a new one started from the folder of this program.
     static void openApp();
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void delivererChanged(bool deliverer);
     /// The user activated (clicked) a notice this process showed.
     void noticeActivated();
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void nameAcquired(const QString &name);
     void nameLost(const QString &name);
     void notificationServiceAppeared();
     void prepareForSleep(bool sleeping);
     void actionInvoked(uint id, const QString &action);
 
-private:
+  private:
     void setDeliverer(bool on);
 
     LocalNotificationCenter &m_center;

@@ -1,19 +1,21 @@
 // SPDX-License-Identifier: MIT
 #include "ui/app/AppBridge.h"
 
-#include "ui/quick/ActivityViewController.h"
-#include "notices/AppClock.h"
 #include "MoonRendering/ResourceBundle.h"
-#include "ui/quick/RenderView.h"
-#include "ui/app/SoundPlayer.h"
 #include "core/viewmodels/ScreenPlace.h"
+#include "notices/AppClock.h"
+#include "ui/app/SoundPlayer.h"
+#include "ui/quick/ActivityViewController.h"
+#include "ui/quick/RenderView.h"
 
 #include <QDesktopServices>
 #include <QUrl>
 
 namespace lunafold {
 
-void AppBridge::playHowl() { SoundPlayer::playSound(QStringLiteral("wolfhowl"), QStringLiteral("caf")); }
+void AppBridge::playHowl() {
+    SoundPlayer::playSound(QStringLiteral("wolfhowl"), QStringLiteral("caf"));
+}
 
 QColor AppBridge::colorAsset(const QString &name) const {
     return MoonRendering::colorAsset(name).value_or(QColor(Qt::black));
@@ -25,12 +27,15 @@ ActivityViewController &AppBridge::shareSheet() {
 }
 
 void AppBridge::share(double scale) {
-    QImage card = RenderView::render(AppClock::now(), ScreenPlace::of(m_locator).zone, scale, MoonImageProvider::renderer());
+    QImage card = RenderView::render(AppClock::now(), ScreenPlace::of(m_locator).zone, scale,
+                                     MoonImageProvider::renderer());
     if (card.isNull())
         return;
     shareSheet().present(ImageWrapper{QUuid::createUuid(), std::move(card)});
 }
 
-void AppBridge::openReviewPage() { QDesktopServices::openUrl(QUrl(QStringLiteral("https://lunafold.app/review"))); }
+void AppBridge::openReviewPage() {
+    QDesktopServices::openUrl(QUrl(QStringLiteral("https://lunafold.app/review")));
+}
 
 } // namespace lunafold

@@ -39,7 +39,8 @@ constexpr char kGraphProperty[] = "_lunafoldGraph";
 std::unique_ptr<TileSource> onlineTiles(MapSettings &settings) {
     QString cache = qEnvironmentVariable("LUNAFOLD_CACHE_DIR");
     if (cache.isEmpty())
-        cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/lunafold");
+        cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+                QStringLiteral("/lunafold");
     TileSource::Options options;
     options.urlTemplate = settings.tileUrlTemplate();
     options.cacheDirectory = cache + QStringLiteral("/tiles");
@@ -54,8 +55,8 @@ std::unique_ptr<TileSource> onlineTiles(MapSettings &settings) {
 } // namespace
 
 AppGraph::AppGraph(const Parts &parts, QObject *parent)
-    : QObject(parent), m_places(std::make_unique<PlaceData>()), m_motion(std::make_unique<MotionPreference>()),
-      m_pictures(std::make_unique<MoonPictures>()),
+    : QObject(parent), m_places(std::make_unique<PlaceData>()),
+      m_motion(std::make_unique<MotionPreference>()), m_pictures(std::make_unique<MoonPictures>()),
       m_mapSettings(std::make_unique<MapSettings>(UserDefaults::standard())),
       m_bridge(std::make_unique<AppBridge>(parts.interactive)), m_locator(parts.locator),
       m_saved(&SavedData::shared()) {
@@ -87,7 +88,8 @@ ActivityViewController &AppGraph::shareSheet() const {
 }
 
 const Basemap *AppGraph::basemap() const {
-    std::call_once(m_basemapOnce, [this] { m_basemap = Basemap::fromDirectory(Basemap::defaultDirectory()); });
+    std::call_once(m_basemapOnce,
+                   [this] { m_basemap = Basemap::fromDirectory(Basemap::defaultDirectory()); });
     return m_basemap.get();
 }
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/app/AppInstance.h"
 
-#include "notices/AppIds.h"
 #include "common/ResourcePaths.h"
+#include "notices/AppIds.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -25,19 +25,23 @@ AppInstance::Claim AppInstance::claim() {
         bus.registerObject(kAppObjectPath, this, QDBusConnection::ExportAllSlots);
         return Claim::First;
     }
-    QDBusMessage call = QDBusMessage::createMethodCall(kAppId, kAppObjectPath, QStringLiteral("org.freedesktop.Application"),
-                                                       QStringLiteral("Activate"));
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        kAppId, kAppObjectPath, QStringLiteral("org.freedesktop.Application"), QStringLiteral("Activate"));
     call << QVariantMap();
     const QDBusMessage answer = bus.call(call, QDBus::Block, 5000);
     return answer.type() == QDBusMessage::ReplyMessage ? Claim::Forwarded : Claim::AlreadyRunning;
 }
 
-void AppInstance::Activate(const QVariantMap &) { Q_EMIT activationRequested(false); }
+void AppInstance::Activate(const QVariantMap &) {
+    Q_EMIT activationRequested(false);
+}
 
 void AppInstance::ActivateAction(const QString &action, const QVariantList &, const QVariantMap &) {
     Q_EMIT activationRequested(action == QLatin1String("now"));
 }
 
-void AppInstance::Open(const QStringList &, const QVariantMap &) { Q_EMIT activationRequested(false); }
+void AppInstance::Open(const QStringList &, const QVariantMap &) {
+    Q_EMIT activationRequested(false);
+}
 
 } // namespace lunafold

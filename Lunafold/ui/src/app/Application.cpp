@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "ui/app/Application.h"
 
-#include "ui/app/AppBridge.h"
-#include "notices/AppIds.h"
-#include "notices/AppClock.h"
 #include "core/app/AppServices.h"
-#include "notices/LocalNotificationCenter.h"
 #include "core/app/LunafoldApp.h"
-#include "notices/NoticeDelivery.h"
-#include "core/services/NotificationAuthorizer.h"
 #include "core/app/PermissionPrompt.h"
+#include "core/services/NotificationAuthorizer.h"
+#include "core/text/Translations.h"
+#include "notices/AppClock.h"
+#include "notices/AppIds.h"
+#include "notices/LocalNotificationCenter.h"
+#include "notices/NoticeDelivery.h"
+#include "ui/app/AppBridge.h"
 #include "ui/app/AppGraph.h"
 #include "ui/app/SoundPlayer.h"
-#include "core/text/Translations.h"
 
 #include <QGuiApplication>
 #include <QLocale>
@@ -61,13 +61,17 @@ Application::Application(const LaunchOptions &options, QGuiApplication &app) {
 
     // Screenshots leave the notifications and their permission alone.
     if (!screenshot) {
-        m_lunafold = std::make_unique<LunafoldApp>(LunafoldApp::Environment{
-            &services.center(), &services.authorizer(), {}, [graph] { graph->rescheduleNotifications(); },
-            app.applicationState()});
+        m_lunafold = std::make_unique<LunafoldApp>(
+            LunafoldApp::Environment{&services.center(),
+                                     &services.authorizer(),
+                                     {},
+                                     [graph] { graph->rescheduleNotifications(); },
+                                     app.applicationState()});
         connect(&app, &QGuiApplication::applicationStateChanged, m_lunafold.get(),
                 &LunafoldApp::applicationStateChanged);
     }
-    connect(&app, &QCoreApplication::aboutToQuit, this, [&services] { services.permissionPrompt().abandon(); });
+    connect(&app, &QCoreApplication::aboutToQuit, this,
+            [&services] { services.permissionPrompt().abandon(); });
     if (NoticeDelivery *delivery = services.noticeDelivery())
         connect(delivery, &NoticeDelivery::noticeActivated, this, [this] { bringForward(true); });
 
@@ -80,7 +84,8 @@ Application::Application(const LaunchOptions &options, QGuiApplication &app) {
     m_window->resize(options.size);
     if (QObject *main = m_window->findChild<QObject *>(QStringLiteral("mainView")))
         main->setProperty("selectedTab", options.tab);
-    const QString pageOwner = options.tab == 2 ? QStringLiteral("futureView") : QStringLiteral("settingsView");
+    const QString pageOwner =
+        options.tab == 2 ? QStringLiteral("futureView") : QStringLiteral("settingsView");
     QObject *owner = m_window->findChild<QObject *>(pageOwner);
     if (owner && !options.page.isEmpty())
         QMetaObject::invokeMethod(owner, "openPage", Q_ARG(QVariant, options.page));

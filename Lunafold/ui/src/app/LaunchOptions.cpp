@@ -53,15 +53,18 @@ std::optional<LaunchOptions> LaunchOptions::parse(const QStringList &args, QStri
             static const QStringList settingsPages{QStringLiteral("notifications"), QStringLiteral("about")};
             static const QStringList futurePages{QStringLiteral("detail"), QStringLiteral("datepicker")};
             if (!settingsPages.contains(value) && !futurePages.contains(value))
-                return fail(QStringLiteral("--page: expected notifications, about, detail or datepicker, got '%1'")
-                                .arg(value));
+                return fail(
+                    QStringLiteral("--page: expected notifications, about, detail or datepicker, got '%1'")
+                        .arg(value));
             o.page = value;
             o.tab = settingsPages.contains(value) ? 4 : 2;
         } else if (name == QLatin1String("--at")) {
             const QDateTime t = QDateTime::fromString(value, Qt::ISODateWithMs);
             if (!t.isValid() || t.timeSpec() == Qt::LocalTime)
-                return fail(QStringLiteral("--at: '%1' is not a UTC instant like 2024-04-08T18:21:00Z").arg(value));
-            const auto instant = Instant::fromUnixSeconds(static_cast<double>(t.toMSecsSinceEpoch()) / 1000.0);
+                return fail(
+                    QStringLiteral("--at: '%1' is not a UTC instant like 2024-04-08T18:21:00Z").arg(value));
+            const auto instant =
+                Instant::fromUnixSeconds(static_cast<double>(t.toMSecsSinceEpoch()) / 1000.0);
             if (!instant)
                 return fail(QStringLiteral("--at: '%1' is out of range").arg(value));
             o.at = *instant;
@@ -73,7 +76,8 @@ std::optional<LaunchOptions> LaunchOptions::parse(const QStringList &args, QStri
             // NaN and infinities compare false with every bound, so ask for finite numbers first.
             if (parts.size() != 3 || !okLat || !okLon || !std::isfinite(lat) || !std::isfinite(lon) ||
                 std::abs(lat) > 90 || std::abs(lon) > 180)
-                return fail(QStringLiteral("--place: expected LAT,LON,ZONE such as 48.8566,2.3522,Europe/Paris"));
+                return fail(
+                    QStringLiteral("--place: expected LAT,LON,ZONE such as 48.8566,2.3522,Europe/Paris"));
             const auto zone = TimeZone::named(parts[2].toStdString());
             if (!zone)
                 return fail(QStringLiteral("--place: unknown time zone '%1'").arg(parts[2]));
@@ -104,7 +108,8 @@ std::optional<LaunchOptions> LaunchOptions::parse(const QStringList &args, QStri
     const double pixels = o.size.width() * o.devicePixelRatio.value_or(1.0) * o.size.height() *
                           o.devicePixelRatio.value_or(1.0);
     if (pixels > kMaxScreenshotPixels)
-        return fail(QStringLiteral("--size and --dpr: %1 million pixels is more than the %2 million a picture may have")
+        return fail(QStringLiteral(
+                        "--size and --dpr: %1 million pixels is more than the %2 million a picture may have")
                         .arg(pixels / 1e6, 0, 'f', 1)
                         .arg(kMaxScreenshotPixels / 1e6, 0, 'f', 0));
     return o;

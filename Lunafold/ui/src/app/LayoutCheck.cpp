@@ -12,7 +12,9 @@ namespace {
 constexpr double kSlack = 0.5; // layouts place items on fractional points
 
 // The item's own box: an image cropped to fill it paints beyond it, which the box does not.
-QRectF sceneBox(const QQuickItem *item) { return item->mapRectToScene(QRectF(0, 0, item->width(), item->height())); }
+QRectF sceneBox(const QQuickItem *item) {
+    return item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
+}
 
 QString describe(const QQuickItem *item) {
     const QRectF r = sceneBox(item);
@@ -72,25 +74,30 @@ void checkText(const QQuickItem *item, QStringList &out) {
     const double contentHeight = item->property("contentHeight").toDouble();
     if (contentWidth > item->width() + 1.0)
         out << QStringLiteral("text wider than its box (%1 > %2): %3 %4")
-                   .arg(contentWidth, 0, 'f', 0).arg(item->width(), 0, 'f', 0).arg(quoted(text), describe(item));
+                   .arg(contentWidth, 0, 'f', 0)
+                   .arg(item->width(), 0, 'f', 0)
+                   .arg(quoted(text), describe(item));
     // Line spacing may round a wrapped text's content a point or two above its box.
     else if (contentHeight > item->height() + 3.0 && !item->clip())
         out << QStringLiteral("text taller than its box (%1 > %2): %3 %4")
-                   .arg(contentHeight, 0, 'f', 0).arg(item->height(), 0, 'f', 0).arg(quoted(text), describe(item));
+                   .arg(contentHeight, 0, 'f', 0)
+                   .arg(item->height(), 0, 'f', 0)
+                   .arg(quoted(text), describe(item));
     else if (item->clip() && (contentWidth > item->width() + 1.0 || contentHeight > item->height() + 1.0))
         out << QStringLiteral("clipped text %1: %2").arg(quoted(text), describe(item));
 }
 
-void walk(const QQuickItem *item, const QRectF &window, Context context, bool boundsReported, QStringList &out) {
+void walk(const QQuickItem *item, const QRectF &window, Context context, bool boundsReported,
+          QStringList &out) {
     if (!shows(item))
         return;
     if (item->inherits("QQuickText"))
         checkText(item, out);
     if (!boundsReported && !context.clipped) {
         const QRectF r = sceneBox(item);
-        const bool outside = r.left() < window.left() - kSlack || r.right() > window.right() + kSlack
-                             || (!context.scrollsVertically
-                                 && (r.top() < window.top() - kSlack || r.bottom() > window.bottom() + kSlack));
+        const bool outside = r.left() < window.left() - kSlack || r.right() > window.right() + kSlack ||
+                             (!context.scrollsVertically &&
+                              (r.top() < window.top() - kSlack || r.bottom() > window.bottom() + kSlack));
         if (outside) {
             out << QStringLiteral("partly outside the window: %1").arg(describe(item));
             boundsReported = true; // its children go with it
@@ -118,7 +125,8 @@ QObject *accessibleAttached(const QQuickItem *item) {
 
 bool hasEnabledHandler(const QQuickItem *item) {
     // A mouse area for the wheel alone is nothing to press.
-    if (item->inherits("QQuickMouseArea") && item->isEnabled() && item->acceptedMouseButtons() != Qt::NoButton)
+    if (item->inherits("QQuickMouseArea") && item->isEnabled() &&
+        item->acceptedMouseButtons() != Qt::NoButton)
         return true;
     for (const QObject *child : item->children())
         if (child->inherits("QQuickTapHandler") && child->property("enabled").toBool())
@@ -148,8 +156,8 @@ bool interactiveRole(QAccessible::Role role) {
 
 // What a screen reader reads as words or layout, not as something to press.
 bool textualRole(QAccessible::Role role) {
-    return role == QAccessible::NoRole || role == QAccessible::Client || role == QAccessible::StaticText
-           || role == QAccessible::Heading || role == QAccessible::Pane || role == QAccessible::Grouping;
+    return role == QAccessible::NoRole || role == QAccessible::Client || role == QAccessible::StaticText ||
+           role == QAccessible::Heading || role == QAccessible::Pane || role == QAccessible::Grouping;
 }
 
 void walkAccessible(const QQuickItem *item, bool insideNamedControl, QStringList &out) {
@@ -157,10 +165,11 @@ void walkAccessible(const QQuickItem *item, bool insideNamedControl, QStringList
         return;
     const QObject *attached = accessibleAttached(item);
     const bool ignored = attached && attached->property("ignored").toBool();
-    QAccessibleInterface *iface = ignored ? nullptr : QAccessible::queryAccessibleInterface(const_cast<QQuickItem *>(item));
-    const bool control = item->inherits("QQuickAbstractButton") || item->inherits("QQuickTextInput")
-                         || item->inherits("QQuickTumbler") || hasEnabledHandler(item)
-                         || (iface && interactiveRole(iface->role()));
+    QAccessibleInterface *iface =
+        ignored ? nullptr : QAccessible::queryAccessibleInterface(const_cast<QQuickItem *>(item));
+    const bool control = item->inherits("QQuickAbstractButton") || item->inherits("QQuickTextInput") ||
+                         item->inherits("QQuickTumbler") || hasEnabledHandler(item) ||
+                         (iface && interactiveRole(iface->role()));
     if (control && item->isEnabled()) {
         QString name = iface ? iface->text(QAccessible::Name).trimmed() : QString();
         // With a screen reader running Qt names a button after its text; without a platform
@@ -172,7 +181,8 @@ void walkAccessible(const QQuickItem *item, bool insideNamedControl, QStringList
         else if (!ignored && name.isEmpty() && !insideNamedControl)
             out << QStringLiteral("control without an accessible name: %1").arg(describe(item));
         else if (!ignored && iface && textualRole(iface->role()) && !insideNamedControl)
-            out << QStringLiteral("control %1 without a control's role: %2").arg(quoted(name), describe(item));
+            out << QStringLiteral("control %1 without a control's role: %2")
+                       .arg(quoted(name), describe(item));
         if (!name.isEmpty())
             insideNamedControl = true; // a named control speaks for the parts inside it
     }

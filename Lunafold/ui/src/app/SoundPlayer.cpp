@@ -29,7 +29,9 @@ std::unique_ptr<Player> &slot() {
     return player;
 }
 // The audio output must go before the application object that runs it.
-void releaseSlot() { slot().reset(); }
+void releaseSlot() {
+    slot().reset();
+}
 
 void fail(const QString &description) {
     logLine(QStringLiteral("UIHEL01. Error playing sound - ") + u' ' + description);
@@ -61,7 +63,8 @@ void SoundPlayer::playSound(const QString &name, const QString &type) {
     }
     auto player = std::make_unique<Player>();
     player->pcm.resize(static_cast<qsizetype>(info.frames * info.channels) * 2);
-    const sf_count_t frames = sf_readf_short(file, reinterpret_cast<short *>(player->pcm.data()), info.frames);
+    const sf_count_t frames =
+        sf_readf_short(file, reinterpret_cast<short *>(player->pcm.data()), info.frames);
     sf_close(file);
     if (frames <= 0) {
         fail(QStringLiteral("The sound file holds no audio."));
@@ -79,7 +82,9 @@ void SoundPlayer::playSound(const QString &name, const QString &type) {
     format.setChannelCount(info.channels);
     format.setSampleFormat(QAudioFormat::Int16);
     if (!device.isFormatSupported(format)) {
-        fail(QStringLiteral("The audio output cannot play %1 Hz, %2 channels.").arg(info.samplerate).arg(info.channels));
+        fail(QStringLiteral("The audio output cannot play %1 Hz, %2 channels.")
+                 .arg(info.samplerate)
+                 .arg(info.channels));
         return;
     }
     player->buffer.setBuffer(&player->pcm);

@@ -10,7 +10,6 @@
 #include <cmath>
 #include <cstring>
 
-
 namespace lunafold {
 namespace {
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/map/BasemapPainter.h"
 
-#include "ui/map/Basemap.h"
 #include "core/map/MapCamera.h"
+#include "ui/map/Basemap.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/map/MapSettings.h"
 
-#include "ui/map/TileSource.h"
 #include "common/UserDefaults.h"
+#include "ui/map/TileSource.h"
 
 #include <QTextStream>
 
@@ -30,7 +30,8 @@ QString MapSettings::tileUrlTemplate() const {
     static bool logged = false;
     if (!logged) {
         logged = true;
-        QTextStream(stdout) << "MAP1. " << kTileUrlKey << " needs an http(s) URL with {z}, {x} and {y}; using "
+        QTextStream(stdout) << "MAP1. " << kTileUrlKey
+                            << " needs an http(s) URL with {z}, {x} and {y}; using "
                             << TileSource::defaultUrlTemplate() << Qt::endl;
     }
     return TileSource::defaultUrlTemplate();

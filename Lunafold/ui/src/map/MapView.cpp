@@ -3,11 +3,11 @@
 
 #include "ui/app/AppGraph.h"
 
-#include "ui/map/Basemap.h"
-#include "ui/map/BasemapPainter.h"
-#include "core/services/Locator.h"
 #include "core/map/MapScale.h"
 #include "core/map/PlaceLabels.h"
+#include "core/services/Locator.h"
+#include "ui/map/Basemap.h"
+#include "ui/map/BasemapPainter.h"
 
 #include <QPainter>
 #include <QVariantMap>
@@ -20,7 +20,7 @@ namespace {
 constexpr double kScaleBarMaxWidth = 110.0;
 constexpr double kFlingTimeConstant = 0.325; // seconds for the glide to lose 63% of its speed
 constexpr int kFlingMilliseconds = 1600;
-constexpr double kMinFlingSpeed = 60.0;   // points per second; slower releases just stop
+constexpr double kMinFlingSpeed = 60.0; // points per second; slower releases just stop
 constexpr double kMaxFlingSpeed = 6000.0;
 constexpr int kParentLevels = 6; // a missing tile is stood in for by a parent up to this far up
 
@@ -53,7 +53,8 @@ MapView::MapView(QQuickItem *parent) : QQuickPaintedItem(parent) {
             return;
         // Exponential decay: the distance covered tends to velocity × time constant.
         const double seconds = t.toDouble() * kFlingMilliseconds / 1000.0;
-        const QPointF travelled = m_flingVelocity * kFlingTimeConstant * (1 - std::exp(-seconds / kFlingTimeConstant));
+        const QPointF travelled =
+            m_flingVelocity * kFlingTimeConstant * (1 - std::exp(-seconds / kFlingTimeConstant));
         MapCamera camera = m_camera;
         camera.panBy(travelled.x() - m_flung.x(), travelled.y() - m_flung.y());
         m_flung = travelled;
@@ -291,14 +292,16 @@ std::vector<ViewTile> viewTiles(const MapCamera &camera) {
     const int y1 = std::min(n - 1, static_cast<int>(std::floor(world.bottom() * n)));
     for (int y = y0; y <= y1; ++y)
         for (int x = x0; x <= x1; ++x)
-            tiles.push_back({TileKey{z, ((x % n) + n) % n, y},
-                             QRectF((x / double(n) - world.left()) * size, (y / double(n) - world.top()) * size, side, side)});
+            tiles.push_back(
+                {TileKey{z, ((x % n) + n) % n, y}, QRectF((x / double(n) - world.left()) * size,
+                                                          (y / double(n) - world.top()) * size, side, side)});
     const QPointF middle(camera.viewport().width() / 2, camera.viewport().height() / 2);
     auto distance = [&](const ViewTile &t) {
         const QPointF d = t.rect.center() - middle;
         return d.x() * d.x() + d.y() * d.y();
     };
-    std::stable_sort(tiles.begin(), tiles.end(), [&](const auto &a, const auto &b) { return distance(a) < distance(b); });
+    std::stable_sort(tiles.begin(), tiles.end(),
+                     [&](const auto &a, const auto &b) { return distance(a) < distance(b); });
     return tiles;
 }
 

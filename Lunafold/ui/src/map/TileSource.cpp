@@ -148,9 +148,8 @@ void TileSource::fetch(const TileKey &key, bool fromCacheOnly) {
                          fromCacheOnly ? QNetworkRequest::AlwaysCache : QNetworkRequest::PreferNetwork);
     QNetworkReply *reply = m_network->get(request);
     m_running.insert(key, reply);
-    connect(reply, &QNetworkReply::finished, this, [this, reply, key, fromCacheOnly] {
-        finished(reply, key, fromCacheOnly);
-    });
+    connect(reply, &QNetworkReply::finished, this,
+            [this, reply, key, fromCacheOnly] { finished(reply, key, fromCacheOnly); });
 }
 
 void TileSource::finished(QNetworkReply *reply, const TileKey &key, bool fromCacheOnly) {
@@ -167,7 +166,8 @@ void TileSource::finished(QNetworkReply *reply, const TileKey &key, bool fromCac
             if (image.loadFromData(bytes))
                 image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
             QMetaObject::invokeMethod(
-                this, [this, key, image, fromNetwork] { decoded(key, image, fromNetwork); }, Qt::QueuedConnection);
+                this, [this, key, image, fromNetwork] { decoded(key, image, fromNetwork); },
+                Qt::QueuedConnection);
         });
     } else {
         const bool down = isNetworkDown(error);

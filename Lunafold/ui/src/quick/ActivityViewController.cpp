@@ -7,9 +7,9 @@
 #include <QGuiApplication>
 #include <QImageWriter>
 
-#include "core/viewmodels/UserFiles.h"
 #include "common/Localization.h"
 #include "common/SafeWrite.h"
+#include "core/viewmodels/UserFiles.h"
 
 namespace lunafold {
 
@@ -20,12 +20,14 @@ bool ActivityViewController::presented() const {
 
 QString ActivityViewController::imageSource() const {
     std::lock_guard lock(m_mutex);
-    return m_wrapper ? QStringLiteral("image://share/") + m_wrapper->id.toString(QUuid::WithoutBraces) : QString();
+    return m_wrapper ? QStringLiteral("image://share/") + m_wrapper->id.toString(QUuid::WithoutBraces)
+                     : QString();
 }
 
 QString ActivityViewController::suggestedFileName() const {
     return userFolder(QStandardPaths::PicturesLocation) +
-           QStringLiteral("/Lunafold-%1.png").arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss")));
+           QStringLiteral("/Lunafold-%1.png")
+               .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss")));
 }
 
 void ActivityViewController::present(ImageWrapper wrapper) {
@@ -50,7 +52,8 @@ QString ActivityViewController::save(const QString &file) const {
     png.open(QIODevice::WriteOnly);
     QImageWriter writer(&png, "png");
     if (!writer.write(picture))
-        return localized(QT_TRANSLATE_NOOP("Lunafold", "The picture could not be saved:")) + u' ' + writer.errorString();
+        return localized(QT_TRANSLATE_NOOP("Lunafold", "The picture could not be saved:")) + u' ' +
+               writer.errorString();
     makeFolderFor(path);
     if (const QString failure = writeFileSafely(path, png.data()); !failure.isEmpty())
         return localized(QT_TRANSLATE_NOOP("Lunafold", "The picture could not be saved:")) + u' ' + failure;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/quick/MoonImageProvider.h"
 
-#include "ui/quick/ActivityViewController.h"
 #include "MoonRendering/MoonRendering.h"
+#include "ui/quick/ActivityViewController.h"
 
 #include <mutex>
 
@@ -49,7 +49,8 @@ QImage MoonImageProvider::requestImage(const QString &id, QSize *size, const QSi
     if (parts.size() != 5 || !okTime || !okPixels || !instant || pixels <= 0 || pixels > 4096)
         return {};
     if (requestedSize.isValid() && requestedSize.width() > 0)
-        pixels = std::min(requestedSize.width(), requestedSize.height() > 0 ? requestedSize.height() : pixels);
+        pixels =
+            std::min(requestedSize.width(), requestedSize.height() > 0 ? requestedSize.height() : pixels);
     auto degrees = [](const QString &s) -> std::optional<double> {
         bool ok = false;
         const double v = s.toDouble(&ok);
@@ -58,8 +59,8 @@ QImage MoonImageProvider::requestImage(const QString &id, QSize *size, const QSi
     const Renderer render = renderer();
     if (!render)
         return {};
-    QImage image = render(*instant, parts[1] == QLatin1String("1"), degrees(parts[2]), degrees(parts[3]), pixels,
-                              pixels);
+    QImage image = render(*instant, parts[1] == QLatin1String("1"), degrees(parts[2]), degrees(parts[3]),
+                          pixels, pixels);
     if (size)
         *size = image.size();
     return image;

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "ui/quick/RenderView.h"
 
-#include "core/text/UIHelper.h"
 #include "astronomy/AstroInterface.h"
 #include "common/Localization.h"
+#include "core/text/UIHelper.h"
 
 #include "MoonRendering/ResourceBundle.h"
 
@@ -23,17 +23,20 @@ QStringList RenderView::lines(Instant now, const TimeZone &zone) {
             trFormat(QT_TRANSLATE_NOOP("Lunafold", "Moon is in %@."), {UIHelper::emojiWithSign(now)})};
 }
 
-QImage RenderView::render(Instant now, const TimeZone &zone, double scale, const MoonImageProvider::Renderer &moon) {
+QImage RenderView::render(Instant now, const TimeZone &zone, double scale,
+                          const MoonImageProvider::Renderer &moon) {
     if (!(scale > 0.0) || scale > 8.0)
         return {};
-    QImage card(static_cast<int>(kWidth * scale), static_cast<int>(kHeight * scale), QImage::Format_ARGB32_Premultiplied);
+    QImage card(static_cast<int>(kWidth * scale), static_cast<int>(kHeight * scale),
+                QImage::Format_ARGB32_Premultiplied);
     card.setDevicePixelRatio(scale);
     QPainter p(&card);
     p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
 
     QLinearGradient background(0, 0, 0, kHeight);
     background.setColorAt(0, QColor::fromRgbF(0.2f, 0.1f, 0.42f));
-    background.setColorAt(1, MoonRendering::colorAsset(QStringLiteral("ViewBackgroundColor")).value_or(Qt::black));
+    background.setColorAt(
+        1, MoonRendering::colorAsset(QStringLiteral("ViewBackgroundColor")).value_or(Qt::black));
     p.fillRect(QRectF(0, 0, kWidth, kHeight), background);
 
     // Six lines of 20 points, then the 280-point moon block: the card's 400 points exactly.

@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "ui/viewmodels/AboutViewModel.h"
 
-#include "core/services/LocationPlatform.h"
-#include "core/services/Locator.h"
-#include "core/services/NotificationAuthorizer.h"
 #include "astronomy/TimeZone.h"
 #include "common/AppInfo.h"
 #include "common/Localization.h"
+#include "core/services/LocationPlatform.h"
+#include "core/services/Locator.h"
+#include "core/services/NotificationAuthorizer.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QPointer>
 #include <QSysInfo>
@@ -53,14 +53,15 @@ AboutViewModel::AboutViewModel(QObject *parent)
                                  return authorizer ? authorizer->decision() : std::nullopt;
                              },
                              [this] {
-                                 return locationPermissionText(m_locator
-                                                                   ? m_locator->locationManager().authorizationStatus()
-                                                                   : LocationAuthorization::notDetermined);
+                                 return locationPermissionText(
+                                     m_locator ? m_locator->locationManager().authorizationStatus()
+                                               : LocationAuthorization::notDetermined);
                              },
                              appShortVersion(), appBuildNumber()},
                      parent) {}
 
-AboutViewModel::AboutViewModel(Sources sources, QObject *parent) : QObject(parent), m_sources(std::move(sources)) {}
+AboutViewModel::AboutViewModel(Sources sources, QObject *parent)
+    : QObject(parent), m_sources(std::move(sources)) {}
 
 void AboutViewModel::setLocator(Locator *locator) {
     if (locator == m_locator)
@@ -84,10 +85,12 @@ QUrl AboutViewModel::contactUrl() const {
     QUrlQuery query;
     const QList<std::pair<QString, QString>> items = {
         {QStringLiteral("app"), QStringLiteral("Lunafold")},
-        {QStringLiteral("ver"), orMissing(m_sources.shortVersion) + QStringLiteral(" (") + orMissing(m_sources.buildNumber) + u')'},
+        {QStringLiteral("ver"),
+         orMissing(m_sources.shortVersion) + QStringLiteral(" (") + orMissing(m_sources.buildNumber) + u')'},
         {QStringLiteral("os"), QSysInfo::productType() + u' ' + QSysInfo::productVersion()},
         {QStringLiteral("device"), machine()},
-        {QStringLiteral("loc"), m_sources.locationPermission ? m_sources.locationPermission() : QStringLiteral("unknown")},
+        {QStringLiteral("loc"),
+         m_sources.locationPermission ? m_sources.locationPermission() : QStringLiteral("unknown")},
         {QStringLiteral("notif"), m_notificationStatus},
         {QStringLiteral("tz"), QString::fromStdString(TimeZone::current().name())},
         {QStringLiteral("locale"), QLocale().name()},
@@ -106,7 +109,7 @@ void AboutViewModel::opened() {
     auto read = m_sources.notificationDecision;
     QThreadPool::globalInstance()->start([self, read] {
         const std::optional<bool> decision = read();
-        const QString text = !decision ? QStringLiteral("notDetermined")
+        const QString text = !decision   ? QStringLiteral("notDetermined")
                              : *decision ? QStringLiteral("authorized")
                                          : QStringLiteral("denied");
         QMetaObject::invokeMethod(
@@ -125,7 +128,9 @@ bool AboutViewModel::openUrl(const QUrl &url) const {
     return QDesktopServices::openUrl(url);
 }
 
-void AboutViewModel::copyText(const QString &text) const { QGuiApplication::clipboard()->setText(text); }
+void AboutViewModel::copyText(const QString &text) const {
+    QGuiApplication::clipboard()->setText(text);
+}
 
 QString AboutViewModel::placeDataCredit() {
     // clang-format off

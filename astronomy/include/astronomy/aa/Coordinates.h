@@ -39,6 +39,7 @@ struct EquatorialCoordinates {
 
 /// Parallactic angle of a body at @p coords seen from @p place at @p jdUt, degrees in (−180, 180].
 /// @see Meeus, Astronomical Algorithms, 2nd ed., eq. 14.1. Calls: eraHd2pa.
-double parallacticAngle(const EquatorialCoordinates &coords, const GeographicCoordinates &place, JulianDay jdUt);
+double parallacticAngle(const EquatorialCoordinates &coords, const GeographicCoordinates &place,
+                        JulianDay jdUt);
 
 } // namespace lunafold::aa

@@ -10,7 +10,7 @@ enum class Solstice { northernSummer, southernSummer };
 
 /// The Earth at a UT Julian day; answers the seasons of that day's (UT, Gregorian) year.
 class Earth {
-public:
+  public:
     explicit Earth(JulianDay jdUt, bool highPrecision = true);
 
     /// Instant the Sun's apparent geocentric longitude is 0° (northward) or 180° (southward).
@@ -20,7 +20,7 @@ public:
     /// @return Julian day, UT.
     JulianDay solstice(Solstice kind) const;
 
-private:
+  private:
     JulianDay season(int quarter) const;
     JulianDay m_jd;
     bool m_highPrecision;

@@ -8,7 +8,7 @@ namespace lunafold::aa {
 /// A Julian day. Unless a name says TT, the value is a UT Julian day; the framework applies
 /// Delta T itself wherever a dynamical time is needed.
 class JulianDay {
-public:
+  public:
     constexpr explicit JulianDay(double value) : m_value(value) {}
     constexpr explicit JulianDay(Instant instant) : m_value(instant.julianDay()) {}
 
@@ -28,7 +28,7 @@ public:
 
     friend constexpr auto operator<=>(JulianDay, JulianDay) = default;
 
-private:
+  private:
     double m_value;
 };
 

@@ -14,7 +14,7 @@ namespace lunafold::aa {
 /// neglected. Accuracy of the series: a few arcseconds RMS, worst case about 20″ in longitude.
 /// Positions are computed on first use, so a Moon built only for a phase query costs nothing.
 class Moon {
-public:
+  public:
     /// @param jdUt          Julian day, UT
     /// @param highPrecision kept for the call sites' sake; there is one theory
     explicit Moon(JulianDay jdUt, bool highPrecision = true);
@@ -43,10 +43,10 @@ public:
     /// @note True phases: Meeus ch. 49, fitted to ELP-2000/82 (a few seconds), converted from TT to UT.
     JulianDay phaseInstant(int phase, bool forward, bool mean = false) const;
 
-private:
+  private:
     struct State {
-        double ra, dec;       // radians, true of date
-        double lambda, beta;  // radians, apparent ecliptic of date
+        double ra, dec;      // radians, true of date
+        double lambda, beta; // radians, apparent ecliptic of date
         double distanceKm;
     };
     const State &state() const;

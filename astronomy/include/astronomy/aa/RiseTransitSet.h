@@ -25,7 +25,7 @@ class Sun;
 /// except where the Moon skims the horizon at high latitude. Results for a day and place are kept
 /// per thread, so asking for rise, transit and set of the same window costs one search.
 class RiseTransitSetTimes {
-public:
+  public:
     /// @param riseSetAltitude degrees; std::nullopt for the body's standard altitude
     RiseTransitSetTimes(const Moon &body, const GeographicCoordinates &place,
                         std::optional<double> riseSetAltitude = std::nullopt);
@@ -37,7 +37,7 @@ public:
     std::optional<JulianDay> transitTime() const { return m_transit; }
     std::optional<JulianDay> setTime() const { return m_set; }
 
-private:
+  private:
     std::optional<JulianDay> m_rise, m_transit, m_set;
     friend struct RiseTransitSetAccess;
 };

@@ -14,7 +14,7 @@ namespace lunafold::aa {
 /// aberration, IAU 2006/2000B frame of date.
 /// Low precision: Meeus' low-accuracy solar theory (ch. 25), 0.01° — cheap enough for dense sampling.
 class Sun {
-public:
+  public:
     Sun(JulianDay jdUt, bool highPrecision);
 
     JulianDay julianDay() const { return m_jd; }
@@ -31,11 +31,11 @@ public:
     /// Horizontal coordinates of the Sun's centre seen from @p place (geocentric, no refraction).
     HorizontalCoordinates makeHorizontalCoordinates(const GeographicCoordinates &place) const;
 
-private:
+  private:
     struct State {
-        double ra, dec;          // radians, true of date
-        double apparentLambda;   // radians
-        double geometricLambda;  // radians
+        double ra, dec;         // radians, true of date
+        double apparentLambda;  // radians
+        double geometricLambda; // radians
         double radiusAu;
     };
     const State &state() const;

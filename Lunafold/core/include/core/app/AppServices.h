@@ -28,19 +28,19 @@ class QtLocationManager;
 class AppServices : public QObject {
     Q_OBJECT
 
-public:
+  public:
     struct Options {
         QString nmeaReplayFile; ///< positions replayed from this NMEA log instead of the device
         /// A fixed place (screenshots, demos): the location service is then not used.
         std::optional<GeoPoint> place;
         std::optional<TimeZone> placeZone;
-        bool interactive = true; ///< false: nobody can answer the permission question
+        bool interactive = true;        ///< false: nobody can answer the permission question
         bool useCurrentLocation = true; ///< the saved choice: follow the device's position
         /// Whether this process may show due notices (never in screenshots): it then queues
         /// with the resident notifier to be the one that does.
         bool deliverNotices = true;
-        QString soundDirectory;  ///< where the notices' sounds are
-        QString language;        ///< the screens' language ("de_DE"); place names follow it
+        QString soundDirectory;            ///< where the notices' sounds are
+        QString language;                  ///< the screens' language ("de_DE"); place names follow it
         const PlaceData *places = nullptr; ///< the bundled places the geocoder reads (required)
         /// Plays a delivered notice's sound (resource name and type); none: the desktop is asked to.
         std::function<void(const QString &name, const QString &type)> playSound;
@@ -59,7 +59,7 @@ public:
     /// Where the pending notifications and the permission answer are kept.
     static QString dataDirectory();
 
-private:
+  private:
     std::unique_ptr<PermissionPrompt> m_prompt;
     std::unique_ptr<DBusNotificationDeliverer> m_deliverer;
     std::unique_ptr<LocalNotificationCenter> m_center;

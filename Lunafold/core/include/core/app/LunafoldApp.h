@@ -15,12 +15,12 @@ class NotificationAuthorizer;
 class LunafoldApp : public QObject {
     Q_OBJECT
 
-public:
+  public:
     struct Environment {
         NotificationCenter *center = nullptr;
         NotificationAuthorizer *authorizer = nullptr;
-        std::function<void(const QString &)> log;  ///< default: standard output
-        std::function<void()> reschedule;          ///< default: the notification scheduler
+        std::function<void(const QString &)> log; ///< default: standard output
+        std::function<void()> reschedule;         ///< default: the notification scheduler
         Qt::ApplicationState initialState = Qt::ApplicationInactive;
     };
 
@@ -29,7 +29,7 @@ public:
     /// Connect to QGuiApplication::applicationStateChanged; reacts to changes only.
     void applicationStateChanged(Qt::ApplicationState state);
 
-private:
+  private:
     Environment m_env;
     Qt::ApplicationState m_state;
 };

@@ -15,7 +15,7 @@ class PermissionPrompt : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool asking READ asking NOTIFY askingChanged)
 
-public:
+  public:
     explicit PermissionPrompt(QObject *parent = nullptr);
 
     bool asking() const;
@@ -27,10 +27,10 @@ public:
     /// No window will answer (screenshots, shutdown): every waiting and later ask() gets no answer.
     void abandon();
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void askingChanged();
 
-private:
+  private:
     void setAsking(bool asking);
 
     mutable std::mutex m_mutex;

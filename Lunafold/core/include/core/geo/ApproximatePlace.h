@@ -15,7 +15,8 @@ struct ApproximatePlace {
     QString name;                       ///< the city in the zone's name, "New York" for America/New_York
 
     /// std::nullopt for zones the tables do not list (UTC, Etc/GMT+5) or when they cannot be read.
-    static std::optional<ApproximatePlace> forZone(const QString &zone, const QString &zoneInfoDir = defaultDirectory());
+    static std::optional<ApproximatePlace> forZone(const QString &zone,
+                                                   const QString &zoneInfoDir = defaultDirectory());
     /// $TZDIR, else /usr/share/zoneinfo.
     static QString defaultDirectory();
     /// Parses ISO 6709 "+DDMM+DDDMM" or "+DDMMSS+DDDMMSS"; std::nullopt when malformed.

@@ -12,7 +12,7 @@ namespace lunafold {
 /// every later read gives 0 and ok() stays false. fits() lets a caller check a count from the file
 /// against the bytes present before it allocates anything for it.
 class ByteReader {
-public:
+  public:
     explicit ByteReader(const QByteArray &bytes) : m_data(bytes) {}
     bool ok() const { return m_ok; }
     bool atEnd() const { return m_pos == m_data.size(); }
@@ -51,7 +51,7 @@ public:
         return out.size() == static_cast<qsizetype>(announced) ? out : QByteArray();
     }
 
-private:
+  private:
     const QByteArray &m_data;
     qsizetype m_pos = 0;
     bool m_ok = true;

@@ -17,7 +17,7 @@ namespace lunafold {
 /// administrative areas, countries, populations, the country of each time zone, and the search
 /// keys, sorted at build time so a query is a binary search.
 class PlaceIndex {
-public:
+  public:
     /// One place as the map draws it.
     struct Label {
         double latitude = 0, longitude = 0; ///< degrees, north and east positive
@@ -63,7 +63,7 @@ public:
     /// Bytes held for places and index.
     std::size_t memoryBytes() const;
 
-private:
+  private:
     struct Ref {
         std::uint32_t offset = 0;
         std::uint16_t length = 0;
@@ -93,8 +93,8 @@ private:
 
     QByteArray m_strings;
     std::vector<Region> m_countries, m_admins;
-    std::vector<QString> m_languages;       // besides English, e.g. "de"
-    std::vector<Ref> m_localCountryNames;   // per language, a name for every country
+    std::vector<QString> m_languages;                       // besides English, e.g. "de"
+    std::vector<Ref> m_localCountryNames;                   // per language, a name for every country
     std::vector<std::pair<QString, std::uint16_t>> m_zones; // sorted by name
     std::vector<Place> m_places;
     std::vector<Key> m_keys;

@@ -15,7 +15,7 @@ namespace lunafold {
 /// (the nautical Etc/GMT±N zone beyond territorial waters) and the nearest populated place in the
 /// country that zone belongs to.
 class ReverseGeocoder {
-public:
+  public:
     struct Place {
         std::optional<QString> locality, adminArea, country;
         QString timeZone;
@@ -26,11 +26,9 @@ public:
     /// Farther out, the administrative area of the nearest place within this distance, then only the country.
     static constexpr double kAreaKm = 250.0;
 
-
     /// Loads places.bin and tzgrid.bin from @p directory; isLoaded() tells whether both were read.
     /// A damaged file is reported with a warning and left out.
     explicit ReverseGeocoder(const QString &directory);
-
 
     bool isLoaded() const { return m_places.isLoaded() && m_zonesLoaded; }
     /// The places, for search and for the map's labels.
@@ -50,7 +48,7 @@ public:
     /// The zone of a ship at @p longitude: Etc/GMT-N east of Greenwich, Etc/GMT+N west, N = round(lon / 15).
     static QString nauticalZone(double longitude);
 
-private:
+  private:
     bool loadZones(const QString &path);
 
     PlaceIndex m_places;

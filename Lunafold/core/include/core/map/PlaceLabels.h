@@ -39,7 +39,6 @@ class PlaceLabels {
         int minZoom; ///< named from round(zoom) >= minZoom
     };
 
-
     explicit PlaceLabels(std::vector<MapPlace> places);
 
     std::size_t size() const { return m_labels.size(); }

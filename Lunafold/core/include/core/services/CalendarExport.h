@@ -16,7 +16,7 @@ class SavedData;
 /// notice the notification settings would schedule, at the scheduler's offsets. Calendars keep
 /// reminding while the app is closed, which the app's own notices cannot.
 class CalendarExport {
-public:
+  public:
     /// Earliest and latest instants the phase series answers for.
     static constexpr double kFirstUnixSeconds = -2177452800.0; // 1901-01-01T00:00:00Z
     static constexpr double kEndUnixSeconds = 4102444800.0;    // 2100-01-01T00:00:00Z
@@ -30,7 +30,8 @@ public:
     /// Phases from @p from through @p months calendar months later (UTC), stamped @p now.
     static Result icsText(Instant from, int months, const SavedData &settings, Instant now);
     /// Writes the document atomically; returns an error text, empty on success.
-    static QString writeFile(const QString &path, Instant from, int months, const SavedData &settings, Instant now);
+    static QString writeFile(const QString &path, Instant from, int months, const SavedData &settings,
+                             Instant now);
 
     /// Which of the three notices (a day ahead, half a day ahead, at the moment) the settings want
     /// for @p phase (0 new, 1 first quarter, 2 full, 3 last quarter).

@@ -13,7 +13,14 @@
 namespace lunafold {
 
 /// The location service's authorisation states.
-enum class LocationAuthorization { notDetermined, restricted, denied, authorizedAlways, authorizedWhenInUse, unknown };
+enum class LocationAuthorization {
+    notDetermined,
+    restricted,
+    denied,
+    authorizedAlways,
+    authorizedWhenInUse,
+    unknown
+};
 
 /// One position fix of the device.
 struct LocationFix {
@@ -25,7 +32,7 @@ struct LocationFix {
 /// The device's location service (Qt Positioning, or a fake in tests). Its reports go to the
 /// Locator, which the platform layer calls on the main thread.
 class LocationManager {
-public:
+  public:
     virtual ~LocationManager() = default;
     virtual LocationAuthorization authorizationStatus() const = 0;
     virtual void requestWhenInUseAuthorization() = 0;
@@ -45,12 +52,13 @@ struct Placemark {
 
 /// Turns a coordinate into placemarks (our offline geocoder, or a fake in tests).
 class Geocoder {
-public:
+  public:
     virtual ~Geocoder() = default;
     /// @p completion gets an error text, or no error and the placemarks (possibly none).
     virtual void reverseGeocode(const GeoPoint &point,
                                 std::function<void(const std::optional<QList<Placemark>> &placemarks,
-                                                   const std::optional<QString> &error)> completion) = 0;
+                                                   const std::optional<QString> &error)>
+                                    completion) = 0;
 };
 
 } // namespace lunafold

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/geo/ApproximatePlace.h"
-#include "core/services/LocationPlatform.h"
 #include "astronomy/GeoPoint.h"
 #include "astronomy/TimeZone.h"
+#include "core/geo/ApproximatePlace.h"
+#include "core/services/LocationPlatform.h"
 
 #include <QObject>
 
@@ -21,14 +21,15 @@ class Locator : public QObject {
     Q_PROPERTY(double longitude READ longitude NOTIFY currentLocationChanged)
     Q_PROPERTY(QString friendlyLocationText READ friendlyLocationText NOTIFY friendlyLocationTextChanged)
     Q_PROPERTY(QString timezoneName READ timezoneName NOTIFY timezoneChanged)
-    Q_PROPERTY(bool locationServicesAvailable READ locationServicesAvailable NOTIFY locationServicesAvailableChanged)
+    Q_PROPERTY(
+        bool locationServicesAvailable READ locationServicesAvailable NOTIFY locationServicesAvailableChanged)
     Q_PROPERTY(bool hasHeading READ hasHeading NOTIFY headingChanged)
     Q_PROPERTY(double heading READ headingDegrees NOTIFY headingChanged)
     Q_PROPERTY(bool locating READ locating NOTIFY statusChanged)
     Q_PROPERTY(bool approximate READ approximate NOTIFY statusChanged)
     Q_PROPERTY(bool failed READ failed NOTIFY statusChanged)
 
-public:
+  public:
     /// Registers the location defaults; requests nothing until the first authorisation report.
     Locator(LocationManager &manager, Geocoder &geocoder, UserDefaults &defaults, bool useCurrentLocation,
             QObject *parent = nullptr);
@@ -84,7 +85,7 @@ public:
     /// "Locality, Area", "Locality, Country", "Area, Country", "Country" or " ".
     static QString placeText(const Placemark &placemark);
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void currentLocationChanged();
     void friendlyLocationTextChanged();
     void timezoneChanged();
@@ -94,7 +95,7 @@ Q_SIGNALS:
     /// The user chose a place (map or search); it has been saved and looked up.
     void placeChosen();
 
-private:
+  private:
     void setLocation(std::optional<GeoPoint> point);
     void setText(const QString &text);
     void setZone(const TimeZone &zone);

@@ -11,7 +11,7 @@ namespace lunafold {
 /// Our stand-in for the platform's notification permission: asked once, the user's answer
 /// remembered in a small file, and every request answered later on a worker thread.
 class NotificationAuthorizer {
-public:
+  public:
     /// Asks the user (an in-app dialog); std::nullopt when nobody could answer (no window yet).
     using Prompt = std::function<std::optional<bool>()>;
     using Completion = std::function<void(bool granted, const std::optional<QString> &error)>;
@@ -27,7 +27,7 @@ public:
     static NotificationAuthorizer *current();
     static void setCurrent(NotificationAuthorizer *authorizer);
 
-private:
+  private:
     void answer(const Completion &completion);
 
     QString m_file;

@@ -12,14 +12,14 @@ class SavedData;
 /// Turns the notification settings into the pending notices of the next four occurrences of
 /// every principal phase. Stateless; every run starts from scratch.
 class NotificationScheduler {
-public:
+  public:
     /// Fire offsets before the event, seconds: the "24-hour", "12-hour" and "at the moment" notices.
     static constexpr double kOffsets[3] = {85973.0, 42773.0, 413.0};
 
     struct Context {
         NotificationCenter *center = nullptr;
         const SavedData *settings = nullptr;
-        std::function<Instant()> now;            ///< read afresh for every comparison
+        std::function<Instant()> now; ///< read afresh for every comparison
         std::function<void(const QString &)> log;
     };
 

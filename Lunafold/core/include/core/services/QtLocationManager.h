@@ -19,7 +19,7 @@ class Locator;
 class QtLocationManager : public QObject, public LocationManager {
     Q_OBJECT
 
-public:
+  public:
     /// @param nmeaReplayFile when not empty, positions are replayed from this NMEA log instead
     explicit QtLocationManager(const QString &nmeaReplayFile = {}, QObject *parent = nullptr);
     /// The replay log named by $LUNAFOLD_NMEA_FILE (demos and tests), or empty.
@@ -39,7 +39,7 @@ public:
     void startUpdatingHeading() override;
     void stopUpdatingHeading() override;
 
-private:
+  private:
     void reportAuthorization();
 
     QGeoPositionInfoSource *m_source = nullptr;

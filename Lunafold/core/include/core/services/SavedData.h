@@ -11,7 +11,8 @@ class UserDefaults;
 /// Observable; persisted only by an explicit save().
 class SavedData : public QObject {
     Q_OBJECT
-    Q_PROPERTY(bool useCurrentLocation READ useCurrentLocation WRITE setUseCurrentLocation NOTIFY useCurrentLocationChanged)
+    Q_PROPERTY(bool useCurrentLocation READ useCurrentLocation WRITE setUseCurrentLocation NOTIFY
+                   useCurrentLocationChanged)
     Q_PROPERTY(bool notifyHowl READ notifyHowl WRITE setNotifyHowl NOTIFY notifyHowlChanged)
     Q_PROPERTY(bool notify12 READ notify12 WRITE setNotify12 NOTIFY notify12Changed)
     Q_PROPERTY(bool notifyExact READ notifyExact WRITE setNotifyExact NOTIFY notifyExactChanged)
@@ -19,7 +20,7 @@ class SavedData : public QObject {
     Q_PROPERTY(bool notifyNew READ notifyNew WRITE setNotifyNew NOTIFY notifyNewChanged)
     Q_PROPERTY(bool notifyQuarter READ notifyQuarter WRITE setNotifyQuarter NOTIFY notifyQuarterChanged)
 
-public:
+  public:
     /// The app's instance on the standard preference store, created on first use (thread-safe).
     static SavedData &shared();
     /// Registers the defaults in @p defaults, then loads.
@@ -46,7 +47,7 @@ public:
     /// Writes all seven flags.
     Q_INVOKABLE void save();
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void useCurrentLocationChanged();
     void notifyHowlChanged();
     void notify12Changed();
@@ -55,7 +56,7 @@ Q_SIGNALS:
     void notifyNewChanged();
     void notifyQuarterChanged();
 
-private:
+  private:
     void set(int index, bool value);
 
     UserDefaults &m_defaults;

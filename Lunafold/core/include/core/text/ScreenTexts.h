@@ -22,7 +22,7 @@ struct TextRow {
 /// The texts of the Now, Rise & Set and day detail screens for an instant, shared by the screens
 /// and the CLI: every row is built here and nowhere else.
 class ScreenTexts {
-public:
+  public:
     /// Which day a row names: the screens show today and tomorrow, the day detail its day as today.
     enum class Day { Today, Tomorrow };
 

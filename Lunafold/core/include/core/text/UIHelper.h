@@ -22,7 +22,7 @@ struct RiseSetLine {
 /// difference in days, hours and minutes is counted in the calendar of the place's zone it is
 /// given, not the device's.
 class UIHelper {
-public:
+  public:
     /// "Full Moon in 1 day, 1 hour." for the nearer (@p first) or the later of the next two phases.
     static QString countdownText(Instant t, const TimeZone &zone, bool first);
     /// "Full Moon is today - 9:41 PM." on a phase day, otherwise "Phase is waxing crescent." etc.

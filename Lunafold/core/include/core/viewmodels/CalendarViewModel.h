@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/services/Locator.h"
 #include "astronomy/Instant.h"
+#include "core/services/Locator.h"
 
 #include <QAbstractListModel>
 #include <QDateTime>

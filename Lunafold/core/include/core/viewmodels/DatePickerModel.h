@@ -23,7 +23,7 @@ class DatePickerModel : public QObject {
     Q_PROPERTY(int minimumYear READ minimumYear CONSTANT)
     Q_PROPERTY(int maximumYear READ maximumYear CONSTANT)
 
-public:
+  public:
     static constexpr int kMinimumYear = 1901;
     static constexpr int kMaximumYear = 2099;
 
@@ -54,10 +54,10 @@ public:
     /// The date's name for a screen reader: "Tuesday, April 23, 2024".
     Q_INVOKABLE QString spokenDate(int year, int month, int day) const;
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void shownMonthChanged();
 
-private:
+  private:
     int m_year = 2001;
     int m_month = 1;
 };

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "astronomy/Instant.h"
 #include "core/services/Locator.h"
 #include "core/viewmodels/CalendarViewModel.h"
-#include "astronomy/Instant.h"
 
 #include <QDateTime>
 #include <QObject>

@@ -12,7 +12,7 @@ class MainViewModel : public QObject {
     Q_PROPERTY(int numTabs READ numTabs CONSTANT)
     Q_PROPERTY(double minDragTranslationForSwipe READ minDragTranslationForSwipe CONSTANT)
 
-public:
+  public:
     explicit MainViewModel(QObject *parent = nullptr) : QObject(parent) {}
 
     int selectedTab() const { return m_selectedTab; }
@@ -23,10 +23,10 @@ public:
     /// The end of a horizontal drag of @p translationX points (positive to the right).
     Q_INVOKABLE void dragEnded(double translationX);
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void selectedTabChanged();
 
-private:
+  private:
     int m_selectedTab = 0;
 };
 

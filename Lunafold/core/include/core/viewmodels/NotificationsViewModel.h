@@ -24,7 +24,7 @@ class NotificationsViewModel : public QObject {
     Q_PROPERTY(bool useCurrentLocation READ useCurrentLocation WRITE setUseCurrentLocation NOTIFY changed)
     Q_PROPERTY(QString suggestedCalendarFile READ suggestedCalendarFile CONSTANT)
 
-public:
+  public:
     /// @param settings the flags shown and changed; none: all off and nothing changes until set
     /// @param reschedule rebuilds the pending notices; by default from @p settings and the current centre
     explicit NotificationsViewModel(SavedData *settings = nullptr, std::function<void()> reschedule = {},
@@ -54,10 +54,10 @@ public:
     /// In the user's documents folder.
     QString suggestedCalendarFile() const;
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void changed();
 
-private:
+  private:
     void apply(bool on, bool (SavedData::*get)() const, void (SavedData::*set)(bool), bool reschedules);
 
     SavedData *m_settings = nullptr;

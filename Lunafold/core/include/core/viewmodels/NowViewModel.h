@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/services/Locator.h"
-#include "core/viewmodels/Timeline.h"
 #include "astronomy/GeoPoint.h"
 #include "astronomy/Instant.h"
+#include "core/services/Locator.h"
+#include "core/viewmodels/Timeline.h"
 
 #include <QObject>
 
@@ -25,12 +25,19 @@ class NowViewModel : public QObject {
     Q_PROPERTY(bool showPointer READ showPointer NOTIFY refreshed)
     Q_PROPERTY(double pointerRotation READ pointerRotation NOTIFY refreshed)
     Q_PROPERTY(bool active READ active WRITE setActive NOTIFY activeChanged)
-    Q_PROPERTY(int interfaceOrientation READ interfaceOrientation WRITE setInterfaceOrientation NOTIFY refreshed)
+    Q_PROPERTY(
+        int interfaceOrientation READ interfaceOrientation WRITE setInterfaceOrientation NOTIFY refreshed)
     Q_PROPERTY(int rasterPixels READ rasterPixels WRITE setRasterPixels NOTIFY refreshed)
 
-public:
+  public:
     /// Interface orientations as the platform numbers them.
-    enum Orientation { unknown = 0, portrait = 1, portraitUpsideDown = 2, landscapeLeft = 3, landscapeRight = 4 };
+    enum Orientation {
+        unknown = 0,
+        portrait = 1,
+        portraitUpsideDown = 2,
+        landscapeLeft = 3,
+        landscapeRight = 4
+    };
     Q_ENUM(Orientation)
 
     /// @param locator the place to show; none: no place until one is set
@@ -68,12 +75,12 @@ public:
     /// The moon picture's address for the image provider.
     static QString imageSource(Instant t, bool orientToSky, const GeoPoint &place, int pixels);
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void locatorChanged();
     void refreshed();
     void activeChanged();
 
-private:
+  private:
     Locator *m_locator;
     Timeline m_timeline{1000, [this] { refresh(); }};
     QString m_first, m_second, m_phase, m_moonRow, m_imageSource, m_moonDescription;

@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/services/Locator.h"
 #include "core/geo/PlaceData.h"
 #include "core/geo/PlaceSearch.h"
+#include "core/services/Locator.h"
 
 #include <QAbstractListModel>
 #include <QPointer>
 
 namespace lunafold {
-
-
 
 /// The Location tab's search: the places matching the typed text, best first. Choosing one sets
 /// it as a tap on the map does.
@@ -22,13 +20,14 @@ class PlaceSearchModel : public QAbstractListModel {
     Q_PROPERTY(int count READ rowCount NOTIFY queryChanged)
     Q_PROPERTY(QString emptyText READ emptyText NOTIFY queryChanged)
 
-public:
+  public:
     enum Role { TitleRole = Qt::UserRole + 1, DetailRole };
     static constexpr int kLimit = 12;
 
     /// @param locator where a choice goes; none: no place until one is set
     /// @param places the data searched (read on the first query); none: nothing is found
-    explicit PlaceSearchModel(Locator *locator = nullptr, PlaceData *places = nullptr, QObject *parent = nullptr);
+    explicit PlaceSearchModel(Locator *locator = nullptr, PlaceData *places = nullptr,
+                              QObject *parent = nullptr);
 
     Locator *locator() const { return m_locator; }
     /// The place the figures are for; none: no place.
@@ -52,12 +51,12 @@ public:
     /// The language countries are named in; the screens' language (the default locale) at first.
     void setLanguage(const QString &language) { m_language = language; }
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void locatorChanged();
     void placesChanged();
     void queryChanged();
 
-private:
+  private:
     QPointer<Locator> m_locator;
     QPointer<PlaceData> m_places;
     QString m_query;

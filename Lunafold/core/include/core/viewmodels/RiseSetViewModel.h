@@ -19,7 +19,7 @@ class RiseSetViewModel : public QObject {
     Q_PROPERTY(QVariantList otherRows READ otherRows NOTIFY refreshed)
     Q_PROPERTY(bool active READ active WRITE setActive NOTIFY activeChanged)
 
-public:
+  public:
     explicit RiseSetViewModel(Locator *locator = nullptr, QObject *parent = nullptr);
 
     Locator *locator() const { return m_locator; }
@@ -36,12 +36,12 @@ public:
 
     Q_INVOKABLE void refresh();
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void locatorChanged();
     void refreshed();
     void activeChanged();
 
-private:
+  private:
     Locator *m_locator;
     Timeline m_timeline{2000, [this] { refresh(); }};
     bool m_hasLocation = false;

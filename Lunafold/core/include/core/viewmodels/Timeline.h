@@ -10,7 +10,7 @@ namespace lunafold {
 /// A screen's periodic refresh: ticks only while the screen is shown, and refreshes at once
 /// when it is shown again.
 class Timeline {
-public:
+  public:
     Timeline(int intervalMs, std::function<void()> tick) : m_tick(std::move(tick)) {
         m_timer.setInterval(intervalMs);
         QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] { m_tick(); });
@@ -29,7 +29,7 @@ public:
         return true;
     }
 
-private:
+  private:
     std::function<void()> m_tick;
     QTimer m_timer;
 };

@@ -6,8 +6,8 @@
 #include <QColor>
 #include <QObject>
 
-#include <functional>
 #include <QPointer>
+#include <functional>
 
 namespace lunafold {
 
@@ -18,7 +18,7 @@ class AppBridge : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool interactive READ interactive CONSTANT)
 
-public:
+  public:
     /// @param interactive false for screenshots: nobody is there to answer questions
     explicit AppBridge(bool interactive = true, QObject *parent = nullptr)
         : QObject(parent), m_interactive(interactive) {}
@@ -41,7 +41,7 @@ public:
     /// The app's one share sheet.
     static ActivityViewController &shareSheet();
 
-private:
+  private:
     bool m_interactive;
     std::function<bool()> m_reviewGate;
     QPointer<Locator> m_locator;

@@ -36,7 +36,7 @@ class AppGraph : public QObject {
   public:
     struct Parts {
         std::optional<AppServices::Options> services; ///< the app's platform layers; none in tests
-        Locator *locator = nullptr; ///< the place without services
+        Locator *locator = nullptr;                   ///< the place without services
         /// false for screenshots: nobody answers questions and the map never goes online
         bool interactive = true;
     };

@@ -16,7 +16,7 @@ class AppInstance : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Application")
 
-public:
+  public:
     enum class Claim {
         First,          ///< this launch is the app
         Forwarded,      ///< the running app was asked to come forward
@@ -27,16 +27,17 @@ public:
     /// Takes the app's name, or brings the running app forward.
     Claim claim();
 
-Q_SIGNALS:
+  Q_SIGNALS:
     /// Another launch or a clicked notice wants the window; @p nowTab: on its Now tab.
     void activationRequested(bool nowTab);
 
-public Q_SLOTS:
+  public Q_SLOTS:
     void Activate(const QVariantMap &platformData);
-    void ActivateAction(const QString &action, const QVariantList &parameter, const QVariantMap &platformData);
+    void ActivateAction(const QString &action, const QVariantList &parameter,
+                        const QVariantMap &platformData);
     void Open(const QStringList &uris, const QVariantMap &platformData);
 
-private:
+  private:
     std::unique_ptr<QLockFile> m_lock;
 };
 

@@ -21,7 +21,7 @@ class LunafoldApp;
 class Application : public QObject {
     Q_OBJECT
 
-public:
+  public:
     /// Sets the process up for @p options before the QGuiApplication exists (platform, scale, style).
     static void prepareProcess(const LaunchOptions &options);
 
@@ -34,7 +34,7 @@ public:
     /// Shows and raises the window (another launch, a clicked notice); @p nowTab selects Now.
     void bringForward(bool nowTab);
 
-private:
+  private:
     std::unique_ptr<LunafoldApp> m_lunafold;
     std::unique_ptr<AppGraph> m_graph;
     std::unique_ptr<QQmlApplicationEngine> m_engine;

@@ -139,7 +139,9 @@ struct MotionPreferenceSingleton {
     QML_NAMED_ELEMENT(MotionPreference)
     QML_SINGLETON
   public:
-    static MotionPreference *create(QQmlEngine *engine, QJSEngine *) { return fromGraph(engine, &AppGraph::motion); }
+    static MotionPreference *create(QQmlEngine *engine, QJSEngine *) {
+        return fromGraph(engine, &AppGraph::motion);
+    }
 };
 
 struct MoonPicturesSingleton {
@@ -148,7 +150,9 @@ struct MoonPicturesSingleton {
     QML_NAMED_ELEMENT(MoonPictures)
     QML_SINGLETON
   public:
-    static MoonPictures *create(QQmlEngine *engine, QJSEngine *) { return fromGraph(engine, &AppGraph::pictures); }
+    static MoonPictures *create(QQmlEngine *engine, QJSEngine *) {
+        return fromGraph(engine, &AppGraph::pictures);
+    }
 };
 
 struct SavedDataSingleton {
@@ -157,7 +161,9 @@ struct SavedDataSingleton {
     QML_NAMED_ELEMENT(SavedData)
     QML_SINGLETON
   public:
-    static SavedData *create(QQmlEngine *engine, QJSEngine *) { return fromGraph(engine, &AppGraph::savedData); }
+    static SavedData *create(QQmlEngine *engine, QJSEngine *) {
+        return fromGraph(engine, &AppGraph::savedData);
+    }
 };
 
 struct MapSettingsSingleton {
@@ -166,7 +172,9 @@ struct MapSettingsSingleton {
     QML_NAMED_ELEMENT(MapSettings)
     QML_SINGLETON
   public:
-    static MapSettings *create(QQmlEngine *engine, QJSEngine *) { return fromGraph(engine, &AppGraph::mapSettings); }
+    static MapSettings *create(QQmlEngine *engine, QJSEngine *) {
+        return fromGraph(engine, &AppGraph::mapSettings);
+    }
 };
 
 struct PermissionPromptSingleton {
@@ -175,7 +183,9 @@ struct PermissionPromptSingleton {
     QML_NAMED_ELEMENT(PermissionPrompt)
     QML_SINGLETON
   public:
-    static PermissionPrompt *create(QQmlEngine *engine, QJSEngine *) { return fromGraph(engine, &AppGraph::permissionPrompt); }
+    static PermissionPrompt *create(QQmlEngine *engine, QJSEngine *) {
+        return fromGraph(engine, &AppGraph::permissionPrompt);
+    }
 };
 
 struct AppSingleton {
@@ -193,7 +203,9 @@ struct ShareSheetSingleton {
     QML_NAMED_ELEMENT(ShareSheet)
     QML_SINGLETON
   public:
-    static ActivityViewController *create(QQmlEngine *engine, QJSEngine *) { return fromGraph(engine, &AppGraph::shareSheet); }
+    static ActivityViewController *create(QQmlEngine *engine, QJSEngine *) {
+        return fromGraph(engine, &AppGraph::shareSheet);
+    }
 };
 
 } // namespace lunafold::qml

@@ -9,7 +9,7 @@ namespace lunafold {
 /// The files are Core Audio (CAF) files, which the media backends here cannot read, so they are
 /// decoded with libsndfile and played as PCM.
 class SoundPlayer {
-public:
+  public:
     /// Main thread only. Returns at once; the last sound keeps playing in the background.
     static void playSound(const QString &name, const QString &type);
     /// $LUNAFOLD_SOUNDS_DIR, else share/lunafold/sounds (see resourceDirectory).

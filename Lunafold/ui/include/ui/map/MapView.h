@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/map/MapCamera.h"
 #include "core/services/Locator.h"
 #include "ui/map/LabelLayout.h"
-#include "core/map/MapCamera.h"
 #include "ui/map/TileSource.h"
 
 #include <QPointer>
@@ -152,9 +152,9 @@ class MapView : public QQuickPaintedItem {
     QVariantAnimation m_fling;
     QPointF m_flingVelocity, m_flung;
     std::optional<MapCamera> m_arrived; // where the last flight to the marker ended, until moved
-    const AppGraph *m_graph = nullptr; // the app's map data, when shown by an engine with one
-    bool m_basemapChosen = false; // else the graph's, on the first paint
-    bool m_labelsChosen = false; // else the graph's, when the item is complete
+    const AppGraph *m_graph = nullptr;  // the app's map data, when shown by an engine with one
+    bool m_basemapChosen = false;       // else the graph's, on the first paint
+    bool m_labelsChosen = false;        // else the graph's, when the item is complete
     MapCamera m_camera;
     MapCamera m_from, m_to;
     std::optional<GeoPoint> m_marker;

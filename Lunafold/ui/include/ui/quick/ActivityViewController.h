@@ -23,7 +23,7 @@ class ActivityViewController : public QObject {
     Q_PROPERTY(QString imageSource READ imageSource NOTIFY imageChanged)
     Q_PROPERTY(QString suggestedFileName READ suggestedFileName NOTIFY imageChanged)
 
-public:
+  public:
     using QObject::QObject;
 
     bool presented() const;
@@ -40,10 +40,10 @@ public:
     /// The sheet was dismissed: the picture is dropped.
     Q_INVOKABLE void dismiss();
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void imageChanged();
 
-private:
+  private:
     mutable std::mutex m_mutex; // the image provider reads from the scene graph's thread
     std::optional<ImageWrapper> m_wrapper;
 };

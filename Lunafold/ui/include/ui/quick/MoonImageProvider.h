@@ -13,7 +13,7 @@ namespace lunafold {
 /// Serves "image://moon/<unix seconds>/<orient 0|1>/<latitude|none>/<longitude|none>/<pixels>":
 /// the moon picture for the screens, drawn on the GUI thread through the renderer's caches.
 class MoonImageProvider : public QQuickImageProvider {
-public:
+  public:
     using Renderer = std::function<QImage(Instant, bool orientToSky, std::optional<double> latitude,
                                           std::optional<double> longitude, int width, int height)>;
 
@@ -23,18 +23,17 @@ public:
 
     MoonImageProvider();
     QImage requestImage(const QString &id, QSize *size, const QSize &requestedSize) override;
-
 };
 
 class ActivityViewController;
 
 /// Serves "image://share/<id>": the picture the share sheet shows.
 class ShareImageProvider : public QQuickImageProvider {
-public:
+  public:
     explicit ShareImageProvider(const ActivityViewController &sheet);
     QImage requestImage(const QString &id, QSize *size, const QSize &requestedSize) override;
 
-private:
+  private:
     const ActivityViewController &m_sheet;
 };
 

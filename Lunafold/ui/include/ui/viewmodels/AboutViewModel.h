@@ -24,14 +24,15 @@ class AboutViewModel : public QObject {
     Q_PROPERTY(QUrl contactUrl READ contactUrl NOTIFY notificationAuthStatusChanged)
     Q_PROPERTY(QString versionLine READ versionLine CONSTANT)
     Q_PROPERTY(QString placeDataCredit READ placeDataCredit CONSTANT)
-    Q_PROPERTY(QString notificationAuthStatus READ notificationAuthStatus NOTIFY notificationAuthStatusChanged)
+    Q_PROPERTY(
+        QString notificationAuthStatus READ notificationAuthStatus NOTIFY notificationAuthStatusChanged)
 
-public:
+  public:
     /// Where the answers come from; tests put in their own.
     struct Sources {
         std::function<std::optional<bool>()> notificationDecision; ///< read off the main thread
-        std::function<QString()> locationPermission;                ///< "always", "denied", …
-        QString shortVersion;                                       ///< empty: no version line
+        std::function<QString()> locationPermission;               ///< "always", "denied", …
+        QString shortVersion;                                      ///< empty: no version line
         QString buildNumber;
     };
 
@@ -62,11 +63,11 @@ public:
     /// Puts @p text on the clipboard.
     Q_INVOKABLE void copyText(const QString &text) const;
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void locatorChanged();
     void notificationAuthStatusChanged();
 
-private:
+  private:
     Sources m_sources;
     QString m_notificationStatus;
     QPointer<Locator> m_locator;
