@@ -169,40 +169,26 @@ class TestMapTiles : public QObject {
     // Within their max-age tiles come from the disk without asking; after it they are asked for
     // again, and when the server is gone the expired copy still shows.
     void theDiskCacheHonoursExpiryAndServesWhenOffline() {
-        {
-            TileSource tiles(options(QStringLiteral("fresh")));
+        const auto showAll = [this](const QString &cache) {
+            TileSource tiles(options(cache));
             auto map = mapOn(&tiles);
-            QTRY_VERIFY(tileShare(*map) > 0.99);
-        }
+            [&] { QTRY_VERIFY(tileShare(*map) > 0.99); }();
+            return tiles.offline();
+        };
+        showAll(QStringLiteral("fresh"));
         const qsizetype asked = m_server.paths.size();
-        {
-            TileSource again(options(QStringLiteral("fresh")));
-            auto map = mapOn(&again);
-            QTRY_VERIFY(tileShare(*map) > 0.99);
-            QCOMPARE(m_server.paths.size(), asked);
-            QVERIFY(!again.offline());
-        }
+        QVERIFY(!showAll(QStringLiteral("fresh")));
+        QCOMPARE(m_server.paths.size(), asked);
 
         m_server.maxAge = 0;
-        {
-            TileSource tiles(options(QStringLiteral("stale")));
-            auto map = mapOn(&tiles);
-            QTRY_VERIFY(tileShare(*map) > 0.99);
-        }
+        showAll(QStringLiteral("stale"));
         const qsizetype staleAsked = m_server.paths.size();
         QTest::qWait(1100); // expiry is counted in whole seconds
-        {
-            TileSource again(options(QStringLiteral("stale")));
-            auto map = mapOn(&again);
-            QTRY_VERIFY(tileShare(*map) > 0.99);
-            QCOMPARE(m_server.paths.size(), staleAsked + (staleAsked - asked)); // every one asked again
-        }
+        showAll(QStringLiteral("stale"));
+        QCOMPARE(m_server.paths.size(), staleAsked + (staleAsked - asked)); // every one asked again
         m_server.close();
         QTest::qWait(1100);
-        TileSource offline(options(QStringLiteral("stale")));
-        auto map = mapOn(&offline);
-        QTRY_VERIFY(tileShare(*map) > 0.99);
-        QVERIFY(offline.offline());
+        QVERIFY(showAll(QStringLiteral("stale")));
     }
 
     void theDiskCacheKeepsToItsCap() {
