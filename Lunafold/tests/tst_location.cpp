@@ -167,9 +167,6 @@ class TestLocation : public QObject {
             QVERIFY2(!LocationViewModel::showsPlace(QString::fromLatin1(text)), text);
         for (const char *text : {"Paris, Île-de-France", "--", "Saint-Denis"})
             QVERIFY2(LocationViewModel::showsPlace(QString::fromUtf8(text)), text);
-    }
-
-    void placeLineFollowsTheLocator() {
         LocationViewModel model(m_locator.get());
         QVERIFY(!model.placeVisible()); // " " before anything is known
         m_locator->setChosenLocation(10, 20);
