@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <random>
 
 using namespace lunafold;
@@ -40,6 +41,18 @@ QImage render(const MapCamera &camera) {
     QImage image(camera.viewport().toSize(), QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&image);
     BasemapPainter::paint(painter, camera, basemap(), style);
+    return image;
+}
+
+// A grey picture of the whole world at @p scale pixels per world width, white where @p draw paints.
+QImage paintWorld(double scale, const std::function<void(QPainter &)> &draw) {
+    const int side = int(scale);
+    QImage image(side, side, QImage::Format_Grayscale8);
+    image.fill(0);
+    QPainter painter(&image);
+    painter.scale(scale, scale);
+    draw(painter);
+    painter.end();
     return image;
 }
 
@@ -232,10 +245,8 @@ class TestMap : public QObject {
         const Basemap &map = basemap();
         QVERIFY2(map.isLoaded(), qPrintable(Basemap::defaultDirectory()));
         QCOMPARE(map.levelCount(), 4);
-        QCOMPARE(map.levelFor(-1), 0);
-        QCOMPARE(map.levelFor(0.9), 0);
-        QCOMPARE(map.levelFor(4), 1);
-        QCOMPARE(map.levelFor(14.4), 3);
+        for (const auto &[zoom, level] : {std::pair{-1.0, 0}, {0.9, 0}, {4.0, 1}, {14.4, 3}})
+            QCOMPARE(map.levelFor(zoom), level);
         for (int level = 1; level < map.levelCount(); ++level) {
             QVERIFY(map.minZoom(level) > map.minZoom(level - 1));
             QVERIFY(map.gridSize(level) > map.gridSize(level - 1));
@@ -501,92 +512,73 @@ class TestMap : public QObject {
         QVERIFY(coarse->borders.elementCount() < full->borders.elementCount());
         QCOMPARE(map.tile(0, 0, 0, pixelsPerUnit * 1.1), coarse); // the same half step, kept
         QCOMPARE(map.tile(0, 0, 0, 1e9), full);                   // finer than the file: as it is
-        const auto fill = [&](const QPainterPath &land) {
-            const int side = int(pixelsPerUnit);
-            QImage image(side, side, QImage::Format_Grayscale8);
-            image.fill(0);
-            QPainter painter(&image);
-            painter.scale(pixelsPerUnit, pixelsPerUnit);
-            painter.fillPath(land, Qt::white);
-            return image;
+        // Visits two paintings of one size pixel by pixel.
+        const auto tally = [](const QImage &first, const QImage &second, auto count) {
+            for (int y = 0; y < first.height(); ++y)
+                for (int x = 0; x < first.width(); ++x)
+                    count(first.constScanLine(y)[x], second.constScanLine(y)[x]);
         };
-        const QImage before = fill(full->land), after = fill(coarse->land);
+        const QImage before =
+                         paintWorld(pixelsPerUnit, [&](QPainter &p) { p.fillPath(full->land, Qt::white); }),
+                     after =
+                         paintWorld(pixelsPerUnit, [&](QPainter &p) { p.fillPath(coarse->land, Qt::white); });
         qint64 land = 0, differ = 0;
-        for (int y = 0; y < before.height(); ++y) {
-            const uchar *was = before.constScanLine(y), *is = after.constScanLine(y);
-            for (int x = 0; x < before.width(); ++x) {
-                land += was[x] > 127;
-                differ += (was[x] > 127) != (is[x] > 127);
-            }
-        }
+        tally(before, after, [&](uchar was, uchar is) {
+            land += was > 127;
+            differ += (was > 127) != (is > 127);
+        });
         QVERIFY2(land > 100000 && differ < land / 50,
                  qPrintable(QStringLiteral("%1 of %2").arg(differ).arg(land)));
 
         // At zoom 3 every simplified coast runs along a real one, none along a tile's cut.
         const int level = 1, grid = map.gridSize(level);
         const double zoom3 = 256 * std::exp2(3.0);
-        const int side = int(zoom3);
-        QImage real(side, side, QImage::Format_Grayscale8), drawn(side, side, QImage::Format_Grayscale8);
-        real.fill(0);
-        drawn.fill(0);
-        QPainter alongReal(&real), alongDrawn(&drawn);
-        alongReal.scale(zoom3, zoom3);
-        alongDrawn.scale(zoom3, zoom3);
-        QPen wide(Qt::white, 7.0), thin(Qt::white, 1.0);
-        wide.setCosmetic(true);
-        thin.setCosmetic(true);
-        alongReal.setPen(wide);
-        alongDrawn.setPen(thin);
         int simplifiedTiles = 0;
-        for (int column = 0; column < grid; ++column)
-            for (int row = 0; row < grid; ++row) {
-                const Basemap::Tile *tile = map.tile(level, column, row, zoom3);
-                if (!tile)
-                    continue;
-                simplifiedTiles += tile != map.tile(level, column, row);
-                alongReal.drawPath(map.tile(level, column, row)->coast);
-                alongDrawn.drawPath(tile->coast);
-            }
-        alongReal.end();
-        alongDrawn.end();
+        const auto coasts = [&](double width, bool simplified) {
+            return paintWorld(zoom3, [&](QPainter &p) {
+                QPen pen(Qt::white, width);
+                pen.setCosmetic(true);
+                p.setPen(pen);
+                for (int column = 0; column < grid; ++column)
+                    for (int row = 0; row < grid; ++row)
+                        if (const Basemap::Tile *tile = map.tile(level, column, row, zoom3)) {
+                            simplifiedTiles += simplified && tile != map.tile(level, column, row);
+                            p.drawPath(simplified ? tile->coast : map.tile(level, column, row)->coast);
+                        }
+            });
+        };
+        const QImage real = coasts(7.0, false), drawn = coasts(1.0, true);
         QVERIFY(simplifiedTiles > 0);
         qint64 astray = 0;
-        for (int y = 0; y < real.height(); ++y) {
-            const uchar *line = real.constScanLine(y), *coast = drawn.constScanLine(y);
-            for (int x = 0; x < real.width(); ++x)
-                astray += coast[x] > 127 && line[x] < 64;
-        }
+        tally(real, drawn, [&](uchar line, uchar coast) { astray += coast > 127 && line < 64; });
         QCOMPARE(astray, qint64(0));
     }
 
+    // Land in France, sea in the Atlantic; across the antimeridian both sides are drawn and the cut
+    // through Antarctica is no coast; a view wider than the world shows it twice.
     void drawing() {
         const MapStyle style;
-        // Land in the middle of France, sea in the middle of the Atlantic.
-        QCOMPARE(
-            render(MapCamera({200, 200}, GeoPoint{Longitude(2.4), Latitude(46.6)}, 6)).pixelColor(100, 100),
-            style.land);
-        QCOMPARE(
-            render(MapCamera({200, 200}, GeoPoint{Longitude(-40), Latitude(30)}, 4)).pixelColor(100, 100),
-            style.sea);
-        // Across the antimeridian both sides are drawn, and the cut through Antarctica is no coast.
-        const MapCamera pacific({400, 400}, GeoPoint{Longitude(180), Latitude(-84)}, 4);
-        const QImage south = render(pacific);
-        for (const GeoPoint c :
-             {GeoPoint{Longitude(179.0), Latitude(-84.8)}, GeoPoint{Longitude(-179.0), Latitude(-84.8)},
-              GeoPoint{Longitude(180), Latitude(-84.8)}})
-            QCOMPARE(south.pixelColor(pacific.toView(c).toPoint()), style.land);
-        const MapCamera bering({400, 400}, GeoPoint{Longitude(180), Latitude(66)}, 4);
-        const QImage north = render(bering);
-        QCOMPARE(north.pixelColor(bering.toView(GeoPoint{Longitude(172), Latitude(67)}).toPoint()),
-                 style.land);
-        QCOMPARE(north.pixelColor(bering.toView(GeoPoint{Longitude(-163), Latitude(65.5)}).toPoint()),
-                 style.land);
-        // A view wider than the world shows it twice.
-        const MapCamera wide({1200, 300}, GeoPoint{Longitude(0), Latitude(0)}, 0);
-        const QImage twice = render(wide);
-        const QPointF paris = wide.toView(GeoPoint{Longitude(2.3522), Latitude(48.8566)});
-        QCOMPARE(twice.pixelColor(paris.toPoint()), style.land);
-        QCOMPARE(twice.pixelColor((paris + QPointF(wide.worldSize(), 0)).toPoint()), style.land);
+        const MapCamera france({200, 200}, ll(46.6, 2.4), 6), atlantic({200, 200}, ll(30, -40), 4),
+            pacific({400, 400}, ll(-84, 180), 4), bering({400, 400}, ll(66, 180), 4),
+            wide({1200, 300}, ll(0, 0), 0);
+        const QPointF paris = wide.toView(ll(48.8566, 2.3522));
+        const struct {
+            const MapCamera &camera;
+            QPointF point;
+            QColor colour;
+        } cases[] = {
+            {france, {100, 100}, style.land},
+            {atlantic, {100, 100}, style.sea},
+            {pacific, pacific.toView(ll(-84.8, 179.0)), style.land},
+            {pacific, pacific.toView(ll(-84.8, -179.0)), style.land},
+            {pacific, pacific.toView(ll(-84.8, 180)), style.land},
+            {bering, bering.toView(ll(67, 172)), style.land},
+            {bering, bering.toView(ll(65.5, -163)), style.land},
+            {wide, paris, style.land},
+            {wide, paris + QPointF(wide.worldSize(), 0), style.land},
+        };
+        for (const auto &c : cases)
+            QCOMPARE(render(c.camera).pixelColor(c.point.toPoint()), c.colour);
     }
 };
 

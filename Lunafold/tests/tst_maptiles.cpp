@@ -113,14 +113,14 @@ class TestMapTiles : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    TileServer m_server;
+    std::unique_ptr<TileServer> m_server;
     const PlaceLabels m_places{std::vector<MapPlace>{
         {GeoPoint{Longitude(2.3522), Latitude(48.8566)}, QStringLiteral("Paris"), 2000000},
         {GeoPoint{Longitude(4.8357), Latitude(45.764)}, QStringLiteral("Lyon"), 500000}}};
 
     TileSource::Options options(const QString &cache) {
         TileSource::Options o;
-        o.urlTemplate = m_server.urlTemplate();
+        o.urlTemplate = m_server->urlTemplate();
         o.cacheDirectory = m_dir.filePath(cache);
         o.timeoutMilliseconds = 3000;
         o.retryMilliseconds = 60000;
@@ -139,15 +139,9 @@ class TestMapTiles : public QObject {
 
   private Q_SLOTS:
     void init() {
-        m_server.maxAge = 3600;
-        m_server.status = 200;
-        m_server.delayMilliseconds = 0;
-        m_server.noisy = false;
-        m_server.paths.clear();
-        m_server.userAgents.clear();
-        QVERIFY(m_server.listen());
+        m_server = std::make_unique<TileServer>(); // its defaults, no requests seen
+        QVERIFY(m_server->listen());
     }
-    void cleanup() { m_server.close(); }
 
     void tilesAppearWithTheAttributionInPlaceOfTheNames() {
         TileSource tiles(options(QStringLiteral("appear")));
@@ -157,56 +151,43 @@ class TestMapTiles : public QObject {
         QTRY_VERIFY(tileShare(*map) > 0.99);  // every tile in view arrived
         QVERIFY(map->labelNames().isEmpty()); // the tiles carry their own names
         // Standard z/x/y paths at the view's zoom, each asked for once, naming the app.
-        QVERIFY(!m_server.paths.isEmpty());
-        for (const QString &path : std::as_const(m_server.paths))
+        QVERIFY(!m_server->paths.isEmpty());
+        for (const QString &path : std::as_const(m_server->paths))
             QVERIFY2(QRegularExpression(QStringLiteral("^/5/1[5-7]/1[0-2]\\.png$")).match(path).hasMatch(),
                      qPrintable(path));
-        QCOMPARE(QSet<QString>(m_server.paths.begin(), m_server.paths.end()).size(), m_server.paths.size());
-        for (const QByteArray &agent : std::as_const(m_server.userAgents))
+        QCOMPARE(QSet<QString>(m_server->paths.begin(), m_server->paths.end()).size(),
+                 m_server->paths.size());
+        for (const QByteArray &agent : std::as_const(m_server->userAgents))
             QVERIFY(agent.startsWith("Lunafold/"));
     }
 
     // Within their max-age tiles come from the disk without asking; after it they are asked for
     // again, and when the server is gone the expired copy still shows.
     void theDiskCacheHonoursExpiryAndServesWhenOffline() {
-        {
-            TileSource tiles(options(QStringLiteral("fresh")));
+        const auto showAll = [this](const QString &cache) {
+            TileSource tiles(options(cache));
             auto map = mapOn(&tiles);
-            QTRY_VERIFY(tileShare(*map) > 0.99);
-        }
-        const qsizetype asked = m_server.paths.size();
-        {
-            TileSource again(options(QStringLiteral("fresh")));
-            auto map = mapOn(&again);
-            QTRY_VERIFY(tileShare(*map) > 0.99);
-            QCOMPARE(m_server.paths.size(), asked);
-            QVERIFY(!again.offline());
-        }
+            [&] { QTRY_VERIFY(tileShare(*map) > 0.99); }();
+            return tiles.offline();
+        };
+        showAll(QStringLiteral("fresh"));
+        const qsizetype asked = m_server->paths.size();
+        QVERIFY(!showAll(QStringLiteral("fresh")));
+        QCOMPARE(m_server->paths.size(), asked);
 
-        m_server.maxAge = 0;
-        {
-            TileSource tiles(options(QStringLiteral("stale")));
-            auto map = mapOn(&tiles);
-            QTRY_VERIFY(tileShare(*map) > 0.99);
-        }
-        const qsizetype staleAsked = m_server.paths.size();
+        m_server->maxAge = 0;
+        showAll(QStringLiteral("stale"));
+        const qsizetype staleAsked = m_server->paths.size();
         QTest::qWait(1100); // expiry is counted in whole seconds
-        {
-            TileSource again(options(QStringLiteral("stale")));
-            auto map = mapOn(&again);
-            QTRY_VERIFY(tileShare(*map) > 0.99);
-            QCOMPARE(m_server.paths.size(), staleAsked + (staleAsked - asked)); // every one asked again
-        }
-        m_server.close();
+        showAll(QStringLiteral("stale"));
+        QCOMPARE(m_server->paths.size(), staleAsked + (staleAsked - asked)); // every one asked again
+        m_server->close();
         QTest::qWait(1100);
-        TileSource offline(options(QStringLiteral("stale")));
-        auto map = mapOn(&offline);
-        QTRY_VERIFY(tileShare(*map) > 0.99);
-        QVERIFY(offline.offline());
+        QVERIFY(showAll(QStringLiteral("stale")));
     }
 
     void theDiskCacheKeepsToItsCap() {
-        m_server.noisy = true; // about 200 kB a tile
+        m_server->noisy = true; // about 200 kB a tile
         TileSource::Options o = options(QStringLiteral("capped"));
         o.diskCacheBytes = 600 * 1024;
         TileSource tiles(o);
@@ -217,7 +198,7 @@ class TestMapTiles : public QObject {
             QTRY_VERIFY_WITH_TIMEOUT(!tiles.tile(MapView::tilesInView(map->camera()).first()).isNull(),
                                      15000);
         }
-        QVERIFY(m_server.paths.size() >= 8);
+        QVERIFY(m_server->paths.size() >= 8);
         const qint64 bytes = folderBytes(m_dir.filePath(QStringLiteral("capped")));
         QVERIFY2(bytes > 0 && bytes <= o.diskCacheBytes, qPrintable(QString::number(bytes)));
     }
@@ -238,12 +219,12 @@ class TestMapTiles : public QObject {
         QFETCH(int, delay);
         QFETCH(bool, absent);
         QFETCH(bool, offline);
-        m_server.status = status;
-        m_server.delayMilliseconds = delay;
+        m_server->status = status;
+        m_server->delayMilliseconds = delay;
         TileSource::Options o = options(QStringLiteral("failing"));
         o.timeoutMilliseconds = 500;
         if (absent)
-            m_server.close();
+            m_server->close();
         TileSource tiles(o);
         auto map = mapOn(&tiles);
         QElapsedTimer timer;
@@ -256,10 +237,10 @@ class TestMapTiles : public QObject {
         QCOMPARE(tileShare(*map), 0.0);
         QCOMPARE(map->labelNames(), (QStringList{"Paris", "Lyon"}));
         // A failed tile is not asked for again at once.
-        const qsizetype asked = m_server.paths.size();
+        const qsizetype asked = m_server->paths.size();
         map->panBy(-10, 0);
         QTest::qWait(100);
-        QCOMPARE(m_server.paths.size(), asked);
+        QCOMPARE(m_server->paths.size(), asked);
     }
 
     void switchedOffNothingIsSent() {
@@ -269,7 +250,7 @@ class TestMapTiles : public QObject {
         map->panBy(20, 10);
         map->zoomBy(1.2, 195, 235);
         QTest::qWait(300);
-        QVERIFY(m_server.paths.isEmpty());
+        QVERIFY(m_server->paths.isEmpty());
         QVERIFY(!map->tilesShown());
         // On again: tiles come, and the attribution with them; off: they go at once.
         tiles.setEnabled(true);
@@ -277,10 +258,10 @@ class TestMapTiles : public QObject {
         tiles.setEnabled(false);
         QVERIFY(!map->tilesShown());
         QVERIFY(!map->labelNames().isEmpty());
-        const qsizetype asked = m_server.paths.size();
+        const qsizetype asked = m_server->paths.size();
         map->panBy(-200, 0);
         QTest::qWait(200);
-        QCOMPARE(m_server.paths.size(), asked);
+        QCOMPARE(m_server->paths.size(), asked);
     }
 
     void theSettingAndTheTemplate() {

@@ -50,6 +50,13 @@ LightDirection phaseLight(double fraction, bool waning) {
     return MoonRendering::lightParametersFor(fraction, waning).light;
 }
 
+// The sphere at a waxing phase with the app's shading constants.
+std::optional<QImage> sphereAt(MoonSphereRenderer &renderer, double size, double fraction) {
+    const MoonRendering::LightParameters l = MoonRendering::lightParametersFor(fraction, false);
+    return renderer.renderSphere(size, l.light, MoonRendering::kShadeConstantA,
+                                 MoonRendering::kShadeConstantB, l.fractionTerm);
+}
+
 } // namespace
 
 class TestMoonSphere : public QObject {
@@ -136,41 +143,37 @@ class TestMoonSphere : public QObject {
 
     void testCacheHitDoesNoGpuWork() {
         MoonSphereRenderer renderer(fresh());
-        const std::optional<QImage> first =
-            renderer.renderSphere(96, phaseLight(0.4, false), 0.03f, 1.25f, 0.13f);
+        const std::optional<QImage> first = sphereAt(renderer, 96, 0.4);
         QVERIFY(first);
         QCOMPARE(renderer.passCount(), 1u);
         // The key rounds the light to four decimals: a nearly equal light shares the picture.
-        const std::optional<QImage> again =
-            renderer.renderSphere(96.7, phaseLight(0.400001, false), 0.03f, 1.25f, 0.13f);
+        const std::optional<QImage> again = sphereAt(renderer, 96.7, 0.400001);
         QVERIFY(again);
         QCOMPARE(renderer.passCount(), 1u);
         QCOMPARE(again->cacheKey(), first->cacheKey());
-        QVERIFY(renderer.renderSphere(96, phaseLight(0.45, false), 0.03f, 1.25f, 0.13f));
+        QVERIFY(sphereAt(renderer, 96, 0.45));
         QCOMPARE(renderer.passCount(), 2u);
         // The mirror flag is part of the key.
         renderer.setMirrorLongitude(true);
-        QVERIFY(renderer.renderSphere(96, phaseLight(0.4, false), 0.03f, 1.25f, 0.13f));
+        QVERIFY(sphereAt(renderer, 96, 0.4));
         QCOMPARE(renderer.passCount(), 3u);
     }
 
     void testInactiveAppGetsOnlyThePastPictures() {
         MoonSphereRenderer renderer(fresh());
-        const std::optional<QImage> crescent =
-            renderer.renderSphere(72, phaseLight(0.2, false), 0.03f, 1.25f, 0.17f);
+        const std::optional<QImage> crescent = sphereAt(renderer, 72, 0.2);
         QVERIFY(crescent);
         renderer.setAppActive(false);
         // Another phase at the same size: the last picture of that size, an earlier phase.
-        const std::optional<QImage> stale =
-            renderer.renderSphere(72, phaseLight(0.9, false), 0.03f, 1.25f, 0.02f);
+        const std::optional<QImage> stale = sphereAt(renderer, 72, 0.9);
         QVERIFY(stale);
         QCOMPARE(stale->cacheKey(), crescent->cacheKey());
         // A size never drawn: nothing, so the caller falls back to the flat picture.
-        QVERIFY(!renderer.renderSphere(73, phaseLight(0.9, false), 0.03f, 1.25f, 0.02f));
+        QVERIFY(!sphereAt(renderer, 73, 0.9));
         QVERIFY(!renderer.bakeEquirect(64, phaseLight(0.9, false), 0.03f, 1.25f, 0.02f));
         QCOMPARE(renderer.passCount(), 1u);
         renderer.setAppActive(true);
-        QVERIFY(renderer.renderSphere(73, phaseLight(0.9, false), 0.03f, 1.25f, 0.02f));
+        QVERIFY(sphereAt(renderer, 73, 0.9));
         QCOMPARE(renderer.passCount(), 2u);
     }
 
@@ -179,42 +182,41 @@ class TestMoonSphere : public QObject {
         QWindowSystemInterface::handleApplicationStateChanged<QWindowSystemInterface::SynchronousDelivery>(
             Qt::ApplicationSuspended, true);
         QVERIFY(!renderer.isAppActive());
-        QVERIFY(!renderer.renderSphere(50, phaseLight(0.5, false), 0.03f, 1.25f, 0.11f));
+        QVERIFY(!sphereAt(renderer, 50, 0.5));
         QWindowSystemInterface::handleApplicationStateChanged<QWindowSystemInterface::SynchronousDelivery>(
             Qt::ApplicationInactive, true);
         QVERIFY(!renderer.isAppActive()); // merely unfocused is not yet active
         QWindowSystemInterface::handleApplicationStateChanged<QWindowSystemInterface::SynchronousDelivery>(
             Qt::ApplicationActive, true);
         QVERIFY(renderer.isAppActive());
-        QVERIFY(renderer.renderSphere(50, phaseLight(0.5, false), 0.03f, 1.25f, 0.11f));
+        QVERIFY(sphereAt(renderer, 50, 0.5));
     }
 
     void testFailedTextureLoadIsNotRetried() {
         QTemporaryDir dir;
         MoonSphereRenderer renderer({MoonSphereRenderer::Backend::Automatic, dir.path()});
         QVERIFY(renderer.hasDevice());
-        QVERIFY(!renderer.renderSphere(64, phaseLight(0.5, false), 0.03f, 1.25f, 0.11f));
+        QVERIFY(!sphereAt(renderer, 64, 0.5));
         QCOMPARE(renderer.textureLoadAttempts(), 1);
         // The maps turn up later; the renderer does not look again.
         for (const char *name : {"moon_albedo.png", "moon_normal.png"})
             QVERIFY(QFile::copy(QDir(MoonRendering::resourceBundlePath()).filePath(QLatin1String(name)),
                                 dir.filePath(QLatin1String(name))));
-        QVERIFY(!renderer.renderSphere(64, phaseLight(0.5, false), 0.03f, 1.25f, 0.11f));
+        QVERIFY(!sphereAt(renderer, 64, 0.5));
         QVERIFY(!renderer.loadTexturesIfNeeded());
         QCOMPARE(renderer.textureLoadAttempts(), 1);
         QCOMPARE(renderer.passCount(), 0u);
         // The same folder serves a new renderer: the refusal above was the no-retry rule.
         MoonSphereRenderer later({MoonSphereRenderer::Backend::Automatic, dir.path()});
-        QVERIFY(later.renderSphere(64, phaseLight(0.5, false), 0.03f, 1.25f, 0.11f));
+        QVERIFY(sphereAt(later, 64, 0.5));
     }
 
     void testUnusableSizesYieldNothing() {
         MoonSphereRenderer renderer(fresh());
-        QVERIFY(!renderer.renderSphere(qQNaN(), phaseLight(0.5, false), 0.03f, 1.25f, 0.11f));
-        QVERIFY(!renderer.renderSphere(1e9, phaseLight(0.5, false), 0.03f, 1.25f, 0.11f));
+        QVERIFY(!sphereAt(renderer, qQNaN(), 0.5));
+        QVERIFY(!sphereAt(renderer, 1e9, 0.5));
         QVERIFY(!renderer.renderSphere(64, {0, 0, 0}, 0.03f, 1.25f, 0.11f));
-        const std::optional<QImage> tiny =
-            renderer.renderSphere(0.4, phaseLight(0.5, false), 0.03f, 1.25f, 0.11f);
+        const std::optional<QImage> tiny = sphereAt(renderer, 0.4, 0.5);
         QVERIFY(tiny);
         QCOMPARE(tiny->size(), QSize(1, 1)); // at least one pixel
     }
