@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "core/viewmodels/CalendarViewModel.h"
+#include "core/viewmodels/FollowLocator.h"
 
 #include "astronomy/CivilDate.h"
 #include "core/services/Locator.h"
@@ -53,17 +54,8 @@ CalendarViewModel::CalendarViewModel(Locator *locator, QObject *parent)
 }
 
 void CalendarViewModel::setLocator(Locator *locator) {
-    if (locator == m_locator)
-        return;
-    if (m_locator)
-        disconnect(m_locator, nullptr, this, nullptr);
-    m_locator = locator;
-    if (m_locator) {
-        connect(m_locator, &Locator::timezoneChanged, this, &CalendarViewModel::rebuild);
-        connect(m_locator, &Locator::currentLocationChanged, this, &CalendarViewModel::rebuild);
-    }
-    rebuild();
-    Q_EMIT locatorChanged();
+    if (followLocator(this, m_locator, locator, &CalendarViewModel::rebuild))
+        Q_EMIT locatorChanged();
 }
 
 int CalendarViewModel::rowCount(const QModelIndex &parent) const {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "core/viewmodels/FutureDetailViewModel.h"
+#include "core/viewmodels/FollowLocator.h"
 
 #include "astronomy/AstroInterface.h"
 #include "common/Localization.h"
@@ -49,17 +50,8 @@ FutureDetailViewModel::FutureDetailViewModel(Locator *locator, QObject *parent)
 }
 
 void FutureDetailViewModel::setLocator(Locator *locator) {
-    if (locator == m_locator)
-        return;
-    if (m_locator)
-        disconnect(m_locator, nullptr, this, nullptr);
-    m_locator = locator;
-    if (m_locator) {
-        connect(m_locator, &Locator::timezoneChanged, this, &FutureDetailViewModel::refresh);
-        connect(m_locator, &Locator::currentLocationChanged, this, &FutureDetailViewModel::refresh);
-    }
-    refresh();
-    Q_EMIT locatorChanged();
+    if (followLocator(this, m_locator, locator, &FutureDetailViewModel::refresh))
+        Q_EMIT locatorChanged();
 }
 
 void FutureDetailViewModel::setCalendar(CalendarViewModel *calendar) {
@@ -141,7 +133,7 @@ void FutureDetailViewModel::stepDays(int days) {
 void FutureDetailViewModel::pickDate(int year, int month, int day) {
     const TimeZone zone = ScreenPlace::of(m_locator).zone;
     LocalDateTime l = zone.localDateTime(selectedInstant());
-    l.year = std::clamp(year, kMinimumYear - 1, kMaximumYear + 1);
+    l.year = std::clamp(year, kFirstShownYear - 1, kLastShownYear + 1);
     l.month = std::clamp(month, 1, 12);
     l.day = std::clamp(day, 1, daysInMonth(l.year, l.month));
     const auto t = zone.instantOf(l);
@@ -156,13 +148,13 @@ int FutureDetailViewModel::daysInMonth(int year, int month) {
 
 Instant FutureDetailViewModel::lowerBound() const {
     return ScreenPlace::of(m_locator)
-        .zone.startOfDay(kMinimumYear, 1, 1)
+        .zone.startOfDay(kFirstShownYear, 1, 1)
         .value_or(Instant::trusted(Instant::kEarliest));
 }
 
 Instant FutureDetailViewModel::upperBound() const {
     return ScreenPlace::of(m_locator)
-        .zone.startOfDay(kMaximumYear, 12, 31)
+        .zone.startOfDay(kLastShownYear, 12, 31)
         .value_or(Instant::trusted(Instant::kLatest));
 }
 
@@ -187,11 +179,6 @@ void FutureDetailViewModel::refresh() {
         ScreenTexts::dayRiseSetRows(t, place.point, place.zone, ScreenTexts::Day::Today));
     m_transit = ScreenTexts::toVariant(
         {ScreenTexts::dayTransitRow(t, place.point, place.zone, ScreenTexts::Day::Today)});
-
-    const QLocale locale;
-    m_monthNames.clear();
-    for (int m = 1; m <= 12; ++m)
-        m_monthNames << locale.standaloneMonthName(m);
     Q_EMIT refreshed();
 }
 

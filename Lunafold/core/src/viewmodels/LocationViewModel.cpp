@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "core/viewmodels/LocationViewModel.h"
+#include "core/viewmodels/FollowLocator.h"
 
 #include "common/Localization.h"
 #include "core/services/Locator.h"
@@ -26,20 +27,10 @@ LocationViewModel::LocationViewModel(Locator *locator, QObject *parent)
 }
 
 void LocationViewModel::setLocator(Locator *locator) {
-    if (locator == m_locator)
-        return;
-    if (m_locator)
-        disconnect(m_locator, nullptr, this, nullptr);
-    m_locator = locator;
-    if (m_locator) {
-        connect(m_locator, &Locator::currentLocationChanged, this, &LocationViewModel::refresh);
-        connect(m_locator, &Locator::friendlyLocationTextChanged, this, &LocationViewModel::refresh);
-        connect(m_locator, &Locator::timezoneChanged, this, &LocationViewModel::refresh);
-        connect(m_locator, &Locator::locationServicesAvailableChanged, this, &LocationViewModel::refresh);
-        connect(m_locator, &Locator::statusChanged, this, &LocationViewModel::refresh);
-    }
-    refresh();
-    Q_EMIT locatorChanged();
+    if (followLocator(this, m_locator, locator, &LocationViewModel::refresh,
+                      &Locator::friendlyLocationTextChanged, &Locator::locationServicesAvailableChanged,
+                      &Locator::statusChanged))
+        Q_EMIT locatorChanged();
 }
 
 void LocationViewModel::startCurrentLocation() {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "core/viewmodels/NowViewModel.h"
+#include "core/viewmodels/FollowLocator.h"
 
 #include "astronomy/AstroInterface.h"
 #include "astronomy/Sky.h"
@@ -20,18 +21,8 @@ NowViewModel::NowViewModel(Locator *locator, QObject *parent) : QObject(parent),
 }
 
 void NowViewModel::setLocator(Locator *locator) {
-    if (locator == m_locator)
-        return;
-    if (m_locator)
-        disconnect(m_locator, nullptr, this, nullptr);
-    m_locator = locator;
-    if (m_locator) {
-        connect(m_locator, &Locator::currentLocationChanged, this, &NowViewModel::refresh);
-        connect(m_locator, &Locator::timezoneChanged, this, &NowViewModel::refresh);
-        connect(m_locator, &Locator::headingChanged, this, &NowViewModel::refresh);
-    }
-    refresh();
-    Q_EMIT locatorChanged();
+    if (followLocator(this, m_locator, locator, &NowViewModel::refresh, &Locator::headingChanged))
+        Q_EMIT locatorChanged();
 }
 
 void NowViewModel::setActive(bool active) {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "core/viewmodels/RiseSetViewModel.h"
+#include "core/viewmodels/FollowLocator.h"
 
 #include "core/services/Locator.h"
 #include "core/text/ScreenTexts.h"
@@ -13,17 +14,8 @@ RiseSetViewModel::RiseSetViewModel(Locator *locator, QObject *parent) : QObject(
 }
 
 void RiseSetViewModel::setLocator(Locator *locator) {
-    if (locator == m_locator)
-        return;
-    if (m_locator)
-        disconnect(m_locator, nullptr, this, nullptr);
-    m_locator = locator;
-    if (m_locator) {
-        connect(m_locator, &Locator::currentLocationChanged, this, &RiseSetViewModel::refresh);
-        connect(m_locator, &Locator::timezoneChanged, this, &RiseSetViewModel::refresh);
-    }
-    refresh();
-    Q_EMIT locatorChanged();
+    if (followLocator(this, m_locator, locator, &RiseSetViewModel::refresh))
+        Q_EMIT locatorChanged();
 }
 
 void RiseSetViewModel::setActive(bool active) {

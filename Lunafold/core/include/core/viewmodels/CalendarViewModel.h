@@ -6,6 +6,7 @@
 
 #include <QAbstractListModel>
 #include <QDateTime>
+#include <QPointer>
 #include <QStringList>
 
 #include <string>
@@ -94,7 +95,7 @@ class CalendarViewModel : public QAbstractListModel {
 
     void rebuildIfMonthChanged();
 
-    Locator *m_locator;
+    QPointer<Locator> m_locator;
     Instant m_selected;
     bool m_regular = false;
     double m_ratio = 1.0;

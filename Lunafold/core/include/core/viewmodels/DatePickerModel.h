@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/viewmodels/ShownYears.h"
+
 #include <QObject>
 #include <QStringList>
 #include <QVariantList>
@@ -24,8 +26,8 @@ class DatePickerModel : public QObject {
     Q_PROPERTY(int maximumYear READ maximumYear CONSTANT)
 
   public:
-    static constexpr int kMinimumYear = 1901;
-    static constexpr int kMaximumYear = 2099;
+    static constexpr int kMinimumYear = kFirstShownYear;
+    static constexpr int kMaximumYear = kLastShownYear;
 
     explicit DatePickerModel(QObject *parent = nullptr);
 

@@ -4,6 +4,7 @@
 #include "astronomy/Instant.h"
 #include "core/services/Locator.h"
 #include "core/viewmodels/CalendarViewModel.h"
+#include "core/viewmodels/ShownYears.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -36,13 +37,8 @@ class FutureDetailViewModel : public QObject {
     Q_PROPERTY(int selectedYear READ selectedYear NOTIFY refreshed)
     Q_PROPERTY(int selectedMonth READ selectedMonth NOTIFY refreshed)
     Q_PROPERTY(int selectedDay READ selectedDay NOTIFY refreshed)
-    Q_PROPERTY(QStringList monthNames READ monthNames NOTIFY refreshed)
-    Q_PROPERTY(int minimumYear READ minimumYear CONSTANT)
-    Q_PROPERTY(int maximumYear READ maximumYear CONSTANT)
 
   public:
-    static constexpr int kMinimumYear = 1901;
-    static constexpr int kMaximumYear = 2099;
     /// 2001-01-01T00:00:00Z, the epoch of dateInterval, in Unix seconds.
     static constexpr double kReferenceDate = 978307200.0;
 
@@ -80,9 +76,6 @@ class FutureDetailViewModel : public QObject {
     int selectedYear() const { return m_year; }
     int selectedMonth() const { return m_month; }
     int selectedDay() const { return m_day; }
-    QStringList monthNames() const { return m_monthNames; }
-    int minimumYear() const { return kMinimumYear; }
-    int maximumYear() const { return kMaximumYear; }
 
     /// The present instant, time of day included.
     Q_INVOKABLE void today();
@@ -110,7 +103,7 @@ class FutureDetailViewModel : public QObject {
     Instant lowerBound() const;
     Instant upperBound() const;
 
-    Locator *m_locator;
+    QPointer<Locator> m_locator;
     QPointer<CalendarViewModel> m_calendar;
     Instant m_own; // the selection while no calendar is attached
     bool m_animate = false;
@@ -120,7 +113,6 @@ class FutureDetailViewModel : public QObject {
     QVariantList m_riseSet, m_transit;
     double m_latitude = 0.0, m_longitude = 0.0;
     int m_year = 0, m_month = 0, m_day = 0;
-    QStringList m_monthNames;
 };
 
 } // namespace lunafold

@@ -7,6 +7,7 @@
 #include "core/viewmodels/Timeline.h"
 
 #include <QObject>
+#include <QPointer>
 
 #include <optional>
 
@@ -81,7 +82,7 @@ class NowViewModel : public QObject {
     void activeChanged();
 
   private:
-    Locator *m_locator;
+    QPointer<Locator> m_locator;
     Timeline m_timeline{1000, [this] { refresh(); }};
     QString m_first, m_second, m_phase, m_moonRow, m_imageSource, m_moonDescription;
     std::optional<double> m_pointer;

@@ -5,6 +5,7 @@
 #include "core/viewmodels/Timeline.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QVariantList>
 
 namespace lunafold {
@@ -42,7 +43,7 @@ class RiseSetViewModel : public QObject {
     void activeChanged();
 
   private:
-    Locator *m_locator;
+    QPointer<Locator> m_locator;
     Timeline m_timeline{2000, [this] { refresh(); }};
     bool m_hasLocation = false;
     QVariantList m_riseSet, m_transit, m_other;
