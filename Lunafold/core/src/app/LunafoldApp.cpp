@@ -3,7 +3,6 @@
 
 #include "common/Log.h"
 #include "core/services/NotificationAuthorizer.h"
-#include "core/services/NotificationScheduler.h"
 #include "notices/NotificationCenter.h"
 
 namespace lunafold {
@@ -13,7 +12,7 @@ LunafoldApp::LunafoldApp(Environment env, QObject *parent)
     if (!m_env.log)
         m_env.log = logLine;
     if (!m_env.reschedule)
-        m_env.reschedule = [] { NotificationScheduler::rescheduleNotifications(); };
+        m_env.reschedule = [] {}; // nothing to schedule for: the caller owns the saved choices
 
     const auto log = m_env.log;
     log(QStringLiteral("STARTUP1: Lunafold Begins."));

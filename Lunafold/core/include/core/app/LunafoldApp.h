@@ -20,7 +20,7 @@ class LunafoldApp : public QObject {
         NotificationCenter *center = nullptr;
         NotificationAuthorizer *authorizer = nullptr;
         std::function<void(const QString &)> log; ///< default: standard output
-        std::function<void()> reschedule;         ///< default: the notification scheduler
+        std::function<void()> reschedule;         ///< schedules the notices; none: nothing
         Qt::ApplicationState initialState = Qt::ApplicationInactive;
     };
 
