@@ -75,8 +75,6 @@ std::vector<MapPlace> gridOfPlaces(const GeoPoint &centre, int perSide, double s
 
 } // namespace
 
-Q_DECLARE_METATYPE(lunafold::GeoPoint)
-
 class TestMap : public QObject {
     Q_OBJECT
 
@@ -112,57 +110,52 @@ class TestMap : public QObject {
         QCOMPARE(WebMercator::wrapLongitude(-540.5), 179.5);
     }
 
-    void viewPointsAndCoordinatesRoundTrip_data() {
-        QTest::addColumn<double>("zoom");
-        QTest::addColumn<GeoPoint>("centre");
-        QTest::newRow("whole world") << 0.0 << GeoPoint{Longitude(0), Latitude(0)};
-        QTest::newRow("country") << 5.6 << GeoPoint{Longitude(2.4), Latitude(46.6)};
-        QTest::newRow("region in the south") << 14.7 << GeoPoint{Longitude(151.2093), Latitude(-33.8688)};
-        QTest::newRow("on the antimeridian") << 9.0 << GeoPoint{Longitude(180.0), Latitude(-17.8)};
-    }
     void viewPointsAndCoordinatesRoundTrip() {
-        QFETCH(double, zoom);
-        QFETCH(GeoPoint, centre);
-        const MapCamera camera(kPhone, centre, zoom);
-        for (const QPointF p : {QPointF(0, 0), QPointF(195, 235), QPointF(389.5, 12.25), QPointF(17, 469)}) {
-            const auto c = camera.toCoordinate(p);
-            QVERIFY(c);
-            QVERIFY(c->longitude() >= -180 && c->longitude() < 180);
-            const QPointF back = camera.toView(*c);
-            QVERIFY2(near(back.x(), p.x(), 1e-6) && near(back.y(), p.y(), 1e-6),
-                     qPrintable(
-                         QStringLiteral("%1,%2 -> %3,%4").arg(p.x()).arg(p.y()).arg(back.x()).arg(back.y())));
+        // The whole world, a country, a region in the south, on the antimeridian.
+        for (const auto &[zoom, centre] : {std::pair{0.0, ll(0, 0)},
+                                           {5.6, ll(46.6, 2.4)},
+                                           {14.7, ll(-33.8688, 151.2093)},
+                                           {9.0, ll(-17.8, 180.0)}}) {
+            const MapCamera camera(kPhone, centre, zoom);
+            for (const QPointF p :
+                 {QPointF(0, 0), QPointF(195, 235), QPointF(389.5, 12.25), QPointF(17, 469)}) {
+                const auto c = camera.toCoordinate(p);
+                QVERIFY(c && c->longitude() >= -180 && c->longitude() < 180);
+                const QPointF back = camera.toView(*c);
+                QVERIFY2(near(back.x(), p.x(), 1e-6) && near(back.y(), p.y(), 1e-6),
+                         qPrintable(QStringLiteral("zoom %1: %2,%3 -> %4,%5")
+                                        .arg(zoom)
+                                        .arg(p.x())
+                                        .arg(p.y())
+                                        .arg(back.x())
+                                        .arg(back.y())));
+            }
+            // The centre of the view is the camera's centre.
+            QVERIFY(near(camera.toCoordinate({195, 235})->latitude(), camera.centreCoordinate().latitude(),
+                         1e-9));
         }
-        // The centre of the view is the camera's centre.
-        const auto middle = camera.toCoordinate({195, 235});
-        QVERIFY(near(middle->latitude(), camera.centreCoordinate().latitude(), 1e-9));
     }
 
     // 0.02° of longitude over 390 points needs a world of 390 · 360 / 0.02 points. Half of 0.02° of
     // latitude over 235 points one of 235 / Δy for the half nearer the pole, which Mercator
     // stretches more. The smaller world shows both spans.
-    void aRegionSpanGivesTheZoomThatShowsIt_data() {
-        QTest::addColumn<double>("latitude");
-        QTest::addColumn<double>("zoom");
-        QTest::newRow("equator: the width limits") << 0.0 << 14.74303959985401;
-        QTest::newRow("60 N: the height limits") << 60.0 << 14.012008134592188;
-        QTest::newRow("60 S: the height limits") << -60.0 << 14.012008134592188;
-    }
     void aRegionSpanGivesTheZoomThatShowsIt() {
-        QFETCH(double, latitude);
-        QFETCH(double, zoom);
-        MapCamera camera(kPhone, GeoPoint{Longitude(0), Latitude(0)}, 2);
-        camera.showRegion(GeoPoint{Longitude(25.0), Latitude(latitude)}, 0.02, 0.02);
-        QVERIFY2(near(camera.zoom(), zoom, 1e-9), qPrintable(QString::number(camera.zoom(), 'g', 17)));
-        QVERIFY(near(camera.centreCoordinate().latitude(), latitude, 1e-9));
-        QVERIFY(near(camera.centreCoordinate().longitude(), 25.0, 1e-9));
-        // The whole region is in view and touches the edges in one direction.
-        const double west = camera.toView(GeoPoint{Longitude(24.99), Latitude(latitude)}).x(),
-                     east = camera.toView(GeoPoint{Longitude(25.01), Latitude(latitude)}).x();
-        const double top = camera.toView(GeoPoint{Longitude(25.0), Latitude(latitude + 0.01)}).y(),
-                     bottom = camera.toView(GeoPoint{Longitude(25.0), Latitude(latitude - 0.01)}).y();
-        QVERIFY(west >= -1e-6 && east <= 390 + 1e-6 && top >= -1e-6 && bottom <= 470 + 1e-6);
-        QVERIFY(near(west, 0.0, 1e-6) || near(std::min(top, 470 - bottom), 0.0, 1e-6));
+        // At the equator the width limits, at 60° N and S the height.
+        for (const auto &[latitude, zoom] :
+             {std::pair{0.0, 14.74303959985401}, {60.0, 14.012008134592188}, {-60.0, 14.012008134592188}}) {
+            MapCamera camera(kPhone, ll(0, 0), 2);
+            camera.showRegion(ll(latitude, 25.0), 0.02, 0.02);
+            QVERIFY2(near(camera.zoom(), zoom, 1e-9), qPrintable(QString::number(camera.zoom(), 'g', 17)));
+            QVERIFY(near(camera.centreCoordinate().latitude(), latitude, 1e-9));
+            QVERIFY(near(camera.centreCoordinate().longitude(), 25.0, 1e-9));
+            // The whole region is in view and touches the edges in one direction.
+            const double west = camera.toView(ll(latitude, 24.99)).x(),
+                         east = camera.toView(ll(latitude, 25.01)).x();
+            const double top = camera.toView(ll(latitude + 0.01, 25.0)).y(),
+                         bottom = camera.toView(ll(latitude - 0.01, 25.0)).y();
+            QVERIFY(west >= -1e-6 && east <= 390 + 1e-6 && top >= -1e-6 && bottom <= 470 + 1e-6);
+            QVERIFY(near(west, 0.0, 1e-6) || near(std::min(top, 470 - bottom), 0.0, 1e-6));
+        }
     }
 
     void theViewStaysInsideTheWorld() {
@@ -349,60 +342,61 @@ class TestMap : public QObject {
         QCOMPARE(before.size(), 21 * 21 + 1);
     }
 
-    void namesNeverOverlap_data() {
-        QTest::addColumn<GeoPoint>("centre");
-        QTest::addColumn<double>("zoom");
-        QTest::newRow("world") << GeoPoint{Longitude(0), Latitude(20)} << 1.0;
-        QTest::newRow("country") << GeoPoint{Longitude(2.4), Latitude(46.6)} << 5.6;
-        QTest::newRow("dense region") << GeoPoint{Longitude(2.0), Latitude(46.0)} << 9.3;
-        QTest::newRow("antimeridian") << GeoPoint{Longitude(179.9), Latitude(-17.8)} << 6.0;
-    }
     void namesNeverOverlap() {
-        QFETCH(GeoPoint, centre);
-        QFETCH(double, zoom);
         std::vector<MapPlace> places = gridOfPlaces(GeoPoint{Longitude(2.0), Latitude(46.0)}, 31, 0.05);
         for (const MapPlace &p : gridOfPlaces(GeoPoint{Longitude(179.9), Latitude(-17.8)}, 9, 0.5))
             places.push_back({GeoPoint{Longitude(WebMercator::wrapLongitude(p.coordinate.longitude())),
                                        Latitude(p.coordinate.latitude())},
                               QStringLiteral("Fiji ") + p.name, p.population});
         const PlaceLabels labels(places);
-        const MapCamera camera(kPhone, centre, zoom);
-        LabelLayout layout;
-        const std::vector<PlacedLabel> placed = layout.layout(camera, labels);
-        QVERIFY(!placed.empty());
-        QVERIFY(placed.size() <= std::size_t(LabelLayout::kMaxLabels));
-        const QRectF view(QPointF(), kPhone);
-        for (std::size_t i = 0; i < placed.size(); ++i) {
-            QVERIFY(placed[i].text.intersects(view));
-            // Beside its dot, which is where the place is.
-            QVERIFY(std::abs(placed[i].text.center().y() - placed[i].anchor.y()) < 1e-9);
-            QVERIFY(placed[i].text.left() > placed[i].anchor.x() ||
-                    placed[i].text.right() < placed[i].anchor.x());
-            for (std::size_t j = 0; j < i; ++j)
-                QVERIFY2(!placed[i].text.intersects(placed[j].text),
-                         qPrintable(placed[i].name + QStringLiteral(" over ") + placed[j].name));
+        const struct {
+            const char *name;
+            GeoPoint centre;
+            double zoom;
+        } views[] = {{"world", ll(20, 0), 1.0},
+                     {"country", ll(46.6, 2.4), 5.6},
+                     {"dense region", ll(46.0, 2.0), 9.3},
+                     {"antimeridian", ll(-17.8, 179.9), 6.0}};
+        for (const auto &[name, centre, zoom] : views) {
+            const MapCamera camera(kPhone, centre, zoom);
+            LabelLayout layout;
+            const std::vector<PlacedLabel> placed = layout.layout(camera, labels);
+            QVERIFY2(!placed.empty(), name);
+            QVERIFY(placed.size() <= std::size_t(LabelLayout::kMaxLabels));
+            const QRectF view(QPointF(), kPhone);
+            for (std::size_t i = 0; i < placed.size(); ++i) {
+                QVERIFY(placed[i].text.intersects(view));
+                // Beside its dot, which is where the place is.
+                QVERIFY(std::abs(placed[i].text.center().y() - placed[i].anchor.y()) < 1e-9);
+                QVERIFY(placed[i].text.left() > placed[i].anchor.x() ||
+                        placed[i].text.right() < placed[i].anchor.x());
+                for (std::size_t j = 0; j < i; ++j)
+                    QVERIFY2(!placed[i].text.intersects(placed[j].text),
+                             qPrintable(placed[i].name + QStringLiteral(" over ") + placed[j].name));
+            }
+            // Drawn at 3x, each name is light on its dark halo wherever it lands.
+            QImage image((kPhone * 3).toSize(), QImage::Format_ARGB32_Premultiplied);
+            image.fill(MapStyle().land);
+            QPainter painter(&image);
+            painter.scale(3, 3);
+            LabelPainter().paint(painter, placed);
+            painter.end();
+            for (const PlacedLabel &label : placed) {
+                int light = 0, dark = 0;
+                const QRect box =
+                    QRectF(label.text.topLeft() * 3, label.text.size() * 3).toRect() & image.rect();
+                for (int y = box.top(); y <= box.bottom(); ++y)
+                    for (int x = box.left(); x <= box.right(); ++x) {
+                        const int value = qGray(image.pixel(x, y));
+                        light += value > 200;
+                        dark += value < 30;
+                    }
+                QVERIFY2(light > 20 && dark > 20, qPrintable(label.name));
+            }
+            // Where places are dense the view fills with names, not with one or two.
+            if (name == std::string_view("dense region"))
+                QVERIFY2(placed.size() >= 12, qPrintable(QString::number(placed.size())));
         }
-        // Drawn at 3x, each name is light on its dark halo wherever it lands.
-        QImage image((kPhone * 3).toSize(), QImage::Format_ARGB32_Premultiplied);
-        image.fill(MapStyle().land);
-        QPainter painter(&image);
-        painter.scale(3, 3);
-        LabelPainter().paint(painter, placed);
-        painter.end();
-        for (const PlacedLabel &label : placed) {
-            int light = 0, dark = 0;
-            const QRect box = QRectF(label.text.topLeft() * 3, label.text.size() * 3).toRect() & image.rect();
-            for (int y = box.top(); y <= box.bottom(); ++y)
-                for (int x = box.left(); x <= box.right(); ++x) {
-                    const int value = qGray(image.pixel(x, y));
-                    light += value > 200;
-                    dark += value < 30;
-                }
-            QVERIFY2(light > 20 && dark > 20, qPrintable(label.name));
-        }
-        // Where places are dense the view fills with names, not with one or two.
-        if (QByteArray(QTest::currentDataTag()) == "dense region")
-            QVERIFY2(placed.size() >= 12, qPrintable(QString::number(placed.size())));
     }
 
     // A small region with no name in it opens further out, where names show around the place.
@@ -461,43 +455,39 @@ class TestMap : public QObject {
         QCOMPARE(changed.count(), 1); // the same areas again change nothing
     }
 
-    void theFitFollowsTheViewsSize_data() {
-        QTest::addColumn<bool>("whileFlying");
-        QTest::newRow("during the flight") << true;
-        QTest::newRow("after arriving") << false;
-    }
     // Just after the place arrives a line of text above the map ("Locating…" on a first run)
     // makes it shorter: the view is fitted again, so that the names around the place still show.
     void theFitFollowsTheViewsSize() {
-        QFETCH(bool, whileFlying);
         const GeoPoint village = ll(45.0, 6.0);
         // Names only to the north, near the top edge of the taller view once it is fitted.
         const PlaceLabels labels(std::vector<MapPlace>{{ll(45.3, 5.75), QStringLiteral("West Hill"), 5000},
                                                        {ll(45.3, 6.0), QStringLiteral("North Hill"), 5000},
                                                        {ll(45.3, 6.25), QStringLiteral("East Hill"), 5000}});
         const QSizeF tall(390, 482), shorter(390, 362);
-        test::FixedPlace place;
-        MapView map;
-        map.setSize(tall);
-        map.setPlaceLabels(&labels);
-        map.setLocator(&place.locator());
-        place.set(village.latitude(), village.longitude(), "Europe/Paris");
-        QVERIFY(map.animating());
-        if (!whileFlying)
+        for (const bool whileFlying : {true, false}) {
+            test::FixedPlace place;
+            MapView map;
+            map.setSize(tall);
+            map.setPlaceLabels(&labels);
+            map.setLocator(&place.locator());
+            place.set(village.latitude(), village.longitude(), "Europe/Paris");
+            QVERIFY(map.animating());
+            if (!whileFlying)
+                QTRY_VERIFY(!map.animating());
+            const double tallZoom = map.cameraTarget().zoom();
+            map.setSize(shorter);
             QTRY_VERIFY(!map.animating());
-        const double tallZoom = map.cameraTarget().zoom();
-        map.setSize(shorter);
-        QTRY_VERIFY(!map.animating());
-        QVERIFY(near(map.centerLatitude(), village.latitude(), 1e-6) &&
-                near(map.centerLongitude(), village.longitude(), 1e-6));
-        QVERIFY(map.zoomLevel() < tallZoom);
-        QCOMPARE(map.labelNames().size(), MapView::kNamesAround);
-        // A view the user has moved keeps its zoom.
-        map.panBy(5, 0);
-        const double zoom = map.zoomLevel();
-        map.setSize(tall);
-        QCOMPARE(map.zoomLevel(), zoom);
-        QVERIFY(!map.animating());
+            QVERIFY(near(map.centerLatitude(), village.latitude(), 1e-6) &&
+                    near(map.centerLongitude(), village.longitude(), 1e-6));
+            QVERIFY2(map.zoomLevel() < tallZoom && map.labelNames().size() == MapView::kNamesAround,
+                     whileFlying ? "shortened during the flight" : "shortened after arriving");
+            // A view the user has moved keeps its zoom.
+            map.panBy(5, 0);
+            const double zoom = map.zoomLevel();
+            map.setSize(tall);
+            QCOMPARE(map.zoomLevel(), zoom);
+            QVERIFY(!map.animating());
+        }
     }
 
     // Zoomed out, tiles are drawn with fewer points, off the file's lines by under a pixel, and
