@@ -34,6 +34,9 @@ class TestLocation : public QObject {
 
     std::unique_ptr<test::FixedPlace> m_place;
     Locator &locator() { return m_place->locator(); }
+    UserDefaults &store() { return m_place->store; }
+    test::FakeDevice &device() { return m_place->device; }
+    test::FakeGeocoder &geocoder() { return m_place->geocoder; }
 
     // A map of the phone's size following the Locator, its first flight (if any) finished.
     std::unique_ptr<MapView> settledMap() {
@@ -55,7 +58,7 @@ class TestLocation : public QObject {
     void init() {
         useLocale(QLocale(QLocale::English, QLocale::UnitedStates));
         m_place = std::make_unique<test::FixedPlace>(); // names every point "Somewhere, Testland"
-        m_place->geocoder.answer =
+        geocoder().answer =
             QList<Placemark>{{u"Somewhere"_qs, std::nullopt, u"Testland"_qs, u"Europe/Paris"_qs}};
         AppClock::freeze(at("2024-07-01T12:00:00Z"));
     }
@@ -89,9 +92,9 @@ class TestLocation : public QObject {
     }
 
     void withoutACoordinateBothAreUnknownAndNoZoneIsShown() {
-        m_place->device.status = LocationAuthorization::notDetermined;
+        device().status = LocationAuthorization::notDetermined;
         // Asks for access and waits.
-        Locator waiting(m_place->device, m_place->geocoder, m_place->store, true);
+        Locator waiting(device(), geocoder(), store(), true);
         waiting.didChangeAuthorization(LocationAuthorization::notDetermined);
         QVERIFY(!waiting.hasLocation());
         LocationViewModel model(&waiting);
@@ -107,16 +110,16 @@ class TestLocation : public QObject {
     // First run without a location source: figures for the zone's principal location at once,
     // a locating line with a way out, then one line saying it failed.
     void firstRunWithoutALocationSource() {
-        m_place->device.status = LocationAuthorization::authorizedWhenInUse;
+        device().status = LocationAuthorization::authorizedWhenInUse;
         const auto approximate = [this] {
-            auto made = std::make_unique<Locator>(m_place->device, m_place->geocoder, m_place->store, true);
+            auto made = std::make_unique<Locator>(device(), geocoder(), store(), true);
             made->setApproximatePlace(ApproximatePlace{48.8667, 2.3333, u"Europe/Paris"_qs, u"Paris"_qs});
             return made;
         };
         const auto first = approximate();
         LocationViewModel model(first.get());
         QVERIFY(model.statusText().isEmpty());
-        first->didChangeAuthorization(m_place->device.status);
+        first->didChangeAuthorization(device().status);
         QCOMPARE(column(model.coordinateRows(), "value").mid(0, 2),
                  (QStringList{"48.8667° north", "2.3333° east"}));
         QCOMPARE(model.placeText(), QStringLiteral("Paris"));
@@ -131,7 +134,7 @@ class TestLocation : public QObject {
         // Cancelling instead leaves the approximate place, named as such.
         const auto second = approximate();
         LocationViewModel secondModel(second.get());
-        second->didChangeAuthorization(m_place->device.status);
+        second->didChangeAuthorization(device().status);
         secondModel.cancelLocating();
         QCOMPARE(secondModel.statusText(), QStringLiteral("Approximate, from your time zone"));
     }
@@ -147,7 +150,7 @@ class TestLocation : public QObject {
         locator().setChosenLocation(10, 20);
         QCOMPARE(model.placeText(), QStringLiteral("Somewhere, Testland"));
         QVERIFY(model.placeVisible());
-        m_place->geocoder.error = QStringLiteral("offline");
+        geocoder().error = QStringLiteral("offline");
         locator().setChosenLocation(11, 20);
         QCOMPARE(model.placeText(), QStringLiteral("-"));
         QVERIFY(!model.placeVisible());
@@ -159,15 +162,15 @@ class TestLocation : public QObject {
         locator().didChangeAuthorization(LocationAuthorization::denied);
         QCOMPARE(model.currentLocationText(), QStringLiteral("Current Location unavailable"));
         QCOMPARE(model.currentLocationIcon(), QStringLiteral("location-slash"));
-        m_place->device.status = LocationAuthorization::authorizedWhenInUse;
-        locator().didChangeAuthorization(m_place->device.status);
+        device().status = LocationAuthorization::authorizedWhenInUse;
+        locator().didChangeAuthorization(device().status);
         QCOMPARE(model.currentLocationText(), QStringLiteral("Current Location"));
         QCOMPARE(model.currentLocationIcon(), QStringLiteral("location"));
         QVERIFY(refreshed.count() >= 1);
         // Pressed, it asks the device again and the place is unknown until a fix arrives.
-        const int starts = m_place->device.starts;
+        const int starts = device().starts;
         model.startCurrentLocation();
-        QCOMPARE(m_place->device.starts, starts + 1);
+        QCOMPARE(device().starts, starts + 1);
         QCOMPARE(column(model.coordinateRows(), "value"), (QStringList{"Unknown", "Unknown"}));
     }
 
@@ -213,10 +216,9 @@ class TestLocation : public QObject {
         QVERIFY(!map->animating());
         QCOMPARE(map->camera(), looking);
         // Absent while a fix is awaited: the marker stays where it was.
-        m_place->device.status = LocationAuthorization::authorizedWhenInUse;
+        device().status = LocationAuthorization::authorizedWhenInUse;
         locator().startCurrentLocation();
-        QVERIFY(!locator().hasLocation());
-        QVERIFY(map->hasMarker());
+        QVERIFY(!locator().hasLocation() && map->hasMarker());
         QCOMPARE(marker.count(), 0);
         QCOMPARE(map->camera(), looking);
     }
@@ -226,15 +228,13 @@ class TestLocation : public QObject {
         auto map = settledMap();
         const QPointF tap(300, 100);
         const GeoPoint tapped = *map->camera().toCoordinate(tap);
-        m_place->geocoder.asked.clear();
+        geocoder().asked.clear();
         QVERIFY(map->tapAt(tap.x(), tap.y()));
         // The Locator took it, saved it and looked it up ...
         QCOMPARE(locator().latitude(), tapped.latitude());
         QCOMPARE(locator().longitude(), tapped.longitude());
-        QCOMPARE(m_place->store.doubleForKey(QStringLiteral("lunafold.calculationLatitude")),
-                 tapped.latitude());
-        QCOMPARE(m_place->geocoder.asked,
-                 (QList<QPair<double, double>>{{tapped.latitude(), tapped.longitude()}}));
+        QCOMPARE(store().doubleForKey(QStringLiteral("lunafold.calculationLatitude")), tapped.latitude());
+        QCOMPARE(geocoder().asked, (QList<QPair<double, double>>{{tapped.latitude(), tapped.longitude()}}));
         QCOMPARE(locator().friendlyLocationText(), QStringLiteral("Somewhere, Testland"));
         // ... and published it, which is what moved the marker and the camera.
         QCOMPARE(map->markerLocation(), tapped);
@@ -244,8 +244,7 @@ class TestLocation : public QObject {
         // Without a Locator a tap has nowhere to go: nothing moves.
         MapView alone;
         alone.setSize(kMapSize);
-        QVERIFY(!alone.tapAt(100, 100));
-        QVERIFY(!alone.hasMarker());
+        QVERIFY(!alone.tapAt(100, 100) && !alone.hasMarker());
     }
 
     void theValueWhenFirstShownCounts() {
