@@ -25,13 +25,15 @@ class TestLocator : public QObject {
     Q_OBJECT
 
     std::unique_ptr<test::LocatorParts> m_parts; // afresh for every test
+    UserDefaults &store() { return m_parts->store; }
+    test::FakeDevice &device() { return m_parts->device; }
+    test::FakeGeocoder &geocoder() { return m_parts->geocoder; }
     const PlaceData m_places;
     QStringList m_log;
 
     std::unique_ptr<Locator> make(bool useCurrentLocation) {
         m_log.clear();
-        return std::make_unique<Locator>(m_parts->device, m_parts->geocoder, m_parts->store,
-                                         useCurrentLocation);
+        return std::make_unique<Locator>(device(), geocoder(), store(), useCurrentLocation);
     }
 
   private Q_SLOTS:
@@ -41,8 +43,8 @@ class TestLocator : public QObject {
     }
     void init() {
         m_parts = std::make_unique<test::LocatorParts>();
-        m_parts->device.status = LocationAuthorization::notDetermined;
-        m_parts->geocoder.answer.reset();
+        device().status = LocationAuthorization::notDetermined;
+        geocoder().answer.reset();
     }
 
     void notDeterminedAsksOrLoads() {
@@ -51,7 +53,7 @@ class TestLocator : public QObject {
         QCOMPARE(m_log, (QStringList{"LOC0. didChangeAuthorization called.",
                                      "LOC1. location Authorization Status has changed to .notDetermined",
                                      "LOC1A. Requesting Location Authorization.."}));
-        QCOMPARE(m_parts->device.requests, 1);
+        QCOMPARE(device().requests, 1);
         QVERIFY(!asking->hasLocation());
         auto loading = make(false);
         loading->didChangeAuthorization(LocationAuthorization::notDetermined);
@@ -63,20 +65,19 @@ class TestLocator : public QObject {
     }
 
     void aFreshFixIsTakenSavedAndGeocoded() {
-        m_parts->geocoder.answer =
-            QList<Placemark>{{QStringLiteral("Paris"), QStringLiteral("Île-de-France"),
-                              QStringLiteral("France"), QStringLiteral("Europe/Paris")}};
+        geocoder().answer = QList<Placemark>{{QStringLiteral("Paris"), QStringLiteral("Île-de-France"),
+                                              QStringLiteral("France"), QStringLiteral("Europe/Paris")}};
         auto locator = make(true);
         locator->didChangeAuthorization(LocationAuthorization::authorizedWhenInUse);
         QVERIFY(locator->locationServicesAvailable());
-        QCOMPARE(m_parts->device.starts, 1);
+        QCOMPARE(device().starts, 1);
         // A fix 20 s old is ignored and updates go on.
         locator->didUpdateLocations({{48.85, 2.35, kNow.plusSeconds(-20)}}, kNow);
         QVERIFY(!locator->hasLocation());
-        QCOMPARE(m_parts->device.stops, 0);
+        QCOMPARE(device().stops, 0);
         locator->didUpdateLocations({{10, 10, kNow.plusSeconds(-60)}, {48.85, 2.35, kNow.plusSeconds(-5)}},
                                     kNow);
-        QCOMPARE(m_parts->device.stops, 1);
+        QCOMPARE(device().stops, 1);
         QCOMPARE(locator->latitude(), 48.85);
         QCOMPARE(locator->friendlyLocationText(), QStringLiteral("Paris, Île-de-France"));
         QCOMPARE(locator->timezoneName(), QStringLiteral("Europe/Paris"));
@@ -84,15 +85,14 @@ class TestLocator : public QObject {
         QVERIFY(m_log.filter(QStringLiteral("LOC5. Location Received <48.85")).size() == 1);
         QCOMPARE(m_log.count(QStringLiteral("LOC10. Saved location on device")),
                  2); // at once, then with the place
-        QCOMPARE(m_parts->store.stringForKey(QStringLiteral("lunafold.timezone")),
-                 QStringLiteral("Europe/Paris"));
-        QCOMPARE(m_parts->store.doubleForKey(QStringLiteral("lunafold.calculationLongitude")), 2.35);
+        QCOMPARE(store().stringForKey(QStringLiteral("lunafold.timezone")), QStringLiteral("Europe/Paris"));
+        QCOMPARE(store().doubleForKey(QStringLiteral("lunafold.calculationLongitude")), 2.35);
     }
 
     void aFailureLoadsTheSavedPlace() {
-        m_parts->store.setDouble(QStringLiteral("lunafold.calculationLatitude"), -33.87);
-        m_parts->store.setString(QStringLiteral("lunafold.timezone"),
-                                 QStringLiteral("Mars/Base")); // unknown: device zone
+        store().setDouble(QStringLiteral("lunafold.calculationLatitude"), -33.87);
+        store().setString(QStringLiteral("lunafold.timezone"),
+                          QStringLiteral("Mars/Base")); // unknown: device zone
         auto locator = make(true);
         locator->didFailWithError(QStringLiteral("timeout"));
         QCOMPARE(m_log.mid(0, 2), (QStringList{"LOC4. didFailWithError called. Error was timeout",
@@ -105,7 +105,7 @@ class TestLocator : public QObject {
     // A geocoder error gives the dash too: tst_location follows it to the place line.
     void anEmptyAnswerGivesADash() {
         auto locator = make(false);
-        m_parts->geocoder.answer = QList<Placemark>{};
+        geocoder().answer = QList<Placemark>{};
         locator->setChosenLocation(3, 4);
         QCOMPARE(locator->friendlyLocationText(), QStringLiteral("-"));
         QCOMPARE(locator->latitude(), 3.0);
@@ -131,10 +131,9 @@ class TestLocator : public QObject {
     }
 
     void manualStartWhileDeniedRestoresTheSavedPlace() {
-        m_parts->store.setDouble(QStringLiteral("lunafold.calculationLatitude"), 51.5);
-        m_parts->store.setString(QStringLiteral("lunafold.friendlyLocationText"),
-                                 QStringLiteral("London, England"));
-        m_parts->device.status = LocationAuthorization::denied;
+        store().setDouble(QStringLiteral("lunafold.calculationLatitude"), 51.5);
+        store().setString(QStringLiteral("lunafold.friendlyLocationText"), QStringLiteral("London, England"));
+        device().status = LocationAuthorization::denied;
         auto locator = make(false);
         locator->startCurrentLocation();
         QCOMPARE(
@@ -161,13 +160,12 @@ class TestLocator : public QObject {
         log.close();
         OfflineGeocoder offline(m_places);
         QtLocationManager manager(log.fileName());
-        Locator locator(manager, offline, m_parts->store, true);
+        Locator locator(manager, offline, store(), true);
         manager.attach(&locator);
         QTRY_VERIFY_WITH_TIMEOUT(locator.hasLocation(), 5000);
         QCOMPARE(locator.latitude(), 48.85);
         QCOMPARE(locator.friendlyLocationText(), QStringLiteral("Paris, Île-de-France"));
-        QCOMPARE(m_parts->store.stringForKey(QStringLiteral("lunafold.timezone")),
-                 QStringLiteral("Europe/Paris"));
+        QCOMPARE(store().stringForKey(QStringLiteral("lunafold.timezone")), QStringLiteral("Europe/Paris"));
     }
 
     // Replay logs that cannot be used: start-up goes on at once, without a source, and says why.
@@ -205,8 +203,8 @@ class TestLocator : public QObject {
         // These machines have no compass backend: no heading data, and starting it changes nothing.
         QVERIFY(!manager.headingAvailable());
         manager.startUpdatingHeading();
-        m_parts->store.setDouble(QStringLiteral("lunafold.calculationLatitude"), 12.5);
-        Locator locator(manager, m_parts->geocoder, m_parts->store, true);
+        store().setDouble(QStringLiteral("lunafold.calculationLatitude"), 12.5);
+        Locator locator(manager, geocoder(), store(), true);
         manager.attach(&locator);
         QTRY_VERIFY_WITH_TIMEOUT(locator.hasLocation(), 5000); // the saved place
         QCOMPARE(locator.latitude(), 12.5);
@@ -214,7 +212,7 @@ class TestLocator : public QObject {
 
     void aChosenPointIsLookedUpOffline() {
         OfflineGeocoder offline(m_places);
-        Locator locator(m_parts->device, offline, m_parts->store, false);
+        Locator locator(device(), offline, store(), false);
         locator.setChosenLocation(42.3149, -83.0364); // Windsor, across the river from Detroit
         QCOMPARE(locator.timezoneName(), QStringLiteral("America/Toronto"));
         QVERIFY(locator.friendlyLocationText().startsWith(u"Windsor, "));
@@ -223,7 +221,7 @@ class TestLocator : public QObject {
         QCOMPARE(locator.friendlyLocationText(), QStringLiteral(" "));
         // The country is named in the geocoder's language: the Sahara, far from any town, in Spanish.
         OfflineGeocoder spanish(m_places, QStringLiteral("es_ES"));
-        Locator inSpanish(m_parts->device, spanish, m_parts->store, false);
+        Locator inSpanish(device(), spanish, store(), false);
         inSpanish.setChosenLocation(23.5, 12.0);
         QCOMPARE(inSpanish.friendlyLocationText(), QStringLiteral("Níger"));
     }
@@ -248,7 +246,7 @@ class TestLocator : public QObject {
             init();
             const std::string_view ending(c.ending);
             if (ending == "failure, a place saved")
-                m_parts->store.setDouble(QStringLiteral("lunafold.calculationLatitude"), -33.87);
+                store().setDouble(QStringLiteral("lunafold.calculationLatitude"), -33.87);
             auto locator = make(true);
             locator->setApproximatePlace(
                 ApproximatePlace{52.5, 13.4, QStringLiteral("Europe/Berlin"), QStringLiteral("Berlin")});
@@ -256,7 +254,7 @@ class TestLocator : public QObject {
             QVERIFY(locator->locating() && locator->approximate());
             QCOMPARE(locator->latitude(), 52.5);
             QCOMPARE(locator->friendlyLocationText(), QStringLiteral("Berlin"));
-            QCOMPARE(m_parts->store.doubleForKey(QStringLiteral("lunafold.calculationLatitude")),
+            QCOMPARE(store().doubleForKey(QStringLiteral("lunafold.calculationLatitude")),
                      c.latitude == -33.87 ? -33.87 : 0.0); // an approximate place is never saved
             if (ending == "fix")
                 locator->didUpdateLocations({{48.85, 2.35, kNow}}, kNow);
@@ -270,7 +268,7 @@ class TestLocator : public QObject {
                 locator->setChosenLocation(45.9, 6.9);
             QVERIFY2(locator->latitude() == c.latitude && locator->approximate() == c.approximate &&
                          locator->failed() == c.failed && locator->locating() == (ending == "fix at 0,0") &&
-                         m_parts->device.stops == c.stops,
+                         device().stops == c.stops,
                      c.ending);
         }
     }

@@ -56,17 +56,17 @@ QImage paintWorld(double scale, const std::function<void(QPainter &)> &draw) {
     return image;
 }
 
-// Places on a regular grid of @p step degrees around @p centre, populations falling off outwards.
 GeoPoint ll(double latitude, double longitude) {
     return GeoPoint{Longitude(longitude), Latitude(latitude)};
 }
 
+// Places on a regular grid of @p step degrees around @p centre, populations falling off outwards.
 std::vector<MapPlace> gridOfPlaces(const GeoPoint &centre, int perSide, double step) {
     std::vector<MapPlace> places;
     for (int i = 0; i < perSide; ++i)
         for (int j = 0; j < perSide; ++j) {
             const double dy = (i - perSide / 2) * step, dx = (j - perSide / 2) * step;
-            places.push_back({GeoPoint{Longitude(centre.longitude() + dx), Latitude(centre.latitude() + dy)},
+            places.push_back({ll(centre.latitude() + dy, centre.longitude() + dx),
                               QStringLiteral("Place %1-%2").arg(i).arg(j),
                               qint64(1e6 / (1 + std::hypot(dx, dy) / step))});
         }
@@ -102,8 +102,8 @@ class TestMap : public QObject {
 
     void latitudesBeyondTheSquareWorldAreClamped() {
         QVERIFY(near(WebMercator::kMaxLatitude, std::atan(std::sinh(M_PI)) * 180 / M_PI, 1e-12));
-        QCOMPARE(WebMercator::project(GeoPoint{Longitude(10), Latitude(89.9)}).y(), 0.0);
-        QCOMPARE(WebMercator::project(GeoPoint{Longitude(10), Latitude(-90)}).y(), 1.0);
+        QCOMPARE(WebMercator::project(ll(89.9, 10)).y(), 0.0);
+        QCOMPARE(WebMercator::project(ll(-90, 10)).y(), 1.0);
         QVERIFY(near(WebMercator::unproject({0.5, -0.3}).latitude(), WebMercator::kMaxLatitude, 1e-9));
         QVERIFY(near(WebMercator::unproject({1.25, 0.5}).longitude(), -90.0, 1e-9)); // the next copy east
         QCOMPARE(WebMercator::wrapLongitude(180.0), -180.0);
@@ -112,10 +112,9 @@ class TestMap : public QObject {
 
     void viewPointsAndCoordinatesRoundTrip() {
         // The whole world, a country, a region in the south, on the antimeridian.
-        for (const auto &[zoom, centre] : {std::pair{0.0, ll(0, 0)},
-                                           {5.6, ll(46.6, 2.4)},
-                                           {14.7, ll(-33.8688, 151.2093)},
-                                           {9.0, ll(-17.8, 180.0)}}) {
+        const std::pair<double, GeoPoint> views[] = {
+            {0.0, ll(0, 0)}, {5.6, ll(46.6, 2.4)}, {14.7, ll(-33.8688, 151.2093)}, {9.0, ll(-17.8, 180.0)}};
+        for (const auto &[zoom, centre] : views) {
             const MapCamera camera(kPhone, centre, zoom);
             for (const QPointF p :
                  {QPointF(0, 0), QPointF(195, 235), QPointF(389.5, 12.25), QPointF(17, 469)}) {
@@ -159,7 +158,7 @@ class TestMap : public QObject {
     }
 
     void theViewStaysInsideTheWorld() {
-        MapCamera camera(kPhone, GeoPoint{Longitude(0), Latitude(0)}, 3);
+        MapCamera camera(kPhone, ll(0, 0), 3);
         QVERIFY(near(camera.minZoom(), std::log2(470.0 / 256.0), 1e-12));
         camera.panBy(0, 1e7); // far past the North Pole
         QVERIFY(near(camera.toCoordinate({195, 0})->latitude(), WebMercator::kMaxLatitude, 1e-9));
@@ -177,11 +176,9 @@ class TestMap : public QObject {
     }
 
     void panningWrapsAcrossTheAntimeridian() {
-        MapCamera camera(kPhone, GeoPoint{Longitude(179.9), Latitude(10)},
-                         8); // 65,536-point world: 0.1° is about 18 points
-        QVERIFY(camera.toView(GeoPoint{Longitude(-179.9), Latitude(10)}).x() >
-                195.0); // east of 180° is to the right
-        QVERIFY(camera.toView(GeoPoint{Longitude(179.8), Latitude(10)}).x() < 195.0);
+        MapCamera camera(kPhone, ll(10, 179.9), 8); // 65,536-point world: 0.1° is about 18 points
+        // East of 180° is to the right.
+        QVERIFY(camera.toView(ll(10, -179.9)).x() > 195.0 && camera.toView(ll(10, 179.8)).x() < 195.0);
         QVERIFY(camera.toCoordinate({389, 235})->longitude() < -179.0);
         camera.panBy(-0.2 / 360 * camera.worldSize(), 0); // drag 0.2° to the left: look east
         QVERIFY(near(camera.centreCoordinate().longitude(), -179.9, 1e-9));
@@ -189,7 +186,7 @@ class TestMap : public QObject {
     }
 
     void zoomingKeepsThePointUnderTheFingers() {
-        MapCamera camera(kPhone, GeoPoint{Longitude(2.3522), Latitude(48.8566)}, 6);
+        MapCamera camera(kPhone, ll(48.8566, 2.3522), 6);
         const QPointF anchor(300, 80);
         const GeoPoint before = *camera.toCoordinate(anchor);
         camera.zoomBy(3.0, anchor);
@@ -203,8 +200,7 @@ class TestMap : public QObject {
     }
 
     void flightsTakeTheShortWayRound() {
-        const MapCamera from(kPhone, GeoPoint{Longitude(170), Latitude(0)}, 4),
-            to(kPhone, GeoPoint{Longitude(-170), Latitude(0)}, 6);
+        const MapCamera from(kPhone, ll(0, 170), 4), to(kPhone, ll(0, -170), 6);
         const MapCamera half = MapCamera::interpolate(from, to, 0.5);
         QVERIFY(near(std::abs(half.centreCoordinate().longitude()), 180.0, 1e-9));
         QVERIFY(near(half.zoom(), 5.0, 1e-12));
@@ -244,8 +240,7 @@ class TestMap : public QObject {
             QVERIFY(map.minZoom(level) > map.minZoom(level - 1));
             QVERIFY(map.gridSize(level) > map.gridSize(level - 1));
         }
-        QVERIFY(!map.tile(0, 1, 0));
-        QVERIFY(!map.tile(9, 0, 0));
+        QVERIFY(!map.tile(0, 1, 0) && !map.tile(9, 0, 0));
     }
 
     // Points well inland or well out at sea, on every level of detail; the tiles by the
@@ -273,8 +268,7 @@ class TestMap : public QObject {
     }
 
     void damagedFilesAreRefused() {
-        QVERIFY(!Basemap(QByteArray()).isLoaded());
-        QVERIFY(!Basemap(QByteArray("not a map at all")).isLoaded());
+        QVERIFY(!Basemap(QByteArray()).isLoaded() && !Basemap(QByteArray("not a map at all")).isLoaded());
         QFile file(Basemap::defaultDirectory() + QStringLiteral("/world.bin"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray whole = file.readAll();
@@ -295,27 +289,24 @@ class TestMap : public QObject {
             qToLittleEndian<quint32>(qFromLittleEndian<quint32>(data.constData() + firstEntry + 8) / 2);
         data.replace(firstEntry + 8, 4, QByteArray(reinterpret_cast<const char *>(&cut), 4));
         const Basemap truncated(qCompress(data));
-        QVERIFY(truncated.isLoaded());
-        QVERIFY(truncated.tile(0, 0, 0) && truncated.tile(0, 0, 0)->land.isEmpty());
+        QVERIFY(truncated.isLoaded() && truncated.tile(0, 0, 0) && truncated.tile(0, 0, 0)->land.isEmpty());
     }
 
     // Each zoom names at most one place per cell, the most populous, and keeps what it named when
     // zooming in; the input's order does not matter.
     void placesAreNamedBiggestFirst() {
-        std::vector<MapPlace> places = gridOfPlaces(GeoPoint{Longitude(2.0), Latitude(46.0)}, 21, 0.1);
-        places.push_back({GeoPoint{Longitude(2.01), Latitude(46.01)}, QStringLiteral("Tiny"), 10});
-        places.push_back(
-            {GeoPoint{Longitude(0.0), Latitude(91.0)}, QStringLiteral("Nowhere"), 1}); // off the map
-        places.push_back(
-            {GeoPoint{Longitude(2.5), Latitude(46.0)}, QStringLiteral("   "), qint64(1e9)}); // no name
+        std::vector<MapPlace> places = gridOfPlaces(ll(46.0, 2.0), 21, 0.1);
+        places.push_back({ll(46.01, 2.01), QStringLiteral("Tiny"), 10});
+        places.push_back({ll(91.0, 0.0), QStringLiteral("Nowhere"), 1});       // off the map
+        places.push_back({ll(46.0, 2.5), QStringLiteral("   "), qint64(1e9)}); // no name
         const PlaceLabels labels(places);
         QCOMPARE(labels.size(), std::size_t(21 * 21 + 1));
         std::shuffle(places.begin(), places.end(), std::mt19937(7));
         const PlaceLabels shuffled(places);
 
         // The grid's area, and half a step around it.
-        const QPointF northWest = WebMercator::project(GeoPoint{Longitude(0.95), Latitude(47.05)}),
-                      southEast = WebMercator::project(GeoPoint{Longitude(3.05), Latitude(44.95)});
+        const QPointF northWest = WebMercator::project(ll(47.05, 0.95)),
+                      southEast = WebMercator::project(ll(44.95, 3.05));
         const QRectF area(northWest, southEast);
         QStringList before;
         for (double zoom : {0.0, 4.0, 6.0, 8.0, 10.0, 12.0, 16.0}) {
@@ -343,11 +334,11 @@ class TestMap : public QObject {
     }
 
     void namesNeverOverlap() {
-        std::vector<MapPlace> places = gridOfPlaces(GeoPoint{Longitude(2.0), Latitude(46.0)}, 31, 0.05);
-        for (const MapPlace &p : gridOfPlaces(GeoPoint{Longitude(179.9), Latitude(-17.8)}, 9, 0.5))
-            places.push_back({GeoPoint{Longitude(WebMercator::wrapLongitude(p.coordinate.longitude())),
-                                       Latitude(p.coordinate.latitude())},
-                              QStringLiteral("Fiji ") + p.name, p.population});
+        std::vector<MapPlace> places = gridOfPlaces(ll(46.0, 2.0), 31, 0.05);
+        for (const MapPlace &p : gridOfPlaces(ll(-17.8, 179.9), 9, 0.5))
+            places.push_back(
+                {ll(p.coordinate.latitude(), WebMercator::wrapLongitude(p.coordinate.longitude())),
+                 QStringLiteral("Fiji ") + p.name, p.population});
         const PlaceLabels labels(places);
         const struct {
             const char *name;
@@ -402,11 +393,10 @@ class TestMap : public QObject {
     // A small region with no name in it opens further out, where names show around the place.
     void zoomNamingAPlace() {
         const GeoPoint village{Longitude(6.0), Latitude(45.0)};
-        const PlaceLabels labels(
-            {{GeoPoint{Longitude(6.0), Latitude(45.30)}, QStringLiteral("North"), 50000},
-             {GeoPoint{Longitude(6.3), Latitude(44.75)}, QStringLiteral("South-east"), 40000},
-             {GeoPoint{Longitude(5.5), Latitude(45.1)}, QStringLiteral("West"), 30000},
-             {GeoPoint{Longitude(6.004), Latitude(45.0)}, QStringLiteral("Next door"), 100}});
+        const PlaceLabels labels({{ll(45.30, 6.0), QStringLiteral("North"), 50000},
+                                  {ll(44.75, 6.3), QStringLiteral("South-east"), 40000},
+                                  {ll(45.1, 5.5), QStringLiteral("West"), 30000},
+                                  {ll(45.0, 6.004), QStringLiteral("Next door"), 100}});
         MapCamera region(kPhone, village, 0);
         region.showRegion(village, 0.02, 0.02);
         const double zoom = labels.zoomNaming(village, kPhone, 3, region.zoom());

@@ -246,14 +246,12 @@ class TestMapTiles : public QObject {
         map->panBy(20, 10);
         map->zoomBy(1.2, 195, 235);
         QTest::qWait(300);
-        QVERIFY(m_server->paths.isEmpty());
-        QVERIFY(!map->tilesShown());
+        QVERIFY(m_server->paths.isEmpty() && !map->tilesShown());
         // On again: tiles come, and the attribution with them; off: they go at once.
         tiles.setEnabled(true);
         QTRY_VERIFY(map->tilesShown());
         tiles.setEnabled(false);
-        QVERIFY(!map->tilesShown());
-        QVERIFY(!map->labelNames().isEmpty());
+        QVERIFY(!map->tilesShown() && !map->labelNames().isEmpty());
         const qsizetype asked = m_server->paths.size();
         map->panBy(-200, 0);
         QTest::qWait(200);

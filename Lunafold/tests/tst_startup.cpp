@@ -74,18 +74,17 @@ class TestStartup : public QObject {
         QCOMPARE(m_prompts, 1); // asked once, remembered
     }
 
-    void deniedSchedulesNothing() {
-        NotificationAuthorizer authorizer(m_dir.filePath(QStringLiteral("denied")), answering(false));
-        QCOMPARE(launch(authorizer, 3), kConstruction);
-        QCOMPARE(authorizer.decision(), std::optional<bool>(false));
-    }
-
-    void unansweredIsAskedAgain() {
-        NotificationAuthorizer authorizer(m_dir.filePath(QStringLiteral("later")), answering(std::nullopt));
-        QCOMPARE(launch(authorizer, 3), kConstruction);
-        launch(authorizer, 3);
-        QCOMPARE(m_prompts, 2);
-        QVERIFY(!authorizer.decision());
+    // Denied: nothing scheduled and not asked again; unanswered: asked again at the next launch.
+    void deniedOrUnansweredSchedulesNothing() {
+        for (const std::optional<bool> answer : {std::optional<bool>(false), std::optional<bool>()}) {
+            init();
+            NotificationAuthorizer authorizer(m_dir.filePath(answer ? u"denied"_qs : u"later"_qs),
+                                              answering(answer));
+            QCOMPARE(launch(authorizer, 3), kConstruction);
+            launch(authorizer, 3);
+            QCOMPARE(m_prompts, answer ? 1 : 2);
+            QCOMPARE(authorizer.decision(), answer);
+        }
     }
 
     void anErrorIsOneLine() {
