@@ -73,6 +73,12 @@ std::vector<MapPlace> gridOfPlaces(const GeoPoint &centre, int perSide, double s
     return places;
 }
 
+QStringList namesIn(const PlaceLabels &labels, const QRectF &area, double zoom) {
+    QStringList names;
+    labels.visit(area, zoom, [&](const PlaceLabels::Label &l, double) { return names << l.name, true; });
+    return names;
+}
+
 } // namespace
 
 class TestMap : public QObject {
@@ -310,15 +316,10 @@ class TestMap : public QObject {
         const QRectF area(northWest, southEast);
         QStringList before;
         for (double zoom : {0.0, 4.0, 6.0, 8.0, 10.0, 12.0, 16.0}) {
-            QStringList names;
-            labels.visit(area, zoom,
-                         [&](const PlaceLabels::Label &l, double) { return names << l.name, true; });
-            QStringList again;
-            shuffled.visit(area, zoom,
-                           [&](const PlaceLabels::Label &l, double) { return again << l.name, true; });
+            const QStringList names = namesIn(labels, area, zoom);
             QVERIFY(!names.isEmpty());
             QCOMPARE(names.first(), QStringLiteral("Place 10-10")); // the biggest, first at every zoom
-            QCOMPARE(again, names);
+            QCOMPARE(namesIn(shuffled, area, zoom), names);
             for (const QString &name : std::as_const(before))
                 QVERIFY2(names.contains(name), qPrintable(name)); // nothing named disappears
             // At most one name per cell of the zoom's grid, counting the cells the area cuts.
@@ -350,17 +351,16 @@ class TestMap : public QObject {
                      {"antimeridian", ll(-17.8, 179.9), 6.0}};
         for (const auto &[name, centre, zoom] : views) {
             const MapCamera camera(kPhone, centre, zoom);
-            LabelLayout layout;
-            const std::vector<PlacedLabel> placed = layout.layout(camera, labels);
-            QVERIFY2(!placed.empty(), name);
-            QVERIFY(placed.size() <= std::size_t(LabelLayout::kMaxLabels));
-            const QRectF view(QPointF(), kPhone);
+            const std::vector<PlacedLabel> placed = LabelLayout().layout(camera, labels);
+            QVERIFY2(!placed.empty() && placed.size() <= std::size_t(LabelLayout::kMaxLabels), name);
             for (std::size_t i = 0; i < placed.size(); ++i) {
-                QVERIFY(placed[i].text.intersects(view));
-                // Beside its dot, which is where the place is.
-                QVERIFY(std::abs(placed[i].text.center().y() - placed[i].anchor.y()) < 1e-9);
-                QVERIFY(placed[i].text.left() > placed[i].anchor.x() ||
-                        placed[i].text.right() < placed[i].anchor.x());
+                // In view, beside its dot, which is where the place is.
+                const QRectF &text = placed[i].text;
+                const QPointF dot = placed[i].anchor;
+                QVERIFY2(text.intersects(QRectF(QPointF(), kPhone)) &&
+                             std::abs(text.center().y() - dot.y()) < 1e-9 &&
+                             (text.left() > dot.x() || text.right() < dot.x()),
+                         qPrintable(placed[i].name));
                 for (std::size_t j = 0; j < i; ++j)
                     QVERIFY2(!placed[i].text.intersects(placed[j].text),
                              qPrintable(placed[i].name + QStringLiteral(" over ") + placed[j].name));

@@ -30,10 +30,10 @@ Item {
             main.selectedTab = 3
             map = findChild(main, "map")
             verify(map)
-            TestLocator.setAccess(false)
+            TestDevice.setAccess(false)
             // Paris anew each time: the same place published again would not move the camera.
-            TestLocator.choose(0, 0)
-            TestLocator.choose(48.8566, 2.3522)
+            Locator.setChosenLocation(0, 0)
+            Locator.setChosenLocation(48.8566, 2.3522)
             tryVerify(() => !map.animating && Math.abs(map.centerLatitude - 48.8566) < 1e-9, 3000)
         }
 
@@ -53,7 +53,7 @@ Item {
             samePlace(map.coordinateAt(x + data.dx, y + data.dy), grabbed)
             verify(Math.abs(map.centerLongitude - grabbed.longitude) > slack(50))
             // A drag is not a tap: the place stays.
-            compare(TestLocator.latitude, 48.8566)
+            compare(Locator.latitude, 48.8566)
         }
 
         function test_aSwipeBesideTheMapStillChangesTheTab() {
@@ -69,8 +69,8 @@ Item {
             const tapped = map.coordinateAt(300, 100)
             mouseClick(map, 300, 100)
             // Once no second tap can follow.
-            tryVerify(() => Math.abs(TestLocator.latitude - tapped.latitude) < 1e-9, 2000)
-            fuzzyCompare(TestLocator.longitude, tapped.longitude, 1e-9)
+            tryVerify(() => Math.abs(Locator.latitude - tapped.latitude) < 1e-9, 2000)
+            fuzzyCompare(Locator.longitude, tapped.longitude, 1e-9)
             compare(main.selectedTab, 3)
             const marker = findChild(map, "marker")
             verify(marker.visible)
@@ -113,7 +113,7 @@ Item {
             tryVerify(() => !map.animating && Math.abs(map.zoomLevel - zoom - 1) < 1e-9)
             samePlace(map.coordinateAt(100, 120), before)
             wait(Qt.styleHints.mouseDoubleClickInterval + 100)
-            compare(TestLocator.latitude, 48.8566)
+            compare(Locator.latitude, 48.8566)
         }
 
         function test_theButtonsZoomAndComeBack() {
@@ -131,7 +131,7 @@ Item {
             fuzzyCompare(map.centerLongitude, 2.3522, 1e-9)
             // The zoom of a flight to the place (the map's height may have changed since).
             verify(Math.abs(map.zoomLevel - zoom) < 0.5, map.zoomLevel - zoom)
-            compare(TestLocator.latitude, 48.8566) // buttons choose nothing
+            compare(Locator.latitude, 48.8566) // buttons choose nothing
         }
 
         // Without tiles the map opens where the place and its neighbours are named.
@@ -143,7 +143,7 @@ Item {
             ]
         }
         function test_namesAroundThePlaceWithoutTiles(data) {
-            TestLocator.choose(data.latitude, data.longitude)
+            Locator.setChosenLocation(data.latitude, data.longitude)
             tryVerify(() => !map.animating && Math.abs(map.centerLatitude - data.latitude) < 1e-9, 3000)
             verify(!map.tilesShown)
             verify(!findChild(map, "attribution").visible)
@@ -173,13 +173,13 @@ Item {
             const line = findChild(main, "placeLine")
             verify(line.visible)
             compare(line.text, "Paris, Île-de-France")
-            TestLocator.choose(-30, -140) // the open Pacific has no place name
+            Locator.setChosenLocation(-30, -140) // the open Pacific has no place name
             verify(!line.visible)
             const button = findChild(main, "currentLocationButton")
             compare(button.text, "Current Location unavailable")
             compare(button.Accessible.name, button.text)
             verify(button.enabled)
-            TestLocator.setAccess(true)
+            TestDevice.setAccess(true)
             compare(button.text, "Current Location")
             compare(map.Accessible.name, "Map")
         }
@@ -195,8 +195,8 @@ Item {
             verify(first && first.visible)
             compare(first.title, "Chamonix-Mont-Blanc")
             mouseClick(first)
-            tryCompare(TestLocator, "placeText", "Chamonix-Mont-Blanc, Rhône-Alpes")
-            fuzzyCompare(TestLocator.latitude, 45.92375, 1e-6)
+            tryCompare(Locator, "friendlyLocationText", "Chamonix-Mont-Blanc, Rhône-Alpes")
+            fuzzyCompare(Locator.latitude, 45.92375, 1e-6)
             compare(field.text, "")
             compare(results.count, 0)
             tryVerify(() => !map.animating && Math.abs(map.centerLatitude - 45.92375) < 1e-6, 3000)
