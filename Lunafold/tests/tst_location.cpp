@@ -7,10 +7,7 @@
 #include "notices/AppClock.h"
 #include "ui/map/MapView.h"
 
-#include <QSignalSpy>
 #include <QtTest>
-
-#include <cmath>
 
 using namespace lunafold;
 

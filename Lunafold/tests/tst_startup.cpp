@@ -4,7 +4,6 @@
 #include "Fakes.h"
 #include "core/app/LunafoldApp.h"
 #include "core/services/NotificationAuthorizer.h"
-#include "notices/NotificationCenter.h"
 
 #include <QMutex>
 #include <QTemporaryDir>
@@ -13,15 +12,11 @@
 
 using namespace lunafold;
 
-namespace {
-
 const QStringList kConstruction = {
     QStringLiteral("STARTUP1: Lunafold Begins."),
     QStringLiteral("STARTUP3: About to request notification permissions if necessary."),
     QStringLiteral("STARTUPn: Startup ends, likely traversal to first view next."),
 };
-
-} // namespace
 
 class TestStartup : public QObject {
     Q_OBJECT
@@ -44,9 +39,9 @@ class TestStartup : public QObject {
                  m_log << l;
              },
              [this] { m_rescheduledOffMainThread = QThread::currentThread() != qApp->thread(); }});
-        (void)QTest::qWaitFor([&] { return lines().size() >= expectedLines; },
-                              5000); // the tests compare what came
-        QTest::qWait(50);            // nothing more arrives
+        // The tests compare what came; nothing more arrives.
+        (void)QTest::qWaitFor([&] { return lines().size() >= expectedLines; }, 5000);
+        QTest::qWait(50);
         return lines();
     }
     QStringList lines() {

@@ -37,23 +37,19 @@ Item {
             tryVerify(() => !map.animating && Math.abs(map.centerLatitude - 48.8566) < 1e-9, 3000)
         }
 
-        function test_aDragOnTheMapPansItAndKeepsTheTab_data() {
-            return [
-                { tag: "to the left", dx: -120, dy: 0 },
-                { tag: "to the right", dx: 150, dy: 0 },
-                { tag: "diagonally", dx: 80, dy: -90 }
-            ]
-        }
-        function test_aDragOnTheMapPansItAndKeepsTheTab(data) {
-            const x = map.width / 2, y = map.height / 2
-            const grabbed = map.coordinateAt(x, y) // the centre
-            mouseDrag(map, x, y, data.dx, data.dy, Qt.LeftButton, Qt.NoModifier, 20)
-            compare(main.selectedTab, 3)
-            // The point pressed on followed the pointer (before any glide).
-            samePlace(map.coordinateAt(x + data.dx, y + data.dy), grabbed)
-            verify(Math.abs(map.centerLongitude - grabbed.longitude) > slack(50))
-            // A drag is not a tap: the place stays.
-            compare(Locator.latitude, 48.8566)
+        function test_aDragOnTheMapPansItAndKeepsTheTab() {
+            for (const [dx, dy] of [[-120, 0], [150, 0], [80, -90]]) {
+                init()
+                const x = map.width / 2, y = map.height / 2
+                const grabbed = map.coordinateAt(x, y) // the centre
+                mouseDrag(map, x, y, dx, dy, Qt.LeftButton, Qt.NoModifier, 20)
+                compare(main.selectedTab, 3)
+                // The point pressed on followed the pointer (before any glide).
+                samePlace(map.coordinateAt(x + dx, y + dy), grabbed)
+                verify(Math.abs(map.centerLongitude - grabbed.longitude) > slack(50), [dx, dy])
+                // A drag is not a tap: the place stays.
+                compare(Locator.latitude, 48.8566)
+            }
         }
 
         function test_aSwipeBesideTheMapStillChangesTheTab() {
@@ -135,19 +131,15 @@ Item {
         }
 
         // Without tiles the map opens where the place and its neighbours are named.
-        function test_namesAroundThePlaceWithoutTiles_data() {
-            return [
-                { tag: "Paris", latitude: 48.8566, longitude: 2.3522 },
-                { tag: "Sydney", latitude: -33.8688, longitude: 151.2093 },
-                { tag: "a village in the Alps", latitude: 44.7016, longitude: 6.8686 }
-            ]
-        }
-        function test_namesAroundThePlaceWithoutTiles(data) {
-            Locator.setChosenLocation(data.latitude, data.longitude)
-            tryVerify(() => !map.animating && Math.abs(map.centerLatitude - data.latitude) < 1e-9, 3000)
-            verify(!map.tilesShown)
-            verify(!findChild(map, "attribution").visible)
-            verify(map.labelNames.length >= 3, map.labelNames)
+        function test_namesAroundThePlaceWithoutTiles() {
+            // Paris, Sydney, a village in the Alps.
+            for (const [latitude, longitude] of [[48.8566, 2.3522], [-33.8688, 151.2093], [44.7016, 6.8686]]) {
+                Locator.setChosenLocation(latitude, longitude)
+                tryVerify(() => !map.animating && Math.abs(map.centerLatitude - latitude) < 1e-9, 3000)
+                verify(!map.tilesShown)
+                verify(!findChild(map, "attribution").visible)
+                verify(map.labelNames.length >= 3, [latitude, longitude, map.labelNames])
+            }
         }
 
         // The scale bar and the buttons are where the map keeps names away from, as they change.
