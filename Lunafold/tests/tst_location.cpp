@@ -195,8 +195,7 @@ class TestLocation : public QObject {
         QCOMPARE(map->cameraTarget(), region);
         QTRY_VERIFY(!map->animating());
         QCOMPARE(map->camera(), region);
-        QVERIFY(QLineF(map->markerPoint(), QPointF(kMapSize.width() / 2, kMapSize.height() / 2)).length() <
-                1e-6);
+        QVERIFY(QLineF(map->markerPoint(), QRectF(QPointF(), kMapSize).center()).length() < 1e-6);
     }
 
     void anAbsentOrEqualCoordinateChangesNothing() {
@@ -261,8 +260,8 @@ class TestLocation : public QObject {
         map->zoomBy(0.5, 10, 10);
         QVERIFY(!map->animating());
         QTest::qWait(MapView::kFlightMilliseconds + 100);
-        QVERIFY(map->camera() !=
-                regionAround(GeoPoint{Longitude(139.6503), Latitude(35.6762)})); // the flight did not resume
+        // The flight did not resume.
+        QVERIFY(map->camera() != regionAround(GeoPoint{Longitude(139.6503), Latitude(35.6762)}));
     }
 
     // A released drag glides on in its direction, slowing to a stop about speed × 0.325 s on; a
