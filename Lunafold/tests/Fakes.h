@@ -15,9 +15,6 @@ inline Instant at(const QString &iso) {
     Q_ASSERT(d.isValid());
     return Instant::trusted(static_cast<double>(d.toMSecsSinceEpoch()) / 1000.0);
 }
-inline Instant at(const char *iso) {
-    return at(QString::fromLatin1(iso));
-}
 
 inline QString iso(Instant t) {
     return QDateTime::fromSecsSinceEpoch(static_cast<qint64>(t.unixSeconds()), Qt::UTC).toString(Qt::ISODate);

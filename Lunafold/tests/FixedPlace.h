@@ -8,31 +8,28 @@
 
 #include <QTemporaryDir>
 
-#include <memory>
-
 namespace lunafold::test {
+
+/// What a Locator stands on in tests: a device that never reports by itself, a geocoder with no
+/// place names unless told, and settings in a folder of their own.
+struct LocatorParts {
+    QTemporaryDir dir;
+    UserDefaults store{dir.filePath(QStringLiteral("p.ini")), [](const QString &) {}};
+    FakeDevice device;
+    FakeGeocoder geocoder;
+};
 
 /// A Locator on still platform parts, for screens under test: no fix, no place names, and a place
 /// only when one is given.
-class FixedPlace {
+class FixedPlace : public LocatorParts {
   public:
-    FixedPlace() {
-        m_store =
-            std::make_unique<UserDefaults>(m_dir.filePath(QStringLiteral("p.ini")), [](const QString &) {});
-        m_locator = std::make_unique<Locator>(m_manager, m_geocoder, *m_store, false);
-    }
-
-    Locator &locator() { return *m_locator; }
+    Locator &locator() { return m_locator; }
     void set(double latitude, double longitude, const char *zone) {
-        m_locator->setFixedPlace(GeoPoint{Longitude(longitude), Latitude(latitude)}, *TimeZone::named(zone));
+        m_locator.setFixedPlace(GeoPoint{Longitude(longitude), Latitude(latitude)}, *TimeZone::named(zone));
     }
 
   private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<UserDefaults> m_store;
-    FakeDevice m_manager;
-    FakeGeocoder m_geocoder;
-    std::unique_ptr<Locator> m_locator;
+    Locator m_locator{device, geocoder, store, false};
 };
 
 } // namespace lunafold::test

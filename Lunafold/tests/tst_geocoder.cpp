@@ -30,6 +30,10 @@ class TestGeocoder : public QObject {
         QFile f(QDir(ReverseGeocoder::defaultDirectory()).filePath(QString::fromLatin1(name)));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
+    static bool writeFile(const QString &path, const QByteArray &bytes) {
+        QFile f(path);
+        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+    }
     static std::optional<QString> opt(const QString &s) {
         return s.isEmpty() ? std::nullopt : std::optional(s);
     }
@@ -97,65 +101,57 @@ class TestGeocoder : public QObject {
         }
     }
 
-    void places_data() {
-        QTest::addColumn<double>("lat");
-        QTest::addColumn<double>("lon");
-        QTest::addColumn<QString>("locality"); // empty: none
-        QTest::addColumn<QString>("country");  // empty: none
-        // The nearest place in the point's own country, not the nearer one across the border.
-        QTest::newRow("Chamonix") << 45.924 << 6.869 << u"Chamonix-Mont-Blanc"_qs << u"France"_qs;
-        QTest::newRow("Windsor") << 42.3149 << -83.0364 << u"Windsor"_qs << u"Canada"_qs;
-        QTest::newRow("Detroit") << 42.3314 << -83.0458 << u"Detroit"_qs << u"United States"_qs;
-        QTest::newRow("Munich") << 48.1374 << 11.5755 << u"Munich"_qs << u"Germany"_qs;
-        QTest::newRow("Sydney") << -33.8688 << 151.2093 << u"Sydney"_qs << u"Australia"_qs;
-        // Far from any place: area and country only.
-        QTest::newRow("Sahara") << 23.5 << 12.0 << QString() << u"Niger"_qs;
-        // At sea, and a missing fix at 0°, 0°: no place text.
-        QTest::newRow("0 0") << 0.0 << 0.0 << QString() << QString();
-        QTest::newRow("off Cape Cod") << 39.63 << -69.17 << QString() << QString();
-    }
+    // The nearest place in the point's own country, not the nearer one across the border; far from
+    // any place area and country only; at sea and at a missing fix (0°, 0°) no place text.
     void places() {
-        QFETCH(double, lat);
-        QFETCH(double, lon);
-        QFETCH(QString, locality);
-        QFETCH(QString, country);
-        const auto place = geo().lookup(GeoPoint{Longitude(lon), Latitude(lat)});
-        QVERIFY(place);
-        QCOMPARE(place->locality, opt(locality));
-        QCOMPARE(place->country, opt(country));
-        if (country.isEmpty())
-            QVERIFY(!place->adminArea);
+        const struct {
+            double lat, lon;
+            const char *locality, *country; // "": none
+        } cases[] = {
+            {45.924, 6.869, "Chamonix-Mont-Blanc", "France"},
+            {42.3149, -83.0364, "Windsor", "Canada"},
+            {42.3314, -83.0458, "Detroit", "United States"},
+            {48.1374, 11.5755, "Munich", "Germany"},
+            {-33.8688, 151.2093, "Sydney", "Australia"},
+            {23.5, 12.0, "", "Niger"},
+            {0.0, 0.0, "", ""},
+            {39.63, -69.17, "", ""},
+        };
+        for (const auto &c : cases) {
+            const auto place = geo().lookup(pt(c.lat, c.lon));
+            QVERIFY2(place, c.locality);
+            QCOMPARE(place->locality, opt(QString::fromUtf8(c.locality)));
+            QCOMPARE(place->country, opt(QString::fromUtf8(c.country)));
+            if (!*c.country)
+                QVERIFY(!place->adminArea);
+        }
     }
 
     // Countries in the screens' language: a locale name or a bare code; English where the data has
-    // no names in a language.
-    void countryNamesFollowTheLanguage_data() {
-        QTest::addColumn<double>("lat");
-        QTest::addColumn<double>("lon");
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("country");
-        QTest::newRow("Munich, de_DE") << 48.1374 << 11.5755 << u"de_DE"_qs << u"Deutschland"_qs;
-        QTest::newRow("Munich, fr") << 48.1374 << 11.5755 << u"fr"_qs << u"Allemagne"_qs;
-        QTest::newRow("Munich, es-MX") << 48.1374 << 11.5755 << u"es-MX"_qs << u"Alemania"_qs;
-        QTest::newRow("Munich, en_GB") << 48.1374 << 11.5755 << u"en_GB"_qs << u"Germany"_qs;
-        QTest::newRow("Munich, no language") << 48.1374 << 11.5755 << QString() << u"Germany"_qs;
-        QTest::newRow("Munich, it: no names") << 48.1374 << 11.5755 << u"it_IT"_qs << u"Germany"_qs;
-        QTest::newRow("Detroit, de: the everyday form")
-            << 42.3314 << -83.0458 << u"de"_qs << u"Vereinigte Staaten"_qs;
-        QTest::newRow("Detroit, fr") << 42.3314 << -83.0458 << u"fr"_qs << u"États-Unis"_qs;
-        QTest::newRow("Sydney, de") << -33.8688 << 151.2093 << u"de"_qs << u"Australien"_qs;
-        QTest::newRow("Sahara, es") << 23.5 << 12.0 << u"es"_qs << u"Níger"_qs;
-        QTest::newRow("at sea, de") << 39.63 << -69.17 << u"de"_qs << QString();
-    }
+    // no names in a language. Only the country is translated.
     void countryNamesFollowTheLanguage() {
-        QFETCH(double, lat);
-        QFETCH(double, lon);
-        QFETCH(QString, language);
-        QFETCH(QString, country);
-        const auto place = geo().lookup(pt(lat, lon), language);
-        QVERIFY(place);
-        QCOMPARE(place->country, opt(country));
-        QCOMPARE(place->locality, geo().lookup(pt(lat, lon))->locality); // only the country is translated
+        const struct {
+            double lat, lon;
+            const char *language, *country;
+        } cases[] = {
+            {48.1374, 11.5755, "de_DE", "Deutschland"},
+            {48.1374, 11.5755, "fr", "Allemagne"},
+            {48.1374, 11.5755, "es-MX", "Alemania"},
+            {48.1374, 11.5755, "en_GB", "Germany"},
+            {48.1374, 11.5755, "", "Germany"},
+            {48.1374, 11.5755, "it_IT", "Germany"},          // no names
+            {42.3314, -83.0458, "de", "Vereinigte Staaten"}, // the everyday form
+            {42.3314, -83.0458, "fr", "États-Unis"},
+            {-33.8688, 151.2093, "de", "Australien"},
+            {23.5, 12.0, "es", "Níger"},
+            {39.63, -69.17, "de", ""}, // at sea
+        };
+        for (const auto &c : cases) {
+            const auto place = geo().lookup(pt(c.lat, c.lon), QString::fromLatin1(c.language));
+            QVERIFY2(place, c.country);
+            QCOMPARE(place->country, opt(QString::fromUtf8(c.country)));
+            QCOMPARE(place->locality, geo().lookup(pt(c.lat, c.lon))->locality);
+        }
     }
 
     void input() {
@@ -168,53 +164,40 @@ class TestGeocoder : public QObject {
             QVERIFY(!geo().lookup(pt(lat, lon)).value_or(ReverseGeocoder::Place{}).timeZone.isEmpty());
     }
 
-    void search_data() {
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<QString>("locality"); // of the first result; empty: no result
-        QTest::addColumn<QString>("country");
-        QTest::addColumn<QString>("zone");
-        // Case, diacritics, German transliteration, English and alternate names.
-        QTest::newRow("munchen") << u"munchen"_qs << u"Munich"_qs << u"Germany"_qs << u"Europe/Berlin"_qs;
-        QTest::newRow("Muenchen") << u"Muenchen"_qs << u"Munich"_qs << u"Germany"_qs << u"Europe/Berlin"_qs;
-        QTest::newRow("MÜNCHEN") << u"MÜNCHEN"_qs << u"Munich"_qs << u"Germany"_qs << u"Europe/Berlin"_qs;
-        QTest::newRow("Munich") << u"Munich"_qs << u"Munich"_qs << u"Germany"_qs << u"Europe/Berlin"_qs;
-        QTest::newRow("chamonix") << u"chamonix"_qs << u"Chamonix-Mont-Blanc"_qs << u"France"_qs
-                                  << u"Europe/Paris"_qs;
-        QTest::newRow("zurich") << u"zurich"_qs << u"Zürich"_qs << u"Switzerland"_qs << u"Europe/Zurich"_qs;
-        QTest::newRow("koln") << u"köln"_qs << u"Köln"_qs << u"Germany"_qs << u"Europe/Berlin"_qs;
-        QTest::newRow("sao paulo") << u"Sao Paulo"_qs << u"São Paulo"_qs << u"Brazil"_qs
-                                   << u"America/Sao_Paulo"_qs;
-        // Population breaks ties; a region or country word narrows.
-        QTest::newRow("paris") << u"paris"_qs << u"Paris"_qs << u"France"_qs << u"Europe/Paris"_qs;
-        QTest::newRow("Paris Texas") << u"Paris Texas"_qs << u"Paris"_qs << u"United States"_qs
-                                     << u"America/Chicago"_qs;
-        QTest::newRow("a country word")
-            << u"paris canada"_qs << u"Paris"_qs << u"Canada"_qs << u"America/Toronto"_qs;
-        QTest::newRow("prefix") << u"amster"_qs << u"Amsterdam"_qs << u"The Netherlands"_qs
-                                << u"Europe/Amsterdam"_qs;
-        QTest::newRow("nothing") << u"qqqxq"_qs << QString() << QString() << QString();
-        QTest::newRow("blank") << u"  ,. "_qs << QString() << QString() << QString();
-        // The country words of every language narrow, whatever language the answer is in.
-        QTest::newRow("a German country word")
-            << u"paris kanada"_qs << u"Paris"_qs << u"Canada"_qs << u"America/Toronto"_qs;
-        QTest::newRow("a Spanish country word")
-            << u"london estados unidos"_qs << u"London"_qs << u"United States"_qs << u"America/New_York"_qs;
-    }
     void search() {
-        QFETCH(QString, query);
-        QFETCH(QString, locality);
-        QFETCH(QString, country);
-        QFETCH(QString, zone);
-        const auto results = searchPlaces(geo(), query, 5);
-        if (locality.isEmpty()) {
-            QVERIFY(results.empty());
-            return;
+        const struct {
+            const char *query, *locality, *country, *zone; // locality "": no result
+        } cases[] = {
+            // Case, diacritics, German transliteration, English and alternate names.
+            {"munchen", "Munich", "Germany", "Europe/Berlin"},
+            {"Muenchen", "Munich", "Germany", "Europe/Berlin"},
+            {"MÜNCHEN", "Munich", "Germany", "Europe/Berlin"},
+            {"Munich", "Munich", "Germany", "Europe/Berlin"},
+            {"chamonix", "Chamonix-Mont-Blanc", "France", "Europe/Paris"},
+            {"zurich", "Zürich", "Switzerland", "Europe/Zurich"},
+            {"köln", "Köln", "Germany", "Europe/Berlin"},
+            {"Sao Paulo", "São Paulo", "Brazil", "America/Sao_Paulo"},
+            // Population breaks ties; a region or country word, in any language, narrows.
+            {"paris", "Paris", "France", "Europe/Paris"},
+            {"Paris Texas", "Paris", "United States", "America/Chicago"},
+            {"paris canada", "Paris", "Canada", "America/Toronto"},
+            {"paris kanada", "Paris", "Canada", "America/Toronto"},
+            {"london estados unidos", "London", "United States", "America/New_York"},
+            {"amster", "Amsterdam", "The Netherlands", "Europe/Amsterdam"}, // a prefix
+            {"qqqxq", "", "", ""},
+            {"  ,. ", "", "", ""},
+        };
+        for (const auto &c : cases) {
+            const auto results = searchPlaces(geo(), QString::fromUtf8(c.query), 5);
+            QVERIFY2(results.empty() == !*c.locality, c.query);
+            if (results.empty())
+                continue;
+            const QString locality = QString::fromUtf8(c.locality);
+            QCOMPARE(results.front().locality, locality);
+            QCOMPARE(results.front().country, QString::fromUtf8(c.country));
+            QCOMPARE(results.front().timeZone, QString::fromUtf8(c.zone));
+            QVERIFY2(results.front().placeText.startsWith(locality + QStringLiteral(", ")), c.query);
         }
-        QVERIFY(!results.empty());
-        QCOMPARE(results.front().locality, locality);
-        QCOMPARE(results.front().country, country);
-        QCOMPARE(results.front().timeZone, zone);
-        QVERIFY(results.front().placeText.startsWith(locality + QStringLiteral(", ")));
     }
 
     void searchNamesCountriesInTheLanguage() {
@@ -235,35 +218,30 @@ class TestGeocoder : public QObject {
         QCOMPARE(PlaceIndex::fold(u"Москва"_qs), u"москва"_qs); // other scripts kept
     }
 
-    void approximatePlaces_data() {
-        QTest::addColumn<QString>("zone");
-        QTest::addColumn<double>("lat"); // NaN: none
-        QTest::addColumn<double>("lon");
-        QTest::addColumn<QString>("name");
-        const double none = std::numeric_limits<double>::quiet_NaN();
-        // Coordinates of zone1970.tab (or zone.tab for zones merged since 1970).
-        QTest::newRow("Paris") << u"Europe/Paris"_qs << 48 + 52 / 60.0 << 2 + 20 / 60.0 << u"Paris"_qs;
-        QTest::newRow("New York, with seconds") << u"America/New_York"_qs << 40 + 42 / 60.0 + 51 / 3600.0
-                                                << -(74 + 0 / 60.0 + 23 / 3600.0) << u"New York"_qs;
-        QTest::newRow("Sydney") << u"Australia/Sydney"_qs << -(33 + 52 / 60.0) << 151 + 13 / 60.0
-                                << u"Sydney"_qs;
-        QTest::newRow("Vaduz, zone.tab only")
-            << u"Europe/Vaduz"_qs << 47 + 9 / 60.0 << 9 + 31 / 60.0 << u"Vaduz"_qs;
-        QTest::newRow("UTC") << u"UTC"_qs << none << none << QString();
-        QTest::newRow("Etc/GMT+5") << u"Etc/GMT+5"_qs << none << none << QString();
-    }
+    // Coordinates of zone1970.tab (or zone.tab for zones merged since 1970); none for UTC zones.
     void approximatePlaces() {
-        QFETCH(QString, zone);
-        QFETCH(double, lat);
-        QFETCH(double, lon);
-        QFETCH(QString, name);
-        const auto place = ApproximatePlace::forZone(zone);
-        QCOMPARE(place.has_value(), !std::isnan(lat));
-        if (!place)
-            return;
-        QVERIFY(std::abs(place->latitude - lat) < 1e-9);
-        QVERIFY(std::abs(place->longitude - lon) < 1e-9);
-        QCOMPARE(place->name, name);
+        const double none = std::numeric_limits<double>::quiet_NaN();
+        const struct {
+            const char *zone;
+            double lat, lon;
+            const char *name;
+        } cases[] = {
+            {"Europe/Paris", 48 + 52 / 60.0, 2 + 20 / 60.0, "Paris"},
+            {"America/New_York", 40 + 42 / 60.0 + 51 / 3600.0, -(74 + 0 / 60.0 + 23 / 3600.0), "New York"},
+            {"Australia/Sydney", -(33 + 52 / 60.0), 151 + 13 / 60.0, "Sydney"},
+            {"Europe/Vaduz", 47 + 9 / 60.0, 9 + 31 / 60.0, "Vaduz"}, // zone.tab only
+            {"UTC", none, none, ""},
+            {"Etc/GMT+5", none, none, ""},
+        };
+        for (const auto &c : cases) {
+            const auto place = ApproximatePlace::forZone(QString::fromLatin1(c.zone));
+            QVERIFY2(place.has_value() == !std::isnan(c.lat), c.zone);
+            if (!place)
+                continue;
+            QVERIFY2(std::abs(place->latitude - c.lat) < 1e-9 && std::abs(place->longitude - c.lon) < 1e-9,
+                     c.zone);
+            QCOMPARE(place->name, QString::fromLatin1(c.name));
+        }
     }
     void approximateCoordinatesAreChecked() {
         QVERIFY(!ApproximatePlace::parseCoordinates(u"+4852+0022"));  // a digit short
@@ -272,60 +250,54 @@ class TestGeocoder : public QObject {
 
     // Crafted files: every count is checked against the bytes present; a bad file is reported and
     // the lookup degrades to the nautical zone and no place text.
-    void damagedFiles_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QByteArray>("bytes");
+    void damagedFiles() {
         const QByteArray grid = readData("tzgrid.bin"), places = readData("places.bin");
         QVERIFY(!grid.isEmpty() && !places.isEmpty());
         const QByteArray rawGrid = qUncompress(grid), rawPlaces = qUncompress(places);
-        auto withCount = [](QByteArray raw, int offset, quint32 value) {
+        const auto withCount = [](QByteArray raw, int offset, quint32 value) {
             qToLittleEndian<quint32>(value, raw.data() + offset);
             return qCompress(raw, 1);
         };
-        QByteArray hugeAnnounced = grid;
-        qToBigEndian<quint32>(0xFFFFFFF0u, hugeAnnounced.data());
-        QTest::newRow("grid: huge size announced") << u"tzgrid.bin"_qs << hugeAnnounced;
-        QTest::newRow("grid: huge row count") << u"tzgrid.bin"_qs << withCount(rawGrid, 12, 0xFFFFFFF0u);
-        QTest::newRow("grid: huge run count") << u"tzgrid.bin"_qs << withCount(rawGrid, 24, 0x7FFFFFFFu);
-        QTest::newRow("grid: huge refined count") << u"tzgrid.bin"_qs << withCount(rawGrid, 28, 0x40000000u);
-        QTest::newRow("grid: huge sub-grid") << u"tzgrid.bin"_qs << withCount(rawGrid, 16, 0xFFFFu);
-        QTest::newRow("grid: a byte short") << u"tzgrid.bin"_qs << qCompress(rawGrid.chopped(1), 1);
-        QTest::newRow("grid: not compressed") << u"tzgrid.bin"_qs << QByteArray("LFTZ garbage");
-        QByteArray hugePlaces = places;
-        qToBigEndian<quint32>(0xFFFFFFF0u, hugePlaces.data());
-        QTest::newRow("places: huge size announced") << u"places.bin"_qs << hugePlaces;
-        QTest::newRow("places: huge place count")
-            << u"places.bin"_qs << withCount(rawPlaces, 24, 0xFFFFFFF0u);
-        QTest::newRow("places: huge string bytes")
-            << u"places.bin"_qs << withCount(rawPlaces, 8, 0xFFFFFFF0u);
-        QTest::newRow("places: huge key count") << u"places.bin"_qs << withCount(rawPlaces, 28, 0x20000000u);
-        QTest::newRow("places: huge language count")
-            << u"places.bin"_qs << withCount(rawPlaces, 32, 0x10000000u);
-        QTest::newRow("places: a language too many") << u"places.bin"_qs << withCount(rawPlaces, 32, 4);
-        QTest::newRow("places: old version") << u"places.bin"_qs << withCount(rawPlaces, 4, 1);
-        QTest::newRow("places: truncated")
-            << u"places.bin"_qs << qCompress(rawPlaces.left(rawPlaces.size() / 2), 1);
-        QTest::newRow("places: empty") << u"places.bin"_qs << QByteArray();
-    }
-    void damagedFiles() {
-        QFETCH(QString, file);
-        QFETCH(QByteArray, bytes);
-        QTemporaryDir dir;
-        for (const char *name : {"tzgrid.bin", "places.bin"}) {
-            QFile out(dir.filePath(QString::fromLatin1(name)));
-            QVERIFY(out.open(QIODevice::WriteOnly));
-            out.write(file == QLatin1String(name) ? bytes : readData(name));
+        const auto announcing = [](QByteArray file, quint32 size) {
+            qToBigEndian<quint32>(size, file.data());
+            return file;
+        };
+        const struct {
+            const char *name;
+            bool isGrid;
+            QByteArray bytes;
+        } cases[] = {
+            {"grid: huge size announced", true, announcing(grid, 0xFFFFFFF0u)},
+            {"grid: huge row count", true, withCount(rawGrid, 12, 0xFFFFFFF0u)},
+            {"grid: huge run count", true, withCount(rawGrid, 24, 0x7FFFFFFFu)},
+            {"grid: huge refined count", true, withCount(rawGrid, 28, 0x40000000u)},
+            {"grid: huge sub-grid", true, withCount(rawGrid, 16, 0xFFFFu)},
+            {"grid: a byte short", true, qCompress(rawGrid.chopped(1), 1)},
+            {"grid: not compressed", true, QByteArray("LFTZ garbage")},
+            {"places: huge size announced", false, announcing(places, 0xFFFFFFF0u)},
+            {"places: huge place count", false, withCount(rawPlaces, 24, 0xFFFFFFF0u)},
+            {"places: huge string bytes", false, withCount(rawPlaces, 8, 0xFFFFFFF0u)},
+            {"places: huge key count", false, withCount(rawPlaces, 28, 0x20000000u)},
+            {"places: huge language count", false, withCount(rawPlaces, 32, 0x10000000u)},
+            {"places: a language too many", false, withCount(rawPlaces, 32, 4)},
+            {"places: old version", false, withCount(rawPlaces, 4, 1)},
+            {"places: truncated", false, qCompress(rawPlaces.left(rawPlaces.size() / 2), 1)},
+            {"places: empty", false, QByteArray()},
+        };
+        for (const auto &c : cases) {
+            QTemporaryDir dir;
+            QVERIFY(writeFile(dir.filePath(u"tzgrid.bin"_qs), c.isGrid ? c.bytes : grid));
+            QVERIFY(writeFile(dir.filePath(u"places.bin"_qs), c.isGrid ? places : c.bytes));
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"incomplete geodata"_qs));
+            if (!c.isGrid)
+                QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"places.bin: "_qs));
+            const ReverseGeocoder g(dir.path());
+            QVERIFY2(!g.isLoaded(), c.name);
+            const auto place = g.lookup(GeoPoint{Longitude(6.869), Latitude(45.924)}); // Chamonix
+            QVERIFY2(place && !place->locality, c.name);
+            QCOMPARE(place->timeZone, c.isGrid ? u"Etc/GMT"_qs : u"Europe/Paris"_qs);
+            QVERIFY2(searchPlaces(g, u"chamonix"_qs, 3).empty() == !c.isGrid, c.name);
         }
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"incomplete geodata"_qs));
-        if (file == u"places.bin")
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"places.bin: "_qs));
-        const ReverseGeocoder g(dir.path());
-        QVERIFY(!g.isLoaded());
-        const auto place = g.lookup(GeoPoint{Longitude(6.869), Latitude(45.924)}); // Chamonix
-        QVERIFY(place);
-        QCOMPARE(place->timeZone, file == u"tzgrid.bin" ? u"Etc/GMT"_qs : u"Europe/Paris"_qs);
-        QVERIFY(!place->locality);
-        QVERIFY(searchPlaces(g, u"chamonix"_qs, 3).empty() == (file == u"places.bin"));
     }
 };
 

@@ -1,19 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The Location tab's view-model and its map's marker and camera, on a fake device and geocoder
 // and a frozen clock, without a window.
-#include "Fakes.h"
-#include "common/UserDefaults.h"
-#include "core/services/Locator.h"
+#include "FixedPlace.h"
 #include "core/text/Translations.h"
 #include "core/viewmodels/LocationViewModel.h"
 #include "notices/AppClock.h"
 #include "ui/map/MapView.h"
 
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
-
-#include <cmath>
 
 using namespace lunafold;
 
@@ -35,17 +29,17 @@ const QSizeF kMapSize(390, 470);
 class TestLocation : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    std::unique_ptr<UserDefaults> m_store;
-    test::FakeDevice m_device;
-    test::FakeGeocoder m_geocoder;
-    std::unique_ptr<Locator> m_locator;
+    std::unique_ptr<test::FixedPlace> m_place;
+    Locator &locator() { return m_place->locator(); }
+    UserDefaults &store() { return m_place->store; }
+    test::FakeDevice &device() { return m_place->device; }
+    test::FakeGeocoder &geocoder() { return m_place->geocoder; }
 
     // A map of the phone's size following the Locator, its first flight (if any) finished.
     std::unique_ptr<MapView> settledMap() {
         auto map = std::make_unique<MapView>();
         map->setSize(kMapSize);
-        map->setLocator(m_locator.get());
+        map->setLocator(&locator());
         if (map->animating())
             [&] { QTRY_VERIFY(!map->animating()); }();
         return map;
@@ -60,14 +54,9 @@ class TestLocation : public QObject {
   private Q_SLOTS:
     void init() {
         useLocale(QLocale(QLocale::English, QLocale::UnitedStates));
-        QFile::remove(m_dir.filePath(QStringLiteral("prefs.ini")));
-        m_store = std::make_unique<UserDefaults>(m_dir.filePath(QStringLiteral("prefs.ini")),
-                                                 [](const QString &) {});
-        m_device = {};
-        m_geocoder = {}; // names every point "Somewhere, Testland"
-        m_geocoder.answer =
+        m_place = std::make_unique<test::FixedPlace>(); // names every point "Somewhere, Testland"
+        geocoder().answer =
             QList<Placemark>{{u"Somewhere"_qs, std::nullopt, u"Testland"_qs, u"Europe/Paris"_qs}};
-        m_locator = std::make_unique<Locator>(m_device, m_geocoder, *m_store, false);
         AppClock::freeze(at("2024-07-01T12:00:00Z"));
     }
     void cleanupTestCase() {
@@ -75,49 +64,34 @@ class TestLocation : public QObject {
         useLocale(QLocale(QLocale::English, QLocale::UnitedStates));
     }
 
-    void coordinateRows_data() {
-        QTest::addColumn<double>("latitude");
-        QTest::addColumn<double>("longitude");
-        QTest::addColumn<QString>("zone");
-        QTest::addColumn<QStringList>("values");
-        // Only a value above 0 counts as north or east; the zone is named as on 1 July 2024.
-        QTest::newRow("0, 0 is south and west")
-            << 0.0 << 0.0 << "Europe/London" << QStringList{"0.0000° south", "0.0000° west", "BST"};
-        QTest::newRow("just above 0 is north and east")
-            << 0.00001 << 0.00004 << "Etc/UTC" << QStringList{"0.0000° north", "0.0000° east", "UTC"};
-        QTest::newRow("negative latitude") << -33.86882 << 151.20929 << "Australia/Sydney"
-                                           << QStringList{"33.8688° south", "151.2093° east", "AEST"};
-        QTest::newRow("western longitude") << 40.71277 << -74.00597 << "America/New_York"
-                                           << QStringList{"40.7128° north", "74.0060° west", "EDT"};
-        QTest::newRow("a zone known by its offset")
-            << 41.3 << 69.24 << "Asia/Tashkent" << QStringList{"41.3000° north", "69.2400° east", "+05"};
-    }
+    // Only a value above 0 counts as north or east; the zone is named as it is now, then in winter.
     void coordinateRows() {
-        QFETCH(double, latitude);
-        QFETCH(double, longitude);
-        QFETCH(QString, zone);
-        QFETCH(QStringList, values);
-        LocationViewModel model(m_locator.get());
-        m_locator->setFixedPlace(GeoPoint{Longitude(longitude), Latitude(latitude)},
-                                 *TimeZone::named(zone.toStdString()));
-        QCOMPARE(column(model.coordinateRows(), "label"),
-                 (QStringList{"Latitude", "Longitude", "Time Zone"}));
-        QCOMPARE(column(model.coordinateRows(), "value"), values);
-    }
-
-    void theZoneAbbreviationIsTheOneInForceNow() {
-        LocationViewModel model(m_locator.get());
-        m_locator->setFixedPlace(GeoPoint{Longitude(2.3522), Latitude(48.8566)},
-                                 *TimeZone::named("Europe/Paris"));
-        QCOMPARE(column(model.coordinateRows(), "value").last(), QStringLiteral("CEST"));
+        const struct {
+            double latitude, longitude;
+            const char *zone, *values;
+        } cases[] = {
+            {0.0, 0.0, "Europe/London", "0.0000° south|0.0000° west|BST"},
+            {0.00001, 0.00004, "Etc/UTC", "0.0000° north|0.0000° east|UTC"},
+            {40.71277, -74.00597, "America/New_York", "40.7128° north|74.0060° west|EDT"},
+            {41.3, 69.24, "Asia/Tashkent", "41.3000° north|69.2400° east|+05"}, // known by its offset
+            {-33.86882, 151.20929, "Australia/Sydney", "33.8688° south|151.2093° east|AEST"},
+        };
+        LocationViewModel model(&locator());
+        for (const auto &c : cases) {
+            m_place->set(c.latitude, c.longitude, c.zone);
+            QCOMPARE(column(model.coordinateRows(), "label"),
+                     (QStringList{"Latitude", "Longitude", "Time Zone"}));
+            QCOMPARE(column(model.coordinateRows(), "value").join(u'|'), QString::fromUtf8(c.values));
+        }
         AppClock::freeze(at("2024-12-01T12:00:00Z"));
         model.refresh();
-        QCOMPARE(column(model.coordinateRows(), "value").last(), QStringLiteral("CET"));
+        QCOMPARE(column(model.coordinateRows(), "value").last(), QStringLiteral("AEDT"));
     }
 
     void withoutACoordinateBothAreUnknownAndNoZoneIsShown() {
-        m_device.status = LocationAuthorization::notDetermined;
-        Locator waiting(m_device, m_geocoder, *m_store, true); // asks for access and waits
+        device().status = LocationAuthorization::notDetermined;
+        // Asks for access and waits.
+        Locator waiting(device(), geocoder(), store(), true);
         waiting.didChangeAuthorization(LocationAuthorization::notDetermined);
         QVERIFY(!waiting.hasLocation());
         LocationViewModel model(&waiting);
@@ -133,30 +107,31 @@ class TestLocation : public QObject {
     // First run without a location source: figures for the zone's principal location at once,
     // a locating line with a way out, then one line saying it failed.
     void firstRunWithoutALocationSource() {
-        m_device.status = LocationAuthorization::authorizedWhenInUse;
-        Locator first(m_device, m_geocoder, *m_store, true);
-        first.setApproximatePlace(
-            ApproximatePlace{48.8667, 2.3333, QStringLiteral("Europe/Paris"), QStringLiteral("Paris")});
-        LocationViewModel model(&first);
+        device().status = LocationAuthorization::authorizedWhenInUse;
+        const auto approximate = [this] {
+            auto made = std::make_unique<Locator>(device(), geocoder(), store(), true);
+            made->setApproximatePlace(ApproximatePlace{48.8667, 2.3333, u"Europe/Paris"_qs, u"Paris"_qs});
+            return made;
+        };
+        const auto first = approximate();
+        LocationViewModel model(first.get());
         QVERIFY(model.statusText().isEmpty());
-        first.didChangeAuthorization(m_device.status);
+        first->didChangeAuthorization(device().status);
         QCOMPARE(column(model.coordinateRows(), "value").mid(0, 2),
                  (QStringList{"48.8667° north", "2.3333° east"}));
         QCOMPARE(model.placeText(), QStringLiteral("Paris"));
         QVERIFY(model.locating());
         QCOMPARE(model.statusText(),
                  QStringLiteral("Locating… Until then: approximate, from your time zone"));
-        first.didFailWithError(QStringLiteral("The operation timed out"));
+        first->didFailWithError(QStringLiteral("The operation timed out"));
         QVERIFY(!model.locating());
         QCOMPARE(model.statusText(),
                  QStringLiteral("Your position could not be found. Pick a place on the map or search."));
         QCOMPARE(model.placeText(), QStringLiteral("Paris")); // still figures for the approximate place
         // Cancelling instead leaves the approximate place, named as such.
-        Locator second(m_device, m_geocoder, *m_store, true);
-        second.setApproximatePlace(
-            ApproximatePlace{48.8667, 2.3333, QStringLiteral("Europe/Paris"), QStringLiteral("Paris")});
-        LocationViewModel secondModel(&second);
-        second.didChangeAuthorization(m_device.status);
+        const auto second = approximate();
+        LocationViewModel secondModel(second.get());
+        second->didChangeAuthorization(device().status);
         secondModel.cancelLocating();
         QCOMPARE(secondModel.statusText(), QStringLiteral("Approximate, from your time zone"));
     }
@@ -167,40 +142,39 @@ class TestLocation : public QObject {
             QVERIFY2(!LocationViewModel::showsPlace(QString::fromLatin1(text)), text);
         for (const char *text : {"Paris, Île-de-France", "--", "Saint-Denis"})
             QVERIFY2(LocationViewModel::showsPlace(QString::fromUtf8(text)), text);
-        LocationViewModel model(m_locator.get());
+        LocationViewModel model(&locator());
         QVERIFY(!model.placeVisible()); // " " before anything is known
-        m_locator->setChosenLocation(10, 20);
+        locator().setChosenLocation(10, 20);
         QCOMPARE(model.placeText(), QStringLiteral("Somewhere, Testland"));
         QVERIFY(model.placeVisible());
-        m_geocoder.error = QStringLiteral("offline");
-        m_locator->setChosenLocation(11, 20);
+        geocoder().error = QStringLiteral("offline");
+        locator().setChosenLocation(11, 20);
         QCOMPARE(model.placeText(), QStringLiteral("-"));
         QVERIFY(!model.placeVisible());
     }
 
     void theButtonSaysWhetherTheDeviceMayBeAsked() {
-        LocationViewModel model(m_locator.get());
+        LocationViewModel model(&locator());
         QSignalSpy refreshed(&model, &LocationViewModel::refreshed);
-        m_locator->didChangeAuthorization(LocationAuthorization::denied);
+        locator().didChangeAuthorization(LocationAuthorization::denied);
         QCOMPARE(model.currentLocationText(), QStringLiteral("Current Location unavailable"));
         QCOMPARE(model.currentLocationIcon(), QStringLiteral("location-slash"));
-        m_device.status = LocationAuthorization::authorizedWhenInUse;
-        m_locator->didChangeAuthorization(m_device.status);
+        device().status = LocationAuthorization::authorizedWhenInUse;
+        locator().didChangeAuthorization(device().status);
         QCOMPARE(model.currentLocationText(), QStringLiteral("Current Location"));
         QCOMPARE(model.currentLocationIcon(), QStringLiteral("location"));
         QVERIFY(refreshed.count() >= 1);
         // Pressed, it asks the device again and the place is unknown until a fix arrives.
-        const int starts = m_device.starts;
+        const int starts = device().starts;
         model.startCurrentLocation();
-        QCOMPARE(m_device.starts, starts + 1);
+        QCOMPARE(device().starts, starts + 1);
         QCOMPARE(column(model.coordinateRows(), "value"), (QStringList{"Unknown", "Unknown"}));
     }
 
     void textsInGerman() {
         QVERIFY(useLocale(QLocale(QLocale::German, QLocale::Germany)));
-        LocationViewModel model(m_locator.get());
-        m_locator->setFixedPlace(GeoPoint{Longitude(151.20929), Latitude(-33.86882)},
-                                 *TimeZone::named("Australia/Sydney"));
+        LocationViewModel model(&locator());
+        m_place->set(-33.86882, 151.20929, "Australia/Sydney");
         QCOMPARE(column(model.coordinateRows(), "label"),
                  (QStringList{"Breitengrad", "Längengrad", "Zeitzone"}));
         QCOMPARE(column(model.coordinateRows(), "value").mid(0, 2),
@@ -212,8 +186,7 @@ class TestLocation : public QObject {
         auto map = settledMap();
         QVERIFY(!map->hasMarker()); // nothing published yet
         QSignalSpy marker(map.get(), &MapView::markerChanged);
-        m_locator->setFixedPlace(GeoPoint{Longitude(151.2093), Latitude(-33.8688)},
-                                 *TimeZone::named("Australia/Sydney"));
+        m_place->set(-33.8688, 151.2093, "Australia/Sydney");
         QCOMPARE(marker.count(), 1);
         QCOMPARE(map->markerLocation(), (GeoPoint{Longitude(151.2093), Latitude(-33.8688)}));
         // The camera flies there, to the 0.02° × 0.02° region around it.
@@ -222,45 +195,43 @@ class TestLocation : public QObject {
         QCOMPARE(map->cameraTarget(), region);
         QTRY_VERIFY(!map->animating());
         QCOMPARE(map->camera(), region);
-        QVERIFY(QLineF(map->markerPoint(), QPointF(kMapSize.width() / 2, kMapSize.height() / 2)).length() <
-                1e-6);
+        QVERIFY(QLineF(map->markerPoint(), QRectF(QPointF(), kMapSize).center()).length() < 1e-6);
     }
 
     void anAbsentOrEqualCoordinateChangesNothing() {
-        m_locator->setChosenLocation(48.8566, 2.3522); // saved, so a denied start restores it
+        locator().setChosenLocation(48.8566, 2.3522); // saved, so a denied start restores it
         auto map = settledMap();
         QCOMPARE(map->markerLocation(), (GeoPoint{Longitude(2.3522), Latitude(48.8566)}));
         map->panBy(120, -40); // the user looks elsewhere
         const MapCamera looking = map->camera();
         QSignalSpy marker(map.get(), &MapView::markerChanged);
         // "Current Location" without access: absent, then the same saved place again.
-        m_locator->startCurrentLocation();
-        QCOMPARE(m_locator->latitude(), 48.8566);
+        locator().startCurrentLocation();
+        QCOMPARE(locator().latitude(), 48.8566);
         QCOMPARE(marker.count(), 0);
         QVERIFY(!map->animating());
         QCOMPARE(map->camera(), looking);
         // Absent while a fix is awaited: the marker stays where it was.
-        m_device.status = LocationAuthorization::authorizedWhenInUse;
-        m_locator->startCurrentLocation();
-        QVERIFY(!m_locator->hasLocation());
-        QVERIFY(map->hasMarker());
+        device().status = LocationAuthorization::authorizedWhenInUse;
+        locator().startCurrentLocation();
+        QVERIFY(!locator().hasLocation() && map->hasMarker());
         QCOMPARE(marker.count(), 0);
         QCOMPARE(map->camera(), looking);
     }
 
     void aTapGoesThroughTheLocatorAndComesBack() {
-        m_locator->setChosenLocation(48.8566, 2.3522);
+        locator().setChosenLocation(48.8566, 2.3522);
         auto map = settledMap();
         const QPointF tap(300, 100);
         const GeoPoint tapped = *map->camera().toCoordinate(tap);
-        m_geocoder.asked.clear();
+        geocoder().asked.clear();
         QVERIFY(map->tapAt(tap.x(), tap.y()));
         // The Locator took it, saved it and looked it up ...
-        QCOMPARE(m_locator->latitude(), tapped.latitude());
-        QCOMPARE(m_locator->longitude(), tapped.longitude());
-        QCOMPARE(m_store->doubleForKey(QStringLiteral("lunafold.calculationLatitude")), tapped.latitude());
-        QCOMPARE(m_geocoder.asked, (QList<QPair<double, double>>{{tapped.latitude(), tapped.longitude()}}));
-        QCOMPARE(m_locator->friendlyLocationText(), QStringLiteral("Somewhere, Testland"));
+        QCOMPARE(locator().latitude(), tapped.latitude());
+        QCOMPARE(locator().longitude(), tapped.longitude());
+        QCOMPARE(store().doubleForKey(QStringLiteral("lunafold.calculationLatitude")), tapped.latitude());
+        QCOMPARE(geocoder().asked, (QList<QPair<double, double>>{{tapped.latitude(), tapped.longitude()}}));
+        QCOMPARE(locator().friendlyLocationText(), QStringLiteral("Somewhere, Testland"));
         // ... and published it, which is what moved the marker and the camera.
         QCOMPARE(map->markerLocation(), tapped);
         QCOMPARE(map->cameraTarget(), regionAround(tapped));
@@ -269,15 +240,13 @@ class TestLocation : public QObject {
         // Without a Locator a tap has nowhere to go: nothing moves.
         MapView alone;
         alone.setSize(kMapSize);
-        QVERIFY(!alone.tapAt(100, 100));
-        QVERIFY(!alone.hasMarker());
+        QVERIFY(!alone.tapAt(100, 100) && !alone.hasMarker());
     }
 
     void theValueWhenFirstShownCounts() {
-        m_locator->setFixedPlace(GeoPoint{Longitude(-21.9426), Latitude(64.1466)},
-                                 *TimeZone::named("Atlantic/Reykjavik"));
+        m_place->set(64.1466, -21.9426, "Atlantic/Reykjavik");
         MapView map; // not laid out yet
-        map.setLocator(m_locator.get());
+        map.setLocator(&locator());
         QCOMPARE(map.markerLocation(), (GeoPoint{Longitude(-21.9426), Latitude(64.1466)}));
         QVERIFY(!map.animating());
         map.setSize(kMapSize); // the region is shown as soon as there is room for it
@@ -286,20 +255,19 @@ class TestLocation : public QObject {
 
     void gesturesEndAFlight() {
         auto map = settledMap();
-        m_locator->setFixedPlace(GeoPoint{Longitude(139.6503), Latitude(35.6762)},
-                                 *TimeZone::named("Asia/Tokyo"));
+        m_place->set(35.6762, 139.6503, "Asia/Tokyo");
         QVERIFY(map->animating());
         map->zoomBy(0.5, 10, 10);
         QVERIFY(!map->animating());
         QTest::qWait(MapView::kFlightMilliseconds + 100);
-        QVERIFY(map->camera() !=
-                regionAround(GeoPoint{Longitude(139.6503), Latitude(35.6762)})); // the flight did not resume
+        // The flight did not resume.
+        QVERIFY(map->camera() != regionAround(GeoPoint{Longitude(139.6503), Latitude(35.6762)}));
     }
 
     // A released drag glides on in its direction, slowing to a stop about speed × 0.325 s on; a
     // slow release or a new touch stops it.
     void aFlingGlidesAndStops() {
-        m_locator->setChosenLocation(48.8566, 2.3522);
+        locator().setChosenLocation(48.8566, 2.3522);
         auto map = settledMap();
         const QPointF start = map->camera().centre();
         map->fling(800, -400); // content to the right and up: the view looks west and south

@@ -1,61 +1,46 @@
 // SPDX-License-Identifier: MIT
 // Qt Quick tests of the Location tab (qml-location/tst_*.qml) with a Locator on a fake device and
-// the offline geocoder, which the tests steer through the TestLocator singleton.
-#include "Fakes.h"
-#include "common/UserDefaults.h"
+// the offline geocoder.
+#include "FixedPlace.h"
 #include "core/geo/OfflineGeocoder.h"
-#include "core/services/Locator.h"
 #include "ui/app/AppGraph.h"
 #include "ui/app/QmlTypes.h"
 #include "ui/quick/MoonImageProvider.h"
 
 #include <QQmlEngine>
-#include <QTemporaryDir>
 #include <QtQuickTest>
 
 using namespace lunafold;
 
-/// The tests' handle on the Locator.
-class TestLocator : public QObject {
+/// The device and place names under the graph's Locator: the tests grant or deny access through the
+/// TestDevice singleton, and places are named from the graph's place data once the graph is built.
+class TestDevice : public QObject, public Geocoder {
     Q_OBJECT
-    Q_PROPERTY(bool hasLocation READ hasLocation NOTIFY changed)
-    Q_PROPERTY(double latitude READ latitude NOTIFY changed)
-    Q_PROPERTY(double longitude READ longitude NOTIFY changed)
-    Q_PROPERTY(QString placeText READ placeText NOTIFY changed)
 
   public:
-    TestLocator() : m_store(m_dir.filePath(QStringLiteral("prefs.ini")), [](const QString &) {}) {
-        connect(&m_locator, &Locator::currentLocationChanged, this, &TestLocator::changed);
-        connect(&m_locator, &Locator::friendlyLocationTextChanged, this, &TestLocator::changed);
-        m_locator.didChangeAuthorization(m_device.status); // loads the (empty) saved place
-    }
+    TestDevice() { m_locator.didChangeAuthorization(m_parts.device.status); } // loads the (empty) saved place
 
-    bool hasLocation() const { return m_locator.hasLocation(); }
-    double latitude() const { return m_locator.latitude(); }
-    double longitude() const { return m_locator.longitude(); }
-    QString placeText() const { return m_locator.friendlyLocationText(); }
     Locator &locator() { return m_locator; }
-
-    /// A place as the device or a tap would publish it.
-    Q_INVOKABLE void choose(double latitude, double longitude) {
-        m_locator.setChosenLocation(latitude, longitude);
+    void readPlacesFrom(const PlaceData &places) { m_offline.emplace(places); }
+    void reverseGeocode(
+        const GeoPoint &point,
+        std::function<void(const std::optional<QList<Placemark>> &, const std::optional<QString> &)>
+            completion) override {
+        if (m_offline)
+            m_offline->reverseGeocode(point, std::move(completion));
+        else
+            completion(std::nullopt, QStringLiteral("no place data yet"));
     }
     Q_INVOKABLE void setAccess(bool granted) {
-        m_device.status =
+        m_parts.device.status =
             granted ? LocationAuthorization::authorizedWhenInUse : LocationAuthorization::denied;
-        m_locator.didChangeAuthorization(m_device.status);
+        m_locator.didChangeAuthorization(m_parts.device.status);
     }
 
-  Q_SIGNALS:
-    void changed();
-
   private:
-    QTemporaryDir m_dir;
-    UserDefaults m_store;
-    test::FakeDevice m_device;
-    const PlaceData m_places;
-    OfflineGeocoder m_geocoder{m_places};
-    Locator m_locator{m_device, m_geocoder, m_store, false};
+    test::LocatorParts m_parts;
+    std::optional<OfflineGeocoder> m_offline;
+    Locator m_locator{m_parts.device, *this, m_parts.store, false};
 };
 
 class Setup : public QObject {
@@ -63,9 +48,10 @@ class Setup : public QObject {
 
   public Q_SLOTS:
     void applicationAvailable() {
-        m_locator = std::make_unique<TestLocator>();
-        m_graph = std::make_unique<AppGraph>(AppGraph::Parts{{}, &m_locator->locator()});
-        qmlRegisterSingletonInstance<TestLocator>("LunafoldTest", 1, 0, "TestLocator", m_locator.get());
+        m_device = std::make_unique<TestDevice>();
+        m_graph = std::make_unique<AppGraph>(AppGraph::Parts{{}, &m_device->locator()});
+        m_device->readPlacesFrom(m_graph->places());
+        qmlRegisterSingletonInstance<TestDevice>("LunafoldTest", 1, 0, "TestDevice", m_device.get());
     }
     // The other tabs show moon pictures too: plain discs are enough here.
     void qmlEngineAvailable(QQmlEngine *engine) {
@@ -79,11 +65,11 @@ class Setup : public QObject {
     }
     void cleanupTestCase() {
         m_graph.reset();
-        m_locator.reset();
+        m_device.reset();
     }
 
   private:
-    std::unique_ptr<TestLocator> m_locator;
+    std::unique_ptr<TestDevice> m_device;
     std::unique_ptr<AppGraph> m_graph;
 };
 

@@ -56,26 +56,30 @@ QImage paintWorld(double scale, const std::function<void(QPainter &)> &draw) {
     return image;
 }
 
-// Places on a regular grid of @p step degrees around @p centre, populations falling off outwards.
 GeoPoint ll(double latitude, double longitude) {
     return GeoPoint{Longitude(longitude), Latitude(latitude)};
 }
 
+// Places on a regular grid of @p step degrees around @p centre, populations falling off outwards.
 std::vector<MapPlace> gridOfPlaces(const GeoPoint &centre, int perSide, double step) {
     std::vector<MapPlace> places;
     for (int i = 0; i < perSide; ++i)
         for (int j = 0; j < perSide; ++j) {
             const double dy = (i - perSide / 2) * step, dx = (j - perSide / 2) * step;
-            places.push_back({GeoPoint{Longitude(centre.longitude() + dx), Latitude(centre.latitude() + dy)},
+            places.push_back({ll(centre.latitude() + dy, centre.longitude() + dx),
                               QStringLiteral("Place %1-%2").arg(i).arg(j),
                               qint64(1e6 / (1 + std::hypot(dx, dy) / step))});
         }
     return places;
 }
 
-} // namespace
+QStringList namesIn(const PlaceLabels &labels, const QRectF &area, double zoom) {
+    QStringList names;
+    labels.visit(area, zoom, [&](const PlaceLabels::Label &l, double) { return names << l.name, true; });
+    return names;
+}
 
-Q_DECLARE_METATYPE(lunafold::GeoPoint)
+} // namespace
 
 class TestMap : public QObject {
     Q_OBJECT
@@ -104,69 +108,63 @@ class TestMap : public QObject {
 
     void latitudesBeyondTheSquareWorldAreClamped() {
         QVERIFY(near(WebMercator::kMaxLatitude, std::atan(std::sinh(M_PI)) * 180 / M_PI, 1e-12));
-        QCOMPARE(WebMercator::project(GeoPoint{Longitude(10), Latitude(89.9)}).y(), 0.0);
-        QCOMPARE(WebMercator::project(GeoPoint{Longitude(10), Latitude(-90)}).y(), 1.0);
+        QCOMPARE(WebMercator::project(ll(89.9, 10)).y(), 0.0);
+        QCOMPARE(WebMercator::project(ll(-90, 10)).y(), 1.0);
         QVERIFY(near(WebMercator::unproject({0.5, -0.3}).latitude(), WebMercator::kMaxLatitude, 1e-9));
         QVERIFY(near(WebMercator::unproject({1.25, 0.5}).longitude(), -90.0, 1e-9)); // the next copy east
         QCOMPARE(WebMercator::wrapLongitude(180.0), -180.0);
         QCOMPARE(WebMercator::wrapLongitude(-540.5), 179.5);
     }
 
-    void viewPointsAndCoordinatesRoundTrip_data() {
-        QTest::addColumn<double>("zoom");
-        QTest::addColumn<GeoPoint>("centre");
-        QTest::newRow("whole world") << 0.0 << GeoPoint{Longitude(0), Latitude(0)};
-        QTest::newRow("country") << 5.6 << GeoPoint{Longitude(2.4), Latitude(46.6)};
-        QTest::newRow("region in the south") << 14.7 << GeoPoint{Longitude(151.2093), Latitude(-33.8688)};
-        QTest::newRow("on the antimeridian") << 9.0 << GeoPoint{Longitude(180.0), Latitude(-17.8)};
-    }
     void viewPointsAndCoordinatesRoundTrip() {
-        QFETCH(double, zoom);
-        QFETCH(GeoPoint, centre);
-        const MapCamera camera(kPhone, centre, zoom);
-        for (const QPointF p : {QPointF(0, 0), QPointF(195, 235), QPointF(389.5, 12.25), QPointF(17, 469)}) {
-            const auto c = camera.toCoordinate(p);
-            QVERIFY(c);
-            QVERIFY(c->longitude() >= -180 && c->longitude() < 180);
-            const QPointF back = camera.toView(*c);
-            QVERIFY2(near(back.x(), p.x(), 1e-6) && near(back.y(), p.y(), 1e-6),
-                     qPrintable(
-                         QStringLiteral("%1,%2 -> %3,%4").arg(p.x()).arg(p.y()).arg(back.x()).arg(back.y())));
+        // The whole world, a country, a region in the south, on the antimeridian.
+        const std::pair<double, GeoPoint> views[] = {
+            {0.0, ll(0, 0)}, {5.6, ll(46.6, 2.4)}, {14.7, ll(-33.8688, 151.2093)}, {9.0, ll(-17.8, 180.0)}};
+        for (const auto &[zoom, centre] : views) {
+            const MapCamera camera(kPhone, centre, zoom);
+            for (const QPointF p :
+                 {QPointF(0, 0), QPointF(195, 235), QPointF(389.5, 12.25), QPointF(17, 469)}) {
+                const auto c = camera.toCoordinate(p);
+                QVERIFY(c && c->longitude() >= -180 && c->longitude() < 180);
+                const QPointF back = camera.toView(*c);
+                QVERIFY2(near(back.x(), p.x(), 1e-6) && near(back.y(), p.y(), 1e-6),
+                         qPrintable(QStringLiteral("zoom %1: %2,%3 -> %4,%5")
+                                        .arg(zoom)
+                                        .arg(p.x())
+                                        .arg(p.y())
+                                        .arg(back.x())
+                                        .arg(back.y())));
+            }
+            // The centre of the view is the camera's centre.
+            QVERIFY(near(camera.toCoordinate({195, 235})->latitude(), camera.centreCoordinate().latitude(),
+                         1e-9));
         }
-        // The centre of the view is the camera's centre.
-        const auto middle = camera.toCoordinate({195, 235});
-        QVERIFY(near(middle->latitude(), camera.centreCoordinate().latitude(), 1e-9));
     }
 
     // 0.02° of longitude over 390 points needs a world of 390 · 360 / 0.02 points. Half of 0.02° of
     // latitude over 235 points one of 235 / Δy for the half nearer the pole, which Mercator
     // stretches more. The smaller world shows both spans.
-    void aRegionSpanGivesTheZoomThatShowsIt_data() {
-        QTest::addColumn<double>("latitude");
-        QTest::addColumn<double>("zoom");
-        QTest::newRow("equator: the width limits") << 0.0 << 14.74303959985401;
-        QTest::newRow("60 N: the height limits") << 60.0 << 14.012008134592188;
-        QTest::newRow("60 S: the height limits") << -60.0 << 14.012008134592188;
-    }
     void aRegionSpanGivesTheZoomThatShowsIt() {
-        QFETCH(double, latitude);
-        QFETCH(double, zoom);
-        MapCamera camera(kPhone, GeoPoint{Longitude(0), Latitude(0)}, 2);
-        camera.showRegion(GeoPoint{Longitude(25.0), Latitude(latitude)}, 0.02, 0.02);
-        QVERIFY2(near(camera.zoom(), zoom, 1e-9), qPrintable(QString::number(camera.zoom(), 'g', 17)));
-        QVERIFY(near(camera.centreCoordinate().latitude(), latitude, 1e-9));
-        QVERIFY(near(camera.centreCoordinate().longitude(), 25.0, 1e-9));
-        // The whole region is in view and touches the edges in one direction.
-        const double west = camera.toView(GeoPoint{Longitude(24.99), Latitude(latitude)}).x(),
-                     east = camera.toView(GeoPoint{Longitude(25.01), Latitude(latitude)}).x();
-        const double top = camera.toView(GeoPoint{Longitude(25.0), Latitude(latitude + 0.01)}).y(),
-                     bottom = camera.toView(GeoPoint{Longitude(25.0), Latitude(latitude - 0.01)}).y();
-        QVERIFY(west >= -1e-6 && east <= 390 + 1e-6 && top >= -1e-6 && bottom <= 470 + 1e-6);
-        QVERIFY(near(west, 0.0, 1e-6) || near(std::min(top, 470 - bottom), 0.0, 1e-6));
+        // At the equator the width limits, at 60° N and S the height.
+        for (const auto &[latitude, zoom] :
+             {std::pair{0.0, 14.74303959985401}, {60.0, 14.012008134592188}, {-60.0, 14.012008134592188}}) {
+            MapCamera camera(kPhone, ll(0, 0), 2);
+            camera.showRegion(ll(latitude, 25.0), 0.02, 0.02);
+            QVERIFY2(near(camera.zoom(), zoom, 1e-9), qPrintable(QString::number(camera.zoom(), 'g', 17)));
+            QVERIFY(near(camera.centreCoordinate().latitude(), latitude, 1e-9));
+            QVERIFY(near(camera.centreCoordinate().longitude(), 25.0, 1e-9));
+            // The whole region is in view and touches the edges in one direction.
+            const double west = camera.toView(ll(latitude, 24.99)).x(),
+                         east = camera.toView(ll(latitude, 25.01)).x();
+            const double top = camera.toView(ll(latitude + 0.01, 25.0)).y(),
+                         bottom = camera.toView(ll(latitude - 0.01, 25.0)).y();
+            QVERIFY(west >= -1e-6 && east <= 390 + 1e-6 && top >= -1e-6 && bottom <= 470 + 1e-6);
+            QVERIFY(near(west, 0.0, 1e-6) || near(std::min(top, 470 - bottom), 0.0, 1e-6));
+        }
     }
 
     void theViewStaysInsideTheWorld() {
-        MapCamera camera(kPhone, GeoPoint{Longitude(0), Latitude(0)}, 3);
+        MapCamera camera(kPhone, ll(0, 0), 3);
         QVERIFY(near(camera.minZoom(), std::log2(470.0 / 256.0), 1e-12));
         camera.panBy(0, 1e7); // far past the North Pole
         QVERIFY(near(camera.toCoordinate({195, 0})->latitude(), WebMercator::kMaxLatitude, 1e-9));
@@ -184,11 +182,9 @@ class TestMap : public QObject {
     }
 
     void panningWrapsAcrossTheAntimeridian() {
-        MapCamera camera(kPhone, GeoPoint{Longitude(179.9), Latitude(10)},
-                         8); // 65,536-point world: 0.1° is about 18 points
-        QVERIFY(camera.toView(GeoPoint{Longitude(-179.9), Latitude(10)}).x() >
-                195.0); // east of 180° is to the right
-        QVERIFY(camera.toView(GeoPoint{Longitude(179.8), Latitude(10)}).x() < 195.0);
+        MapCamera camera(kPhone, ll(10, 179.9), 8); // 65,536-point world: 0.1° is about 18 points
+        // East of 180° is to the right.
+        QVERIFY(camera.toView(ll(10, -179.9)).x() > 195.0 && camera.toView(ll(10, 179.8)).x() < 195.0);
         QVERIFY(camera.toCoordinate({389, 235})->longitude() < -179.0);
         camera.panBy(-0.2 / 360 * camera.worldSize(), 0); // drag 0.2° to the left: look east
         QVERIFY(near(camera.centreCoordinate().longitude(), -179.9, 1e-9));
@@ -196,7 +192,7 @@ class TestMap : public QObject {
     }
 
     void zoomingKeepsThePointUnderTheFingers() {
-        MapCamera camera(kPhone, GeoPoint{Longitude(2.3522), Latitude(48.8566)}, 6);
+        MapCamera camera(kPhone, ll(48.8566, 2.3522), 6);
         const QPointF anchor(300, 80);
         const GeoPoint before = *camera.toCoordinate(anchor);
         camera.zoomBy(3.0, anchor);
@@ -210,8 +206,7 @@ class TestMap : public QObject {
     }
 
     void flightsTakeTheShortWayRound() {
-        const MapCamera from(kPhone, GeoPoint{Longitude(170), Latitude(0)}, 4),
-            to(kPhone, GeoPoint{Longitude(-170), Latitude(0)}, 6);
+        const MapCamera from(kPhone, ll(0, 170), 4), to(kPhone, ll(0, -170), 6);
         const MapCamera half = MapCamera::interpolate(from, to, 0.5);
         QVERIFY(near(std::abs(half.centreCoordinate().longitude()), 180.0, 1e-9));
         QVERIFY(near(half.zoom(), 5.0, 1e-12));
@@ -251,8 +246,7 @@ class TestMap : public QObject {
             QVERIFY(map.minZoom(level) > map.minZoom(level - 1));
             QVERIFY(map.gridSize(level) > map.gridSize(level - 1));
         }
-        QVERIFY(!map.tile(0, 1, 0));
-        QVERIFY(!map.tile(9, 0, 0));
+        QVERIFY(!map.tile(0, 1, 0) && !map.tile(9, 0, 0));
     }
 
     // Points well inland or well out at sea, on every level of detail; the tiles by the
@@ -280,8 +274,7 @@ class TestMap : public QObject {
     }
 
     void damagedFilesAreRefused() {
-        QVERIFY(!Basemap(QByteArray()).isLoaded());
-        QVERIFY(!Basemap(QByteArray("not a map at all")).isLoaded());
+        QVERIFY(!Basemap(QByteArray()).isLoaded() && !Basemap(QByteArray("not a map at all")).isLoaded());
         QFile file(Basemap::defaultDirectory() + QStringLiteral("/world.bin"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray whole = file.readAll();
@@ -302,39 +295,31 @@ class TestMap : public QObject {
             qToLittleEndian<quint32>(qFromLittleEndian<quint32>(data.constData() + firstEntry + 8) / 2);
         data.replace(firstEntry + 8, 4, QByteArray(reinterpret_cast<const char *>(&cut), 4));
         const Basemap truncated(qCompress(data));
-        QVERIFY(truncated.isLoaded());
-        QVERIFY(truncated.tile(0, 0, 0) && truncated.tile(0, 0, 0)->land.isEmpty());
+        QVERIFY(truncated.isLoaded() && truncated.tile(0, 0, 0) && truncated.tile(0, 0, 0)->land.isEmpty());
     }
 
     // Each zoom names at most one place per cell, the most populous, and keeps what it named when
     // zooming in; the input's order does not matter.
     void placesAreNamedBiggestFirst() {
-        std::vector<MapPlace> places = gridOfPlaces(GeoPoint{Longitude(2.0), Latitude(46.0)}, 21, 0.1);
-        places.push_back({GeoPoint{Longitude(2.01), Latitude(46.01)}, QStringLiteral("Tiny"), 10});
-        places.push_back(
-            {GeoPoint{Longitude(0.0), Latitude(91.0)}, QStringLiteral("Nowhere"), 1}); // off the map
-        places.push_back(
-            {GeoPoint{Longitude(2.5), Latitude(46.0)}, QStringLiteral("   "), qint64(1e9)}); // no name
+        std::vector<MapPlace> places = gridOfPlaces(ll(46.0, 2.0), 21, 0.1);
+        places.push_back({ll(46.01, 2.01), QStringLiteral("Tiny"), 10});
+        places.push_back({ll(91.0, 0.0), QStringLiteral("Nowhere"), 1});       // off the map
+        places.push_back({ll(46.0, 2.5), QStringLiteral("   "), qint64(1e9)}); // no name
         const PlaceLabels labels(places);
         QCOMPARE(labels.size(), std::size_t(21 * 21 + 1));
         std::shuffle(places.begin(), places.end(), std::mt19937(7));
         const PlaceLabels shuffled(places);
 
         // The grid's area, and half a step around it.
-        const QPointF northWest = WebMercator::project(GeoPoint{Longitude(0.95), Latitude(47.05)}),
-                      southEast = WebMercator::project(GeoPoint{Longitude(3.05), Latitude(44.95)});
+        const QPointF northWest = WebMercator::project(ll(47.05, 0.95)),
+                      southEast = WebMercator::project(ll(44.95, 3.05));
         const QRectF area(northWest, southEast);
         QStringList before;
         for (double zoom : {0.0, 4.0, 6.0, 8.0, 10.0, 12.0, 16.0}) {
-            QStringList names;
-            labels.visit(area, zoom,
-                         [&](const PlaceLabels::Label &l, double) { return names << l.name, true; });
-            QStringList again;
-            shuffled.visit(area, zoom,
-                           [&](const PlaceLabels::Label &l, double) { return again << l.name, true; });
+            const QStringList names = namesIn(labels, area, zoom);
             QVERIFY(!names.isEmpty());
             QCOMPARE(names.first(), QStringLiteral("Place 10-10")); // the biggest, first at every zoom
-            QCOMPARE(again, names);
+            QCOMPARE(namesIn(shuffled, area, zoom), names);
             for (const QString &name : std::as_const(before))
                 QVERIFY2(names.contains(name), qPrintable(name)); // nothing named disappears
             // At most one name per cell of the zoom's grid, counting the cells the area cuts.
@@ -349,70 +334,69 @@ class TestMap : public QObject {
         QCOMPARE(before.size(), 21 * 21 + 1);
     }
 
-    void namesNeverOverlap_data() {
-        QTest::addColumn<GeoPoint>("centre");
-        QTest::addColumn<double>("zoom");
-        QTest::newRow("world") << GeoPoint{Longitude(0), Latitude(20)} << 1.0;
-        QTest::newRow("country") << GeoPoint{Longitude(2.4), Latitude(46.6)} << 5.6;
-        QTest::newRow("dense region") << GeoPoint{Longitude(2.0), Latitude(46.0)} << 9.3;
-        QTest::newRow("antimeridian") << GeoPoint{Longitude(179.9), Latitude(-17.8)} << 6.0;
-    }
     void namesNeverOverlap() {
-        QFETCH(GeoPoint, centre);
-        QFETCH(double, zoom);
-        std::vector<MapPlace> places = gridOfPlaces(GeoPoint{Longitude(2.0), Latitude(46.0)}, 31, 0.05);
-        for (const MapPlace &p : gridOfPlaces(GeoPoint{Longitude(179.9), Latitude(-17.8)}, 9, 0.5))
-            places.push_back({GeoPoint{Longitude(WebMercator::wrapLongitude(p.coordinate.longitude())),
-                                       Latitude(p.coordinate.latitude())},
-                              QStringLiteral("Fiji ") + p.name, p.population});
+        std::vector<MapPlace> places = gridOfPlaces(ll(46.0, 2.0), 31, 0.05);
+        for (const MapPlace &p : gridOfPlaces(ll(-17.8, 179.9), 9, 0.5))
+            places.push_back(
+                {ll(p.coordinate.latitude(), WebMercator::wrapLongitude(p.coordinate.longitude())),
+                 QStringLiteral("Fiji ") + p.name, p.population});
         const PlaceLabels labels(places);
-        const MapCamera camera(kPhone, centre, zoom);
-        LabelLayout layout;
-        const std::vector<PlacedLabel> placed = layout.layout(camera, labels);
-        QVERIFY(!placed.empty());
-        QVERIFY(placed.size() <= std::size_t(LabelLayout::kMaxLabels));
-        const QRectF view(QPointF(), kPhone);
-        for (std::size_t i = 0; i < placed.size(); ++i) {
-            QVERIFY(placed[i].text.intersects(view));
-            // Beside its dot, which is where the place is.
-            QVERIFY(std::abs(placed[i].text.center().y() - placed[i].anchor.y()) < 1e-9);
-            QVERIFY(placed[i].text.left() > placed[i].anchor.x() ||
-                    placed[i].text.right() < placed[i].anchor.x());
-            for (std::size_t j = 0; j < i; ++j)
-                QVERIFY2(!placed[i].text.intersects(placed[j].text),
-                         qPrintable(placed[i].name + QStringLiteral(" over ") + placed[j].name));
+        const struct {
+            const char *name;
+            GeoPoint centre;
+            double zoom;
+        } views[] = {{"world", ll(20, 0), 1.0},
+                     {"country", ll(46.6, 2.4), 5.6},
+                     {"dense region", ll(46.0, 2.0), 9.3},
+                     {"antimeridian", ll(-17.8, 179.9), 6.0}};
+        for (const auto &[name, centre, zoom] : views) {
+            const MapCamera camera(kPhone, centre, zoom);
+            const std::vector<PlacedLabel> placed = LabelLayout().layout(camera, labels);
+            QVERIFY2(!placed.empty() && placed.size() <= std::size_t(LabelLayout::kMaxLabels), name);
+            for (std::size_t i = 0; i < placed.size(); ++i) {
+                // In view, beside its dot, which is where the place is.
+                const QRectF &text = placed[i].text;
+                const QPointF dot = placed[i].anchor;
+                QVERIFY2(text.intersects(QRectF(QPointF(), kPhone)) &&
+                             std::abs(text.center().y() - dot.y()) < 1e-9 &&
+                             (text.left() > dot.x() || text.right() < dot.x()),
+                         qPrintable(placed[i].name));
+                for (std::size_t j = 0; j < i; ++j)
+                    QVERIFY2(!placed[i].text.intersects(placed[j].text),
+                             qPrintable(placed[i].name + QStringLiteral(" over ") + placed[j].name));
+            }
+            // Drawn at 3x, each name is light on its dark halo wherever it lands.
+            QImage image((kPhone * 3).toSize(), QImage::Format_ARGB32_Premultiplied);
+            image.fill(MapStyle().land);
+            QPainter painter(&image);
+            painter.scale(3, 3);
+            LabelPainter().paint(painter, placed);
+            painter.end();
+            for (const PlacedLabel &label : placed) {
+                int light = 0, dark = 0;
+                const QRect box =
+                    QRectF(label.text.topLeft() * 3, label.text.size() * 3).toRect() & image.rect();
+                for (int y = box.top(); y <= box.bottom(); ++y)
+                    for (int x = box.left(); x <= box.right(); ++x) {
+                        const int value = qGray(image.pixel(x, y));
+                        light += value > 200;
+                        dark += value < 30;
+                    }
+                QVERIFY2(light > 20 && dark > 20, qPrintable(label.name));
+            }
+            // Where places are dense the view fills with names, not with one or two.
+            if (name == std::string_view("dense region"))
+                QVERIFY2(placed.size() >= 12, qPrintable(QString::number(placed.size())));
         }
-        // Drawn at 3x, each name is light on its dark halo wherever it lands.
-        QImage image((kPhone * 3).toSize(), QImage::Format_ARGB32_Premultiplied);
-        image.fill(MapStyle().land);
-        QPainter painter(&image);
-        painter.scale(3, 3);
-        LabelPainter().paint(painter, placed);
-        painter.end();
-        for (const PlacedLabel &label : placed) {
-            int light = 0, dark = 0;
-            const QRect box = QRectF(label.text.topLeft() * 3, label.text.size() * 3).toRect() & image.rect();
-            for (int y = box.top(); y <= box.bottom(); ++y)
-                for (int x = box.left(); x <= box.right(); ++x) {
-                    const int value = qGray(image.pixel(x, y));
-                    light += value > 200;
-                    dark += value < 30;
-                }
-            QVERIFY2(light > 20 && dark > 20, qPrintable(label.name));
-        }
-        // Where places are dense the view fills with names, not with one or two.
-        if (QByteArray(QTest::currentDataTag()) == "dense region")
-            QVERIFY2(placed.size() >= 12, qPrintable(QString::number(placed.size())));
     }
 
     // A small region with no name in it opens further out, where names show around the place.
     void zoomNamingAPlace() {
         const GeoPoint village{Longitude(6.0), Latitude(45.0)};
-        const PlaceLabels labels(
-            {{GeoPoint{Longitude(6.0), Latitude(45.30)}, QStringLiteral("North"), 50000},
-             {GeoPoint{Longitude(6.3), Latitude(44.75)}, QStringLiteral("South-east"), 40000},
-             {GeoPoint{Longitude(5.5), Latitude(45.1)}, QStringLiteral("West"), 30000},
-             {GeoPoint{Longitude(6.004), Latitude(45.0)}, QStringLiteral("Next door"), 100}});
+        const PlaceLabels labels({{ll(45.30, 6.0), QStringLiteral("North"), 50000},
+                                  {ll(44.75, 6.3), QStringLiteral("South-east"), 40000},
+                                  {ll(45.1, 5.5), QStringLiteral("West"), 30000},
+                                  {ll(45.0, 6.004), QStringLiteral("Next door"), 100}});
         MapCamera region(kPhone, village, 0);
         region.showRegion(village, 0.02, 0.02);
         const double zoom = labels.zoomNaming(village, kPhone, 3, region.zoom());
@@ -461,43 +445,39 @@ class TestMap : public QObject {
         QCOMPARE(changed.count(), 1); // the same areas again change nothing
     }
 
-    void theFitFollowsTheViewsSize_data() {
-        QTest::addColumn<bool>("whileFlying");
-        QTest::newRow("during the flight") << true;
-        QTest::newRow("after arriving") << false;
-    }
     // Just after the place arrives a line of text above the map ("Locating…" on a first run)
     // makes it shorter: the view is fitted again, so that the names around the place still show.
     void theFitFollowsTheViewsSize() {
-        QFETCH(bool, whileFlying);
         const GeoPoint village = ll(45.0, 6.0);
         // Names only to the north, near the top edge of the taller view once it is fitted.
         const PlaceLabels labels(std::vector<MapPlace>{{ll(45.3, 5.75), QStringLiteral("West Hill"), 5000},
                                                        {ll(45.3, 6.0), QStringLiteral("North Hill"), 5000},
                                                        {ll(45.3, 6.25), QStringLiteral("East Hill"), 5000}});
         const QSizeF tall(390, 482), shorter(390, 362);
-        test::FixedPlace place;
-        MapView map;
-        map.setSize(tall);
-        map.setPlaceLabels(&labels);
-        map.setLocator(&place.locator());
-        place.set(village.latitude(), village.longitude(), "Europe/Paris");
-        QVERIFY(map.animating());
-        if (!whileFlying)
+        for (const bool whileFlying : {true, false}) {
+            test::FixedPlace place;
+            MapView map;
+            map.setSize(tall);
+            map.setPlaceLabels(&labels);
+            map.setLocator(&place.locator());
+            place.set(village.latitude(), village.longitude(), "Europe/Paris");
+            QVERIFY(map.animating());
+            if (!whileFlying)
+                QTRY_VERIFY(!map.animating());
+            const double tallZoom = map.cameraTarget().zoom();
+            map.setSize(shorter);
             QTRY_VERIFY(!map.animating());
-        const double tallZoom = map.cameraTarget().zoom();
-        map.setSize(shorter);
-        QTRY_VERIFY(!map.animating());
-        QVERIFY(near(map.centerLatitude(), village.latitude(), 1e-6) &&
-                near(map.centerLongitude(), village.longitude(), 1e-6));
-        QVERIFY(map.zoomLevel() < tallZoom);
-        QCOMPARE(map.labelNames().size(), MapView::kNamesAround);
-        // A view the user has moved keeps its zoom.
-        map.panBy(5, 0);
-        const double zoom = map.zoomLevel();
-        map.setSize(tall);
-        QCOMPARE(map.zoomLevel(), zoom);
-        QVERIFY(!map.animating());
+            QVERIFY(near(map.centerLatitude(), village.latitude(), 1e-6) &&
+                    near(map.centerLongitude(), village.longitude(), 1e-6));
+            QVERIFY2(map.zoomLevel() < tallZoom && map.labelNames().size() == MapView::kNamesAround,
+                     whileFlying ? "shortened during the flight" : "shortened after arriving");
+            // A view the user has moved keeps its zoom.
+            map.panBy(5, 0);
+            const double zoom = map.zoomLevel();
+            map.setSize(tall);
+            QCOMPARE(map.zoomLevel(), zoom);
+            QVERIFY(!map.animating());
+        }
     }
 
     // Zoomed out, tiles are drawn with fewer points, off the file's lines by under a pixel, and

@@ -204,43 +204,39 @@ class TestMapTiles : public QObject {
     }
 
     // Failing, slow or absent servers leave the names and the vector map, and never hold up a pan.
-    void failuresFallBackToTheNames_data() {
-        QTest::addColumn<int>("status");
-        QTest::addColumn<int>("delay");
-        QTest::addColumn<bool>("absent");
-        QTest::addColumn<bool>("offline");
-        QTest::newRow("server error") << 500 << 0 << false << false;
-        QTest::newRow("not found") << 404 << 0 << false << false;
-        QTest::newRow("too slow") << 200 << 5000 << false << true;
-        QTest::newRow("absent") << 200 << 0 << true << true;
-    }
     void failuresFallBackToTheNames() {
-        QFETCH(int, status);
-        QFETCH(int, delay);
-        QFETCH(bool, absent);
-        QFETCH(bool, offline);
-        m_server->status = status;
-        m_server->delayMilliseconds = delay;
-        TileSource::Options o = options(QStringLiteral("failing"));
-        o.timeoutMilliseconds = 500;
-        if (absent)
-            m_server->close();
-        TileSource tiles(o);
-        auto map = mapOn(&tiles);
-        QElapsedTimer timer;
-        timer.start();
-        map->panBy(10, 0);
-        QVERIFY(timer.elapsed() < 400); // the pan did not wait for the network (its timeout is 500 ms)
-        QTRY_COMPARE(tiles.offline(), offline);
-        QTest::qWait(offline ? 200 : 700); // past the timeout
-        QVERIFY(!map->tilesShown());
-        QCOMPARE(tileShare(*map), 0.0);
-        QCOMPARE(map->labelNames(), (QStringList{"Paris", "Lyon"}));
-        // A failed tile is not asked for again at once.
-        const qsizetype asked = m_server->paths.size();
-        map->panBy(-10, 0);
-        QTest::qWait(100);
-        QCOMPARE(m_server->paths.size(), asked);
+        const struct {
+            const char *name;
+            int status, delay;
+            bool absent, offline;
+        } cases[] = {{"server error", 500, 0, false, false},
+                     {"not found", 404, 0, false, false},
+                     {"too slow", 200, 5000, false, true},
+                     {"absent", 200, 0, true, true}};
+        for (const auto &c : cases) {
+            init();
+            m_server->status = c.status;
+            m_server->delayMilliseconds = c.delay;
+            TileSource::Options o = options(QString::fromLatin1(c.name));
+            o.timeoutMilliseconds = 500;
+            if (c.absent)
+                m_server->close();
+            TileSource tiles(o);
+            auto map = mapOn(&tiles);
+            QElapsedTimer timer;
+            timer.start();
+            map->panBy(10, 0);
+            QVERIFY2(timer.elapsed() < 400, c.name); // the pan did not wait for the network (500 ms timeout)
+            QTRY_COMPARE(tiles.offline(), c.offline);
+            QTest::qWait(c.offline ? 200 : 700); // past the timeout
+            QVERIFY2(!map->tilesShown() && tileShare(*map) == 0.0, c.name);
+            QCOMPARE(map->labelNames(), (QStringList{"Paris", "Lyon"}));
+            // A failed tile is not asked for again at once.
+            const qsizetype asked = m_server->paths.size();
+            map->panBy(-10, 0);
+            QTest::qWait(100);
+            QVERIFY2(m_server->paths.size() == asked, c.name);
+        }
     }
 
     void switchedOffNothingIsSent() {
@@ -250,14 +246,12 @@ class TestMapTiles : public QObject {
         map->panBy(20, 10);
         map->zoomBy(1.2, 195, 235);
         QTest::qWait(300);
-        QVERIFY(m_server->paths.isEmpty());
-        QVERIFY(!map->tilesShown());
+        QVERIFY(m_server->paths.isEmpty() && !map->tilesShown());
         // On again: tiles come, and the attribution with them; off: they go at once.
         tiles.setEnabled(true);
         QTRY_VERIFY(map->tilesShown());
         tiles.setEnabled(false);
-        QVERIFY(!map->tilesShown());
-        QVERIFY(!map->labelNames().isEmpty());
+        QVERIFY(!map->tilesShown() && !map->labelNames().isEmpty());
         const qsizetype asked = m_server->paths.size();
         map->panBy(-200, 0);
         QTest::qWait(200);

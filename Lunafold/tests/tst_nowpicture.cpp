@@ -62,9 +62,6 @@ class TestNowPicture : public QObject {
         QCOMPARE(renderer.backendName(), QStringLiteral("CPU"));
         QVERIFY(!renderer.renderSphere(64, {1, 0, 0}, 0.03f, 1.25f, 0.11f));
         QCOMPARE(renderer.passCount(), 0u);
-        MoonSphereRenderer none({MoonSphereRenderer::Backend::None, {}});
-        QCOMPARE(none.backendName(), QStringLiteral("none"));
-        QVERIFY(!none.renderSphere(64, {1, 0, 0}, 0.03f, 1.25f, 0.11f));
     }
 };
 

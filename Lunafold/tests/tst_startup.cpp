@@ -4,7 +4,6 @@
 #include "Fakes.h"
 #include "core/app/LunafoldApp.h"
 #include "core/services/NotificationAuthorizer.h"
-#include "notices/NotificationCenter.h"
 
 #include <QMutex>
 #include <QTemporaryDir>
@@ -13,15 +12,11 @@
 
 using namespace lunafold;
 
-namespace {
-
 const QStringList kConstruction = {
     QStringLiteral("STARTUP1: Lunafold Begins."),
     QStringLiteral("STARTUP3: About to request notification permissions if necessary."),
     QStringLiteral("STARTUPn: Startup ends, likely traversal to first view next."),
 };
-
-} // namespace
 
 class TestStartup : public QObject {
     Q_OBJECT
@@ -44,9 +39,9 @@ class TestStartup : public QObject {
                  m_log << l;
              },
              [this] { m_rescheduledOffMainThread = QThread::currentThread() != qApp->thread(); }});
-        (void)QTest::qWaitFor([&] { return lines().size() >= expectedLines; },
-                              5000); // the tests compare what came
-        QTest::qWait(50);            // nothing more arrives
+        // The tests compare what came; nothing more arrives.
+        (void)QTest::qWaitFor([&] { return lines().size() >= expectedLines; }, 5000);
+        QTest::qWait(50);
         return lines();
     }
     QStringList lines() {
@@ -74,18 +69,17 @@ class TestStartup : public QObject {
         QCOMPARE(m_prompts, 1); // asked once, remembered
     }
 
-    void deniedSchedulesNothing() {
-        NotificationAuthorizer authorizer(m_dir.filePath(QStringLiteral("denied")), answering(false));
-        QCOMPARE(launch(authorizer, 3), kConstruction);
-        QCOMPARE(authorizer.decision(), std::optional<bool>(false));
-    }
-
-    void unansweredIsAskedAgain() {
-        NotificationAuthorizer authorizer(m_dir.filePath(QStringLiteral("later")), answering(std::nullopt));
-        QCOMPARE(launch(authorizer, 3), kConstruction);
-        launch(authorizer, 3);
-        QCOMPARE(m_prompts, 2);
-        QVERIFY(!authorizer.decision());
+    // Denied: nothing scheduled and not asked again; unanswered: asked again at the next launch.
+    void deniedOrUnansweredSchedulesNothing() {
+        for (const std::optional<bool> answer : {std::optional<bool>(false), std::optional<bool>()}) {
+            init();
+            NotificationAuthorizer authorizer(m_dir.filePath(answer ? u"denied"_qs : u"later"_qs),
+                                              answering(answer));
+            QCOMPARE(launch(authorizer, 3), kConstruction);
+            launch(authorizer, 3);
+            QCOMPARE(m_prompts, answer ? 1 : 2);
+            QCOMPARE(authorizer.decision(), answer);
+        }
     }
 
     void anErrorIsOneLine() {
