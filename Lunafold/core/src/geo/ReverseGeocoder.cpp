@@ -37,7 +37,6 @@ ReverseGeocoder::ReverseGeocoder(const QString &directory) {
     QFile places(dir.filePath(QStringLiteral("places.bin")));
     if (places.open(QIODevice::ReadOnly)) {
         const QByteArray bytes = places.readAll();
-        m_dataSize += bytes.size();
         m_places = PlaceIndex(bytes);
         if (!m_places.isLoaded())
             qWarning("ReverseGeocoder: %s: %s", qPrintable(places.fileName()), qPrintable(m_places.error()));
@@ -52,7 +51,6 @@ bool ReverseGeocoder::loadZones(const QString &path) {
     if (!file.open(QIODevice::ReadOnly))
         return false;
     const QByteArray compressed = file.readAll();
-    m_dataSize += compressed.size();
     const QByteArray bytes = ByteReader::uncompress(compressed, kMaxGridSize);
     if (bytes.isEmpty())
         return false;

@@ -33,8 +33,6 @@ class ReverseGeocoder {
     bool isLoaded() const { return m_places.isLoaded() && m_zonesLoaded; }
     /// The places, for search and for the map's labels.
     const PlaceIndex &places() const { return m_places; }
-    /// Bytes of the data files read.
-    qint64 dataSize() const { return m_dataSize; }
     /// $LUNAFOLD_GEODATA_DIR, else share/lunafold/geodata (see resourceDirectory). Without data,
     /// lookups still give the nautical zone and no place text.
     static QString defaultDirectory();
@@ -63,7 +61,6 @@ class ReverseGeocoder {
     std::vector<std::uint16_t> m_refinedSamples;
 
     bool m_zonesLoaded = false;
-    qint64 m_dataSize = 0;
 };
 
 } // namespace lunafold
