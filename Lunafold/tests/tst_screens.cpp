@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: MIT
-// The view-models of the tab container, the Now screen and the Rise & Set screen, on a frozen
-// clock and a fixed place, without a window.
+// The view-models of the Now screen and the Rise & Set screen, on a frozen clock and a fixed
+// place, without a window (the swiping between tabs is tst_mainview.qml's).
 #include "Fakes.h"
 #include "common/UserDefaults.h"
 #include "core/services/Locator.h"
 #include "core/text/Translations.h"
-#include "core/viewmodels/MainViewModel.h"
 #include "core/viewmodels/NowViewModel.h"
 #include "core/viewmodels/RiseSetViewModel.h"
 #include "notices/AppClock.h"
@@ -17,11 +16,7 @@
 
 using namespace lunafold;
 
-namespace {
-
 using test::at;
-
-} // namespace
 
 class TestScreens : public QObject {
     Q_OBJECT
@@ -41,23 +36,6 @@ class TestScreens : public QObject {
         AppClock::freeze(at("2024-04-23T12:00:00Z"));
     }
     void cleanupTestCase() { AppClock::reset(); }
-
-    void swipesWrapAndNeedMoreThanTheThreshold() {
-        MainViewModel tabs;
-        QCOMPARE(tabs.selectedTab(), 0);
-        tabs.dragEnded(60);
-        QCOMPARE(tabs.selectedTab(), 4);
-        tabs.dragEnded(-60);
-        QCOMPARE(tabs.selectedTab(), 0);
-        tabs.setSelectedTab(2);
-        tabs.dragEnded(50);
-        tabs.dragEnded(-50);
-        QCOMPARE(tabs.selectedTab(), 2);
-        tabs.dragEnded(-51);
-        QCOMPARE(tabs.selectedTab(), 3);
-        tabs.setSelectedTab(7); // no such tab
-        QCOMPARE(tabs.selectedTab(), 3);
-    }
 
     void moonAreaSizes() {
         QCOMPARE(NowViewModel::moonDiameter(390, 600, false), 214.5);

@@ -140,6 +140,7 @@ Item {
             // The title opens the years; Home is 1901, then a month.
             mouseClick(findChild(picker.contentItem, "pickerTitle"))
             compare(picker.mode, "years")
+            compare(findChild(picker.contentItem, "pickerYears").currentIndex, 2023 - 1901)
             keyClick(Qt.Key_Home)
             keyClick(Qt.Key_Return)
             compare(picker.mode, "months")

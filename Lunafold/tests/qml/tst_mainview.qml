@@ -45,6 +45,8 @@ Item {
             compare(main.selectedTab, 4)
             swipe(-70, 0)
             compare(tabs.currentIndex, 0)
+            main.selectedTab = 7 // no such tab
+            compare(main.selectedTab, 0)
         }
     }
 }
