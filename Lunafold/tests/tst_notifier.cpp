@@ -92,13 +92,10 @@ class TestNotifier : public QObject {
     }
     bool owned(QLatin1String name) { return bus().interface()->isServiceRegistered(name); }
     void addNotice(const QString &body, double inSeconds) {
-        NotificationRequest r;
-        r.identifier = body;
-        r.body = body;
-        r.sound = QStringLiteral("wolfhowl.caf");
-        r.fireInstant = nowPlus(inSeconds);
-        r.trigger = TimeZone::current().localDateTime(r.fireInstant);
-        m_writer->add(r, {});
+        const Instant fire = nowPlus(inSeconds);
+        m_writer->add(
+            {body, body, QStringLiteral("wolfhowl.caf"), 1, fire, TimeZone::current().localDateTime(fire)},
+            {});
     }
     // Exactly these bodies, once each: waits for them, then a while longer for a repeat.
     void expectShownOnce(const QStringList &bodies) {
