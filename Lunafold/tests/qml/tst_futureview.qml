@@ -5,8 +5,7 @@ import Lunafold.Screens
 
 // April 2024 in Paris, weeks from Sunday: 31 March leads the grid, 30 April is cell 30.
 Item {
-    width: 390
-    height: 844
+    width: 390; height: 844
 
     FutureView { id: view; anchors.fill: parent; shown: true }
 
