@@ -30,7 +30,7 @@ class TestScreens : public QObject {
   private Q_SLOTS:
     void init() {
         useLocale(QLocale(QLocale::English, QLocale::UnitedStates));
-        m_store = std::make_unique<UserDefaults>(m_dir.filePath(QStringLiteral("prefs.ini")));
+        m_store = std::make_unique<UserDefaults>(m_dir.filePath(u"prefs.ini"_qs));
         m_locator = std::make_unique<Locator>(m_manager, m_geocoder, *m_store, false);
         m_manager.compass = false;
         AppClock::freeze(at("2024-04-23T12:00:00Z"));
@@ -59,28 +59,28 @@ class TestScreens : public QObject {
     // at noon local time, in Auckland (midnight) it is up.
     void nowTextsFollowThePlaceAndTheClock() {
         NowViewModel now(m_locator.get());
-        QCOMPARE(now.firstCountdown(), QStringLiteral("Full Moon in 11 hours, 48 minutes."));
-        QVERIFY(now.moonRow().endsWith(QLatin1String("% of full.")));
-        QVERIFY(now.moonImageSource().contains(QLatin1String("/0/0.000000/0.000000/")));
+        QCOMPARE(now.firstCountdown(), u"Full Moon in 11 hours, 48 minutes."_qs);
+        QVERIFY(now.moonRow().endsWith(u"% of full."_qs));
+        QVERIFY(now.moonImageSource().contains(u"/0/0.000000/0.000000/"_qs));
         QVERIFY(!now.showPointer());
 
         QSignalSpy refreshed(&now, &NowViewModel::refreshed);
         m_locator->setFixedPlace(GeoPoint{Longitude(2.3522), Latitude(48.8566)},
                                  *TimeZone::named("Europe/Paris"));
         QVERIFY(refreshed.count() >= 1);
-        QVERIFY(now.moonRow().endsWith(QLatin1String("% of full and is down.")));
-        QVERIFY(now.moonImageSource().contains(QLatin1String("/1/48.856600/2.352200/")));
+        QVERIFY(now.moonRow().endsWith(u"% of full and is down."_qs));
+        QVERIFY(now.moonImageSource().contains(u"/1/48.856600/2.352200/"_qs));
         m_locator->setFixedPlace(GeoPoint{Longitude(174.76), Latitude(-36.85)},
                                  *TimeZone::named("Pacific/Auckland"));
-        QVERIFY(now.moonRow().endsWith(QLatin1String("% of full and is up.")));
+        QVERIFY(now.moonRow().endsWith(u"% of full and is up."_qs));
 
         // The clock, not the timer, decides what a refresh shows.
         AppClock::freeze(at("2024-04-24T00:00:00Z"));
         now.refresh();
-        QCOMPARE(now.firstCountdown(), QStringLiteral("Last Quarter in 7 days, 11 hours."));
-        QVERIFY(now.moonImageSource().startsWith(QLatin1String("image://moon/1713916800/")));
+        QCOMPARE(now.firstCountdown(), u"Last Quarter in 7 days, 11 hours."_qs);
+        QVERIFY(now.moonImageSource().startsWith(u"image://moon/1713916800/"_qs));
         now.setRasterPixels(512);
-        QVERIFY(now.moonImageSource().endsWith(QLatin1String("/512")));
+        QVERIFY(now.moonImageSource().endsWith(u"/512"_qs));
         // A compass without a heading yet draws no pointer.
         m_manager.compass = true;
         now.refresh();
@@ -121,11 +121,11 @@ class TestScreens : public QObject {
         const auto firstLabel = [&view] {
             return view.riseSetRows()[0].toMap().value(u"label"_qs).toString();
         };
-        QCOMPARE(firstLabel(), QStringLiteral("Moon Set today"));
-        QCOMPARE(view.otherRows()[0].toMap().value(u"label"_qs).toString(), QStringLiteral("Moon Sign"));
+        QCOMPARE(firstLabel(), u"Moon Set today"_qs);
+        QCOMPARE(view.otherRows()[0].toMap().value(u"label"_qs).toString(), u"Moon Sign"_qs);
         AppClock::freeze(at("2024-04-26T12:00:00Z"));
         view.refresh();
-        QCOMPARE(firstLabel(), QStringLiteral("No Moon Rise today"));
+        QCOMPARE(firstLabel(), u"No Moon Rise today"_qs);
     }
 
     // The share card is drawn for its instant, and its moon is never turned to anyone's sky.
@@ -147,12 +147,10 @@ class TestScreens : public QObject {
 
         const QStringList lines = RenderView::lines(AppClock::now(), m_locator->timezone());
         QCOMPARE(lines.size(), 6);
-        QCOMPARE(lines[0], QStringLiteral("Lunafold App"));
-        QCOMPARE(lines[1], QStringLiteral("Full Moon in 11 hours, 48 minutes."));
-        QVERIFY(QRegularExpression(QStringLiteral("^Moon is \\d{1,3}\\.\\d{4}% of full\\.$"))
-                    .match(lines[4])
-                    .hasMatch());
-        QCOMPARE(lines[5], QStringLiteral("Moon is in \u264e Libra."));
+        QCOMPARE(lines[0], u"Lunafold App"_qs);
+        QCOMPARE(lines[1], u"Full Moon in 11 hours, 48 minutes."_qs);
+        QVERIFY(QRegularExpression(u"^Moon is \\d{1,3}\\.\\d{4}% of full\\.$"_qs).match(lines[4]).hasMatch());
+        QCOMPARE(lines[5], u"Moon is in \u264e Libra."_qs);
     }
 };
 
