@@ -36,7 +36,7 @@ class TestLayoutCheck : public QObject {
             const QLatin1String finding(row.finding);
             QVERIFY2(found.size() == (finding.isEmpty() ? 0 : 1) &&
                          (finding.isEmpty() || found.first().contains(finding)),
-                     qPrintable(QLatin1String(row.tag) + u": " + found.join(u'\n')));
+                     qPrintable(QLatin1String(row.tag) + u": "_qs + found.join(u'\n')));
         }
     }
 
