@@ -33,11 +33,10 @@ struct Event {
     QList<Alarm> alarms;
 };
 
-using Calendar = std::unique_ptr<icalcomponent, decltype(&icalcomponent_free)>;
-
 // Parses with libical and insists that it found nothing to complain about.
 QList<Event> parse(const QString &text) {
-    Calendar cal(icalparser_parse_string(text.toUtf8().constData()), &icalcomponent_free);
+    std::unique_ptr<icalcomponent, decltype(&icalcomponent_free)> cal(
+        icalparser_parse_string(text.toUtf8().constData()), &icalcomponent_free);
     if (!cal)
         qFatal("libical could not parse the calendar");
     icalrestriction_check(cal.get());

@@ -191,14 +191,12 @@ class TestEndToEnd : public QObject {
         tap("notificationSettingsRow");
         QTRY_VERIFY(!centreOf("fullToggle").isNull());
         shot(u"notifications"_qs);
-        const int newMoon = pendingAbout("New Moon");
+        // The toggles reach the schedule; which notices each adds is tst_settings'.
         QVERIFY(pendingAbout("Full Moon") >= 3);
-        tap("fullToggle"); // the full-moon notices go at once
+        tap("fullToggle");
         QTRY_COMPARE(pendingAbout("Full Moon"), 0);
-        QCOMPARE(pending(), newMoon);
-        tap("quarterToggle"); // the day-ahead notices of the next four first and last quarters
+        tap("quarterToggle");
         QTRY_VERIFY(pendingAbout("First Quarter") >= 3 && pendingAbout("Last Quarter") >= 3);
-        QCOMPARE(pending(), newMoon + pendingAbout("First Quarter") + pendingAbout("Last Quarter"));
         shot(u"notifications-changed"_qs);
 
         // The calendar export asks where to save, then writes the phases with their alarms.

@@ -90,7 +90,6 @@ class TestNotifications : public QObject {
         m_settings->save();
         SavedData relaunched(*m_store);
         QVERIFY(!relaunched.notifyFull() && relaunched.notifyQuarter() && relaunched.notifyNew());
-        QVERIFY(m_store->contains(u"lunafold.usecurrloc"_qs));
         QCOMPARE(m_store->doubleForKey(u"lunafold.calculationLatitude"_qs), 0.0);
     }
 

@@ -39,10 +39,6 @@ class NeverShown : public NotificationDeliverer {
     void setBadge(int) override {}
 };
 
-Instant nowPlus(double seconds) {
-    return Instant::trusted(static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 1000.0 + seconds);
-}
-
 } // namespace
 
 class TestNotifier : public QObject {
@@ -90,7 +86,8 @@ class TestNotifier : public QObject {
     }
     bool owned(QLatin1String name) { return bus().interface()->isServiceRegistered(name); }
     void addNotice(const QString &body, double inSeconds) {
-        const Instant fire = nowPlus(inSeconds);
+        const Instant fire =
+            Instant::trusted(static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 1000.0 + inSeconds);
         m_writer->add({body, body, u"wolfhowl.caf"_qs, 1, fire, TimeZone::current().localDateTime(fire)}, {});
     }
     // Exactly these bodies, once each: waits for them, then a while longer for a repeat.

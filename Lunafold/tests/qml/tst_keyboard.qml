@@ -19,12 +19,7 @@ Item {
 
         function focused() { return root.Window.window.activeFocusItem }
         function focusRingShows(item) {
-            for (let i = 0; i < item.children.length; ++i) {
-                const c = item.children[i]
-                if (c.control === item && c.border !== undefined)
-                    return c.visible
-            }
-            return false
+            return Array.from(item.children).some(c => c.control === item && c.border !== undefined && c.visible)
         }
         function tabTo(objectName) {
             for (let i = 0; i < 60; ++i) {
