@@ -150,7 +150,7 @@ class TestCalendarExport : public QObject {
             int alarms = 0;
             int seen[4] = {};
             for (const Event &e : exported(now, 5)) {
-                const int phase =
+                const qsizetype phase =
                     QStringList{"New Moon", "First Quarter", "Full Moon", "Last Quarter"}.indexOf(e.summary);
                 QVERIFY2(phase >= 0, qPrintable(e.summary));
                 if (seen[phase]++ >= 4)
