@@ -127,14 +127,14 @@ class TestUIHelper : public QObject {
             {"3", "3rd"}, {"22", "22nd"}, {"+11", "11th"}, {"", " "}, {"x1", " "}, {"1x", " "}};
         for (const auto &[in, out] : ordinals)
             QCOMPARE(UIHelper::ordinalText(QLatin1String(in)), QLatin1String(out));
+        // At the 2024-04-08 new moon the Moon stood at 19° of longitude: Aries.
+        QCOMPARE(UIHelper::emojiWithSign(at("2024-04-08T18:21:00Z")), u"\u2648 Aries"_qs);
         for (const auto &[locale, distance] :
              {std::pair{"en_US", "238,855.1 mi"}, {"en_GB", "238,855.1 mi"}, {"de_DE", "384.400,0 km"}}) {
             useLocale(QLocale(QLatin1String(locale)));
             QCOMPARE(UIHelper::distanceText(384400.0), QLatin1String(distance));
         }
         QCOMPARE(UIHelper::ordinalText(u"3"_qs), u"3."_qs);
-        // At the 2024-04-08 new moon the Moon stood at 19° of longitude: Aries.
-        QCOMPARE(UIHelper::emojiWithSign(at("2024-04-08T18:21:00Z")), u"\u2648 Aries"_qs);
     }
 
     void switchingTheLocaleSwitchesTheWords() {
