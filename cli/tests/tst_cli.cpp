@@ -162,8 +162,7 @@ TEST(Cli, TextCommandsSpeakTheSystemsLanguage) {
          now,
          {"Mondphase", "DEMNÄCHST", "  Vollmond in 11 Stunden, 48 Minuten.",
           "  Letztes Viertel in 7 Tagen, 23 Stunden.", "JETZT", "  Phase: zunehmender Dreiviertelmond.",
-          "  Der Mond ist zu 99,7688\u00a0% voll und steht unter dem Horizont.", "Auf- und Untergang",
-          "AUF- & UNTERGANG", "KULMINATION", "WEITERES"}},
+          "Auf- und Untergang", "AUF- & UNTERGANG", "KULMINATION", "WEITERES"}},
         {"LANG=de_DE.UTF-8 ",
          now + " --locale es_ES",
          {"  Luna llena en 11 horas, 48 minutos."}}, // --locale wins
@@ -179,8 +178,8 @@ TEST(Cli, TextCommandsSpeakTheSystemsLanguage) {
     }
     // No English row label is left: the German rows carry the sign, distance and age in German.
     const Outcome de = run(now, kClean + "LANG=de_DE.UTF-8 ");
-    for (const char *english :
-         {"Moon Rise", "Moon Set", "Moon Transit", "Moon Sign", "Libra", " days", "Full", "UPCOMING"})
+    for (const char *english : {"Moon Rise", "Moon Set", "Moon Transit", "Moon Sign", "Libra", " days",
+                                "Full", "of full", "UPCOMING"})
         EXPECT_EQ(de.out.find(english), std::string::npos) << english;
     for (const char *german : {"Mondzeichen", "Waage \u264e", " km\n", " Tage\n"})
         EXPECT_NE(de.out.find(german), std::string::npos) << german;
