@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The application process: its options, a screenshot, an NMEA replay taken into the saved place,
-// the start-up lines with the notifications scheduled into the pending file, and the in-app
-// permission question answered across threads.
+// The application process: options, a screenshot, an NMEA replay, the notices scheduled at start-up,
+// one app per user, and the permission question answered across threads.
 #include "core/app/PermissionPrompt.h"
 
 #include <QImage>

@@ -49,10 +49,8 @@ Item {
 
         // The open day and its date picker cover the tab bar: a tab shortcut closes them.
         function test_controlDigitsLeaveTheOpenDay_data() {
-            return [
-                { tag: "Ctrl+1 from the day", page: "detail", key: Qt.Key_1, tab: 0 },
-                { tag: "Ctrl+5 from the date picker", page: "datepicker", key: Qt.Key_5, tab: 4 },
-            ]
+            return [{ tag: "Ctrl+1 from the day", page: "detail", key: Qt.Key_1, tab: 0 },
+                    { tag: "Ctrl+5 from the date picker", page: "datepicker", key: Qt.Key_5, tab: 4 }]
         }
         function test_controlDigitsLeaveTheOpenDay(data) {
             main.selectedTab = 2
