@@ -37,7 +37,7 @@ class TestScreens : public QObject {
     }
     void cleanupTestCase() { AppClock::reset(); }
 
-    void moonAreaSizes() {
+    void moonAreaAndPointer() {
         QCOMPARE(NowViewModel::moonDiameter(390, 600, false), 214.5);
         QCOMPARE(NowViewModel::rasterEdge(NowViewModel::moonDiameter(390, 600, false)), 256);
         QCOMPARE(NowViewModel::moonDiameter(700, 900, true), 420.0);
@@ -45,9 +45,7 @@ class TestScreens : public QObject {
         QCOMPARE(NowViewModel::rasterEdge(NowViewModel::moonDiameter(80, 60, false)), 64);
         QCOMPARE(NowViewModel::rasterEdge(64), 64);
         QCOMPARE(NowViewModel::rasterEdge(64.01), 128);
-    }
-
-    void pointerTurnsWithTheOrientation() {
+        // The pointer turns with the orientation.
         QCOMPARE(NowViewModel::pointerRotationFor(120, 30, NowViewModel::landscapeRight), 180.0);
         QCOMPARE(NowViewModel::pointerRotationFor(120, 30, NowViewModel::portrait), 90.0);
         QCOMPARE(NowViewModel::pointerRotationFor(120, 30, NowViewModel::landscapeLeft), 0.0);
