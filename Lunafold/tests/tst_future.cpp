@@ -303,12 +303,11 @@ class TestFuture : public QObject {
             FutureDetailViewModel d(&m_place->locator());
             d.setSelectedInstant(now);
             const GeoPoint place = *locator.currentLocation();
-            QCOMPARE(
-                d.riseSetRows(),
-                ScreenTexts::toVariant(ScreenTexts::riseSetRows(now, place, locator.timezone()).mid(0, 2)));
-            QCOMPARE(
-                d.transitRows(),
-                ScreenTexts::toVariant(ScreenTexts::transitRows(now, place, locator.timezone()).mid(0, 1)));
+            const TimeZone zone = locator.timezone();
+            QCOMPARE(d.riseSetRows(),
+                     ScreenTexts::toVariant(ScreenTexts::riseSetRows(now, place, zone).mid(0, 2)));
+            QCOMPARE(d.transitRows(),
+                     ScreenTexts::toVariant(ScreenTexts::transitRows(now, place, zone).mid(0, 1)));
         }
     }
 

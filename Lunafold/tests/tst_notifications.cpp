@@ -221,8 +221,7 @@ class TestNotifications : public QObject {
         useLocale(QLocale(QLocale::German, QLocale::Germany));
         reschedule(kQuiet);
         QCOMPARE(m_center.pending[0].body,
-                 QStringLiteral(
-                     "Vollmond in weniger als 24 Stunden – ab jetzt läuft der Countdown auf die Minute."));
+                 u"Vollmond in weniger als 24 Stunden – ab jetzt läuft der Countdown auf die Minute."_qs);
     }
 };
 

@@ -63,10 +63,9 @@ class TestUIHelper : public QObject {
     }
 
     void countdownAcrossDaylightSaving() {
-        // New York springs forward on 2024-03-10; a day on the wall clock is then 23 hours.
+        // New York springs forward on 2024-03-10, the day of a new moon (09:00Z): that day is 23 hours.
         g_zone = *TimeZone::named("America/New_York");
-        const Instant newMoon =
-            AstroInterface::getNewMoonNext(at("2024-03-01T00:00:00Z")); // 2024-03-10T09:00Z
+        const Instant newMoon = AstroInterface::getNewMoonNext(at("2024-03-01T00:00:00Z"));
         QCOMPARE(UIHelper::countdownText(newMoon.plusSeconds(-(2 * 86400 - 3600)), g_zone, true),
                  u"New Moon in exactly 2 days."_qs);
     }
