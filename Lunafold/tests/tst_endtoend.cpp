@@ -157,7 +157,7 @@ class TestEndToEnd : public QObject {
         QObject *now = window()->findChild<QObject *>(u"nowModel"_qs);
         QObject *riseSet = window()->findChild<QObject *>(u"riseSetModel"_qs);
         QVERIFY(map && location && now && riseSet);
-        const QString zoneBefore = QString::fromStdString(Locator::shared()->timezone().name());
+        const QString zoneBefore = QString::fromStdString(m_app->services().locator().timezone().name());
         const QVariant rowsBefore = location->property("coordinateRows");
         const QString pictureBefore = now->property("moonImageSource").toString();
         const QVariant riseSetBefore = riseSet->property("riseSetRows");
@@ -173,7 +173,7 @@ class TestEndToEnd : public QObject {
         QTest::qWait(300);
         const QPoint target = (centre + QPointF(-map->width() / 4, map->height() / 8)).toPoint();
         QTest::mouseClick(window(), Qt::LeftButton, {}, target);
-        QTRY_VERIFY(QString::fromStdString(Locator::shared()->timezone().name()) != zoneBefore);
+        QTRY_VERIFY(QString::fromStdString(m_app->services().locator().timezone().name()) != zoneBefore);
         QTRY_VERIFY(location->property("coordinateRows") != rowsBefore);
         QTRY_VERIFY(!map->property("animating").toBool());
         shot(u"location-picked"_qs);
