@@ -18,6 +18,7 @@ Item {
         readonly property var settings: findChild(main, "settingsView")
 
         function focused() { return root.Window.window.activeFocusItem }
+        function keys(...list) { for (const key of list) keyClick(key) }
         function focusRingShows(item) {
             return Array.from(item.children).some(c => c.control === item && c.border !== undefined && c.visible)
         }
@@ -79,8 +80,7 @@ Item {
             verify(!focusRingShows(notifications))
             keyClick(Qt.Key_Tab, Qt.ShiftModifier)
             compare(focused().objectName, "notificationSettingsRow")
-            keyClick(Qt.Key_Tab)
-            keyClick(Qt.Key_Space)
+            keys(Qt.Key_Tab, Qt.Key_Space)
             const stack = findChild(settings, "settingsStack")
             tryCompare(stack, "depth", 2)
             keyClick(Qt.Key_Escape)
@@ -102,8 +102,7 @@ Item {
             compare(date.text, "Apr 23, 2024")
             keyClick(Qt.Key_Right)
             compare(date.text, "Apr 24, 2024")
-            keyClick(Qt.Key_Left)
-            keyClick(Qt.Key_Left)
+            keys(Qt.Key_Left, Qt.Key_Left)
             compare(date.text, "Apr 22, 2024")
             keyClick(Qt.Key_Escape)
             tryVerify(() => !future.detailPopup.visible)
@@ -132,22 +131,16 @@ Item {
             mouseClick(findChild(picker.contentItem, "pickerTitle"))
             compare(picker.mode, "years")
             compare(findChild(picker.contentItem, "pickerYears").currentIndex, 2023 - 1901)
-            keyClick(Qt.Key_Home)
-            keyClick(Qt.Key_Return)
+            keys(Qt.Key_Home, Qt.Key_Return)
             compare(picker.mode, "months")
-            keyClick(Qt.Key_Left) // from May to April
-            keyClick(Qt.Key_Return)
+            keys(Qt.Key_Left, Qt.Key_Return) // from May to April
             compare(date.text, "Apr 30, 1901")
             compare(picker.mode, "days")
-            for (let i = 0; i < 4; ++i)
-                keyClick(Qt.Key_PageUp)
+            keys(Qt.Key_PageUp, Qt.Key_PageUp, Qt.Key_PageUp, Qt.Key_PageUp)
             compare(date.text, "Jan 1, 1901") // not before the first day
             verify(!findChild(picker.contentItem, "pickerPreviousMonth").enabled)
             mouseClick(findChild(picker.contentItem, "pickerTitle"))
-            keyClick(Qt.Key_End) // 2099
-            keyClick(Qt.Key_Return)
-            keyClick(Qt.Key_End) // December
-            keyClick(Qt.Key_Return)
+            keys(Qt.Key_End, Qt.Key_Return, Qt.Key_End, Qt.Key_Return) // 2099, December
             compare(date.text, "Dec 1, 2099")
             keyClick(Qt.Key_PageDown)
             compare(date.text, "Dec 31, 2099") // not after the last day
