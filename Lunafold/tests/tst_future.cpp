@@ -64,15 +64,14 @@ class TestFuture : public QObject {
 
     void gridHoldsWholeWeeksOfTheLocale() {
         // Rows, first and last cell, the leading days of other months, title and weekday headers.
+        // 1 February 2026 is a Sunday (28 days), 1 August 2026 a Saturday (31), 1 April 2024 a Monday.
         const struct {
             const char *locale, *selected, *grid;
         } cases[] = {
-            // 1 February 2026 is a Sunday and the month has 28 days.
             {"en_US", "2026-02-14T12:00:00Z", "4 rows 1..28 lead 0 February, 2026 SMTWTFS"},
-            // 1 August 2026 is a Saturday, the last weekday, and the month has 31 days.
             {"en_US", "2026-08-20T12:00:00Z", "6 rows 26..5 lead 6 August, 2026 SMTWTFS"},
             {"de_DE", "2026-02-14T12:00:00Z", "5 rows 26..1 lead 6 Februar 2026 MDMDFSS"},
-            {"de_DE", "2024-04-10T12:00:00Z", "5 rows 1..5 lead 0 April 2024 MDMDFSS"}, // 1 April: a Monday
+            {"de_DE", "2024-04-10T12:00:00Z", "5 rows 1..5 lead 0 April 2024 MDMDFSS"},
         };
         for (const auto &c : cases) {
             useLocale(QLocale(QLatin1String(c.locale)));
