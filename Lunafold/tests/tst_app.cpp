@@ -84,8 +84,7 @@ class TestApp : public QObject {
         const Run r = run({"--screenshot", file, "--tab", "1", "--at", "2024-04-23T12:00:00Z", "--place",
                            "48.8566,2.3522,Europe/Paris", "--size", "400x700", "--dpr", "2"});
         QCOMPARE(r.status, 0);
-        const QImage image(file);
-        QCOMPARE(image.size(), QSize(800, 1400));
+        QCOMPARE(QImage(file).size(), QSize(800, 1400));
         QVERIFY(!r.out.contains(u"STARTUP"_qs));             // screenshots leave notifications alone
         QVERIFY(!saved().contains(u"lunafold.timezone"_qs)); // and save no place
         QCOMPARE(run({"--screenshot", m_dir.filePath(u"no/such/dir.png"_qs)}).status, 1);
