@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The application process: its options, a screenshot, an NMEA replay taken into the saved place,
-// the start-up lines with the notifications scheduled into the pending file, and the in-app
-// permission question answered across threads.
+// The application process: options, a screenshot, an NMEA replay, the notices scheduled at start-up,
+// one app per user, and the permission question answered across threads.
 #include "core/app/PermissionPrompt.h"
 
 #include <QImage>
@@ -39,9 +38,9 @@ class TestApp : public QObject {
 
     QProcessEnvironment environment() {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("LUNAFOLD_CONFIG_DIR"), m_dir.filePath(QStringLiteral("config")));
-        env.insert(QStringLiteral("LUNAFOLD_DATA_DIR"), m_dir.filePath(QStringLiteral("data")));
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(u"LUNAFOLD_CONFIG_DIR"_qs, m_dir.filePath(u"config"_qs));
+        env.insert(u"LUNAFOLD_DATA_DIR"_qs, m_dir.filePath(u"data"_qs));
+        env.insert(u"QT_QPA_PLATFORM"_qs, u"offscreen"_qs);
         return env;
     }
     // Runs the app with its own settings and data folders; @p seconds bounds an interactive run.
@@ -56,77 +55,68 @@ class TestApp : public QObject {
         return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
                 QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
     }
-    QSettings saved() {
-        return QSettings(m_dir.filePath(QStringLiteral("config/lunafold.ini")), QSettings::IniFormat);
-    }
+    QSettings saved() { return QSettings(m_dir.filePath(u"config/lunafold.ini"_qs), QSettings::IniFormat); }
 
   private Q_SLOTS:
-    void badOptionsAreRefused_data() {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("tab") << QStringList{"--screenshot", "x.png", "--tab", "5"} << "--tab";
-        QTest::newRow("place") << QStringList{"--place", "91,0,UTC"} << "--place";
-        QTest::newRow("zone") << QStringList{"--place", "10,10,Mars/Base"} << "unknown time zone";
-        QTest::newRow("instant") << QStringList{"--at", "2024-04-08 18:21"} << "--at";
-        QTest::newRow("size") << QStringList{"--size", "huge"} << "--size";
-        QTest::newRow("unknown") << QStringList{"--frobnicate", "1"} << "unknown option";
-        QTest::newRow("dangling") << QStringList{"--at"} << "needs a value";
-        QTest::newRow("not a number") << QStringList{"--place", "nan,2.35,Europe/Paris"} << "--place";
-        QTest::newRow("infinite") << QStringList{"--place", "48.85,inf,Europe/Paris"} << "--place";
-        QTest::newRow("empty path") << QStringList{"--screenshot", ""} << "empty";
-        QTest::newRow("too many pixels")
-            << QStringList{"--screenshot", "x.png", "--size", "8000x8000", "--dpr", "4"} << "million pixels";
-    }
     void badOptionsAreRefused() {
-        QFETCH(QStringList, args);
-        QFETCH(QString, message);
-        const Run r = run(args);
-        QCOMPARE(r.status, 2);
-        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+        const std::pair<QStringList, const char *> cases[] = {
+            {{"--screenshot", "x.png", "--tab", "5"}, "--tab"},
+            {{"--place", "91,0,UTC"}, "--place"},
+            {{"--place", "10,10,Mars/Base"}, "unknown time zone"},
+            {{"--at", "2024-04-08 18:21"}, "--at"},
+            {{"--size", "huge"}, "--size"},
+            {{"--frobnicate", "1"}, "unknown option"},
+            {{"--at"}, "needs a value"},
+            {{"--place", "nan,2.35,Europe/Paris"}, "--place"},
+            {{"--place", "48.85,inf,Europe/Paris"}, "--place"},
+            {{"--screenshot", ""}, "empty"},
+            {{"--screenshot", "x.png", "--size", "8000x8000", "--dpr", "4"}, "million pixels"},
+        };
+        for (const auto &[args, message] : cases) {
+            const Run r = run(args);
+            QVERIFY2(r.status == 2 && r.err.contains(QLatin1String(message)),
+                     qPrintable(args.join(u' ') + u" -> "_qs + r.err));
+        }
     }
 
     void screenshotOfATab() {
-        const QString file = m_dir.filePath(QStringLiteral("rise.png"));
+        const QString file = m_dir.filePath(u"rise.png"_qs);
         const Run r = run({"--screenshot", file, "--tab", "1", "--at", "2024-04-23T12:00:00Z", "--place",
                            "48.8566,2.3522,Europe/Paris", "--size", "400x700", "--dpr", "2"});
         QCOMPARE(r.status, 0);
-        const QImage image(file);
-        QCOMPARE(image.size(), QSize(800, 1400));
-        QVERIFY(!r.out.contains(QLatin1String("STARTUP"))); // screenshots leave notifications alone
-        QVERIFY(!saved().contains(QStringLiteral("lunafold.timezone"))); // and save no place
-        QCOMPARE(run({"--screenshot", m_dir.filePath(QStringLiteral("no/such/dir.png"))}).status, 1);
+        QCOMPARE(QImage(file).size(), QSize(800, 1400));
+        QVERIFY(!r.out.contains(u"STARTUP"_qs));             // screenshots leave notifications alone
+        QVERIFY(!saved().contains(u"lunafold.timezone"_qs)); // and save no place
+        QCOMPARE(run({"--screenshot", m_dir.filePath(u"no/such/dir.png"_qs)}).status, 1);
     }
 
     void replayedFixIsTakenSavedAndNamed() {
-        QFile log(m_dir.filePath(QStringLiteral("sydney.nmea")));
+        QFile log(m_dir.filePath(u"sydney.nmea"_qs));
         QVERIFY(log.open(QIODevice::WriteOnly));
         for (int s = 0; s < 3; ++s)
             log.write(nmeaSentence("GPRMC,12000" + QByteArray::number(s) +
                                    ",A,3352.200,S,15112.600,E,0.0,0.0,230424,,,A"));
         log.close();
-        const Run r =
-            run({"--screenshot", m_dir.filePath(QStringLiteral("sydney.png")), "--nmea", log.fileName()});
+        const Run r = run({"--screenshot", m_dir.filePath(u"sydney.png"_qs), "--nmea", log.fileName()});
         QCOMPARE(r.status, 0);
-        QVERIFY2(r.out.contains(QLatin1String("LOC")), qPrintable(r.out));
+        QVERIFY2(r.out.contains(u"LOC"_qs), qPrintable(r.out));
         QSettings s = saved();
-        QCOMPARE(s.value(QStringLiteral("lunafold.timezone")).toString(), QStringLiteral("Australia/Sydney"));
-        QVERIFY(s.value(QStringLiteral("lunafold.friendlyLocationText"))
-                    .toString()
-                    .startsWith(QLatin1String("Sydney")));
-        QCOMPARE(s.value(QStringLiteral("lunafold.calculationLatitude")).toDouble(), -33.87);
+        QCOMPARE(s.value(u"lunafold.timezone"_qs).toString(), u"Australia/Sydney"_qs);
+        QVERIFY(s.value(u"lunafold.friendlyLocationText"_qs).toString().startsWith(u"Sydney"_qs));
+        QCOMPARE(s.value(u"lunafold.calculationLatitude"_qs).toDouble(), -33.87);
     }
 
     // With the permission granted earlier, a launch schedules the defaults from the worker thread.
     void grantedLaunchSchedulesTheDefaults() {
-        QDir().mkpath(m_dir.filePath(QStringLiteral("data")));
-        QFile decision(m_dir.filePath(QStringLiteral("data/notification-permission")));
+        QDir().mkpath(m_dir.filePath(u"data"_qs));
+        QFile decision(m_dir.filePath(u"data/notification-permission"_qs));
         QVERIFY(decision.open(QIODevice::WriteOnly));
         decision.write("granted\n");
         decision.close();
         // The order of the start-up lines is tst_startup's; here the real app must reach the end.
         const Run r = run({"--place", "48.8566,2.3522,Europe/Paris"}, 10);
         QVERIFY2(r.out.split(u'\n').contains(u"STARTUP6: Notifications scheduled."), qPrintable(r.out));
-        QFile pending(m_dir.filePath(QStringLiteral("data/pending-notifications.json")));
+        QFile pending(m_dir.filePath(u"data/pending-notifications.json"_qs));
         QVERIFY(pending.open(QIODevice::ReadOnly));
         const qsizetype count = QJsonDocument::fromJson(pending.readAll()).array().size();
         QVERIFY2(count == 7 || count == 8, qPrintable(QString::number(count)));
@@ -142,10 +132,10 @@ class TestApp : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT((out += first.readAllStandardOutput()).contains("STARTUPn"), 30000);
         const Run second = run({"--place", "48.8566,2.3522,Europe/Paris"}, 20);
         QCOMPARE(second.status, 0);
-        QVERIFY2(second.err.contains(QLatin1String("already running; its window was brought forward")),
+        QVERIFY2(second.err.contains(u"already running; its window was brought forward"_qs),
                  qPrintable(second.err));
-        QVERIFY(!second.out.contains(QLatin1String("STARTUP1")));
-        QCOMPARE(run({"--screenshot", m_dir.filePath(QStringLiteral("beside.png"))}).status, 0);
+        QVERIFY(!second.out.contains(u"STARTUP1"_qs));
+        QCOMPARE(run({"--screenshot", m_dir.filePath(u"beside.png"_qs)}).status, 0);
         QCOMPARE(first.state(), QProcess::Running);
         first.terminate();
         QVERIFY(first.waitForFinished(10000));

@@ -38,11 +38,8 @@ int rowOf(const CalendarViewModel &m, int day) {
     return -1;
 }
 
-QString label(const QVariantList &rows, int i) {
-    return rows.value(i).toMap().value(QStringLiteral("label")).toString();
-}
-QString value(const QVariantList &rows, int i) {
-    return rows.value(i).toMap().value(QStringLiteral("value")).toString();
+QString value(const QVariantList &rows, int i, const char *key = "value") {
+    return rows.value(i).toMap().value(QLatin1String(key)).toString();
 }
 
 } // namespace
@@ -56,7 +53,7 @@ class TestFuture : public QObject {
     void init() {
         qputenv("TZ", "UTC"); // the device stays in UTC: every day boundary below is the place's
         useLocale(QLocale(QLocale::English, QLocale::UnitedStates));
-        AppClock::freeze(at(QStringLiteral("2024-04-23T12:00:00Z")));
+        AppClock::freeze(at(u"2024-04-23T12:00:00Z"_qs));
         m_place = std::make_unique<test::FixedPlace>();
         m_place->set(48.8566, 2.3522, "Europe/Paris");
     }
@@ -65,64 +62,64 @@ class TestFuture : public QObject {
         AppClock::reset();
     }
 
-    void gridHoldsWholeWeeksOfTheLocale_data() {
-        // Locale, a selected instant, then the rows, the first and last cells, the leading days of
-        // other months and the title.
-        QTest::addColumn<QStringList>("row");
-        // 1 February 2026 is a Sunday and the month has 28 days.
-        QTest::newRow("February 2026, Sunday first")
-            << QStringList{"en_US", "2026-02-14T12:00:00Z", "4", "1", "28", "0", "February, 2026"};
-        // 1 August 2026 is a Saturday, the last weekday, and the month has 31 days.
-        QTest::newRow("August 2026, Sunday first")
-            << QStringList{"en_US", "2026-08-20T12:00:00Z", "6", "26", "5", "6", "August, 2026"};
-        QTest::newRow("February 2026, Monday first")
-            << QStringList{"de_DE", "2026-02-14T12:00:00Z", "5", "26", "1", "6", "Februar 2026"};
-        // 1 April 2024 is a Monday: no leading days in Germany.
-        QTest::newRow("April 2024, Monday first")
-            << QStringList{"de_DE", "2024-04-10T12:00:00Z", "5", "1", "5", "0", "April 2024"};
-    }
     void gridHoldsWholeWeeksOfTheLocale() {
-        QFETCH(QStringList, row);
-        useLocale(QLocale(row[0]));
-        CalendarViewModel m(&m_place->locator());
-        m.setSelectedInstant(at(row[1]));
-        QCOMPARE(m.rows(), row[2].toInt());
-        QCOMPARE(m.rowCount(), m.rows() * 7);
-        QCOMPARE(cell(m, 0, CalendarViewModel::DayTextRole).toString(), row[3]);
-        QCOMPARE(cell(m, m.rowCount() - 1, CalendarViewModel::DayTextRole).toString(), row[4]);
-        QCOMPARE(m.monthTitle(), row[6]);
-        QCOMPARE(m.weekdayHeaders().join(QString()), row[0] == u"en_US" ? u"SMTWTFS"_qs : u"MDMDFSS"_qs);
-        int lead = 0;
-        while (!cell(m, lead, CalendarViewModel::InMonthRole).toBool())
-            ++lead;
-        QCOMPARE(lead, row[5].toInt());
-        QCOMPARE(cell(m, lead, CalendarViewModel::DayTextRole).toString(), QStringLiteral("1"));
-        // Days of the neighbouring months show nothing of their own.
-        const int last = m.rowCount() - 1;
-        const bool trailing = !cell(m, last, CalendarViewModel::InMonthRole).toBool();
-        QCOMPARE(cell(m, last, CalendarViewModel::MoonImageRole).toString().isEmpty(), trailing);
-        QCOMPARE(cell(m, last, CalendarViewModel::AccessibilityLabelRole).toString().isEmpty(), trailing);
+        // Rows, first and last cell, the leading days of other months, title and weekday headers.
+        // 1 February 2026 is a Sunday (28 days), 1 August 2026 a Saturday (31), 1 April 2024 a Monday.
+        const struct {
+            const char *locale, *selected, *grid;
+        } cases[] = {
+            {"en_US", "2026-02-14T12:00:00Z", "4 rows 1..28 lead 0 February, 2026 SMTWTFS"},
+            {"en_US", "2026-08-20T12:00:00Z", "6 rows 26..5 lead 6 August, 2026 SMTWTFS"},
+            {"de_DE", "2026-02-14T12:00:00Z", "5 rows 26..1 lead 6 Februar 2026 MDMDFSS"},
+            {"de_DE", "2024-04-10T12:00:00Z", "5 rows 1..5 lead 0 April 2024 MDMDFSS"},
+        };
+        for (const auto &c : cases) {
+            useLocale(QLocale(QLatin1String(c.locale)));
+            CalendarViewModel m(&m_place->locator());
+            m.setSelectedInstant(at(c.selected));
+            const int last = m.rowCount() - 1;
+            int lead = 0;
+            while (!cell(m, lead, CalendarViewModel::InMonthRole).toBool())
+                ++lead;
+            QCOMPARE(u"%1 rows %2..%3 lead %4 %5 %6"_qs.arg(m.rows())
+                         .arg(cell(m, 0, CalendarViewModel::DayTextRole).toString(),
+                              cell(m, last, CalendarViewModel::DayTextRole).toString())
+                         .arg(lead)
+                         .arg(m.monthTitle(), m.weekdayHeaders().join(QString())),
+                     QLatin1String(c.grid));
+            QCOMPARE(m.rowCount(), m.rows() * 7);
+            QCOMPARE(cell(m, lead, CalendarViewModel::DayTextRole).toString(), u"1"_qs);
+            // Days of the neighbouring months show nothing of their own.
+            const bool trailing = !cell(m, last, CalendarViewModel::InMonthRole).toBool();
+            QCOMPARE(cell(m, last, CalendarViewModel::MoonImageRole).toString().isEmpty(), trailing);
+            QCOMPARE(cell(m, last, CalendarViewModel::AccessibilityLabelRole).toString().isEmpty(), trailing);
+        }
     }
 
     void daysBeginAtMidnightInThePlacesZone() {
         // At 2024-04-30T14:00Z it is already 1 May, 02:00, in Auckland; New Zealand left summer
         // time on 7 April 2024 (03:00 NZDT → 02:00 NZST), so that day lasted 25 hours.
+        FutureDetailViewModel d(&m_place->locator());
+        d.setSelectedInstant(at(u"2024-04-30T14:00:00Z"_qs));
+        QCOMPARE(d.dateText(), u"Apr 30, 2024"_qs); // in Paris
         m_place->set(-36.85, 174.76, "Pacific/Auckland");
+        QCOMPARE(d.dateText(), u"May 1, 2024"_qs); // the open day follows the zone
+        QCOMPARE(d.selectedMonth(), 5);
         CalendarViewModel m(&m_place->locator());
-        m.setSelectedInstant(at(QStringLiteral("2024-04-30T14:00:00Z")));
-        QCOMPARE(m.monthTitle(), QStringLiteral("May, 2024"));
-        m.setSelectedInstant(at(QStringLiteral("2024-04-15T00:00:00Z")));
-        QCOMPARE(iso(dayStart(m, rowOf(m, 1))), QStringLiteral("2024-03-31T11:00:00Z"));
-        QCOMPARE(iso(dayStart(m, rowOf(m, 7))), QStringLiteral("2024-04-06T11:00:00Z"));
-        QCOMPARE(iso(dayStart(m, rowOf(m, 8))), QStringLiteral("2024-04-07T12:00:00Z"));
+        m.setSelectedInstant(at(u"2024-04-30T14:00:00Z"_qs));
+        QCOMPARE(m.monthTitle(), u"May, 2024"_qs);
+        m.setSelectedInstant(at(u"2024-04-15T00:00:00Z"_qs));
+        QCOMPARE(iso(dayStart(m, rowOf(m, 1))), u"2024-03-31T11:00:00Z"_qs);
+        QCOMPARE(iso(dayStart(m, rowOf(m, 7))), u"2024-04-06T11:00:00Z"_qs);
+        QCOMPARE(iso(dayStart(m, rowOf(m, 8))), u"2024-04-07T12:00:00Z"_qs);
 
         // The place moves to UTC: the grid is rebuilt for that zone at once.
         QSignalSpy reset(&m, &QAbstractItemModel::dataChanged);
         m_place->set(51.48, 0.0, "UTC");
         QVERIFY(reset.count() >= 1);
-        QCOMPARE(iso(dayStart(m, rowOf(m, 8))), QStringLiteral("2024-04-08T00:00:00Z"));
-        m.setSelectedInstant(at(QStringLiteral("2024-04-30T14:00:00Z")));
-        QCOMPARE(m.monthTitle(), QStringLiteral("April, 2024"));
+        QCOMPARE(iso(dayStart(m, rowOf(m, 8))), u"2024-04-08T00:00:00Z"_qs);
+        m.setSelectedInstant(at(u"2024-04-30T14:00:00Z"_qs));
+        QCOMPARE(m.monthTitle(), u"April, 2024"_qs);
     }
 
     void phaseLabelsFallOnThePlacesDay() {
@@ -155,7 +152,7 @@ class TestFuture : public QObject {
         m.setDevicePixelRatio(2.0);
         const int row = rowOf(m, 23);
         const QString start = QString::number(static_cast<qint64>(dayStart(m, row).unixSeconds()));
-        QCOMPARE(start, QStringLiteral("1713823200")); // 2024-04-23T00:00+02:00
+        QCOMPARE(start, u"1713823200"_qs); // 2024-04-23T00:00+02:00
         QCOMPARE(cell(m, row, CalendarViewModel::MoonImageRole).toString(),
                  "image://moon/" + start + "/0/48.856600/2.352200/70");
         QSignalSpy size(&m, &CalendarViewModel::cellSizeChanged);
@@ -174,13 +171,13 @@ class TestFuture : public QObject {
 
     void monthNavigationAndTaps() {
         CalendarViewModel m(&m_place->locator());
-        m.setSelectedInstant(at(QStringLiteral("2024-01-31T11:00:00Z"))); // 12:00 in Paris
+        m.setSelectedInstant(at(u"2024-01-31T11:00:00Z"_qs)); // 12:00 in Paris
         m.nextMonth();
-        QCOMPARE(iso(m.selectedInstant()), QStringLiteral("2024-02-29T11:00:00Z")); // the day is clamped
-        QCOMPARE(m.monthTitle(), QStringLiteral("February, 2024"));
+        QCOMPARE(iso(m.selectedInstant()), u"2024-02-29T11:00:00Z"_qs); // the day is clamped
+        QCOMPARE(m.monthTitle(), u"February, 2024"_qs);
         m.previousMonth();
         m.previousMonth();
-        QCOMPARE(iso(m.selectedInstant()), QStringLiteral("2023-12-29T11:00:00Z"));
+        QCOMPARE(iso(m.selectedInstant()), u"2023-12-29T11:00:00Z"_qs);
         m.today();
         QCOMPARE(m.selectedInstant(), AppClock::now());
 
@@ -192,44 +189,43 @@ class TestFuture : public QObject {
         QCOMPARE(changed.count(), 0);
         QCOMPARE(m.selectedInstant(), before);
         QVERIFY(m.selectDay(rowOf(m, 30)));
-        QCOMPARE(iso(m.selectedInstant()), QStringLiteral("2024-04-29T22:00:00Z"));
+        QCOMPARE(iso(m.selectedInstant()), u"2024-04-29T22:00:00Z"_qs);
 
         // Showing the screen again returns to the present month.
         m.nextMonth();
         m.setActive(true);
         QCOMPARE(m.selectedInstant(), AppClock::now());
-        QCOMPARE(m.monthTitle(), QStringLiteral("April, 2024"));
+        QCOMPARE(m.monthTitle(), u"April, 2024"_qs);
     }
 
     void dayStepsStayInsideTheRange() {
         CalendarViewModel grid(&m_place->locator());
         FutureDetailViewModel d(&m_place->locator());
         d.setCalendar(&grid);
-        d.setSelectedInstant(
-            at(QStringLiteral("1901-01-01T23:50:39Z"))); // midnight: Paris kept its mean time until 1911
+        d.setSelectedInstant(at(u"1901-01-01T23:50:39Z"_qs)); // midnight: Paris kept its mean time until 1911
         QVERIFY(d.canGoBack());
         d.previousDay();
-        QCOMPARE(d.dateText(), QStringLiteral("Jan 1, 1901"));
+        QCOMPARE(d.dateText(), u"Jan 1, 1901"_qs);
         const Instant first = d.selectedInstant();
         QVERIFY(!d.canGoBack());
         d.previousDay();
         QCOMPARE(d.selectedInstant(), first);
         QCOMPARE(grid.selectedInstant(), first);
 
-        d.setSelectedInstant(at(QStringLiteral("2099-12-30T00:00:00+01:00")));
+        d.setSelectedInstant(at(u"2099-12-30T00:00:00+01:00"_qs));
         QVERIFY(d.canGoForward());
         d.nextDay();
-        QCOMPARE(iso(d.selectedInstant()), QStringLiteral("2099-12-30T23:00:00Z"));
+        QCOMPARE(iso(d.selectedInstant()), u"2099-12-30T23:00:00Z"_qs);
         QVERIFY(!d.canGoForward());
         d.nextDay();
-        QCOMPARE(iso(d.selectedInstant()), QStringLiteral("2099-12-30T23:00:00Z"));
+        QCOMPARE(iso(d.selectedInstant()), u"2099-12-30T23:00:00Z"_qs);
 
         // A step is a day on the wall clock: Paris springs forward on 31 March 2024, noon to noon is 23 h.
-        d.setSelectedInstant(at(QStringLiteral("2024-03-30T12:00:00+01:00")));
+        d.setSelectedInstant(at(u"2024-03-30T12:00:00+01:00"_qs));
         d.nextDay();
-        QCOMPARE(iso(d.selectedInstant()), QStringLiteral("2024-03-31T10:00:00Z"));
+        QCOMPARE(iso(d.selectedInstant()), u"2024-03-31T10:00:00Z"_qs);
         d.previousDay();
-        QCOMPARE(iso(d.selectedInstant()), QStringLiteral("2024-03-30T11:00:00Z"));
+        QCOMPARE(iso(d.selectedInstant()), u"2024-03-30T11:00:00Z"_qs);
     }
 
     void nextDayFromTheLastOfTheMonth() {
@@ -237,12 +233,12 @@ class TestFuture : public QObject {
         FutureDetailViewModel d(&m_place->locator());
         d.setCalendar(&grid);
         QVERIFY(grid.selectDay(rowOf(grid, 30)));
-        QCOMPARE(d.dateText(), QStringLiteral("Apr 30, 2024"));
+        QCOMPARE(d.dateText(), u"Apr 30, 2024"_qs);
         QVERIFY(!d.animateDateChange()); // a tapped day is shown at once
         d.nextDay();
-        QCOMPARE(d.dateText(), QStringLiteral("May 1, 2024"));
-        QCOMPARE(iso(d.selectedInstant()), QStringLiteral("2024-04-30T22:00:00Z"));
-        QCOMPARE(grid.monthTitle(), QStringLiteral("May, 2024"));
+        QCOMPARE(d.dateText(), u"May 1, 2024"_qs);
+        QCOMPARE(iso(d.selectedInstant()), u"2024-04-30T22:00:00Z"_qs);
+        QCOMPARE(grid.monthTitle(), u"May, 2024"_qs);
         QVERIFY(d.animateDateChange()); // a step sweeps
         d.today();
         QVERIFY(!d.animateDateChange());
@@ -265,40 +261,36 @@ class TestFuture : public QObject {
         };
         for (const auto &c : cases) {
             FutureDetailViewModel d(&m_place->locator());
-            QCOMPARE(d.selectedInstant(), at("2024-04-23T12:00:00Z"));
             d.pickDate(c.year, c.month, c.day);
             QCOMPARE(iso(d.selectedInstant()), QLatin1String(c.expected));
         }
     }
 
-    void riseSetAndTransitRows_data() {
-        QTest::addColumn<QString>("day");
-        QTest::addColumn<QStringList>("labels");
-        QTest::addColumn<QStringList>("values");
+    void riseSetAndTransitRows() {
         // lunafold-cli riseset --lat 48.8566 --lon 2.3522 --tz Europe/Paris: on 2024-04-26 no rise,
         // set 05:22:45Z, transit 01:19:40Z; on 2024-04-21 set 03:59:59Z, rise 16:23:59Z, no transit.
-        QTest::newRow("no moonrise") << "2024-04-26T00:00:00+02:00"
-                                     << QStringList{"No Moon Rise today", "Moon Set today",
-                                                    "Moon Transit today"}
-                                     << QStringList{" ", "7:22 AM", "3:19 AM"};
-        QTest::newRow("set before rise, no transit")
-            << "2024-04-21T00:00:00+02:00"
-            << QStringList{"Moon Set today", "Moon Rise today", "No Moon Transit today"}
-            << QStringList{"", "6:23 PM", " "};
-    }
-    void riseSetAndTransitRows() {
-        QFETCH(QString, day);
-        QFETCH(QStringList, labels);
-        QFETCH(QStringList, values);
-        FutureDetailViewModel d(&m_place->locator());
-        d.setSelectedInstant(at(day));
-        QCOMPARE(d.riseSetRows().size(), 2);
-        QCOMPARE(d.transitRows().size(), 1);
-        const QVariantList rows = d.riseSetRows() + d.transitRows();
-        for (int i = 0; i < 3; ++i) {
-            QCOMPARE(label(rows, i), labels[i]);
-            if (!values[i].isEmpty())
-                QCOMPARE(value(rows, i), values[i]);
+        const struct {
+            const char *locale, *day, *rows;
+        } cases[] = {
+            {"en_US", "2024-04-26T00:00:00+02:00",
+             "No Moon Rise today= |Moon Set today=7:22 AM|Moon Transit today=3:19 AM"},
+            {"en_US", "2024-04-21T00:00:00+02:00",
+             "Moon Set today=5:59 AM|Moon Rise today=6:23 PM|No Moon Transit today= "},
+            {"de_DE", "2024-04-26T00:00:00+02:00",
+             "Heute kein Mondaufgang= |Monduntergang heute=07:22|Mondkulmination heute=03:19"},
+            {"de_DE", "2024-04-21T00:00:00+02:00",
+             "Monduntergang heute=05:59|Mondaufgang heute=18:23|Heute keine Mondkulmination= "},
+        };
+        for (const auto &c : cases) {
+            useLocale(QLocale(QLatin1String(c.locale)));
+            FutureDetailViewModel d(&m_place->locator());
+            d.setSelectedInstant(at(c.day));
+            QCOMPARE(d.transitRows().size(), 1);
+            QStringList rows;
+            for (int i = 0; i < 3; ++i)
+                rows << value(d.riseSetRows() + d.transitRows(), i, "label") + u'=' +
+                            value(d.riseSetRows() + d.transitRows(), i);
+            QCOMPARE(rows.join(u'|'), QLatin1String(c.rows));
         }
     }
 
@@ -310,23 +302,21 @@ class TestFuture : public QObject {
             FutureDetailViewModel d(&m_place->locator());
             d.setSelectedInstant(now);
             const GeoPoint place = *locator.currentLocation();
-            QCOMPARE(
-                d.riseSetRows(),
-                ScreenTexts::toVariant(ScreenTexts::riseSetRows(now, place, locator.timezone()).mid(0, 2)));
-            QCOMPARE(
-                d.transitRows(),
-                ScreenTexts::toVariant(ScreenTexts::transitRows(now, place, locator.timezone()).mid(0, 1)));
+            const TimeZone zone = locator.timezone();
+            QCOMPARE(d.riseSetRows(),
+                     ScreenTexts::toVariant(ScreenTexts::riseSetRows(now, place, zone).mid(0, 2)));
+            QCOMPARE(d.transitRows(),
+                     ScreenTexts::toVariant(ScreenTexts::transitRows(now, place, zone).mid(0, 1)));
         }
     }
 
     void atMidnightTexts() {
         FutureDetailViewModel d(&m_place->locator());
-        d.setSelectedInstant(at(QStringLiteral("2024-04-24T00:00:00+02:00")));
+        d.setSelectedInstant(at(u"2024-04-24T00:00:00+02:00"_qs));
         // 23:48:59 UT: the almanac rounds to 23:49, the wall clock shows the minute begun.
-        QCOMPARE(d.phaseSentence(), QStringLiteral("Full Moon is today - 1:48 AM."));
+        QCOMPARE(d.phaseSentence(), u"Full Moon is today - 1:48 AM."_qs);
         // Two hours before the full moon the disc is all but whole.
-        QVERIFY(
-            d.moonRow().contains(QRegularExpression(QStringLiteral("^Moon is 99\\.9\\d{3}% of full\\.$"))));
+        QVERIFY(d.moonRow().contains(QRegularExpression(u"^Moon is 99\\.9\\d{3}% of full\\.$"_qs)));
     }
 
     void withoutACoordinateTheFiguresAreForZeroZero() {
@@ -343,36 +333,20 @@ class TestFuture : public QObject {
         QCOMPARE(a.latitude(), 0.0);
     }
 
-    void theDayFollowsTheZone() {
-        FutureDetailViewModel d(&m_place->locator());
-        d.setSelectedInstant(at(QStringLiteral("2024-04-30T14:00:00Z")));
-        QCOMPARE(d.dateText(), QStringLiteral("Apr 30, 2024"));
-        m_place->set(-36.85, 174.76, "Pacific/Auckland");
-        QCOMPARE(d.dateText(), QStringLiteral("May 1, 2024"));
-        QCOMPARE(d.selectedMonth(), 5);
-    }
-
     void germanTexts() {
         useLocale(QLocale(QLocale::German, QLocale::Germany));
         FutureDetailViewModel d(&m_place->locator());
-        d.setSelectedInstant(at(QStringLiteral("2024-04-26T00:00:00+02:00")));
-        QCOMPARE(d.dateText(), QStringLiteral("26.04.2024"));
-        QCOMPARE(label(d.riseSetRows(), 0), QStringLiteral("Heute kein Mondaufgang"));
-        QCOMPARE(label(d.riseSetRows(), 1), QStringLiteral("Monduntergang heute"));
-        QCOMPARE(value(d.riseSetRows(), 1), QStringLiteral("07:22"));
-        QCOMPARE(label(d.transitRows(), 0), QStringLiteral("Mondkulmination heute"));
-        QVERIFY(d.moonRow().contains(
-            QRegularExpression(QStringLiteral("^Der Mond ist zu \\d+,\\d{4}\u00a0% voll\\.$"))));
-        d.setSelectedInstant(at(QStringLiteral("2024-04-21T00:00:00+02:00")));
-        QCOMPARE(label(d.transitRows(), 0), QStringLiteral("Heute keine Mondkulmination"));
+        d.setSelectedInstant(at(u"2024-04-26T00:00:00+02:00"_qs));
+        QCOMPARE(d.dateText(), u"26.04.2024"_qs);
+        QVERIFY(d.moonRow().contains(QRegularExpression(u"^Der Mond ist zu \\d+,\\d{4}\u00a0% voll\\.$"_qs)));
     }
 
     void animatedMoonPictures() {
         // dateInterval counts from 2001-01-01T00:00:00Z; the renderer turns the southern picture.
         QCOMPARE(MoonPictures::upright(0.0, -33.9, 151.2, 440),
-                 QStringLiteral("image://moon/978307200/0/-33.900000/151.200000/440"));
+                 u"image://moon/978307200/0/-33.900000/151.200000/440"_qs);
         QCOMPARE(MoonPictures::upright(86400.5, 33.9, 151.2, 440),
-                 QStringLiteral("image://moon/978393600/0/33.900000/151.200000/440"));
+                 u"image://moon/978393600/0/33.900000/151.200000/440"_qs);
         QVERIFY(MoonPictures::upright(1e12, 0, 0, 440).isEmpty());
         qputenv("LUNAFOLD_REDUCE_MOTION", "1");
         QVERIFY(MotionPreference().reduceMotion());

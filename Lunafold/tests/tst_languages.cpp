@@ -11,20 +11,9 @@
 
 #include <QtTest>
 
-#include <map>
-
 using namespace lunafold;
 
 namespace {
-
-using Environment = std::map<QByteArray, QByteArray>;
-
-Environment environment(const QString &assignments) {
-    Environment e;
-    for (const QString &a : assignments.split(u' ', Qt::SkipEmptyParts))
-        e[a.section(u'=', 0, 0).toLatin1()] = a.section(u'=', 1).toLatin1();
-    return e;
-}
 
 using test::at;
 
@@ -67,74 +56,65 @@ class TestLanguages : public QObject {
             {"LANG=ja_JP.UTF-8", "en_US", "ja-JP"}, // not shipped: English
         };
         for (const auto &c : cases) {
-            const Environment e = environment(QString::fromLatin1(c.variables));
-            const LocaleChoice choice = systemLocale([&e](const char *name) {
-                const auto it = e.find(name);
-                return it == e.end() ? QByteArray() : it->second;
+            const QString variables = QLatin1Char(' ') + QLatin1String(c.variables);
+            const LocaleChoice choice = systemLocale([&variables](const char *name) {
+                return variables.section(QLatin1Char(' ') + QLatin1String(name) + u'=', 1)
+                    .section(u' ', 0, 0)
+                    .toLatin1();
             });
             QVERIFY2(choice.locale.name() == QLatin1String(c.locale) &&
                          choice.languages.value(0) == QLatin1String(c.firstLanguage),
-                     qPrintable(QString::fromLatin1(c.variables) + QStringLiteral(" -> ") +
-                                choice.locale.name() + u' ' + choice.languages.value(0)));
+                     qPrintable(QString::fromLatin1(c.variables) + u" -> "_qs + choice.locale.name() + u' ' +
+                                choice.languages.value(0)));
         }
     }
 
-    void pluralsAndNumbers_data() {
-        // Locale; zero minutes; "Moon Age" a day and a half after a new moon; the moon row; the sign;
-        // the calendar's full-moon label.
-        QTest::addColumn<QStringList>("texts");
-        QTest::newRow("en") << QStringList{"en_US",        "0 minutes",
-                                           "1.500 days",   "Moon is 99.7688% of full and is down.",
-                                           "Libra \u264e", "Full"};
-        QTest::newRow("de") << QStringList{
-            "de_DE",        "0 Minuten",
-            "1,500 Tage",   "Der Mond ist zu 99,7688\u00a0% voll und steht unter dem Horizont.",
-            "Waage \u264e", "Voll"};
-        QTest::newRow("fr") << QStringList{
-            "fr_FR",          "0 minute",
-            "1,500 jour",     "La lune est pleine à 99,7688\u00a0% et se trouve sous l’horizon.",
-            "Balance \u264e", "PL"};
-        QTest::newRow("es") << QStringList{
-            "es_ES",        "0 minutos",
-            "1,500 días",   "La luna está llena al 99,7688\u00a0% y está bajo el horizonte.",
-            "Libra \u264e", "LL"};
-    }
     void pluralsAndNumbers() {
-        QFETCH(QStringList, texts);
-        QVERIFY(useUserLocale(texts[0]));
-        const Instant newMoon = at("2024-04-08T18:20:51Z");
-        QCOMPARE((QStringList{texts[0], DateUtil::hoursMinutesToString(0, 0),
-                              ScreenTexts::otherRows(newMoon.plusSeconds(1.5 * 86400), kParis)[2].value,
-                              ScreenTexts::moonRow(kApril23, kParis), UIHelper::signWithEmoji(kApril23),
-                              UIHelper::calendarPhaseLabel(at("2024-04-24T10:00:00Z"),
-                                                           *TimeZone::named("Europe/Paris"))}),
-                 texts);
+        // Zero minutes; "Moon Age" a day and a half after a new moon; the moon row; the sign; the
+        // calendar's full-moon label.
+        const std::pair<const char *, const char *> cases[] = {
+            {"en_US", "0 minutes|1.500 days|Moon is 99.7688% of full and is down.|Libra \u264e|Full"},
+            {"de_DE", "0 Minuten|1,500 Tage|Der Mond ist zu 99,7688\u00a0% voll und steht unter dem "
+                      "Horizont.|Waage \u264e|Voll"},
+            {"fr_FR", "0 minute|1,500 jour|La lune est pleine à 99,7688\u00a0% et se trouve sous "
+                      "l’horizon.|Balance \u264e|PL"},
+            {"es_ES", "0 minutos|1,500 días|La luna está llena al 99,7688\u00a0% y está bajo el "
+                      "horizonte.|Libra \u264e|LL"},
+        };
+        const Instant newMoon = at("2024-04-08T18:20:51Z"), fullMoonsDay = at("2024-04-24T10:00:00Z");
+        const TimeZone paris = *TimeZone::named("Europe/Paris");
+        for (const auto &[locale, texts] : cases) {
+            QVERIFY(useUserLocale(QLatin1String(locale)));
+            const QStringList got{DateUtil::hoursMinutesToString(0, 0),
+                                  ScreenTexts::otherRows(newMoon.plusSeconds(1.5 * 86400), kParis)[2].value,
+                                  ScreenTexts::moonRow(kApril23, kParis), UIHelper::signWithEmoji(kApril23),
+                                  UIHelper::calendarPhaseLabel(fullMoonsDay, paris)};
+            QCOMPARE(got.join(u'|'), QString::fromUtf8(texts));
+        }
     }
 
     void noEnglishLabelsInAnyLanguage() {
-        const QStringList english = labels(QStringLiteral("en_US"));
+        const QStringList english = labels(u"en_US"_qs);
         QCOMPARE(english.size(), 11);
         for (const char *name : {"de_DE", "fr_FR", "es_ES"}) {
             const QStringList translated = labels(QString::fromLatin1(name));
             for (qsizetype i = 0; i < english.size(); ++i)
                 QVERIFY2(translated[i] != english[i],
-                         qPrintable(QString::fromLatin1(name) + QStringLiteral(": ") + english[i]));
+                         qPrintable(QString::fromLatin1(name) + u": "_qs + english[i]));
         }
     }
 
     void horoscopeSpellingFollowsTheChosenLocale() {
         for (const auto &[locale, colour] : {std::pair{"en", false}, {"en_US", true}, {"de_DE", true}}) {
             QVERIFY(useUserLocale(QString::fromLatin1(locale)));
-            Horoscopes h;
-            h.genHoroscope(100.0, false,
-                           0.9); // Cancer, waxing gibbous: the colouring text names the treatment
-            QVERIFY2(h.colourHoroscope.contains(u"colour") == colour &&
-                         h.colourHoroscope.contains(u"color") == !colour,
-                     locale);
+            Horoscopes h; // Cancer, waxing gibbous: the colouring text names the treatment
+            h.genHoroscope(100.0, false, 0.9);
+            const QString &text = h.colourHoroscope;
+            QVERIFY2(text.contains(u"colour") == colour && text.contains(u"color") == !colour, locale);
         }
     }
 
-    void unknownLocaleIsRefused() { QVERIFY(!useUserLocale(QStringLiteral("xx_YY"))); }
+    void unknownLocaleIsRefused() { QVERIFY(!useUserLocale(u"xx_YY"_qs)); }
 };
 
 QTEST_GUILESS_MAIN(TestLanguages)

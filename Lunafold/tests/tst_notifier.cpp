@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Notices with the window closed: the resident notifier and the app as real processes on a
-// private session bus (the test runs under dbus-run-session) with a fake notification service
-// in this process. Each notice must reach the service exactly once, whoever runs, quits or
-// crashes, and one held while the service was absent is shown once it appears.
+// The resident notifier and the app as real processes on a private session bus, with a fake
+// notification service here: each notice reaches it exactly once, whoever runs, quits or crashes.
 #include "notices/AppIds.h"
 #include "notices/LocalNotificationCenter.h"
 
@@ -41,10 +39,6 @@ class NeverShown : public NotificationDeliverer {
     void setBadge(int) override {}
 };
 
-Instant nowPlus(double seconds) {
-    return Instant::trusted(static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 1000.0 + seconds);
-}
-
 } // namespace
 
 class TestNotifier : public QObject {
@@ -60,20 +54,20 @@ class TestNotifier : public QObject {
 
     void serviceUp(bool up) {
         if (up) {
-            QVERIFY(bus().registerObject(QStringLiteral("/org/freedesktop/Notifications"), &m_service,
+            QVERIFY(bus().registerObject(u"/org/freedesktop/Notifications"_qs, &m_service,
                                          QDBusConnection::ExportAllSlots));
-            QVERIFY(bus().registerService(QStringLiteral("org.freedesktop.Notifications")));
+            QVERIFY(bus().registerService(u"org.freedesktop.Notifications"_qs));
         } else {
-            bus().unregisterService(QStringLiteral("org.freedesktop.Notifications"));
-            bus().unregisterObject(QStringLiteral("/org/freedesktop/Notifications"));
+            bus().unregisterService(u"org.freedesktop.Notifications"_qs);
+            bus().unregisterObject(u"/org/freedesktop/Notifications"_qs);
         }
     }
     QProcess *start(const QString &program, const QStringList &args = {}) {
         auto p = std::make_unique<QProcess>();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("LUNAFOLD_DATA_DIR"), m_dir->filePath(QStringLiteral("data")));
-        env.insert(QStringLiteral("LUNAFOLD_CONFIG_DIR"), m_dir->filePath(QStringLiteral("config")));
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(u"LUNAFOLD_DATA_DIR"_qs, m_dir->filePath(u"data"_qs));
+        env.insert(u"LUNAFOLD_CONFIG_DIR"_qs, m_dir->filePath(u"config"_qs));
+        env.insert(u"QT_QPA_PLATFORM"_qs, u"offscreen"_qs);
         p->setProcessEnvironment(env);
         p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
         p->start(program, args);
@@ -92,13 +86,9 @@ class TestNotifier : public QObject {
     }
     bool owned(QLatin1String name) { return bus().interface()->isServiceRegistered(name); }
     void addNotice(const QString &body, double inSeconds) {
-        NotificationRequest r;
-        r.identifier = body;
-        r.body = body;
-        r.sound = QStringLiteral("wolfhowl.caf");
-        r.fireInstant = nowPlus(inSeconds);
-        r.trigger = TimeZone::current().localDateTime(r.fireInstant);
-        m_writer->add(r, {});
+        const Instant fire =
+            Instant::trusted(static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 1000.0 + inSeconds);
+        m_writer->add({body, body, u"wolfhowl.caf"_qs, 1, fire, TimeZone::current().localDateTime(fire)}, {});
     }
     // Exactly these bodies, once each: waits for them, then a while longer for a repeat.
     void expectShownOnce(const QStringList &bodies) {
@@ -114,9 +104,9 @@ class TestNotifier : public QObject {
     }
     void init() {
         m_dir = std::make_unique<QTemporaryDir>();
-        m_writer = std::make_unique<LocalNotificationCenter>(
-            m_dir->filePath(QStringLiteral("data/") + kPendingFileName), m_never, std::function<Instant()>(),
-            nullptr, false);
+        m_writer =
+            std::make_unique<LocalNotificationCenter>(m_dir->filePath(u"data/"_qs + kPendingFileName),
+                                                      m_never, std::function<Instant()>(), nullptr, false);
         m_service.bodies.clear();
     }
     void cleanup() {
@@ -137,22 +127,21 @@ class TestNotifier : public QObject {
         QProcess *second = startNotifier(); // one notifier per session: a second one leaves
         QVERIFY(second && second->waitForFinished(5000));
         QCOMPARE(second->exitCode(), 0);
-        addNotice(QStringLiteral("Full Moon is exactly now."), 2);
-        expectShownOnce({QStringLiteral("Full Moon is exactly now.")});
-        QCOMPARE(m_service.lastHints.value(QStringLiteral("desktop-entry")).toString(), QString(kAppId));
-        QCOMPARE(m_service.lastActions.value(0), QStringLiteral("default"));
-        QVERIFY(QDir(m_dir->path()).exists(QStringLiteral("data/") + kPendingFileName));
+        addNotice(u"Full Moon is exactly now."_qs, 2);
+        expectShownOnce({u"Full Moon is exactly now."_qs});
+        QCOMPARE(m_service.lastHints.value(u"desktop-entry"_qs).toString(), QString(kAppId));
+        QCOMPARE(m_service.lastActions.value(0), u"default"_qs);
+        QVERIFY(QDir(m_dir->path()).exists(u"data/"_qs + kPendingFileName));
 
         // A click on the notice brings the running app forward on its Now tab.
         FakeApp app;
         QVERIFY(bus().registerObject(kAppObjectPath, &app, QDBusConnection::ExportAllSlots));
         QVERIFY(bus().registerService(kAppId));
-        QDBusMessage click = QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/Notifications"),
-                                                        QStringLiteral("org.freedesktop.Notifications"),
-                                                        QStringLiteral("ActionInvoked"));
-        click << uint(101) << QStringLiteral("default");
+        QDBusMessage click = QDBusMessage::createSignal(
+            u"/org/freedesktop/Notifications"_qs, u"org.freedesktop.Notifications"_qs, u"ActionInvoked"_qs);
+        click << uint(101) << u"default"_qs;
         QVERIFY(bus().send(click));
-        QTRY_COMPARE(app.actions, QStringList{QStringLiteral("now")});
+        QTRY_COMPARE(app.actions, QStringList{u"now"_qs});
         bus().unregisterService(kAppId);
         bus().unregisterObject(kAppObjectPath);
     }
@@ -163,8 +152,8 @@ class TestNotifier : public QObject {
         QProcess *notifier = startNotifier();
         QVERIFY(app && notifier);
         QTRY_VERIFY_WITH_TIMEOUT(owned(kAppId) && owned(kNotifierService), 15000);
-        addNotice(QStringLiteral("first"), 2);
-        expectShownOnce({QStringLiteral("first")});
+        addNotice(u"first"_qs, 2);
+        expectShownOnce({u"first"_qs});
 
         // Killing either one hands the delivering on; restarting it shows nothing again.
         crash(app);
@@ -173,19 +162,19 @@ class TestNotifier : public QObject {
         crash(notifier);
         QVERIFY(startNotifier());
         QTRY_VERIFY(owned(kNotifierService));
-        addNotice(QStringLiteral("second"), 2);
-        expectShownOnce({QStringLiteral("first"), QStringLiteral("second")});
+        addNotice(u"second"_qs, 2);
+        expectShownOnce({u"first"_qs, u"second"_qs});
     }
 
     void aNoticeHeldWhileTheServiceWasAbsentIsShownWhenItAppears() {
         QVERIFY(startNotifier());
         QTRY_VERIFY(owned(kDelivererService));
-        addNotice(QStringLiteral("held"), 1);
+        addNotice(u"held"_qs, 1);
         QTest::qWait(3000);
         QVERIFY(m_service.bodies.isEmpty());
         QCOMPARE(m_writer->pending().size(), 1); // still pending, not dropped
         serviceUp(true);
-        expectShownOnce({QStringLiteral("held")});
+        expectShownOnce({u"held"_qs});
     }
 };
 

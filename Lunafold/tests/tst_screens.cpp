@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: MIT
-// The view-models of the tab container, the Now screen and the Rise & Set screen, on a frozen
-// clock and a fixed place, without a window.
+// The view-models of the Now screen and the Rise & Set screen, on a frozen clock and a fixed
+// place, without a window (the swiping between tabs is tst_mainview.qml's).
 #include "Fakes.h"
 #include "common/UserDefaults.h"
 #include "core/services/Locator.h"
 #include "core/text/Translations.h"
-#include "core/viewmodels/MainViewModel.h"
 #include "core/viewmodels/NowViewModel.h"
 #include "core/viewmodels/RiseSetViewModel.h"
 #include "notices/AppClock.h"
@@ -17,11 +16,7 @@
 
 using namespace lunafold;
 
-namespace {
-
 using test::at;
-
-} // namespace
 
 class TestScreens : public QObject {
     Q_OBJECT
@@ -35,31 +30,14 @@ class TestScreens : public QObject {
   private Q_SLOTS:
     void init() {
         useLocale(QLocale(QLocale::English, QLocale::UnitedStates));
-        m_store = std::make_unique<UserDefaults>(m_dir.filePath(QStringLiteral("prefs.ini")));
+        m_store = std::make_unique<UserDefaults>(m_dir.filePath(u"prefs.ini"_qs));
         m_locator = std::make_unique<Locator>(m_manager, m_geocoder, *m_store, false);
         m_manager.compass = false;
         AppClock::freeze(at("2024-04-23T12:00:00Z"));
     }
     void cleanupTestCase() { AppClock::reset(); }
 
-    void swipesWrapAndNeedMoreThanTheThreshold() {
-        MainViewModel tabs;
-        QCOMPARE(tabs.selectedTab(), 0);
-        tabs.dragEnded(60);
-        QCOMPARE(tabs.selectedTab(), 4);
-        tabs.dragEnded(-60);
-        QCOMPARE(tabs.selectedTab(), 0);
-        tabs.setSelectedTab(2);
-        tabs.dragEnded(50);
-        tabs.dragEnded(-50);
-        QCOMPARE(tabs.selectedTab(), 2);
-        tabs.dragEnded(-51);
-        QCOMPARE(tabs.selectedTab(), 3);
-        tabs.setSelectedTab(7); // no such tab
-        QCOMPARE(tabs.selectedTab(), 3);
-    }
-
-    void moonAreaSizes() {
+    void moonAreaAndPointer() {
         QCOMPARE(NowViewModel::moonDiameter(390, 600, false), 214.5);
         QCOMPARE(NowViewModel::rasterEdge(NowViewModel::moonDiameter(390, 600, false)), 256);
         QCOMPARE(NowViewModel::moonDiameter(700, 900, true), 420.0);
@@ -67,9 +45,7 @@ class TestScreens : public QObject {
         QCOMPARE(NowViewModel::rasterEdge(NowViewModel::moonDiameter(80, 60, false)), 64);
         QCOMPARE(NowViewModel::rasterEdge(64), 64);
         QCOMPARE(NowViewModel::rasterEdge(64.01), 128);
-    }
-
-    void pointerTurnsWithTheOrientation() {
+        // The pointer turns with the orientation.
         QCOMPARE(NowViewModel::pointerRotationFor(120, 30, NowViewModel::landscapeRight), 180.0);
         QCOMPARE(NowViewModel::pointerRotationFor(120, 30, NowViewModel::portrait), 90.0);
         QCOMPARE(NowViewModel::pointerRotationFor(120, 30, NowViewModel::landscapeLeft), 0.0);
@@ -81,28 +57,28 @@ class TestScreens : public QObject {
     // at noon local time, in Auckland (midnight) it is up.
     void nowTextsFollowThePlaceAndTheClock() {
         NowViewModel now(m_locator.get());
-        QCOMPARE(now.firstCountdown(), QStringLiteral("Full Moon in 11 hours, 48 minutes."));
-        QVERIFY(now.moonRow().endsWith(QLatin1String("% of full.")));
-        QVERIFY(now.moonImageSource().contains(QLatin1String("/0/0.000000/0.000000/")));
+        QCOMPARE(now.firstCountdown(), u"Full Moon in 11 hours, 48 minutes."_qs);
+        QVERIFY(now.moonRow().endsWith(u"% of full."_qs));
+        QVERIFY(now.moonImageSource().contains(u"/0/0.000000/0.000000/"_qs));
         QVERIFY(!now.showPointer());
 
         QSignalSpy refreshed(&now, &NowViewModel::refreshed);
         m_locator->setFixedPlace(GeoPoint{Longitude(2.3522), Latitude(48.8566)},
                                  *TimeZone::named("Europe/Paris"));
         QVERIFY(refreshed.count() >= 1);
-        QVERIFY(now.moonRow().endsWith(QLatin1String("% of full and is down.")));
-        QVERIFY(now.moonImageSource().contains(QLatin1String("/1/48.856600/2.352200/")));
+        QVERIFY(now.moonRow().endsWith(u"% of full and is down."_qs));
+        QVERIFY(now.moonImageSource().contains(u"/1/48.856600/2.352200/"_qs));
         m_locator->setFixedPlace(GeoPoint{Longitude(174.76), Latitude(-36.85)},
                                  *TimeZone::named("Pacific/Auckland"));
-        QVERIFY(now.moonRow().endsWith(QLatin1String("% of full and is up.")));
+        QVERIFY(now.moonRow().endsWith(u"% of full and is up."_qs));
 
         // The clock, not the timer, decides what a refresh shows.
         AppClock::freeze(at("2024-04-24T00:00:00Z"));
         now.refresh();
-        QCOMPARE(now.firstCountdown(), QStringLiteral("Last Quarter in 7 days, 11 hours."));
-        QVERIFY(now.moonImageSource().startsWith(QLatin1String("image://moon/1713916800/")));
+        QCOMPARE(now.firstCountdown(), u"Last Quarter in 7 days, 11 hours."_qs);
+        QVERIFY(now.moonImageSource().startsWith(u"image://moon/1713916800/"_qs));
         now.setRasterPixels(512);
-        QVERIFY(now.moonImageSource().endsWith(QLatin1String("/512")));
+        QVERIFY(now.moonImageSource().endsWith(u"/512"_qs));
         // A compass without a heading yet draws no pointer.
         m_manager.compass = true;
         now.refresh();
@@ -143,11 +119,11 @@ class TestScreens : public QObject {
         const auto firstLabel = [&view] {
             return view.riseSetRows()[0].toMap().value(u"label"_qs).toString();
         };
-        QCOMPARE(firstLabel(), QStringLiteral("Moon Set today"));
-        QCOMPARE(view.otherRows()[0].toMap().value(u"label"_qs).toString(), QStringLiteral("Moon Sign"));
+        QCOMPARE(firstLabel(), u"Moon Set today"_qs);
+        QCOMPARE(view.otherRows()[0].toMap().value(u"label"_qs).toString(), u"Moon Sign"_qs);
         AppClock::freeze(at("2024-04-26T12:00:00Z"));
         view.refresh();
-        QCOMPARE(firstLabel(), QStringLiteral("No Moon Rise today"));
+        QCOMPARE(firstLabel(), u"No Moon Rise today"_qs);
     }
 
     // The share card is drawn for its instant, and its moon is never turned to anyone's sky.
@@ -169,12 +145,10 @@ class TestScreens : public QObject {
 
         const QStringList lines = RenderView::lines(AppClock::now(), m_locator->timezone());
         QCOMPARE(lines.size(), 6);
-        QCOMPARE(lines[0], QStringLiteral("Lunafold App"));
-        QCOMPARE(lines[1], QStringLiteral("Full Moon in 11 hours, 48 minutes."));
-        QVERIFY(QRegularExpression(QStringLiteral("^Moon is \\d{1,3}\\.\\d{4}% of full\\.$"))
-                    .match(lines[4])
-                    .hasMatch());
-        QCOMPARE(lines[5], QStringLiteral("Moon is in \u264e Libra."));
+        QCOMPARE(lines[0], u"Lunafold App"_qs);
+        QCOMPARE(lines[1], u"Full Moon in 11 hours, 48 minutes."_qs);
+        QVERIFY(QRegularExpression(u"^Moon is \\d{1,3}\\.\\d{4}% of full\\.$"_qs).match(lines[4]).hasMatch());
+        QCOMPARE(lines[5], u"Moon is in \u264e Libra."_qs);
     }
 };
 

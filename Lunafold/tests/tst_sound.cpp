@@ -23,31 +23,27 @@ class TestSound : public QObject {
     }
     void init() { m_log.clear(); }
 
-    void missingSoundIsLogged() {
-        SoundPlayer::playSound(QStringLiteral("wolfhowl"), QStringLiteral("caf"));
-        QCOMPARE(m_log, QStringList{QStringLiteral("UIHEL02. Path not found for sound or similar issue")});
-        QVERIFY(!SoundPlayer::isPlaying());
-    }
-
-    void unreadableSoundIsLogged() {
-        QFile bad(m_dir.filePath(QStringLiteral("broken.caf")));
+    void missingAndUnreadableSoundsAreLogged() {
+        SoundPlayer::playSound(u"wolfhowl"_qs, u"caf"_qs);
+        QFile bad(m_dir.filePath(u"broken.caf"_qs));
         QVERIFY(bad.open(QIODevice::WriteOnly));
         bad.write("caff, but not really");
         bad.close();
-        SoundPlayer::playSound(QStringLiteral("broken"), QStringLiteral("caf"));
-        QCOMPARE(m_log.size(), 1);
-        QVERIFY2(m_log[0].startsWith(QLatin1String("UIHEL01. Error playing sound -  ")),
-                 qPrintable(m_log[0]));
-        QVERIFY(m_log[0].size() > 33); // the reason follows
+        SoundPlayer::playSound(u"broken"_qs, u"caf"_qs);
+        QCOMPARE(m_log.size(), 2);
+        QCOMPARE(m_log[0], u"UIHEL02. Path not found for sound or similar issue"_qs);
+        QVERIFY2(m_log[1].startsWith(u"UIHEL01. Error playing sound -  "_qs), qPrintable(m_log[1]));
+        QVERIFY(m_log[1].size() > 33); // the reason follows
+        QVERIFY(!SoundPlayer::isPlaying());
     }
 
     void howlPlays() {
         qputenv("LUNAFOLD_SOUNDS_DIR", LUNAFOLD_SOUNDS);
-        QVERIFY(!SoundPlayer::soundPath(QStringLiteral("wolfhowl"), QStringLiteral("caf")).isEmpty());
-        SoundPlayer::playSound(QStringLiteral("wolfhowl"), QStringLiteral("caf"));
+        QVERIFY(!SoundPlayer::soundPath(u"wolfhowl"_qs, u"caf"_qs).isEmpty());
+        SoundPlayer::playSound(u"wolfhowl"_qs, u"caf"_qs);
         QVERIFY2(m_log.isEmpty(), qPrintable(m_log.join(u'\n')));
         QTRY_VERIFY(SoundPlayer::isPlaying());
-        SoundPlayer::playSound(QStringLiteral("moonalert"), QStringLiteral("caf")); // replaces the howl
+        SoundPlayer::playSound(u"moonalert"_qs, u"caf"_qs); // replaces the howl
         QVERIFY(m_log.isEmpty());
         QTRY_VERIFY_WITH_TIMEOUT(!SoundPlayer::isPlaying(), 5000); // 1.6 s of chime, then idle
     }

@@ -13,12 +13,7 @@ namespace {
 
 using test::at;
 
-// The place's zone the sentences are worded in.
-TimeZone g_zone = TimeZone::utc();
-
-void usePlace(const char *zoneName) {
-    g_zone = *TimeZone::named(zoneName);
-}
+TimeZone g_zone = TimeZone::utc(); // the place's zone the sentences are worded in
 
 const Instant kFull = AstroInterface::getFullMoonNext(Instant::trusted(1713571200)); // 2024-04-23T23:49Z
 
@@ -31,27 +26,25 @@ class TestUIHelper : public QObject {
     void init() {
         qputenv("TZ", "Pacific/Auckland"); // the device is elsewhere: the place's zone must win
         useLocale(QLocale(QLocale::English, QLocale::UnitedStates));
-        usePlace("UTC");
+        g_zone = *TimeZone::named("UTC");
     }
 
-    void countdownBeforeAFullMoon_data() {
-        QTest::addColumn<double>("secondsBefore");
-        QTest::addColumn<QString>("sentence");
-        QTest::newRow("under a minute") << 30.0 << "Full Moon is now.";
-        QTest::newRow("59 minutes") << 59 * 60.0 << "Full Moon in 59 minutes.";
-        QTest::newRow("exactly an hour") << 3600.0 << "Full Moon in exactly 1 hour.";
-        QTest::newRow("25 hours") << 25 * 3600.0 << "Full Moon in 1 day, 1 hour.";
-        QTest::newRow("48 hours") << 48 * 3600.0 << "Full Moon in exactly 2 days.";
-        QTest::newRow("minutes dropped past a day")
-            << 50 * 3600.0 + 59 * 60 << "Full Moon in 2 days, 2 hours.";
-    }
     void countdownBeforeAFullMoon() {
-        QFETCH(double, secondsBefore);
-        QFETCH(QString, sentence);
-        QCOMPARE(UIHelper::countdownText(kFull.plusSeconds(-secondsBefore), g_zone, true), sentence);
-        // The one after a full moon is the last quarter.
-        QVERIFY(UIHelper::countdownText(kFull.plusSeconds(-secondsBefore), g_zone, false)
-                    .startsWith(u"Last Quarter in "));
+        const std::pair<double, const char *> cases[] = {
+            {30.0, "Full Moon is now."}, // under a minute
+            {59 * 60.0, "Full Moon in 59 minutes."},
+            {3600.0, "Full Moon in exactly 1 hour."},
+            {25 * 3600.0, "Full Moon in 1 day, 1 hour."},
+            {48 * 3600.0, "Full Moon in exactly 2 days."},
+            {50 * 3600.0 + 59 * 60, "Full Moon in 2 days, 2 hours."}, // minutes dropped past a day
+        };
+        for (const auto &[secondsBefore, sentence] : cases) {
+            QCOMPARE(UIHelper::countdownText(kFull.plusSeconds(-secondsBefore), g_zone, true),
+                     QLatin1String(sentence));
+            // The one after a full moon is the last quarter.
+            QVERIFY(UIHelper::countdownText(kFull.plusSeconds(-secondsBefore), g_zone, false)
+                        .startsWith(u"Last Quarter in "));
+        }
     }
 
     void countdownOrderThroughALunation() {
@@ -70,12 +63,11 @@ class TestUIHelper : public QObject {
     }
 
     void countdownAcrossDaylightSaving() {
-        // New York springs forward on 2024-03-10; a day on the wall clock is then 23 hours.
-        usePlace("America/New_York");
-        const Instant newMoon =
-            AstroInterface::getNewMoonNext(at("2024-03-01T00:00:00Z")); // 2024-03-10T09:00Z
+        // New York springs forward on 2024-03-10, the day of a new moon (09:00Z): that day is 23 hours.
+        g_zone = *TimeZone::named("America/New_York");
+        const Instant newMoon = AstroInterface::getNewMoonNext(at("2024-03-01T00:00:00Z"));
         QCOMPARE(UIHelper::countdownText(newMoon.plusSeconds(-(2 * 86400 - 3600)), g_zone, true),
-                 QStringLiteral("New Moon in exactly 2 days."));
+                 u"New Moon in exactly 2 days."_qs);
     }
 
     void phaseSentences() {
@@ -97,25 +89,25 @@ class TestUIHelper : public QObject {
     void dayBoundariesFollowThePlace() {
         // 2024-04-23T23:49Z is the evening of the 23rd in New York and the 24th in Auckland.
         const Instant noonNy = at("2024-04-23T16:00:00Z");
-        usePlace("America/New_York");
+        g_zone = *TimeZone::named("America/New_York");
         QVERIFY(UIHelper::shortTime(kFull, g_zone).startsWith(u"7:4")); // 23:49 UT, give or take seconds
         QCOMPARE(UIHelper::phaseText(noonNy, g_zone, true),
-                 QStringLiteral("Full Moon is today - ") + UIHelper::shortTime(kFull, g_zone) + u'.');
-        usePlace("Pacific/Auckland"); // there noonNy is already the 24th, the full moon's day
+                 u"Full Moon is today - "_qs + UIHelper::shortTime(kFull, g_zone) + u'.');
+        g_zone =
+            *TimeZone::named("Pacific/Auckland"); // there noonNy is already the 24th, the full moon's day
         QCOMPARE(UIHelper::phaseText(at("2024-04-23T00:00:00Z"), g_zone, true),
-                 QStringLiteral("Phase is waxing gibbous."));
+                 u"Phase is waxing gibbous."_qs);
     }
 
     void riseSetOrder() {
         // New York, April 2024: each day's lines keep time order, and rise first when one is missing.
         const TimeZone ny = *TimeZone::named("America/New_York");
+        const GeoPoint place{Longitude(-74.01), Latitude(40.71)};
         int setFirst = 0, noRise = 0;
         for (int d = 0; d < 30; ++d) {
             const Instant t = at("2024-04-01T16:00:00Z").plusSeconds(d * 86400.0);
-            const RiseSetLine a =
-                UIHelper::orderedRiseSetLine(t, ny, GeoPoint{Longitude(-74.01), Latitude(40.71)}, true);
-            const RiseSetLine b =
-                UIHelper::orderedRiseSetLine(t, ny, GeoPoint{Longitude(-74.01), Latitude(40.71)}, false);
+            const RiseSetLine a = UIHelper::orderedRiseSetLine(t, ny, place, true);
+            const RiseSetLine b = UIHelper::orderedRiseSetLine(t, ny, place, false);
             QCOMPARE(a.rise == b.rise, false);
             if (a.date && b.date) {
                 QVERIFY(*a.date < *b.date);
@@ -129,36 +121,31 @@ class TestUIHelper : public QObject {
         QVERIFY(noRise >= 1);
     }
 
-    void ordinalsAndDistances() {
+    void ordinalsDistancesAndSigns() {
         const std::pair<const char *, const char *> ordinals[] = {
             {"3", "3rd"}, {"22", "22nd"}, {"+11", "11th"}, {"", " "}, {"x1", " "}, {"1x", " "}};
         for (const auto &[in, out] : ordinals)
             QCOMPARE(UIHelper::ordinalText(QLatin1String(in)), QLatin1String(out));
+        // At the 2024-04-08 new moon the Moon stood at 19° of longitude: Aries.
+        QCOMPARE(UIHelper::emojiWithSign(at("2024-04-08T18:21:00Z")), u"\u2648 Aries"_qs);
         for (const auto &[locale, distance] :
              {std::pair{"en_US", "238,855.1 mi"}, {"en_GB", "238,855.1 mi"}, {"de_DE", "384.400,0 km"}}) {
             useLocale(QLocale(QLatin1String(locale)));
             QCOMPARE(UIHelper::distanceText(384400.0), QLatin1String(distance));
         }
-        QCOMPARE(UIHelper::ordinalText(QStringLiteral("3")), QStringLiteral("3."));
-    }
-
-    void signLines() {
-        // At the 2024-04-08 new moon the Moon stood at 19° of longitude: Aries.
-        const Instant t = at("2024-04-08T18:21:00Z");
-        QCOMPARE(UIHelper::signWithEmoji(t), QStringLiteral("Aries \u2648"));
-        QCOMPARE(UIHelper::emojiWithSign(t), QStringLiteral("\u2648 Aries"));
+        QCOMPARE(UIHelper::ordinalText(u"3"_qs), u"3."_qs);
     }
 
     void switchingTheLocaleSwitchesTheWords() {
         const Instant t = kFull.plusSeconds(-25 * 3600.0);
         useLocale(QLocale(QLocale::German, QLocale::Germany));
-        QCOMPARE(UIHelper::countdownText(t, g_zone, true), QStringLiteral("Vollmond in 1 Tag, 1 Stunde."));
+        QCOMPARE(UIHelper::countdownText(t, g_zone, true), u"Vollmond in 1 Tag, 1 Stunde."_qs);
         QCOMPARE(UIHelper::phaseText(at("2024-04-11T12:00:00Z"), g_zone, true),
-                 QStringLiteral("Phase: zunehmende Mondsichel."));
+                 u"Phase: zunehmende Mondsichel."_qs);
         QCOMPARE(UIHelper::phaseText(at("2019-01-21T10:00:00Z"), g_zone, true),
-                 QStringLiteral("Heute ist Vollmond – 05:16."));
+                 u"Heute ist Vollmond – 05:16."_qs);
         useLocale(QLocale(QLocale::English, QLocale::UnitedStates));
-        QCOMPARE(UIHelper::countdownText(t, g_zone, true), QStringLiteral("Full Moon in 1 day, 1 hour."));
+        QCOMPARE(UIHelper::countdownText(t, g_zone, true), u"Full Moon in 1 day, 1 hour."_qs);
     }
 };
 

@@ -7,8 +7,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <string>
+#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -20,10 +21,8 @@ struct Outcome {
 };
 
 inline std::string slurp(const std::string &path) {
-    std::ifstream in(path);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 inline Outcome run(const std::string &args, const std::string &environment = "") {
@@ -39,5 +38,24 @@ inline Outcome run(const std::string &args, const std::string &environment = "")
     std::remove(err.c_str());
     return o;
 }
+
+// A private folder for one test, removed (and unmounted) afterwards; env() keeps the settings there.
+struct Scratch {
+    std::string dir = testing::TempDir() + "lunafold-cli-scratch-" + std::to_string(getpid());
+    bool mounted = false;
+    Scratch() { std::system(("rm -rf " + dir + " && mkdir -p " + dir).c_str()); }
+    ~Scratch() {
+        if (mounted)
+            ::umount2(dir.c_str(), MNT_DETACH);
+        std::system(("rm -rf " + dir).c_str());
+    }
+    // A 16 KB disk in the folder; false where the test may not mount one.
+    bool tiny() { return mounted = ::mount("tmpfs", dir.c_str(), "tmpfs", 0, "size=16k") == 0; }
+    std::string file(const std::string &name, const std::string &bytes) const {
+        std::ofstream(dir + "/" + name, std::ios::binary) << bytes;
+        return dir + "/" + name;
+    }
+    std::string env() const { return "LUNAFOLD_CONFIG_DIR=" + dir + " "; }
+};
 
 } // namespace cli_test

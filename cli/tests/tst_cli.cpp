@@ -5,20 +5,19 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
 #include <regex>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 using cli_test::Outcome;
 using cli_test::run;
+using cli_test::Scratch;
 
 namespace {
+
+// Whatever the machine running the tests has set is cleared first.
+const std::string kClean = "env -u LANGUAGE -u LC_ALL -u LC_MESSAGES ";
 
 int count(const std::string &s, const std::string &what) {
     int n = 0;
@@ -163,20 +162,14 @@ TEST(Cli, TextCommandsSpeakTheSystemsLanguage) {
          now,
          {"Mondphase", "DEMNÄCHST", "  Vollmond in 11 Stunden, 48 Minuten.",
           "  Letztes Viertel in 7 Tagen, 23 Stunden.", "JETZT", "  Phase: zunehmender Dreiviertelmond.",
-          "  Der Mond ist zu 99,7688\u00a0% voll und steht unter dem Horizont.", "Auf- und Untergang",
-          "AUF- & UNTERGANG", "KULMINATION", "WEITERES"}},
-        {"LANGUAGE=fr:de LANG=en_US.UTF-8 ",
-         now,
-         {"Phase de la lune", "  Pleine lune dans 11 heures, 48 minutes."}},
+          "Auf- und Untergang", "AUF- & UNTERGANG", "KULMINATION", "WEITERES"}},
         {"LANG=de_DE.UTF-8 ",
          now + " --locale es_ES",
          {"  Luna llena en 11 horas, 48 minutos."}}, // --locale wins
         {"LANG=fr_FR.UTF-8 ", "calendar --month 2024-04 --tz Europe/Paris", {"avril 2024  (Europe/Paris)"}},
     };
-    // Whatever the machine running the tests has set is cleared first.
-    const std::string clean = "env -u LANGUAGE -u LC_ALL -u LC_MESSAGES ";
     for (const auto &c : cases) {
-        const Outcome r = run(c.args, clean + c.environment);
+        const Outcome r = run(c.args, kClean + c.environment);
         ASSERT_EQ(r.status, 0) << c.environment << r.err;
         for (const std::string &line : c.lines)
             EXPECT_NE(r.out.find(line + "\n"), std::string::npos)
@@ -184,26 +177,22 @@ TEST(Cli, TextCommandsSpeakTheSystemsLanguage) {
                 << r.out;
     }
     // No English row label is left: the German rows carry the sign, distance and age in German.
-    const Outcome de = run(now, clean + "LANG=de_DE.UTF-8 ");
-    for (const char *english :
-         {"Moon Rise", "Moon Set", "Moon Transit", "Moon Sign", "Libra", " days", "Full", "UPCOMING"})
+    const Outcome de = run(now, kClean + "LANG=de_DE.UTF-8 ");
+    for (const char *english : {"Moon Rise", "Moon Set", "Moon Transit", "Moon Sign", "Libra", " days",
+                                "Full", "of full", "UPCOMING"})
         EXPECT_EQ(de.out.find(english), std::string::npos) << english;
     for (const char *german : {"Mondzeichen", "Waage \u264e", " km\n", " Tage\n"})
         EXPECT_NE(de.out.find(german), std::string::npos) << german;
 }
 
 TEST(Cli, NowFallsBackToTheSavedPlace) {
-    const std::string dir = testing::TempDir() + "lunafold-cli-config-" + std::to_string(getpid());
-    std::system(("mkdir -p " + dir).c_str());
-    {
-        std::ofstream ini(dir + "/lunafold.ini");
-        ini << "[General]\nlunafold.calculationLatitude=-33.87\nlunafold.calculationLongitude=151.21\n"
-               "lunafold.timezone=Australia/Sydney\n";
-    }
-    const Outcome r = run("now --at 2024-04-23T12:00:00Z --locale en_US", "LUNAFOLD_CONFIG_DIR=" + dir + " ");
+    Scratch s;
+    s.file("lunafold.ini",
+           "[General]\nlunafold.calculationLatitude=-33.87\nlunafold.calculationLongitude=151.21\n"
+           "lunafold.timezone=Australia/Sydney\n");
+    const Outcome r = run("now --at 2024-04-23T12:00:00Z --locale en_US", s.env());
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("-33.8700, 151.2100  Australia/Sydney"), std::string::npos) << r.out;
-    std::system(("rm -rf " + dir).c_str());
 }
 
 TEST(Cli, CalendarGridsFollowTheLocalesFirstWeekday) {
@@ -240,7 +229,6 @@ TEST(Cli, PlaceAnswersFromTheBundledData) {
 
 TEST(Cli, PlaceAndSearchNameCountriesInTheUsersLanguage) {
     // Text follows the system's language; JSON stays English for scripts unless --locale asks.
-    const std::string clean = "env -u LANGUAGE -u LC_ALL -u LC_MESSAGES ";
     const struct {
         std::string environment, args, expected;
     } cases[] = {
@@ -262,7 +250,7 @@ TEST(Cli, PlaceAndSearchNameCountriesInTheUsersLanguage) {
          "\"place_text\":\"Paris, Texas\"}]\n"},
     };
     for (const auto &c : cases) {
-        const Outcome r = run(c.args, clean + c.environment);
+        const Outcome r = run(c.args, kClean + c.environment);
         EXPECT_EQ(r.status, 0) << c.args << r.err;
         EXPECT_EQ(r.out, c.expected) << c.environment << c.args;
     }
@@ -282,22 +270,16 @@ TEST(Cli, SearchFindsPlacesByName) {
 }
 
 TEST(Cli, IcsFollowsTheSavedNotificationSettings) {
-    const std::string dir = testing::TempDir() + "lunafold-cli-ics-" + std::to_string(getpid());
-    std::system(("mkdir -p " + dir).c_str());
-    const Outcome defaults =
-        run("ics --from 2024-01-01T00:00:00Z --months 1", "LUNAFOLD_CONFIG_DIR=" + dir + " ");
+    Scratch s;
+    const Outcome defaults = run("ics --from 2024-01-01T00:00:00Z --months 1", s.env());
     ASSERT_EQ(defaults.status, 0) << defaults.err;
     EXPECT_EQ(count(defaults.out, "TRIGGER;RELATED=START:-PT23H52M53S\r\n"), 2); // new and full moon only
-    {
-        std::ofstream ini(dir + "/lunafold.ini");
-        ini << "[General]\nlunafold.notifyQuarter=true\nlunafold.notify12=true\nlunafold.notifyExact=true\n";
-    }
-    const std::string file = dir + "/moon.ics";
-    const Outcome all =
-        run("ics --from 2024-01-01T00:00:00Z --months 1 --out " + file, "LUNAFOLD_CONFIG_DIR=" + dir + " ");
+    s.file("lunafold.ini",
+           "[General]\nlunafold.notifyQuarter=true\nlunafold.notify12=true\nlunafold.notifyExact=true\n");
+    const std::string file = s.dir + "/moon.ics";
+    const Outcome all = run("ics --from 2024-01-01T00:00:00Z --months 1 --out " + file, s.env());
     ASSERT_EQ(all.status, 0) << all.err;
     EXPECT_TRUE(all.out.empty());
-    const std::string written = cli_test::slurp(file);
-    EXPECT_EQ(count(written, "BEGIN:VALARM"), 12); // the offsets themselves are tst_calendarexport's
-    std::system(("rm -rf " + dir).c_str());
+    EXPECT_EQ(count(cli_test::slurp(file), "BEGIN:VALARM"),
+              12); // the offsets themselves are tst_calendarexport's
 }

@@ -7,39 +7,15 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
 #include <string>
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <unistd.h>
 
 using cli_test::Outcome;
 using cli_test::run;
+using cli_test::Scratch;
 using cli_test::slurp;
 using namespace std::string_literals;
-
-namespace {
-
-// A private folder for one test, removed (and unmounted) afterwards.
-struct Scratch {
-    std::string dir = testing::TempDir() + "lunafold-clifaults-" + std::to_string(getpid());
-    bool mounted = false;
-    Scratch() { std::system(("rm -rf " + dir + " && mkdir -p " + dir).c_str()); }
-    ~Scratch() {
-        if (mounted)
-            ::umount2(dir.c_str(), MNT_DETACH);
-        std::system(("rm -rf " + dir).c_str());
-    }
-    // A 16 KB disk in the folder; false where the test may not mount one.
-    bool tiny() { return mounted = ::mount("tmpfs", dir.c_str(), "tmpfs", 0, "size=16k") == 0; }
-    std::string file(const std::string &name, const std::string &bytes) const {
-        std::ofstream(dir + "/" + name, std::ios::binary) << bytes;
-        return dir + "/" + name;
-    }
-};
-
-} // namespace
 
 TEST(CliFaults, AFullDiskKeepsTheOldFileAndFails) {
     Scratch s;
@@ -52,7 +28,7 @@ TEST(CliFaults, AFullDiskKeepsTheOldFileAndFails) {
         {png, "render --at 2024-04-23T12:00:00Z --size 600 --flat --out " + png},
     };
     for (const auto &[file, args] : writers) {
-        const Outcome r = run(args, "LUNAFOLD_CONFIG_DIR=" + s.dir + " ");
+        const Outcome r = run(args, s.env());
         EXPECT_EQ(r.status, 2) << args;
         EXPECT_NE(r.err.find(std::strerror(ENOSPC)), std::string::npos) << r.err;
         EXPECT_EQ(slurp(file), old) << args;
@@ -65,35 +41,30 @@ TEST(CliFaults, DevicesAreWrittenNeverReplaced) {
     const std::string full = s.dir + "/full";
     if (::mknod(full.c_str(), S_IFCHR | 0666, makedev(1, 7)) != 0)
         GTEST_SKIP() << "cannot make a device node here";
-    const Outcome r =
-        run("ics --from 2024-01-01T00:00:00Z --months 1 --out " + full, "LUNAFOLD_CONFIG_DIR=" + s.dir + " ");
+    const Outcome r = run("ics --from 2024-01-01T00:00:00Z --months 1 --out " + full, s.env());
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find(std::strerror(ENOSPC)), std::string::npos) << r.err;
     struct stat info {};
     EXPECT_TRUE(::stat(full.c_str(), &info) == 0 && S_ISCHR(info.st_mode));
 
-    const Outcome out = run("ics --from 2024-01-01T00:00:00Z --months 1 --out /dev/stdout",
-                            "LUNAFOLD_CONFIG_DIR=" + s.dir + " ");
+    const Outcome out = run("ics --from 2024-01-01T00:00:00Z --months 1 --out /dev/stdout", s.env());
     EXPECT_EQ(out.status, 0) << out.err;
     EXPECT_EQ(out.out.rfind("BEGIN:VCALENDAR\r\n", 0), 0u);
     // An answer that cannot be written is not a success either.
-    EXPECT_EQ(
-        std::system(("exec >" + full + "; " LUNAFOLD_CLI " phases --from 2024-01-01 --count 400 2>/dev/null")
-                        .c_str()) >>
-            8,
-        2);
+    const std::string filling =
+        "exec >" + full + "; " LUNAFOLD_CLI " phases --from 2024-01-01 --count 400 2>/dev/null";
+    EXPECT_EQ(std::system(filling.c_str()) >> 8, 2);
 }
 
 TEST(CliFaults, LogLinesStayOffTheAnswer) {
     Scratch s;
     s.file("lunafold.ini", "[General]\nlunafold.notifyFull=true\0\n"s);
-    const std::string env = "LUNAFOLD_CONFIG_DIR=" + s.dir + " ";
-    const Outcome ics = run("ics --from 2024-01-01T00:00:00Z --months 1", env);
+    const Outcome ics = run("ics --from 2024-01-01T00:00:00Z --months 1", s.env());
     EXPECT_EQ(ics.status, 0) << ics.err;
     EXPECT_EQ(ics.out.rfind("BEGIN:VCALENDAR\r\n", 0), 0u);
     EXPECT_NE(ics.err.find("PREFS1. "), std::string::npos) << ics.err; // still said, on stderr
     s.file("lunafold.ini", "[General]\nx=\0\n"s);
-    const Outcome now = run("now --at 2024-04-23T12:00:00Z --locale en_US", env);
+    const Outcome now = run("now --at 2024-04-23T12:00:00Z --locale en_US", s.env());
     EXPECT_EQ(now.out.rfind("2024-04-23T12:00:00Z  ", 0), 0u) << now.out;
 }
 

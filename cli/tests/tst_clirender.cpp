@@ -9,10 +9,10 @@
 #include <fstream>
 #include <optional>
 #include <string>
-#include <unistd.h>
 
 using cli_test::Outcome;
 using cli_test::run;
+using cli_test::Scratch;
 
 namespace {
 
@@ -32,45 +32,35 @@ std::optional<std::array<std::uint32_t, 2>> pngSize(const std::string &path) {
     return std::array<std::uint32_t, 2>{be32(16), be32(20)};
 }
 
-std::string scratchFile(const std::string &name) {
-    return testing::TempDir() + "lunafold-render-" + std::to_string(getpid()) + "-" + name;
-}
-
 } // namespace
 
 TEST(CliRender, WritesAPngOfTheAskedSize) {
-    struct Case {
-        std::string options;
-        std::uint32_t side;
-    };
-    const Case cases[] = {
+    const std::pair<std::string, std::uint32_t> cases[] = {
         {"--at 2024-04-12T19:30:00Z --size 96", 96},
         {"--at 2024-04-12T19:30:00Z --lat -33.87 --lon 151.21 --size 33", 33},
         {"--at 2024-04-28T04:00:00Z --lat 48.85 --lon 2.35 --orient --size 64", 64},
         {"--at 2024-04-23 --size 48 --flat", 48},
     };
-    for (const Case &c : cases) {
-        const std::string file = scratchFile(std::to_string(c.side) + ".png");
-        const Outcome r = run("render " + c.options + " --out " + file);
-        ASSERT_EQ(r.status, 0) << c.options << "\n" << r.err;
-        EXPECT_EQ(r.out.rfind(file + "  " + std::to_string(c.side) + "x" + std::to_string(c.side) + "  ", 0),
-                  0u)
+    Scratch s;
+    for (const auto &[options, side] : cases) {
+        const std::string file = s.dir + "/" + std::to_string(side) + ".png";
+        const Outcome r = run("render " + options + " --out " + file);
+        ASSERT_EQ(r.status, 0) << options << "\n" << r.err;
+        EXPECT_EQ(r.out.rfind(file + "  " + std::to_string(side) + "x" + std::to_string(side) + "  ", 0), 0u)
             << r.out;
         const auto size = pngSize(file);
         ASSERT_TRUE(size) << file;
-        EXPECT_EQ((*size)[0], c.side);
-        EXPECT_EQ((*size)[1], c.side);
-        std::remove(file.c_str());
+        EXPECT_EQ(*size, (std::array<std::uint32_t, 2>{side, side}));
     }
     // --flat says so; the others name the backend that drew them, "CPU" without GPU compute, or "flat".
-    const std::string file = scratchFile("flat.png");
-    EXPECT_NE(run("render --at 2024-04-23 --size 16 --flat --out " + file).out.find("  flat\n"),
-              std::string::npos);
-    std::remove(file.c_str());
+    EXPECT_NE(
+        run("render --at 2024-04-23 --size 16 --flat --out " + s.dir + "/flat.png").out.find("  flat\n"),
+        std::string::npos);
 }
 
 TEST(CliRender, BadInputIsRefusedWithStatusTwo) {
-    const std::string out = scratchFile("refused.png");
+    Scratch s;
+    const std::string out = s.dir + "/refused.png";
     const std::pair<std::string, const char *> cases[] = {
         {"render --size 64 --out " + out, "--at is required"},
         {"render --at 2024-04-12 --out " + out, "--size is required"},
@@ -81,7 +71,7 @@ TEST(CliRender, BadInputIsRefusedWithStatusTwo) {
         {"render --at 2024-04-12 --size big --out " + out, "not a whole number"},
         {"render --at 2024-04-12 --size 64 --lat 10 --out " + out, "go together"},
         {"render --at 2024-04-12 --size 64 --lat 95 --lon 0 --out " + out, "outside"},
-        {"render --at 2024-04-12 --size 64 --out " + scratchFile("moon.jpg"), "not a .png"},
+        {"render --at 2024-04-12 --size 64 --out " + s.dir + "/moon.jpg", "not a .png"},
         {"render --at 2024-04-12 --size 64 --out /nonexistent-folder/moon.png", "cannot write"},
         {"render --at 2024-04-12 --size 64 --out " + out + " --sepia", "unknown option"},
     };

@@ -5,8 +5,7 @@ import Lunafold.Screens
 
 // April 2024 in Paris, weeks from Sunday: 31 March leads the grid, 30 April is cell 30.
 Item {
-    width: 390
-    height: 844
+    width: 390; height: 844
 
     FutureView { id: view; anchors.fill: parent; shown: true }
 
@@ -27,16 +26,12 @@ Item {
 
         function test_nextDayFromTheLastDayShowsTheFirstOfTheNextMonth() {
             const last = cell(30)
-            compare(last.dayText, "30")
-            compare(last.Accessible.name, "30th ")
             compare(last.Accessible.description, "Shows moon details")
-            compare(cell(24).Accessible.name, "24th Full")
             mouseClick(last)
             tryVerify(() => view.detailPopup.opened)
             compare(detailButton("dateButton").text, "Apr 30, 2024")
             mouseClick(detailButton("nextDayButton"))
-            compare(detailButton("dateButton").text, "May 1, 2024")
-            compare(view.calendar.monthTitle, "May, 2024")
+            compare(detailButton("dateButton").text, "May 1, 2024") // the grid follows: tst_future
             mouseClick(detailButton("backButton"))
             tryVerify(() => !view.detailPopup.visible)
         }
@@ -52,28 +47,6 @@ Item {
             wait(50)
             verify(!view.detailPopup.visible)
             compare(view.calendar.selectedDate, before)
-            compare(view.calendar.monthTitle, "April, 2024")
-        }
-
-        function test_datePickerOffersOnly1901To2099() {
-            mouseClick(cell(15))
-            tryVerify(() => view.detailPopup.opened)
-            mouseClick(detailButton("dateButton"))
-            const picker = view.detail.datePicker
-            tryVerify(() => picker.opened)
-            const title = findChild(picker.contentItem, "pickerTitle")
-            mouseClick(title)
-            const years = findChild(picker.contentItem, "pickerYears")
-            compare(years.count, 199)
-            compare(years.currentIndex, 2024 - 1901)
-            years.choose(years.count - 1)
-            findChild(picker.contentItem, "pickerMonths").choose(3)
-            compare(detailButton("dateButton").text, "Apr 15, 2099")
-            mouseClick(title)
-            findChild(picker.contentItem, "pickerYears").choose(0)
-            findChild(picker.contentItem, "pickerMonths").choose(3)
-            compare(detailButton("dateButton").text, "Apr 15, 1901")
-            picker.close()
         }
 
         // The open day is not modal (so the wheel reaches its date picker): it still keeps the
@@ -94,16 +67,14 @@ Item {
         }
 
         // A notch of the wheel turns a month, down to the later ones; a touchpad's small steps add
-        // up, but not from one opening of the picker to the next.
+        // up, but not from one opening of the picker to the next. The range's ends are tst_datepicker's.
         function test_wheelTurnsThePickersMonths_data() {
             return [
-                { tag: "a notch down", start: null, steps: [-120], title: "May 2024" },
-                { tag: "touchpad steps short of a notch", start: null, steps: [-40, -40], title: "April 2024" },
-                { tag: "a notch up", start: null, steps: [120], title: "March 2024" },
-                { tag: "into the year before", start: null, steps: [120, 120, 120, 120], title: "December 2023" },
-                { tag: "touchpad steps that add up", start: null, steps: [-90, 60, -90], title: "May 2024" },
-                { tag: "not past December 2099", start: [2099, 12], steps: [-120, -120], title: "December 2099" },
-                { tag: "not before January 1901", start: [1901, 1], steps: [120], title: "January 1901" },
+                { tag: "a notch down", steps: [-120], title: "May 2024" },
+                { tag: "touchpad steps short of a notch", steps: [-40, -40], title: "April 2024" },
+                { tag: "a notch up", steps: [120], title: "March 2024" },
+                { tag: "into the year before", steps: [120, 120, 120, 120], title: "December 2023" },
+                { tag: "touchpad steps that add up", steps: [-90, 60, -90], title: "May 2024" },
             ]
         }
         function test_wheelTurnsThePickersMonths(data) {
@@ -113,11 +84,8 @@ Item {
             const picker = view.detail.datePicker
             tryVerify(() => picker.opened)
             compare(picker.months.title, "April 2024")
-            if (data.start)
-                picker.months.show(data.start[0], data.start[1])
             const day = findChild(picker.contentItem, "pickerDay9")
-            for (const step of data.steps)
-                mouseWheel(day, day.width / 2, day.height / 2, 0, step)
+            data.steps.forEach(step => mouseWheel(day, day.width / 2, day.height / 2, 0, step))
             compare(picker.months.title, data.title)
             compare(detailButton("dateButton").text, "Apr 23, 2024") // turning picks nothing
             picker.close()

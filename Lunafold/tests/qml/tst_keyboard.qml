@@ -6,8 +6,7 @@ import Lunafold
 // The app without a mouse: real key events through the window, and what a screen reader is told.
 Item {
     id: root
-    width: 390
-    height: 844
+    width: 390; height: 844
 
     MainView { id: main; anchors.fill: parent }
 
@@ -19,13 +18,9 @@ Item {
         readonly property var settings: findChild(main, "settingsView")
 
         function focused() { return root.Window.window.activeFocusItem }
+        function keys(...list) { for (const key of list) keyClick(key) }
         function focusRingShows(item) {
-            for (let i = 0; i < item.children.length; ++i) {
-                const c = item.children[i]
-                if (c.control === item && c.border !== undefined)
-                    return c.visible
-            }
-            return false
+            return Array.from(item.children).some(c => c.control === item && c.border !== undefined && c.visible)
         }
         function tabTo(objectName) {
             for (let i = 0; i < 60; ++i) {
@@ -45,21 +40,18 @@ Item {
             main.forceActiveFocus()
         }
 
-        function test_controlDigitsShowTheTabs_data() {
-            return [1, 2, 3, 4, 5].map(n => ({ tag: "Ctrl+" + n, key: Qt.Key_0 + n, tab: n - 1 }))
-        }
-        function test_controlDigitsShowTheTabs(data) {
-            main.selectedTab = data.tab === 0 ? 3 : 0
-            keyClick(data.key, Qt.ControlModifier)
-            compare(main.selectedTab, data.tab)
+        function test_controlDigitsShowTheTabs() {
+            for (let tab = 0; tab < 5; ++tab) {
+                main.selectedTab = tab === 0 ? 3 : 0
+                keyClick(Qt.Key_1 + tab, Qt.ControlModifier)
+                compare(main.selectedTab, tab, "Ctrl+" + (tab + 1))
+            }
         }
 
         // The open day and its date picker cover the tab bar: a tab shortcut closes them.
         function test_controlDigitsLeaveTheOpenDay_data() {
-            return [
-                { tag: "Ctrl+1 from the day", page: "detail", key: Qt.Key_1, tab: 0 },
-                { tag: "Ctrl+5 from the date picker", page: "datepicker", key: Qt.Key_5, tab: 4 },
-            ]
+            return [{ tag: "Ctrl+1 from the day", page: "detail", key: Qt.Key_1, tab: 0 },
+                    { tag: "Ctrl+5 from the date picker", page: "datepicker", key: Qt.Key_5, tab: 4 }]
         }
         function test_controlDigitsLeaveTheOpenDay(data) {
             main.selectedTab = 2
@@ -88,8 +80,7 @@ Item {
             verify(!focusRingShows(notifications))
             keyClick(Qt.Key_Tab, Qt.ShiftModifier)
             compare(focused().objectName, "notificationSettingsRow")
-            keyClick(Qt.Key_Tab)
-            keyClick(Qt.Key_Space)
+            keys(Qt.Key_Tab, Qt.Key_Space)
             const stack = findChild(settings, "settingsStack")
             tryCompare(stack, "depth", 2)
             keyClick(Qt.Key_Escape)
@@ -111,8 +102,7 @@ Item {
             compare(date.text, "Apr 23, 2024")
             keyClick(Qt.Key_Right)
             compare(date.text, "Apr 24, 2024")
-            keyClick(Qt.Key_Left)
-            keyClick(Qt.Key_Left)
+            keys(Qt.Key_Left, Qt.Key_Left)
             compare(date.text, "Apr 22, 2024")
             keyClick(Qt.Key_Escape)
             tryVerify(() => !future.detailPopup.visible)
@@ -140,22 +130,17 @@ Item {
             // The title opens the years; Home is 1901, then a month.
             mouseClick(findChild(picker.contentItem, "pickerTitle"))
             compare(picker.mode, "years")
-            keyClick(Qt.Key_Home)
-            keyClick(Qt.Key_Return)
+            compare(findChild(picker.contentItem, "pickerYears").currentIndex, 2023 - 1901)
+            keys(Qt.Key_Home, Qt.Key_Return)
             compare(picker.mode, "months")
-            keyClick(Qt.Key_Left) // from May to April
-            keyClick(Qt.Key_Return)
+            keys(Qt.Key_Left, Qt.Key_Return) // from May to April
             compare(date.text, "Apr 30, 1901")
             compare(picker.mode, "days")
-            for (let i = 0; i < 4; ++i)
-                keyClick(Qt.Key_PageUp)
+            keys(Qt.Key_PageUp, Qt.Key_PageUp, Qt.Key_PageUp, Qt.Key_PageUp)
             compare(date.text, "Jan 1, 1901") // not before the first day
             verify(!findChild(picker.contentItem, "pickerPreviousMonth").enabled)
             mouseClick(findChild(picker.contentItem, "pickerTitle"))
-            keyClick(Qt.Key_End) // 2099
-            keyClick(Qt.Key_Return)
-            keyClick(Qt.Key_End) // December
-            keyClick(Qt.Key_Return)
+            keys(Qt.Key_End, Qt.Key_Return, Qt.Key_End, Qt.Key_Return) // 2099, December
             compare(date.text, "Dec 1, 2099")
             keyClick(Qt.Key_PageDown)
             compare(date.text, "Dec 31, 2099") // not after the last day
