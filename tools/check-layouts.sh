@@ -27,13 +27,9 @@ place=48.8566,2.3522,Europe/Paris
 at=2024-09-01T10:00:00Z # a long month name, and a Sunday that must stay on screen
 
 jobs=()
-for locale in "${locales[@]}"; do
-  for size in "${sizes[@]}"; do
-    for page in "${pages[@]}"; do
-      jobs+=("$locale $size $page")
-    done
-  done
-done
+for locale in "${locales[@]}"; do for size in "${sizes[@]}"; do for page in "${pages[@]}"; do
+  jobs+=("$locale $size $page")
+done; done; done
 
 check() {
   local locale=$1 size=$2 kind=$3 which=$4

@@ -60,18 +60,13 @@ def main():
     report = bare_keys()
     with tempfile.TemporaryDirectory() as scratch:
         for ts in files:
-            copy = os.path.join(scratch, os.path.basename(ts))
-            shutil.copy(ts, copy)
+            name = os.path.basename(ts)
+            copy = shutil.copy(ts, os.path.join(scratch, name))
             run = subprocess.run([args.lupdate, '-no-obsolete', '-locations', 'none', *sources, '-ts', copy],
                                  cwd=root, capture_output=True, text=True)
-            if run.returncode != 0:
-                report.append(f'{os.path.basename(ts)}: lupdate failed: {run.stderr.strip()}')
-                continue
-            report += [f'{os.path.basename(ts)}: {p}' for p in problems(copy)]
-    for line in report:
-        print(line)
-    if not report:
-        print(f'complete: {", ".join(os.path.basename(f) for f in files)}')
+            report += [f'{name}: {p}' for p in problems(copy)] if run.returncode == 0 \
+                else [f'{name}: lupdate failed: {run.stderr.strip()}']
+    print('\n'.join(report) if report else f'complete: {", ".join(os.path.basename(f) for f in files)}')
     return 1 if report else 0
 
 

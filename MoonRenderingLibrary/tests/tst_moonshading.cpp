@@ -81,10 +81,8 @@ class TestMoonShading : public QObject {
     void testMipChainAveragesInLinearLight() {
         // Black and white columns: the next level is 50 % linear grey, sRGB 188, not 128.
         QImage stripes(2, 2, QImage::Format_RGBA8888);
-        stripes.setPixelColor(0, 0, Qt::black);
-        stripes.setPixelColor(0, 1, Qt::black);
-        stripes.setPixelColor(1, 0, Qt::white);
-        stripes.setPixelColor(1, 1, Qt::white);
+        for (int i = 0; i < 4; ++i)
+            stripes.setPixelColor(i / 2, i % 2, i < 2 ? Qt::black : Qt::white);
         const MipChain srgb = MipChain::build(stripes, true), plain = MipChain::build(stripes, false);
         QCOMPARE(srgb.levelCount(), 2);
         QCOMPARE(qRed(srgb.level(1).pixel(0, 0)), 188);

@@ -179,17 +179,16 @@ class TestMoonSphere : public QObject {
 
     void testActivityFollowsTheApplicationState() {
         MoonSphereRenderer renderer(fresh());
-        QWindowSystemInterface::handleApplicationStateChanged<QWindowSystemInterface::SynchronousDelivery>(
-            Qt::ApplicationSuspended, true);
-        QVERIFY(!renderer.isAppActive());
-        QVERIFY(!sphereAt(renderer, 50, 0.5));
-        QWindowSystemInterface::handleApplicationStateChanged<QWindowSystemInterface::SynchronousDelivery>(
-            Qt::ApplicationInactive, true);
+        const auto enter = [](Qt::ApplicationState state) {
+            QWindowSystemInterface::handleApplicationStateChanged<
+                QWindowSystemInterface::SynchronousDelivery>(state, true);
+        };
+        enter(Qt::ApplicationSuspended);
+        QVERIFY(!renderer.isAppActive() && !sphereAt(renderer, 50, 0.5));
+        enter(Qt::ApplicationInactive);
         QVERIFY(!renderer.isAppActive()); // merely unfocused is not yet active
-        QWindowSystemInterface::handleApplicationStateChanged<QWindowSystemInterface::SynchronousDelivery>(
-            Qt::ApplicationActive, true);
-        QVERIFY(renderer.isAppActive());
-        QVERIFY(sphereAt(renderer, 50, 0.5));
+        enter(Qt::ApplicationActive);
+        QVERIFY(renderer.isAppActive() && sphereAt(renderer, 50, 0.5));
     }
 
     void testFailedTextureLoadIsNotRetried() {

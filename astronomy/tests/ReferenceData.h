@@ -11,6 +11,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace lunafold::testing {
@@ -21,21 +22,14 @@ using Row = std::vector<std::string>;
 inline std::vector<Row> readCsv(const std::string &name) {
     std::ifstream in(std::string(LUNAFOLD_TEST_DATA) + "/" + name);
     std::vector<Row> rows;
-    std::string line;
     bool header = true;
-    while (std::getline(in, line)) {
-        if (line.empty() || line[0] == '#')
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line[0] == '#' || std::exchange(header, false))
             continue;
-        if (header) {
-            header = false;
-            continue;
-        }
-        Row row;
+        Row &row = rows.emplace_back();
         std::stringstream ss(line);
-        std::string cell;
-        while (std::getline(ss, cell, ','))
+        for (std::string cell; std::getline(ss, cell, ',');)
             row.push_back(cell);
-        rows.push_back(row);
     }
     return rows;
 }

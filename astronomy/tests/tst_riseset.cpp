@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <functional>
 #include <iostream>
 #include <random>
@@ -34,10 +33,8 @@ struct Tally {
 };
 
 // Walks every local day of every reference place and compares one event kind.
-// LUNAFOLD_VERBOSE=1 lists the days that disagree.
 void compareAllDays(const std::string &file, const std::string &kind, const Event &event, Tally &tally) {
     const auto events = referenceEvents(file);
-    const bool verbose = std::getenv("LUNAFOLD_VERBOSE") != nullptr;
     for (const Place &p : referencePlaces()) {
         const auto zone = TimeZone::named(p.zone);
         ASSERT_TRUE(zone) << p.zone;
@@ -53,38 +50,34 @@ void compareAllDays(const std::string &file, const std::string &kind, const Even
             tally.agree += same;
             if (same && want)
                 tally.errors.add(got->secondsSince(*want));
-            if (verbose && (!same || (want && std::abs(got->secondsSince(*want)) > 30)))
-                std::cout << p.name << " " << kind << " day from " << day->dayStart.unixSeconds() << ": want "
-                          << (want ? want->unixSeconds() : 0) << " got " << (got ? got->unixSeconds() : 0)
-                          << "\n";
         }
     }
 }
 
-void report(const char *what, Tally &t) {
+void report(const char *what, Tally &t, double p50Limit, double p99Limit) {
     const double presence = 100.0 * t.agree / t.days;
     const double p50 = t.errors.percentile(50), p99 = t.errors.percentile(99), worst = t.errors.max();
     std::cout << what << ": " << t.days << " local days, same presence on " << presence << " %, median "
               << p50 << " s, p99 " << p99 << " s, max " << worst << " s\n";
-    // The bar is 99.5 % presence, 10 s median and 30 s at the 99th percentile; we measure
-    // about 99.95 %, 0.14 s and 1.2 s, and hold on to most of that.
     EXPECT_GE(presence, 99.5) << what;
-    EXPECT_LE(p50, 2.0) << what;
-    EXPECT_LE(p99, 10.0) << what;
+    EXPECT_LE(p50, p50Limit) << what;
+    EXPECT_LE(p99, p99Limit) << what;
 }
 
 } // namespace
 
 // Reference: geocentric apparent Moon, centre at 0.7275 × parallax − 34′, astronomy-engine 2.1.19.
 // Ten places from −77.85° to +78.22° latitude, one year each between 1910 and 2099.
+// The bar is 99.5 % presence, 10 s median and 30 s at the 99th percentile; we measure about
+// 99.95 %, 0.14 s and 1.2 s, and hold on to most of that.
 TEST(MoonRiseSet, EveryLocalDayOfTenPlacesMatchesReference) {
     Tally rise, set, transit;
     compareAllDays("moon_events.csv", "R", AstroInterface::getMoonRiseTime, rise);
     compareAllDays("moon_events.csv", "S", AstroInterface::getMoonSetTime, set);
     compareAllDays("moon_events.csv", "T", AstroInterface::getMoonTransitTime, transit);
-    report("moonrise", rise);
-    report("moonset", set);
-    report("transit", transit);
+    report("moonrise", rise, 2.0, 10.0);
+    report("moonset", set, 2.0, 10.0);
+    report("transit", transit, 2.0, 10.0);
 }
 
 // The almanac convention (astronomy-engine's own search: topocentric upper limb, 34′ refraction)
@@ -93,12 +86,8 @@ TEST(MoonRiseSet, MatchesTheAlmanacConvention) {
     Tally rise, set;
     compareAllDays("moon_events_engine.csv", "R", AstroInterface::getMoonRiseTime, rise);
     compareAllDays("moon_events_engine.csv", "S", AstroInterface::getMoonSetTime, set);
-    for (Tally *t : {&rise, &set}) {
-        std::cout << "vs almanac convention: presence " << 100.0 * t->agree / t->days << " %, p99 "
-                  << t->errors.percentile(99) << " s\n";
-        EXPECT_GE(100.0 * t->agree / t->days, 99.5);
-        EXPECT_LE(t->errors.percentile(99), 30.0);
-    }
+    report("moonrise vs almanac convention", rise, 30.0, 30.0);
+    report("moonset vs almanac convention", set, 30.0, 30.0);
 }
 
 // The day's own searches agree with the framework's events: the rise/set scan aims at +0.125°
@@ -109,29 +98,23 @@ TEST(MoonRiseSet, FallbackSearchesAgreeWithTheFramework) {
     const aa::GeographicCoordinates place{-2.35, 48.85, 0};
     int compared = 0;
     for (int d = 0; d < 30; ++d) {
-        const auto day = LocalDayFrame::containing(utc(2024, 5, 1 + d % 30, 12), paris);
-        const auto rise = AstroInterface::getMoonRiseTime(day->noon, 2.35, 48.85, paris);
-        const auto set = AstroInterface::getMoonSetTime(day->noon, 2.35, 48.85, paris);
-        const auto transit = AstroInterface::getMoonTransitTime(day->noon, 2.35, 48.85, paris);
-        const auto fRise = detail::moonRiseSetFallback(*day, place, true);
-        const auto fSet = detail::moonRiseSetFallback(*day, place, false);
-        const auto fTransit = detail::moonTransitFallback(*day, place);
-        EXPECT_EQ(rise.has_value(), fRise.has_value()) << d;
-        EXPECT_EQ(set.has_value(), fSet.has_value()) << d;
-        if (rise && fRise) {
-            EXPECT_NEAR(fRise->secondsSince(*rise), 0.0, 180.0) << d;
+        const auto day = LocalDayFrame::containing(utc(2024, 5, 1 + d, 12), paris);
+        const std::optional<Instant> framework[] = {
+            AstroInterface::getMoonRiseTime(day->noon, 2.35, 48.85, paris),
+            AstroInterface::getMoonSetTime(day->noon, 2.35, 48.85, paris),
+            AstroInterface::getMoonTransitTime(day->noon, 2.35, 48.85, paris)};
+        const std::optional<Instant> fallback[] = {detail::moonRiseSetFallback(*day, place, true),
+                                                   detail::moonRiseSetFallback(*day, place, false),
+                                                   detail::moonTransitFallback(*day, place)};
+        // Rise and set are found on the same days; with no culmination in the day the scan must
+        // not invent one at midnight.
+        for (int k = 0; k < 3; ++k) {
+            EXPECT_TRUE((k == 2 && framework[k]) || framework[k].has_value() == fallback[k].has_value())
+                << d << " " << k;
+            const double off = framework[k] && fallback[k] ? fallback[k]->secondsSince(*framework[k]) : 0.0;
+            EXPECT_NEAR(off, 0.0, k < 2 ? 180.0 : 600.0) << d << " " << k;
         }
-        if (set && fSet) {
-            EXPECT_NEAR(fSet->secondsSince(*set), 0.0, 180.0) << d;
-        }
-        if (transit && fTransit) {
-            EXPECT_NEAR(fTransit->secondsSince(*transit), 0.0, 600.0) << d;
-            ++compared;
-        }
-        // No culmination in the day: the scan must not invent one at midnight.
-        if (!transit) {
-            EXPECT_FALSE(fTransit) << d;
-        }
+        compared += framework[2] && fallback[2];
     }
     EXPECT_GT(compared, 25);
 }

@@ -39,26 +39,18 @@ class TestHoroscopes : public QObject {
     static double mid(int sign) { return 30.0 * sign + 15.0; } // longitude in the middle of a sign
 
   private Q_SLOTS:
-    void testSign_data() {
-        QTest::addColumn<double>("longitude");
-        QTest::addColumn<int>("sign"); // 0 = Aries
-        QTest::newRow("0") << 0.0 << 0;
-        QTest::newRow("29.999") << 29.999 << 0;
-        QTest::newRow("30") << 30.0 << 1;
-        QTest::newRow("359.999") << 359.999 << 11;
-        QTest::newRow("-10 wraps") << -10.0 << 11;
-        QTest::newRow("tiny negative wraps") << -1e-15 << 0;
-        QTest::newRow("400 wraps") << 400.0 << 1;
-    }
-
     void testSign() {
-        QFETCH(double, longitude);
-        QFETCH(int, sign);
-        const Horoscopes h = make(longitude, false, 0.1);
-        const int next = (sign + 1) % 12;
-        QCOMPARE(h.moonSign, QLatin1String(kSignNames[sign]));
-        QCOMPARE(h.nextSign, QLatin1String(kSignNames[next]));
-        QCOMPARE(h.nextEmoji.toUcs4(), QList<uint>{uint(0x2648 + next)});
+        // Longitude and sign (0 = Aries); the last three wrap.
+        const std::pair<double, int> rows[] = {{0.0, 0},    {29.999, 0}, {30.0, 1}, {359.999, 11},
+                                               {-10.0, 11}, {-1e-15, 0}, {400.0, 1}};
+        for (const auto &[longitude, sign] : rows) {
+            const Horoscopes h = make(longitude, false, 0.1);
+            const int next = (sign + 1) % 12;
+            const QByteArray at = QByteArray::number(longitude);
+            QVERIFY2(h.moonSign == QLatin1String(kSignNames[sign]), at.constData());
+            QVERIFY2(h.nextSign == QLatin1String(kSignNames[next]), at.constData());
+            QVERIFY2(h.nextEmoji.toUcs4() == QList<uint>{uint(0x2648 + next)}, at.constData());
+        }
     }
 
     // Rows: phase × sign. Each phase is reached by a fraction on its lower edge (exactly 0.25, 0.5 and
@@ -111,68 +103,56 @@ class TestHoroscopes : public QObject {
     }
 
     // Where the wording carries a rule (spelling, sign, the gardening warnings near a phase).
-    void testQuotedTexts_data() {
-        QTest::addColumn<double>("longitude");
-        QTest::addColumn<bool>("waning");
-        QTest::addColumn<double>("fraction");
-        QTest::addColumn<int>("field");
-        QTest::addColumn<QString>("start"); // the text begins with it, or ends with it after "…"
-        QTest::newRow("LB-F colour, Taurus")
-            << 45.0 << true << 0.1 << int(Colour)
-            << "The moon is currently in one of the most fruitful signs, Taurus.";
-        QTest::newRow("FD-B removal, Aquarius") << 315.0 << true << 0.6 << int(Removal)
-                                                << "The best time of the cycle for epilation. The moon is in "
-                                                   "a barren sign, Aquarius and is waning.";
-        QTest::newRow("new moon gardening warning")
-            << 10.0 << false << 0.0 << int(Gardening)
-            << "…this is a time to prepare beds for planting in the future.";
-        QTest::newRow("disseminating gardening warning")
-            << 10.0 << true << 0.6 << int(Gardening)
-            << "…before the moment of the last quarter. Instead, this is a time to harvest and store your "
-               "produce.";
-        QTest::newRow("last quarter gardening, no warning")
-            << 10.0 << true << 0.3 << int(Gardening)
-            << "…slower rate.  Ideally, during this time prepare for future planting and sowing.";
-        QTest::newRow("Sagittarius work")
-            << 255.0 << false << 0.3 << int(Work) << "The Sagittarius moon can bring about unpredictabilty";
-        QTest::newRow("LB-X love, Virgo")
-            << 165.0 << true << 0.3 << int(Love) << "The strong, hard working influence of the Virgo";
-    }
-
     void testQuotedTexts() {
-        QFETCH(double, longitude);
-        QFETCH(bool, waning);
-        QFETCH(double, fraction);
-        QFETCH(int, field);
-        QFETCH(QString, start);
-        const QString actual = texts(make(longitude, waning, fraction))[field];
-        if (start.startsWith(u'…'))
-            QVERIFY2(actual.endsWith(start.mid(1)), qPrintable(actual));
-        else
-            QVERIFY2(actual.startsWith(start), qPrintable(actual));
-    }
-
-    void testColourSpelling_data() {
-        QTest::addColumn<QStringList>("languages");
-        QTest::addColumn<bool>("british");
-        QTest::newRow("en") << QStringList{"en"} << false;
-        QTest::newRow("en-US") << QStringList{"en-US"} << true;
-        QTest::newRow("de") << QStringList{"de"} << true;
-        QTest::newRow("de, then en") << QStringList{"de", "en"} << true;
-        QTest::newRow("empty, the locale's name") << QStringList{} << true;
+        const struct {
+            const char *name;
+            double longitude;
+            bool waning;
+            double fraction;
+            Field field;
+            const char *start; // the text begins with it, or ends with it after "…"
+        } rows[] = {
+            {"LB-F colour, Taurus", 45.0, true, 0.1, Colour,
+             "The moon is currently in one of the most fruitful signs, Taurus."},
+            {"FD-B removal, Aquarius", 315.0, true, 0.6, Removal,
+             "The best time of the cycle for epilation. The moon is in a barren sign, Aquarius and is "
+             "waning."},
+            {"new moon gardening warning", 10.0, false, 0.0, Gardening,
+             "…this is a time to prepare beds for planting in the future."},
+            {"disseminating gardening warning", 10.0, true, 0.6, Gardening,
+             "…before the moment of the last quarter. Instead, this is a time to harvest and store your "
+             "produce."},
+            {"last quarter gardening, no warning", 10.0, true, 0.3, Gardening,
+             "…slower rate.  Ideally, during this time prepare for future planting and sowing."},
+            {"Sagittarius work", 255.0, false, 0.3, Work,
+             "The Sagittarius moon can bring about unpredictabilty"},
+            {"LB-X love, Virgo", 165.0, true, 0.3, Love, "The strong, hard working influence of the Virgo"},
+        };
+        for (const auto &r : rows) {
+            const QString actual = texts(make(r.longitude, r.waning, r.fraction))[r.field],
+                          start = QString::fromUtf8(r.start);
+            const bool ok = start.startsWith(u'…') ? actual.endsWith(start.mid(1)) : actual.startsWith(start);
+            QVERIFY2(ok, qPrintable(QLatin1String(r.name) + QStringLiteral(": ") + actual));
+        }
     }
 
     void testColourSpelling() {
-        QFETCH(QStringList, languages);
-        QFETCH(bool, british);
-        const QLatin1String want(british ? "colour" : "color"), avoid(british ? "color" : "colour");
-        for (int group = 0; group < 4; ++group) { // NC, QG, FD, LB: waxing 0.1, 0.9, waning 0.9, 0.1
-            for (int s = 0; s < 12; ++s) {
-                const Horoscopes h =
-                    make(mid(s), group >= 2, group == 1 || group == 2 ? 0.9 : 0.1, languages);
-                QVERIFY2(h.colourHoroscope.contains(want), qPrintable(h.colourHoroscope));
-                for (const QString &t : {h.cutHoroscope, h.colourHoroscope, h.removalHoroscope})
-                    QVERIFY2(!t.contains(avoid, Qt::CaseInsensitive), qPrintable(t));
+        const std::pair<QStringList, bool> rows[] = {// languages, British spelling
+                                                     {{"en"}, false},
+                                                     {{"en-US"}, true},
+                                                     {{"de"}, true},
+                                                     {{"de", "en"}, true},
+                                                     {{}, true}};
+        for (const auto &[languages, british] : rows) {
+            const QLatin1String want(british ? "colour" : "color"), avoid(british ? "color" : "colour");
+            for (int group = 0; group < 4; ++group) { // NC, QG, FD, LB: waxing 0.1, 0.9, waning 0.9, 0.1
+                for (int s = 0; s < 12; ++s) {
+                    const Horoscopes h =
+                        make(mid(s), group >= 2, group == 1 || group == 2 ? 0.9 : 0.1, languages);
+                    QVERIFY2(h.colourHoroscope.contains(want), qPrintable(h.colourHoroscope));
+                    for (const QString &t : {h.cutHoroscope, h.colourHoroscope, h.removalHoroscope})
+                        QVERIFY2(!t.contains(avoid, Qt::CaseInsensitive), qPrintable(t));
+                }
             }
         }
     }
