@@ -10,7 +10,7 @@ namespace lunafold::aa {
 /// The Sun at a UT Julian day (Delta T is applied inside).
 ///
 /// High precision: the Earth's heliocentric position and barycentric velocity from eraEpv00
-/// (VSOP2000-based, milliarcseconds; evaluated on half-day nodes and interpolated), annual
+/// (VSOP2000-based, milliarcseconds; evaluated every two days and interpolated), annual
 /// aberration, IAU 2006/2000B frame of date.
 /// Low precision: Meeus' low-accuracy solar theory (ch. 25), 0.01° — cheap enough for dense sampling.
 class Sun {
