@@ -92,8 +92,8 @@ std::optional<Instant> searchSolarTransit(const LocalDayFrame &day, const SunPla
 class SunTrack {
   public:
     explicit SunTrack(Instant t0) : m_t0(t0) {
-        const Node before = node(t0.plusSeconds(-43200.0)), at = node(t0),
-                   after = node(t0.plusSeconds(43200.0));
+        const Node before = node(t0.plusSeconds(-43200.0), t0), at = node(t0, t0),
+                   after = node(t0.plusSeconds(43200.0), t0);
         // Unwrapped about the middle node: the Sun moves about 1° a day.
         const double raBefore = at.ra + aa::wrapPiRadians(before.ra - at.ra);
         const double raAfter = at.ra + aa::wrapPiRadians(after.ra - at.ra);
@@ -118,9 +118,9 @@ class SunTrack {
     struct Node {
         double ra, dec; // radians
     };
-    static Node node(Instant t) {
+    static Node node(Instant t, Instant t0) {
         const aa::JulianDay jd(t);
-        const aa::EquatorialCoordinates c = aa::Sun(jd, true).equatorialCoordinates();
+        const aa::EquatorialCoordinates c = aa::Sun(jd, aa::JulianDay(t0)).equatorialCoordinates();
         const double eqeq = aa::frameOfDate(jd.UTCtoTT().value()).equationOfEquinoxes;
         return {c.rightAscension * 15.0 * aa::kDegToRad - eqeq, c.declination * aa::kDegToRad};
     }
