@@ -53,29 +53,30 @@ std::pair<PrincipalPhase, Instant> AstroInterface::nextPrincipalPhase(Instant da
     return first;
 }
 
+// The named getters: each a phase and a direction for the one phase search.
 Instant AstroInterface::getNewMoonNext(Instant date) {
-    return phaseEvent(date, 0, true);
-}
-Instant AstroInterface::getFirstQuarterNext(Instant date) {
-    return phaseEvent(date, 1, true);
-}
-Instant AstroInterface::getFullMoonNext(Instant date) {
-    return phaseEvent(date, 2, true);
-}
-Instant AstroInterface::getLastQuarterNext(Instant date) {
-    return phaseEvent(date, 3, true);
+    return phaseInstant(date, PrincipalPhase::NewMoon, true);
 }
 Instant AstroInterface::getNewMoonPrev(Instant date) {
-    return phaseEvent(date, 0, false);
+    return phaseInstant(date, PrincipalPhase::NewMoon, false);
+}
+Instant AstroInterface::getFirstQuarterNext(Instant date) {
+    return phaseInstant(date, PrincipalPhase::FirstQuarter, true);
 }
 Instant AstroInterface::getFirstQuarterPrev(Instant date) {
-    return phaseEvent(date, 1, false);
+    return phaseInstant(date, PrincipalPhase::FirstQuarter, false);
+}
+Instant AstroInterface::getFullMoonNext(Instant date) {
+    return phaseInstant(date, PrincipalPhase::FullMoon, true);
 }
 Instant AstroInterface::getFullMoonPrev(Instant date) {
-    return phaseEvent(date, 2, false);
+    return phaseInstant(date, PrincipalPhase::FullMoon, false);
+}
+Instant AstroInterface::getLastQuarterNext(Instant date) {
+    return phaseInstant(date, PrincipalPhase::LastQuarter, true);
 }
 Instant AstroInterface::getLastQuarterPrev(Instant date) {
-    return phaseEvent(date, 3, false);
+    return phaseInstant(date, PrincipalPhase::LastQuarter, false);
 }
 
 Instant AstroInterface::seekNextSignTime(Instant startDate) {

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The Sun's events in a local day: solar transit from the hour angle, then each crossing of its
-// target altitude searched from the transit, with coarse positions for sampling and precise ones
-// for the final bisection.
+// target altitude searched from the transit, with coarse positions for sampling and the precise
+// track of the day for the final bisection.
 #include "astronomy/AstroInterface.h"
 
 #include "Bisection.h"
 #include "aa/FrameOfDate.h"
 #include "aa/Horizon.h"
+#include "astronomy/aa/DeltaT.h"
 #include "astronomy/aa/Sun.h"
 
 #include <algorithm>
@@ -21,12 +22,13 @@ constexpr double kSunrise = -0.833, kCivil = -6.0, kNautical = -12.0, kAstronomi
 struct SunPlace {
     double longitude; // east positive
     aa::GeographicCoordinates geo;
+    double sinLatitude, cosLatitude;
 };
 
 // Hour angle in degrees, (−180, 180].
 double hourAngle(Instant t, const SunPlace &p) {
     const aa::JulianDay jd(t);
-    const double alpha = aa::Sun(jd.UTCtoTT(), false).equatorialCoordinates().rightAscension;
+    const double alpha = aa::Sun(jd, false).equatorialCoordinates().rightAscension;
     const double theta = jd.meanLocalSiderealTime(-p.longitude);
     double h = aa::positiveRemainder(15.0 * theta - 15.0 * alpha, 360.0);
     if (h > 180.0)
@@ -34,9 +36,10 @@ double hourAngle(Instant t, const SunPlace &p) {
     return h;
 }
 
-double sunAltitude(Instant t, const SunPlace &p, bool precise) {
+// The coarse altitude that samples the day; the Sun applies Delta T itself.
+double coarseAltitude(Instant t, const SunPlace &p) {
     const aa::JulianDay jd(t);
-    return aa::altitudeDegrees(aa::Sun(jd.UTCtoTT(), precise).equatorialCoordinates(), p.geo, jd);
+    return aa::altitudeDegrees(aa::Sun(jd, false).equatorialCoordinates(), p.geo, jd);
 }
 
 constexpr double kMaxTurnPerStep = 5.1; // degrees of hour angle in 1200 s, with a margin
@@ -80,86 +83,82 @@ std::optional<Instant> searchSolarTransit(const LocalDayFrame &day, const SunPla
     return best;
 }
 
-// The bisection reads only the sign of altitude − target. Meeus' low-accuracy Sun stays within
-// 0.01° of the precise one (0.02° in altitude at most), so further than kCoarseTrusted from the
-// target its sign is the precise one's: the precise position is computed only near the crossing,
-// and every answer is the one a bisection on precise positions alone gives.
-constexpr double kCoarseTrusted = 0.1; // degrees
-
-// The coarse altitude across a bracket of at most half a day, from the coarse Sun and the sidereal
-// time at its two ends, drawn linearly in between. In half a day the Sun's right ascension and
-// declination bend away from a straight line by less than 0.001°, sidereal time by nothing that
-// counts, so wherever this line is further than kCoarseTrusted + kLineError from the target the
-// coarse altitude is too, on the same side, and the bisection's choice is known without it.
-constexpr double kLineError = 0.01; // degrees
-
-class CoarseLine {
+// The precise Sun across the 24 hours around a transit, for the bisections: its apparent right
+// ascension (less the equation of the equinoxes, so the mean sidereal time turns it) and
+// declination from three exact positions 12 hours apart, drawn as parabolas in between. Over a
+// day they stay within 0.05″ of the exact positions (most of it the six-hour steps of the frame of
+// date), a few milliseconds of a sunrise, so each step of a bisection costs a sidereal time and
+// the local trigonometry instead of the Earth's series and a frame of date.
+class SunTrack {
   public:
-    CoarseLine(Instant a, Instant b, const SunPlace &p)
-        : m_a(a), m_span(b.secondsSince(a)), m_sinPhi(std::sin(p.geo.latitude * aa::kDegToRad)),
-          m_cosPhi(std::cos(p.geo.latitude * aa::kDegToRad)) {
-        const End ea = end(a, p), eb = end(b, p);
-        // Local hour angle in radians at both ends; between them it grows at about the sidereal
-        // rate less the Sun's own, which picks the whole turns to add.
-        const double nominal = m_span / 86400.0 * 2.0 * aa::kPi * (1.0027379 - 1.0 / 365.25);
-        const double turns = std::round((nominal - (eb.hourAngle - ea.hourAngle)) / (2.0 * aa::kPi));
-        m_h0 = ea.hourAngle;
-        m_dh = eb.hourAngle + turns * 2.0 * aa::kPi - ea.hourAngle;
-        m_dec0 = ea.declination;
-        m_ddec = eb.declination - ea.declination;
+    explicit SunTrack(Instant t0) : m_t0(t0) {
+        const Node before = node(t0.plusSeconds(-43200.0), t0), at = node(t0, t0),
+                   after = node(t0.plusSeconds(43200.0), t0);
+        // Unwrapped about the middle node: the Sun moves about 1° a day.
+        const double raBefore = at.ra + aa::wrapPiRadians(before.ra - at.ra);
+        const double raAfter = at.ra + aa::wrapPiRadians(after.ra - at.ra);
+        m_ra = {at.ra, (raAfter - raBefore) / 2, (raAfter + raBefore) / 2 - at.ra};
+        m_dec = {at.dec, (after.dec - before.dec) / 2, (after.dec + before.dec) / 2 - at.dec};
+        m_deltaTDays = aa::deltaTSeconds(aa::JulianDay(t0).value()) / 86400.0;
     }
-    double altitude(Instant t) const {
-        const double x = m_span > 0 ? t.secondsSince(m_a) / m_span : 0.0;
-        const double h = m_h0 + x * m_dh, dec = m_dec0 + x * m_ddec;
-        const double sinAlt = m_sinPhi * std::sin(dec) + m_cosPhi * std::cos(dec) * std::cos(h);
+    Instant t0() const { return m_t0; }
+
+    double altitude(Instant t, const SunPlace &p) const {
+        const double x = t.secondsSince(m_t0) / 43200.0;
+        const double ra = m_ra[0] + x * (m_ra[1] + x * m_ra[2]);
+        const double dec = m_dec[0] + x * (m_dec[1] + x * m_dec[2]);
+        const double jd = t.julianDay();
+        const double h =
+            aa::greenwichMeanSiderealAngle(jd, jd + m_deltaTDays) - p.geo.westLongitude * aa::kDegToRad - ra;
+        const double sinAlt = p.sinLatitude * std::sin(dec) + p.cosLatitude * std::cos(dec) * std::cos(h);
         return std::asin(std::clamp(sinAlt, -1.0, 1.0)) * aa::kRadToDeg;
     }
 
   private:
-    struct End {
-        double hourAngle, declination;
+    struct Node {
+        double ra, dec; // radians
     };
-    static End end(Instant t, const SunPlace &p) {
+    static Node node(Instant t, Instant t0) {
         const aa::JulianDay jd(t);
-        const aa::EquatorialCoordinates c = aa::Sun(jd.UTCtoTT(), false).equatorialCoordinates();
-        return {c.hourAngle(p.geo, jd) * aa::kDegToRad, c.declination * aa::kDegToRad};
+        const aa::EquatorialCoordinates c = aa::Sun(jd, aa::JulianDay(t0)).equatorialCoordinates();
+        const double eqeq = aa::frameOfDate(jd.UTCtoTT().value()).equationOfEquinoxes;
+        return {c.rightAscension * 15.0 * aa::kDegToRad - eqeq, c.declination * aa::kDegToRad};
     }
-    Instant m_a;
-    double m_span, m_sinPhi, m_cosPhi;
-    double m_h0 = 0, m_dh = 0, m_dec0 = 0, m_ddec = 0;
+    Instant m_t0;
+    std::array<double, 3> m_ra{}, m_dec{};
+    double m_deltaTDays = 0;
 };
 
-// Bisection of [lo, hi] on the precise altitude, with the line deciding the steps far from the target.
-std::optional<Instant> bisect(Instant lo, Instant hi, const SunPlace &p, double target) {
-    const CoarseLine line(lo, hi, p);
-    auto value = [&line, &p, target](Instant t) {
-        const double drawn = line.altitude(t);
-        if (std::abs(drawn - target) > kCoarseTrusted + kLineError)
-            return drawn;
-        // Surely within kCoarseTrusted: the precise altitude decides, the coarse one is not needed.
-        if (std::abs(drawn - target) < kCoarseTrusted - kLineError)
-            return sunAltitude(t, p, true);
-        const double coarse = sunAltitude(t, p, false);
-        return std::abs(coarse - target) > kCoarseTrusted ? coarse : sunAltitude(t, p, true);
-    };
-    return detail::bisectCrossing(lo, hi, value, target);
+// The track of the last transit asked for on this thread: the day's crossings all start from it.
+const SunTrack &trackFrom(Instant t0) {
+    thread_local std::optional<SunTrack> track;
+    if (!track || track->t0() != t0)
+        track.emplace(t0);
+    return *track;
+}
+
+std::optional<Instant> bisect(Instant lo, Instant hi, const SunTrack &track, const SunPlace &p,
+                              double target) {
+    return detail::bisectCrossing(
+        lo, hi, [&track, &p](Instant t) { return track.altitude(t, p); }, target);
 }
 
 std::optional<Instant> searchCrossing(Instant t0, const SunPlace &p, double target, bool rising) {
+    const SunTrack &track = trackFrom(t0);
     const Instant other = t0.plusSeconds(rising ? -43200.0 : 43200.0);
-    if (sunAltitude(t0, p, false) > target && sunAltitude(other, p, false) <= target) {
-        return rising ? bisect(t0.plusSeconds(-43200.0), t0, p, target)
-                      : bisect(t0, t0.plusSeconds(43200.0), p, target);
+    if (coarseAltitude(t0, p) > target && coarseAltitude(other, p) <= target) {
+        return rising ? bisect(t0.plusSeconds(-43200.0), t0, track, p, target)
+                      : bisect(t0, t0.plusSeconds(43200.0), track, p, target);
     }
     const Instant start = std::min(t0, other), end = std::max(t0, other);
     Instant cursor = start;
-    double fprev = sunAltitude(start, p, false) - target;
+    double fprev = coarseAltitude(start, p) - target;
     while (cursor < end) {
         const Instant next = std::min(cursor.plusSeconds(900.0), end);
-        const double fn = sunAltitude(next, p, false) - target;
+        const double fn = coarseAltitude(next, p) - target;
         const bool bracket = rising ? (fprev <= 0 && fn > 0) : (fprev > 0 && fn <= 0);
         if (bracket)
-            return bisect(cursor, next, p, target);
+            return bisect(cursor, next, track, p, target);
         if (next >= end)
             return std::nullopt;
         cursor = next;
@@ -217,7 +216,8 @@ std::optional<Instant> crossing(Instant t0, const SunPlace &p, double target, bo
 std::optional<SunPlace> sunPlace(double longitude, double latitude) {
     if (!detail::validPlace(longitude, latitude))
         return std::nullopt;
-    return SunPlace{longitude, {-longitude, latitude, 0.0}};
+    const double phi = latitude * aa::kDegToRad;
+    return SunPlace{longitude, {-longitude, latitude, 0.0}, std::sin(phi), std::cos(phi)};
 }
 
 std::optional<Instant> sunEvent(Instant date, double longitude, double latitude, const TimeZone &zone,
@@ -289,7 +289,7 @@ std::optional<SunDayKind> AstroInterface::getSunDayKind(Instant date, double lon
         return SunDayKind::riseAndSet;
     if (crossing(*t0, *p, kSunrise, true) || crossing(*t0, *p, kSunrise, false))
         return SunDayKind::riseAndSet;
-    return sunAltitude(*t0, *p, true) > kSunrise ? SunDayKind::alwaysUp : SunDayKind::alwaysDown;
+    return trackFrom(*t0).altitude(*t0, *p) > kSunrise ? SunDayKind::alwaysUp : SunDayKind::alwaysDown;
 }
 
 std::optional<double> AstroInterface::getSunElevation(Instant date, double longitude, double latitude) {

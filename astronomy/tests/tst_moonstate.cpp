@@ -68,6 +68,25 @@ TEST(SunFramework, MeeusExamples) {
     EXPECT_NEAR(precise.equatorialCoordinates().declination, -7.783817, 0.0003);
 }
 
+// A day of positions around one centre shares an interval of the Earth's series; each agrees with
+// the Sun asked for at its own instant to the interpolation's error (0.02″ each), on whichever
+// side of the intervals' 0h TT boundaries the centre and the instant fall.
+TEST(SunFramework, PositionsAroundASpanCentreAgreeWithSingleOnes) {
+    constexpr double kTolerance = 0.05 / 3600.0;
+    for (int i = 0; i < 80; ++i) {
+        const aa::JulianDay centre(2451545.0 + i * 9.13);
+        for (double offset : {-0.5, -0.2, 0.0, 0.35, 0.5}) {
+            const aa::JulianDay jd(centre.value() + offset);
+            const auto spanned = aa::Sun(jd, centre).equatorialCoordinates();
+            const auto single = aa::Sun(jd, true).equatorialCoordinates();
+            const double cosDec = std::cos(single.declination * 3.14159265358979 / 180.0);
+            EXPECT_NEAR(angleDiff(spanned.rightAscension * 15.0, single.rightAscension * 15.0) * cosDec, 0.0,
+                        kTolerance);
+            EXPECT_NEAR(spanned.declination, single.declination, kTolerance);
+        }
+    }
+}
+
 // 400 instants 1901–2099 against the reference ephemeris (astronomy-engine): the truncated
 // lunar series is good to about 10″ (0.003°); its distance to a few tens of km.
 TEST(MoonState, AgreesWithReferenceOverTwoCenturies) {
