@@ -19,21 +19,53 @@ Item {
 
     MainViewModel { id: model }
 
+    // Built when first shown, then kept with its state.
+    component Tab: Loader {
+        required property bool current
+        active: false
+        onCurrentChanged: if (current) active = true
+        Component.onCompleted: if (current) active = true
+    }
+
     StackLayout {
         id: pages
         anchors { left: parent.left; right: parent.right; top: parent.top; bottom: tabs.top }
         currentIndex: model.selectedTab
 
-        NowView {
-            wide: root.wide
-            shown: pages.currentIndex === 0 && root.visible
-            onShareRequested: root.shareRequested()
-            onHowlRequested: root.howlRequested()
+        // The first frame needs the Now tab alone.
+        Tab {
+            current: pages.currentIndex === 0
+            sourceComponent: NowView {
+                wide: root.wide
+                shown: pages.currentIndex === 0 && root.visible
+                onShareRequested: root.shareRequested()
+                onHowlRequested: root.howlRequested()
+            }
         }
-        RiseSetView { wide: root.wide; shown: pages.currentIndex === 1 && root.visible }
-        FutureView { objectName: "futureView"; wide: root.wide; shown: pages.currentIndex === 2 && root.visible }
-        LocationView { wide: root.wide; shown: pages.currentIndex === 3 && root.visible }
-        SettingsView { objectName: "settingsView"; wide: root.wide; shown: pages.currentIndex === 4 && root.visible }
+        Tab {
+            current: pages.currentIndex === 1
+            sourceComponent: RiseSetView { wide: root.wide; shown: pages.currentIndex === 1 && root.visible }
+        }
+        Tab {
+            current: pages.currentIndex === 2
+            sourceComponent: FutureView {
+                objectName: "futureView"
+                wide: root.wide
+                shown: pages.currentIndex === 2 && root.visible
+            }
+        }
+        Tab {
+            current: pages.currentIndex === 3
+            sourceComponent: LocationView { wide: root.wide; shown: pages.currentIndex === 3 && root.visible }
+        }
+        Tab {
+            current: pages.currentIndex === 4
+            sourceComponent: SettingsView {
+                objectName: "settingsView"
+                wide: root.wide
+                shown: pages.currentIndex === 4 && root.visible
+            }
+        }
 
         // Only the end of the drag counts; buttons and lists inside keep their own gestures.
         DragHandler {

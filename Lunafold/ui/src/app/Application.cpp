@@ -4,6 +4,7 @@
 #include "core/app/AppServices.h"
 #include "core/app/LunafoldApp.h"
 #include "core/app/PermissionPrompt.h"
+#include "core/geo/PlaceData.h"
 #include "core/services/NotificationAuthorizer.h"
 #include "core/text/Translations.h"
 #include "notices/AppClock.h"
@@ -18,8 +19,17 @@
 #include <QLocale>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
+#include <QThreadPool>
+#include <QTimer>
+
+#include <chrono>
+#include <utility>
 
 namespace lunafold {
+
+namespace {
+constexpr std::chrono::seconds kReadDataAnyway{3};
+} // namespace
 
 void Application::prepareProcess(const LaunchOptions &options) {
     // Screenshots need no display; the scale must be set before the application exists.
@@ -54,6 +64,8 @@ Application::Application(const LaunchOptions &options, QGuiApplication &app) {
     serviceOptions.soundDirectory = SoundPlayer::soundDirectory();
     serviceOptions.language = QLocale().name(); // as useUserLocale() chose it above
     serviceOptions.playSound = SoundPlayer::playSound;
+    // The window's first frame does not wait for the places (screenshots show the place's name).
+    serviceOptions.placesPreloadedByCaller = !screenshot;
     // Screenshots never go online: the same picture everywhere, and no network needed.
     m_graph = std::make_unique<AppGraph>(AppGraph::Parts{serviceOptions, nullptr, !screenshot});
     AppServices &services = *m_graph->services();
@@ -82,6 +94,8 @@ Application::Application(const LaunchOptions &options, QGuiApplication &app) {
         return;
     m_window = qobject_cast<QQuickWindow *>(m_engine->rootObjects().constFirst());
     m_window->resize(options.size);
+    if (!screenshot)
+        readDataAfterFirstFrame();
     if (QObject *main = m_window->findChild<QObject *>(QStringLiteral("mainView")))
         main->setProperty("selectedTab", options.tab);
     const QString pageOwner =
@@ -89,6 +103,22 @@ Application::Application(const LaunchOptions &options, QGuiApplication &app) {
     QObject *owner = m_window->findChild<QObject *>(pageOwner);
     if (owner && !options.page.isEmpty())
         QMetaObject::invokeMethod(owner, "openPage", Q_ARG(QVariant, options.page));
+}
+
+void Application::readDataAfterFirstFrame() {
+    auto read = [graph = m_graph.get(), done = std::make_shared<bool>(false)] {
+        if (std::exchange(*done, true))
+            return;
+        graph->places().preload();
+        // The map's data, so that the Location tab opens without reading it.
+        QThreadPool::globalInstance()->start([graph] {
+            graph->placeLabels();
+            graph->basemap();
+        });
+    };
+    connect(m_window, &QQuickWindow::frameSwapped, this, read, Qt::SingleShotConnection);
+    // A window that is never shown reads them all the same.
+    QTimer::singleShot(kReadDataAnyway, this, read);
 }
 
 void Application::bringForward(bool nowTab) {
