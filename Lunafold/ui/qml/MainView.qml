@@ -19,51 +19,63 @@ Item {
 
     MainViewModel { id: model }
 
-    // Built when first shown, then kept with its state.
-    component Tab: Loader {
-        required property bool current
-        active: false
-        onCurrentChanged: if (current) active = true
-        Component.onCompleted: if (current) active = true
-    }
+    // One bit per tab built so far: the first frame needs the Now tab alone, and each other tab is
+    // built on its first visit, then kept with its state.
+    property int builtTabs: 0
+    function built(tab: int): int { return (builtTabs & 1 << tab) !== 0 ? 1 : 0 }
 
     StackLayout {
         id: pages
         anchors { left: parent.left; right: parent.right; top: parent.top; bottom: tabs.top }
         currentIndex: model.selectedTab
+        onCurrentIndexChanged: root.builtTabs |= 1 << currentIndex
+        Component.onCompleted: root.builtTabs |= 1 << currentIndex
 
-        // The first frame needs the Now tab alone.
-        Tab {
-            current: pages.currentIndex === 0
-            sourceComponent: NowView {
-                wide: root.wide
-                shown: pages.currentIndex === 0 && root.visible
-                onShareRequested: root.shareRequested()
-                onHowlRequested: root.howlRequested()
+        // A Repeater of one, not a Loader: Qt 6.4's Loader cannot build this file's bound components.
+        Item {
+            Repeater {
+                model: root.built(0)
+                NowView {
+                    anchors.fill: parent
+                    wide: root.wide
+                    shown: pages.currentIndex === 0 && root.visible
+                    onShareRequested: root.shareRequested()
+                    onHowlRequested: root.howlRequested()
+                }
             }
         }
-        Tab {
-            current: pages.currentIndex === 1
-            sourceComponent: RiseSetView { wide: root.wide; shown: pages.currentIndex === 1 && root.visible }
-        }
-        Tab {
-            current: pages.currentIndex === 2
-            sourceComponent: FutureView {
-                objectName: "futureView"
-                wide: root.wide
-                shown: pages.currentIndex === 2 && root.visible
+        Item {
+            Repeater {
+                model: root.built(1)
+                RiseSetView { anchors.fill: parent; wide: root.wide; shown: pages.currentIndex === 1 && root.visible }
             }
         }
-        Tab {
-            current: pages.currentIndex === 3
-            sourceComponent: LocationView { wide: root.wide; shown: pages.currentIndex === 3 && root.visible }
+        Item {
+            Repeater {
+                model: root.built(2)
+                FutureView {
+                    objectName: "futureView"
+                    anchors.fill: parent
+                    wide: root.wide
+                    shown: pages.currentIndex === 2 && root.visible
+                }
+            }
         }
-        Tab {
-            current: pages.currentIndex === 4
-            sourceComponent: SettingsView {
-                objectName: "settingsView"
-                wide: root.wide
-                shown: pages.currentIndex === 4 && root.visible
+        Item {
+            Repeater {
+                model: root.built(3)
+                LocationView { anchors.fill: parent; wide: root.wide; shown: pages.currentIndex === 3 && root.visible }
+            }
+        }
+        Item {
+            Repeater {
+                model: root.built(4)
+                SettingsView {
+                    objectName: "settingsView"
+                    anchors.fill: parent
+                    wide: root.wide
+                    shown: pages.currentIndex === 4 && root.visible
+                }
             }
         }
 

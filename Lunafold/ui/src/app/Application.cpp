@@ -15,10 +15,12 @@
 #include "ui/app/AppGraph.h"
 #include "ui/app/SoundPlayer.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
+#include <QSGRendererInterface>
 #include <QThreadPool>
 #include <QTimer>
 
@@ -28,7 +30,16 @@
 namespace lunafold {
 
 namespace {
+
 constexpr std::chrono::seconds kReadDataAnyway{3};
+
+// Every GPU driver on Linux is reached through a DRM render node.
+bool hasGpu() {
+    return !QDir(QStringLiteral("/dev/dri"))
+                .entryList({QStringLiteral("renderD*")}, QDir::System | QDir::AllEntries)
+                .isEmpty();
+}
+
 } // namespace
 
 void Application::prepareProcess(const LaunchOptions &options) {
@@ -39,6 +50,11 @@ void Application::prepareProcess(const LaunchOptions &options) {
         qputenv("QT_SCALE_FACTOR", QByteArray::number(*options.devicePixelRatio));
     if (qEnvironmentVariableIsEmpty("QT_QUICK_CONTROLS_STYLE"))
         qputenv("QT_QUICK_CONTROLS_STYLE", "Basic");
+    // Without a GPU, its compute would run on Mesa's software rasteriser: the CPU shading draws the
+    // same sphere without the Vulkan driver's start-up and hundred megabytes. Screenshots keep
+    // their pictures.
+    if (options.screenshotFile.isEmpty() && qEnvironmentVariableIsEmpty("LUNAFOLD_RHI") && !hasGpu())
+        qputenv("LUNAFOLD_RHI", "cpu");
 }
 
 Application::Application(const LaunchOptions &options, QGuiApplication &app) {
@@ -87,6 +103,12 @@ Application::Application(const LaunchOptions &options, QGuiApplication &app) {
     if (NoticeDelivery *delivery = services.noticeDelivery())
         connect(delivery, &NoticeDelivery::noticeActivated, this, [this] { bringForward(true); });
 
+    if (!hasGpu() && qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND") &&
+        qEnvironmentVariableIsEmpty("QSG_RHI_BACKEND")) {
+        // Without a GPU, OpenGL would be Mesa's llvmpipe: Qt's own software renderer (which draws
+        // the screenshots too) shows the same screens with half the start-up work and memory.
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    }
     m_engine = std::make_unique<QQmlApplicationEngine>();
     m_graph->attach(*m_engine);
     m_engine->load(QUrl(QStringLiteral("qrc:/Lunafold/Main.qml")));
