@@ -31,53 +31,11 @@ Item {
         onCurrentIndexChanged: root.builtTabs |= 1 << currentIndex
         Component.onCompleted: root.builtTabs |= 1 << currentIndex
 
-        // A Repeater of one, not a Loader: Qt 6.4's Loader cannot build this file's bound components.
-        Item {
-            Repeater {
-                model: root.built(0)
-                NowView {
-                    anchors.fill: parent
-                    wide: root.wide
-                    shown: pages.currentIndex === 0 && root.visible
-                    onShareRequested: root.shareRequested()
-                    onHowlRequested: root.howlRequested()
-                }
-            }
-        }
-        Item {
-            Repeater {
-                model: root.built(1)
-                RiseSetView { anchors.fill: parent; wide: root.wide; shown: pages.currentIndex === 1 && root.visible }
-            }
-        }
-        Item {
-            Repeater {
-                model: root.built(2)
-                FutureView {
-                    objectName: "futureView"
-                    anchors.fill: parent
-                    wide: root.wide
-                    shown: pages.currentIndex === 2 && root.visible
-                }
-            }
-        }
-        Item {
-            Repeater {
-                model: root.built(3)
-                LocationView { anchors.fill: parent; wide: root.wide; shown: pages.currentIndex === 3 && root.visible }
-            }
-        }
-        Item {
-            Repeater {
-                model: root.built(4)
-                SettingsView {
-                    objectName: "settingsView"
-                    anchors.fill: parent
-                    wide: root.wide
-                    shown: pages.currentIndex === 4 && root.visible
-                }
-            }
-        }
+        Item { id: nowTab }
+        Item { id: riseSetTab }
+        Item { id: futureTab }
+        Item { id: locationTab }
+        Item { id: settingsTab }
 
         // Only the end of the drag counts; buttons and lists inside keep their own gestures.
         DragHandler {
@@ -86,6 +44,59 @@ Item {
             dragThreshold: 10
             grabPermissions: PointerHandler.CanTakeOverFromItems | PointerHandler.ApprovesTakeOverByAnything
             onActiveChanged: if (!active) model.dragEnded(translation.x)
+        }
+    }
+
+    // The tabs' screens, each in its page. An Instantiator of one, not a Loader: Qt 6.4's Loader
+    // cannot build this file's bound components; and unlike a Repeater's, its objects stay in the
+    // object tree that findChild() searches.
+    Instantiator {
+        model: root.built(0)
+        NowView {
+            parent: nowTab
+            anchors.fill: parent
+            wide: root.wide
+            shown: pages.currentIndex === 0 && root.visible
+            onShareRequested: root.shareRequested()
+            onHowlRequested: root.howlRequested()
+        }
+    }
+    Instantiator {
+        model: root.built(1)
+        RiseSetView {
+            parent: riseSetTab
+            anchors.fill: parent
+            wide: root.wide
+            shown: pages.currentIndex === 1 && root.visible
+        }
+    }
+    Instantiator {
+        model: root.built(2)
+        FutureView {
+            objectName: "futureView"
+            parent: futureTab
+            anchors.fill: parent
+            wide: root.wide
+            shown: pages.currentIndex === 2 && root.visible
+        }
+    }
+    Instantiator {
+        model: root.built(3)
+        LocationView {
+            parent: locationTab
+            anchors.fill: parent
+            wide: root.wide
+            shown: pages.currentIndex === 3 && root.visible
+        }
+    }
+    Instantiator {
+        model: root.built(4)
+        SettingsView {
+            objectName: "settingsView"
+            parent: settingsTab
+            anchors.fill: parent
+            wide: root.wide
+            shown: pages.currentIndex === 4 && root.visible
         }
     }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/app/Application.h"
 
+#include "MoonRendering/MoonSphereRenderer.h"
 #include "core/app/AppServices.h"
 #include "core/app/LunafoldApp.h"
 #include "core/app/PermissionPrompt.h"
@@ -50,10 +51,15 @@ void Application::prepareProcess(const LaunchOptions &options) {
         qputenv("QT_SCALE_FACTOR", QByteArray::number(*options.devicePixelRatio));
     if (qEnvironmentVariableIsEmpty("QT_QUICK_CONTROLS_STYLE"))
         qputenv("QT_QUICK_CONTROLS_STYLE", "Basic");
-    // Without a GPU, its compute would run on Mesa's software rasteriser: the CPU shading draws the
-    // same sphere without the Vulkan driver's start-up and hundred megabytes. Screenshots keep
-    // their pictures.
-    if (options.screenshotFile.isEmpty() && qEnvironmentVariableIsEmpty("LUNAFOLD_RHI") && !hasGpu())
+    if (hasGpu())
+        return;
+    // Without a GPU, OpenGL would be Mesa's llvmpipe: Qt's own software renderer (which draws the
+    // screenshots too) shows the same screens with half the start-up work and memory.
+    if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND") && qEnvironmentVariableIsEmpty("QSG_RHI_BACKEND"))
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    // And the sphere's compute would run on Mesa's lavapipe: the CPU shading draws the same sphere
+    // without the Vulkan driver's start-up and hundred megabytes.
+    if (qEnvironmentVariableIsEmpty("LUNAFOLD_RHI"))
         qputenv("LUNAFOLD_RHI", "cpu");
 }
 
@@ -103,12 +109,9 @@ Application::Application(const LaunchOptions &options, QGuiApplication &app) {
     if (NoticeDelivery *delivery = services.noticeDelivery())
         connect(delivery, &NoticeDelivery::noticeActivated, this, [this] { bringForward(true); });
 
-    if (!hasGpu() && qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND") &&
-        qEnvironmentVariableIsEmpty("QSG_RHI_BACKEND")) {
-        // Without a GPU, OpenGL would be Mesa's llvmpipe: Qt's own software renderer (which draws
-        // the screenshots too) shows the same screens with half the start-up work and memory.
-        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
-    }
+    // The CPU shading's surface maps are decoded on another core while the screens are built.
+    if (qgetenv("LUNAFOLD_RHI") == "cpu")
+        QThreadPool::globalInstance()->start([] { MoonSphereRenderer::shared().loadTexturesIfNeeded(); });
     m_engine = std::make_unique<QQmlApplicationEngine>();
     m_graph->attach(*m_engine);
     m_engine->load(QUrl(QStringLiteral("qrc:/Lunafold/Main.qml")));
