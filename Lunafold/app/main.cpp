@@ -11,6 +11,7 @@
 #include <QBuffer>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QQmlApplicationEngine>
 #include <QQuickWindow>
 #include <QTimer>
 
@@ -88,6 +89,21 @@ void probeFirstFrame(QQuickWindow *window) {
         Qt::DirectConnection);
 }
 
+// What start-up costs before the app does anything: the same process, platform and scene graph
+// showing a window with one rectangle.
+int probeEmptyWindow(const LaunchOptions &options) {
+    QQmlApplicationEngine engine;
+    engine.loadData(QByteArrayLiteral("import QtQuick\n"
+                                      "Window { visible: true; color: \"black\"\n"
+                                      "    Rectangle { anchors.fill: parent; anchors.margins: 20 } }"));
+    auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().value(0));
+    if (!window)
+        return 1;
+    window->resize(options.size);
+    probeFirstFrame(window);
+    return QGuiApplication::exec();
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -106,6 +122,8 @@ int main(int argc, char **argv) {
     }
     Application::prepareProcess(*options);
     QGuiApplication app(argc, argv);
+    if (qgetenv("LUNAFOLD_FIRST_FRAME_PROBE") == "floor")
+        return probeEmptyWindow(*options);
     // One app per user; screenshots run beside it and never show notices.
     AppInstance instance;
     const bool screenshot = !options->screenshotFile.isEmpty();

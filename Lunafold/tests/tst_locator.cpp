@@ -218,6 +218,33 @@ class TestLocator : public QObject {
         QCOMPARE(inSpanish.friendlyLocationText(), QStringLiteral("Níger"));
     }
 
+    // The app's geocoder before its places are read: lookups wait for the reading and are answered in
+    // order, and none after their geocoder has gone; once read, at once.
+    void lookupsBeforeThePlacesAreReadWaitForThem() {
+        const PlaceData places; // not m_places, which another test may have read
+        QStringList answers;
+        const auto note = [&answers](const std::optional<QList<Placemark>> &found,
+                                     const std::optional<QString> &) {
+            answers << (found && !found->isEmpty() ? found->first().locality.value_or(QString()) : QString());
+        };
+        const GeoPoint paris{Longitude(2.3522), Latitude(48.8566)},
+            windsor{Longitude(-83.0364), Latitude(42.3149)};
+        {
+            OfflineGeocoder gone(places, {}, OfflineGeocoder::Unread::wait);
+            gone.reverseGeocode(windsor, note);
+        }
+        OfflineGeocoder offline(places, {}, OfflineGeocoder::Unread::wait);
+        offline.reverseGeocode(paris, note);
+        offline.reverseGeocode(windsor, note);
+        QTest::qWait(50);
+        QVERIFY(answers.isEmpty()); // nobody has started reading
+        places.preload();
+        QTRY_COMPARE_WITH_TIMEOUT(answers.size(), 2, 20000);
+        QCOMPARE(answers, (QStringList{QStringLiteral("Paris"), QStringLiteral("Windsor")}));
+        offline.reverseGeocode(paris, note);
+        QCOMPARE(answers.size(), 3);
+    }
+
     // No location source yet: the zone's principal location from the first report, a locating
     // state, and each way it ends.
     void approximatePlaceUntilTheFirstFix() {

@@ -14,8 +14,16 @@ Item {
         name: "Keyboard"
         when: windowShown
 
-        readonly property var future: findChild(main, "futureView")
-        readonly property var settings: findChild(main, "settingsView")
+        property var future
+        property var settings
+
+        // Tabs are built on their first visit.
+        function initTestCase() {
+            main.selectedTab = 2
+            future = findChild(main, "futureView")
+            main.selectedTab = 4
+            settings = findChild(main, "settingsView")
+        }
 
         function focused() { return root.Window.window.activeFocusItem }
         function keys(...list) { for (const key of list) keyClick(key) }

@@ -8,6 +8,7 @@ Item {
     width: 390; height: 844
 
     MainView { id: main; anchors.fill: parent }
+    Component { id: freshView; MainView { anchors.fill: parent } }
 
     TestCase {
         name: "MainView"
@@ -33,6 +34,21 @@ Item {
             main.selectedTab = data.from
             swipe(data.dx, data.dy)
             compare(main.selectedTab, data.to)
+        }
+
+        // Start-up builds the shown tab alone; another is built on its first visit, then kept.
+        function test_tabsAreBuiltOnTheirFirstVisitAndKept() {
+            const view = createTemporaryObject(freshView, root)
+            verify(findChild(view, "nowModel"))
+            verify(!findChild(view, "futureView"))
+            verify(!findChild(view, "locationModel"))
+            view.selectedTab = 2
+            const future = findChild(view, "futureView")
+            verify(future)
+            view.selectedTab = 0
+            view.selectedTab = 2
+            compare(findChild(view, "futureView"), future)
+            verify(!findChild(view, "locationModel"))
         }
 
         function test_tabButtonsAndSwipesShareTheSelection() {

@@ -19,21 +19,23 @@ Item {
 
     MainViewModel { id: model }
 
+    // One bit per tab built so far: the first frame needs the Now tab alone, and each other tab is
+    // built on its first visit, then kept with its state.
+    property int builtTabs: 0
+    function built(tab: int): int { return (builtTabs & 1 << tab) !== 0 ? 1 : 0 }
+
     StackLayout {
         id: pages
         anchors { left: parent.left; right: parent.right; top: parent.top; bottom: tabs.top }
         currentIndex: model.selectedTab
+        onCurrentIndexChanged: root.builtTabs |= 1 << currentIndex
+        Component.onCompleted: root.builtTabs |= 1 << currentIndex
 
-        NowView {
-            wide: root.wide
-            shown: pages.currentIndex === 0 && root.visible
-            onShareRequested: root.shareRequested()
-            onHowlRequested: root.howlRequested()
-        }
-        RiseSetView { wide: root.wide; shown: pages.currentIndex === 1 && root.visible }
-        FutureView { objectName: "futureView"; wide: root.wide; shown: pages.currentIndex === 2 && root.visible }
-        LocationView { wide: root.wide; shown: pages.currentIndex === 3 && root.visible }
-        SettingsView { objectName: "settingsView"; wide: root.wide; shown: pages.currentIndex === 4 && root.visible }
+        Item { id: nowTab }
+        Item { id: riseSetTab }
+        Item { id: futureTab }
+        Item { id: locationTab }
+        Item { id: settingsTab }
 
         // Only the end of the drag counts; buttons and lists inside keep their own gestures.
         DragHandler {
@@ -42,6 +44,59 @@ Item {
             dragThreshold: 10
             grabPermissions: PointerHandler.CanTakeOverFromItems | PointerHandler.ApprovesTakeOverByAnything
             onActiveChanged: if (!active) model.dragEnded(translation.x)
+        }
+    }
+
+    // The tabs' screens, each in its page. An Instantiator of one, not a Loader: Qt 6.4's Loader
+    // cannot build this file's bound components; and unlike a Repeater's, its objects stay in the
+    // object tree that findChild() searches.
+    Instantiator {
+        model: root.built(0)
+        NowView {
+            parent: nowTab
+            anchors.fill: parent
+            wide: root.wide
+            shown: pages.currentIndex === 0 && root.visible
+            onShareRequested: root.shareRequested()
+            onHowlRequested: root.howlRequested()
+        }
+    }
+    Instantiator {
+        model: root.built(1)
+        RiseSetView {
+            parent: riseSetTab
+            anchors.fill: parent
+            wide: root.wide
+            shown: pages.currentIndex === 1 && root.visible
+        }
+    }
+    Instantiator {
+        model: root.built(2)
+        FutureView {
+            objectName: "futureView"
+            parent: futureTab
+            anchors.fill: parent
+            wide: root.wide
+            shown: pages.currentIndex === 2 && root.visible
+        }
+    }
+    Instantiator {
+        model: root.built(3)
+        LocationView {
+            parent: locationTab
+            anchors.fill: parent
+            wide: root.wide
+            shown: pages.currentIndex === 3 && root.visible
+        }
+    }
+    Instantiator {
+        model: root.built(4)
+        SettingsView {
+            objectName: "settingsView"
+            parent: settingsTab
+            anchors.fill: parent
+            wide: root.wide
+            shown: pages.currentIndex === 4 && root.visible
         }
     }
 

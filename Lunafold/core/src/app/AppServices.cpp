@@ -61,8 +61,11 @@ AppServices::AppServices(const Options &options, QObject *parent)
 
     // The places and zones load on a worker; the first lookup waits only if they are not ready yet.
     Q_ASSERT(options.places);
-    options.places->preload();
-    m_geocoder = std::make_unique<OfflineGeocoder>(*options.places, options.language);
+    if (!options.placesPreloadedByCaller)
+        options.places->preload();
+    m_geocoder = std::make_unique<OfflineGeocoder>(
+        *options.places, options.language,
+        options.placesPreloadedByCaller ? OfflineGeocoder::Unread::wait : OfflineGeocoder::Unread::read);
     QString nmea = options.nmeaReplayFile;
     if (!nmea.isEmpty()) {
         if (const QString problem = QtLocationManager::replayFileProblem(nmea); !problem.isEmpty())

@@ -14,8 +14,13 @@ PlaceData::~PlaceData() {
 }
 
 const ReverseGeocoder &PlaceData::geocoder() const {
-    std::call_once(m_geocoderOnce,
-                   [this] { m_geocoder = std::make_unique<const ReverseGeocoder>(m_directory); });
+    std::call_once(m_geocoderOnce, [this] {
+        m_reading = true;
+        m_geocoder = std::make_unique<const ReverseGeocoder>(m_directory);
+        m_read = true;
+        QMetaObject::invokeMethod(
+            const_cast<PlaceData *>(this), [this] { runWaiting(); }, Qt::QueuedConnection);
+    });
     return *m_geocoder;
 }
 
@@ -27,7 +32,30 @@ const PlaceLabels &PlaceData::labels() const {
 }
 
 void PlaceData::preload() const {
+    if (m_reading.exchange(true))
+        return;
     QThreadPool::globalInstance()->start([this] { geocoder(); });
+}
+
+void PlaceData::whenRead(std::function<void()> then) const {
+    {
+        std::lock_guard lock(m_waitingMutex);
+        if (!m_read || !m_waiting.empty()) {
+            m_waiting.push_back(std::move(then));
+            return;
+        }
+    }
+    then();
+}
+
+void PlaceData::runWaiting() const {
+    std::vector<std::function<void()>> waiting;
+    {
+        std::lock_guard lock(m_waitingMutex);
+        waiting.swap(m_waiting);
+    }
+    for (const auto &then : waiting)
+        then();
 }
 
 } // namespace lunafold

@@ -15,6 +15,8 @@
 #include <QRegularExpression>
 #include <QTime>
 
+#include <memory>
+
 #include <unicode/numberformatter.h>
 #include <unicode/rbnf.h>
 
@@ -168,12 +170,21 @@ QString UIHelper::ordinalText(const QString &s) {
     const qlonglong n = integer.match(s).hasMatch() ? s.toLongLong(&ok, 10) : 0;
     if (!ok)
         return localized(QT_TRANSLATE_NOOP("Lunafold", " "));
-    UErrorCode status = U_ZERO_ERROR;
-    icu::RuleBasedNumberFormat format(icu::URBNF_ORDINAL, icuLocale(), status);
-    if (U_FAILURE(status))
+    // Building the rules parses them: a month's grid asks for 42 ordinals. One per thread and locale.
+    struct Ordinals {
+        icu::Locale locale;
+        std::unique_ptr<icu::RuleBasedNumberFormat> format;
+    };
+    thread_local Ordinals ordinals;
+    if (const icu::Locale locale = icuLocale(); !ordinals.format || ordinals.locale != locale) {
+        UErrorCode status = U_ZERO_ERROR;
+        auto format = std::make_unique<icu::RuleBasedNumberFormat>(icu::URBNF_ORDINAL, locale, status);
+        ordinals = {locale, U_FAILURE(status) ? nullptr : std::move(format)};
+    }
+    if (!ordinals.format)
         return QString::number(n);
     icu::UnicodeString out;
-    format.format(static_cast<int64_t>(n), out);
+    ordinals.format->format(static_cast<int64_t>(n), out);
     return out.isEmpty() ? QString::number(n) : fromIcu(out);
 }
 

@@ -23,7 +23,8 @@ Item {
                             : Screen.orientation === Qt.LandscapeOrientation ? 3
                             : Screen.orientation === Qt.InvertedLandscapeOrientation ? 4 : 1
         active: view.shown
-        rasterPixels: Math.round(model.rasterEdge(moonArea.diameter) * Screen.devicePixelRatio)
+        // Not before the layout has sized the moon: a picture of a size never shown delays start-up.
+        rasterPixels: moonArea.diameter > 0 ? Math.round(model.rasterEdge(moonArea.diameter) * Screen.devicePixelRatio) : 0
     }
 
     Background { anchors.fill: parent; stars: true }
@@ -95,7 +96,7 @@ Item {
                 y: Math.max(10, (parent.height - height - buttons.height - 20) / 2)
                 width: moonArea.diameter
                 height: moonArea.diameter
-                source: model.moonImageSource
+                source: moonArea.diameter > 0 ? model.moonImageSource : ""
                 cache: false
                 smooth: true
                 Accessible.role: Accessible.Graphic

@@ -22,6 +22,7 @@
 
 #include <QQmlEngine>
 #include <QStandardPaths>
+#include <QThreadPool>
 #include <QtQml/QQmlExtensionPlugin>
 
 // The QML modules live in this static library: importing their plugins here links them into every
@@ -81,7 +82,10 @@ AppGraph::AppGraph(const Parts &parts, QObject *parent)
         m_tiles = onlineTiles(*m_mapSettings);
 }
 
-AppGraph::~AppGraph() = default;
+AppGraph::~AppGraph() {
+    // The map's data may still be read on a worker.
+    QThreadPool::globalInstance()->waitForDone();
+}
 
 ActivityViewController &AppGraph::shareSheet() const {
     return AppBridge::shareSheet();

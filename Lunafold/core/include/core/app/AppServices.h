@@ -42,6 +42,9 @@ class AppServices : public QObject {
         QString soundDirectory;            ///< where the notices' sounds are
         QString language;                  ///< the screens' language ("de_DE"); place names follow it
         const PlaceData *places = nullptr; ///< the bundled places the geocoder reads (required)
+        /// Whether the caller starts reading the places (PlaceData::preload()) when it likes, after
+        /// the first frame: place names looked up before then come once they are read.
+        bool placesPreloadedByCaller = false;
         /// Plays a delivered notice's sound (resource name and type); none: the desktop is asked to.
         std::function<void(const QString &name, const QString &type)> playSound;
     };

@@ -6,8 +6,11 @@
 
 #include <QObject>
 
+#include <atomic>
+#include <functional>
 #include <memory>
 #include <mutex>
+#include <vector>
 
 namespace lunafold {
 
@@ -24,9 +27,17 @@ class PlaceData : public QObject {
     const PlaceLabels &labels() const;
     /// Starts reading the data on a worker thread.
     void preload() const;
+    /// Runs @p then on this object's thread once the data is read, in the order asked: at once when it
+    /// already is, else after the reading that preload() or a first use does (neither is started here).
+    void whenRead(std::function<void()> then) const;
 
   private:
+    void runWaiting() const;
+
     QString m_directory;
+    mutable std::atomic<bool> m_reading{false}, m_read{false};
+    mutable std::mutex m_waitingMutex;
+    mutable std::vector<std::function<void()>> m_waiting;
     mutable std::once_flag m_geocoderOnce, m_labelsOnce;
     mutable std::unique_ptr<const ReverseGeocoder> m_geocoder;
     mutable std::unique_ptr<const PlaceLabels> m_labels;

@@ -35,6 +35,9 @@ class Application : public QObject {
     void bringForward(bool nowTab);
 
   private:
+    /// Starts reading the places and the map's data once the first frame is on screen.
+    void readDataAfterFirstFrame();
+
     std::unique_ptr<LunafoldApp> m_lunafold;
     std::unique_ptr<AppGraph> m_graph;
     std::unique_ptr<QQmlApplicationEngine> m_engine;
