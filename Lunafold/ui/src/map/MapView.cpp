@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QVariantMap>
 
+#include <algorithm>
 #include <cmath>
 
 namespace lunafold {
@@ -107,7 +108,8 @@ void MapView::setTileSource(TileSource *tiles) {
 
 void MapView::relayoutLabels() {
     if (m_labels)
-        m_placed = m_layout.layout(m_camera, *m_labels, keptClear(markerPoint()));
+        m_placed = m_layout.layout(m_camera, *m_labels, keptClear(markerPoint()),
+                                   m_marker ? std::optional(markerPoint()) : std::nullopt);
     else
         m_placed.clear();
     Q_EMIT labelsChanged();
@@ -116,7 +118,8 @@ void MapView::relayoutLabels() {
 std::vector<QRectF> MapView::keptClear(const QPointF &markerTip) const {
     std::vector<QRectF> areas = m_controlAreas;
     if (m_marker)
-        areas.push_back(markerArea(markerTip));
+        for (const QRectF &area : markerAreas(markerTip))
+            areas.push_back(area);
     return areas;
 }
 
@@ -205,16 +208,24 @@ MapCamera MapView::regionAround(const GeoPoint &centre, const QSizeF &viewport) 
     // Without tiles a small region is mostly empty ground: step out until names show around it,
     // counting only those that find room beside the marker.
     double zoom = m_labels->zoomNaming(centre, viewport, kNamesAround, camera.zoom());
-    const std::vector<QRectF> clear = keptClear(QPointF(viewport.width() / 2, viewport.height() / 2));
+    const QPointF tip(viewport.width() / 2, viewport.height() / 2);
+    const std::vector<QRectF> clear = keptClear(tip);
+    const auto neighbours = [&](const MapCamera &view) {
+        const std::vector<PlacedLabel> placed = m_layout.layout(view, *m_labels, clear, tip);
+        return std::count_if(placed.begin(), placed.end(),
+                             [](const PlacedLabel &label) { return label.dot; });
+    };
     for (;; zoom -= 0.25) {
         const MapCamera out(viewport, centre, zoom);
-        if (out.zoom() > zoom || m_layout.layout(out, *m_labels, clear).size() >= std::size_t(kNamesAround))
+        if (out.zoom() > zoom || neighbours(out) >= kNamesAround)
             return out;
     }
 }
 
-QRectF MapView::markerArea(const QPointF &tip) {
-    return {tip.x() - 65, tip.y() - 44, 130, 62}; // the pin above its tip and its title below
+std::vector<QRectF> MapView::markerAreas(const QPointF &tip) {
+    // The pin above its tip, and its title below; beside the pin stays free for the place's name.
+    const double pin = LabelLayout::kPinWidth / 2 + 1, head = LabelLayout::kPinHeight + 2;
+    return {{tip.x() - pin, tip.y() - head, 2 * pin, head}, {tip.x() - 65, tip.y(), 130, 18}};
 }
 
 void MapView::flyTo(const GeoPoint &centre) {

@@ -129,7 +129,7 @@ class MapView : public QQuickPaintedItem {
     void flyTo(const GeoPoint &centre);
     void animateTo(const MapCamera &target, int milliseconds);
     MapCamera regionAround(const GeoPoint &centre, const QSizeF &viewport);
-    static QRectF markerArea(const QPointF &tip);
+    static std::vector<QRectF> markerAreas(const QPointF &tip);
     std::vector<QRectF> keptClear(const QPointF &markerTip) const;
     bool tilesActive() const;
     void tilesChangedState();
