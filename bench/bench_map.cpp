@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // One repaint of the location map, tiles already decoded, at the zooms people use: the whole
-// world, a country, a coast full of fjords and islands, and the 0.02° region shown around a
-// chosen place. Each repaint lays the place names out afresh and draws them, as a pan does; the
+// world, a country, a coast full of fjords and islands, great lakes with rivers and state lines,
+// and the 0.02° region shown around a chosen place. Each repaint lays the place names out afresh and draws them, as a pan does; the
 // budget is 8 ms. With $LUNAFOLD_BENCH_MAP_DUMP set to a folder, each view is also written there
 // as a PNG to look at.
 #include "core/geo/PlaceData.h"
@@ -52,6 +52,7 @@ const View kViews[] = {
     {"antimeridian", GeoPoint{Longitude(178.0), Latitude(-17.8)}, 6.0},
     {"village", GeoPoint{Longitude(6.8686), Latitude(44.7016)}, std::nullopt},
     {"dense-names", GeoPoint{Longitude(6.0), Latitude(50.5)}, 7.0},
+    {"lakes-states", GeoPoint{Longitude(-86.0), Latitude(44.0)}, 5.5},
 };
 
 MapCamera cameraFor(const View &view) {
