@@ -6,6 +6,9 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QSemaphore>
+#include <QThread>
+#include <QThreadPool>
 
 #include <cmath>
 
@@ -131,6 +134,21 @@ double BasemapPainter::graticuleStep(const MapCamera &camera, double minGap) {
         if (m * magnitude >= wanted)
             return m * magnitude;
     return 10.0 * magnitude;
+}
+
+void paintUnsplit(const std::function<void()> &paint) {
+    QThreadPool *pool = QThreadPool::globalInstance();
+    if (pool->contains(QThread::currentThread())) {
+        paint();
+        return;
+    }
+    QSemaphore done;
+    pool->reserveThread(); // a thread even when the pool is busy with other work
+    pool->startOnReservedThread([&] {
+        paint();
+        done.release();
+    });
+    done.acquire();
 }
 
 } // namespace lunafold

@@ -444,27 +444,35 @@ void MapView::paint(QPainter *painter) {
         m_basemapChosen = true;
     }
     static const Basemap empty{QByteArray()};
-    BasemapPainter::paint(*painter, m_camera, m_basemap ? *m_basemap : empty);
-    if (m_tilesShown && m_tiles) {
-        painter->save();
-        painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
-        for (const ViewTile &tile : viewTiles(m_camera)) {
-            // A missing tile is stood in for by the part of a parent that covers it.
-            for (int up = 0; up <= kParentLevels && up <= tile.key.z; ++up) {
-                const QImage image = m_tiles->tile({tile.key.z - up, tile.key.x >> up, tile.key.y >> up});
-                if (image.isNull())
-                    continue;
-                const int parts = 1 << up;
-                const double part = double(image.width()) / parts;
-                const QRectF source((tile.key.x % parts) * part, (tile.key.y % parts) * part, part, part);
-                painter->drawImage(tile.rect.adjusted(0, 0, 0.5, 0.5), image, source); // no seams
-                break;
+    const auto draw = [&] {
+        BasemapPainter::paint(*painter, m_camera, m_basemap ? *m_basemap : empty);
+        if (m_tilesShown && m_tiles) {
+            painter->save();
+            painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
+            for (const ViewTile &tile : viewTiles(m_camera)) {
+                // A missing tile is stood in for by the part of a parent that covers it.
+                for (int up = 0; up <= kParentLevels && up <= tile.key.z; ++up) {
+                    const QImage image = m_tiles->tile({tile.key.z - up, tile.key.x >> up, tile.key.y >> up});
+                    if (image.isNull())
+                        continue;
+                    const int parts = 1 << up;
+                    const double part = double(image.width()) / parts;
+                    const QRectF source((tile.key.x % parts) * part, (tile.key.y % parts) * part, part, part);
+                    painter->drawImage(tile.rect.adjusted(0, 0, 0.5, 0.5), image, source); // no seams
+                    break;
+                }
             }
+            painter->restore();
         }
-        painter->restore();
-    }
-    if (!m_tilesShown)
-        m_labelPainter.paint(*painter, m_placed);
+        if (!m_tilesShown)
+            m_labelPainter.paint(*painter, m_placed);
+    };
+    // Into an image (the item's default target) the drawing can move to a pool thread; a GPU
+    // target's context belongs to this thread.
+    if (painter->device() && painter->device()->devType() == QInternal::Image)
+        paintUnsplit(draw);
+    else
+        draw();
 }
 
 } // namespace lunafold

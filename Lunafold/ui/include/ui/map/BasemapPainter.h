@@ -3,6 +3,8 @@
 
 #include <QColor>
 
+#include <functional>
+
 class QPainter;
 
 namespace lunafold {
@@ -35,5 +37,11 @@ class BasemapPainter {
     /// at least @p minGap points apart at the camera's zoom.
     static double graticuleStep(const MapCamera &camera, double minGap = 90.0);
 };
+
+/// Runs @p paint (onto a QImage) on a thread of Qt's global pool and waits for it. Elsewhere Qt's
+/// raster engine hands every large batch of spans to that pool and waits: a wake-up and a wait
+/// per batch, which costs more than it shares and, on a busy device, leaves the frame waiting for
+/// threads that are not running. On one pool thread it draws the spans itself.
+void paintUnsplit(const std::function<void()> &paint);
 
 } // namespace lunafold
