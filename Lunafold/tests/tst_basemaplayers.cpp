@@ -159,6 +159,32 @@ class TestBasemapLayers : public QObject {
         QCOMPARE(map.labelNames().size(), MapView::kNamesAround + 1);
     }
 
+    // The name the place goes by finds its town a little way off the chosen point, and that name
+    // goes beside the pin; a town of that name far away does not.
+    void markerFindsItsPlaceByName_data() {
+        QTest::addColumn<QString>("placeName");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("the town nearby") << QStringLiteral("Nearby, Region") << QStringLiteral("Nearby");
+        QTest::newRow("only a town far away") << QStringLiteral("Faraway, Region") << QString();
+        QTest::newRow("no name") << QString() << QString();
+    }
+    void markerFindsItsPlaceByName() {
+        QFETCH(QString, placeName);
+        QFETCH(QString, named);
+        const GeoPoint chosen = ll(44.70, 6.87);
+        const PlaceLabels labels(std::vector<MapPlace>{{ll(44.72, 6.89), QStringLiteral("Nearby"), 3000},
+                                                       {ll(46.0, 8.0), QStringLiteral("Faraway"), 3000}});
+        const MapCamera camera({390, 470}, chosen, 11.0);
+        const QPointF tip = camera.toView(chosen);
+        const auto placed = LabelLayout().layout(camera, labels, {}, LabelLayout::Marker{tip, placeName});
+        const auto own =
+            std::find_if(placed.begin(), placed.end(), [](const PlacedLabel &l) { return !l.dot; });
+        QCOMPARE(own != placed.end() ? own->name : QString(), named);
+        if (own != placed.end())
+            QVERIFY(std::abs(own->text.center().y() - (tip.y() - LabelLayout::kPinHeight / 2)) <
+                    LabelLayout::kPinHeight / 2);
+    }
+
     // Wherever the view stops, every name lies wholly inside it.
     void namesStayInsideTheView_data() {
         QTest::addColumn<QPointF>("shift"); // of the view over the grid of places, points

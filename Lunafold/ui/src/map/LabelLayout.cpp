@@ -58,7 +58,7 @@ QSizeF LabelLayout::textSize(const QString &name, int style) {
 
 std::vector<PlacedLabel> LabelLayout::layout(const MapCamera &camera, const PlaceLabels &labels,
                                              const std::vector<QRectF> &keepClear,
-                                             std::optional<QPointF> markerTip) {
+                                             const std::optional<Marker> &marker) {
     std::vector<PlacedLabel> placed;
     const QSizeF viewport = camera.viewport();
     if (viewport.isEmpty())
@@ -69,16 +69,31 @@ std::vector<PlacedLabel> LabelLayout::layout(const MapCamera &camera, const Plac
     const QPointF origin = camera.visibleWorld().topLeft();
     std::vector<QRectF> taken = keepClear;
 
-    // The marker's own place, named at any zoom: the most important one under the tip.
+    // The marker's own place, named at any zoom. Its name comes from the nearest of the places
+    // data, which may lie some way off the chosen point.
     const PlaceLabels::Label *own = nullptr;
-    if (markerTip && view.contains(*markerTip)) {
-        constexpr double kReach = 3.0; // points
-        const QPointF at = origin + *markerTip / size;
-        const QRectF near(at - QPointF(kReach, kReach) / size, QSizeF(2 * kReach, 2 * kReach) / size);
-        labels.visit(near, PlaceLabels::kLastZoom, [&](const PlaceLabels::Label &label, double) {
-            own = &label;
-            return false;
-        });
+    const std::optional<QPointF> markerTip = marker ? std::optional(marker->tip) : std::nullopt;
+    if (marker && view.contains(marker->tip)) {
+        const QPointF at = origin + marker->tip / size;
+        const auto around = [&](double reach) { // world units
+            return QRectF(at - QPointF(reach, reach), QSizeF(2 * reach, 2 * reach));
+        };
+        const QString name = marker->placeName.section(u',', 0, 0).trimmed();
+        if (!name.isEmpty()) {
+            const double reach = kOwnPlaceReachMeters / camera.metersPerPoint() / size;
+            labels.visit(around(reach), PlaceLabels::kLastZoom, [&](const PlaceLabels::Label &label, double) {
+                if (label.name != name)
+                    return true;
+                own = &label;
+                return false;
+            });
+        }
+        if (!own)
+            labels.visit(around(3.0 / size), PlaceLabels::kLastZoom,
+                         [&](const PlaceLabels::Label &label, double) {
+                             own = &label;
+                             return false;
+                         });
     }
     if (own) {
         const int style = styleFor(own->population);

@@ -67,10 +67,16 @@ void MapView::setLocator(Locator *locator) {
     if (locator == m_locator)
         return;
     disconnect(m_locatorConnection);
+    disconnect(m_placeNameConnection);
     m_locator = locator;
     if (m_locator) {
         m_locatorConnection =
             connect(m_locator, &Locator::currentLocationChanged, this, &MapView::locationPublished);
+        // The place's name arrives after its coordinate and is named beside the marker.
+        m_placeNameConnection = connect(m_locator, &Locator::friendlyLocationTextChanged, this, [this] {
+            relayoutLabels();
+            update();
+        });
         locationPublished(); // the value it has now counts as published
     }
     Q_EMIT locatorChanged();
@@ -108,8 +114,8 @@ void MapView::setTileSource(TileSource *tiles) {
 
 void MapView::relayoutLabels() {
     if (m_labels)
-        m_placed = m_layout.layout(m_camera, *m_labels, keptClear(markerPoint()),
-                                   m_marker ? std::optional(markerPoint()) : std::nullopt);
+        m_placed =
+            m_layout.layout(m_camera, *m_labels, keptClear(markerPoint()), layoutMarker(markerPoint()));
     else
         m_placed.clear();
     Q_EMIT labelsChanged();
@@ -121,6 +127,12 @@ std::vector<QRectF> MapView::keptClear(const QPointF &markerTip) const {
         for (const QRectF &area : markerAreas(markerTip))
             areas.push_back(area);
     return areas;
+}
+
+std::optional<LabelLayout::Marker> MapView::layoutMarker(const QPointF &tip) const {
+    if (!m_marker)
+        return std::nullopt;
+    return LabelLayout::Marker{tip, m_locator ? m_locator->friendlyLocationText() : QString()};
 }
 
 QVariantList MapView::controlAreas() const {
@@ -211,7 +223,7 @@ MapCamera MapView::regionAround(const GeoPoint &centre, const QSizeF &viewport) 
     const QPointF tip(viewport.width() / 2, viewport.height() / 2);
     const std::vector<QRectF> clear = keptClear(tip);
     const auto neighbours = [&](const MapCamera &view) {
-        const std::vector<PlacedLabel> placed = m_layout.layout(view, *m_labels, clear, tip);
+        const std::vector<PlacedLabel> placed = m_layout.layout(view, *m_labels, clear, layoutMarker(tip));
         return std::count_if(placed.begin(), placed.end(),
                              [](const PlacedLabel &label) { return label.dot; });
     };

@@ -35,11 +35,19 @@ class LabelLayout {
     // The marker's pin (MapMarker.qml), its tip on the place.
     static constexpr double kPinWidth = 30.0, kPinHeight = 42.0;
 
-    /// Nothing goes over @p keepClear (view points), such as the marker. A place at @p markerTip
-    /// (the marker's own) is named first, beside the pin, whatever its size.
+    /// The marker, and the name its place goes by ("Paris, Île-de-France": the part before the
+    /// first comma is looked for among the places nearby).
+    struct Marker {
+        QPointF tip; ///< view points
+        QString placeName;
+    };
+    static constexpr double kOwnPlaceReachMeters = 30000.0;
+
+    /// Nothing goes over @p keepClear (view points), such as the marker. The marker's own place (the
+    /// named one nearby, else one right under the tip) is named first, beside the pin, at any zoom.
     std::vector<PlacedLabel> layout(const MapCamera &camera, const PlaceLabels &labels,
                                     const std::vector<QRectF> &keepClear = {},
-                                    std::optional<QPointF> markerTip = std::nullopt);
+                                    const std::optional<Marker> &marker = std::nullopt);
 
     static int styleFor(qint64 population);
     static QFont font(int style);
