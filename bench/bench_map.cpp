@@ -146,7 +146,9 @@ BENCHMARK(BuildPlaceIndex)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    // Never destroyed: with it would go Qt's thread pool, on which the static places data wait
+    // when the program ends.
+    new QGuiApplication(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
