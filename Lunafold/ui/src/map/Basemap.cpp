@@ -128,8 +128,10 @@ bool Basemap::parse() {
     if (!m_data.startsWith("LFBM"))
         return false;
     r.u32();
-    const quint32 version = r.u32(), levels = r.u32();
-    if (version != 1 || levels == 0 || levels > 16)
+    m_version = r.u32();
+    const quint32 levels = r.u32();
+    // Version 1 files have land and country borders only.
+    if (m_version < 1 || m_version > 2 || levels == 0 || levels > 16)
         return false;
     std::vector<quint32> counts;
     for (quint32 i = 0; i < levels; ++i) {
@@ -196,7 +198,10 @@ const Basemap::Tile *Basemap::tile(int level, int column, int row, double pixels
     if (found != m_simplified.end())
         return found->second ? found->second.get() : full;
     auto simplified = decode(l, column, row, l.entries.at(index), tolerance);
-    const auto points = [](const Tile &t) { return t.land.elementCount() + t.borders.elementCount(); };
+    const auto points = [](const Tile &t) {
+        return t.land.elementCount() + t.borders.elementCount() + t.lakes.elementCount() +
+               t.rivers.elementCount() + t.admin.elementCount();
+    };
     if (points(*simplified) > points(*full) * 0.85) // not worth a second copy
         simplified.reset();
     const Tile *result = simplified ? simplified.get() : full;
@@ -208,6 +213,7 @@ std::unique_ptr<Basemap::Tile> Basemap::decode(const Level &level, int column, i
                                                double tolerance) const {
     auto tile = std::make_unique<Tile>();
     tile->land.setFillRule(Qt::OddEvenFill);
+    tile->lakes.setFillRule(Qt::OddEvenFill);
     Reader r(m_data, entry.offset, qsizetype(entry.offset) + entry.length);
     const double size = 1.0 / level.grid;
     const double x0 = column * size, y0 = row * size, unit = size / kMaxLocal;
@@ -265,41 +271,52 @@ std::unique_ptr<Basemap::Tile> Basemap::decode(const Level &level, int column, i
         local = kept(ring, keep);
     };
 
-    const quint32 rings = r.varint();
-    for (quint32 i = 0; i < rings && readPoints(); ++i) {
-        if (tolerance > 0 && local.size() > 3)
-            simplifyRing();
-        if (local.size() < 3)
-            continue;
-        tile->land.moveTo(world(local[0]));
-        for (std::size_t k = 1; k < local.size(); ++k)
-            tile->land.lineTo(world(local[k]));
-        tile->land.closeSubpath();
-        bool drawing = false;
-        for (std::size_t k = 0; k < local.size(); ++k) {
-            const QPoint &a = local[k], &b = local[(k + 1) % local.size()];
-            if (onEdge(a, b)) {
-                drawing = false;
+    const auto readRings = [&](QPainterPath &fill) {
+        const quint32 rings = r.varint();
+        for (quint32 i = 0; i < rings && readPoints(); ++i) {
+            if (tolerance > 0 && local.size() > 3)
+                simplifyRing();
+            if (local.size() < 3)
                 continue;
+            fill.moveTo(world(local[0]));
+            for (std::size_t k = 1; k < local.size(); ++k)
+                fill.lineTo(world(local[k]));
+            fill.closeSubpath();
+            bool drawing = false;
+            for (std::size_t k = 0; k < local.size(); ++k) {
+                const QPoint &a = local[k], &b = local[(k + 1) % local.size()];
+                if (onEdge(a, b)) {
+                    drawing = false;
+                    continue;
+                }
+                if (!drawing)
+                    tile->coast.moveTo(world(a));
+                tile->coast.lineTo(world(b));
+                drawing = true;
             }
-            if (!drawing)
-                tile->coast.moveTo(world(a));
-            tile->coast.lineTo(world(b));
-            drawing = true;
         }
-    }
-    const quint32 lines = r.varint();
-    for (quint32 i = 0; i < lines && readPoints(); ++i) {
-        if (tolerance > 0 && local.size() > 2) {
-            keep.assign(local.size(), 0);
-            simplifyRun(local, 0, local.size() - 1, tolerance, keep);
-            local = kept(local, keep);
+    };
+    const auto readLines = [&](QPainterPath &path) {
+        const quint32 lines = r.varint();
+        for (quint32 i = 0; i < lines && readPoints(); ++i) {
+            if (tolerance > 0 && local.size() > 2) {
+                keep.assign(local.size(), 0);
+                simplifyRun(local, 0, local.size() - 1, tolerance, keep);
+                local = kept(local, keep);
+            }
+            if (local.size() < 2)
+                continue;
+            path.moveTo(world(local[0]));
+            for (std::size_t k = 1; k < local.size(); ++k)
+                path.lineTo(world(local[k]));
         }
-        if (local.size() < 2)
-            continue;
-        tile->borders.moveTo(world(local[0]));
-        for (std::size_t k = 1; k < local.size(); ++k)
-            tile->borders.lineTo(world(local[k]));
+    };
+    readRings(tile->land);
+    readLines(tile->borders);
+    if (m_version >= 2) {
+        readRings(tile->lakes);
+        readLines(tile->rivers);
+        readLines(tile->admin);
     }
     if (!r.ok())
         return std::make_unique<Tile>(); // a damaged tile draws as sea

@@ -6,6 +6,9 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QSemaphore>
+#include <QThread>
+#include <QThreadPool>
 
 #include <cmath>
 
@@ -22,8 +25,10 @@ void BasemapPainter::paint(QPainter &painter, const MapCamera &camera, const Bas
     const double deviceScale = std::max(1.0, std::abs(painter.deviceTransform().m11()));
 
     // One path per layer for all tiles in view, so that the fill has no seams where tiles meet.
-    QPainterPath land, coast, borders;
+    QPainterPath land, coast, borders, lakes, rivers, admin;
     land.setFillRule(Qt::OddEvenFill);
+    lakes.setFillRule(Qt::OddEvenFill);
+    const bool details = camera.zoom() >= kDetailZoom;
     if (map.isLoaded()) {
         // Lines as fine as the device's pixels, no finer: the whole world at the coarsest level
         // still has several points per pixel.
@@ -42,14 +47,18 @@ void BasemapPainter::paint(QPainter &painter, const MapCamera &camera, const Bas
                 const Basemap::Tile *tile = map.tile(level, wrapped, row, pixelsPerUnit);
                 if (!tile)
                     continue;
-                if (copy == 0) {
-                    land.addPath(tile->land);
-                    coast.addPath(tile->coast);
-                    borders.addPath(tile->borders);
-                } else {
-                    land.addPath(tile->land.translated(copy, 0));
-                    coast.addPath(tile->coast.translated(copy, 0));
-                    borders.addPath(tile->borders.translated(copy, 0));
+                const auto add = [copy](QPainterPath &to, const QPainterPath &from) {
+                    if (from.isEmpty())
+                        return;
+                    to.addPath(copy == 0 ? from : from.translated(copy, 0));
+                };
+                add(land, tile->land);
+                add(coast, tile->coast);
+                add(borders, tile->borders);
+                add(lakes, tile->lakes);
+                if (details) {
+                    add(rivers, tile->rivers);
+                    add(admin, tile->admin);
                 }
             }
         }
@@ -63,14 +72,30 @@ void BasemapPainter::paint(QPainter &painter, const MapCamera &camera, const Bas
     painter.setPen(Qt::NoPen);
     painter.setBrush(style.land);
     painter.drawPath(land);
+    if (!lakes.isEmpty()) {
+        painter.setBrush(style.sea);
+        painter.drawPath(lakes);
+    }
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setBrush(Qt::NoBrush);
     // One device pixel: Qt draws such lines without the general stroker, an order of magnitude
     // faster than wider ones.
-    QPen pen(style.coast, 1.0);
+    QPen pen(style.river, 1.0);
     pen.setCosmetic(true);
+    if (!rivers.isEmpty()) {
+        painter.setPen(pen);
+        painter.drawPath(rivers);
+    }
+    pen.setColor(style.coast);
     painter.setPen(pen);
     painter.drawPath(coast);
+    if (!admin.isEmpty()) {
+        QPen dashed = pen;
+        dashed.setColor(style.admin);
+        dashed.setDashPattern({4.0, 3.0});
+        painter.setPen(dashed);
+        painter.drawPath(admin);
+    }
     pen.setColor(style.border);
     painter.setPen(pen);
     painter.drawPath(borders);
@@ -109,6 +134,21 @@ double BasemapPainter::graticuleStep(const MapCamera &camera, double minGap) {
         if (m * magnitude >= wanted)
             return m * magnitude;
     return 10.0 * magnitude;
+}
+
+void paintUnsplit(const std::function<void()> &paint) {
+    QThreadPool *pool = QThreadPool::globalInstance();
+    if (pool->contains(QThread::currentThread())) {
+        paint();
+        return;
+    }
+    QSemaphore done;
+    pool->reserveThread(); // a thread even when the pool is busy with other work
+    pool->startOnReservedThread([&] {
+        paint();
+        done.release();
+    });
+    done.acquire();
 }
 
 } // namespace lunafold

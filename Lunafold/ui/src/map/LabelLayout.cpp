@@ -57,19 +57,64 @@ QSizeF LabelLayout::textSize(const QString &name, int style) {
 }
 
 std::vector<PlacedLabel> LabelLayout::layout(const MapCamera &camera, const PlaceLabels &labels,
-                                             const std::vector<QRectF> &keepClear) {
+                                             const std::vector<QRectF> &keepClear,
+                                             const std::optional<Marker> &marker) {
     std::vector<PlacedLabel> placed;
     const QSizeF viewport = camera.viewport();
     if (viewport.isEmpty())
         return placed;
-    // Names of places just outside the view may reach into it.
+    // A name cut by the view's edge reads as a different name: it shows whole or not at all.
     const double size = camera.worldSize();
     const QRectF view(QPointF(0, 0), viewport);
-    const QRectF world = camera.visibleWorld().adjusted(-120 / size, -12 / size, 120 / size, 12 / size);
     const QPointF origin = camera.visibleWorld().topLeft();
     std::vector<QRectF> taken = keepClear;
+
+    // The marker's own place, named at any zoom. Its name comes from the nearest of the places
+    // data, which may lie some way off the chosen point.
+    const PlaceLabels::Label *own = nullptr;
+    const std::optional<QPointF> markerTip = marker ? std::optional(marker->tip) : std::nullopt;
+    if (marker && view.contains(marker->tip)) {
+        const QPointF at = origin + marker->tip / size;
+        const auto around = [&](double reach) { // world units
+            return QRectF(at - QPointF(reach, reach), QSizeF(2 * reach, 2 * reach));
+        };
+        const QString name = marker->placeName.section(u',', 0, 0).trimmed();
+        if (!name.isEmpty()) {
+            const double reach = kOwnPlaceReachMeters / camera.metersPerPoint() / size;
+            labels.visit(around(reach), PlaceLabels::kLastZoom, [&](const PlaceLabels::Label &label, double) {
+                if (label.name != name)
+                    return true;
+                own = &label;
+                return false;
+            });
+        }
+        if (!own)
+            labels.visit(around(3.0 / size), PlaceLabels::kLastZoom,
+                         [&](const PlaceLabels::Label &label, double) {
+                             own = &label;
+                             return false;
+                         });
+    }
+    if (own) {
+        const int style = styleFor(own->population);
+        const QSizeF text = textSize(own->name, style);
+        const QPointF head(markerTip->x(), markerTip->y() - kPinHeight * 0.65);
+        for (const double side : {1.0, -1.0}) {
+            const double x = side > 0 ? head.x() + kPinWidth / 2 + kGap - kHalo
+                                      : head.x() - kPinWidth / 2 - kGap + kHalo - text.width();
+            const QRectF box(x, head.y() - text.height() / 2, text.width(), text.height());
+            if (!view.contains(box) || overlaps(box, taken))
+                continue;
+            taken.push_back(box.adjusted(-kPadding, -kPadding, kPadding, kPadding));
+            placed.push_back({own->name, style, *markerTip, box, false});
+            break;
+        }
+    }
+
     int candidates = 0;
-    labels.visit(world, camera.zoom(), [&](const PlaceLabels::Label &label, double worldX) {
+    labels.visit(camera.visibleWorld(), camera.zoom(), [&](const PlaceLabels::Label &label, double worldX) {
+        if (&label == own)
+            return true;
         const QPointF anchor((worldX - origin.x()) * size, (label.world.y() - origin.y()) * size);
         const int style = styleFor(label.population);
         const QSizeF text = textSize(label.name, style);
@@ -77,8 +122,9 @@ std::vector<PlacedLabel> LabelLayout::layout(const MapCamera &camera, const Plac
         for (const double side : {1.0, -1.0}) {
             const double x = side > 0 ? anchor.x() + kGap - kHalo : anchor.x() - kGap + kHalo - text.width();
             const QRectF box(x, anchor.y() - text.height() / 2, text.width(), text.height());
-            const QRectF padded = box.united(dot).adjusted(-kPadding, -kPadding, kPadding, kPadding);
-            if (!padded.intersects(view) || overlaps(padded, taken))
+            const QRectF whole = box.united(dot);
+            const QRectF padded = whole.adjusted(-kPadding, -kPadding, kPadding, kPadding);
+            if (!view.contains(whole) || overlaps(padded, taken))
                 continue;
             taken.push_back(padded);
             placed.push_back({label.name, style, anchor, box});
@@ -137,6 +183,8 @@ void LabelPainter::paint(QPainter &painter, const std::vector<PlacedLabel> &plac
     painter.resetTransform();
     const double dotOffset = (kDotRadius + 1) * scale;
     for (const PlacedLabel &label : placed) {
+        if (!label.dot)
+            continue;
         const QPointF at = device.map(label.anchor);
         painter.drawImage(QPoint(qRound(at.x() - dotOffset), qRound(at.y() - dotOffset)), m_dot);
     }

@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QVariantMap>
 
+#include <algorithm>
 #include <cmath>
 
 namespace lunafold {
@@ -66,10 +67,16 @@ void MapView::setLocator(Locator *locator) {
     if (locator == m_locator)
         return;
     disconnect(m_locatorConnection);
+    disconnect(m_placeNameConnection);
     m_locator = locator;
     if (m_locator) {
         m_locatorConnection =
             connect(m_locator, &Locator::currentLocationChanged, this, &MapView::locationPublished);
+        // The place's name arrives after its coordinate and is named beside the marker.
+        m_placeNameConnection = connect(m_locator, &Locator::friendlyLocationTextChanged, this, [this] {
+            relayoutLabels();
+            update();
+        });
         locationPublished(); // the value it has now counts as published
     }
     Q_EMIT locatorChanged();
@@ -107,7 +114,8 @@ void MapView::setTileSource(TileSource *tiles) {
 
 void MapView::relayoutLabels() {
     if (m_labels)
-        m_placed = m_layout.layout(m_camera, *m_labels, keptClear(markerPoint()));
+        m_placed =
+            m_layout.layout(m_camera, *m_labels, keptClear(markerPoint()), layoutMarker(markerPoint()));
     else
         m_placed.clear();
     Q_EMIT labelsChanged();
@@ -116,8 +124,15 @@ void MapView::relayoutLabels() {
 std::vector<QRectF> MapView::keptClear(const QPointF &markerTip) const {
     std::vector<QRectF> areas = m_controlAreas;
     if (m_marker)
-        areas.push_back(markerArea(markerTip));
+        for (const QRectF &area : markerAreas(markerTip))
+            areas.push_back(area);
     return areas;
+}
+
+std::optional<LabelLayout::Marker> MapView::layoutMarker(const QPointF &tip) const {
+    if (!m_marker)
+        return std::nullopt;
+    return LabelLayout::Marker{tip, m_locator ? m_locator->friendlyLocationText() : QString()};
 }
 
 QVariantList MapView::controlAreas() const {
@@ -205,16 +220,24 @@ MapCamera MapView::regionAround(const GeoPoint &centre, const QSizeF &viewport) 
     // Without tiles a small region is mostly empty ground: step out until names show around it,
     // counting only those that find room beside the marker.
     double zoom = m_labels->zoomNaming(centre, viewport, kNamesAround, camera.zoom());
-    const std::vector<QRectF> clear = keptClear(QPointF(viewport.width() / 2, viewport.height() / 2));
+    const QPointF tip(viewport.width() / 2, viewport.height() / 2);
+    const std::vector<QRectF> clear = keptClear(tip);
+    const auto neighbours = [&](const MapCamera &view) {
+        const std::vector<PlacedLabel> placed = m_layout.layout(view, *m_labels, clear, layoutMarker(tip));
+        return std::count_if(placed.begin(), placed.end(),
+                             [](const PlacedLabel &label) { return label.dot; });
+    };
     for (;; zoom -= 0.25) {
         const MapCamera out(viewport, centre, zoom);
-        if (out.zoom() > zoom || m_layout.layout(out, *m_labels, clear).size() >= std::size_t(kNamesAround))
+        if (out.zoom() > zoom || neighbours(out) >= kNamesAround)
             return out;
     }
 }
 
-QRectF MapView::markerArea(const QPointF &tip) {
-    return {tip.x() - 65, tip.y() - 44, 130, 62}; // the pin above its tip and its title below
+std::vector<QRectF> MapView::markerAreas(const QPointF &tip) {
+    // The pin above its tip, and its title below; beside the pin stays free for the place's name.
+    const double pin = LabelLayout::kPinWidth / 2 + 1, head = LabelLayout::kPinHeight + 2;
+    return {{tip.x() - pin, tip.y() - head, 2 * pin, head}, {tip.x() - 65, tip.y(), 130, 18}};
 }
 
 void MapView::flyTo(const GeoPoint &centre) {
@@ -433,27 +456,35 @@ void MapView::paint(QPainter *painter) {
         m_basemapChosen = true;
     }
     static const Basemap empty{QByteArray()};
-    BasemapPainter::paint(*painter, m_camera, m_basemap ? *m_basemap : empty);
-    if (m_tilesShown && m_tiles) {
-        painter->save();
-        painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
-        for (const ViewTile &tile : viewTiles(m_camera)) {
-            // A missing tile is stood in for by the part of a parent that covers it.
-            for (int up = 0; up <= kParentLevels && up <= tile.key.z; ++up) {
-                const QImage image = m_tiles->tile({tile.key.z - up, tile.key.x >> up, tile.key.y >> up});
-                if (image.isNull())
-                    continue;
-                const int parts = 1 << up;
-                const double part = double(image.width()) / parts;
-                const QRectF source((tile.key.x % parts) * part, (tile.key.y % parts) * part, part, part);
-                painter->drawImage(tile.rect.adjusted(0, 0, 0.5, 0.5), image, source); // no seams
-                break;
+    const auto draw = [&] {
+        BasemapPainter::paint(*painter, m_camera, m_basemap ? *m_basemap : empty);
+        if (m_tilesShown && m_tiles) {
+            painter->save();
+            painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
+            for (const ViewTile &tile : viewTiles(m_camera)) {
+                // A missing tile is stood in for by the part of a parent that covers it.
+                for (int up = 0; up <= kParentLevels && up <= tile.key.z; ++up) {
+                    const QImage image = m_tiles->tile({tile.key.z - up, tile.key.x >> up, tile.key.y >> up});
+                    if (image.isNull())
+                        continue;
+                    const int parts = 1 << up;
+                    const double part = double(image.width()) / parts;
+                    const QRectF source((tile.key.x % parts) * part, (tile.key.y % parts) * part, part, part);
+                    painter->drawImage(tile.rect.adjusted(0, 0, 0.5, 0.5), image, source); // no seams
+                    break;
+                }
             }
+            painter->restore();
         }
-        painter->restore();
-    }
-    if (!m_tilesShown)
-        m_labelPainter.paint(*painter, m_placed);
+        if (!m_tilesShown)
+            m_labelPainter.paint(*painter, m_placed);
+    };
+    // Into an image (the item's default target) the drawing can move to a pool thread; a GPU
+    // target's context belongs to this thread.
+    if (painter->device() && painter->device()->devType() == QInternal::Image)
+        paintUnsplit(draw);
+    else
+        draw();
 }
 
 } // namespace lunafold

@@ -12,15 +12,19 @@
 
 namespace lunafold {
 
-/// The offline world map (resources/basemap/world.bin, built by tools/basemap): land and country
-/// borders in unit Web Mercator coordinates, simplified for a few zoom bands and cut into square
-/// tiles. Tiles are decoded on first use and kept; all calls are thread-safe.
+/// The offline world map (resources/basemap/world.bin, built by tools/basemap): land, country
+/// borders, lakes, rivers and state or province borders in unit Web Mercator coordinates, simplified for a
+/// few zoom bands and cut into square tiles. Tiles are decoded on first use and kept; all calls are
+/// thread-safe.
 class Basemap {
   public:
     struct Tile {
         QPainterPath land;    ///< closed rings, odd-even fill
-        QPainterPath coast;   ///< the rings' outlines without the cuts along the tile's edges
+        QPainterPath coast;   ///< land's and lakes' outlines without the cuts along the tile's edges
         QPainterPath borders; ///< lines between countries
+        QPainterPath lakes;   ///< closed rings, odd-even fill (islands are holes)
+        QPainterPath rivers;
+        QPainterPath admin; ///< lines between states or provinces of one country
     };
 
     /// $LUNAFOLD_BASEMAP_DIR, else share/lunafold/basemap (see resourceDirectory).
@@ -60,6 +64,7 @@ class Basemap {
                                  double tolerance = 0.0) const;
 
     QByteArray m_data; // decompressed
+    quint32 m_version = 0;
     std::vector<Level> m_levels;
     mutable std::mutex m_mutex;
     mutable std::unordered_map<quint64, std::unique_ptr<Tile>> m_tiles;

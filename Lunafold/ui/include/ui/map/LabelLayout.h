@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QRectF>
 
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -19,21 +20,34 @@ class MapCamera;
 /// A place name put on the map: a dot at the place and the name beside it.
 struct PlacedLabel {
     QString name;
-    int style;      ///< 0 for the biggest towns … 2 for villages
-    QPointF anchor; ///< the place, view points
-    QRectF text;    ///< where the name goes, view points
+    int style;       ///< 0 for the biggest towns … 2 for villages
+    QPointF anchor;  ///< the place, view points
+    QRectF text;     ///< where the name goes, view points
+    bool dot = true; ///< false for the marker's own place: the pin marks it
 };
 
 /// Puts the names that PlaceLabels offers for a view where they fit: the most important first,
-/// each to the right of its dot or else to the left, never over another. Keeps the names' widths,
-/// so one instance serves one view.
+/// each to the right of its dot or else to the left, wholly inside the view and never over another.
+/// Keeps the names' widths, so one instance serves one view.
 class LabelLayout {
   public:
     static constexpr int kMaxLabels = 120;
+    // The marker's pin (MapMarker.qml), its tip on the place.
+    static constexpr double kPinWidth = 30.0, kPinHeight = 42.0;
 
-    /// Nothing goes over @p keepClear (view points), such as the marker.
+    /// The marker, and the name its place goes by ("Paris, Île-de-France": the part before the
+    /// first comma is looked for among the places nearby).
+    struct Marker {
+        QPointF tip; ///< view points
+        QString placeName;
+    };
+    static constexpr double kOwnPlaceReachMeters = 30000.0;
+
+    /// Nothing goes over @p keepClear (view points), such as the marker. The marker's own place (the
+    /// named one nearby, else one right under the tip) is named first, beside the pin, at any zoom.
     std::vector<PlacedLabel> layout(const MapCamera &camera, const PlaceLabels &labels,
-                                    const std::vector<QRectF> &keepClear = {});
+                                    const std::vector<QRectF> &keepClear = {},
+                                    const std::optional<Marker> &marker = std::nullopt);
 
     static int styleFor(qint64 population);
     static QFont font(int style);

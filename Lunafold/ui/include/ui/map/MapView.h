@@ -129,8 +129,9 @@ class MapView : public QQuickPaintedItem {
     void flyTo(const GeoPoint &centre);
     void animateTo(const MapCamera &target, int milliseconds);
     MapCamera regionAround(const GeoPoint &centre, const QSizeF &viewport);
-    static QRectF markerArea(const QPointF &tip);
+    static std::vector<QRectF> markerAreas(const QPointF &tip);
     std::vector<QRectF> keptClear(const QPointF &markerTip) const;
+    std::optional<LabelLayout::Marker> layoutMarker(const QPointF &tip) const;
     bool tilesActive() const;
     void tilesChangedState();
     void setCamera(const MapCamera &camera);
@@ -160,7 +161,7 @@ class MapView : public QQuickPaintedItem {
     std::optional<GeoPoint> m_marker;
     std::optional<GeoPoint> m_pendingRegion; // waiting for the item to have a size
     QVariantAnimation m_animation;
-    QMetaObject::Connection m_locatorConnection;
+    QMetaObject::Connection m_locatorConnection, m_placeNameConnection;
     QList<QMetaObject::Connection> m_tileConnections;
 };
 
