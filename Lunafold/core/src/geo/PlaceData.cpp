@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "core/geo/PlaceData.h"
 
-#include <QThreadPool>
-
 namespace lunafold {
 
 PlaceData::PlaceData(QString directory, QObject *parent)
-    : QObject(parent), m_directory(std::move(directory)) {}
+    : QObject(parent), m_directory(std::move(directory)) {
+    m_reader.setMaxThreadCount(1);
+}
 
 PlaceData::~PlaceData() {
     // A preload may still be reading.
-    QThreadPool::globalInstance()->waitForDone();
+    m_reader.waitForDone();
 }
 
 const ReverseGeocoder &PlaceData::geocoder() const {
@@ -34,7 +34,7 @@ const PlaceLabels &PlaceData::labels() const {
 void PlaceData::preload() const {
     if (m_reading.exchange(true))
         return;
-    QThreadPool::globalInstance()->start([this] { geocoder(); });
+    m_reader.start([this] { geocoder(); });
 }
 
 void PlaceData::whenRead(std::function<void()> then) const {

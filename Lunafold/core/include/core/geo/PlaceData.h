@@ -5,6 +5,7 @@
 #include "core/map/PlaceLabels.h"
 
 #include <QObject>
+#include <QThreadPool>
 
 #include <atomic>
 #include <functional>
@@ -41,6 +42,7 @@ class PlaceData : public QObject {
     mutable std::once_flag m_geocoderOnce, m_labelsOnce;
     mutable std::unique_ptr<const ReverseGeocoder> m_geocoder;
     mutable std::unique_ptr<const PlaceLabels> m_labels;
+    mutable QThreadPool m_reader; // its own, so that going waits for this reading alone
 };
 
 } // namespace lunafold
