@@ -97,15 +97,6 @@ class TestLocator : public QObject {
         QCOMPARE(locator->friendlyLocationText(), QStringLiteral(" "));
     }
 
-    // A geocoder error gives the dash too: tst_location follows it to the place line.
-    void anEmptyAnswerGivesADash() {
-        auto locator = make(false);
-        geocoder().answer = QList<Placemark>{};
-        locator->setChosenLocation(3, 4);
-        QCOMPARE(locator->friendlyLocationText(), QStringLiteral("-"));
-        QCOMPARE(locator->latitude(), 3.0);
-    }
-
     void placeTexts() {
         const struct {
             const char *locality, *area, *country; // "": absent
@@ -193,25 +184,8 @@ class TestLocator : public QObject {
         }
     }
 
-    void noPositionSourceLoadsTheSavedPlace() {
-        QtLocationManager manager(m_parts->dir.filePath(QStringLiteral("missing.nmea")));
-        // These machines have no compass backend: no heading data, and starting it changes nothing.
-        QVERIFY(!manager.headingAvailable());
-        manager.startUpdatingHeading();
-        store().setDouble(QStringLiteral("lunafold.calculationLatitude"), 12.5);
-        Locator locator(manager, geocoder(), store(), true);
-        manager.attach(&locator);
-        QTRY_VERIFY_WITH_TIMEOUT(locator.hasLocation(), 5000); // the saved place
-        QCOMPARE(locator.latitude(), 12.5);
-    }
-
-    void aChosenPointIsLookedUpOffline() {
-        OfflineGeocoder offline(m_places);
-        Locator locator(device(), offline, store(), false);
-        locator.setChosenLocation(-30, -140); // the open Pacific
-        QCOMPARE(locator.timezoneName(), QStringLiteral("Etc/GMT+9"));
-        QCOMPARE(locator.friendlyLocationText(), QStringLiteral(" "));
-        // The country is named in the geocoder's language: the Sahara, far from any town, in Spanish.
+    // The country is named in the geocoder's language: the Sahara, far from any town, in Spanish.
+    void aChosenPointIsNamedInTheGeocodersLanguage() {
         OfflineGeocoder spanish(m_places, QStringLiteral("es_ES"));
         Locator inSpanish(device(), spanish, store(), false);
         inSpanish.setChosenLocation(23.5, 12.0);

@@ -210,7 +210,6 @@ class TestMapTiles : public QObject {
             int status, delay;
             bool absent, offline;
         } cases[] = {{"server error", 500, 0, false, false},
-                     {"not found", 404, 0, false, false},
                      {"too slow", 200, 5000, false, true},
                      {"absent", 200, 0, true, true}};
         for (const auto &c : cases) {
