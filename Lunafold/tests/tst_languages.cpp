@@ -113,8 +113,6 @@ class TestLanguages : public QObject {
             QVERIFY2(text.contains(u"colour") == colour && text.contains(u"color") == !colour, locale);
         }
     }
-
-    void unknownLocaleIsRefused() { QVERIFY(!useUserLocale(u"xx_YY"_qs)); }
 };
 
 QTEST_GUILESS_MAIN(TestLanguages)
