@@ -102,7 +102,6 @@ TEST(Cli, BadInputIsRefusedWithStatusTwo) {
         {"", "usage"},
         {"bogus", "unknown command"},
         {"phases --count 3", "--from is required"},
-        {"phases --from 2024-02-30 --count 3", "not an instant"},
         {"phases --from 2024-01-01 --count 3 --until 2024-02-01", "exactly one"},
         {"phases --from 2024-03-01 --until 2024-02-01", "before --from"},
         {"phases --from 2024-01-01 --count 0", "outside"},
@@ -116,7 +115,6 @@ TEST(Cli, BadInputIsRefusedWithStatusTwo) {
         {"ics --from 2024-01-01 --months 0", "outside"},
         {"ics --from 2099-12-15T00:00:00Z --months 1", "2100-01-01"},
         {"search", "QUERY is required"},
-        {"search chamonix --limit 0", "outside"},
         {"search chamonix --nearby", "unknown option"},
         {"moon --at 2024-01-01 --lat 0 --lon -inf", "not a number"},
         // Runs past the last supported year: refused whole, never cut short.
