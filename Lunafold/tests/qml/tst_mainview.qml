@@ -5,6 +5,7 @@ import Lunafold
 
 // The swipe between tabs, driven through a real window with the mouse.
 Item {
+    id: root
     width: 390; height: 844
 
     MainView { id: main; anchors.fill: parent }
