@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: MIT
-// The application process: options, a screenshot, an NMEA replay, the notices scheduled at start-up,
-// one app per user, and the permission question answered across threads.
+// The application process: options, a screenshot, an NMEA replay, one app per user, and the
+// permission question answered across threads.
 #include "core/app/PermissionPrompt.h"
 
 #include <QImage>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -68,7 +66,6 @@ class TestApp : public QObject {
             {{"--frobnicate", "1"}, "unknown option"},
             {{"--at"}, "needs a value"},
             {{"--place", "nan,2.35,Europe/Paris"}, "--place"},
-            {{"--place", "48.85,inf,Europe/Paris"}, "--place"},
             {{"--screenshot", ""}, "empty"},
             {{"--screenshot", "x.png", "--size", "8000x8000", "--dpr", "4"}, "million pixels"},
         };
@@ -104,22 +101,6 @@ class TestApp : public QObject {
         QCOMPARE(s.value(u"lunafold.timezone"_qs).toString(), u"Australia/Sydney"_qs);
         QVERIFY(s.value(u"lunafold.friendlyLocationText"_qs).toString().startsWith(u"Sydney"_qs));
         QCOMPARE(s.value(u"lunafold.calculationLatitude"_qs).toDouble(), -33.87);
-    }
-
-    // With the permission granted earlier, a launch schedules the defaults from the worker thread.
-    void grantedLaunchSchedulesTheDefaults() {
-        QDir().mkpath(m_dir.filePath(u"data"_qs));
-        QFile decision(m_dir.filePath(u"data/notification-permission"_qs));
-        QVERIFY(decision.open(QIODevice::WriteOnly));
-        decision.write("granted\n");
-        decision.close();
-        // The order of the start-up lines is tst_startup's; here the real app must reach the end.
-        const Run r = run({"--place", "48.8566,2.3522,Europe/Paris"}, 10);
-        QVERIFY2(r.out.split(u'\n').contains(u"STARTUP6: Notifications scheduled."), qPrintable(r.out));
-        QFile pending(m_dir.filePath(u"data/pending-notifications.json"_qs));
-        QVERIFY(pending.open(QIODevice::ReadOnly));
-        const qsizetype count = QJsonDocument::fromJson(pending.readAll()).array().size();
-        QVERIFY2(count == 7 || count == 8, qPrintable(QString::number(count)));
     }
 
     // One app per user: a second launch brings the first forward and leaves at once, before it

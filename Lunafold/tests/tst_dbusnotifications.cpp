@@ -36,15 +36,6 @@ class TestDBusNotifications : public QObject {
             QSKIP("no session bus: run under dbus-run-session");
     }
 
-    void aMissingServiceIsReportedAndNothingIsLost() {
-        DBusNotificationDeliverer deliverer;
-        QTemporaryDir dir;
-        LocalNotificationCenter center(dir.filePath(u"p.json"_qs), deliverer);
-        center.add(request(Instant::trusted(1e9), u"kept"_qs), {}); // long due
-        center.deliverDue();
-        QCOMPARE(center.pending().size(), 1); // still pending, to be tried again
-    }
-
     void noticesReachTheServiceAtTheirInstant() {
         FakeNotifications service;
         BadgeWatcher badge;

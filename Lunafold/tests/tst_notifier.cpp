@@ -131,7 +131,6 @@ class TestNotifier : public QObject {
         expectShownOnce({u"Full Moon is exactly now."_qs});
         QCOMPARE(m_service.lastHints.value(u"desktop-entry"_qs).toString(), QString(kAppId));
         QCOMPARE(m_service.lastActions.value(0), u"default"_qs);
-        QVERIFY(QDir(m_dir->path()).exists(u"data/"_qs + kPendingFileName));
 
         // A click on the notice brings the running app forward on its Now tab.
         FakeApp app;

