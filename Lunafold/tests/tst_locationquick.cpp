@@ -7,6 +7,7 @@
 #include "ui/app/QmlTypes.h"
 #include "ui/quick/MoonImageProvider.h"
 
+#include <QQmlContext>
 #include <QQmlEngine>
 #include <QtQuickTest>
 
@@ -51,7 +52,6 @@ class Setup : public QObject {
         m_device = std::make_unique<TestDevice>();
         m_graph = std::make_unique<AppGraph>(AppGraph::Parts{{}, &m_device->locator()});
         m_device->readPlacesFrom(m_graph->places());
-        qmlRegisterSingletonInstance<TestDevice>("LunafoldTest", 1, 0, "TestDevice", m_device.get());
     }
     // The other tabs show moon pictures too: plain discs are enough here.
     void qmlEngineAvailable(QQmlEngine *engine) {
@@ -62,6 +62,7 @@ class Setup : public QObject {
                 return image;
             });
         m_graph->attach(*engine);
+        engine->rootContext()->setContextProperty(QStringLiteral("testDevice"), m_device.get());
     }
     void cleanupTestCase() {
         m_graph.reset();

@@ -2,7 +2,6 @@
 import QtQuick
 import QtTest
 import Lunafold
-import LunafoldTest
 
 // The Location tab in the tab container, driven with the mouse through a real window.
 Item {
@@ -30,7 +29,7 @@ Item {
             main.selectedTab = 3
             map = findChild(main, "map")
             verify(map)
-            TestDevice.setAccess(false)
+            testDevice.setAccess(false) // qmllint disable unqualified
             // Paris anew each time: the same place published again would not move the camera.
             Locator.setChosenLocation(0, 0)
             Locator.setChosenLocation(48.8566, 2.3522)
@@ -171,7 +170,7 @@ Item {
             compare(button.text, "Current Location unavailable")
             compare(button.Accessible.name, button.text)
             verify(button.enabled)
-            TestDevice.setAccess(true)
+            testDevice.setAccess(true) // qmllint disable unqualified
             compare(button.text, "Current Location")
             compare(map.Accessible.name, "Map")
         }
