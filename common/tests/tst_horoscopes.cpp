@@ -112,18 +112,15 @@ class TestHoroscopes : public QObject {
             Field field;
             const char *start; // the text begins with it, or ends with it after "…"
         } rows[] = {
-            {"LB-F colour, Taurus", 45.0, true, 0.1, Colour,
-             "The moon is currently in one of the most fruitful signs, Taurus."},
+            {"LB-F colour, Taurus", 45.0, true, 0.1, Colour, "…in one of the most fruitful signs, Taurus."},
             {"FD-B removal, Aquarius", 315.0, true, 0.6, Removal,
-             "The best time of the cycle for epilation. The moon is in a barren sign, Aquarius and is "
-             "waning."},
+             "The best time of the cycle for epilation."},
             {"new moon gardening warning", 10.0, false, 0.0, Gardening,
-             "…this is a time to prepare beds for planting in the future."},
+             "…prepare beds for planting in the future."},
             {"disseminating gardening warning", 10.0, true, 0.6, Gardening,
-             "…before the moment of the last quarter. Instead, this is a time to harvest and store your "
-             "produce."},
+             "…harvest and store your produce."},
             {"last quarter gardening, no warning", 10.0, true, 0.3, Gardening,
-             "…slower rate.  Ideally, during this time prepare for future planting and sowing."},
+             "…future planting and sowing."},
             {"Sagittarius work", 255.0, false, 0.3, Work,
              "The Sagittarius moon can bring about unpredictabilty"},
             {"LB-X love, Virgo", 165.0, true, 0.3, Love, "The strong, hard working influence of the Virgo"},
