@@ -112,7 +112,8 @@ class TestHoroscopes : public QObject {
             Field field;
             const char *start; // the text begins with it, or ends with it after "…"
         } rows[] = {
-            {"LB-F colour, Taurus", 45.0, true, 0.1, Colour, "…in one of the most fruitful signs, Taurus."},
+            {"LB-F colour, Taurus", 45.0, true, 0.1, Colour,
+             "The moon is currently in one of the most fruitful signs, Taurus."},
             {"FD-B removal, Aquarius", 315.0, true, 0.6, Removal,
              "The best time of the cycle for epilation."},
             {"new moon gardening warning", 10.0, false, 0.0, Gardening,
