@@ -240,15 +240,12 @@ class TestMoonSphere : public QObject {
         MoonSphereRenderer &shared = MoonSphereRenderer::shared();
         const quint64 passes = shared.passCount();
         shared.setAppActive(false);
-        // No sphere of this size was ever made: the flat pair, its shadow at 70 % over the photograph.
+        // No sphere of this size was ever made: the flat picture, whose lit side is the photograph
+        // itself (its shadow is checked without a GPU in tst_moonimage).
         const QImage picture = MoonRendering::moonImage(t, false, std::nullopt, std::nullopt, 77, 77);
         shared.setAppActive(true);
         QCOMPARE(shared.passCount(), passes);
-        const auto [base, shadow] = MoonRendering::flatMoonImages(t, 77);
-        const QRgb night = picture.pixel(15, 38), photo = base->pixel(15, 38);
-        QVERIFY2(std::abs(qRed(night) - 0.3 * qRed(photo)) <= 2,
-                 qPrintable(QStringLiteral("%1 vs %2").arg(night, 8, 16).arg(photo, 8, 16)));
-        QCOMPARE(picture.pixel(62, 38), base->pixel(62, 38));
+        QCOMPARE(picture.pixel(62, 38), MoonRendering::flatMoonImages(t, 77).first->pixel(62, 38));
     }
 };
 

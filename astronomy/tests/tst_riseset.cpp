@@ -80,16 +80,6 @@ TEST(MoonRiseSet, EveryLocalDayOfTenPlacesMatchesReference) {
     report("transit", transit, 2.0, 10.0);
 }
 
-// The almanac convention (astronomy-engine's own search: topocentric upper limb, 34′ refraction)
-// is what the standard altitude stands for; the two agree to seconds except for grazing events.
-TEST(MoonRiseSet, MatchesTheAlmanacConvention) {
-    Tally rise, set;
-    compareAllDays("moon_events_engine.csv", "R", AstroInterface::getMoonRiseTime, rise);
-    compareAllDays("moon_events_engine.csv", "S", AstroInterface::getMoonSetTime, set);
-    report("moonrise vs almanac convention", rise, 30.0, 30.0);
-    report("moonset vs almanac convention", set, 30.0, 30.0);
-}
-
 // The day's own searches agree with the framework's events: the rise/set scan aims at +0.125°
 // instead of the standard altitude (a minute or two apart); the highest point comes a few minutes
 // off the meridian, since the declination changes meanwhile.
