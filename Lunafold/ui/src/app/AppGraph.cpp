@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/app/AppGraph.h"
 
+#include "MoonRendering/MoonSphereRenderer.h"
 #include "common/Log.h"
 #include "common/Reviewer.h"
 #include "common/UserDefaults.h"
@@ -89,6 +90,10 @@ AppGraph::~AppGraph() {
 
 ActivityViewController &AppGraph::shareSheet() const {
     return AppBridge::shareSheet();
+}
+
+void AppGraph::preloadMoonMaps() const {
+    QThreadPool::globalInstance()->start([] { MoonSphereRenderer::shared().loadTexturesIfNeeded(); });
 }
 
 const Basemap *AppGraph::basemap() const {

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "ui/app/Application.h"
 
-#include "MoonRendering/MoonSphereRenderer.h"
 #include "core/app/AppServices.h"
 #include "core/app/LunafoldApp.h"
 #include "core/app/PermissionPrompt.h"
@@ -111,7 +110,7 @@ Application::Application(const LaunchOptions &options, QGuiApplication &app) {
 
     // The CPU shading's surface maps are decoded on another core while the screens are built.
     if (qgetenv("LUNAFOLD_RHI") == "cpu")
-        QThreadPool::globalInstance()->start([] { MoonSphereRenderer::shared().loadTexturesIfNeeded(); });
+        m_graph->preloadMoonMaps();
     m_engine = std::make_unique<QQmlApplicationEngine>();
     m_graph->attach(*m_engine);
     m_engine->load(QUrl(QStringLiteral("qrc:/Lunafold/Main.qml")));

@@ -60,6 +60,8 @@ class AppGraph : public QObject {
     const Basemap *basemap() const;
     const PlaceLabels &placeLabels() const;
     PlaceData &places() const { return *m_places; }
+    /// Starts decoding the moon's surface maps on a worker, for the CPU shading's first picture.
+    void preloadMoonMaps() const;
     /// Rebuilds the pending notifications from the graph's settings.
     void rescheduleNotifications() const;
 
