@@ -105,6 +105,18 @@ QStringList namesIn(const PlaceLabels &labels, const QRectF &area, double zoom) 
     return names;
 }
 
+// A map of the given size and names, following a place that has just been chosen there.
+struct MapOnPlace {
+    test::FixedPlace place;
+    MapView map;
+    MapOnPlace(QSizeF size, const PlaceLabels &labels, GeoPoint at) {
+        map.setSize(size);
+        map.setPlaceLabels(&labels);
+        map.setLocator(&place.locator());
+        place.set(at.latitude(), at.longitude(), "Europe/Paris");
+    }
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(lunafold::GeoPoint)
@@ -473,12 +485,8 @@ class TestMap : public QObject {
                                                        {ll(45.3, 6.25), QStringLiteral("East Hill"), 5000}});
         const QSizeF tall(390, 482), shorter(390, 362);
         for (const bool whileFlying : {true, false}) {
-            test::FixedPlace place;
-            MapView map;
-            map.setSize(tall);
-            map.setPlaceLabels(&labels);
-            map.setLocator(&place.locator());
-            place.set(village.latitude(), village.longitude(), "Europe/Paris");
+            MapOnPlace chosen(tall, labels, village);
+            MapView &map = chosen.map;
             QVERIFY(map.animating());
             if (!whileFlying)
                 QTRY_VERIFY(!map.animating());
@@ -649,12 +657,8 @@ class TestMap : public QObject {
                                   {ll(44.75, 6.80), QStringLiteral("Upper Town"), 90000},
                                   {ll(44.62, 6.95), QStringLiteral("Lower Town"), 60000},
                                   {ll(44.72, 7.00), QStringLiteral("East Town"), 40000}});
-        test::FixedPlace place;
-        MapView map;
-        map.setSize(kPhone);
-        map.setPlaceLabels(&labels);
-        map.setLocator(&place.locator());
-        place.set(village.latitude(), village.longitude(), "Europe/Paris");
+        MapOnPlace chosen(kPhone, labels, village);
+        const MapView &map = chosen.map;
         QTRY_VERIFY(!map.animating());
         const QPointF tip = map.markerPoint();
         const QRectF pin(tip.x() - LabelLayout::kPinWidth / 2, tip.y() - LabelLayout::kPinHeight,
