@@ -626,7 +626,8 @@ class TestMap : public QObject {
         // Départements are small: their lines wait until the view is closer than whole countries.
         const GeoPoint beauce = ll(48.3, 1.2), gatinais = ll(48.3, 2.6); // Eure-et-Loir to Loiret
         QTest::newRow("Eure-et-Loir to Loiret") << beauce << gatinais << 7.0 << true << true;
-        QTest::newRow("Eure-et-Loir to Loiret, whole countries") << beauce << gatinais << 4.5 << true << false;
+        QTest::newRow("Eure-et-Loir to Loiret, whole countries")
+            << beauce << gatinais << 4.5 << true << false;
         QTest::newRow("across the Nile") << ll(26.0, 31.0) << ll(26.0, 34.0) << 6.0 << false << true;
         QTest::newRow("across the Nile, zoomed out")
             << ll(26.0, 31.0) << ll(26.0, 34.0) << 3.0 << false << false;
