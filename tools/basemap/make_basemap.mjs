@@ -267,12 +267,14 @@ function quantize(pts, x0, y0, size, closed) {
   return out;
 }
 
+const polygonsOf = (geometry) =>
+  geometry.type === 'Polygon' ? [geometry.arcs] : geometry.type === 'MultiPolygon' ? geometry.arcs : [];
+
 // Closed rings of a polygon layer, dropping those that shrank below a few square pixels.
 function polygonRings(topology, object, arcs, tolerance) {
   const rings = [];
   for (const geometry of object.geometries) {
-    const polygons = geometry.type === 'Polygon' ? [geometry.arcs] : geometry.type === 'MultiPolygon' ? geometry.arcs : [];
-    for (const polygon of polygons)
+    for (const polygon of polygonsOf(geometry))
       for (const indices of polygon) {
         const ring = chain(arcs, indices);
         if (ring.length < 4) continue;
@@ -300,9 +302,8 @@ function lineStrings(object, arcs) {
 function unitAreas(object, arcs) {
   const areas = new Map();
   for (const geometry of object.geometries) {
-    const polygons = geometry.type === 'Polygon' ? [geometry.arcs] : geometry.type === 'MultiPolygon' ? geometry.arcs : [];
     let area = 0;
-    for (const polygon of polygons)
+    for (const polygon of polygonsOf(geometry))
       for (const indices of polygon) area -= ringArea(unwrap(chain(arcs, indices)));
     areas.set(geometry, Math.abs(area));
   }
