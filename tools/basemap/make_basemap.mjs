@@ -298,18 +298,6 @@ function lineStrings(object, arcs) {
   return lines;
 }
 
-// Area of each unit of a polygon layer, on the unit square.
-function unitAreas(object, arcs) {
-  const areas = new Map();
-  for (const geometry of object.geometries) {
-    let area = 0;
-    for (const polygon of polygonsOf(geometry))
-      for (const indices of polygon) area -= ringArea(unwrap(chain(arcs, indices)));
-    areas.set(geometry, Math.abs(area));
-  }
-  return areas;
-}
-
 // Lines between two first-level units of one country. A level leaves out a country's lines while
 // its median unit is smaller than a square of ADMIN_MIN_PX at the top of the band, so that
 // departments and counties do not crowd a view of whole countries. Whole countries at a time: a
@@ -318,23 +306,43 @@ const ADMIN_MIN_PX = 32;
 // The 1:10m units are quantised to about 100 m; at the last level half a pixel at zoom 9 keeps
 // what that holds.
 const ADMIN_LAST_TOLERANCE = 0.5 / (256 * 2 ** 9);
-function adminLines(topology, object, countryOf, level, simplified) {
-  const areas = unitAreas(object, projectedArcs(topology));
-  const byCountry = new Map();
-  for (const [geometry, area] of areas) {
+
+// A polygon layer of first-level units, projected once, with each country's median unit area.
+function adminSource(topology, object, countryOf) {
+  const arcs = projectedArcs(topology);
+  const areas = new Map(); // country -> unit areas on the unit square
+  for (const geometry of object.geometries) {
+    let area = 0;
+    for (const polygon of polygonsOf(geometry))
+      for (const indices of polygon) area -= ringArea(unwrap(chain(arcs, indices)));
     const country = countryOf(geometry);
-    if (!byCountry.has(country)) byCountry.set(country, []);
-    byCountry.get(country).push(area);
+    if (!areas.has(country)) areas.set(country, []);
+    areas.get(country).push(Math.abs(area));
   }
+  const medianArea = new Map();
+  for (const [country, list] of areas) {
+    list.sort((x, y) => x - y);
+    medianArea.set(country, list[Math.floor(list.length / 2)]);
+  }
+  return { topology, object, countryOf, arcs, medianArea };
+}
+const adminSources = [
+  adminSource(water, water.objects.subunits, (g) => g.properties.gu),
+  ...admin10m.map((t) => adminSource(t, Object.values(t.objects)[0], () => '')),
+];
+
+// Where the two sides belong to different countries the line is a country border already.
+function adminLines(source, level, tolerance) {
+  const { topology, object, countryOf, medianArea } = source;
   const minSide = level.toleranceZoom === null ? 0 : ADMIN_MIN_PX / (256 * 2 ** level.toleranceZoom);
-  const shownCountries = new Set();
-  for (const [country, list] of byCountry) {
-    list.sort((a, b) => a - b);
-    if (list[Math.floor(list.length / 2)] >= minSide * minSide) shownCountries.add(country);
-  }
   const shown = meshArcs(topology, object, (a, b) =>
-    a !== b && countryOf(a) === countryOf(b) && shownCountries.has(countryOf(a)));
-  const kept = simplified(topology);
+    a !== b && countryOf(a) === countryOf(b) && medianArea.get(countryOf(a)) >= minSide * minSide);
+  const kept = []; // only the arcs drawn are simplified
+  for (const ids of shown.arcs)
+    for (const id of ids) {
+      const i = id >= 0 ? id : ~id;
+      kept[i] ??= simplifyArc(source.arcs[i], tolerance);
+    }
   return shown.arcs.map((ids) => unwrap(chain(kept, ids)));
 }
 
@@ -344,15 +352,10 @@ function buildLevel(level) {
   const simplified = (t) => projectedArcs(t).map((a) => simplifyArc(a, tolerance));
   const arcs = simplified(topology);
   const waterArcs = simplified(water);
-  // Where the two sides belong to different countries the line is a country border already.
   const admin = !level.details
     ? []
-    : [
-        ...adminLines(water, water.objects.subunits, (g) => g.properties.gu, level, () => waterArcs),
-        ...admin10m.flatMap((t) =>
-          adminLines(t, Object.values(t.objects)[0], () => '', level, (u) =>
-            projectedArcs(u).map((a) => simplifyArc(a, tolerance || ADMIN_LAST_TOLERANCE)))),
-      ];
+    : adminSources.flatMap((source) =>
+        adminLines(source, level, source.topology === water ? tolerance : tolerance || ADMIN_LAST_TOLERANCE));
 
   const layers = {
     land: polygonRings(topology, topology.objects.land, arcs, tolerance),
@@ -377,43 +380,34 @@ function buildLevel(level) {
   ];
   const wrapColumn = (col) => ((col % level.grid) + level.grid) % level.grid;
   const points = {};
-  const addRings = (name) => {
+  // Cuts every ring or line of a layer at the tile edges it crosses; pieces(shape, x0, y0) gives a
+  // tile's quantised parts of one shape.
+  const addLayer = (name, pieces) => {
     points[name] = 0;
-    for (const ring of layers[name]) {
-      const [c0, c1, r0, r1] = tileRange(bounds(ring));
+    for (const shape of layers[name]) {
+      const [c0, c1, r0, r1] = tileRange(bounds(shape));
       for (let row = r0; row <= r1; ++row)
-        for (let col = c0; col <= c1; ++col) {
-          const x0 = col * size, y0 = row * size;
-          const clipped = clipRing(ring, x0, y0, x0 + size, y0 + size);
-          if (!clipped) continue;
-          const q = quantize(clipped, x0, y0, size, true);
-          if (q.length < 3 || ringArea(q) === 0) continue;
-          tileAt(wrapColumn(col), row)[name].push(q);
-          points[name] += q.length;
-        }
-    }
-  };
-  const addLines = (name) => {
-    points[name] = 0;
-    for (const line of layers[name]) {
-      const [c0, c1, r0, r1] = tileRange(bounds(line));
-      for (let row = r0; row <= r1; ++row)
-        for (let col = c0; col <= c1; ++col) {
-          const x0 = col * size, y0 = row * size;
-          for (const piece of clipLine(line, x0, y0, x0 + size, y0 + size)) {
-            const q = quantize(piece, x0, y0, size, false);
-            if (q.length < 2) continue;
+        for (let col = c0; col <= c1; ++col)
+          for (const q of pieces(shape, col * size, row * size)) {
             tileAt(wrapColumn(col), row)[name].push(q);
             points[name] += q.length;
           }
-        }
     }
   };
-  addRings('land');
-  addLines('borders');
-  addRings('lakes');
-  addLines('rivers');
-  addLines('admin');
+  const ringPieces = (ring, x0, y0) => {
+    const clipped = clipRing(ring, x0, y0, x0 + size, y0 + size);
+    const q = clipped && quantize(clipped, x0, y0, size, true);
+    return q && q.length >= 3 && ringArea(q) !== 0 ? [q] : [];
+  };
+  const linePieces = (line, x0, y0) =>
+    clipLine(line, x0, y0, x0 + size, y0 + size)
+      .map((piece) => quantize(piece, x0, y0, size, false))
+      .filter((q) => q.length >= 2);
+  addLayer('land', ringPieces);
+  addLayer('borders', linePieces);
+  addLayer('lakes', ringPieces);
+  addLayer('rivers', linePieces);
+  addLayer('admin', linePieces);
   const sorted = [...tiles.entries()].sort((a, b) => a[0] - b[0]).map(([, t]) => t);
   return { ...level, tiles: sorted, points };
 }
