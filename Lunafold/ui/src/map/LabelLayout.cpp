@@ -68,11 +68,26 @@ std::vector<PlacedLabel> LabelLayout::layout(const MapCamera &camera, const Plac
     const QRectF view(QPointF(0, 0), viewport);
     const QPointF origin = camera.visibleWorld().topLeft();
     std::vector<QRectF> taken = keepClear;
+    // A name's box to the right of what it names, else to its left, if it shows whole beside @p mark
+    // (the dot, or nothing) and clear of what is taken, @p pad around; it is taken then.
+    const auto placeBeside = [&](QPointF centre, double clearance, QSizeF text, QRectF mark,
+                                 double pad) -> std::optional<QRectF> {
+        for (const double side : {1.0, -1.0}) {
+            const double x = side > 0 ? centre.x() + clearance + kGap - kHalo
+                                      : centre.x() - clearance - kGap + kHalo - text.width();
+            const QRectF box(x, centre.y() - text.height() / 2, text.width(), text.height());
+            const QRectF whole = box.united(mark);
+            if (!view.contains(whole) || overlaps(whole.adjusted(-pad, -pad, pad, pad), taken))
+                continue;
+            taken.push_back(whole.adjusted(-kPadding, -kPadding, kPadding, kPadding));
+            return box;
+        }
+        return std::nullopt;
+    };
 
     // The marker's own place, named at any zoom. Its name comes from the nearest of the places
     // data, which may lie some way off the chosen point.
     const PlaceLabels::Label *own = nullptr;
-    const std::optional<QPointF> markerTip = marker ? std::optional(marker->tip) : std::nullopt;
     if (marker && view.contains(marker->tip)) {
         const QPointF at = origin + marker->tip / size;
         const auto around = [&](double reach) { // world units
@@ -96,19 +111,11 @@ std::vector<PlacedLabel> LabelLayout::layout(const MapCamera &camera, const Plac
                          });
     }
     if (own) {
+        // Beside the pin's head; the pin is kept clear already, so no padding against it.
         const int style = styleFor(own->population);
-        const QSizeF text = textSize(own->name, style);
-        const QPointF head(markerTip->x(), markerTip->y() - kPinHeight * 0.65);
-        for (const double side : {1.0, -1.0}) {
-            const double x = side > 0 ? head.x() + kPinWidth / 2 + kGap - kHalo
-                                      : head.x() - kPinWidth / 2 - kGap + kHalo - text.width();
-            const QRectF box(x, head.y() - text.height() / 2, text.width(), text.height());
-            if (!view.contains(box) || overlaps(box, taken))
-                continue;
-            taken.push_back(box.adjusted(-kPadding, -kPadding, kPadding, kPadding));
-            placed.push_back({own->name, style, *markerTip, box, false});
-            break;
-        }
+        const QPointF head(marker->tip.x(), marker->tip.y() - kPinHeight * 0.65);
+        if (const auto box = placeBeside(head, kPinWidth / 2, textSize(own->name, style), {}, 0))
+            placed.push_back({own->name, style, marker->tip, *box, false});
     }
 
     int candidates = 0;
@@ -117,19 +124,9 @@ std::vector<PlacedLabel> LabelLayout::layout(const MapCamera &camera, const Plac
             return true;
         const QPointF anchor((worldX - origin.x()) * size, (label.world.y() - origin.y()) * size);
         const int style = styleFor(label.population);
-        const QSizeF text = textSize(label.name, style);
         const QRectF dot(anchor.x() - kDotRadius, anchor.y() - kDotRadius, 2 * kDotRadius, 2 * kDotRadius);
-        for (const double side : {1.0, -1.0}) {
-            const double x = side > 0 ? anchor.x() + kGap - kHalo : anchor.x() - kGap + kHalo - text.width();
-            const QRectF box(x, anchor.y() - text.height() / 2, text.width(), text.height());
-            const QRectF whole = box.united(dot);
-            const QRectF padded = whole.adjusted(-kPadding, -kPadding, kPadding, kPadding);
-            if (!view.contains(whole) || overlaps(padded, taken))
-                continue;
-            taken.push_back(padded);
-            placed.push_back({label.name, style, anchor, box});
-            break;
-        }
+        if (const auto box = placeBeside(anchor, 0, textSize(label.name, style), dot, kPadding))
+            placed.push_back({label.name, style, anchor, *box});
         return ++candidates < kMaxCandidates && int(placed.size()) < kMaxLabels;
     });
     return placed;
