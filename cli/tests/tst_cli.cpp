@@ -63,7 +63,7 @@ TEST(Cli, PhasesInOrderAsTextAndJson) {
     EXPECT_EQ(json.out.back(), '\n');
 }
 
-TEST(Cli, MoonSunAndSeasonsCarryTheirFields) {
+TEST(Cli, MoonSunSeasonsAndPlaceCarryTheirFields) {
     const std::string moon = "moon --at 2024-04-08T18:21:00Z ",
                       svalbard = " --lat 78.22 --lon 15.65 --tz Arctic/Longyearbyen";
     expectAnswers({
