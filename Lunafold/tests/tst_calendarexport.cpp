@@ -22,15 +22,11 @@ using namespace lunafold;
 
 namespace {
 
-struct Alarm {
-    int offsetSeconds; // negative: before the start
-    QString description;
-};
 struct Event {
     Instant start;
-    QString summary;
-    QString uid;
-    QList<Alarm> alarms;
+    QString summary, uid;
+    QList<int> alarms; // offsets in seconds, negative: before the start
+    QStringList texts; // what each alarm says
 };
 
 // Parses with libical and insists that it found nothing to complain about.
@@ -52,6 +48,7 @@ QList<Event> parse(const QString &text) {
                     icalcomponent_get_dtstart(ev), icaltimezone_get_utc_timezone()))),
                 QString::fromUtf8(icalcomponent_get_summary(ev)),
                 QString::fromUtf8(icalcomponent_get_uid(ev)),
+                {},
                 {}};
         for (icalcomponent *a = icalcomponent_get_first_component(ev, ICAL_VALARM_COMPONENT); a;
              a = icalcomponent_get_next_component(ev, ICAL_VALARM_COMPONENT)) {
@@ -60,9 +57,9 @@ QList<Event> parse(const QString &text) {
                 qFatal("an alarm is not a display alarm");
             const icaltriggertype trigger =
                 icalproperty_get_trigger(icalcomponent_get_first_property(a, ICAL_TRIGGER_PROPERTY));
-            e.alarms << Alarm{icaldurationtype_as_int(trigger.duration),
-                              QString::fromUtf8(icalproperty_get_description(
-                                  icalcomponent_get_first_property(a, ICAL_DESCRIPTION_PROPERTY)))};
+            e.alarms << icaldurationtype_as_int(trigger.duration);
+            e.texts << QString::fromUtf8(
+                icalproperty_get_description(icalcomponent_get_first_property(a, ICAL_DESCRIPTION_PROPERTY)));
         }
         events << e;
     }
@@ -71,7 +68,7 @@ QList<Event> parse(const QString &text) {
 
 using test::at;
 
-const Instant kStamp = at("2024-01-01T00:00:00Z");
+const Instant kJanuary = at("2024-01-01T00:00:00Z"); // also the export's time stamp
 
 } // namespace
 
@@ -90,10 +87,13 @@ class TestCalendarExport : public QObject {
         m_settings->setNotifyExact(exact);
     }
     QList<Event> exported(Instant from, int months) {
-        const auto r = CalendarExport::icsText(from, months, *m_settings, kStamp);
+        const auto r = CalendarExport::icsText(from, months, *m_settings, kJanuary);
         if (!r.error.isEmpty())
             qFatal("export failed: %s", qPrintable(r.error));
         return parse(r.text);
+    }
+    QString write(const QString &path, Instant from, int months) {
+        return CalendarExport::writeFile(path, from, months, *m_settings, kJanuary);
     }
 
   private Q_SLOTS:
@@ -105,23 +105,21 @@ class TestCalendarExport : public QObject {
 
     // January 2024: last quarter on the 4th, new moon 11th 11:57, first quarter 18th, full moon 25th.
     void phasesOfTheSpanWithDefaultAlarms() {
-        const QList<Event> events = exported(at("2024-01-01T00:00:00Z"), 1);
+        const QList<Event> events = exported(kJanuary, 1);
         QCOMPARE(events.size(), 4);
         const char *names[] = {"Last Quarter", "New Moon", "First Quarter", "Full Moon"};
         for (int i = 0; i < 4; ++i) {
             QCOMPARE(events[i].summary, QLatin1String(names[i]));
-            const Instant engine =
-                *AstroInterface::phaseInstant(at("2024-01-01T00:00:00Z"), (3 + i) % 4, true);
+            const Instant engine = *AstroInterface::phaseInstant(kJanuary, (3 + i) % 4, true);
             QVERIFY(std::abs(events[i].start.unixSeconds() - engine.unixSeconds()) <= 0.5);
         }
         // Defaults: full and new moons get the day-ahead notice only; quarters get none.
         QVERIFY(events[0].alarms.isEmpty() && events[2].alarms.isEmpty());
-        QCOMPARE(events[1].alarms.size(), 1);
-        QCOMPARE(events[1].alarms[0].offsetSeconds, -85973);
-        QCOMPARE(events[1].alarms[0].description, QString::fromLatin1(kNoticeTexts[0][0]));
-        QCOMPARE(events[3].alarms[0].description, QString::fromLatin1(kNoticeTexts[2][0]));
+        QCOMPARE(events[1].alarms, QList<int>{-85973});
+        QCOMPARE(events[1].texts[0], QString::fromLatin1(kNoticeTexts[0][0]));
+        QCOMPARE(events[3].texts[0], QString::fromLatin1(kNoticeTexts[2][0]));
         // Identities are stable, so a second export updates the same events.
-        QCOMPARE(exported(at("2024-01-01T00:00:00Z"), 1)[2].uid, events[2].uid);
+        QCOMPARE(exported(kJanuary, 1)[2].uid, events[2].uid);
     }
 
     // For every combination of the flags, the alarms of the next four occurrences of each phase
@@ -141,8 +139,8 @@ class TestCalendarExport : public QObject {
                 QVERIFY2(phase >= 0, qPrintable(e.summary));
                 if (seen[phase]++ >= 4)
                     continue;
-                for (const Alarm &a : e.alarms)
-                    alarms += e.start.unixSeconds() + a.offsetSeconds > now.unixSeconds();
+                for (int offset : e.alarms)
+                    alarms += e.start.unixSeconds() + offset > now.unixSeconds();
             }
             QCOMPARE(alarms, scheduled);
         }
@@ -152,20 +150,15 @@ class TestCalendarExport : public QObject {
     void allNoticesTranslatedAndUnfoldedIntact() {
         useLocale(QLocale(QLocale::German, QLocale::Germany));
         setFlags(true, true, true, true, true);
-        const QString text = CalendarExport::icsText(at("2024-01-01T00:00:00Z"), 1, *m_settings, kStamp).text;
+        const QString text = CalendarExport::icsText(kJanuary, 1, *m_settings, kJanuary).text;
         for (const QString &line : text.split(u"\r\n"_qs))
             QVERIFY2(line.toUtf8().size() <= 75, qPrintable(line));
         const QList<Event> events = parse(text);
-        QCOMPARE(events.size(), 4);
-        for (const Event &e : events) {
-            QCOMPARE(e.alarms.size(), 3);
-            QCOMPARE(
-                QList<int>({e.alarms[0].offsetSeconds, e.alarms[1].offsetSeconds, e.alarms[2].offsetSeconds}),
-                QList<int>({-85973, -42773, -413}));
-        }
+        for (const Event &e : events)
+            QCOMPARE(e.alarms, (QList<int>{-85973, -42773, -413}));
         QCOMPARE(events[1].summary, localized("New Moon"));
-        QCOMPARE(events[1].alarms[1].description, localized(kNoticeTexts[0][1]));
-        QVERIFY(events[1].alarms[1].description != QString::fromLatin1(kNoticeTexts[0][1]));
+        QCOMPARE(events[1].texts[1], localized(kNoticeTexts[0][1]));
+        QVERIFY(events[1].texts[1] != QString::fromLatin1(kNoticeTexts[0][1]));
     }
 
     void badSpansAreRefusedAndWriteNothing() {
@@ -174,14 +167,11 @@ class TestCalendarExport : public QObject {
                                            {"2024-01-01T00:00:00Z", 121},
                                            {"1900-12-31T00:00:00Z", 1},
                                            {"2099-12-15T00:00:00Z", 1}})
-            QVERIFY2(!CalendarExport::writeFile(path, at(from), months, *m_settings, kStamp).isEmpty(), from);
+            QVERIFY2(!write(path, at(from), months).isEmpty(), from);
         QVERIFY(!QFile::exists(path));
-        QVERIFY(!CalendarExport::writeFile(m_dir.filePath(u"no/such/dir.ics"_qs), at("2024-01-01T00:00:00Z"),
-                                           1, *m_settings, kStamp)
-                     .isEmpty());
+        QVERIFY(!write(m_dir.filePath(u"no/such/dir.ics"_qs), kJanuary, 1).isEmpty());
         // The last month the engine covers, written and read back.
-        QCOMPARE(CalendarExport::writeFile(path, at("2099-12-01T00:00:00Z"), 1, *m_settings, kStamp),
-                 QString());
+        QCOMPARE(write(path, at("2099-12-01T00:00:00Z"), 1), QString());
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(parse(QString::fromUtf8(file.readAll())).size(), 4);
