@@ -223,15 +223,13 @@ class TestMap : public QObject {
         QVERIFY(camera.centre().x() >= 0 && camera.centre().x() < 1);
     }
 
-    // The point under the fingers stays there: tst_locationview.qml zooms with the wheel and a double tap.
-    void zoomFactors() {
+    // How far a factor zooms, and about which point, tst_locationview.qml checks with the wheel, a
+    // double tap and a pinch.
+    void zoomFactorsThatAreNoZoom() {
         MapCamera camera(kPhone, ll(48.8566, 2.3522), 6);
-        const QPointF anchor(300, 80);
-        camera.zoomBy(3.0, anchor);
-        QVERIFY(near(camera.zoom(), 6 + std::log2(3.0), 1e-12));
-        camera.zoomBy(0.0, anchor); // not a zoom
-        camera.zoomBy(std::nan(""), anchor);
-        QVERIFY(near(camera.zoom(), 6 + std::log2(3.0), 1e-12));
+        camera.zoomBy(0.0, {300, 80});
+        camera.zoomBy(std::nan(""), {300, 80});
+        QCOMPARE(camera.zoom(), 6.0);
     }
 
     void flightsTakeTheShortWayRound() {
@@ -266,10 +264,6 @@ class TestMap : public QObject {
         QCOMPARE(map.levelCount(), 4);
         for (const auto &[zoom, level] : {std::pair{-1.0, 0}, {0.9, 0}, {4.0, 1}, {14.4, 3}})
             QCOMPARE(map.levelFor(zoom), level);
-        for (int level = 1; level < map.levelCount(); ++level) {
-            QVERIFY(map.minZoom(level) > map.minZoom(level - 1));
-            QVERIFY(map.gridSize(level) > map.gridSize(level - 1));
-        }
         QVERIFY(!map.tile(0, 1, 0) && !map.tile(9, 0, 0));
     }
 
@@ -481,8 +475,7 @@ class TestMap : public QObject {
             const double tallZoom = map.cameraTarget().zoom();
             map.setSize(shorter);
             QTRY_VERIFY(!map.animating());
-            QVERIFY(near(map.centerLatitude(), village.latitude(), 1e-6) &&
-                    near(map.centerLongitude(), village.longitude(), 1e-6));
+            QVERIFY(near(ll(map.centerLatitude(), map.centerLongitude()), village, 1e-6));
             QVERIFY2(map.zoomLevel() < tallZoom && map.labelNames().size() == MapView::kNamesAround,
                      whileFlying ? "shortened during the flight" : "shortened after arriving");
             // A view the user has moved keeps its zoom.
@@ -556,7 +549,6 @@ class TestMap : public QObject {
         QTest::newRow("Lake Geneva") << ll(46.45, 6.55) << 9.0 << ll(46.45, 6.55) << true;
         QTest::newRow("Lake Victoria") << ll(-1.8, 32.8) << 5.0 << ll(-1.8, 32.8) << true;
         QTest::newRow("Lake Superior, from afar") << ll(47.7, -87.5) << 2.0 << ll(47.7, -87.5) << true;
-        QTest::newRow("Lake Baikal") << ll(53.3, 108.0) << 7.0 << ll(53.3, 108.0) << true;
         QTest::newRow("Lausanne, on its shore") << ll(46.56, 6.63) << 9.0 << ll(46.56, 6.63) << false;
         QTest::newRow("Kampala, by Lake Victoria") << ll(0.35, 32.58) << 5.0 << ll(0.35, 32.58) << false;
         QTest::newRow("Antarctica at 180°") << ll(-84, 180) << 4.0 << ll(-84.8, 180) << false;
@@ -600,7 +592,10 @@ class TestMap : public QObject {
         QTest::newRow("Eure-et-Loir to Loiret") << beauce << gatinais << 7.0 << true << true;
         QTest::newRow("Eure-et-Loir to Loiret, whole countries")
             << beauce << gatinais << 4.5 << true << false;
-        QTest::newRow("across the Nile") << ll(26.0, 31.0) << ll(26.0, 34.0) << 6.0 << false << true;
+        const GeoPoint westOfTheNile = ll(26.0, 31.0), eastOfTheNile = ll(26.0, 34.0);
+        QTest::newRow("across the Nile") << westOfTheNile << eastOfTheNile << 6.0 << false << true;
+        QTest::newRow("across the Nile, zoomed out")
+            << westOfTheNile << eastOfTheNile << 3.0 << false << false;
     }
     void linesShowFromCountryZoom() {
         QFETCH(GeoPoint, from);
