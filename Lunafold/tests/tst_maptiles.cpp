@@ -97,6 +97,13 @@ double tileShare(MapView &map) {
     return hits / double((image.height() / 4) * (image.width() / 4));
 }
 
+qint64 folderBytes(const QString &path) {
+    qint64 total = 0;
+    for (QDirIterator it(path, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+        total += QFileInfo(it.next()).size();
+    return total;
+}
+
 } // namespace
 
 class TestMapTiles : public QObject {
@@ -189,11 +196,7 @@ class TestMapTiles : public QObject {
                                      15000);
         }
         QVERIFY(m_server->paths.size() >= 8);
-        qint64 bytes = 0;
-        for (QDirIterator it(m_dir.filePath(QStringLiteral("capped")), QDir::Files,
-                             QDirIterator::Subdirectories);
-             it.hasNext();)
-            bytes += QFileInfo(it.next()).size();
+        const qint64 bytes = folderBytes(m_dir.filePath(QStringLiteral("capped")));
         QVERIFY2(bytes > 0 && bytes <= o.diskCacheBytes, qPrintable(QString::number(bytes)));
     }
 
