@@ -18,6 +18,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <tuple>
+
 using namespace lunafold;
 
 namespace {
@@ -41,10 +43,7 @@ class TileServer : public QObject {
         });
     }
     /// On a new ephemeral port.
-    bool listen() {
-        m_port = 0;
-        return m_server.listen(QHostAddress::LocalHost, 0) && (m_port = m_server.serverPort());
-    }
+    bool listen() { return m_server.listen(QHostAddress::LocalHost, 0) && (m_port = m_server.serverPort()); }
     void close() { m_server.close(); }
     QString urlTemplate() const { return QStringLiteral("http://127.0.0.1:%1/{z}/{x}/{y}.png").arg(m_port); }
 
@@ -68,9 +67,7 @@ class TileServer : public QObject {
             QImage image(256, 256, QImage::Format_RGB32);
             image.fill(kTileColour);
             if (noisy)
-                for (int y = 0; y < 256; ++y)
-                    for (int x = 0; x < 256; ++x)
-                        image.setPixel(x, y, QRandomGenerator::global()->generate() | 0xff000000u);
+                QRandomGenerator::global()->fillRange(reinterpret_cast<quint32 *>(image.bits()), 256 * 256);
             QBuffer buffer(&body);
             buffer.open(QIODevice::WriteOnly);
             image.save(&buffer, "PNG");
@@ -205,36 +202,34 @@ class TestMapTiles : public QObject {
 
     // Failing, slow or absent servers leave the names and the vector map, and never hold up a pan.
     void failuresFallBackToTheNames() {
-        const struct {
-            const char *name;
-            int status, delay;
-            bool absent, offline;
-        } cases[] = {{"server error", 500, 0, false, false},
-                     {"too slow", 200, 5000, false, true},
-                     {"absent", 200, 0, true, true}};
-        for (const auto &c : cases) {
+        // Name, status, delay, absent, offline.
+        const std::tuple<const char *, int, int, bool, bool> cases[] = {
+            {"server error", 500, 0, false, false},
+            {"too slow", 200, 5000, false, true},
+            {"absent", 200, 0, true, true}};
+        for (const auto &[name, status, delay, absent, offline] : cases) {
             init();
-            m_server->status = c.status;
-            m_server->delayMilliseconds = c.delay;
-            TileSource::Options o = options(QString::fromLatin1(c.name));
+            m_server->status = status;
+            m_server->delayMilliseconds = delay;
+            TileSource::Options o = options(QString::fromLatin1(name));
             o.timeoutMilliseconds = 500;
-            if (c.absent)
+            if (absent)
                 m_server->close();
             TileSource tiles(o);
             auto map = mapOn(&tiles);
             QElapsedTimer timer;
             timer.start();
             map->panBy(10, 0);
-            QVERIFY2(timer.elapsed() < 400, c.name); // the pan did not wait for the network (500 ms timeout)
-            QTRY_COMPARE(tiles.offline(), c.offline);
-            QTest::qWait(c.offline ? 200 : 700); // past the timeout
-            QVERIFY2(!map->tilesShown() && tileShare(*map) == 0.0, c.name);
+            QVERIFY2(timer.elapsed() < 400, name); // the pan did not wait for the network (500 ms timeout)
+            QTRY_COMPARE(tiles.offline(), offline);
+            QTest::qWait(offline ? 200 : 700); // past the timeout
+            QVERIFY2(!map->tilesShown() && tileShare(*map) == 0.0, name);
             QCOMPARE(map->labelNames(), (QStringList{"Paris", "Lyon"}));
             // A failed tile is not asked for again at once.
             const qsizetype asked = m_server->paths.size();
             map->panBy(-10, 0);
             QTest::qWait(100);
-            QVERIFY2(m_server->paths.size() == asked, c.name);
+            QVERIFY2(m_server->paths.size() == asked, name);
         }
     }
 
@@ -269,20 +264,17 @@ class TestMapTiles : public QObject {
             QCOMPARE(changed.count(), 1);
         }
         QVERIFY(!MapSettings(store).onlineMap()); // kept
-        const struct {
-            const char *text;
-            bool usable;
-        } templates[] = {
+        const std::pair<const char *, bool> templates[] = {
             {"https://tiles.example.org/{z}/{x}/{y}.png", true},
             {"http://127.0.0.1:8080/osm/{z}/{x}/{y}.png?key=1", true},
             {"https://tiles.example.org/{z}/{x}.png", false}, // no row
             {"ftp://tiles.example.org/{z}/{x}/{y}.png", false},
             {"not a url {z}{x}{y}", false},
         };
-        for (const auto &t : templates) {
-            store.setString(QLatin1String(MapSettings::kTileUrlKey), QString::fromLatin1(t.text));
+        for (const auto &[text, usable] : templates) {
+            store.setString(QLatin1String(MapSettings::kTileUrlKey), QString::fromLatin1(text));
             QCOMPARE(MapSettings(store).tileUrlTemplate(),
-                     t.usable ? QString::fromLatin1(t.text) : TileSource::defaultUrlTemplate());
+                     usable ? QString::fromLatin1(text) : TileSource::defaultUrlTemplate());
         }
     }
 };
