@@ -273,10 +273,10 @@ class TestFuture : public QObject {
             FutureDetailViewModel d(&m_place->locator());
             d.setSelectedInstant(at(c.day));
             QCOMPARE(d.transitRows().size(), 1);
+            const QVariantList all = d.riseSetRows() + d.transitRows();
             QStringList rows{d.dateText()};
             for (int i = 0; i < 3; ++i)
-                rows << value(d.riseSetRows() + d.transitRows(), i, "label") + u'=' +
-                            value(d.riseSetRows() + d.transitRows(), i);
+                rows << value(all, i, "label") + u'=' + value(all, i);
             QCOMPARE(rows.join(u'|'), QLatin1String(c.rows));
         }
     }

@@ -31,7 +31,6 @@ class TestLocation : public QObject {
 
     std::unique_ptr<test::FixedPlace> m_place;
     Locator &locator() { return m_place->locator(); }
-    UserDefaults &store() { return m_place->store; }
     test::FakeDevice &device() { return m_place->device; }
     test::FakeGeocoder &geocoder() { return m_place->geocoder; }
 
@@ -92,7 +91,7 @@ class TestLocation : public QObject {
     void firstRunWithoutALocationSource() {
         device().status = LocationAuthorization::authorizedWhenInUse;
         const auto approximate = [this] {
-            auto made = std::make_unique<Locator>(device(), geocoder(), store(), true);
+            auto made = std::make_unique<Locator>(device(), geocoder(), m_place->store, true);
             made->setApproximatePlace(ApproximatePlace{48.8667, 2.3333, u"Europe/Paris"_qs, u"Paris"_qs});
             return made;
         };
