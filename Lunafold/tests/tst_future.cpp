@@ -220,10 +220,8 @@ class TestFuture : public QObject {
         FutureDetailViewModel d(&m_place->locator());
         d.setCalendar(&grid);
         QVERIFY(grid.selectDay(rowOf(grid, 30)));
-        QCOMPARE(d.dateText(), u"Apr 30, 2024"_qs);
-        QVERIFY(!d.animateDateChange()); // a tapped day is shown at once
-        d.nextDay();
-        QCOMPARE(d.dateText(), u"May 1, 2024"_qs);
+        QVERIFY(!d.animateDateChange());                                // a tapped day is shown at once
+        d.nextDay();                                                    // the texts are tst_futureview.qml's
         QCOMPARE(iso(d.selectedInstant()), u"2024-04-30T22:00:00Z"_qs); // the tap chose midnight
         QCOMPARE(grid.monthTitle(), u"May, 2024"_qs);
         QVERIFY(d.animateDateChange()); // a step sweeps
