@@ -229,8 +229,7 @@ class TestLocator : public QObject {
             locator->setApproximatePlace(ApproximatePlace{52.5, 13.4, u"Europe/Berlin"_qs, u"Berlin"_qs});
             locator->didChangeAuthorization(LocationAuthorization::authorizedWhenInUse);
             QVERIFY(locator->locating() && locator->approximate());
-            QCOMPARE(locator->latitude(), 52.5);
-            QCOMPARE(locator->friendlyLocationText(), u"Berlin"_qs);
+            QCOMPARE(locator->latitude(), 52.5); // its name is tst_location's
             QCOMPARE(store().doubleForKey(u"lunafold.calculationLatitude"_qs),
                      c.latitude == -33.87 ? -33.87 : 0.0); // an approximate place is never saved
             if (ending == "fix")
