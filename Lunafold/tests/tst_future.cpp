@@ -86,7 +86,6 @@ class TestFuture : public QObject {
                          .arg(lead)
                          .arg(m.monthTitle(), m.weekdayHeaders().join(QString())),
                      QLatin1String(c.grid));
-            QCOMPARE(m.rowCount(), m.rows() * 7);
             QCOMPARE(cell(m, lead, CalendarViewModel::DayTextRole).toString(), u"1"_qs);
             // Days of the neighbouring months show nothing of their own.
             const bool trailing = !cell(m, last, CalendarViewModel::InMonthRole).toBool();
@@ -157,13 +156,6 @@ class TestFuture : public QObject {
         QCOMPARE(size.count(), 1);
         QCOMPARE(m.cellPoints(), 56);
         QVERIFY(cell(m, row, CalendarViewModel::MoonImageRole).toString().endsWith(u"/112"));
-
-        // Without a coordinate the pictures are drawn for 0°, 0°.
-        test::FixedPlace nowhere;
-        CalendarViewModel unplaced(&nowhere.locator());
-        QVERIFY(cell(unplaced, rowOf(unplaced, 23), CalendarViewModel::MoonImageRole)
-                    .toString()
-                    .contains(u"/0/0.000000/0.000000/35"));
     }
 
     void monthNavigationAndTaps() {
@@ -228,10 +220,8 @@ class TestFuture : public QObject {
         FutureDetailViewModel d(&m_place->locator());
         d.setCalendar(&grid);
         QVERIFY(grid.selectDay(rowOf(grid, 30)));
-        QCOMPARE(d.dateText(), u"Apr 30, 2024"_qs);
-        QVERIFY(!d.animateDateChange()); // a tapped day is shown at once
-        d.nextDay();
-        QCOMPARE(d.dateText(), u"May 1, 2024"_qs);
+        QVERIFY(!d.animateDateChange());                                // a tapped day is shown at once
+        d.nextDay();                                                    // the texts are tst_futureview.qml's
         QCOMPARE(iso(d.selectedInstant()), u"2024-04-30T22:00:00Z"_qs); // the tap chose midnight
         QCOMPARE(grid.monthTitle(), u"May, 2024"_qs);
         QVERIFY(d.animateDateChange()); // a step sweeps
@@ -281,10 +271,10 @@ class TestFuture : public QObject {
             FutureDetailViewModel d(&m_place->locator());
             d.setSelectedInstant(at(c.day));
             QCOMPARE(d.transitRows().size(), 1);
+            const QVariantList all = d.riseSetRows() + d.transitRows();
             QStringList rows{d.dateText()};
             for (int i = 0; i < 3; ++i)
-                rows << value(d.riseSetRows() + d.transitRows(), i, "label") + u'=' +
-                            value(d.riseSetRows() + d.transitRows(), i);
+                rows << value(all, i, "label") + u'=' + value(all, i);
             QCOMPARE(rows.join(u'|'), QLatin1String(c.rows));
         }
     }
@@ -298,7 +288,8 @@ class TestFuture : public QObject {
         QVERIFY(d.moonRow().contains(QRegularExpression(u"^Moon is 99\\.9\\d{3}% of full\\.$"_qs)));
     }
 
-    void withoutACoordinateTheFiguresAreForZeroZero() {
+    // Without a coordinate the figures and the pictures are for 0°, 0°.
+    void withoutACoordinateEverythingIsForZeroZero() {
         test::FixedPlace nowhere; // the device's zone, UTC, and no coordinate
         test::FixedPlace nullIsland;
         nullIsland.set(0.0, 0.0, "UTC");
@@ -307,7 +298,10 @@ class TestFuture : public QObject {
         b.setSelectedInstant(at(u"2024-04-26T00:00:00Z"_qs));
         QCOMPARE(a.riseSetRows() + a.transitRows(), b.riseSetRows() + b.transitRows());
         QVERIFY(value(a.riseSetRows(), 0) != u" " || value(a.riseSetRows(), 1) != u" ");
-        QCOMPARE(a.latitude(), 0.0);
+        CalendarViewModel unplaced(&nowhere.locator());
+        QVERIFY(cell(unplaced, rowOf(unplaced, 23), CalendarViewModel::MoonImageRole)
+                    .toString()
+                    .contains(u"/0/0.000000/0.000000/35"));
     }
 
     void animatedMoonPictures() {

