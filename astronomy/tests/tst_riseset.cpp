@@ -128,12 +128,9 @@ TEST(MoonRiseSet, DaylightSavingDaysAndDayBoundaries) {
         const auto day = *LocalDayFrame::containing(t, ny);
         for (const auto &fn : {AstroInterface::getMoonRiseTime, AstroInterface::getMoonSetTime,
                                AstroInterface::getMoonTransitTime}) {
+            // Any instant inside the day gives the same answer; the reference walk checks that it
+            // lies in the day.
             const auto e = fn(t, -74.01, 40.71, ny);
-            if (e.has_value()) {
-                EXPECT_GE(*e, day.dayStart);
-                EXPECT_LT(*e, day.dayEnd);
-            }
-            // Any instant inside the day gives the same answer.
             EXPECT_EQ(fn(day.dayStart, -74.01, 40.71, ny), e);
             EXPECT_EQ(fn(day.dayEnd.plusSeconds(-1), -74.01, 40.71, ny), e);
         }
