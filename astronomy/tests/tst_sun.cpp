@@ -94,14 +94,8 @@ TEST(SunEvents, PolarDaysAndNights) {
     const TimeZone &svalbard = zone("Arctic/Longyearbyen");
     const double lat = 78.22, lon = 15.65;
     const Instant midsummer = utc(2024, 6, 21, 12), midwinter = utc(2024, 12, 21, 12);
-    EXPECT_FALSE(AstroInterface::getSunRiseTime(midsummer, lon, lat, svalbard));
-    EXPECT_FALSE(AstroInterface::getSunSetTime(midsummer, lon, lat, svalbard));
     EXPECT_EQ(AstroInterface::getSunDayKind(midsummer, lon, lat, svalbard), SunDayKind::alwaysUp);
     EXPECT_EQ(AstroInterface::getSunDayKind(midwinter, lon, lat, svalbard), SunDayKind::alwaysDown);
-    // Solar noon still exists on both.
-    EXPECT_TRUE(AstroInterface::getSunTransitTime(midsummer, lon, lat, svalbard));
-    EXPECT_TRUE(AstroInterface::getSunTransitTime(midwinter, lon, lat, svalbard));
-
     // The end of the midnight sun: a day with a sunset but no sunrise still counts as riseAndSet.
     bool found = false;
     for (int d = 15; d <= 31 && !found; ++d) {
@@ -116,27 +110,12 @@ TEST(SunEvents, PolarDaysAndNights) {
     EXPECT_TRUE(found);
 }
 
-TEST(SunEvents, TwilightsThatNeverEnd) {
-    // London at midsummer: the Sun never reaches −18°, yet rises and sets.
-    const TimeZone &london = zone("Europe/London");
-    const Instant t = utc(2024, 6, 21, 12);
-    EXPECT_FALSE(AstroInterface::getAstronomicalTwilightDawn(t, -0.13, 51.51, london));
-    EXPECT_FALSE(AstroInterface::getAstronomicalTwilightDusk(t, -0.13, 51.51, london));
-    EXPECT_TRUE(AstroInterface::getSunRiseTime(t, -0.13, 51.51, london));
-    EXPECT_TRUE(AstroInterface::getNauticalTwilightDusk(t, -0.13, 51.51, london));
-}
-
-TEST(SunEvents, SolarNoonFarFromTheZoneMeridian) {
-    // Kashgar keeps Beijing time, 44° east of it: apparent noon comes near 15:00 local.
-    const TimeZone &shanghai = zone("Asia/Shanghai");
-    const Instant day = utc(2010, 11, 3, 4);
-    const auto noon = AstroInterface::getSunTransitTime(day, 75.99, 39.47, shanghai);
+// The elevation at solar noon is the highest of the day (the noon itself is checked against the
+// reference, Kashgar included: Beijing time, 44° east of the place).
+TEST(SunEvents, SolarNoonIsTheDaysHighestSun) {
+    const auto noon =
+        AstroInterface::getSunTransitTime(utc(2010, 11, 3, 4), 75.99, 39.47, zone("Asia/Shanghai"));
     ASSERT_TRUE(noon);
-    const LocalDateTime local = shanghai.localDateTime(*noon);
-    EXPECT_EQ(local.day, 3);
-    EXPECT_EQ(local.hour, 14);
-    EXPECT_NEAR(local.minute, 40, 2); // 12:00 + 44°/15 − equation of time (16.4 min)
-    // The elevation at solar noon is the highest of the day.
     const double top = *AstroInterface::getSunElevation(*noon, 75.99, 39.47);
     EXPECT_GT(top, *AstroInterface::getSunElevation(noon->plusSeconds(600), 75.99, 39.47));
     EXPECT_GT(top, *AstroInterface::getSunElevation(noon->plusSeconds(-600), 75.99, 39.47));
@@ -152,32 +131,25 @@ TEST(SunEvents, BadPlacesAreRejected) {
 }
 
 // Instants (TT) where the Sun's apparent longitude reaches the season's value in JPL's DE431
-// (Swiss Ephemeris files, swetest): ours agree to a few seconds.
+// (Swiss Ephemeris files, swetest), ours first: they agree to a few seconds.
 TEST(Seasons, MatchDe431) {
-    struct Case {
-        Instant got;
-        Instant de431Tt;
-    } cases[] = {
+    const std::pair<Instant, Instant> cases[] = {
         {AstroInterface::getNorthernSummerSolstice(utc(2041, 1, 1)), utc(2041, 6, 20, 23, 37, 3.80)},
         {AstroInterface::getSouthernSummerSolstice(utc(1921, 1, 1)), utc(1921, 12, 22, 9, 7, 45.38)},
         {AstroInterface::getNorthwardSpringEquinox(utc(2001, 1, 1)), utc(2001, 3, 20, 13, 31, 46.52)},
         {AstroInterface::getSouthwardSpringEquinox(utc(2081, 1, 1)), utc(2081, 9, 22, 7, 40, 11.14)},
         {AstroInterface::getNorthwardSpringEquinox(utc(1950, 1, 1)), utc(1950, 3, 21, 4, 35, 35.56)},
     };
-    for (const Case &c : cases) {
-        const double tt = c.got.unixSeconds() + aa::deltaTSeconds(c.got.julianDay());
-        EXPECT_NEAR(tt - c.de431Tt.unixSeconds(), 0.0, 5.0);
+    for (const auto &[got, de431Tt] : cases) {
+        const double tt = got.unixSeconds() + aa::deltaTSeconds(got.julianDay());
+        EXPECT_NEAR(tt - de431Tt.unixSeconds(), 0.0, 5.0);
     }
 }
 
 TEST(Seasons, AnswerTheStartInstantsYearEvenWhenEarlier) {
     // From 30 December the March equinox of the same year lies behind; it is still the answer.
-    const Instant late = utc(2024, 12, 30);
-    const Instant march = AstroInterface::getNorthwardSpringEquinox(late);
-    EXPECT_LT(march, late);
-    EXPECT_EQ(TimeZone::utc().localDateTime(march).year, 2024);
-    EXPECT_EQ(TimeZone::utc().localDateTime(march).month, 3);
+    const Instant march = AstroInterface::getNorthwardSpringEquinox(utc(2024, 12, 30));
+    EXPECT_NEAR(march.secondsSince(utc(2024, 3, 20, 3, 6)), 0.0, 60.0);
     const Instant december = AstroInterface::getSouthernSummerSolstice(utc(2024, 1, 1));
-    EXPECT_EQ(TimeZone::utc().localDateTime(december).month, 12);
-    EXPECT_EQ(TimeZone::utc().localDateTime(december).day, 21);
+    EXPECT_NEAR(december.secondsSince(utc(2024, 12, 21, 9, 20)), 0.0, 60.0);
 }
