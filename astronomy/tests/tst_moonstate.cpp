@@ -120,8 +120,7 @@ TEST(MoonState, FractionWaningAndAgeAroundALunation) {
     EXPECT_FALSE(AstroInterface::isWaning(full.plusSeconds(-3600)));
     EXPECT_TRUE(AstroInterface::isWaning(full.plusSeconds(3600)));
     EXPECT_TRUE(AstroInterface::isWaning(newMoon.plusSeconds(-3600)));
-    const double justAfter = AstroInterface::getMoonAgeInDays(newMoon.plusSeconds(600));
-    EXPECT_NEAR(justAfter, 600 / 86400.0, 1e-6);
+    EXPECT_NEAR(AstroInterface::getMoonAgeInDays(newMoon.plusSeconds(600)), 600 / 86400.0, 1e-6);
     const Instant nextNew = AstroInterface::getNewMoonNext(newMoon);
     EXPECT_NEAR(AstroInterface::getMoonAgeInDays(nextNew.plusSeconds(-60)), 29.5, 0.35);
 }
