@@ -112,16 +112,11 @@ Item {
             tryVerify(() => !future.detailPopup.visible)
         }
 
-        function openPicker() {
+        function test_datePickerReachesTheEndsFromTheKeyboardAndPicksWithATap() {
             main.selectedTab = 2
             future.openPage("datepicker")
             const picker = future.detail.datePicker
             tryVerify(() => picker.opened)
-            return picker
-        }
-
-        function test_datePickerReachesBothEndsFromTheKeyboard() {
-            const picker = openPicker()
             const date = findChild(future.detail, "dateButton")
             compare(date.text, "Apr 23, 2024")
             keyClick(Qt.Key_Down)
@@ -146,18 +141,12 @@ Item {
             mouseClick(findChild(picker.contentItem, "pickerTitle"))
             keys(Qt.Key_End, Qt.Key_Return, Qt.Key_End, Qt.Key_Return) // 2099, December
             compare(date.text, "Dec 1, 2099")
-            keyClick(Qt.Key_Escape)
-            tryVerify(() => !picker.visible)
-        }
-
-        function test_datePickerTurnsMonthsAndPicksWithATap() {
-            const picker = openPicker()
             mouseClick(findChild(picker.contentItem, "pickerPreviousMonth"))
-            compare(picker.months.title, "March 2024")
+            compare(picker.months.title, "November 2099")
             const day = findChild(picker.contentItem, "pickerDay9")
-            compare(day.Accessible.name, "Saturday, March 9, 2024")
+            compare(day.Accessible.name, "Monday, November 9, 2099")
             mouseClick(day)
-            compare(findChild(future.detail, "dateButton").text, "Mar 9, 2024")
+            compare(date.text, "Nov 9, 2099")
             mouseClick(findChild(picker.contentItem, "pickerDone"))
             tryVerify(() => !picker.visible)
         }
