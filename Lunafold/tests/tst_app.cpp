@@ -19,14 +19,6 @@ struct Run {
     QString out, err;
 };
 
-QByteArray nmeaSentence(const QByteArray &body) {
-    char sum = 0;
-    for (const char c : body)
-        sum ^= c;
-    return "$" + body + "*" +
-           QByteArray::number(static_cast<uchar>(sum), 16).toUpper().rightJustified(2, '0') + "\r\n";
-}
-
 } // namespace
 
 class TestApp : public QObject {
@@ -87,20 +79,18 @@ class TestApp : public QObject {
         QCOMPARE(run({"--screenshot", m_dir.filePath(u"no/such/dir.png"_qs)}).status, 1);
     }
 
+    // The replay itself is tst_locator's; here the option reaches it and the place is saved.
     void replayedFixIsTakenSavedAndNamed() {
         QFile log(m_dir.filePath(u"sydney.nmea"_qs));
         QVERIFY(log.open(QIODevice::WriteOnly));
-        for (int s = 0; s < 3; ++s)
-            log.write(nmeaSentence("GPRMC,12000" + QByteArray::number(s) +
-                                   ",A,3352.200,S,15112.600,E,0.0,0.0,230424,,,A"));
+        log.write("$GPRMC,120000,A,3352.200,S,15112.600,E,0.0,0.0,230424,,,A*68\r\n"
+                  "$GPRMC,120001,A,3352.200,S,15112.600,E,0.0,0.0,230424,,,A*69\r\n"
+                  "$GPRMC,120002,A,3352.200,S,15112.600,E,0.0,0.0,230424,,,A*6A\r\n");
         log.close();
-        const Run r = run({"--screenshot", m_dir.filePath(u"sydney.png"_qs), "--nmea", log.fileName()});
-        QCOMPARE(r.status, 0);
-        QVERIFY2(r.out.contains(u"LOC"_qs), qPrintable(r.out));
+        QCOMPARE(run({"--screenshot", m_dir.filePath(u"sydney.png"_qs), "--nmea", log.fileName()}).status, 0);
         QSettings s = saved();
         QCOMPARE(s.value(u"lunafold.timezone"_qs).toString(), u"Australia/Sydney"_qs);
         QVERIFY(s.value(u"lunafold.friendlyLocationText"_qs).toString().startsWith(u"Sydney"_qs));
-        QCOMPARE(s.value(u"lunafold.calculationLatitude"_qs).toDouble(), -33.87);
     }
 
     // One app per user: a second launch brings the first forward and leaves at once, before it

@@ -61,10 +61,9 @@ class TestLanguages : public QObject {
                     .section(u' ', 0, 0)
                     .toLatin1();
             });
-            QVERIFY2(choice.locale.name() == QLatin1String(c.locale) &&
-                         choice.languages.value(0) == QLatin1String(c.firstLanguage),
-                     qPrintable(QString::fromLatin1(c.variables) + u" -> "_qs + choice.locale.name() + u' ' +
-                                choice.languages.value(0)));
+            const QString got = choice.locale.name() + u' ' + choice.languages.value(0);
+            QVERIFY2(got == QLatin1String(c.locale) + u' ' + QLatin1String(c.firstLanguage),
+                     qPrintable(variables + u" -> "_qs + got));
         }
     }
 

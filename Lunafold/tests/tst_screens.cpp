@@ -39,7 +39,7 @@ class TestScreens : public QObject {
 
     void moonAreaAndPointer() {
         QCOMPARE(NowViewModel::moonDiameter(390, 600, false), 214.5);
-        QCOMPARE(NowViewModel::rasterEdge(NowViewModel::moonDiameter(390, 600, false)), 256);
+        QCOMPARE(NowViewModel::rasterEdge(214.5), 256);
         QCOMPARE(NowViewModel::moonDiameter(700, 900, true), 420.0);
         QCOMPARE(NowViewModel::rasterEdge(420), 448);
         QCOMPARE(NowViewModel::rasterEdge(NowViewModel::moonDiameter(80, 60, false)), 64);
@@ -118,7 +118,6 @@ class TestScreens : public QObject {
             return view.riseSetRows()[0].toMap().value(u"label"_qs).toString();
         };
         QCOMPARE(firstLabel(), u"Moon Set today"_qs);
-        QCOMPARE(view.otherRows()[0].toMap().value(u"label"_qs).toString(), u"Moon Sign"_qs);
         AppClock::freeze(at("2024-04-26T12:00:00Z"));
         view.refresh();
         QCOMPARE(firstLabel(), u"No Moon Rise today"_qs);

@@ -51,36 +51,23 @@ class TestSettings : public QObject {
         m_center.pending = QList<NotificationRequest>(8); // the defaults' notices, scheduled at start-up
     }
 
-    void noticeTogglesSaveAndReschedule() {
+    void togglesSaveAndOnlyNoticesReschedule() {
         auto view = screen();
         QSignalSpy changed(view.get(), &NotificationsViewModel::changed);
-        // Full and new off first, then 12 hours with no kind of event: saved, rescheduled, nothing pending.
         view->setNotifyFull(false);
         QCOMPARE(m_center.pending.size(), 4); // the full-moon notices are gone at once
         view->setNotifyNew(false);
         view->setNotify12(true);
-        QCOMPARE(m_reschedules, 3);
-        QCOMPARE(m_center.pending.size(), 0);
-        QVERIFY(stored("lunafold.notify12"));
-        QVERIFY(!stored("lunafold.notifyFull"));
-        QCOMPARE(changed.count(), 3);
-        // The same value again is no change.
-        view->setNotify12(true);
-        QCOMPARE(m_reschedules, 3);
-        // Quarters with both extras: 4 occurrences × 2 quarters × 3 notices.
+        view->setNotify12(true); // the same value again is no change
         view->setNotifyExact(true);
-        view->setNotifyQuarter(true);
-        QCOMPARE(m_center.pending.size(), 24);
+        view->setNotifyQuarter(true); // 4 occurrences × 2 quarters × 3 notices
         view->setNotifyHowl(true);
+        view->setUseCurrentLocation(false); // saved, but the notices do not depend on it
         QCOMPARE(m_reschedules, 6);
-    }
-
-    void locationToggleOnlySaves() {
-        auto view = screen();
-        view->setUseCurrentLocation(false);
-        QCOMPARE(m_reschedules, 0);
-        QVERIFY(m_store->contains(u"lunafold.usecurrloc"_qs));
-        QVERIFY(!stored("lunafold.usecurrloc"));
+        QCOMPARE(changed.count(), 7);
+        QCOMPARE(m_center.pending.size(), 24);
+        QVERIFY(stored("lunafold.notify12") && !stored("lunafold.notifyFull"));
+        QVERIFY(m_store->contains(u"lunafold.usecurrloc"_qs) && !stored("lunafold.usecurrloc"));
     }
 
     void calendarExport() {

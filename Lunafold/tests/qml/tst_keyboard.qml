@@ -72,7 +72,6 @@ Item {
             tryVerify(() => !future.detailPopup.visible && !picker.visible)
             // Back on Future, the month grid shows and the arrows page its months, not the old day's.
             keyClick(Qt.Key_3, Qt.ControlModifier)
-            compare(main.selectedTab, 2)
             verify(!future.detailPopup.visible)
             keyClick(Qt.Key_Right)
             compare(future.calendar.monthTitle, "May, 2024")
@@ -83,8 +82,7 @@ Item {
             const notifications = tabTo("notificationSettingsRow")
             verify(focusRingShows(notifications))
             keyClick(Qt.Key_Tab)
-            compare(focused().objectName, "aboutRow")
-            verify(focusRingShows(focused()))
+            verify(focused().objectName === "aboutRow" && focusRingShows(focused()))
             verify(!focusRingShows(notifications))
             keyClick(Qt.Key_Tab, Qt.ShiftModifier)
             compare(focused().objectName, "notificationSettingsRow")
@@ -108,24 +106,17 @@ Item {
             tryVerify(() => future.detailPopup.opened)
             const date = findChild(future.detail, "dateButton")
             compare(date.text, "Apr 23, 2024")
-            keyClick(Qt.Key_Right)
+            keys(Qt.Key_Right, Qt.Key_Right, Qt.Key_Left)
             compare(date.text, "Apr 24, 2024")
-            keys(Qt.Key_Left, Qt.Key_Left)
-            compare(date.text, "Apr 22, 2024")
             keyClick(Qt.Key_Escape)
             tryVerify(() => !future.detailPopup.visible)
         }
 
-        function openPicker() {
+        function test_datePickerReachesTheEndsFromTheKeyboardAndPicksWithATap() {
             main.selectedTab = 2
             future.openPage("datepicker")
             const picker = future.detail.datePicker
             tryVerify(() => picker.opened)
-            return picker
-        }
-
-        function test_datePickerReachesBothEndsFromTheKeyboard() {
-            const picker = openPicker()
             const date = findChild(future.detail, "dateButton")
             compare(date.text, "Apr 23, 2024")
             keyClick(Qt.Key_Down)
@@ -145,27 +136,17 @@ Item {
             compare(date.text, "Apr 30, 1901")
             compare(picker.mode, "days")
             keys(Qt.Key_PageUp, Qt.Key_PageUp, Qt.Key_PageUp, Qt.Key_PageUp)
-            compare(date.text, "Jan 1, 1901") // not before the first day
+            compare(date.text, "Jan 1, 1901") // not before the first day; the last is tst_datepicker's
             verify(!findChild(picker.contentItem, "pickerPreviousMonth").enabled)
             mouseClick(findChild(picker.contentItem, "pickerTitle"))
             keys(Qt.Key_End, Qt.Key_Return, Qt.Key_End, Qt.Key_Return) // 2099, December
             compare(date.text, "Dec 1, 2099")
-            keyClick(Qt.Key_PageDown)
-            compare(date.text, "Dec 31, 2099") // not after the last day
-            compare(picker.months.title, "December 2099")
-            verify(!findChild(picker.contentItem, "pickerNextMonth").enabled)
-            keyClick(Qt.Key_Escape)
-            tryVerify(() => !picker.visible)
-        }
-
-        function test_datePickerTurnsMonthsAndPicksWithATap() {
-            const picker = openPicker()
             mouseClick(findChild(picker.contentItem, "pickerPreviousMonth"))
-            compare(picker.months.title, "March 2024")
+            compare(picker.months.title, "November 2099")
             const day = findChild(picker.contentItem, "pickerDay9")
-            compare(day.Accessible.name, "Saturday, March 9, 2024")
+            compare(day.Accessible.name, "Monday, November 9, 2099")
             mouseClick(day)
-            compare(findChild(future.detail, "dateButton").text, "Mar 9, 2024")
+            compare(date.text, "Nov 9, 2099")
             mouseClick(findChild(picker.contentItem, "pickerDone"))
             tryVerify(() => !picker.visible)
         }
