@@ -82,7 +82,6 @@ class TestLayoutCheck : public QObject {
              {"icon button named", R"(ToolButton { icon.source: "x.svg"; Accessible.name: "Share" })", ""},
              {"icon button unnamed", R"(ToolButton { icon.source: "x.svg" })",
               "control without an accessible name"},
-             {"switch named by its text", R"(Switch { text: "Howl" })", ""},
              {"tappable item unnamed", R"(Item { width: 40; height: 40; TapHandler {} })",
               "control without an accessible name"},
              {"tappable item hidden",

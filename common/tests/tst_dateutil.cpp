@@ -11,9 +11,7 @@ namespace {
 
 Instant at(const char *iso) {
     return Instant::trusted(
-        static_cast<double>(
-            QDateTime::fromString(QString::fromLatin1(iso), Qt::ISODate).toMSecsSinceEpoch()) /
-        1000.0);
+        double(QDateTime::fromString(QString::fromLatin1(iso), Qt::ISODate).toSecsSinceEpoch()));
 }
 
 } // namespace
@@ -51,7 +49,6 @@ class TestDateUtil : public QObject {
             {1, 5, "1 hour, 5 minutes", "1 day, 5 hours", "1 month, 5 days"},
             {3, 0, "exactly 3 hours", "exactly 3 days", "exactly 3 months"},
             {3, 1, "3 hours, 1 minute", "3 days, 1 hour", "3 months, 1 day"},
-            {3, 7, "3 hours, 7 minutes", "3 days, 7 hours", "3 months, 7 days"},
             {-2, 7, "-2 hours, 7 minutes", "-2 days, 7 hours", "-2 months, 7 days"},
         };
         for (const auto &r : rows) {
